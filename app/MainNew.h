@@ -1,0 +1,319 @@
+#pragma once
+// The main window: holder of the shown church day (the day state) that every
+// other window reads, with the calendar, the day's labels, saints, picture,
+// verse of the day, feast pages and the service and command buttons.
+//
+// Member functions are spread over several sources:
+//   MainNew.cpp        creation, first show, screen and date-format checks
+//   MainNewLayout.cpp  the controls and their placement
+//   MainNewDay.cpp     day computation, day record, saints, picture, verse look-up
+// and the later files of the feast pages, commands, fonts and services.
+
+#include <QDate>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QFrame;
+class TApaqty;
+class TNativityCalculator;
+class TFullCalendarLight;
+class TRichEdit;
+
+// The key that selects the day's record and readings.
+struct TDayKey {
+    quint8 DayType = 0;     // 1 Holy Lent, 2 Holy Fifty Days, 3 Annual, 4 Sundays
+    quint8 CopticDay = 0;   // 1..30
+    quint8 CopticMonth = 0; // 1..13
+    quint8 SundayNumber = 0;
+    qint8 EasterOffset = 0; // days from Easter, low byte, signed
+};
+
+// What the screen check looks at: the primary screen in pixels and its
+// horizontal pixels per logical inch.
+struct TScreenMetrics {
+    int Width = 800;
+    int Height = 600;
+    int LogPixelsX = 96;
+};
+
+// The warning the screen check gives for a screen, or "" when none.
+QString ScreenCheckWarning(const TScreenMetrics& screen);
+
+extern const char* const LargeFontsWarning;
+extern const char* const ResolutionWarning;
+extern const char* const DateFormatWarning;
+
+// Width of the calendar with a short English date format; a wider calendar
+// means a long regional date format.
+constexpr int CalendarDesignWidth = 206;
+
+class TfrmMainNew : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmMainNew(QWidget* parent = nullptr);
+    ~TfrmMainNew() override;
+
+    // ------------------------------------------------------- day state ---
+    QFont ReadingsFont;
+    std::unique_ptr<TApaqty> DayEngine;
+    std::unique_ptr<TNativityCalculator> NativityCalc;
+    QDate CurrentDate;
+    quint16 SelectedGregorianYear = 0;
+    TDayKey DayKey;
+    int VelmTypeID = 0;
+    int DayID = 0;
+    QString DayComment;
+    QString DayName;
+    QString VerseOfTheDay;
+    quint8 FastingLevel = 0;
+    quint8 NoAbstinence = 0;
+    quint8 TuneKind = 0;
+    int SynxID = 0;
+    QString CopticDayText;
+    int ReadingTimeID = 0;
+    QString ServiceName;
+    QString PictureFile;
+    QString PictureCaption;
+    QString PicturesFolder;
+    quint8 SynxMonth = 0;
+    quint8 SynxDay = 0;
+
+    // ------------------------------------------ creation and first show ---
+    void FormCreate();
+    void FormShow();
+    bool hasLargeFonts(double& ratio) const;
+    // The primary screen as the checks see it; tests replace it.
+    static std::function<TScreenMetrics()> ScreenMetricsSource;
+    static TScreenMetrics CurrentScreenMetrics();
+    // The date-format check and the widening it causes (first show step 1).
+    void CheckDateFormat();
+    // Folder of the program file with its trailing separator.
+    static QString ProgramFolder();
+
+    // ------------------------------------------------ day computation ---
+    void clndrDateChange();
+    void RefreshDay();
+    void ShowDay(bool fillFeastTabs);
+    QString BuildDayTitle(const QDate& date);
+    // In/out: the key bytes of DayKey; out: the strings (emptied first).
+    int GetDayRecord(QString& dayComment, QString& dayName, QString& verseOfTheDay, QString& noteText);
+    quint8 GetFastingLevel();
+    bool IsNoAbstinenceDay();
+    quint8 GetTuneKind();
+    bool IsSynaxariumRead();
+
+    // ------------------------------------- saints, picture, verse look-up ---
+    void FillSynaxariumLabels();
+    int LocateSynaxariumDay();
+    void RefreshDayPictureAndTime(bool withPicture);
+    void SelectDayPicture(quint8 category);
+    void GetVerseOfTheDay(QString& verse);
+    void lblSynx1Click();
+    void lblSynx2Click();
+    void lblSynx3Click();
+    void lblSynx4Click();
+    void lblSynx5Click();
+    void lblSynx6Click();
+    void lblSynx7Click();
+    void lblSynx8Click();
+    void lblSynx9Click();
+    void lblSynx10Click();
+    void lblSynx11Click();
+    void lblSynx12Click();
+
+    // ----------------------------------- operations filled by later work ---
+    quint8 GetDayCategory();
+    void FillFeastTabs();
+    void ShowVerseOfTheDay();
+    void LoadReadingsFont();
+    void ShowReadingsForDateRange(const QDate& startDate, const QDate& endDate);
+
+    // ------------------------------------------------------- controls ---
+    QFrame* pnlLeft = nullptr;
+    QFrame* pnlDates = nullptr;
+    TFullCalendarLight* clndrDate = nullptr;
+    QLabel* lblGregDate = nullptr;
+    QLabel* lblDOW = nullptr;
+    QLabel* lblCopticDate = nullptr;
+    QLabel* lblFasting = nullptr;
+    QLabel* lblTune = nullptr;
+
+    QGroupBox* grpbxSynexeriam = nullptr;
+    QLabel* lblSynx1 = nullptr;
+    QLabel* lblSynx2 = nullptr;
+    QLabel* lblSynx3 = nullptr;
+    QLabel* lblSynx4 = nullptr;
+    QLabel* lblSynx5 = nullptr;
+    QLabel* lblSynx6 = nullptr;
+    QLabel* lblSynx7 = nullptr;
+    QLabel* lblSynx8 = nullptr;
+    QLabel* lblSynx9 = nullptr;
+    QLabel* lblSynx10 = nullptr;
+    QLabel* lblSynx11 = nullptr;
+    QLabel* lblSynx12 = nullptr;
+    // lblSynx1..lblSynx12 by number - 1.
+    std::array<QLabel*, 12> SynxLabels() const;
+
+    QLabel* imgDefault = nullptr;
+    QLabel* lblSaintName = nullptr;
+
+    // Verse of the day.
+    QFrame* pnlTopRight = nullptr;
+    TRichEdit* rchedtVOD = nullptr;
+    QLabel* pblShowAllTheVerse = nullptr;
+
+    // Services.
+    QGroupBox* grpbxTimes = nullptr;
+    QPushButton* btnVespers = nullptr;
+    QPushButton* btnMatins = nullptr;
+    QPushButton* btnLiturgy = nullptr;
+    QPushButton* btnEvening = nullptr;
+    QGroupBox* grpbxPalmSunday = nullptr;
+    QPushButton* btnPalmVespers = nullptr;
+    QPushButton* btnPalmMatins = nullptr;
+    QPushButton* btnPalmLiturgy = nullptr;
+    QPushButton* btnPalmDay6thHour = nullptr;
+    QPushButton* btnPalmDay9thHour = nullptr;
+    QPushButton* btnPalmDay11thHour = nullptr;
+    QGroupBox* grpbxHolyWeekHoursDay = nullptr;
+    QPushButton* btnDay1stHour = nullptr;
+    QPushButton* btnDay3rdHour = nullptr;
+    QPushButton* btnDay6thHour = nullptr;
+    QPushButton* btnDay9thHour = nullptr;
+    QPushButton* btnDay11thHour = nullptr;
+    QPushButton* btnDay12thHour = nullptr;
+    QGroupBox* grpbxHolyWeekHoursNight = nullptr;
+    QPushButton* btnNight1stHour = nullptr;
+    QPushButton* btnNight3rdHour = nullptr;
+    QPushButton* btnNight6thHour = nullptr;
+    QPushButton* btnNight9thHour = nullptr;
+    QPushButton* btnNight11thHour = nullptr;
+    QGroupBox* grpbxGoodSaturday = nullptr;
+    QPushButton* btnLightSaturdayPraises = nullptr;
+    QPushButton* btnLightSaturday1stHour = nullptr;
+    QPushButton* btnLightSaturday3rdHour = nullptr;
+    QPushButton* btnLightSaturday6thHour = nullptr;
+    QPushButton* btnLightSaturday9thHour = nullptr;
+    QPushButton* btnLightSaturdayLiturgy = nullptr;
+    QPushButton* btnAllReadings = nullptr;
+    QToolButton* btnMultipleReadings = nullptr;
+    QToolButton* btnTodayReadings = nullptr;
+    QPushButton* btnFeasts = nullptr;
+
+    // Commands.
+    QPushButton* btnBible = nullptr;
+    QPushButton* btnIconList = nullptr;
+    QPushButton* btnAbout = nullptr;
+    QPushButton* btnSetFont = nullptr;
+    QToolButton* btnRestoreDefaults = nullptr;
+    QLabel* lblWebAddress = nullptr;
+
+    // Feast pages.
+    QTabWidget* pgcntrlFeasts = nullptr;
+    QWidget* tbshtMajor = nullptr;
+    QWidget* tbshtMinorFeast = nullptr;
+    QWidget* tbshtStMary = nullptr;
+    QWidget* tbshtTraveling = nullptr;
+    QLabel* Image4 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* lblGregYearMajor = nullptr;
+    QLabel* lblCopticYearsMajor = nullptr;
+    QLabel* lblGregYearMinor = nullptr;
+    QLabel* lblCopticYearsMinor = nullptr;
+    QLabel* lblGregYearStMary = nullptr;
+    QLabel* lblCopticYearsStMary = nullptr;
+    QLabel* lblGregYearChangeable = nullptr;
+    QLabel* lblCopticYearsChangeable = nullptr;
+    // Major.
+    QLabel* lblNativity = nullptr;
+    QLabel* lblNativityDay = nullptr;
+    QLabel* lblEpiphany = nullptr;
+    QLabel* lblEpiphanyDay = nullptr;
+    QLabel* lblPalmSunday = nullptr;
+    QLabel* lblPalmSundayDay = nullptr;
+    QLabel* lblResurrection = nullptr;
+    QLabel* lblResurrectionDay = nullptr;
+    QLabel* lblAscension = nullptr;
+    QLabel* lblAscensionDay = nullptr;
+    QLabel* lblPentecost = nullptr;
+    QLabel* lblPenticostDay = nullptr;
+    QLabel* lblAnnunciation = nullptr;
+    QLabel* lblAnnunciationDay = nullptr;
+    QLabel* lblNotCelebrated = nullptr;
+    // Minor.
+    QLabel* lblCircumsision = nullptr;
+    QLabel* lblCircumsisionDay = nullptr;
+    QLabel* lblCanaGalilee = nullptr;
+    QLabel* lblCanaGalileeDay = nullptr;
+    QLabel* lblEntryToTemple = nullptr;
+    QLabel* lblEntryToTempleDay = nullptr;
+    QLabel* lblMoundThursday = nullptr;
+    QLabel* lblMoundThursdayDay = nullptr;
+    QLabel* lblThomasSunday = nullptr;
+    QLabel* lblThomasSundayDay = nullptr;
+    QLabel* lblEntryToEgypt = nullptr;
+    QLabel* lblEntryToEgyptDay = nullptr;
+    QLabel* lblTransfiguration = nullptr;
+    QLabel* lblTransfigurationDay = nullptr;
+    QGroupBox* grpbxCrossFeasts = nullptr;
+    QLabel* lblCross1 = nullptr;
+    QLabel* lblCrossDay1 = nullptr;
+    QLabel* lblCross2 = nullptr;
+    QLabel* lblCrossDay2 = nullptr;
+    // St. Mary's.
+    QLabel* lblStMaryAnnuciationForHerBirth = nullptr;
+    QLabel* lblStMaryAnnuciationForHerBirthDay = nullptr;
+    QLabel* lblStMaryBirthday = nullptr;
+    QLabel* lblStMaryBirthdayDay = nullptr;
+    QLabel* lblStMaryEntryToTemple = nullptr;
+    QLabel* lblStMaryEntryToTempleDay = nullptr;
+    QLabel* lblStMaryDeparture = nullptr;
+    QLabel* lblStMaryDepartureDay = nullptr;
+    QLabel* lblStMaryBodyAssumption = nullptr;
+    QLabel* lblStMaryBodyAssumptionDay = nullptr;
+    QLabel* lblStMaryFirstChurch = nullptr;
+    QLabel* lblStMaryFirstChurchDay = nullptr;
+    QLabel* lblStMaryZitune = nullptr;
+    QLabel* lblStMaryZituneDay = nullptr;
+    // Traveling.
+    QLabel* lblNativityParamouni = nullptr;
+    QLabel* lblEpiphanyParamouni = nullptr;
+    QLabel* lblUnfastingDays = nullptr;
+    QLabel* lblStartOfJonahFast = nullptr;
+    QLabel* lblStartOfTheLent = nullptr;
+    QLabel* lblResurrectionFeast = nullptr;
+    QLabel* lblStartOfApostoleslFast = nullptr;
+    QLabel* lblApostolesFastDuration = nullptr;
+    QLabel* lblCopticNewYear = nullptr;
+    QLabel* lblCopticNewYearDate = nullptr;
+
+    // Called once after the first show's work has shown the day; the
+    // start-up benchmark stops its clock here.
+    std::function<void()> OnFirstDayShown;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    QWidget* CreateLeftPanel();
+    QWidget* CreateRightPanel();
+    QWidget* CreateServiceButtons();
+    QWidget* CreateFeastPages();
+    void OpenTables();
+    bool shownOnce_ = false;
+};
+
+extern TfrmMainNew* frmMainNew;
