@@ -1,0 +1,559 @@
+#include "DayRules.h"
+
+#include "Apaqty.h"
+#include "MainNew.h"
+#include "NativityCalculator.h"
+#include "TableEngine.h"
+
+#include <QSet>
+
+#include <cstdlib>
+#include <exception>
+
+namespace DayRules {
+
+const char* const AnnualDayNotFoundMessage =
+    "Annual Day Not Found#13#10Please Report This Error to Technical Support";
+
+const char* const SynaxariumReadCaption = "Synaxarium";
+const char* const SynaxariumNotReadCaption =
+    "Synaxarium (Not to be read in the church during this time of the year)";
+
+const char* const ApostlesFastComment = "Start of the Apostles' Fast";
+const char* const ApostlesFastVerse =
+    "But the days will come when the bridegroom will be taken away from them; then they will fast "
+    "in those days. (Luke 5:35)";
+const char* const StMaryFastComment = "Start of Saint Mary's Fast";
+const char* const StMaryFastVerse =
+    "For behold, henceforth all generations will call me blessed For He who is mighty has done "
+    "great things for me, And holy is His name. (Luke 1:48-49)";
+
+const char* const December11Picture = "xChurchFatherDec11.jpg";
+const char* const December11Caption = "Church Father of December 11";
+const char* const February7Picture = "xChurchFatherFeb07.jpg";
+const char* const February7Caption = "Church Father of February 7";
+const char* const December17Picture = "xChurchFatherDec17.jpg";
+const char* const December17Caption = "Church Father of December 17";
+
+namespace {
+
+QString ReadingsSource(const QString& monthName, int day)
+{
+    return QStringLiteral("Readings source: ") + monthName + QLatin1Char(' ') + QString::number(day);
+}
+
+QString Str(const TTable& table, const char* field)
+{
+    return table.FieldByName(QLatin1String(field))->AsString();
+}
+
+int Int(const TTable& table, const char* field)
+{
+    return table.FieldByName(QLatin1String(field))->AsInteger();
+}
+
+// ID, Comment, DayName and VerseOfTheDay of the current row of a Lent, Fifty
+// Days or Sundays table.
+void TakeRecord(const TTable& table, TDayRecord& r)
+{
+    r.DayID = Int(table, "ID");
+    r.DayComment = Str(table, "Comment");
+    r.DayName = Str(table, "DayName");
+    r.VerseOfTheDay = Str(table, "VerseOfTheDay");
+}
+
+bool Find(TTable* table, const QVariantList& key)
+{
+    return table != nullptr && table->FindKey(key);
+}
+
+// Follows FromMonth/FromDay from the current Yearly row. The readings come
+// from the last day of the chain, the note names the first borrowed day.
+void FollowBorrowing(TTable& yearly, TDayRecord& r)
+{
+    QSet<int> visited;
+    visited.insert(Int(yearly, "MonthID") * 100 + Int(yearly, "Day"));
+    int m = Int(yearly, "FromMonth");
+    int d = Int(yearly, "FromDay");
+    bool first = true;
+    while (m > 0 && d > 0) {
+        // A chain that comes back to a day already seen would never end.
+        if (visited.contains(m * 100 + d)) {
+            r.ChainError = true;
+            return;
+        }
+        visited.insert(m * 100 + d);
+        if (!yearly.FindKey({m, d}))
+            return;
+        r.DayID = Int(yearly, "DayID");
+        if (first) {
+            r.NoteText = ReadingsSource(CopticMonthNames[Int(yearly, "MonthID")], Int(yearly, "Day"));
+            first = false;
+        }
+        m = Int(yearly, "FromMonth");
+        d = Int(yearly, "FromDay");
+    }
+}
+
+} // namespace
+
+QString GregorianDateText(const QDate& date)
+{
+    return GregorianMonthNames[date.month()] + QLatin1Char(' ') + QString::number(date.day())
+        + QStringLiteral(", ") + QString::number(date.year());
+}
+
+QString CopticDayText(const TApaqty& e)
+{
+    return CopticMonthNames[e.CopticMonth] + QLatin1Char(' ') + QString::number(e.CopticDay);
+}
+
+QString CopticDateText(const TApaqty& e)
+{
+    return CopticDayText(e) + QStringLiteral(", ") + QString::number(e.CopticYear);
+}
+
+qint8 EasterOffsetByte(int daysFromEaster)
+{
+    return static_cast<qint8>(static_cast<quint8>(daysFromEaster & 0xFF));
+}
+
+TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDate,
+                        const TDayTables& t)
+{
+    TDayRecord r;
+
+    if (key.DayType == 2) {
+        if (Find(t.Fifty, {int(key.EasterOffset)}))
+            TakeRecord(*t.Fifty, r);
+    }
+
+    if (key.DayType == 4) {
+        if (e.IsMonthly29th()) {
+            key.CopticMonth = 7;
+            key.DayType = 3;
+            r.NoteText = ReadingsSource(CopticMonthNames[7], 29);
+        } else if (e.CopticMonth == 5 && e.CopticDay == 12 && e.IsSunday) {
+            key.CopticDay = 11;
+            key.DayType = 3;
+            r.NoteText = ReadingsSource(CopticMonthNames[5], 11);
+        } else if (Find(t.Sundays, {int(key.CopticMonth), int(key.SundayNumber)})) {
+            TakeRecord(*t.Sundays, r);
+        }
+    }
+
+    if (key.DayType == 3 && Find(t.Yearly, {int(key.CopticMonth), int(key.CopticDay)})) {
+        TTable& y = *t.Yearly;
+        if (r.NoteText.isEmpty()) {
+            r.DayComment = Str(y, "Comment");
+            r.DayName = Str(y, "DayName");
+        }
+        r.VerseOfTheDay = Str(y, "VerseOfTheDay");
+        r.DayID = Int(y, "DayID");
+        try {
+            FollowBorrowing(y, r);
+        } catch (const std::exception&) {
+            r.ChainError = true;
+        }
+    }
+
+    if (key.DayType == 1) {
+        if (Find(t.Lent, {std::abs(int(key.EasterOffset))}))
+            TakeRecord(*t.Lent, r);
+    }
+
+    if (e.StartOfApostlesFast() == calendarDate) {
+        r.DayComment = QString::fromLatin1(ApostlesFastComment);
+        r.VerseOfTheDay = QString::fromLatin1(ApostlesFastVerse);
+    }
+    if (e.StartOfStMaryFast() == calendarDate) {
+        r.DayComment = QString::fromLatin1(StMaryFastComment);
+        r.VerseOfTheDay = QString::fromLatin1(StMaryFastVerse);
+    }
+    return r;
+}
+
+QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalculator& n,
+                      TDayKey& key, const std::function<TDayRecord(TDayKey&)>& dayRecord,
+                      TDayRecord& record)
+{
+    key.CopticDay = quint8(e.CopticDay);
+    key.CopticMonth = quint8(e.CopticMonth);
+    key.SundayNumber = quint8(e.SundayOfMonth);
+    bool found = false;
+    QString t = WeekDayNames[DayOfWeekSun1(date)];
+
+    // The Nativity and its paramoun.
+    if (date == n.NativityDate) {
+        key.DayType = 3;
+        key.CopticDay = 29;
+        t += n.NativityOnKiahk28 ? CRLF + QStringLiteral("(Nativity Feast Observed)")
+                                 : QStringLiteral(" (Nativity Feast)");
+        found = true;
+    }
+    if (n.NativityOnKiahk28 && date == n.NativityDate.addDays(1)) {
+        key.DayType = 3;
+        key.CopticDay = 29;
+        t += QStringLiteral(" (Nativity Feast)");
+        found = true;
+    }
+    const qint64 toNativity = date.daysTo(n.NativityDate);
+    if (toNativity >= 1 && toNativity <= n.ParamounDays) {
+        t += CRLF + QStringLiteral("(Nativity Paramouni)");
+        found = true;
+        key.DayType = 3;
+        key.CopticDay = 28;
+    }
+
+    // Feasts: each one read from the Annual table; several may hold.
+    auto feast = [&](bool holds, const QString& note) {
+        if (!holds)
+            return false;
+        key.DayType = 3;
+        found = true;
+        t += note;
+        return true;
+    };
+    feast(e.IsEpiphany(), QStringLiteral(" (Epiphany Feast)"));
+    if (feast(e.IsEpiphanyParamoun(), CRLF + QStringLiteral("(Epiphany Paramouni)")))
+        key.CopticDay = 10;
+    feast(e.IsAnnunciation(), CRLF + QStringLiteral("(Annunciation Feast)"));
+    feast(e.IsCircumcision(), CRLF + QStringLiteral("(Circumcision Feast)"));
+    feast(e.IsCanaGalilee(), QStringLiteral(", Feast of the Wedding of Cana of Galilee"));
+    feast(e.IsEntryToTemple(), QStringLiteral(", Candlemas Feast"));
+    feast(e.IsEntryToEgypt(), CRLF + QStringLiteral("(Entry of the Lord into Egypt)"));
+    feast(e.IsTransfiguration(), CRLF + QStringLiteral("(Transfiguration Feast)"));
+    feast(e.IsCrossDayBaramhat10(), CRLF + QStringLiteral("(Feast of the Holy Cross)"));
+    feast(e.IsCrossDayTut17(), QStringLiteral(", First day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
+    feast(e.IsCrossDayTut18(), QStringLiteral(", Second day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
+    feast(e.IsCrossDayTut19(), QStringLiteral(", Third day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
+
+    // The fifth Sunday before Jonah's fast reads the pre-Lent Sunday.
+    if (e.IsFifthSundayBeforeJonah()) {
+        key.DayType = 1;
+        key.EasterOffset = 56;
+        t = QStringLiteral("Fifth Sunday of ") + CopticMonthNames[e.CopticMonth] + CRLF
+            + QStringLiteral("(Readings of Pre-Lent Sunday)");
+        found = true;
+    }
+
+    // The Sundays of Kiahk, counted back from the Nativity.
+    const QString kiahk = CopticMonthNames[4];
+    const QString moved = CRLF + QStringLiteral("(Moved one week)");
+    if (date == n.FirstKiahkSunday) {
+        t = QStringLiteral("First Sunday of ") + kiahk;
+        if (n.KiahkSundaysBorrowed)
+            t += CRLF + QStringLiteral("(Borrowed From ") + CopticMonthNames[3] + QLatin1Char(')');
+        key.SundayNumber = 1;
+        key.CopticMonth = 4;
+        found = true;
+    }
+    if (date == n.SecondKiahkSunday) {
+        t = QStringLiteral("Second Sunday of ") + kiahk;
+        if (n.KiahkSundaysBorrowed)
+            t += moved;
+        key.SundayNumber = 2;
+        found = true;
+    }
+    if (date == n.ThirdKiahkSunday) {
+        t = QStringLiteral("Third Sunday of ") + kiahk;
+        if (n.KiahkSundaysBorrowed)
+            t += moved;
+        key.SundayNumber = 3;
+        found = true;
+    }
+    if (n.HasJanuaryFourthSunday && date == n.JanuaryFourthSunday) {
+        t = QStringLiteral("Fourth Sunday of ") + kiahk;
+        key.SundayNumber = 4;
+        found = true;
+    }
+    if (n.HasDecemberFourthSunday && date == n.FourthKiahkSunday) {
+        t = QStringLiteral("Fourth Sunday of ") + kiahk;
+        if (n.KiahkSundaysBorrowed)
+            t += moved;
+        key.SundayNumber = 4;
+        found = true;
+    }
+
+    // A year whose 1 Tut is a Sunday: the later Sundays of Tut take the
+    // readings of the Sunday before.
+    const bool tutOnSunday = e.NayrouzIsSunday && e.CopticMonth == 1;
+    if (tutOnSunday && e.IsSunday) {
+        if (key.SundayNumber == 1)
+            key.DayType = 3;
+        else
+            key.SundayNumber = quint8(key.SundayNumber - 1);
+    }
+
+    if (!found && key.DayType == 3) {
+        t = WeekDayNames[DayOfWeekSun1(date)];
+        if (date == e.NayrouzDate)
+            t += QStringLiteral(" (New Coptic Year)");
+    }
+
+    if (!found && key.DayType == 4) {
+        static const char* const ordinals[] = {"First", "Second", "Third", "Fourth", "Fifth"};
+        if (key.SundayNumber >= 1 && key.SundayNumber <= 5)
+            t = QLatin1String(ordinals[key.SundayNumber - 1]);
+        else
+            t.clear();
+        t += QStringLiteral(" Sunday of ") + CopticMonthNames[e.CopticMonth];
+        if (tutOnSunday) {
+            key.SundayNumber = quint8(e.SundayOfMonth - 1);
+            static const char* const readingsOf[] = {
+                "(Readings of First Sunday of", "(Readings of Second Sunday of",
+                "(Readings of Third Sunday of", "(Readings of Fourth Sunday of"};
+            if (key.SundayNumber >= 1 && key.SundayNumber <= 4)
+                t = QLatin1String(readingsOf[key.SundayNumber - 1]) + QLatin1Char(' ')
+                    + CopticMonthNames[1] + QLatin1Char(')');
+        }
+        if (e.CopticMonth == 4 && key.SundayNumber == 5) {
+            t += QStringLiteral(" (Using Kiahk 30 Readings)");
+            key.DayType = 3;
+        }
+    }
+
+    record = dayRecord(key);
+    if (!record.NoteText.isEmpty())
+        t += CRLF + record.NoteText;
+
+    if (!found && (key.DayType == 1 || key.DayType == 2))
+        t = record.DayName;
+    return t;
+}
+
+bool TitleIsLong(const QString& title)
+{
+    return title.length() > 25;
+}
+
+bool TitleTopAligned(const QString& title)
+{
+    return TitleIsLong(title) || title.contains(CRLF);
+}
+
+quint8 FastingLevel(const TApaqty& e)
+{
+    if (e.IsInHolyFifty() || e.IsNativity() || e.IsEpiphany())
+        return 0;
+    if (e.IsGreatLent() || e.IsHolyWeek || e.IsJonahFast() || e.IsNativityParamoun()
+        || e.IsEpiphanyParamoun() || e.WeekDay == 4 || e.WeekDay == 6 || e.IsPalmSunday()
+        || e.IsLazarusSaturday())
+        return 2;
+    if (e.IsNativityFast() || e.IsApostlesFast() || e.IsStMaryFast())
+        return 1;
+    return 0;
+}
+
+bool IsNoAbstinenceDay(const TApaqty& e)
+{
+    return e.IsInHolyFifty() || e.IsNativity() || e.IsEpiphany() || e.IsPalmSunday()
+        || e.IsMinorLordFeast() || (e.WeekDay == 7 && !e.IsJoyousSaturday()) || e.IsSunday
+        || e.IsFeastOfCross() || (e.CopticMonth == 4 && e.CopticDay == 30) || e.IsAnnunciation()
+        || e.IsMonthly29th();
+}
+
+QString FastingText(quint8 level, bool noAbstinence)
+{
+    switch (level) {
+    case 1:
+        return noAbstinence ? QStringLiteral("Fasting, No Abstinence, Fish is allowable")
+                            : QStringLiteral("Fasting, Fish is allowable");
+    case 2:
+        return noAbstinence ? QStringLiteral("Strict Fasting, No Abstinence")
+                            : QStringLiteral("Strict Fasting");
+    default:
+        return QStringLiteral("(No Fasting)");
+    }
+}
+
+namespace {
+quint8 TuneBeforeParamoun(const TApaqty& e, const TNativityCalculator& n, const TDayKey& k)
+{
+    const int m = k.CopticMonth;
+    const int d = k.CopticDay;
+    if (e.IsPalmSunday() || e.IsFeastOfCross())
+        return 3;
+    if (!e.IsHolyWeek && m == 1 && d >= 1 && d <= 16)
+        return 5;
+    if (m == 4 && (d == 29 || d == 30) && !n.KiahkSundaysBorrowed)
+        return 5;
+    if (e.IsNativity())
+        return 5;
+    if (m == 5 && ((d >= 1 && d <= 6) || (d >= 11 && d <= 13)))
+        return 5;
+    if (e.IsInHolyFifty() || e.IsMajorLordFeast() || e.IsMinorLordFeast() || e.IsMonthly29th())
+        return 5;
+    if (m == 4 && d >= 1 && d <= 28 && !e.IsNativity() && !e.IsNativityParamoun())
+        return 2;
+    if (e.IsGreatLent() || e.IsJonahFast())
+        return 1;
+    if (e.IsHolyWeek)
+        return e.IsJoyousSaturday() ? 6 : 4;
+    return 0;
+}
+} // namespace
+
+quint8 TuneKind(const TApaqty& e, const TNativityCalculator& n, const TDayKey& key)
+{
+    const quint8 tune = TuneBeforeParamoun(e, n, key);
+    if (e.IsNativityParamoun() || e.IsEpiphanyParamoun() || e.IsLazarusSaturday())
+        return 0;
+    return tune;
+}
+
+QString TuneText(quint8 tuneKind)
+{
+    static const char* const texts[] = {"Annual Tune",   "Lenten Tune", "Kiahk Tune",
+                                        "Hosanna Tune",  "Attribis Tune", "Festal Tune",
+                                        "Attribis/Annual Tune"};
+    return tuneKind <= 6 ? QLatin1String(texts[tuneKind]) : QString();
+}
+
+bool IsSynaxariumRead(const TDayKey& key)
+{
+    switch (key.DayType) {
+    case 1:
+        return std::abs(int(key.EasterOffset)) > 7;
+    case 3:
+    case 4:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString SynaxariumCaption(bool read)
+{
+    return QLatin1String(read ? SynaxariumReadCaption : SynaxariumNotReadCaption);
+}
+
+quint8 DayCategory(const TApaqty& e)
+{
+    if (e.IsEaster())
+        return 1;
+    if (e.IsNativity())
+        return 2;
+    if (e.IsEpiphany())
+        return 3;
+    if (e.IsGoodFriday())
+        return 11;
+    if (e.IsHolySaturday())
+        return 12;
+    if (e.IsLazarusSaturday())
+        return 13;
+    if (e.IsPalmSunday())
+        return 4;
+    if (e.IsHolyWeek)
+        return 10;
+    if (e.IsFeastOfCross() || e.IsAnnunciation())
+        return 5;
+    if (e.IsInHolyFifty())
+        return 7;
+    if (e.IsSunday && !e.IsGreatLent() && !e.IsPreLentSunday())
+        return 6;
+    if (e.IsGreatLent() || e.IsPreLentSunday() || e.IsJonahFast() || e.IsJonahPassover())
+        return e.IsSunday ? 8 : 9;
+    return 5;
+}
+
+TPictureChoice SelectDayPicture(quint8 cat, const TApaqty& e, TTable* yearly)
+{
+    TPictureChoice p;
+    auto set = [&p](bool holds, const char* file, const char* caption) {
+        if (holds) {
+            p.File = QLatin1String(file);
+            p.Caption = QLatin1String(caption);
+        }
+    };
+    const int n = e.DaysFromEaster;
+    const int m = e.CopticMonth;
+    const int d = e.CopticDay;
+
+    // Great feasts and Holy Week: every rule that holds overwrites.
+    set(cat == 3, "xEpiphany4.jpg", "Epiphany");
+    set(cat == 1, "xResurrection3.jpg", "Resurrection");
+    set(cat == 2, "xNativity3.jpg", "Nativity");
+    set(cat == 4, "xPalmSunday3.jpg", "Palm Sunday");
+    set(e.IsAscension(), "xAscenssion3.jpg", "Ascension");
+    set(e.IsPentecost(), "xPentecost1.jpg", "Pentecost");
+    set(e.IsAnnunciation(), "xAnnunciation4.jpg", "Annunciation");
+    set(e.IsHolyWeek && n < -3, "xGassimany1.jpg", "In Gethsemane");
+    set(e.IsGoodFriday(), "xCross2.jpg", "Behold, the lamb of God");
+    set(e.IsJoyousSaturday(), "xHadesCoptic.jpg", "Christ saving Adam & Eve");
+
+    // Minor feasts of the Lord and other days of the year.
+    if (p.File.isEmpty()) {
+        set(e.IsEntryToTemple(), "xEntryInTemple.jpg", "Lord's Entry to the Temple");
+        set(e.IsCanaGalilee(), "xCanaGalilee.jpg", "Wedding of Cana");
+        set(e.IsCovenantThursday(), "xLastSupper2.jpg", "Maundy Thursday");
+        set(e.IsThomasSunday(), "xThomasSunday.jpg", "Thomas Sunday");
+        set(e.IsEntryToEgypt(), "xFlightToEgypt.jpg", "Flight to Egypt");
+        set(e.IsTransfiguration(), "xTransfiguration.jpg", "Transfiguration");
+        set(e.IsLazarusSaturday(), "xLazarus.jpg", "Lazarus Saturday");
+        set(e.IsFeastOfCross(), "xCross8.jpg", "The Lord on the Cross");
+        set(e.IsStartOfJonahFast(), "xProphetJonahAndTheWhale.jpg", "Prophet Jonah and the whale");
+    }
+
+    // Feasts of St Mary.
+    if (p.File.isEmpty()) {
+        set((m == 12 && d == 7) || (m == 9 && d == 1), "xTheotokos1.jpg", "St. Mary the Theotokos");
+        set(m == 4 && d == 3, "xTheotokos3.jpg", "St. Mary the Theotokos");
+        set(d == 21, "xTheotokos2.jpg", "St. Mary the Theotokos");
+    }
+    if (!p.File.isEmpty())
+        return p;
+
+    // The rest: first match wins.
+    if (e.IsMonthly29th())
+        return {QStringLiteral("xTriFeasts3.jpg"), QStringLiteral("Commemoration of the 3 feasts")};
+    if (yearly != nullptr && yearly->FindKey({m, d})) {
+        const QString file = Str(*yearly, "PictureFile");
+        if (!file.isEmpty())
+            return {file, Str(*yearly, "PictureSaintName")};
+    }
+    if (d == 12)
+        return {QStringLiteral("xStMichael02.jpg"), QStringLiteral("Archangel Michael")};
+    if (e.Month == 12 && e.Day == 11)
+        return {QLatin1String(December11Picture), QLatin1String(December11Caption)};
+    if (e.Month == 2 && e.Day == 7)
+        return {QLatin1String(February7Picture), QLatin1String(February7Caption)};
+    if (e.Month == 12 && e.Day == 17)
+        return {QLatin1String(December17Picture), QLatin1String(December17Caption)};
+    if (m == 9 && d == 27)
+        return {QStringLiteral("xStThomasNew.jpg"), QStringLiteral("St. Thomas the Hermit")};
+    if ((m == 4 && d == 22) || (m == 7 && d == 30) || (m == 10 && d == 26))
+        return {QStringLiteral("xArchangelGabriel.jpg"), QStringLiteral("Archangel Gabriel")};
+    return {QStringLiteral("xPantocrator2.jpg"), QStringLiteral("Christ on the Throne")};
+}
+
+TSynaxariumDay LocateSynaxariumDay(TTable& head, TTable& detail, int month, int day,
+                                   bool withCaptions)
+{
+    TSynaxariumDay s;
+    if (!head.FindKey({month, day}))
+        return s;
+    const int id = Int(head, "ID");
+    if (!detail.FindKey({id, 1}))
+        return s;
+    s.Found = true;
+    s.SynxID = id;
+    if (!withCaptions)
+        return s;
+    while (!detail.Eof() && Int(detail, "SynxID") == id && s.Captions.size() < 12) {
+        s.Captions << Str(detail, "Number") + QStringLiteral("- ") + Str(detail, "Name");
+        detail.Next();
+    }
+    return s;
+}
+
+QString VerseOfTheDay(TTable& verses, int dayOfYear)
+{
+    const int count = verses.RecordCount();
+    if (count <= 0)
+        return QString();
+    verses.SetRecNo(dayOfYear % count + 1);
+    return Str(verses, "Verse");
+}
+
+} // namespace DayRules

@@ -1,0 +1,130 @@
+#pragma once
+// The rules that turn the church day of a date into what the main window
+// shows: day title and day key, day record with the Annual borrowing chain,
+// fasting, tune, Synaxarium reading, day category, day picture and the
+// verse of the day. Nothing here touches a widget, so tests and the range
+// readings call the rules without a window.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class TApaqty;
+class TNativityCalculator;
+class TTable;
+struct TDayKey;
+
+namespace DayRules {
+
+// Lines of a title or note are joined so.
+inline const QString CRLF = QStringLiteral("\r\n");
+
+// Shown when following the Annual table's borrowing chain fails; the text is
+// kept exactly as the users know it.
+extern const char* const AnnualDayNotFoundMessage;
+
+extern const char* const SynaxariumReadCaption;
+extern const char* const SynaxariumNotReadCaption;
+
+extern const char* const ApostlesFastComment;
+extern const char* const ApostlesFastVerse;
+extern const char* const StMaryFastComment;
+extern const char* const StMaryFastVerse;
+
+// "January 7, 2027".
+QString GregorianDateText(const QDate& date);
+// "Kiahk 29" (no year).
+QString CopticDayText(const TApaqty& engine);
+// "Kiahk 29, 1743".
+QString CopticDateText(const TApaqty& engine);
+
+// The low byte of a day count from Easter, as a signed byte.
+qint8 EasterOffsetByte(int daysFromEaster);
+
+// The day tables the day record is read from, each on the index the
+// content schema gives it.
+struct TDayTables {
+    TTable* Lent = nullptr;    // days before Easter, positive
+    TTable* Fifty = nullptr;   // days after Easter
+    TTable* Sundays = nullptr; // Coptic month, Sunday number
+    TTable* Yearly = nullptr;  // Coptic month, Coptic day
+};
+
+struct TDayRecord {
+    int DayID = 0; // 0 when no record was found
+    QString DayComment;
+    QString DayName;
+    QString VerseOfTheDay;
+    QString NoteText;
+    // Following the Annual borrowing chain failed (a table error, or a chain
+    // that leads back to a day already visited); the values found before the
+    // failure are kept.
+    bool ChainError = false;
+};
+
+// The day record of the key; may turn a Sunday key into an Annual one and
+// change its month and day. calendarDate is the date the month calendar
+// shows, which alone decides the fixed texts of the start of the fasts.
+TDayRecord GetDayRecord(TDayKey& key, const TApaqty& engine, const QDate& calendarDate,
+                        const TDayTables& tables);
+
+// The day title of the date, with the day key set by the feast and Sunday
+// rules; dayRecord is called once, at its place in the rules, to read the
+// day record (and may change the key further). The engine must be set to
+// the date and the calculator computed for its year.
+QString BuildDayTitle(const QDate& date, const TApaqty& engine, const TNativityCalculator& nativity,
+                      TDayKey& key, const std::function<TDayRecord(TDayKey&)>& dayRecord,
+                      TDayRecord& record);
+
+// Title layout: top-aligned when long or on several lines; smaller when long.
+bool TitleIsLong(const QString& title);
+bool TitleTopAligned(const QString& title);
+
+quint8 FastingLevel(const TApaqty& engine);
+bool IsNoAbstinenceDay(const TApaqty& engine);
+QString FastingText(quint8 fastingLevel, bool noAbstinence);
+
+// The Coptic month and day tested are those of the key (after the title).
+quint8 TuneKind(const TApaqty& engine, const TNativityCalculator& nativity, const TDayKey& key);
+QString TuneText(quint8 tuneKind);
+
+bool IsSynaxariumRead(const TDayKey& key);
+QString SynaxariumCaption(bool read);
+
+// Day category 1..13 that decides the services offered and the picture.
+quint8 DayCategory(const TApaqty& engine);
+
+struct TPictureChoice {
+    QString File;
+    QString Caption;
+};
+// The fixed-date pictures of three modern church figures.
+extern const char* const December11Picture;
+extern const char* const December11Caption;
+extern const char* const February7Picture;
+extern const char* const February7Caption;
+extern const char* const December17Picture;
+extern const char* const December17Caption;
+
+// The picture of the day; yearly (may be null) is searched for the day's
+// own picture.
+TPictureChoice SelectDayPicture(quint8 category, const TApaqty& engine, TTable* yearly);
+
+// The Synaxarium day of a Coptic date: its head row and the captions of its
+// first twelve entries ("1- " + name). synxDetail is left on entry 1 of the
+// day when the day was found.
+struct TSynaxariumDay {
+    bool Found = false;
+    int SynxID = 0;
+    QStringList Captions;
+};
+TSynaxariumDay LocateSynaxariumDay(TTable& synxHead, TTable& synxDetail, int copticMonth,
+                                   int copticDay, bool withCaptions);
+
+// The verse of the day of the year from the verses table, reached by record
+// number; an empty table gives an empty verse.
+QString VerseOfTheDay(TTable& verses, int dayOfYear);
+
+} // namespace DayRules
