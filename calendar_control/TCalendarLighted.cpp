@@ -1,0 +1,119 @@
+#include "TCalendarLighted.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TCalendarLighted::TCalendarLighted(QWidget* parent)
+    : TCalendar(parent), FColorLight(BgrColor(0x00FFFF)), FColorLightSelect(BgrColor(0x00FF00)),
+      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC))
+{
+    SetStartOfWeek(1);
+    resize(122, 115);
+}
+
+TCalendarLighted::~TCalendarLighted() = default;
+
+void TCalendarLighted::AddLight(const QDate& date)
+{
+    if (FLights.Add(date))
+        update();
+}
+
+bool TCalendarLighted::IsLighted(const QDate& date) const
+{
+    const int n = DayNumberOf(date);
+    return n >= 1 && FLights.Contains(n);
+}
+
+void TCalendarLighted::ClearLights()
+{
+    FLights.Clear();
+    update();
+}
+
+void TCalendarLighted::SetColorMember(QColor& member, const QColor& c)
+{
+    if (member == c)
+        return;
+    member = c;
+    update();
+}
+
+void TCalendarLighted::SetColorLight(const QColor& c) { SetColorMember(FColorLight, c); }
+void TCalendarLighted::SetColorLightSelect(const QColor& c) { SetColorMember(FColorLightSelect, c); }
+void TCalendarLighted::SetColorLightSunday(const QColor& c) { SetColorMember(FColorLightSunday, c); }
+void TCalendarLighted::SetColorSunday(const QColor& c) { SetColorMember(FColorSunday, c); }
+
+void TCalendarLighted::SetWeekEnd(TLightDay weekEnd)
+{
+    if (weekEnd == FWeekEnd)
+        return;
+    FWeekEnd = weekEnd;
+    update();
+}
+
+void TCalendarLighted::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
+                                bool selected)
+{
+    TCalendar::DrawCell(painter, col, row, rect, selected);
+    if (row == 0)
+        return;
+    const QString text = CellText(col, row);
+    bool isNumber = false;
+    const int day = text.toInt(&isNumber);
+    if (!isNumber)
+        return;
+    const QDate d(Year(), Month(), day);
+    const bool lit = IsLighted(d);
+
+    QColor brush = Color();
+    bool selectionColour = false;
+    if (FWeekEnd.testFlag(DayFlagOf(WeekDayOf(d))) && isEnabled()) {
+        if (selected && !lit)
+            selectionColour = true;
+        else if (selected)
+            brush = FColorLightSelect;
+        else
+            brush = lit ? FColorLightSunday : FColorSunday;
+    } else if (!selected) {
+        brush = lit ? FColorLight : Color();
+    } else if (lit) {
+        brush = FColorLightSelect;
+    } else {
+        selectionColour = true;
+    }
+    if (selectionColour) {
+        brush = palette().color(QPalette::Highlight);
+        painter.setPen(palette().color(QPalette::HighlightedText));
+    } else {
+        painter.setPen(palette().color(QPalette::Text));
+    }
+    painter.fillRect(rect, brush);
+    DrawCellText(painter, rect, text);
+}
+
+void TCalendarLighted::mousePressEvent(QMouseEvent* event)
+{
+    TCalendar::mousePressEvent(event);
+    FPressPos = event->position().toPoint();
+    FPressShift = event->modifiers();
+    FPressButton = event->button();
+    int col = 0, row = 0;
+    if (CellAt(FPressPos, col, row) && row != 0 && !CellText(col, row).trimmed().isEmpty()) {
+        const QDate d(Year(), Month(), CellText(col, row).toInt());
+        if (OnDateClick)
+            OnDateClick(this, d, FPressButton);
+    }
+    update();
+}
+
+void TCalendarLighted::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is a press too.
+    mousePressEvent(event);
+    int col = 0, row = 0;
+    if (CellAt(FPressPos, col, row) && row != 0 && !CellText(col, row).trimmed().isEmpty()) {
+        if (OnDateDblClick)
+            OnDateDblClick(this, CalendarDate());
+    }
+}

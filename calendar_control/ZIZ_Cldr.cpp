@@ -1,0 +1,540 @@
+#include "ZIZ_Cldr.h"
+
+#include "CldrDates.h"
+#include "TButPanel.h"
+#include "TCalendarLighted.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSpinBox>
+
+TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent)
+    : QFrame(parent), FColorLight(BgrColor(0x00FFFF)), FColorLightSelect(BgrColor(0x00FF00)),
+      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC))
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setFocusPolicy(Qt::StrongFocus);
+
+    FEdit = new QLineEdit(this);
+    FGrid = new TCalendarLighted(this);
+    FCombo = new QComboBox(this);
+    FSpin = new QSpinBox(this);
+    // The year is taken when typing ends, not at each digit.
+    FSpin->setKeyboardTracking(false);
+    FSpin->setRange(MinCalendarYear, MaxCalendarYear);
+    setFocusProxy(FEdit);
+
+    for (int tag = 1; tag <= 6; ++tag) {
+        auto* button = new TButPanel(this);
+        button->SetTag(tag);
+        button->OnTick = [this](TButPanel* b) { StepDate(b); };
+        FButtons[tag - 1] = button;
+    }
+
+    connect(FEdit, &QLineEdit::textEdited, this, [this] {
+        if (!FAttached)
+            return;
+        // While typing the edit keeps its text; Enter rewrites it.
+        FTypingInEdit = true;
+        StepDate(FEdit);
+        FTypingInEdit = false;
+    });
+    connect(FEdit, &QLineEdit::returnPressed, this, [this] { StepDate(FEdit); });
+    connect(FCombo, &QComboBox::currentIndexChanged, this, [this] {
+        if (FAttached)
+            StepDate(FCombo);
+    });
+    connect(FSpin, &QSpinBox::valueChanged, this, [this] {
+        if (FAttached)
+            StepDate(FSpin);
+    });
+    FGrid->OnChange = [this](TCalendar*) {
+        if (FAttached)
+            StepDate(FGrid);
+    };
+    FGrid->OnDateClick = [this](TCalendarLighted*, const QDate& d, Qt::MouseButton b) {
+        if (OnDateClick)
+            OnDateClick(this, d, b);
+    };
+    FGrid->OnDateDblClick = [this](TCalendarLighted*, const QDate&) {
+        if (OnDateDblClick)
+            OnDateDblClick(this, Date());
+    };
+    for (QWidget* part : {static_cast<QWidget*>(FEdit), static_cast<QWidget*>(FGrid),
+                          static_cast<QWidget*>(FCombo), static_cast<QWidget*>(FSpin)})
+        part->installEventFilter(this);
+
+    resize(209, 209);
+    Arrange();
+    RunUpdateParts();
+}
+
+TFullCalendarAncestor::~TFullCalendarAncestor()
+{
+    Detach();
+}
+
+TButPanel* TFullCalendarAncestor::StepButton(int tag) const
+{
+    return tag >= 1 && tag <= 6 ? FButtons[tag - 1] : nullptr;
+}
+
+QDate TFullCalendarAncestor::Date() const
+{
+    return FDate.isValid() ? FDate : QDate::currentDate();
+}
+
+void TFullCalendarAncestor::SetDate(const QDate& date)
+{
+    const QDate value = date.isValid() ? date : QDate::currentDate();
+    if (value.year() < MinCalendarYear || value.year() > MaxCalendarYear)
+        return;
+    const QDate previous = FDate;
+    FDate = value;
+    const bool reported = RunUpdateParts();
+    if (value != previous && !reported)
+        DoChange();
+}
+
+void TFullCalendarAncestor::SetYearRange(int range)
+{
+    FYearRange = qBound(0, range, 65535);
+    const int thisYear = QDate::currentDate().year();
+    FSpinMin = thisYear - FYearRange;
+    FSpinMax = thisYear + FYearRange;
+    const bool wasAttached = FAttached;
+    Detach();
+    ApplySpinLimits();
+    SetSpinYear(Date().year());
+    FAttached = wasAttached;
+}
+
+void TFullCalendarAncestor::ApplySpinLimits()
+{
+    int lo = MinCalendarYear;
+    int hi = MaxCalendarYear;
+    if (FSpinMin != FSpinMax) {
+        lo = qBound(MinCalendarYear, qMin(FSpinMin, FSpinMax), MaxCalendarYear);
+        hi = qBound(MinCalendarYear, qMax(FSpinMin, FSpinMax), MaxCalendarYear);
+    }
+    FSpin->setRange(lo, hi);
+}
+
+void TFullCalendarAncestor::SetSpinYear(int year)
+{
+    if (FSpinMin != FSpinMax || year != FSpinMin) {
+        if (year < FSpinMin)
+            FSpinMin = year;
+        else if (year > FSpinMax)
+            FSpinMax = year;
+    }
+    ApplySpinLimits();
+    FSpin->setValue(year);
+}
+
+void TFullCalendarAncestor::SetColorLight(const QColor& c)
+{
+    FColorLight = c;
+    RunUpdateParts();
+}
+
+void TFullCalendarAncestor::SetColorLightSelect(const QColor& c)
+{
+    FColorLightSelect = c;
+    RunUpdateParts();
+}
+
+void TFullCalendarAncestor::SetColorLightSunday(const QColor& c)
+{
+    FColorLightSunday = c;
+    RunUpdateParts();
+}
+
+void TFullCalendarAncestor::SetColorSunday(const QColor& c)
+{
+    FColorSunday = c;
+    RunUpdateParts();
+}
+
+void TFullCalendarAncestor::SetStartOfWeek(int day)
+{
+    FStartOfWeek = ((day % 7) + 7) % 7;
+    RunUpdateParts();
+}
+
+void TFullCalendarAncestor::SetWeekEnd(TLightDay weekEnd)
+{
+    FWeekEnd = weekEnd;
+    RunUpdateParts();
+}
+
+QColor TFullCalendarAncestor::Color() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void TFullCalendarAncestor::SetColor(const QColor& color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    Rearrange(); // the glyphs are drawn on this colour
+}
+
+void TFullCalendarAncestor::AddLightDate(const QDate& date)
+{
+    const bool was = IsDateLighted(date);
+    FGrid->AddLight(date);
+    if (!was && OnListChange)
+        OnListChange(this);
+}
+
+bool TFullCalendarAncestor::IsDateLighted(const QDate& date) const
+{
+    return FGrid ? FGrid->IsLighted(date) : false;
+}
+
+void TFullCalendarAncestor::ClearLightDates()
+{
+    FGrid->ClearLights();
+    if (OnClear)
+        OnClear(this);
+}
+
+void TFullCalendarAncestor::DoChange()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TFullCalendarAncestor::SetEnabled(bool value)
+{
+    FGrid->setEnabled(value);
+    FEdit->setEnabled(value);
+    FSpin->setEnabled(value);
+    FCombo->setEnabled(value);
+    FEnabled = value;
+    update();
+}
+
+void TFullCalendarAncestor::UpdateParts()
+{
+    RunUpdateParts();
+}
+
+bool TFullCalendarAncestor::RunUpdateParts()
+{
+    Detach();
+    if (!FDate.isValid())
+        FDate = QDate::currentDate();
+    FGrid->SetColorLight(FColorLight);
+    FGrid->SetColorLightSelect(FColorLightSelect);
+    FGrid->SetColorLightSunday(FColorLightSunday);
+    FGrid->SetColorSunday(FColorSunday);
+    FGrid->SetStartOfWeek(FStartOfWeek);
+    FGrid->SetWeekEnd(FWeekEnd);
+    if (FCombo->count() < 2) {
+        FCombo->clear();
+        for (int m = 1; m <= 12; ++m)
+            FCombo->addItem(CldrLocale::LongMonthName(m));
+    }
+    const int y = FDate.year();
+    FCombo->setCurrentIndex(FDate.month() - 1);
+    if (FSpinMin == 0) {
+        FSpinMin = y - FYearRange - 1;
+        FSpinMax = y + FYearRange + 1;
+    }
+    SetSpinYear(y);
+    const QString text = CldrLocale::FormatShortDate(FDate);
+    if (FEdit->text() != text)
+        FEdit->setText(text);
+    FGrid->SetCalendarDate(FDate);
+
+    bool reported = false;
+    if (!FFirstUpdateDone && OnChange) {
+        FFirstUpdateDone = true;
+        DoChange();
+        reported = true;
+    }
+    Attach();
+    return reported;
+}
+
+void TFullCalendarAncestor::ShowDateText(const QDate& date)
+{
+    const QString text = CldrLocale::FormatShortDate(date);
+    if (!FTypingInEdit && FEdit->text() != text)
+        FEdit->setText(text);
+    FCombo->setCurrentIndex(date.month() - 1);
+}
+
+void TFullCalendarAncestor::StepDate(QObject* sender)
+{
+    Detach();
+    auto* button = qobject_cast<TButPanel*>(sender);
+    if (button) {
+        StepByButton(button);
+    } else if (sender == FGrid) {
+        FDate = FGrid->CalendarDate();
+        ShowDateText(FDate);
+    } else if (sender == FEdit) {
+        if (!StepByEdit()) {
+            Attach();
+            return;
+        }
+    } else if (sender == FSpin) {
+        // A day the new year lacks (29 February) becomes the month's last day.
+        const int year = FSpin->value();
+        const int day = qMin(FGrid->Day(), DaysInMonth(year, FGrid->Month()));
+        FDate = QDate(year, FGrid->Month(), day);
+        FGrid->SetCalendarDate(FDate);
+        ShowDateText(FDate);
+    } else if (sender == FCombo) {
+        const int month = FCombo->currentIndex() + 1;
+        if (month < 1) {
+            Attach();
+            return;
+        }
+        const int year = FGrid->Year();
+        const int day = qMin(FGrid->Day(), DaysInMonth(year, month));
+        FDate = QDate(year, month, day);
+        FGrid->SetCalendarDate(FDate);
+        ShowDateText(FDate);
+    }
+    Attach();
+    if (!button || button->Down())
+        DoChange();
+}
+
+void TFullCalendarAncestor::StepByButton(TButPanel* button)
+{
+    const QDate current = Date();
+    const std::optional<QDate> next = SteppedDate(current, button->Tag());
+    if (!next) {
+        // A step past the years a date can hold changes nothing, and a held
+        // button stops rather than failing again at every tick.
+        button->StopRepeat();
+        return;
+    }
+    const int thisYear = QDate::currentDate().year();
+    if (button->Tag() == StepYearNext || button->Tag() == StepYearPrior) {
+        const int distance = qAbs(next->year() - thisYear);
+        if (distance > FYearRange)
+            SetYearRange(distance);
+    }
+    FDate = *next;
+    FGrid->SetCalendarDate(FDate);
+    SetSpinYear(FDate.year());
+    FCombo->setCurrentIndex(FDate.month() - 1);
+    ShowDateText(FDate);
+}
+
+bool TFullCalendarAncestor::StepByEdit()
+{
+    std::optional<QDate> parsed =
+        ParseDateText(FEdit->text(), CldrLocale::ShortDateFormat(), CldrLocale::DateSeparator(),
+                      Date(), QDate::currentDate().year());
+    if (!parsed)
+        return false;
+    if (parsed->year() < 1910) {
+        const QDate moved(parsed->year() + 100, parsed->month(), parsed->day());
+        if (!moved.isValid()) // 29 February of a leap year whose +100 is common
+            return false;
+        parsed = moved;
+    }
+    FDate = *parsed;
+    FGrid->SetCalendarDate(FDate);
+    FCombo->setCurrentIndex(FDate.month() - 1);
+    SetSpinYear(FDate.year());
+    ShowDateText(FDate);
+    return true;
+}
+
+bool TFullCalendarAncestor::IsPart(QWidget* w) const
+{
+    for (QWidget* part : {static_cast<QWidget*>(FEdit), static_cast<QWidget*>(FGrid),
+                          static_cast<QWidget*>(FCombo), static_cast<QWidget*>(FSpin)}) {
+        if (w && (w == part || part->isAncestorOf(w)))
+            return true;
+    }
+    return false;
+}
+
+bool TFullCalendarAncestor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && !FEntered) {
+        FEntered = true;
+        if (OnEnter)
+            OnEnter(this);
+    } else if (event->type() == QEvent::FocusOut && FEntered) {
+        if (!IsPart(QApplication::focusWidget())) {
+            FEntered = false;
+            if (OnExit)
+                OnExit(this);
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+TFullCalendarAncestor::TArrangement TFullCalendarAncestor::Measure(const QFont& font) const
+{
+    const QFontMetrics fm(font);
+    TArrangement a;
+    int widest = fm.horizontalAdvance(CldrLocale::FormatShortDate(QDate(2000, 12, 31)));
+    for (int m = 1; m <= 12; ++m)
+        widest = qMax(widest, fm.horizontalAdvance(CldrLocale::LongMonthName(m)));
+    a.editWidth = widest + 23;
+    a.rowHeight = fm.height() + 8;
+    int dayName = fm.horizontalAdvance(QStringLiteral("30"));
+    for (int d = 0; d < 7; ++d)
+        dayName = qMax(dayName, fm.horizontalAdvance(CldrLocale::ShortDayName(d)));
+    a.gridWidth = 7 * (dayName + 2) - 3;
+    a.gridHeight = 7 * (fm.height() + 4) + 3;
+    a.glyph = a.rowHeight < 20 ? ((a.rowHeight - 6) / 2) * 2 : 16;
+    a.width = a.editWidth + 68;
+    a.height = 2 + a.rowHeight + 2 + a.gridHeight + 2 + a.rowHeight + 2 + a.rowHeight + 2;
+    return a;
+}
+
+void TFullCalendarAncestor::Arrange()
+{
+    const TArrangement a = Measure(font());
+    const int gaps[5] = {2, 0, 0, 0, 2};
+    PlaceParts(a, qMax(a.width, width()), a.gridHeight, gaps);
+    FArrangedWidth = a.width;
+    FArrangedHeight = a.height;
+}
+
+void TFullCalendarAncestor::PlaceParts(const TArrangement& a, int totalWidth, int gridHeight,
+                                       const int gaps[5])
+{
+    const int bw = a.rowHeight; // square buttons, as high as the edit
+    // The grid carries the step buttons at its edges, so it is at least as
+    // wide as a button row.
+    const int gridWidth = qMin(qMax(a.gridWidth, a.editWidth + 2 * bw + 4), totalWidth - 4);
+    const int gx = (totalWidth - gridWidth) / 2;
+    const int ex = (totalWidth - a.editWidth) / 2;
+    const int leftX = gx;
+    const int rightX = gx + gridWidth - bw;
+
+    FGlyphSize = a.glyph;
+    const QPixmap left = MakeArrowGlyph(true, FGlyphSize);
+    const QPixmap right = MakeArrowGlyph(false, FGlyphSize);
+
+    int y = gaps[0];
+    auto placeRow = [&](TButPanel* prior, QWidget* middle, TButPanel* next) {
+        prior->setGeometry(leftX, y, bw, a.rowHeight);
+        prior->SetGlyph(left);
+        middle->setGeometry(ex, y, a.editWidth, a.rowHeight);
+        next->setGeometry(rightX, y, bw, a.rowHeight);
+        next->SetGlyph(right);
+    };
+    placeRow(StepButton(StepDayPrior), FEdit, StepButton(StepDayNext));
+    y += a.rowHeight + 2 + gaps[1];
+    FGrid->setGeometry(gx, y, gridWidth, gridHeight);
+    y += gridHeight + 2 + gaps[2];
+    placeRow(StepButton(StepMonthPrior), FCombo, StepButton(StepMonthNext));
+    y += a.rowHeight + 2 + gaps[3];
+    placeRow(StepButton(StepYearPrior), FSpin, StepButton(StepYearNext));
+}
+
+QPixmap TFullCalendarAncestor::MakeArrowGlyph(bool left, int size) const
+{
+    QPixmap glyph(size, size);
+    glyph.fill(Color());
+    QPainter p(&glyph);
+    p.setPen(BgrColor(0x808080));
+    p.setBrush(BgrColor(0xFF0000));
+    const int mid = size / 2 - 1;
+    const int tipX = left ? 3 : 10;
+    const int baseX = left ? 10 : 3;
+    const QPoint triangle[3] = {QPoint(tipX, mid), QPoint(baseX, 0), QPoint(baseX, size - 2)};
+    p.drawPolygon(triangle, 3);
+    return glyph;
+}
+
+void TFullCalendarAncestor::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (OnPaint)
+        OnPaint(this);
+}
+
+void TFullCalendarAncestor::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    RunUpdateParts();
+}
+
+void TFullCalendarAncestor::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    Rearrange();
+}
+
+void TFullCalendarAncestor::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        Rearrange();
+}
+
+// TFullCalendarLight
+
+TFullCalendarLight::TFullCalendarLight(QWidget* parent) : TFullCalendarAncestor(parent)
+{
+    Loaded();
+}
+
+void TFullCalendarLight::Loaded()
+{
+    Arrange();
+    if (width() < ArrangedWidth())
+        resize(ArrangedWidth(), height());
+    update();
+}
+
+void TFullCalendarLight::FitFont()
+{
+    if (FFitting)
+        return;
+    FFitting = true;
+    QFont f = font();
+    int size = 6;
+    for (int s = 50; s >= 6; --s) {
+        f.setPointSize(s);
+        if (Measure(f).height <= height()) {
+            size = s;
+            break;
+        }
+    }
+    f.setPointSize(size);
+    if (font() != f)
+        setFont(f); // arranges again
+    const TArrangement a = Measure(f);
+    setMinimumWidth(a.width);
+
+    const int rows = 3 * a.rowHeight;
+    int gridHeight = qMax(10, (height() - rows - 6) / 7 * 7 + 3);
+    while (rows + gridHeight + 6 > height() && gridHeight > 10)
+        gridHeight -= 7;
+    const int spare = qMax(0, height() - rows - gridHeight - 6);
+    int gaps[5];
+    for (int i = 0; i < 5; ++i)
+        gaps[i] = spare / 5 + (i < spare % 5 ? 1 : 0);
+    PlaceParts(a, qMax(a.width, width()), gridHeight, gaps);
+    FFitting = false;
+}
+
+void TFullCalendarLight::paintEvent(QPaintEvent* event)
+{
+    if (!FFitted) {
+        FFitted = true;
+        FitFont();
+    }
+    TFullCalendarAncestor::paintEvent(event);
+}

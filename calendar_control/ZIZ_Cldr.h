@@ -1,0 +1,172 @@
+#pragma once
+
+#include "CldrTypes.h"
+
+#include <QDate>
+#include <QFrame>
+
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+class TButPanel;
+class TCalendarLighted;
+
+// A date picker: date edit, lighted day grid, month combo, year spin and six
+// step buttons around one Date, with a list of lighted dates.
+class TFullCalendarAncestor : public QFrame {
+    Q_OBJECT
+public:
+    explicit TFullCalendarAncestor(QWidget* parent = nullptr);
+    ~TFullCalendarAncestor() override;
+
+    QDate Date() const;
+    // A null date means today. Runs UpdateParts and reports a change when the
+    // date differs (once, also when it is the first update).
+    void SetDate(const QDate& date);
+
+    int YearRange() const { return FYearRange; }
+    // Sets the year spin's limits to this year +- the value.
+    void SetYearRange(int range);
+    // Stored only; the step buttons repeat every 300 ms.
+    int AutoRepeat() const { return FAutoRepeat; }
+    void SetAutoRepeat(int ms) { FAutoRepeat = ms; }
+
+    QColor ColorLight() const { return FColorLight; }
+    void SetColorLight(const QColor& c);
+    QColor ColorLightSelect() const { return FColorLightSelect; }
+    void SetColorLightSelect(const QColor& c);
+    QColor ColorLightSunday() const { return FColorLightSunday; }
+    void SetColorLightSunday(const QColor& c);
+    QColor ColorSunday() const { return FColorSunday; }
+    void SetColorSunday(const QColor& c);
+    int StartOfWeek() const { return FStartOfWeek; }
+    void SetStartOfWeek(int day); // taken mod 7
+    TLightDay WeekEnd() const { return FWeekEnd; }
+    void SetWeekEnd(TLightDay weekEnd);
+    // Background of the calendar and of the arrow glyphs.
+    QColor Color() const;
+    void SetColor(const QColor& color);
+
+    void AddLightDate(const QDate& date);
+    bool IsDateLighted(const QDate& date) const;
+    virtual void ClearLightDates();
+
+    virtual bool GetEnabled() const { return FEnabled; }
+    virtual void SetEnabled(bool value);
+    // True while one of the parts has the focus.
+    bool Entered() const { return FEntered; }
+
+    virtual void UpdateParts();
+    virtual void StepDate(QObject* sender);
+    virtual void DoChange();
+
+    // Year spin limits; equal limits mean no limit.
+    int SpinMinValue() const { return FSpinMin; }
+    int SpinMaxValue() const { return FSpinMax; }
+    int ArrangedWidth() const { return FArrangedWidth; }
+    int ArrangedHeight() const { return FArrangedHeight; }
+    int GlyphSize() const { return FGlyphSize; }
+
+    QLineEdit* DateEdit() const { return FEdit; }
+    TCalendarLighted* Grid() const { return FGrid; }
+    QComboBox* MonthCombo() const { return FCombo; }
+    QSpinBox* YearSpin() const { return FSpin; }
+    // Step buttons by Tag 1..6; nullptr for another tag.
+    TButPanel* StepButton(int tag) const;
+
+    using TNotifyEvent = std::function<void(TFullCalendarAncestor*)>;
+    TNotifyEvent OnChange;
+    std::function<void(TFullCalendarAncestor*, const QDate&, Qt::MouseButton)> OnDateClick;
+    std::function<void(TFullCalendarAncestor*, const QDate&)> OnDateDblClick;
+    TNotifyEvent OnListChange;
+    TNotifyEvent OnClear;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TNotifyEvent OnPaint;
+
+protected:
+    struct TArrangement {
+        int editWidth = 0;
+        int rowHeight = 0;
+        int gridWidth = 0;
+        int gridHeight = 0;
+        int glyph = 16;
+        int width = 0;
+        int height = 0;
+    };
+    TArrangement Measure(const QFont& font) const;
+    // Lays the parts out from the font: rows 2 pixels apart.
+    void Arrange();
+    // What a change of size, font or colour runs.
+    virtual void Rearrange() { Arrange(); }
+    // Places the rows with the given grid height and five gaps (top, three
+    // between rows, bottom) over a width.
+    void PlaceParts(const TArrangement& a, int totalWidth, int gridHeight, const int gaps[5]);
+    QPixmap MakeArrowGlyph(bool left, int size) const;
+    void ShowDateText(const QDate& date);
+    void SetSpinYear(int year);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Detach() { FAttached = false; }
+    void Attach() { FAttached = true; }
+    bool RunUpdateParts(); // true when it reported the first change
+    void ApplySpinLimits();
+    void StepByButton(TButPanel* button);
+    bool StepByEdit();
+    bool IsPart(QWidget* w) const;
+
+    QDate FDate;
+    int FYearRange = 5;
+    int FAutoRepeat = 300;
+    QColor FColorLight;
+    QColor FColorLightSelect;
+    QColor FColorLightSunday;
+    QColor FColorSunday;
+    int FStartOfWeek = 1;
+    TLightDay FWeekEnd = TLightDay(SunDay) | SaturDay;
+    int FSpinMin = 0;
+    int FSpinMax = 0;
+    int FGlyphSize = 16;
+    int FArrangedWidth = 0;
+    int FArrangedHeight = 0;
+    bool FAttached = false;
+    bool FEntered = false;
+    bool FFirstUpdateDone = false;
+    bool FEnabled = true;
+    bool FTypingInEdit = false;
+
+    QLineEdit* FEdit = nullptr;
+    TCalendarLighted* FGrid = nullptr;
+    QComboBox* FCombo = nullptr;
+    QSpinBox* FSpin = nullptr;
+    TButPanel* FButtons[6] = {};
+};
+
+// The form-ready calendar: fits its font size to its height.
+class TFullCalendarLight : public TFullCalendarAncestor {
+    Q_OBJECT
+public:
+    explicit TFullCalendarLight(QWidget* parent = nullptr);
+
+    // Arranges and widens the control to the arranged width.
+    void Loaded();
+    // Chooses the largest font size 6..50 that fits the height and shares the
+    // spare height between the rows.
+    void FitFont();
+
+protected:
+    void Rearrange() override { FitFont(); }
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool FFitted = false;
+    bool FFitting = false;
+};
