@@ -2,19 +2,20 @@
 
 namespace {
 
-int ParamounFor(const QDate& nativity)
-{
+int ParamounFor(const QDate& nativity) {
     switch (DayOfWeekSun1(nativity)) {
-    case 1: return 2; // Sunday
-    case 2: return 3; // Monday
-    default: return 1;
+    case 1:
+        return 2; // Sunday
+    case 2:
+        return 3; // Monday
+    default:
+        return 1;
     }
 }
 
 } // namespace
 
-void TNativityCalculator::Calculate(int year)
-{
+void TNativityCalculator::Calculate(int year) {
     Year = year;
     const QDate J(year, 1, 7);
     NativityDate = J;

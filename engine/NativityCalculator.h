@@ -22,11 +22,11 @@ public:
     bool HasJanuaryFourthSunday = false;
     bool HasDecemberFourthSunday = false;
     bool Kiahk30IsSunday = false;
-    QDate JanuaryFourthSunday;   // meaningful only when HasJanuaryFourthSunday
+    QDate JanuaryFourthSunday; // meaningful only when HasJanuaryFourthSunday
     QDate FirstKiahkSunday;
     QDate SecondKiahkSunday;
     QDate ThirdKiahkSunday;
-    QDate FourthKiahkSunday;     // meaningful only when HasDecemberFourthSunday
+    QDate FourthKiahkSunday; // meaningful only when HasDecemberFourthSunday
 
 private:
     TApaqty thisJanuary_; // set to January 7 of Year

@@ -4,8 +4,7 @@
 
 namespace {
 
-QString DefaultSet()
-{
+QString DefaultSet() {
     QString s = QStringLiteral("+.,;:!?\\/<>()^#&%+-*");
     s += QChar(9);
     s += QChar(10);
@@ -18,16 +17,14 @@ QString DefaultSet()
     return s;
 }
 
-const QString& OrDefault(const QString& delims)
-{
+const QString& OrDefault(const QString& delims) {
     return delims.isEmpty() ? DefaultDelimiters : delims;
 }
 
 // Half-open [begin, end) index ranges of the words, or of the fields when
 // countEmpty. A field list drops the empty field after a final delimiter.
 QList<std::pair<qsizetype, qsizetype>> Split(const QString& text, const QString& delims,
-                                             bool countEmpty)
-{
+                                             bool countEmpty) {
     QList<std::pair<qsizetype, qsizetype>> parts;
     const qsizetype L = text.size();
     if (countEmpty) {
@@ -57,18 +54,16 @@ QList<std::pair<qsizetype, qsizetype>> Split(const QString& text, const QString&
 }
 
 // A position (1-based) never lands on the low half of a surrogate pair.
-qsizetype WholeCharacterStart(const QString& text, qsizetype pos)
-{
-    if (pos >= 2 && pos <= text.size() && text.at(pos - 1).isLowSurrogate()
-        && text.at(pos - 2).isHighSurrogate())
+qsizetype WholeCharacterStart(const QString& text, qsizetype pos) {
+    if (pos >= 2 && pos <= text.size() && text.at(pos - 1).isLowSurrogate() &&
+        text.at(pos - 2).isHighSurrogate())
         return pos - 1;
     return pos;
 }
 
-qsizetype WholeCharacterEnd(const QString& text, qsizetype pos)
-{
-    if (pos >= 1 && pos < text.size() && text.at(pos - 1).isHighSurrogate()
-        && text.at(pos).isLowSurrogate())
+qsizetype WholeCharacterEnd(const QString& text, qsizetype pos) {
+    if (pos >= 1 && pos < text.size() && text.at(pos - 1).isHighSurrogate() &&
+        text.at(pos).isLowSurrogate())
         return pos + 1;
     return pos;
 }
@@ -80,19 +75,15 @@ QString PrevDelimiter;
 QString NextDelimiter;
 
 ETokenError::ETokenError(const QString& message)
-    : std::runtime_error(message.toStdString()), message_(message)
-{
-}
+    : std::runtime_error(message.toStdString()), message_(message) {}
 
-int WordCount(const QString& Text, const QString& Delims, bool CountEmpty)
-{
+int WordCount(const QString& Text, const QString& Delims, bool CountEmpty) {
     if (Text.isEmpty())
         return 0;
     return static_cast<int>(Split(Text, OrDefault(Delims), CountEmpty).size());
 }
 
-QString ExtractWord(const QString& Text, int N, const QString& Delims, bool CountEmpty)
-{
+QString ExtractWord(const QString& Text, int N, const QString& Delims, bool CountEmpty) {
     PrevDelimiter.clear();
     NextDelimiter.clear();
     if (Text.isEmpty() || N < 0)
@@ -108,8 +99,7 @@ QString ExtractWord(const QString& Text, int N, const QString& Delims, bool Coun
     return Text.mid(begin, end - begin);
 }
 
-QString RemoveWords(const QString& Text, int N, bool FromStart, const QString& Delims)
-{
+QString RemoveWords(const QString& Text, int N, bool FromStart, const QString& Delims) {
     const QString delims = Delims.isEmpty() ? QStringLiteral(" ,;-") : Delims;
     // Removing nothing is never too much, even from an empty text.
     if (N <= 0)
@@ -123,8 +113,7 @@ QString RemoveWords(const QString& Text, int N, bool FromStart, const QString& D
     return Text.left(p);
 }
 
-int WordBoundary(const QString& Text, int N, bool FromStart, const QString& Delims)
-{
+int WordBoundary(const QString& Text, int N, bool FromStart, const QString& Delims) {
     const QString& delims = OrDefault(Delims);
     const qsizetype L = Text.size();
     auto isDelim = [&](qsizetype pos) { return delims.contains(Text.at(pos - 1)); };
@@ -159,8 +148,7 @@ int WordBoundary(const QString& Text, int N, bool FromStart, const QString& Deli
     return static_cast<int>(WholeCharacterEnd(Text, i));
 }
 
-QString DelimitersToSpaces(const QString& Text, const QString& Delims)
-{
+QString DelimitersToSpaces(const QString& Text, const QString& Delims) {
     const QString& delims = OrDefault(Delims);
     QString result;
     result.reserve(Text.size());

@@ -4,8 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-static void BM_SetDateEveryDay1900To2099(benchmark::State& state)
-{
+static void BM_SetDateEveryDay1900To2099(benchmark::State& state) {
     const QDate first(1900, 1, 1);
     const QDate last(2099, 12, 31);
     const qint64 days = first.daysTo(last) + 1;
@@ -17,8 +16,8 @@ static void BM_SetDateEveryDay1900To2099(benchmark::State& state)
         }
     }
     state.SetItemsProcessed(state.iterations() * days);
-    state.counters["per_day"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * days),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_day"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * days),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_SetDateEveryDay1900To2099)->Unit(benchmark::kMillisecond);

@@ -5,8 +5,7 @@
 #include <ostream>
 
 // Dates in failure messages as ISO text.
-void PrintTo(const QDate& d, std::ostream* os)
-{
+void PrintTo(const QDate& d, std::ostream* os) {
     *os << d.toString(Qt::ISODate).toStdString();
 }
 
@@ -14,8 +13,7 @@ namespace {
 
 // Julian Easter by Meeus' formula, carried to the Gregorian calendar through
 // the Julian day number; shares nothing with the engine's own computus.
-QDate MeeusEaster(int year)
-{
+QDate MeeusEaster(int year) {
     const int a = year % 4;
     const int b = year % 7;
     const int c = year % 19;
@@ -31,15 +29,13 @@ QDate MeeusEaster(int year)
     return QDate::fromJulianDay(jdn);
 }
 
-TApaqty At(int y, int m, int d)
-{
+TApaqty At(int y, int m, int d) {
     TApaqty a;
     a.SetDate(QDate(y, m, d));
     return a;
 }
 
-void ExpectCoptic(const TApaqty& a, int year, int month, int day)
-{
+void ExpectCoptic(const TApaqty& a, int year, int month, int day) {
     EXPECT_EQ(a.CopticYear, year) << a.Date.toString(Qt::ISODate).toStdString();
     EXPECT_EQ(a.CopticMonth, month) << a.Date.toString(Qt::ISODate).toStdString();
     EXPECT_EQ(a.CopticDay, day) << a.Date.toString(Qt::ISODate).toStdString();
@@ -49,8 +45,7 @@ void ExpectCoptic(const TApaqty& a, int year, int month, int day)
 
 // ------------------------------------------------------------------ Easter --
 
-TEST(ApaqtyEaster, KnownDates)
-{
+TEST(ApaqtyEaster, KnownDates) {
     EXPECT_EQ(TApaqty::EasterOfYear(2023), QDate(2023, 4, 16));
     EXPECT_EQ(TApaqty::EasterOfYear(2024), QDate(2024, 5, 5));
     EXPECT_EQ(TApaqty::EasterOfYear(2025), QDate(2025, 4, 20));
@@ -58,8 +53,7 @@ TEST(ApaqtyEaster, KnownDates)
     EXPECT_EQ(TApaqty::EasterOfYear(2000), QDate(2000, 4, 30));
 }
 
-TEST(ApaqtyEaster, MatchesMeeusEveryYear1900To2099)
-{
+TEST(ApaqtyEaster, MatchesMeeusEveryYear1900To2099) {
     for (int y = 1900; y <= 2099; ++y) {
         const QDate e = TApaqty::EasterOfYear(y);
         ASSERT_EQ(e, MeeusEaster(y)) << y;
@@ -72,8 +66,7 @@ TEST(ApaqtyEaster, MatchesMeeusEveryYear1900To2099)
 
 // ------------------------------------------------- Coptic date and New Year --
 
-TEST(ApaqtyCoptic, NewYearBoundaries)
-{
+TEST(ApaqtyCoptic, NewYearBoundaries) {
     auto a = At(2023, 9, 11);
     ExpectCoptic(a, 1739, 13, 6);
     a = At(2023, 9, 12);
@@ -88,8 +81,7 @@ TEST(ApaqtyCoptic, NewYearBoundaries)
     EXPECT_EQ(a.CopticYearOfJanuary, 1740);
 }
 
-TEST(ApaqtyCoptic, EveryNewYear1900To2099FollowsNasi)
-{
+TEST(ApaqtyCoptic, EveryNewYear1900To2099FollowsNasi) {
     for (int y = 1900; y <= 2099; ++y) {
         TApaqty a;
         a.SetDate(QDate(y, 7, 1));
@@ -107,8 +99,7 @@ TEST(ApaqtyCoptic, EveryNewYear1900To2099FollowsNasi)
     }
 }
 
-TEST(ApaqtyCoptic, JanuaryInKiahk)
-{
+TEST(ApaqtyCoptic, JanuaryInKiahk) {
     ExpectCoptic(At(2024, 1, 1), 1740, 4, 22);
     auto a = At(2024, 1, 7);
     ExpectCoptic(a, 1740, 4, 28);
@@ -117,14 +108,12 @@ TEST(ApaqtyCoptic, JanuaryInKiahk)
     ExpectCoptic(At(2025, 1, 7), 1741, 4, 29);
 }
 
-TEST(ApaqtyCoptic, CopticToGregorianExamples)
-{
+TEST(ApaqtyCoptic, CopticToGregorianExamples) {
     EXPECT_EQ(TApaqty::CopticToGregorian(1740, 1, 1), QDate(2023, 9, 12));
     EXPECT_EQ(TApaqty::CopticToGregorian(1740, 4, 29), QDate(2024, 1, 8));
 }
 
-TEST(ApaqtyCoptic, CenturyCopticYearsKeepTheGregorianLeapDay)
-{
+TEST(ApaqtyCoptic, CenturyCopticYearsKeepTheGregorianLeapDay) {
     // Coptic years 1700, 1800 and 1816 are divisible by 4 but the Gregorian
     // years they reach in January (1984, 2084, 2100) decide the leap day.
     EXPECT_EQ(TApaqty::KiahkDayOfJanuary1(1700), 22);
@@ -138,8 +127,7 @@ TEST(ApaqtyCoptic, CenturyCopticYearsKeepTheGregorianLeapDay)
     EXPECT_EQ(TApaqty::CopticToGregorian(1815, 13, 5), QDate(2099, 9, 10));
 }
 
-TEST(ApaqtyCoptic, RoundTripEveryDay1901To2099)
-{
+TEST(ApaqtyCoptic, RoundTripEveryDay1901To2099) {
     TApaqty a;
     for (QDate d(1901, 1, 1); d <= QDate(2099, 12, 31); d = d.addDays(1)) {
         a.SetDate(d);
@@ -152,8 +140,7 @@ TEST(ApaqtyCoptic, RoundTripEveryDay1901To2099)
     }
 }
 
-TEST(ApaqtyCoptic, CopticYearOf)
-{
+TEST(ApaqtyCoptic, CopticYearOf) {
     EXPECT_EQ(TApaqty::CopticYearOf(2024, 4, 29), 1740);
     EXPECT_EQ(TApaqty::CopticYearOf(2024, 4, 20), 1741);
     EXPECT_EQ(TApaqty::CopticYearOf(2024, 13, 5), 1740);
@@ -164,8 +151,7 @@ TEST(ApaqtyCoptic, CopticYearOf)
     EXPECT_EQ(TApaqty::CopticYearOf(2025, 4, 23), 1741);
 }
 
-TEST(ApaqtyCoptic, CopticDateInGregorianYear)
-{
+TEST(ApaqtyCoptic, CopticDateInGregorianYear) {
     int m = 0, d = 0;
     TApaqty::CopticDateInGregorianYear(2024, 4, 29, m, d);
     EXPECT_EQ(m, 1);
@@ -178,8 +164,7 @@ TEST(ApaqtyCoptic, CopticDateInGregorianYear)
     EXPECT_EQ(d, 19);
 }
 
-TEST(ApaqtyCoptic, WeekOfMonthAndPreviousSunday)
-{
+TEST(ApaqtyCoptic, WeekOfMonthAndPreviousSunday) {
     EXPECT_EQ(TApaqty::WeekOfMonth(1), 1);
     EXPECT_EQ(TApaqty::WeekOfMonth(7), 1);
     EXPECT_EQ(TApaqty::WeekOfMonth(8), 2);
@@ -193,8 +178,7 @@ TEST(ApaqtyCoptic, WeekOfMonthAndPreviousSunday)
 
 // ---------------------------------------------------------------- day type --
 
-TEST(ApaqtyDayType, EdgeDaysAroundEaster)
-{
+TEST(ApaqtyDayType, EdgeDaysAroundEaster) {
     auto a = At(2024, 5, 5);
     EXPECT_EQ(a.DayType, 1);
     EXPECT_EQ(a.DaysFromEaster, 0);
@@ -219,8 +203,7 @@ TEST(ApaqtyDayType, EdgeDaysAroundEaster)
     EXPECT_EQ(a.DayType, 2);
 }
 
-TEST(ApaqtyDayType, WholeSeasonsFromJonahToAfterPentecost)
-{
+TEST(ApaqtyDayType, WholeSeasonsFromJonahToAfterPentecost) {
     for (int y : {1900, 1943, 2000, 2023, 2024, 2025, 2026, 2099}) {
         const QDate easter = MeeusEaster(y);
         TApaqty a;
@@ -247,8 +230,7 @@ TEST(ApaqtyDayType, WholeSeasonsFromJonahToAfterPentecost)
     }
 }
 
-TEST(ApaqtyDayType, HolyWeekPredicates)
-{
+TEST(ApaqtyDayType, HolyWeekPredicates) {
     TApaqty a;
     a.SetDate(QDate(2024, 4, 28));
     EXPECT_TRUE(a.IsPalmSunday());
@@ -270,8 +252,7 @@ TEST(ApaqtyDayType, HolyWeekPredicates)
     EXPECT_TRUE(a.IsMajorLordFeast());
 }
 
-TEST(ApaqtyDayType, SundayOfMonthKeptOnWeekdays)
-{
+TEST(ApaqtyDayType, SundayOfMonthKeptOnWeekdays) {
     TApaqty a;
     a.SetDate(QDate(2024, 1, 7)); // Kiahk 28
     EXPECT_EQ(a.SundayOfMonth, 4);
@@ -284,8 +265,7 @@ TEST(ApaqtyDayType, SundayOfMonthKeptOnWeekdays)
     EXPECT_EQ(fresh.SundayOfMonth, 0);
 }
 
-TEST(ApaqtyDayType, NewEngineIsZero)
-{
+TEST(ApaqtyDayType, NewEngineIsZero) {
     TApaqty a;
     EXPECT_EQ(a.DayType, 0);
     EXPECT_EQ(a.CopticYear, 0);
@@ -295,8 +275,7 @@ TEST(ApaqtyDayType, NewEngineIsZero)
 
 // -------------------------------------------------------------- predicates --
 
-TEST(ApaqtyFeasts, NativityOnKiahk28AnswersTwice)
-{
+TEST(ApaqtyFeasts, NativityOnKiahk28AnswersTwice) {
     EXPECT_TRUE(At(2024, 1, 7).IsNativity());
     EXPECT_TRUE(At(2024, 1, 8).IsNativity()); // Kiahk 29
     EXPECT_FALSE(At(2024, 1, 6).IsNativity());
@@ -305,8 +284,7 @@ TEST(ApaqtyFeasts, NativityOnKiahk28AnswersTwice)
     EXPECT_FALSE(At(2025, 1, 6).IsNativity());
 }
 
-TEST(ApaqtyFeasts, NativityFastAndParamoun)
-{
+TEST(ApaqtyFeasts, NativityFastAndParamoun) {
     EXPECT_TRUE(At(2024, 1, 6).IsNativityFast());
     EXPECT_FALSE(At(2024, 1, 7).IsNativityFast()); // Kiahk 28 but the Nativity
     ExpectCoptic(At(2023, 11, 25), 1740, 3, 15);
@@ -325,8 +303,7 @@ TEST(ApaqtyFeasts, NativityFastAndParamoun)
     EXPECT_FALSE(At(2025, 1, 5).IsNativityParamoun());
 }
 
-TEST(ApaqtyFeasts, EpiphanyAndItsParamoun)
-{
+TEST(ApaqtyFeasts, EpiphanyAndItsParamoun) {
     // In a leap year Tubah 11 is January 20 (2024: a Saturday).
     auto a = At(2024, 1, 20);
     ExpectCoptic(a, 1740, 5, 11);
@@ -334,8 +311,8 @@ TEST(ApaqtyFeasts, EpiphanyAndItsParamoun)
     EXPECT_TRUE(a.IsMajorLordFeast());
     EXPECT_EQ(a.EpiphanyDate(), QDate(2024, 1, 20));
     EXPECT_EQ(a.EpiphanyParamounDays(), 1);
-    EXPECT_TRUE(At(2024, 1, 19).IsEpiphanyParamoun());   // Tubah 10
-    EXPECT_FALSE(At(2024, 1, 18).IsEpiphanyParamoun());  // Tubah 9, a Thursday
+    EXPECT_TRUE(At(2024, 1, 19).IsEpiphanyParamoun());  // Tubah 10
+    EXPECT_FALSE(At(2024, 1, 18).IsEpiphanyParamoun()); // Tubah 9, a Thursday
     // 2025: Tubah 11 is Sunday January 19; Tubah 9 a Friday, 8 a Thursday.
     EXPECT_EQ(At(2025, 3, 1).EpiphanyParamounDays(), 2);
     EXPECT_TRUE(At(2025, 1, 17).IsEpiphanyParamoun());
@@ -351,8 +328,7 @@ TEST(ApaqtyFeasts, EpiphanyAndItsParamoun)
     EXPECT_FALSE(At(2024, 2, 15).IsEntryToTemple());
 }
 
-TEST(ApaqtyFeasts, AnnunciationSkippedNearEaster)
-{
+TEST(ApaqtyFeasts, AnnunciationSkippedNearEaster) {
     auto a = At(2024, 4, 7);
     ExpectCoptic(a, 1740, 7, 29);
     EXPECT_TRUE(a.IsAnnunciationCelebrated());
@@ -364,8 +340,7 @@ TEST(ApaqtyFeasts, AnnunciationSkippedNearEaster)
     EXPECT_FALSE(a.IsMajorLordFeast());
 }
 
-TEST(ApaqtyFeasts, EntryToEgyptGivesWayToPentecostAndAscension)
-{
+TEST(ApaqtyFeasts, EntryToEgyptGivesWayToPentecostAndAscension) {
     int checked = 0;
     for (int y = 1900; y <= 2099; ++y) {
         TApaqty a;
@@ -381,24 +356,22 @@ TEST(ApaqtyFeasts, EntryToEgyptGivesWayToPentecostAndAscension)
     EXPECT_GT(checked, 0);
 }
 
-TEST(ApaqtyFeasts, CrossDaysAndMonthlyFeasts)
-{
+TEST(ApaqtyFeasts, CrossDaysAndMonthlyFeasts) {
     EXPECT_TRUE(At(2024, 9, 27).IsCrossDayTut17());
     EXPECT_TRUE(At(2024, 9, 28).IsCrossDayTut18());
     EXPECT_TRUE(At(2024, 9, 29).IsCrossDayTut19());
     EXPECT_TRUE(At(2024, 3, 19).IsCrossDayBaramhat10());
     EXPECT_TRUE(At(2024, 3, 19).IsFeastOfCross());
     EXPECT_FALSE(At(2024, 9, 30).IsFeastOfCross());
-    EXPECT_FALSE(At(2024, 9, 8).IsMonthly29th());         // Nasi 3
-    EXPECT_TRUE(At(2024, 10, 9).IsMonthly29th());         // Tut 29
-    EXPECT_FALSE(At(2024, 1, 8).IsMonthly29th());         // Kiahk 29
+    EXPECT_FALSE(At(2024, 9, 8).IsMonthly29th()); // Nasi 3
+    EXPECT_TRUE(At(2024, 10, 9).IsMonthly29th()); // Tut 29
+    EXPECT_FALSE(At(2024, 1, 8).IsMonthly29th()); // Kiahk 29
     EXPECT_TRUE(At(2024, 8, 19).IsTransfiguration());
     EXPECT_TRUE(At(2024, 8, 7).IsStMaryFast());
     EXPECT_FALSE(At(2024, 8, 22).IsStMaryFast());
 }
 
-TEST(ApaqtyFeasts, MonthlyFeastNotKeptInHolyWeek)
-{
+TEST(ApaqtyFeasts, MonthlyFeastNotKeptInHolyWeek) {
     int checked = 0;
     for (int y = 1900; y <= 2099; ++y) {
         TApaqty a;
@@ -413,8 +386,7 @@ TEST(ApaqtyFeasts, MonthlyFeastNotKeptInHolyWeek)
     EXPECT_GT(checked, 0);
 }
 
-TEST(ApaqtyFeasts, ApostlesFast)
-{
+TEST(ApaqtyFeasts, ApostlesFast) {
     auto a = At(2024, 6, 24); // N = 50, Baunah 17
     EXPECT_TRUE(a.IsApostlesFast());
     EXPECT_FALSE(At(2024, 6, 23).IsApostlesFast());
@@ -425,8 +397,7 @@ TEST(ApaqtyFeasts, ApostlesFast)
     EXPECT_EQ(a.ApostlesFastDays(), 18);
 }
 
-TEST(ApaqtyFeasts, JonahAndPreLent)
-{
+TEST(ApaqtyFeasts, JonahAndPreLent) {
     // 2024: Easter May 5.
     EXPECT_TRUE(At(2024, 2, 26).IsStartOfJonahFast());
     EXPECT_TRUE(At(2024, 2, 29).IsJonahPassover());
@@ -437,8 +408,7 @@ TEST(ApaqtyFeasts, JonahAndPreLent)
 
 // ----------------------------------------------------------------- getters --
 
-TEST(ApaqtyGetters, FeastDatesOf2024)
-{
+TEST(ApaqtyGetters, FeastDatesOf2024) {
     const auto a = At(2024, 2, 1);
     EXPECT_EQ(a.AscensionDate(), QDate(2024, 6, 13));
     EXPECT_EQ(a.PentecostDate(), QDate(2024, 6, 23));
@@ -466,8 +436,7 @@ TEST(ApaqtyGetters, FeastDatesOf2024)
     EXPECT_FALSE(a.CrossFeastDate(2).isValid());
 }
 
-TEST(ApaqtyGetters, GettersUseTheYearNotTheCopticYear)
-{
+TEST(ApaqtyGetters, GettersUseTheYearNotTheCopticYear) {
     // In October the Coptic year has moved on, but the getters still give
     // the feasts of the Gregorian year.
     const auto a = At(2024, 10, 15);
@@ -478,8 +447,7 @@ TEST(ApaqtyGetters, GettersUseTheYearNotTheCopticYear)
 
 // ------------------------------------------------------------- name tables --
 
-TEST(ApaqtyNames, TablesIndexedFromOne)
-{
+TEST(ApaqtyNames, TablesIndexedFromOne) {
     EXPECT_EQ(CopticMonthNames.Count(), 13);
     EXPECT_EQ(CopticMonthNames[1], QStringLiteral("Tut"));
     EXPECT_EQ(CopticMonthNames[8], QStringLiteral("Barmoudah"));
@@ -493,8 +461,7 @@ TEST(ApaqtyNames, TablesIndexedFromOne)
     EXPECT_TRUE(CopticMonthNames[0].isEmpty());
 }
 
-TEST(ApaqtyNames, WeekdayNumbering)
-{
+TEST(ApaqtyNames, WeekdayNumbering) {
     EXPECT_EQ(DayOfWeekSun1(QDate(2024, 1, 7)), 1);
     EXPECT_EQ(DayOfWeekSun1(QDate(2024, 1, 8)), 2);
     EXPECT_EQ(DayOfWeekSun1(QDate(2024, 1, 13)), 7);

@@ -4,21 +4,18 @@
 
 #include <ostream>
 
-void PrintTo(const QDate& d, std::ostream* os)
-{
+void PrintTo(const QDate& d, std::ostream* os) {
     *os << d.toString(Qt::ISODate).toStdString();
 }
 
-TEST(NativityCalculator, NewCalculatorIsZero)
-{
+TEST(NativityCalculator, NewCalculatorIsZero) {
     TNativityCalculator c;
     EXPECT_EQ(c.Year, 0);
     EXPECT_FALSE(c.NativityDate.isValid());
     EXPECT_EQ(c.ParamounDays, 0);
 }
 
-TEST(NativityCalculator, Year2024NativityOnKiahk28Sunday)
-{
+TEST(NativityCalculator, Year2024NativityOnKiahk28Sunday) {
     TNativityCalculator c;
     c.Calculate(2024);
     EXPECT_EQ(c.Year, 2024);
@@ -31,8 +28,7 @@ TEST(NativityCalculator, Year2024NativityOnKiahk28Sunday)
     EXPECT_FALSE(c.HasJanuaryFourthSunday);
 }
 
-TEST(NativityCalculator, Year2025NativityOnKiahk29)
-{
+TEST(NativityCalculator, Year2025NativityOnKiahk29) {
     TNativityCalculator c;
     c.Calculate(2025);
     EXPECT_FALSE(c.NativityOnKiahk28);
@@ -43,8 +39,7 @@ TEST(NativityCalculator, Year2025NativityOnKiahk29)
     EXPECT_EQ(c.JanuaryFourthSunday, QDate(2025, 1, 5));
 }
 
-TEST(NativityCalculator, FourthSundayInJanuaryOfNextYear)
-{
+TEST(NativityCalculator, FourthSundayInJanuaryOfNextYear) {
     TNativityCalculator c;
     c.Calculate(2020);
     EXPECT_FALSE(c.HasDecemberFourthSunday);
@@ -56,8 +51,7 @@ TEST(NativityCalculator, FourthSundayInJanuaryOfNextYear)
     EXPECT_EQ(c.JanuaryFourthSunday, QDate(2021, 1, 3));
 }
 
-TEST(NativityCalculator, MondayNativityHasThreeParamounDays)
-{
+TEST(NativityCalculator, MondayNativityHasThreeParamounDays) {
     TNativityCalculator c;
     c.Calculate(2019);
     EXPECT_EQ(c.ParamounDays, 3);
@@ -65,8 +59,7 @@ TEST(NativityCalculator, MondayNativityHasThreeParamounDays)
     EXPECT_FALSE(c.HasJanuaryFourthSunday); // 2018-12-30
 }
 
-TEST(NativityCalculator, December2023Sundays)
-{
+TEST(NativityCalculator, December2023Sundays) {
     TNativityCalculator c;
     c.Calculate(2023);
     EXPECT_TRUE(c.HasDecemberFourthSunday);
@@ -75,8 +68,7 @@ TEST(NativityCalculator, December2023Sundays)
     EXPECT_TRUE(c.KiahkSundaysBorrowed);
 }
 
-TEST(NativityCalculator, Kiahk30OnSunday)
-{
+TEST(NativityCalculator, Kiahk30OnSunday) {
     // 2028-01-07 is a Friday on Kiahk 28 (2028 is a leap year): Kiahk 30 is
     // Sunday January 9.
     TNativityCalculator c;
@@ -85,8 +77,7 @@ TEST(NativityCalculator, Kiahk30OnSunday)
     EXPECT_TRUE(c.Kiahk30IsSunday);
 }
 
-TEST(NativityCalculator, EveryYearAgreesWithTheEngine)
-{
+TEST(NativityCalculator, EveryYearAgreesWithTheEngine) {
     TNativityCalculator c;
     TApaqty a;
     for (int y = 1901; y <= 2098; ++y) {

@@ -8,8 +8,7 @@ const QString kComma = QStringLiteral(",");
 const QString kSentence =
     QStringLiteral("In the beginning was the Word, and the Word was with God.");
 
-QString RemoveError(const QString& text, int n, bool fromStart, const QString& delims = {})
-{
+QString RemoveError(const QString& text, int n, bool fromStart, const QString& delims = {}) {
     try {
         RemoveWords(text, n, fromStart, delims);
     } catch (const ETokenError& e) {
@@ -22,8 +21,7 @@ QString RemoveError(const QString& text, int n, bool fromStart, const QString& d
 
 // ------------------------------------------------------ WordCount, fields --
 
-TEST(TokensCount, WordsAndFields)
-{
+TEST(TokensCount, WordsAndFields) {
     EXPECT_EQ(WordCount(QStringLiteral("a,,b"), kComma, true), 3);
     EXPECT_EQ(WordCount(QStringLiteral("a,,b"), kComma, false), 2);
     EXPECT_EQ(WordCount(QStringLiteral(",a"), kComma, true), 2);
@@ -34,14 +32,12 @@ TEST(TokensCount, WordsAndFields)
     EXPECT_EQ(WordCount(QString(), kComma, false), 0);
 }
 
-TEST(TokensCount, DefaultDelimitersUsedForAnEmptySet)
-{
+TEST(TokensCount, DefaultDelimitersUsedForAnEmptySet) {
     EXPECT_EQ(WordCount(QStringLiteral("one, two;three\tfour")), 4);
     EXPECT_EQ(WordCount(kSentence), 12);
 }
 
-TEST(TokensCount, DefaultSetHoldsTwentyEightCharacters)
-{
+TEST(TokensCount, DefaultSetHoldsTwentyEightCharacters) {
     EXPECT_EQ(DefaultDelimiters.size(), 28);
     EXPECT_EQ(DefaultDelimiters.count(QLatin1Char('+')), 2);
     EXPECT_TRUE(DefaultDelimiters.contains(QChar(0)));
@@ -54,8 +50,7 @@ TEST(TokensCount, DefaultSetHoldsTwentyEightCharacters)
 
 // ------------------------------------------------------------- ExtractWord --
 
-TEST(TokensExtract, EmptyFieldHasDelimitersOnBothSides)
-{
+TEST(TokensExtract, EmptyFieldHasDelimitersOnBothSides) {
     const QString t = QStringLiteral("a,,b");
     EXPECT_EQ(ExtractWord(t, 2, kComma, true), QString());
     EXPECT_EQ(PrevDelimiter, kComma);
@@ -69,8 +64,7 @@ TEST(TokensExtract, EmptyFieldHasDelimitersOnBothSides)
     EXPECT_EQ(NextDelimiter, kComma);
 }
 
-TEST(TokensExtract, WordsSkipEmptyFields)
-{
+TEST(TokensExtract, WordsSkipEmptyFields) {
     const QString t = QStringLiteral("a,,b");
     EXPECT_EQ(ExtractWord(t, 2, kComma, false), QStringLiteral("b"));
     EXPECT_EQ(PrevDelimiter, kComma);
@@ -78,8 +72,7 @@ TEST(TokensExtract, WordsSkipEmptyFields)
     EXPECT_EQ(ExtractWord(QStringLiteral(",a"), 2, kComma, true), QStringLiteral("a"));
 }
 
-TEST(TokensExtract, OutOfRangeClearsDelimiters)
-{
+TEST(TokensExtract, OutOfRangeClearsDelimiters) {
     ExtractWord(QStringLiteral("a,,b"), 2, kComma, true);
     EXPECT_EQ(ExtractWord(QStringLiteral("a,b"), 3, kComma, false), QString());
     EXPECT_TRUE(PrevDelimiter.isEmpty());
@@ -89,8 +82,7 @@ TEST(TokensExtract, OutOfRangeClearsDelimiters)
     EXPECT_EQ(ExtractWord(QStringLiteral("a"), -1, kComma, false), QString());
 }
 
-TEST(TokensExtract, UsesTheGivenDelimiterSet)
-{
+TEST(TokensExtract, UsesTheGivenDelimiterSet) {
     const QString t = QStringLiteral("Jesus wept. (John 11:35)");
     EXPECT_EQ(WordCount(t, QStringLiteral(" "), false), 4);
     EXPECT_EQ(ExtractWord(t, 3, QStringLiteral(" "), false), QStringLiteral("(John"));
@@ -101,8 +93,7 @@ TEST(TokensExtract, UsesTheGivenDelimiterSet)
 
 // ------------------------------------------------------------- RemoveWords --
 
-TEST(TokensRemove, FromStartAndEnd)
-{
+TEST(TokensRemove, FromStartAndEnd) {
     EXPECT_EQ(RemoveWords(kSentence, 2, true),
               QStringLiteral("beginning was the Word, and the Word was with God."));
     EXPECT_EQ(RemoveWords(kSentence, 2, false),
@@ -111,16 +102,13 @@ TEST(TokensRemove, FromStartAndEnd)
     EXPECT_EQ(RemoveWords(QStringLiteral("a b"), 1, false), QStringLiteral("a"));
 }
 
-TEST(TokensRemove, GuardCountsCommaAndBlankOnly)
-{
-    EXPECT_EQ(RemoveWords(QStringLiteral("one;two three"), 1, true),
-              QStringLiteral("two three"));
+TEST(TokensRemove, GuardCountsCommaAndBlankOnly) {
+    EXPECT_EQ(RemoveWords(QStringLiteral("one;two three"), 1, true), QStringLiteral("two three"));
     EXPECT_EQ(RemoveError(QStringLiteral("one;two three"), 2, true),
               QStringLiteral("Too Many Words to Remove"));
 }
 
-TEST(TokensRemove, TooManyWordsRaises)
-{
+TEST(TokensRemove, TooManyWordsRaises) {
     EXPECT_EQ(RemoveError(QStringLiteral("a b"), 2, true),
               QStringLiteral("Too Many Words to Remove"));
     EXPECT_EQ(RemoveError(QStringLiteral("a b"), 5, false),
@@ -135,8 +123,7 @@ TEST(TokensRemove, TooManyWordsRaises)
     }
 }
 
-TEST(TokensRemove, NothingToRemoveLeavesTheText)
-{
+TEST(TokensRemove, NothingToRemoveLeavesTheText) {
     EXPECT_EQ(RemoveWords(kSentence, 0, true), kSentence);
     EXPECT_EQ(RemoveWords(kSentence, -3, false), kSentence);
     EXPECT_EQ(RemoveWords(QString(), 0, true), QString());
@@ -144,8 +131,7 @@ TEST(TokensRemove, NothingToRemoveLeavesTheText)
 
 // -------------------------------------------------------------- WordBoundary --
 
-TEST(TokensBoundary, PositionsCountFromOne)
-{
+TEST(TokensBoundary, PositionsCountFromOne) {
     const QString t = QStringLiteral("ab cd ef");
     EXPECT_EQ(WordBoundary(t, 2, true, QStringLiteral(" ")), 4);
     EXPECT_EQ(WordBoundary(t, 3, true, QStringLiteral(" ")), 7);
@@ -160,27 +146,23 @@ TEST(TokensBoundary, PositionsCountFromOne)
 
 // ------------------------------------------------------- DelimitersToSpaces --
 
-TEST(TokensSpaces, RunsBecomeOneBlank)
-{
+TEST(TokensSpaces, RunsBecomeOneBlank) {
     const QString crlf = QStringLiteral("\r\n");
     EXPECT_EQ(DelimitersToSpaces(QStringLiteral("Line one\r\nLine two"), crlf),
               QStringLiteral("Line one Line two"));
-    EXPECT_EQ(DelimitersToSpaces(QStringLiteral("\nTitle\n\n"), crlf),
-              QStringLiteral(" Title "));
+    EXPECT_EQ(DelimitersToSpaces(QStringLiteral("\nTitle\n\n"), crlf), QStringLiteral(" Title "));
     EXPECT_EQ(DelimitersToSpaces(QStringLiteral("a  ,, b")), QStringLiteral("a b"));
 }
 
-TEST(TokensSpaces, RichTextLineSeparatorsAreDefaultDelimiters)
-{
-    const QString t = QStringLiteral("Matins") + QChar(0x2029) + QStringLiteral("Luke")
-        + QChar(0x2028) + QStringLiteral("1");
+TEST(TokensSpaces, RichTextLineSeparatorsAreDefaultDelimiters) {
+    const QString t = QStringLiteral("Matins") + QChar(0x2029) + QStringLiteral("Luke") +
+                      QChar(0x2028) + QStringLiteral("1");
     EXPECT_EQ(DelimitersToSpaces(t), QStringLiteral("Matins Luke 1"));
 }
 
 // ----------------------------------------------------------------- Unicode --
 
-TEST(TokensUnicode, NonAsciiLettersStayWhole)
-{
+TEST(TokensUnicode, NonAsciiLettersStayWhole) {
     const QString t = QStringLiteral(u"Café “naïve” — Šimon’s résumé");
     EXPECT_EQ(WordCount(t, QStringLiteral(" ")), 5);
     EXPECT_EQ(ExtractWord(t, 1, QStringLiteral(" ")), QStringLiteral(u"Café"));
@@ -192,8 +174,7 @@ TEST(TokensUnicode, NonAsciiLettersStayWhole)
     EXPECT_EQ(RemoveWords(t, 1, false), QStringLiteral(u"Café “naïve” — Šimon’s"));
 }
 
-TEST(TokensUnicode, NonAsciiDelimiters)
-{
+TEST(TokensUnicode, NonAsciiDelimiters) {
     const QString quotes = QStringLiteral(u"“”— ");
     const QString t = QStringLiteral(u"“Ève”—Noël");
     EXPECT_EQ(WordCount(t, quotes), 2);
@@ -205,8 +186,7 @@ TEST(TokensUnicode, NonAsciiDelimiters)
     EXPECT_EQ(DelimitersToSpaces(t, quotes), QStringLiteral(u" Ève Noël"));
 }
 
-TEST(TokensUnicode, SurrogatePairsAreNeverSplit)
-{
+TEST(TokensUnicode, SurrogatePairsAreNeverSplit) {
     // A word of one character outside the basic plane (two UTF-16 units).
     const QString ornament = QString::fromUcs4(U"\U0001D11E");
     EXPECT_EQ(RemoveWords(QStringLiteral("a b;") + ornament, 1, true, QStringLiteral(";")),
