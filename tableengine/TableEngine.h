@@ -154,6 +154,7 @@ public:
 
 protected:
     friend class TDataSet;
+    friend struct TFieldAccess;
     TField(TDataSet* ds, QString name, TFieldType type, int size, TFieldKind kind)
         : dataSet_(ds), name_(std::move(name)), type_(type), size_(size), kind_(kind) {}
     TDataSet* dataSet_;
@@ -161,6 +162,7 @@ protected:
     TFieldType type_;
     int size_;
     TFieldKind kind_;
+    int slot_ = -1; // place of the value in the dataset's row buffers
 };
 
 class TParam {
@@ -301,6 +303,12 @@ public:
     void Edit();
     void Post();
     void Cancel();
+
+    struct TableImpl;
+    TableImpl& tableImpl() const { return *t; }
+
+private:
+    std::unique_ptr<TableImpl> t;
 };
 
 class TQuery : public TDataSet {
@@ -316,6 +324,11 @@ public:
     void SetSQL(const QString& text) { SetSQL(QStringList{text}); }
     TParam* ParamByName(const QString& name); // raises when unknown
     QList<TParam*> Params() const;
+
+    struct QueryImpl;
+
+private:
+    std::unique_ptr<QueryImpl> q;
 };
 
 // ------------------------------------------------------------ data source ---

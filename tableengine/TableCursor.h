@@ -1,0 +1,72 @@
+#pragma once
+// Keyset cursor over one SQLite table: every move is one indexed query
+// that continues from the current row's key, so no operation scans the table.
+
+#include "Internal.h"
+
+struct TOrderColumn {
+    QString sql;   // quoted column, with its collation
+    int field = -1; // index in the data fields
+};
+
+class TTableCursor : public TCursor {
+public:
+    TTableCursor(std::shared_ptr<te::Connection> conn, std::shared_ptr<te::TableMeta> meta,
+                 QList<TOrderColumn> order, bool orderIsUnique, QString where, QVariantList binds);
+
+    bool first(TRow& row) override;
+    bool last(TRow& row) override;
+    bool next(const TRow& cur, TRow& row) override;
+    bool prior(const TRow& cur, TRow& row) override;
+    int count() override;
+    int recNo(const TRow& cur) override;
+    bool seek(int recNo, TRow& row) override;
+    bool gotoBookmark(const QVariant& bm, TRow& row) override;
+    QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues, const QString& resultField) override;
+
+    // Exact match on the leading order fields.
+    bool findKey(const QVariantList& values, TRow& row);
+    // First row at or after the values on the leading order fields.
+    bool findNearest(const QVariantList& values, TRow& row);
+
+private:
+    bool fetch(const QString& extra, const QVariantList& extraBinds, bool descending, TRow& row, int offset = 0);
+    QString whereWith(const QString& extra) const;
+    QStringList keyCols(int n) const;
+    QVariantList keyVals(const TRow& cur) const;
+    QVariantList typed(const QVariantList& values) const;
+
+    std::shared_ptr<te::Connection> conn_;
+    std::shared_ptr<te::TableMeta> meta_;
+    QList<TOrderColumn> order_;
+    bool unique_;
+    QString where_;
+    QVariantList binds_;
+    QString select_, orderAsc_, orderDesc_;
+};
+
+struct TTable::TableImpl {
+    QString tableName, indexName, indexFieldNames;
+    bool byFieldNames = false;
+    bool readOnly = false, exclusive = false;
+
+    std::shared_ptr<te::Connection> conn;
+    std::shared_ptr<te::TableMeta> meta;
+    QList<TOrderColumn> order;
+    bool orderUnique = false;
+
+    bool hasRange = false;
+    QVariantList rangeLo, rangeHi;
+
+    TDataSource* master = nullptr;
+    QString masterFields;
+    QMetaObject::Connection masterConn;
+    QVariantList masterValues;
+
+    QString lockKey;
+    bool registered = false;
+    std::unique_ptr<QLockFile> lock;
+
+    TRow savedRow;
+    bool savedHasRow = false;
+};

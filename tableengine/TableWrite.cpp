@@ -1,0 +1,119 @@
+// Writing to the one kind of table that may change: a user-writable table.
+#include "TableCursor.h"
+
+#include <sqlite3.h>
+
+using namespace te;
+
+namespace {
+
+void checkWritable(TTable* table, TDataSet::Impl& d)
+{
+    if (!d.active)
+        fail(QStringLiteral("Cannot perform this operation on a closed dataset"));
+    auto& ti = table->tableImpl();
+    if (!ti.meta->def.UserWritable || ti.readOnly || ti.conn->readOnly())
+        fail(QStringLiteral("Table '%1' is read-only").arg(ti.tableName));
+}
+
+} // namespace
+
+void TTable::EmptyTable()
+{
+    checkWritable(this, *d);
+    if (d->state != TDataSetState::dsBrowse)
+        Cancel();
+    t->conn->exec(QStringLiteral("DELETE FROM %1").arg(quoteId(t->meta->sqlName)));
+    d->rebuildHook();
+    d->resetToFirst();
+}
+
+void TTable::Append()
+{
+    checkWritable(this, *d);
+    if (d->state != TDataSetState::dsBrowse)
+        fail(QStringLiteral("Table '%1' is already being edited").arg(t->tableName));
+    t->savedRow = d->row;
+    t->savedHasRow = d->hasRow;
+    d->row = TRow();
+    d->row.values = QVariantList(d->dataDefs.size());
+    d->state = TDataSetState::dsInsert;
+    d->calc();
+}
+
+void TTable::Edit()
+{
+    checkWritable(this, *d);
+    if (d->state != TDataSetState::dsBrowse)
+        return;
+    if (!d->hasRow)
+        fail(QStringLiteral("Table '%1' has no current record to edit").arg(t->tableName));
+    t->savedRow = d->row;
+    t->savedHasRow = d->hasRow;
+    d->state = TDataSetState::dsEdit;
+}
+
+void TTable::Post()
+{
+    if (d->state == TDataSetState::dsBrowse || d->state == TDataSetState::dsInactive)
+        return;
+    checkWritable(this, *d);
+    QStringList cols, marks;
+    QVariantList binds;
+    for (int i = 0; i < d->dataDefs.size(); ++i) {
+        const TFieldDef& f = d->dataDefs[i];
+        if (f.Type == TFieldType::ftAutoInc)
+            continue;
+        QVariant v = d->row.values.value(i);
+        if (f.Type == TFieldType::ftBoolean && !v.isNull())
+            v = v.toBool() ? 1 : 0;
+        cols << quoteId(f.Name);
+        marks << QStringLiteral("?");
+        binds << v;
+    }
+    QVariant rowid;
+    if (d->state == TDataSetState::dsInsert) {
+        const QString sql = cols.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteId(t->meta->sqlName))
+            : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
+                  .arg(quoteId(t->meta->sqlName), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        Stmt s(t->conn->db(), t->conn->prepare(sql));
+        s.bindAll(binds);
+        s.step();
+        rowid = qint64(sqlite3_last_insert_rowid(t->conn->db()));
+    } else {
+        QStringList sets;
+        for (const QString& c : cols)
+            sets << c + QStringLiteral(" = ?");
+        rowid = d->row.bookmark;
+        if (!sets.isEmpty()) {
+            Stmt s(t->conn->db(), t->conn->prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                                        .arg(quoteId(t->meta->sqlName), sets.join(QLatin1String(", ")))));
+            s.bindAll(binds);
+            s.bind(int(binds.size()) + 1, rowid);
+            s.step();
+        }
+    }
+    d->state = TDataSetState::dsBrowse;
+    d->countCache = -1;
+    TRow r;
+    if (d->cursor->gotoBookmark(rowid, r)) {
+        d->setRow(true, std::move(r));
+        d->eof = d->bof = false;
+        d->pastEnd = false;
+        d->notice();
+    } else {
+        d->resetToFirst(); // the new row is outside the range or filter
+    }
+}
+
+void TTable::Cancel()
+{
+    if (d->state != TDataSetState::dsInsert && d->state != TDataSetState::dsEdit)
+        return;
+    d->row = t->savedRow;
+    d->hasRow = t->savedHasRow;
+    d->state = TDataSetState::dsBrowse;
+    d->calc();
+    d->notice();
+}
