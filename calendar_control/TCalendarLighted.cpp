@@ -82,12 +82,10 @@ void TCalendarLighted::DrawCell(QPainter& painter, int col, int row, const QRect
     } else {
         selectionColour = true;
     }
-    if (selectionColour) {
+    if (selectionColour)
         brush = palette().color(QPalette::Highlight);
-        painter.setPen(palette().color(QPalette::HighlightedText));
-    } else {
-        painter.setPen(palette().color(QPalette::Text));
-    }
+    // A selected cell keeps the selection's text colour, lit or not.
+    painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter.fillRect(rect, brush);
     DrawCellText(painter, rect, text);
 }

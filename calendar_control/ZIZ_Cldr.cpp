@@ -395,7 +395,10 @@ TFullCalendarAncestor::TArrangement TFullCalendarAncestor::Measure(const QFont& 
     a.gridWidth = 7 * (dayName + 2) - 3;
     a.gridHeight = 7 * (fm.height() + 4) + 3;
     a.glyph = a.rowHeight < 20 ? ((a.rowHeight - 6) / 2) * 2 : 16;
-    a.width = a.editWidth + 68;
+    // The grid carries the step buttons at its edges, so it is at least as
+    // wide as a button row; the calendar holds both.
+    a.gridWidth = qMax(a.gridWidth, a.editWidth + 2 * a.rowHeight + 4);
+    a.width = qMax(a.editWidth + 68, a.gridWidth + 4);
     a.height = 2 + a.rowHeight + 2 + a.gridHeight + 2 + a.rowHeight + 2 + a.rowHeight + 2;
     return a;
 }
@@ -413,9 +416,7 @@ void TFullCalendarAncestor::PlaceParts(const TArrangement& a, int totalWidth, in
                                        const int gaps[5])
 {
     const int bw = a.rowHeight; // square buttons, as high as the edit
-    // The grid carries the step buttons at its edges, so it is at least as
-    // wide as a button row.
-    const int gridWidth = qMin(qMax(a.gridWidth, a.editWidth + 2 * bw + 4), totalWidth - 4);
+    const int gridWidth = qMin(a.gridWidth, totalWidth - 4);
     const int gx = (totalWidth - gridWidth) / 2;
     const int ex = (totalWidth - a.editWidth) / 2;
     const int leftX = gx;
@@ -507,14 +508,16 @@ void TFullCalendarLight::FitFont()
     int size = 6;
     for (int s = 50; s >= 6; --s) {
         f.setPointSize(s);
-        if (Measure(f).height <= height()) {
+        const TArrangement a = Measure(f);
+        if (a.height <= height() && a.width <= width()) {
             size = s;
             break;
         }
     }
     f.setPointSize(size);
     if (font() != f)
-        setFont(f); // arranges again
+        setFont(f);
+    Arrange();
     const TArrangement a = Measure(f);
     setMinimumWidth(a.width);
 

@@ -158,8 +158,8 @@ public:
 
     // Arranges and widens the control to the arranged width.
     void Loaded();
-    // Chooses the largest font size 6..50 that fits the height and shares the
-    // spare height between the rows.
+    // Chooses the largest font size 6..50 whose arranged calendar fits the
+    // control and shares the spare height between the rows.
     void FitFont();
 
 protected:

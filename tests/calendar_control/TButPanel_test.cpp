@@ -1,0 +1,122 @@
+#include "TButPanel.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ButPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        button.resize(24, 24);
+        button.OnTick = [this](TButPanel* sender) {
+            ++ticks;
+            lastSender = sender;
+        };
+    }
+    TButPanel button;
+    int ticks = 0;
+    TButPanel* lastSender = nullptr;
+};
+
+TEST_F(ButPanelTest, SingleClickGivesOneTick)
+{
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(lastSender, &button);
+    EXPECT_FALSE(button.Down());
+    EXPECT_FALSE(button.Repeating());
+}
+
+TEST_F(ButPanelTest, HeldButtonTicksAtOnceAndOnEveryTimerTick)
+{
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_TRUE(button.Down());
+    EXPECT_TRUE(button.Repeating());
+    EXPECT_EQ(button.RepeatInterval(), 300);
+    // One second held at 300 ms: three more ticks.
+    button.TimerTick();
+    button.TimerTick();
+    button.TimerTick();
+    EXPECT_EQ(ticks, 4);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    button.TimerTick();
+    EXPECT_EQ(ticks, 4);
+}
+
+TEST_F(ButPanelTest, ReleaseOutsideTheButtonEndsTheRepeat)
+{
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, -40));
+    EXPECT_FALSE(button.Down());
+    EXPECT_FALSE(button.Repeating());
+    button.TimerTick();
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(ButPanelTest, PressOnTheEdgeDoesNotTickAndStopsARepeat)
+{
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(0, 12));
+    EXPECT_EQ(ticks, 0);
+    EXPECT_FALSE(button.Down());
+
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    ASSERT_TRUE(button.Repeating());
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 0));
+    EXPECT_FALSE(button.Repeating());
+    EXPECT_FALSE(button.Down());
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(ButPanelTest, PressWhileDownChangesNothing)
+{
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_TRUE(button.Repeating());
+}
+
+TEST_F(ButPanelTest, AutoRepeatChangeTakesEffectAtNextPress)
+{
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    button.SetAutoRepeat(50);
+    EXPECT_EQ(button.RepeatInterval(), 300);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    EXPECT_EQ(button.RepeatInterval(), 50);
+}
+
+TEST_F(ButPanelTest, RunningTimerDrivesTheTicks)
+{
+    button.SetAutoRepeat(1);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    QElapsedTimer guard;
+    guard.start();
+    while (ticks < 3 && guard.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_GE(ticks, 3);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(12, 12));
+}
+
+TEST_F(ButPanelTest, RightButtonDoesNotTick)
+{
+    QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(12, 12));
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(ButPanelTest, GlyphIsDrawnCentred)
+{
+    QPixmap glyph(4, 4);
+    glyph.fill(Qt::red);
+    button.resize(20, 20);
+    button.SetGlyph(glyph);
+    const QImage img = button.grab().toImage();
+    EXPECT_EQ(img.pixelColor(10 - 2, 10 - 2), QColor(Qt::red));
+    EXPECT_EQ(img.pixelColor(10 + 1, 10 + 1), QColor(Qt::red));
+    EXPECT_NE(img.pixelColor(10 + 2, 10 + 2), QColor(Qt::red));
+}
+
+} // namespace

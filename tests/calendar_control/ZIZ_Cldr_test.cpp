@@ -1,0 +1,419 @@
+#include "CldrDates.h"
+#include "TButPanel.h"
+#include "TCalendarLighted.h"
+#include "ZIZ_Cldr.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class FullCalendarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        cal = std::make_unique<TFullCalendarLight>();
+        cal->resize(209, 209);
+    }
+    void TearDown() override
+    {
+        cal.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+    void CountChanges()
+    {
+        cal->OnChange = [this](TFullCalendarAncestor* sender) {
+            EXPECT_EQ(sender, cal.get());
+            ++changes;
+        };
+    }
+    // Shows a date, then counts the changes that follow.
+    void Start(const QDate& d)
+    {
+        cal->SetDate(d);
+        CountChanges();
+        cal->SetDate(d); // the first update with a handler reports once
+        changes = 0;
+    }
+    void Click(int tag)
+    {
+        TButPanel* b = cal->StepButton(tag);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
+    }
+    QDate StepFrom(const QDate& d, int tag)
+    {
+        Start(d);
+        Click(tag);
+        return cal->Date();
+    }
+    void Type(const QString& text)
+    {
+        cal->DateEdit()->clear();
+        QTest::keyClicks(cal->DateEdit(), text);
+        QTest::keyClick(cal->DateEdit(), Qt::Key_Return);
+    }
+
+    std::unique_ptr<TFullCalendarLight> cal;
+    int changes = 0;
+};
+
+TEST_F(FullCalendarTest, StartsOnTodayWithTheDefaults)
+{
+    EXPECT_EQ(cal->Date(), QDate::currentDate());
+    EXPECT_EQ(cal->YearRange(), 5);
+    EXPECT_EQ(cal->AutoRepeat(), 300);
+    EXPECT_EQ(cal->StartOfWeek(), 1);
+    EXPECT_EQ(cal->WeekEnd(), TLightDay(SunDay) | SaturDay);
+    EXPECT_EQ(cal->MonthCombo()->count(), 12);
+    EXPECT_EQ(cal->MonthCombo()->itemText(0), "January");
+    EXPECT_EQ(cal->YearSpin()->value(), QDate::currentDate().year());
+    EXPECT_EQ(cal->Grid()->CalendarDate(), QDate::currentDate());
+}
+
+TEST_F(FullCalendarTest, FirstUpdateWithAHandlerReportsOnce)
+{
+    CountChanges();
+    cal->SetDate(QDate::currentDate());
+    EXPECT_EQ(changes, 1);
+    cal->UpdateParts();
+    cal->SetDate(QDate::currentDate());
+    EXPECT_EQ(changes, 1);
+    cal->SetDate(QDate(2020, 5, 5));
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FullCalendarTest, FirstUpdateToAnotherDateReportsOnce)
+{
+    CountChanges();
+    cal->SetDate(QDate(2020, 5, 5));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(FullCalendarTest, UpdatePartsDoesNotReportChangesOfItsParts)
+{
+    Start(QDate(2024, 2, 29));
+    cal->SetStartOfWeek(0);
+    cal->SetColorLight(Qt::cyan);
+    cal->UpdateParts();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(cal->Grid()->StartOfWeek(), 0);
+    EXPECT_EQ(cal->Grid()->ColorLight(), QColor(Qt::cyan));
+    EXPECT_EQ(cal->MonthCombo()->currentIndex(), 1);
+    EXPECT_EQ(cal->DateEdit()->text(), "2/29/24");
+}
+
+TEST_F(FullCalendarTest, StartOfWeekIsTakenModSeven)
+{
+    cal->SetStartOfWeek(8);
+    EXPECT_EQ(cal->StartOfWeek(), 1);
+    EXPECT_EQ(cal->Grid()->StartOfWeek(), 1);
+}
+
+TEST_F(FullCalendarTest, OneClickOnNextDayReportsOnce)
+{
+    Start(QDate(2024, 12, 31));
+    Click(StepDayNext);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(cal->Date(), QDate(2025, 1, 1));
+    EXPECT_EQ(cal->Grid()->CalendarDate(), QDate(2025, 1, 1));
+    EXPECT_EQ(cal->YearSpin()->value(), 2025);
+    EXPECT_EQ(cal->MonthCombo()->currentIndex(), 0);
+    EXPECT_EQ(cal->DateEdit()->text(), "1/1/25");
+}
+
+TEST_F(FullCalendarTest, HeldButtonReportsOnEveryTick)
+{
+    Start(QDate(2024, 3, 1));
+    TButPanel* b = cal->StepButton(StepDayPrior);
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
+    b->TimerTick();
+    b->TimerTick();
+    b->TimerTick();
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(cal->Date(), QDate(2024, 2, 26));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(-10, -10));
+    b->TimerTick();
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(cal->Date(), QDate(2024, 2, 26));
+}
+
+TEST_F(FullCalendarTest, StepOfAButtonThatIsNotDownIsNotReported)
+{
+    Start(QDate(2024, 3, 1));
+    cal->StepDate(cal->StepButton(StepDayNext));
+    EXPECT_EQ(cal->Date(), QDate(2024, 3, 2));
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(FullCalendarTest, MonthButtons)
+{
+    EXPECT_EQ(StepFrom(QDate(2023, 1, 31), StepMonthNext), QDate(2023, 2, 28));
+    EXPECT_EQ(StepFrom(QDate(2024, 1, 31), StepMonthNext), QDate(2024, 2, 29));
+    EXPECT_EQ(StepFrom(QDate(2023, 2, 28), StepMonthNext), QDate(2023, 3, 31));
+    EXPECT_EQ(StepFrom(QDate(2023, 4, 30), StepMonthNext), QDate(2023, 5, 31));
+    EXPECT_EQ(StepFrom(QDate(2023, 12, 15), StepMonthNext), QDate(2024, 1, 15));
+    EXPECT_EQ(StepFrom(QDate(2024, 1, 15), StepMonthPrior), QDate(2023, 12, 15));
+    EXPECT_EQ(StepFrom(QDate(2023, 3, 31), StepMonthPrior), QDate(2023, 2, 28));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(cal->Grid()->CalendarDate(), QDate(2023, 2, 28));
+    EXPECT_EQ(cal->MonthCombo()->currentIndex(), 1);
+}
+
+TEST_F(FullCalendarTest, MonthStepsAroundFebruary2100)
+{
+    EXPECT_EQ(StepFrom(QDate(2100, 1, 31), StepMonthNext), QDate(2100, 2, 28));
+    EXPECT_EQ(StepFrom(QDate(2100, 2, 28), StepMonthNext), QDate(2100, 3, 31));
+    EXPECT_EQ(StepFrom(QDate(2100, 3, 31), StepMonthPrior), QDate(2100, 2, 28));
+}
+
+TEST_F(FullCalendarTest, YearButtons)
+{
+    EXPECT_EQ(StepFrom(QDate(2024, 2, 29), StepYearPrior), QDate(2023, 2, 28));
+    EXPECT_EQ(StepFrom(QDate(2023, 2, 28), StepYearNext), QDate(2024, 2, 29));
+    EXPECT_EQ(StepFrom(QDate(2024, 2, 28), StepYearNext), QDate(2025, 2, 28));
+    EXPECT_EQ(cal->YearSpin()->value(), 2025);
+}
+
+TEST_F(FullCalendarTest, NextYearBeyondTheRangeWidensIt)
+{
+    const int t = QDate::currentDate().year();
+    Start(QDate(t + 5, 6, 1));
+    Click(StepYearNext);
+    EXPECT_EQ(cal->Date(), QDate(t + 6, 6, 1));
+    EXPECT_EQ(cal->YearRange(), 6);
+    EXPECT_EQ(cal->YearSpin()->maximum(), t + 6);
+    EXPECT_EQ(cal->YearSpin()->value(), t + 6);
+}
+
+TEST_F(FullCalendarTest, PriorYearBeyondTheRangeWidensItTheSameWay)
+{
+    const int t = QDate::currentDate().year();
+    cal->SetYearRange(20);
+    Start(QDate(t - 10, 6, 1));
+    Click(StepYearPrior);
+    EXPECT_EQ(cal->Date(), QDate(t - 11, 6, 1));
+    EXPECT_EQ(cal->YearRange(), 20); // within the range: left alone
+    EXPECT_EQ(cal->YearSpin()->maximum(), t + 20);
+    Start(QDate(t - 20, 6, 1));
+    Click(StepYearPrior);
+    EXPECT_EQ(cal->YearRange(), 21);
+    EXPECT_EQ(cal->YearSpin()->minimum(), t - 21);
+}
+
+TEST_F(FullCalendarTest, YearRangeSetsTheSpinLimitsAroundThisYear)
+{
+    const int t = QDate::currentDate().year();
+    cal->SetYearRange(3);
+    EXPECT_EQ(cal->SpinMinValue(), t - 3);
+    EXPECT_EQ(cal->SpinMaxValue(), t + 3);
+    // A date outside the limits widens them so the spin can show it.
+    Start(QDate(t + 10, 1, 1));
+    EXPECT_EQ(cal->YearSpin()->value(), t + 10);
+    EXPECT_EQ(cal->SpinMaxValue(), t + 10);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(FullCalendarTest, StepPastTheLastYearStopsTheRepeat)
+{
+    Start(QDate(9999, 12, 30));
+    TButPanel* b = cal->StepButton(StepDayNext);
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
+    EXPECT_EQ(cal->Date(), QDate(9999, 12, 31));
+    b->TimerTick(); // fails: no year 10000
+    EXPECT_EQ(cal->Date(), QDate(9999, 12, 31));
+    EXPECT_FALSE(b->Repeating());
+    EXPECT_FALSE(b->Down());
+    b->TimerTick();
+    EXPECT_EQ(changes, 1);
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+    // The calendar still works afterwards.
+    Click(StepDayPrior);
+    EXPECT_EQ(cal->Date(), QDate(9999, 12, 30));
+}
+
+TEST_F(FullCalendarTest, StepBeforeTheFirstYearChangesNothing)
+{
+    Start(QDate(1, 6, 1));
+    Click(StepYearPrior);
+    EXPECT_EQ(cal->Date(), QDate(1, 6, 1));
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(FullCalendarTest, YearSpinFrom29FebruaryToACommonYearShows28February)
+{
+    Start(QDate(2024, 2, 29));
+    cal->YearSpin()->setValue(2023);
+    EXPECT_EQ(cal->Date(), QDate(2023, 2, 28));
+    EXPECT_EQ(cal->Grid()->CalendarDate(), QDate(2023, 2, 28));
+    EXPECT_EQ(cal->DateEdit()->text(), "2/28/23");
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(FullCalendarTest, MonthComboTakesTheLastDayOfAShorterMonth)
+{
+    Start(QDate(2100, 3, 31));
+    cal->MonthCombo()->setCurrentIndex(1);
+    EXPECT_EQ(cal->Date(), QDate(2100, 2, 28));
+    EXPECT_EQ(cal->DateEdit()->text(), "2/28/00");
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(FullCalendarTest, ClickInTheGridSetsTheDate)
+{
+    Start(QDate(2025, 6, 10));
+    std::vector<QDate> clicked;
+    cal->OnDateClick = [&](TFullCalendarAncestor*, const QDate& d, Qt::MouseButton) {
+        clicked.push_back(d);
+    };
+    TCalendarLighted* grid = cal->Grid();
+    QPoint cell(-1, -1);
+    for (int row = 1; row < 7; ++row)
+        for (int col = 0; col < 7; ++col)
+            if (grid->CellText(col, row) == "20")
+                cell = QPoint(col, row);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(cell.x(), cell.y()).center());
+    EXPECT_EQ(cal->Date(), QDate(2025, 6, 20));
+    EXPECT_EQ(cal->DateEdit()->text(), "6/20/25");
+    EXPECT_EQ(changes, 1);
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], QDate(2025, 6, 20));
+}
+
+TEST_F(FullCalendarTest, TypedDateInMonthDayYearOrder)
+{
+    Start(QDate(2020, 7, 7));
+    Type("1/5/2024");
+    EXPECT_EQ(cal->Date(), QDate(2024, 1, 5));
+    EXPECT_EQ(cal->YearSpin()->value(), 2024);
+    EXPECT_EQ(cal->MonthCombo()->currentIndex(), 0);
+    EXPECT_EQ(cal->DateEdit()->text(), "1/5/24");
+    EXPECT_GE(changes, 1);
+}
+
+TEST_F(FullCalendarTest, TypedDateInDayMonthYearOrderWithTwoDigitYear)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    Start(QDate(2020, 7, 7));
+    Type("5/1/24");
+    EXPECT_EQ(cal->Date(), QDate(2024, 1, 5));
+    EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
+}
+
+TEST_F(FullCalendarTest, TypingKeepsTheTextUntilEnter)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    Start(QDate(2020, 7, 7));
+    cal->DateEdit()->clear();
+    QTest::keyClicks(cal->DateEdit(), "5/1/2024");
+    EXPECT_EQ(cal->DateEdit()->text(), "5/1/2024");
+    EXPECT_EQ(cal->Date(), QDate(2024, 1, 5));
+    QTest::keyClick(cal->DateEdit(), Qt::Key_Return);
+    EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
+}
+
+TEST_F(FullCalendarTest, TypedYearBefore1910MovesACenturyOn)
+{
+    Start(QDate(2020, 7, 7));
+    Type("1/5/1905");
+    EXPECT_EQ(cal->Date(), QDate(2005, 1, 5));
+}
+
+TEST_F(FullCalendarTest, UnreadableTypedDatesChangeNothing)
+{
+    Start(QDate(2020, 7, 7));
+    for (const char* text : {"1/5", "1/5/2024/1", "a/5/2024", "13/5/2024", "1/32/2024",
+                             "2/30/2023", "2/29/1600"}) {
+        cal->DateEdit()->setText(text);
+        QTest::keyClick(cal->DateEdit(), Qt::Key_Return);
+        EXPECT_EQ(cal->Date(), QDate(2020, 7, 7)) << text;
+    }
+    EXPECT_EQ(changes, 0);
+    // Still attached: a good date afterwards is taken.
+    Type("3/4/2021");
+    EXPECT_EQ(cal->Date(), QDate(2021, 3, 4));
+}
+
+TEST_F(FullCalendarTest, LightingAnAlreadyLitDateIsNotAListChange)
+{
+    int listChanges = 0, clears = 0;
+    cal->OnListChange = [&](TFullCalendarAncestor*) { ++listChanges; };
+    cal->OnClear = [&](TFullCalendarAncestor*) { ++clears; };
+    cal->AddLightDate(QDate(2024, 1, 7));
+    cal->AddLightDate(QDate(2024, 1, 7));
+    EXPECT_EQ(listChanges, 1);
+    EXPECT_TRUE(cal->IsDateLighted(QDate(2024, 1, 7)));
+    cal->AddLightDate(QDate(2024, 1, 8));
+    EXPECT_EQ(listChanges, 2);
+    cal->ClearLightDates();
+    EXPECT_EQ(clears, 1);
+    EXPECT_FALSE(cal->IsDateLighted(QDate(2024, 1, 7)));
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(FullCalendarTest, DoubleClickPassesTheCalendarDate)
+{
+    Start(QDate(2025, 6, 10));
+    std::vector<QDate> dbl;
+    cal->OnDateDblClick = [&](TFullCalendarAncestor*, const QDate& d) { dbl.push_back(d); };
+    TCalendarLighted* grid = cal->Grid();
+    QTest::mouseDClick(grid, Qt::LeftButton, {},
+                       grid->CellRect(grid->SelectedCol(), grid->SelectedRow()).center());
+    ASSERT_EQ(dbl.size(), 1u);
+    EXPECT_EQ(dbl[0], QDate(2025, 6, 10));
+}
+
+TEST_F(FullCalendarTest, EnabledFlagReachesTheParts)
+{
+    cal->SetEnabled(false);
+    EXPECT_FALSE(cal->GetEnabled());
+    EXPECT_FALSE(cal->Grid()->isEnabled());
+    EXPECT_FALSE(cal->DateEdit()->isEnabled());
+    EXPECT_FALSE(cal->YearSpin()->isEnabled());
+    EXPECT_FALSE(cal->MonthCombo()->isEnabled());
+    cal->SetEnabled(true);
+    EXPECT_TRUE(cal->Grid()->isEnabled());
+}
+
+// Every part lies inside the control and no two rows overlap.
+void ExpectTidyLayout(TFullCalendarAncestor* c)
+{
+    const QRect inside = c->rect();
+    QWidget* parts[] = {c->DateEdit(), c->Grid(), c->MonthCombo(), c->YearSpin()};
+    for (QWidget* w : parts)
+        EXPECT_TRUE(inside.contains(w->geometry())) << w->metaObject()->className();
+    for (int tag = 1; tag <= 6; ++tag) {
+        EXPECT_TRUE(inside.contains(c->StepButton(tag)->geometry())) << tag;
+        EXPECT_EQ(c->StepButton(tag)->height(), c->DateEdit()->height());
+    }
+    EXPECT_LT(c->DateEdit()->geometry().bottom(), c->Grid()->geometry().top());
+    EXPECT_LT(c->Grid()->geometry().bottom(), c->MonthCombo()->geometry().top());
+    EXPECT_LT(c->MonthCombo()->geometry().bottom(), c->YearSpin()->geometry().top());
+    EXPECT_FALSE(c->StepButton(StepDayPrior)->geometry().intersects(c->DateEdit()->geometry()));
+    EXPECT_FALSE(c->StepButton(StepDayNext)->geometry().intersects(c->DateEdit()->geometry()));
+}
+
+TEST_F(FullCalendarTest, FontFitsTheHeight)
+{
+    cal->show();
+    cal->resize(209, 209);
+    QCoreApplication::processEvents();
+    const int small = cal->font().pointSize();
+    ExpectTidyLayout(cal.get());
+    cal->resize(700, 700);
+    QCoreApplication::processEvents();
+    EXPECT_GT(cal->font().pointSize(), small);
+    EXPECT_LE(cal->ArrangedHeight(), 700);
+    ExpectTidyLayout(cal.get());
+    cal->resize(100, 60);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cal->font().pointSize(), 6);
+    EXPECT_GE(cal->minimumWidth(), cal->ArrangedWidth());
+}
+
+} // namespace
