@@ -4,7 +4,10 @@
 // handler, shown in an error box, and the window goes on.
 #include <QApplication>
 #include <exception>
+#include <cstddef>
 #include <functional>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 
 // Shows the exception's message (error icon, OK button).
@@ -23,11 +26,31 @@ void RunGuarded(F&& fn) {
   }
 }
 
+namespace guard_detail {
+template <class F, class Tuple, class Seq>
+struct InvocablePrefix;
+template <class F, class Tuple, std::size_t... I>
+struct InvocablePrefix<F, Tuple, std::index_sequence<I...>>
+    : std::is_invocable<F&, std::tuple_element_t<I, Tuple>...> {};
+
+// Calls fn with as many leading arguments as it takes, as Qt does for slots.
+template <std::size_t N, class F, class Tuple>
+void CallFitting(F& fn, Tuple& args) {
+  if constexpr (InvocablePrefix<F, Tuple, std::make_index_sequence<N>>::value) {
+    [&]<std::size_t... I>(std::index_sequence<I...>) { fn(std::get<I>(args)...); }(std::make_index_sequence<N>());
+  } else {
+    static_assert(N > 0, "the guarded function cannot take these arguments");
+    if constexpr (N > 0) CallFitting<N - 1>(fn, args);
+  }
+}
+}  // namespace guard_detail
+
 // Wraps a slot: connect(btn, &QPushButton::clicked, this, Guard([this] { ... }));
 template <class F>
 auto Guard(F fn) {
-  return [fn = std::move(fn)](auto&&... args) {
-    RunGuarded([&] { fn(std::forward<decltype(args)>(args)...); });
+  return [fn = std::move(fn)](auto&&... args) mutable {
+    auto tuple = std::forward_as_tuple(args...);
+    RunGuarded([&] { guard_detail::CallFitting<sizeof...(args)>(fn, tuple); });
   };
 }
 
