@@ -28,6 +28,7 @@ class TApaqty;
 class TNativityCalculator;
 class TFullCalendarLight;
 class TRichEdit;
+class IDayStateSource;
 
 // The key that selects the day's record and readings.
 struct TDayKey {
@@ -91,14 +92,19 @@ public:
     // ------------------------------------------ creation and first show ---
     void FormCreate();
     void FormShow();
+    // FormShow with its errors reported once through the application's
+    // default handler; the window stays up with what was opened.
+    void FormShowGuarded();
     bool hasLargeFonts(double& ratio) const;
     // The primary screen as the checks see it; tests replace it.
     static std::function<TScreenMetrics()> ScreenMetricsSource;
     static TScreenMetrics CurrentScreenMetrics();
     // The date-format check and the widening it causes (first show step 1).
     void CheckDateFormat();
-    // Folder of the program file with its trailing separator.
+    // Folder of the program file with its trailing separator; tests point
+    // it elsewhere through ProgramFolderSource.
     static QString ProgramFolder();
+    static std::function<QString()> ProgramFolderSource;
 
     // ------------------------------------------------ day computation ---
     void clndrDateChange();
@@ -312,8 +318,10 @@ private:
     QWidget* CreateRightPanel();
     QWidget* CreateServiceButtons();
     QWidget* CreateFeastPages();
-    void OpenTables();
+    void ApplySizeLimits();
     bool shownOnce_ = false;
+    // What the data module reads of the shown day (weekday, Synaxarium year).
+    std::unique_ptr<IDayStateSource> dayStateSource_;
 };
 
 extern TfrmMainNew* frmMainNew;

@@ -1,0 +1,235 @@
+// The main window's creation and first show: the day state's defaults, the
+// screen checks, the content tables opened and today shown.
+
+#include "MainNew.h"
+
+#include "Apaqty.h"
+#include "ClickFilter.h"
+#include "DMMain.h"
+#include "Dialogs.h"
+#include "ErrorHandler.h"
+#include "NativityCalculator.h"
+#include "Schema.h"
+#include "TableEngine.h"
+#include "ZIZ_Cldr.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTabWidget>
+
+#include <cmath>
+
+TfrmMainNew* frmMainNew = nullptr;
+
+const char* const LargeFontsWarning =
+    "Your Computer is set to use Large Fonts, Large Fonts are not compatible with Your Current Screen "
+    "Resolution, Please Use Control Panel, Display, Settings, Advanced and set the font to Small or the DPI "
+    "to 96 (normal)";
+const char* const ResolutionWarning =
+    "Your Monitor's Resolution Has To Be 600x800 at Least in Order For This Program to Work Correctly";
+const char* const DateFormatWarning =
+    "Incompatible Date Format, For Best Results Please Set Windows Regional And Language Options, Standards "
+    "and Formats to Use English USA";
+
+namespace {
+
+int roundToInt(double v)
+{
+    return static_cast<int>(std::lround(v));
+}
+
+// The data module reads the shown day's weekday and the Synaxarium year at
+// the moment of use.
+class TMainNewDayState final : public IDayStateSource {
+public:
+    explicit TMainNewDayState(const TfrmMainNew& window) : window_(window) {}
+    int WeekDay() const override
+    {
+        if (window_.DayEngine && window_.DayEngine->WeekDay != 0)
+            return window_.DayEngine->WeekDay;
+        return DayOfWeekSun1(window_.CurrentDate.isValid() ? window_.CurrentDate : QDate::currentDate());
+    }
+    int SelectedGregorianYear() const override { return window_.SelectedGregorianYear; }
+
+private:
+    const TfrmMainNew& window_;
+};
+
+} // namespace
+
+QString ScreenCheckWarning(const TScreenMetrics& screen)
+{
+    const double ratio = screen.LogPixelsX / 96.0;
+    if (screen.LogPixelsX > 96) {
+        if (roundToInt(600 * ratio) > screen.Height || roundToInt(800 * ratio) > screen.Width)
+            return QString::fromLatin1(LargeFontsWarning);
+    } else if (screen.Height < 600 || screen.Width < 800) {
+        return QString::fromLatin1(ResolutionWarning);
+    }
+    return QString();
+}
+
+std::function<TScreenMetrics()> TfrmMainNew::ScreenMetricsSource;
+
+TScreenMetrics TfrmMainNew::CurrentScreenMetrics()
+{
+    if (ScreenMetricsSource)
+        return ScreenMetricsSource();
+    TScreenMetrics m;
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QSize px = s->geometry().size() * s->devicePixelRatio();
+        m.Width = px.width();
+        m.Height = px.height();
+        m.LogPixelsX = roundToInt(s->logicalDotsPerInchX());
+    }
+    return m;
+}
+
+std::function<QString()> TfrmMainNew::ProgramFolderSource;
+
+QString TfrmMainNew::ProgramFolder()
+{
+    if (ProgramFolderSource)
+        return ProgramFolderSource();
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+TfrmMainNew::TfrmMainNew(QWidget* parent)
+    : QWidget(parent), dayStateSource_(std::make_unique<TMainNewDayState>(*this))
+{
+    resize(800, 600);
+    setMinimumSize(500, 300);
+    CreateControls();
+
+    clndrDate->SetYearRange(0);
+    clndrDate->SetAutoRepeat(2);
+    const QColor skyBlue(166, 202, 240);
+    clndrDate->SetColorLight(skyBlue);
+    clndrDate->SetColorLightSelect(QColor(0, 0, 255));
+    clndrDate->SetColorLightSunday(skyBlue);
+    clndrDate->SetColorSunday(palette().color(QPalette::Button));
+    clndrDate->SetStartOfWeek(0);
+    clndrDate->SetWeekEnd(TLightDay(SunDay));
+    clndrDate->OnChange = [this](TFullCalendarAncestor*) { clndrDateChange(); };
+
+    const std::array<void (TfrmMainNew::*)(), 12> synxClicks = {
+        &TfrmMainNew::lblSynx1Click, &TfrmMainNew::lblSynx2Click,  &TfrmMainNew::lblSynx3Click,
+        &TfrmMainNew::lblSynx4Click, &TfrmMainNew::lblSynx5Click,  &TfrmMainNew::lblSynx6Click,
+        &TfrmMainNew::lblSynx7Click, &TfrmMainNew::lblSynx8Click,  &TfrmMainNew::lblSynx9Click,
+        &TfrmMainNew::lblSynx10Click, &TfrmMainNew::lblSynx11Click, &TfrmMainNew::lblSynx12Click};
+    const auto labels = SynxLabels();
+    for (int i = 0; i < 12; ++i)
+        OnWidgetClick(labels[i], [this, handler = synxClicks[i]] { (this->*handler)(); });
+
+    if (MainDM)
+        MainDM->SetDayStateSource(dayStateSource_.get());
+    FormCreate();
+}
+
+TfrmMainNew::~TfrmMainNew()
+{
+    if (MainDM && MainDM->DayStateSource() == dayStateSource_.get())
+        MainDM->SetDayStateSource(nullptr);
+    if (frmMainNew == this)
+        frmMainNew = nullptr;
+}
+
+void TfrmMainNew::FormCreate()
+{
+    ReadingsFont = QFont(QStringLiteral("Times New Roman"));
+    ReadingsFont.setPointSize(12);
+    ReadingsFont.setBold(true);
+
+    DayEngine = std::make_unique<TApaqty>();
+    NativityCalc = std::make_unique<TNativityCalculator>();
+
+    PictureFile = QStringLiteral("xPantocrator2.jpg");
+    PictureCaption = QStringLiteral("Christ on the Throne");
+    PicturesFolder = ProgramFolder() + QStringLiteral("pict/");
+
+    const QString warning = ScreenCheckWarning(CurrentScreenMetrics());
+    if (!warning.isEmpty())
+        MessageDlg(warning, mtWarning, mbOK);
+}
+
+bool TfrmMainNew::hasLargeFonts(double& ratio) const
+{
+    const int dpi = CurrentScreenMetrics().LogPixelsX;
+    ratio = dpi / 96.0;
+    return dpi > 96;
+}
+
+void TfrmMainNew::CheckDateFormat()
+{
+    // The calendar claims at least its arranged width, which a long date
+    // format makes wider than the panel's design.
+    const int calendarWidth = qMax(clndrDate->width(), clndrDate->minimumWidth());
+    if (calendarWidth <= CalendarDesignWidth)
+        return;
+    MessageDlg(QString::fromLatin1(DateFormatWarning), mtWarning, mbOK);
+    const int extra = calendarWidth - CalendarDesignWidth;
+    setMaximumWidth(QWIDGETSIZE_MAX);
+    resize(width() + extra, height());
+    pnlLeft->setFixedWidth(pnlLeft->width() + extra);
+    pnlDates->setFixedWidth(pnlDates->width() + extra);
+}
+
+void TfrmMainNew::ApplySizeLimits()
+{
+    double ratio = 1.0;
+    if (hasLargeFonts(ratio)) {
+        const int maxHeight = roundToInt(height() * ratio);
+        const int maxWidth = roundToInt(width() * ratio);
+        setMaximumSize(maxWidth, maxHeight);
+        resize(maxWidth, maxHeight);
+    } else {
+        setMaximumSize(width(), 600);
+        resize(width(), 600);
+    }
+}
+
+void TfrmMainNew::FormShow()
+{
+    CheckDateFormat();
+    ApplySizeLimits();
+    SelectedGregorianYear = 2006;
+
+    Session.AddPassword(TablePassword);
+    if (!Session.IsAlias(MainDMAlias))
+        Session.AddStandardAlias(MainDMAlias, ProgramFolder() + QStringLiteral("DataEng"), QStringLiteral("PARADOX"));
+    MainDM->OpenStartupTables();
+
+    // The calendar's first update with its change handler attached reports
+    // a change, and the change handler shows today.
+    clndrDate->ClearLightDates();
+    clndrDate->SetDate(QDate::currentDate());
+
+    ShowDay(true);
+    RefreshDayPictureAndTime(true);
+    pgcntrlFeasts->setCurrentIndex(0);
+    setWindowTitle(QStringLiteral("E-Velmorande 2.0"));
+    btnIconList->setVisible(true);
+    LoadReadingsFont();
+    ShowVerseOfTheDay();
+
+    if (OnFirstDayShown)
+        OnFirstDayShown();
+}
+
+void TfrmMainNew::FormShowGuarded()
+{
+    RunGuarded([this] { FormShow(); });
+}
+
+void TfrmMainNew::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce_ || event->spontaneous())
+        return;
+    shownOnce_ = true;
+    FormShowGuarded();
+}

@@ -1,0 +1,118 @@
+// Start-up in its fixed order. The windows that are not built yet take their
+// places in the list below as they come; the splash's steps stay where they
+// are so the bar always ends at its maximum of 7.
+
+#include "Startup.h"
+
+#include "About.h"
+#include "Building.h"
+#include "DMMain.h"
+#include "ErrorHandler.h"
+#include "MainNew.h"
+
+#include <QPointer>
+#include <QProgressBar>
+
+namespace {
+
+void created(const TStartupOptions& options, const char* instance)
+{
+    if (options.Created)
+        options.Created(QString::fromLatin1(instance));
+}
+
+// Only the main window ends the program when it closes; the About box may
+// still be open then.
+void doNotQuitOnClose(QWidget* window)
+{
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+} // namespace
+
+void StartUp(const TStartupOptions& options)
+{
+    // The splash belongs to the application and is held only here.
+    QPointer<TfrmAbout> splash = new TfrmAbout;
+    doNotQuitOnClose(splash);
+    splash->show();
+    splash->repaint();
+
+    auto step = [&] {
+        splash->StepSplash();
+        if (options.SplashStepped)
+            options.SplashStepped(splash->ProgressBar1 ? splash->ProgressBar1->value() : 0);
+    };
+
+    step(); // 1
+    QApplication::setApplicationDisplayName(QStringLiteral("English Velmorande"));
+    if (options.TitleSet)
+        options.TitleSet(QApplication::applicationDisplayName());
+
+    CreateMainDM();
+    created(options, "MainDM");
+    frmMainNew = new TfrmMainNew;
+    created(options, "frmMainNew");
+    // frmPrintRich, frmSynxShowSaints, frmSynxSearchResults, frmBible
+    step(); // 2
+    // frmBibleChapter, frmBibleIndex, frmSearch, frmBibleMain, frmShowIcons,
+    // frmPicture, frmUtil, frmMltyDays
+    step(); // 3
+    // frmReadings, frmSynx, frmLinkSynx
+    step(); // 4
+    // frmAllDates
+    step(); // 5
+    frmBuilding = new TfrmBuilding;
+    doNotQuitOnClose(frmBuilding);
+    created(options, "frmBuilding");
+    step(); // 6
+    // frmVerseOfTheDay
+    step(); // 7
+    frmAbout = new TfrmAbout;
+    doNotQuitOnClose(frmAbout);
+    created(options, "frmAbout");
+
+    splash->SetCloseDelay(options.SplashCloseDelay);
+    splash->close();
+    // The splash frees itself on close; let that happen now rather than when
+    // the message loop starts, so it is gone before the tables are opened.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (splash) // a zero delay only hides it
+        delete splash.data();
+    if (options.SplashClosed)
+        options.SplashClosed();
+
+    frmMainNew->OnFirstDayShown = options.FirstDayShown;
+    // The message loop's first act: the main window's first show opens the
+    // tables and shows today.
+    frmMainNew->show();
+}
+
+void ShutDown()
+{
+    delete frmAbout;
+    frmAbout = nullptr;
+    delete frmBuilding;
+    frmBuilding = nullptr;
+    delete frmMainNew; // frees its church-date engine
+    frmMainNew = nullptr;
+    DestroyMainDM();
+}
+
+int RunProgram(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    try {
+        StartUp();
+    } catch (const std::exception& e) {
+        // The default handler's report; the program goes on when its main
+        // window exists.
+        ShowException(e);
+        if (!frmMainNew)
+            return 1;
+        frmMainNew->show();
+    }
+    const int code = app.exec();
+    ShutDown();
+    return code;
+}

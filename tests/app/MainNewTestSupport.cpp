@@ -1,0 +1,73 @@
+#include "MainNewTestSupport.h"
+
+#include "TableEngine.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+void MainNewTest::SetUp()
+{
+    previousDialogs = SetDialogHandler(&dialogs);
+    Session.Reset();
+    SetScreen(800, 600, 96);
+    TfrmMainNew::ScreenMetricsSource = [this] { return screen; };
+    ASSERT_TRUE(programFolder.isValid());
+    TfrmMainNew::ProgramFolderSource = [this] { return programFolder.path() + QLatin1Char('/'); };
+    CreateMainDM();
+}
+
+void MainNewTest::TearDown()
+{
+    window.reset();
+    frmMainNew = nullptr;
+    DestroyMainDM();
+    Session.Reset();
+    TfrmMainNew::ScreenMetricsSource = nullptr;
+    TfrmMainNew::ProgramFolderSource = nullptr;
+    SetDialogHandler(previousDialogs);
+}
+
+void MainNewTest::SetScreen(int width, int height, int dpi)
+{
+    screen.Width = width;
+    screen.Height = height;
+    screen.LogPixelsX = dpi;
+}
+
+TfrmMainNew& MainNewTest::CreateWindow()
+{
+    window = std::make_unique<TfrmMainNew>();
+    frmMainNew = window.get();
+    return *window;
+}
+
+QList<TScriptedDialogs::Message> MainNewTest::MessagesOf(TMsgDlgType type) const
+{
+    QList<TScriptedDialogs::Message> out;
+    for (const auto& m : dialogs.Messages)
+        if (m.Type == type)
+            out.append(m);
+    return out;
+}
+
+QMap<QString, QByteArray> FolderSnapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        QByteArray entry = QByteArray::number(info.size()) + ' ' +
+                           QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+        if (info.isFile()) {
+            QFile f(path);
+            if (f.open(QIODevice::ReadOnly))
+                entry += ' ' + QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
+        }
+        out.insert(path.mid(folder.size()), entry);
+    }
+    return out;
+}

@@ -1,0 +1,116 @@
+// The program's start-up order: splash steps, title, windows, first show.
+
+#include "MainNewTestSupport.h"
+
+#include "About.h"
+#include "Building.h"
+#include "FixtureDb.h"
+#include "Startup.h"
+
+#include <QEvent>
+#include <QStringList>
+
+namespace {
+
+// Records the main window's show event into the start-up's event list.
+class ShowRecorder : public QObject {
+public:
+    explicit ShowRecorder(QStringList& events) : events_(events) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show)
+            events_ << QStringLiteral("main window shown");
+        return false;
+    }
+
+private:
+    QStringList& events_;
+};
+
+class MainNewStartupTest : public MainNewTest {
+protected:
+    void SetUp() override
+    {
+        MainNewTest::SetUp();
+        DestroyMainDM(); // start-up creates its own
+    }
+    void TearDown() override
+    {
+        ShutDown();
+        MainNewTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(MainNewStartupTest, OrderOfStartUp)
+{
+    TFixtureDatabase db;
+    db.Finish();
+    QStringList events;
+    ShowRecorder recorder(events);
+    TStartupOptions options;
+    options.SplashStepped = [&](int position) { events << QStringLiteral("step %1").arg(position); };
+    options.TitleSet = [&](const QString& title) { events << QStringLiteral("title ") + title; };
+    options.Created = [&](const QString& name) {
+        events << name;
+        if (name == QLatin1String("frmMainNew"))
+            frmMainNew->installEventFilter(&recorder);
+    };
+    options.SplashClosed = [&] { events << QStringLiteral("splash gone"); };
+    options.FirstDayShown = [&] { events << QStringLiteral("first day shown"); };
+
+    StartUp(options);
+
+    const QStringList expected = {
+        QStringLiteral("step 1"),         QStringLiteral("title English Velmorande"),
+        QStringLiteral("MainDM"),         QStringLiteral("frmMainNew"),
+        QStringLiteral("step 2"),         QStringLiteral("step 3"),
+        QStringLiteral("step 4"),         QStringLiteral("step 5"),
+        QStringLiteral("frmBuilding"),    QStringLiteral("step 6"),
+        QStringLiteral("step 7"),         QStringLiteral("frmAbout"),
+        QStringLiteral("splash gone"),    QStringLiteral("main window shown"),
+        QStringLiteral("first day shown")};
+    EXPECT_EQ(events, expected);
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("English Velmorande"));
+    EXPECT_TRUE(frmMainNew->isVisible());
+    EXPECT_EQ(frmMainNew->CurrentDate, QDate::currentDate());
+    EXPECT_TRUE(MessagesOf(mtError).isEmpty());
+}
+
+TEST_F(MainNewStartupTest, SplashIsGoneAndTheAboutBoxIsAnotherInstance)
+{
+    TFixtureDatabase db;
+    db.Finish();
+    int splashes = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        splashes += qobject_cast<TfrmAbout*>(w) != nullptr;
+    ASSERT_EQ(splashes, 0);
+
+    TStartupOptions options;
+    options.SplashCloseDelay = 0; // the delay's own behaviour is the About window's
+    StartUp(options);
+
+    ASSERT_NE(frmAbout, nullptr);
+    EXPECT_FALSE(frmAbout->isVisible());
+    int abouts = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        abouts += qobject_cast<TfrmAbout*>(w) != nullptr;
+    EXPECT_EQ(abouts, 1); // only frmAbout: the splash has been freed
+    ASSERT_NE(frmBuilding, nullptr);
+    EXPECT_FALSE(frmBuilding->isVisible());
+}
+
+TEST_F(MainNewStartupTest, ShutDownFreesEverything)
+{
+    TFixtureDatabase db;
+    db.Finish();
+    TStartupOptions options;
+    options.SplashCloseDelay = 0;
+    StartUp(options);
+    ShutDown();
+    EXPECT_EQ(frmMainNew, nullptr);
+    EXPECT_EQ(frmAbout, nullptr);
+    EXPECT_EQ(frmBuilding, nullptr);
+    EXPECT_EQ(MainDM, nullptr);
+}

@@ -1,0 +1,273 @@
+// The main window's creation, first show and database opening.
+
+#include "MainNewTestSupport.h"
+
+#include "FixtureDb.h"
+#include "Schema.h"
+#include "TableEngine.h"
+#include "ZIZ_Cldr.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLayout>
+#include <QPushButton>
+#include <QTabWidget>
+
+// ------------------------------------------------------------ screen check ---
+
+TEST(MainNewScreenCheck, NoWarningAt96DpiOn800x600)
+{
+    EXPECT_EQ(ScreenCheckWarning({800, 600, 96}), QString());
+}
+
+TEST(MainNewScreenCheck, LargeFontsFitOn1024x768At120Dpi)
+{
+    EXPECT_EQ(ScreenCheckWarning({1024, 768, 120}), QString());
+}
+
+TEST(MainNewScreenCheck, LargeFontsTooHighOn1280x720At120Dpi)
+{
+    EXPECT_EQ(ScreenCheckWarning({1280, 720, 120}), QString::fromLatin1(LargeFontsWarning));
+}
+
+TEST(MainNewScreenCheck, LargeFontsTooWide)
+{
+    // 800 x 1.25 = 1000 > 999 while the height fits.
+    EXPECT_EQ(ScreenCheckWarning({999, 900, 120}), QString::fromLatin1(LargeFontsWarning));
+}
+
+TEST(MainNewScreenCheck, LowScreenAt96Dpi)
+{
+    EXPECT_EQ(ScreenCheckWarning({1024, 576, 96}), QString::fromLatin1(ResolutionWarning));
+}
+
+TEST(MainNewScreenCheck, NarrowScreenAt96Dpi)
+{
+    EXPECT_EQ(ScreenCheckWarning({799, 600, 96}), QString::fromLatin1(ResolutionWarning));
+}
+
+TEST_F(MainNewTest, CreationWarnsOnceForLargeFontsAndGoesOn)
+{
+    SetScreen(1280, 720, 120);
+    TfrmMainNew& w = CreateWindow();
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(LargeFontsWarning));
+    EXPECT_EQ(dialogs.Messages[0].Type, mtWarning);
+    EXPECT_EQ(dialogs.Messages[0].Buttons, TMsgDlgButtons(mbOK));
+    EXPECT_TRUE(w.DayEngine);
+    EXPECT_TRUE(w.NativityCalc);
+}
+
+TEST_F(MainNewTest, CreationWarnsOnceForLowResolution)
+{
+    SetScreen(1024, 576, 96);
+    CreateWindow();
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(ResolutionWarning));
+    EXPECT_EQ(dialogs.Messages[0].Type, mtWarning);
+}
+
+TEST_F(MainNewTest, CreationIsSilentOnGoodScreens)
+{
+    CreateWindow();
+    window.reset();
+    SetScreen(1024, 768, 120);
+    CreateWindow();
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+}
+
+TEST_F(MainNewTest, LargeFontsRatio)
+{
+    TfrmMainNew& w = CreateWindow();
+    double ratio = 0;
+    EXPECT_FALSE(w.hasLargeFonts(ratio));
+    EXPECT_DOUBLE_EQ(ratio, 1.0);
+    SetScreen(1024, 768, 120);
+    EXPECT_TRUE(w.hasLargeFonts(ratio));
+    EXPECT_DOUBLE_EQ(ratio, 1.25);
+}
+
+// ----------------------------------------------------------- day state ---
+
+TEST_F(MainNewTest, CreationSetsTheDayStateDefaults)
+{
+    TfrmMainNew& w = CreateWindow();
+    EXPECT_EQ(w.ReadingsFont.family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(w.ReadingsFont.pointSize(), 12);
+    EXPECT_TRUE(w.ReadingsFont.bold());
+    EXPECT_FALSE(w.ReadingsFont.italic());
+    EXPECT_EQ(w.PictureFile, QStringLiteral("xPantocrator2.jpg"));
+    EXPECT_EQ(w.PictureCaption, QStringLiteral("Christ on the Throne"));
+    EXPECT_EQ(w.PicturesFolder, programFolder.path() + QStringLiteral("/pict/"));
+    // The data module reads the Synaxarium year from the window.
+    ASSERT_NE(MainDM->DayStateSource(), nullptr);
+    w.SelectedGregorianYear = 1999;
+    EXPECT_EQ(MainDM->DayStateSource()->SelectedGregorianYear(), 1999);
+}
+
+TEST_F(MainNewTest, WindowHasItsDesignSizeAndLimits)
+{
+    TfrmMainNew& w = CreateWindow();
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    EXPECT_EQ(w.minimumSize(), QSize(500, 300));
+    EXPECT_FALSE(w.btnIconList->isVisibleTo(&w));
+}
+
+// ------------------------------------------------------ date-format check ---
+
+TEST_F(MainNewTest, CalendarOf206PixelsNeitherWarnsNorWidens)
+{
+    TfrmMainNew& w = CreateWindow();
+    w.clndrDate->setFixedWidth(206);
+    const int window = w.width(), left = w.pnlLeft->width(), dates = w.pnlDates->width();
+    w.CheckDateFormat();
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    EXPECT_EQ(w.width(), window);
+    EXPECT_EQ(w.pnlLeft->width(), left);
+    EXPECT_EQ(w.pnlDates->width(), dates);
+}
+
+TEST_F(MainNewTest, CalendarOf207PixelsWarnsAndWidensByOne)
+{
+    TfrmMainNew& w = CreateWindow();
+    w.clndrDate->setFixedWidth(207);
+    const int window = w.width(), left = w.pnlLeft->width(), dates = w.pnlDates->width();
+    w.CheckDateFormat();
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(DateFormatWarning));
+    EXPECT_EQ(dialogs.Messages[0].Type, mtWarning);
+    EXPECT_EQ(dialogs.Messages[0].Buttons, TMsgDlgButtons(mbOK));
+    EXPECT_EQ(w.width(), window + 1);
+    EXPECT_EQ(w.pnlLeft->width(), left + 1);
+    EXPECT_EQ(w.pnlDates->width(), dates + 1);
+}
+
+TEST_F(MainNewTest, EnglishCalendarFitsItsPanel)
+{
+    TfrmMainNew& w = CreateWindow();
+    w.layout()->activate();
+    EXPECT_LE(qMax(w.clndrDate->width(), w.clndrDate->minimumWidth()), CalendarDesignWidth);
+}
+
+// ------------------------------------------------------------ first show ---
+
+TEST_F(MainNewTest, FirstShowOpensTheTablesAndShowsToday)
+{
+    TFixtureDatabase db;
+    db.Finish();
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    EXPECT_TRUE(MessagesOf(mtError).isEmpty()) << MessagesOf(mtError).value(0).Text.toStdString();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("E-Velmorande 2.0"));
+    EXPECT_TRUE(w.btnIconList->isVisible());
+    EXPECT_EQ(w.pgcntrlFeasts->currentIndex(), 0);
+    EXPECT_EQ(w.CurrentDate, QDate::currentDate());
+    EXPECT_EQ(w.clndrDate->Date(), QDate::currentDate());
+    // After the first computation the year is the shown day's.
+    EXPECT_EQ(w.SelectedGregorianYear, QDate::currentDate().year());
+    EXPECT_TRUE(Session.HasPassword(TablePassword));
+    for (TDataSet* t : MainDM->StartupTables())
+        EXPECT_TRUE(t->Active()) << t->objectName().toStdString();
+    EXPECT_EQ(w.height(), 600);
+    EXPECT_EQ(w.maximumHeight(), 600);
+    EXPECT_EQ(w.maximumWidth(), w.width());
+}
+
+TEST_F(MainNewTest, ExistingAliasIsUsedUnchanged)
+{
+    TFixtureDatabase db; // registers VelmEng4 on its own folder
+    db.Finish();
+    ASSERT_TRUE(Session.IsAlias(QStringLiteral("VelmEng4")));
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    EXPECT_EQ(QDir(Session.AliasPath(QStringLiteral("VelmEng4"))), QDir(db.Folder()));
+    EXPECT_TRUE(MainDM->tblWordVerse.Active());
+    EXPECT_TRUE(MessagesOf(mtError).isEmpty());
+}
+
+TEST_F(MainNewTest, LargeFontsScaleTheSizeLimits)
+{
+    TFixtureDatabase db;
+    db.Finish();
+    SetScreen(1600, 1200, 120);
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    EXPECT_EQ(w.maximumSize(), QSize(1000, 750));
+    EXPECT_EQ(w.size(), QSize(1000, 750));
+}
+
+// --------------------------------------------------------------- failures ---
+
+class MainNewFailureTest : public MainNewTest {
+protected:
+    QString DataEng() const { return programFolder.path() + QStringLiteral("/DataEng"); }
+
+    // Shows the window and checks what every failure has in common: one
+    // error message, no crash, the window up, the content folder untouched.
+    QString ShowAndExpectOneError()
+    {
+        const auto before = FolderSnapshot(programFolder.path());
+        TfrmMainNew& w = CreateWindow();
+        w.show();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(FolderSnapshot(programFolder.path()), before);
+        EXPECT_EQ(Session.AliasPath(QStringLiteral("VelmEng4")), DataEng());
+        const auto errors = MessagesOf(mtError);
+        EXPECT_EQ(errors.size(), 1);
+        EXPECT_EQ(dialogs.Messages.size(), errors.size());
+        EXPECT_NE(w.windowTitle(), QStringLiteral("E-Velmorande 2.0"));
+        return errors.value(0).Text;
+    }
+
+    // A content database in DataEng holding every table except `skip`.
+    void WriteContent(const QString& password, const QString& skip = QString())
+    {
+        ASSERT_TRUE(QDir().mkpath(DataEng()));
+        TDatabaseWriter writer(DataEng(), password);
+        for (const TTableDef& def : ContentTables())
+            if (def.FileName.compare(skip, Qt::CaseInsensitive) != 0 && !def.UserWritable)
+                writer.CreateTable(def);
+        writer.Commit();
+    }
+};
+
+TEST_F(MainNewFailureTest, MissingDataEngFolder)
+{
+    const QString message = ShowAndExpectOneError();
+    EXPECT_FALSE(message.isEmpty());
+    EXPECT_FALSE(QDir(DataEng()).exists());
+    EXPECT_FALSE(MainDM->tblReadings.Active());
+}
+
+TEST_F(MainNewFailureTest, MissingTableKeepsWhatWasOpened)
+{
+    WriteContent(TablePassword, QStringLiteral("Verses.DB"));
+    const QString message = ShowAndExpectOneError();
+    EXPECT_TRUE(message.contains(QStringLiteral("Verses"), Qt::CaseInsensitive)) << message.toStdString();
+    // Opened in order up to the missing table, nothing after it.
+    EXPECT_TRUE(MainDM->tblReadings.Active());
+    EXPECT_TRUE(MainDM->tblReadingTimesID.Active());
+    EXPECT_FALSE(MainDM->tblVerses.Active());
+    EXPECT_FALSE(MainDM->tblWordVerse.Active());
+}
+
+TEST_F(MainNewFailureTest, WrongPassword)
+{
+    WriteContent(QStringLiteral("99zzzzzz000000"));
+    ShowAndExpectOneError();
+    EXPECT_FALSE(MainDM->tblReadings.Active());
+}
+
+TEST_F(MainNewFailureTest, CorruptDatabaseFile)
+{
+    ASSERT_TRUE(QDir().mkpath(DataEng()));
+    QFile f(DataEng() + QLatin1Char('/') + DatabaseFileName());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray junk(8192, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 131 + 7) & 0xff);
+    f.write(junk);
+    f.close();
+    ShowAndExpectOneError();
+    EXPECT_FALSE(MainDM->tblReadings.Active());
+}
