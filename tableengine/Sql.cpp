@@ -2,6 +2,8 @@
 // and rebuilt so nothing but a query over known tables can run.
 #include "Internal.h"
 
+#include <QSet>
+
 namespace {
 
 enum class K { Word, Number, String, DString, Param, Punct, End };
@@ -140,6 +142,45 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
     const QList<T> toks = lex(text);
     if (toks.isEmpty() || !is(toks[0], "select"))
         bad(text, QStringLiteral("only SELECT is supported"));
+    // First pass: the tables and their aliases, in order, so that a bare
+    // column name found in several of them (a self-join) can be given the
+    // first one, as the local SQL dialect does.
+    struct Ref {
+        std::shared_ptr<TableMeta> meta;
+        QString name;
+    };
+    QList<Ref> refs;
+    QSet<int> aliasTokens;
+    for (int i = 0; i + 1 < toks.size(); ++i) {
+        if (!(is(toks[i], "from") || is(toks[i], "join") || (toks[i].kind == K::Punct && toks[i].text == QLatin1String(",") && !refs.isEmpty())))
+            continue;
+        const T& t = toks[i + 1];
+        if (t.kind != K::Word && t.kind != K::DString)
+            continue;
+        auto meta = c.table(t.text);
+        if (!meta)
+            continue;
+        Ref r{meta, meta->sqlName};
+        int next = i + 2;
+        if (next < toks.size() && is(toks[next], "as"))
+            ++next;
+        if (next < toks.size() && toks[next].kind == K::Word && !keywords().contains(toks[next].text.toLower())) {
+            r.name = toks[next].text;
+            aliasTokens.insert(next);
+        }
+        refs << r;
+    }
+    auto qualifier = [&](const QString& column) -> QString {
+        QList<const Ref*> having;
+        for (const Ref& r : refs)
+            for (const TFieldDef& f : r.meta->def.Fields)
+                if (f.Name.compare(column, Qt::CaseInsensitive) == 0) {
+                    having << &r;
+                    break;
+                }
+        return having.size() > 1 ? quoteId(having.first()->name) + QLatin1Char('.') : QString();
+    };
+
     QStringList out;
     enum { Other, TableList, AfterTable } mode = Other;
     bool expectTable = false;
@@ -181,7 +222,11 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
                 out << lower;
             } else {
                 // A column, a table qualifier or an alias.
-                out << quoteId(t.text);
+                const bool qualified = (i > 0 && toks[i - 1].kind == K::Punct && toks[i - 1].text == QLatin1String("."))
+                    || (toks[i + 1].kind == K::Punct && toks[i + 1].text == QLatin1String("."));
+                const bool bareColumn = !qualified && !aliasTokens.contains(i)
+                    && !(i > 0 && is(toks[i - 1], "as"));
+                out << (bareColumn ? qualifier(t.text) : QString()) + quoteId(t.text);
             }
             break;
         }

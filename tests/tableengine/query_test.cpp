@@ -1,0 +1,140 @@
+// Local SQL: the program's query texts, parameters, and refused texts.
+#include "TinyDb.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Query : public ::testing::Test {
+protected:
+    TinyDb db;
+    TQuery q;
+    void SetUp() override { q.SetDatabaseName(kAlias); }
+    QList<int> column(const QString& name)
+    {
+        QList<int> out;
+        for (q.First(); !q.Eof(); q.Next())
+            out << q.FieldByName(name)->AsInteger();
+        return out;
+    }
+};
+
+TEST_F(Query, DistinctWithEmptyDoubleQuotedString)
+{
+    q.SetSQL(QStringList{"SELECT DISTINCT PictSaintName , PictureFile  From SynxDetail S", "WHERE PictSaintName <>\"\"",
+                         "ORDER BY PictSaintName"});
+    q.Open();
+    ASSERT_EQ(q.RecordCount(), 2);
+    EXPECT_EQ(q.FieldByName("PictSaintName")->AsString(), "Anthony");
+    EXPECT_EQ(q.FieldByName("PictureFile")->AsString(), "a.jpg");
+    EXPECT_EQ(q.FieldByName("PictSaintName")->DataType(), TFieldType::ftString);
+    EXPECT_EQ(q.FieldByName("PictSaintName")->Size(), 60);
+    q.Next();
+    EXPECT_EQ(q.FieldByName("pictsaintname")->AsString(), "Mary");
+    q.Next();
+    EXPECT_TRUE(q.Eof());
+    EXPECT_EQ(q.RecNo(), 2);
+}
+
+TEST_F(Query, NamedParameter)
+{
+    q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
+    ASSERT_EQ(q.Params().size(), 1);
+    q.ParamByName("count")->SetAsInteger(5);
+    q.Open();
+    EXPECT_EQ(column("VerseID"), (QList<int>{5, 5, 5}));
+    EXPECT_THROW(q.ParamByName("other"), EDatabaseError);
+}
+
+TEST_F(Query, ParameterWithoutValueIsRefused)
+{
+    q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
+    EXPECT_THROW(q.Open(), EDatabaseError);
+    EXPECT_FALSE(q.Active());
+}
+
+TEST_F(Query, ThreeWordSelfJoin)
+{
+    q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+                            " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND V3.WordID =4 "
+                            " ORDER BY BookOrder, VerseID"));
+    q.Open();
+    EXPECT_EQ(column("VerseID"), (QList<int>{5}));
+    EXPECT_EQ(q.FieldByName("BookOrder")->AsInteger(), 40);
+}
+
+TEST_F(Query, TwoWordsWithScopeClause)
+{
+    q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+                            " Where V1.WordID = 1  AND V2.WordID =3  AND  (BookID BETWEEN 1 AND 2 OR BookID>80)  ORDER BY BookOrder, VerseID"));
+    q.Open();
+    EXPECT_EQ(column("VerseID"), (QList<int>{2, 5}));
+    q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+                            " Where V1.WordID = 1  AND V2.WordID =3  AND  (V1.BookID > 66)  ORDER BY BookOrder, VerseID"));
+    EXPECT_FALSE(q.Active()); // new text closes the query
+    q.Open();
+    EXPECT_TRUE(q.IsEmpty());
+    EXPECT_TRUE(q.Eof());
+}
+
+TEST_F(Query, TableFileNamesAndFilters)
+{
+    q.SetSQL("SELECT BookID, Chapter, Verse FROM \"Bible.DB\" WHERE Chapter = 2 ORDER BY BookID, Verse");
+    q.Open();
+    EXPECT_EQ(q.RecordCount(), 12);
+    q.SetFilter("BookID = 3");
+    q.SetFiltered(true);
+    EXPECT_EQ(column("Verse"), (QList<int>{1, 2, 3, 4}));
+}
+
+TEST_F(Query, BookmarksAndLookups)
+{
+    auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
+    q.SetSQL("SELECT DISTINCT PictSaintName FROM SynxDetail WHERE PictSaintName <> '' ORDER BY PictSaintName");
+    q.AddLookupField("SynxID", TFieldType::ftInteger, 0, "PictSaintName", detail.get(), "PictSaintName", "SynxID");
+    q.Open();
+    EXPECT_EQ(q.FieldByName("SynxID")->AsInteger(), 1);
+    q.Next();
+    const TBookmark bm = q.GetBookmark();
+    EXPECT_EQ(q.FieldByName("SynxID")->AsInteger(), 2);
+    q.First();
+    q.GotoBookmark(bm);
+    EXPECT_EQ(q.FieldByName("PictSaintName")->AsString(), "Mary");
+}
+
+TEST_F(Query, UntranslatableTextsAreRefused)
+{
+    const char* bad[] = {
+        "DELETE FROM WVN",
+        "SELECT * FROM WVN; DROP TABLE WVN",
+        "SELECT * FROM Nope",
+        "SELECT * FROM evelm_meta",
+        "SELECT * FROM sqlite_master",
+        "SELECT load_extension('x') FROM WVN",
+        "SELECT VerseID FROM WVN -- comment",
+        "SELECT Missing FROM WVN",
+        "SELECT VerseID FROM",
+        "SELECT 'open FROM WVN",
+        "",
+    };
+    for (const char* text : bad) {
+        q.SetSQL(QString::fromLatin1(text));
+        EXPECT_THROW(q.Open(), EDatabaseError) << text;
+        EXPECT_FALSE(q.Active()) << text;
+    }
+}
+
+TEST_F(Query, WritableUserTableIsNotQueried)
+{
+    q.SetSQL("SELECT * FROM SRN");
+    EXPECT_THROW(q.Open(), EDatabaseError);
+}
+
+TEST_F(Query, ProtectedTablesNeedThePassword)
+{
+    Session.RemoveAllPasswords();
+    q.SetSQL("SELECT VerseID FROM WVN");
+    EXPECT_THROW(q.Open(), EDatabaseError);
+}
+
+} // namespace
