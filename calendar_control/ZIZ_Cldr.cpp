@@ -519,7 +519,13 @@ void TFullCalendarLight::FitFont()
         setFont(f);
     Arrange();
     const TArrangement a = Measure(f);
-    setMinimumWidth(a.width);
+    // Never narrower than the calendar at the smallest size; a larger floor
+    // would keep a grown calendar from shrinking again.
+    QFont smallest = f;
+    smallest.setPointSize(6);
+    const int floorWidth = Measure(smallest).width;
+    if (minimumWidth() != floorWidth)
+        setMinimumWidth(floorWidth);
 
     const int rows = 3 * a.rowHeight;
     int gridHeight = qMax(10, (height() - rows - 6) / 7 * 7 + 3);

@@ -11,7 +11,7 @@ QDate Step(const QDate& d, int kind)
     return r ? *r : QDate();
 }
 
-TEST(CldrDatesStep, NextMonthKeepsTheDayOrTakesTheLastDay)
+TEST(calendar_StepDates, NextMonthKeepsTheDayOrTakesTheLastDay)
 {
     EXPECT_EQ(Step(QDate(2023, 1, 31), StepMonthNext), QDate(2023, 2, 28));
     EXPECT_EQ(Step(QDate(2024, 1, 31), StepMonthNext), QDate(2024, 2, 29));
@@ -22,7 +22,7 @@ TEST(CldrDatesStep, NextMonthKeepsTheDayOrTakesTheLastDay)
     EXPECT_EQ(Step(QDate(2023, 12, 5), StepMonthNext), QDate(2024, 1, 5));
 }
 
-TEST(CldrDatesStep, PriorMonthKeepsTheDayOrTakesTheLastDay)
+TEST(calendar_StepDates, PriorMonthKeepsTheDayOrTakesTheLastDay)
 {
     EXPECT_EQ(Step(QDate(2023, 3, 31), StepMonthPrior), QDate(2023, 2, 28));
     EXPECT_EQ(Step(QDate(2024, 3, 31), StepMonthPrior), QDate(2024, 2, 29));
@@ -31,7 +31,7 @@ TEST(CldrDatesStep, PriorMonthKeepsTheDayOrTakesTheLastDay)
     EXPECT_EQ(Step(QDate(2024, 1, 10), StepMonthPrior), QDate(2023, 12, 10));
 }
 
-TEST(CldrDatesStep, CenturyYearsFollowTheGregorianRule)
+TEST(calendar_StepDates, CenturyYearsFollowTheGregorianRule)
 {
     EXPECT_EQ(DaysInMonthOf(QDate(2100, 2, 1)), 28);
     EXPECT_EQ(DaysInMonthOf(QDate(2000, 2, 1)), 29);
@@ -41,7 +41,7 @@ TEST(CldrDatesStep, CenturyYearsFollowTheGregorianRule)
     EXPECT_EQ(Step(QDate(2099, 2, 28), StepYearNext), QDate(2100, 2, 28));
 }
 
-TEST(CldrDatesStep, YearStepsKeepFebruaryLastDayLast)
+TEST(calendar_StepDates, YearStepsKeepFebruaryLastDayLast)
 {
     EXPECT_EQ(Step(QDate(2024, 2, 29), StepYearPrior), QDate(2023, 2, 28));
     EXPECT_EQ(Step(QDate(2023, 2, 28), StepYearNext), QDate(2024, 2, 29));
@@ -49,13 +49,13 @@ TEST(CldrDatesStep, YearStepsKeepFebruaryLastDayLast)
     EXPECT_EQ(Step(QDate(2024, 7, 31), StepYearNext), QDate(2025, 7, 31));
 }
 
-TEST(CldrDatesStep, DaySteps)
+TEST(calendar_StepDates, DaySteps)
 {
     EXPECT_EQ(Step(QDate(2023, 12, 31), StepDayNext), QDate(2024, 1, 1));
     EXPECT_EQ(Step(QDate(2024, 3, 1), StepDayPrior), QDate(2024, 2, 29));
 }
 
-TEST(CldrDatesStep, StepsPastTheYearsADateHoldsFail)
+TEST(calendar_StepDates, StepsPastTheYearsADateHoldsFail)
 {
     EXPECT_FALSE(SteppedDate(QDate(9999, 12, 31), StepDayNext));
     EXPECT_FALSE(SteppedDate(QDate(9999, 12, 1), StepMonthNext));
@@ -66,14 +66,14 @@ TEST(CldrDatesStep, StepsPastTheYearsADateHoldsFail)
     EXPECT_FALSE(SteppedDate(QDate(2020, 6, 1), 7));
 }
 
-TEST(CldrDatesParse, MonthDayYearOrder)
+TEST(calendar_ParseDateText, MonthDayYearOrder)
 {
     const QDate shown(2024, 3, 3);
     EXPECT_EQ(ParseDateText("1/5/2024", "M/d/yy", '/', shown, 2026), QDate(2024, 1, 5));
     EXPECT_EQ(ParseDateText("12/31/1999", "M/d/yy", '/', shown, 2026), QDate(1999, 12, 31));
 }
 
-TEST(CldrDatesParse, DayMonthYearOrderWithTwoDigitYear)
+TEST(calendar_ParseDateText, DayMonthYearOrderWithTwoDigitYear)
 {
     const QDate shown(2024, 3, 3);
     EXPECT_EQ(ParseDateText("5/1/24", "dd/MM/yyyy", '/', shown, 2026), QDate(2024, 1, 5));
@@ -81,7 +81,7 @@ TEST(CldrDatesParse, DayMonthYearOrderWithTwoDigitYear)
     EXPECT_EQ(ParseDateText("2024-01-05", "yyyy-MM-dd", '-', shown, 2026), QDate(2024, 1, 5));
 }
 
-TEST(CldrDatesParse, TwoDigitYearsAroundTheCentury)
+TEST(calendar_ParseDateText, TwoDigitYearsAroundTheCentury)
 {
     // Within 50 years of today.
     EXPECT_EQ(ExpandTwoDigitYear(24, 2026), 2024);
@@ -93,7 +93,7 @@ TEST(CldrDatesParse, TwoDigitYearsAroundTheCentury)
     EXPECT_EQ(ParseDateText("1/5/10", "M/d/yy", '/', QDate(2050, 1, 1), 2026), QDate(2010, 1, 5));
 }
 
-TEST(CldrDatesParse, UnreadableTextsFail)
+TEST(calendar_ParseDateText, UnreadableTextsFail)
 {
     const QDate shown(2024, 3, 3);
     const char* bad[] = {"1/5",       "1/5/2024/3", "a/5/2024", "13/5/2024", "1/32/2024",
@@ -103,7 +103,7 @@ TEST(CldrDatesParse, UnreadableTextsFail)
         EXPECT_FALSE(ParseDateText(text, "M/d/yy", '/', shown, 2026)) << text;
 }
 
-TEST(CldrTypes, ColoursAreBlueGreenRed)
+TEST(calendar_Types, ColoursAreBlueGreenRed)
 {
     EXPECT_EQ(BgrColor(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(BgrColor(0xFF0000), QColor(0, 0, 255));
@@ -111,7 +111,7 @@ TEST(CldrTypes, ColoursAreBlueGreenRed)
     EXPECT_EQ(BgrColor(0xCE89FC), QColor(252, 137, 206));
 }
 
-TEST(CldrTypes, WeekdaysCountFromSunday)
+TEST(calendar_Types, WeekdaysCountFromSunday)
 {
     EXPECT_EQ(WeekDayOf(QDate(2025, 6, 1)), 1);  // Sunday
     EXPECT_EQ(WeekDayOf(QDate(2025, 6, 7)), 7);  // Saturday
@@ -120,7 +120,7 @@ TEST(CldrTypes, WeekdaysCountFromSunday)
     EXPECT_EQ(DayFlagOf(7), SaturDay);
 }
 
-TEST(CldrTypes, DayNumbersStartAt30December1899)
+TEST(calendar_Types, DayNumbersStartAt30December1899)
 {
     EXPECT_EQ(DayNumberOf(QDate(1899, 12, 30)), 0);
     EXPECT_EQ(DayNumberOf(QDate(1900, 1, 1)), 2);

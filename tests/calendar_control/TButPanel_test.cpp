@@ -6,7 +6,7 @@
 
 namespace {
 
-class ButPanelTest : public ::testing::Test {
+class calendar_ButPanel : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -21,7 +21,7 @@ protected:
     TButPanel* lastSender = nullptr;
 };
 
-TEST_F(ButPanelTest, SingleClickGivesOneTick)
+TEST_F(calendar_ButPanel, SingleClickGivesOneTick)
 {
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 1);
@@ -30,7 +30,7 @@ TEST_F(ButPanelTest, SingleClickGivesOneTick)
     EXPECT_FALSE(button.Repeating());
 }
 
-TEST_F(ButPanelTest, HeldButtonTicksAtOnceAndOnEveryTimerTick)
+TEST_F(calendar_ButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick)
 {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 1);
@@ -47,7 +47,7 @@ TEST_F(ButPanelTest, HeldButtonTicksAtOnceAndOnEveryTimerTick)
     EXPECT_EQ(ticks, 4);
 }
 
-TEST_F(ButPanelTest, ReleaseOutsideTheButtonEndsTheRepeat)
+TEST_F(calendar_ButPanel, ReleaseOutsideTheButtonEndsTheRepeat)
 {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, -40));
@@ -57,7 +57,7 @@ TEST_F(ButPanelTest, ReleaseOutsideTheButtonEndsTheRepeat)
     EXPECT_EQ(ticks, 1);
 }
 
-TEST_F(ButPanelTest, PressOnTheEdgeDoesNotTickAndStopsARepeat)
+TEST_F(calendar_ButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat)
 {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(0, 12));
     EXPECT_EQ(ticks, 0);
@@ -71,7 +71,7 @@ TEST_F(ButPanelTest, PressOnTheEdgeDoesNotTickAndStopsARepeat)
     EXPECT_EQ(ticks, 1);
 }
 
-TEST_F(ButPanelTest, PressWhileDownChangesNothing)
+TEST_F(calendar_ButPanel, PressWhileDownChangesNothing)
 {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -79,7 +79,7 @@ TEST_F(ButPanelTest, PressWhileDownChangesNothing)
     EXPECT_TRUE(button.Repeating());
 }
 
-TEST_F(ButPanelTest, AutoRepeatChangeTakesEffectAtNextPress)
+TEST_F(calendar_ButPanel, AutoRepeatChangeTakesEffectAtNextPress)
 {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     button.SetAutoRepeat(50);
@@ -89,7 +89,7 @@ TEST_F(ButPanelTest, AutoRepeatChangeTakesEffectAtNextPress)
     EXPECT_EQ(button.RepeatInterval(), 50);
 }
 
-TEST_F(ButPanelTest, RunningTimerDrivesTheTicks)
+TEST_F(calendar_ButPanel, RunningTimerDrivesTheTicks)
 {
     button.SetAutoRepeat(1);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
@@ -101,13 +101,13 @@ TEST_F(ButPanelTest, RunningTimerDrivesTheTicks)
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(12, 12));
 }
 
-TEST_F(ButPanelTest, RightButtonDoesNotTick)
+TEST_F(calendar_ButPanel, RightButtonDoesNotTick)
 {
     QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 0);
 }
 
-TEST_F(ButPanelTest, GlyphIsDrawnCentred)
+TEST_F(calendar_ButPanel, GlyphIsDrawnCentred)
 {
     QPixmap glyph(4, 4);
     glyph.fill(Qt::red);

@@ -6,7 +6,7 @@
 
 namespace {
 
-class CalendarLightedTest : public ::testing::Test {
+class calendar_LightedGrid : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -43,7 +43,7 @@ protected:
     Qt::MouseButton lastButton = Qt::NoButton;
 };
 
-TEST_F(CalendarLightedTest, DefaultsOfTheLightedGrid)
+TEST_F(calendar_LightedGrid, DefaultsOfTheLightedGrid)
 {
     EXPECT_EQ(grid.StartOfWeek(), 1);
     EXPECT_EQ(grid.ColorLight(), QColor(255, 255, 0));
@@ -55,7 +55,7 @@ TEST_F(CalendarLightedTest, DefaultsOfTheLightedGrid)
     EXPECT_EQ(grid.CalendarDate(), QDate::currentDate());
 }
 
-TEST_F(CalendarLightedTest, MonthStartingOnSaturdayWithSundayFirst)
+TEST_F(calendar_LightedGrid, MonthStartingOnSaturdayWithSundayFirst)
 {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 1)); // a Saturday
@@ -67,7 +67,7 @@ TEST_F(CalendarLightedTest, MonthStartingOnSaturdayWithSundayFirst)
     EXPECT_EQ(grid.CellText(0, 6), "30"); // 30 November sits in the sixth week
 }
 
-TEST_F(CalendarLightedTest, MonthStartingOnSundayWithSundayFirst)
+TEST_F(calendar_LightedGrid, MonthStartingOnSundayWithSundayFirst)
 {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 6, 15)); // 1 June 2025 is a Sunday
@@ -77,7 +77,7 @@ TEST_F(CalendarLightedTest, MonthStartingOnSundayWithSundayFirst)
     EXPECT_EQ(grid.SelectedRow(), 3);
 }
 
-TEST_F(CalendarLightedTest, MondayFirstPutsASundayFirstDayInTheLastColumn)
+TEST_F(calendar_LightedGrid, MondayFirstPutsASundayFirstDayInTheLastColumn)
 {
     grid.SetStartOfWeek(1);
     grid.SetCalendarDate(QDate(2025, 6, 1));
@@ -85,7 +85,7 @@ TEST_F(CalendarLightedTest, MondayFirstPutsASundayFirstDayInTheLastColumn)
     EXPECT_EQ(grid.CellText(0, 0), QLocale().dayName(1, QLocale::ShortFormat));
 }
 
-TEST_F(CalendarLightedTest, LeapRuleOfTheGridIsGregorian)
+TEST_F(calendar_LightedGrid, LeapRuleOfTheGridIsGregorian)
 {
     grid.SetCalendarDate(QDate(2100, 2, 1));
     EXPECT_EQ(CellOfDay(29), QPoint(-1, -1));
@@ -93,7 +93,7 @@ TEST_F(CalendarLightedTest, LeapRuleOfTheGridIsGregorian)
     EXPECT_NE(CellOfDay(29), QPoint(-1, -1));
 }
 
-TEST_F(CalendarLightedTest, LightListKeepsOneEntryPerDateSorted)
+TEST_F(calendar_LightedGrid, LightListKeepsOneEntryPerDateSorted)
 {
     grid.AddLight(QDate(2024, 5, 3));
     grid.AddLight(QDate(2024, 1, 7));
@@ -106,7 +106,7 @@ TEST_F(CalendarLightedTest, LightListKeepsOneEntryPerDateSorted)
     EXPECT_FALSE(grid.IsLighted(QDate(2024, 5, 3)));
 }
 
-TEST_F(CalendarLightedTest, DateZeroIsNeverLighted)
+TEST_F(calendar_LightedGrid, DateZeroIsNeverLighted)
 {
     const QDate dayZero(1899, 12, 30);
     grid.AddLight(dayZero);
@@ -117,7 +117,7 @@ TEST_F(CalendarLightedTest, DateZeroIsNeverLighted)
     EXPECT_TRUE(grid.IsLighted(QDate(1899, 12, 31)));
 }
 
-TEST_F(CalendarLightedTest, CellColoursOfLitSelectedAndWeekendDays)
+TEST_F(calendar_LightedGrid, CellColoursOfLitSelectedAndWeekendDays)
 {
     grid.SetStartOfWeek(0);
     grid.SetWeekEnd(SunDay);
@@ -141,7 +141,7 @@ TEST_F(CalendarLightedTest, CellColoursOfLitSelectedAndWeekendDays)
     EXPECT_EQ(CellColour(15), highlight);               // unlit selected Sunday
 }
 
-TEST_F(CalendarLightedTest, DisabledGridDropsTheWeekendColour)
+TEST_F(calendar_LightedGrid, DisabledGridDropsTheWeekendColour)
 {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 6, 10));
@@ -149,7 +149,7 @@ TEST_F(CalendarLightedTest, DisabledGridDropsTheWeekendColour)
     EXPECT_EQ(CellColour(15), grid.Color());
 }
 
-TEST_F(CalendarLightedTest, ClickOnADayReportsItsDateAndSelectsIt)
+TEST_F(calendar_LightedGrid, ClickOnADayReportsItsDateAndSelectsIt)
 {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     changes = 0;
@@ -162,7 +162,7 @@ TEST_F(CalendarLightedTest, ClickOnADayReportsItsDateAndSelectsIt)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(CalendarLightedTest, RightClickReportsTheCellWithoutSelectingIt)
+TEST_F(calendar_LightedGrid, RightClickReportsTheCellWithoutSelectingIt)
 {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     const QPoint cell = CellOfDay(20);
@@ -173,7 +173,7 @@ TEST_F(CalendarLightedTest, RightClickReportsTheCellWithoutSelectingIt)
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 6, 10));
 }
 
-TEST_F(CalendarLightedTest, BlankCellAndWeekdayRowReportNothing)
+TEST_F(calendar_LightedGrid, BlankCellAndWeekdayRowReportNothing)
 {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 1)); // cells 0..5 of row 1 are blank
@@ -185,7 +185,7 @@ TEST_F(CalendarLightedTest, BlankCellAndWeekdayRowReportNothing)
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 11, 1));
 }
 
-TEST_F(CalendarLightedTest, ClickOnTheRightEdgeStaysInTheGrid)
+TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid)
 {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 3));
@@ -196,7 +196,7 @@ TEST_F(CalendarLightedTest, ClickOnTheRightEdgeStaysInTheGrid)
         EXPECT_TRUE(d.isValid());
 }
 
-TEST_F(CalendarLightedTest, DoubleClickReportsTheGridDate)
+TEST_F(calendar_LightedGrid, DoubleClickReportsTheGridDate)
 {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     const QPoint cell = CellOfDay(12);
@@ -205,13 +205,13 @@ TEST_F(CalendarLightedTest, DoubleClickReportsTheGridDate)
     EXPECT_EQ(dblClicks[0], QDate(2025, 6, 12));
 }
 
-TEST_F(CalendarLightedTest, DoubleClickOnWeekdayRowReportsNothing)
+TEST_F(calendar_LightedGrid, DoubleClickOnWeekdayRowReportsNothing)
 {
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, CentreOf(2, 0));
     EXPECT_TRUE(dblClicks.empty());
 }
 
-TEST_F(CalendarLightedTest, ElementSettersIgnoreBadValues)
+TEST_F(calendar_LightedGrid, ElementSettersIgnoreBadValues)
 {
     grid.SetCalendarDate(QDate(2023, 4, 30));
     changes = 0;
@@ -227,7 +227,7 @@ TEST_F(CalendarLightedTest, ElementSettersIgnoreBadValues)
     EXPECT_FALSE(grid.UseCurrentDate());
 }
 
-TEST_F(CalendarLightedTest, YearOrMonthWithoutTheShownDayGiveTheLastDay)
+TEST_F(calendar_LightedGrid, YearOrMonthWithoutTheShownDayGiveTheLastDay)
 {
     grid.SetCalendarDate(QDate(2024, 2, 29));
     grid.SetYear(2023);
@@ -237,7 +237,7 @@ TEST_F(CalendarLightedTest, YearOrMonthWithoutTheShownDayGiveTheLastDay)
     EXPECT_EQ(grid.CalendarDate(), QDate(2023, 4, 30));
 }
 
-TEST_F(CalendarLightedTest, ReadOnlyGridKeepsItsDateOnClick)
+TEST_F(calendar_LightedGrid, ReadOnlyGridKeepsItsDateOnClick)
 {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     grid.SetReadOnly(true);

@@ -3,6 +3,7 @@
 #include "TCalendarLighted.h"
 #include "ZIZ_Cldr.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -13,7 +14,7 @@
 
 namespace {
 
-class FullCalendarTest : public ::testing::Test {
+class calendar_FullCalendar : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -63,7 +64,7 @@ protected:
     int changes = 0;
 };
 
-TEST_F(FullCalendarTest, StartsOnTodayWithTheDefaults)
+TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults)
 {
     EXPECT_EQ(cal->Date(), QDate::currentDate());
     EXPECT_EQ(cal->YearRange(), 5);
@@ -76,7 +77,7 @@ TEST_F(FullCalendarTest, StartsOnTodayWithTheDefaults)
     EXPECT_EQ(cal->Grid()->CalendarDate(), QDate::currentDate());
 }
 
-TEST_F(FullCalendarTest, FirstUpdateWithAHandlerReportsOnce)
+TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce)
 {
     CountChanges();
     cal->SetDate(QDate::currentDate());
@@ -88,14 +89,14 @@ TEST_F(FullCalendarTest, FirstUpdateWithAHandlerReportsOnce)
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(FullCalendarTest, FirstUpdateToAnotherDateReportsOnce)
+TEST_F(calendar_FullCalendar, FirstUpdateToAnotherDateReportsOnce)
 {
     CountChanges();
     cal->SetDate(QDate(2020, 5, 5));
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(FullCalendarTest, UpdatePartsDoesNotReportChangesOfItsParts)
+TEST_F(calendar_FullCalendar, UpdatePartsDoesNotReportChangesOfItsParts)
 {
     Start(QDate(2024, 2, 29));
     cal->SetStartOfWeek(0);
@@ -108,14 +109,14 @@ TEST_F(FullCalendarTest, UpdatePartsDoesNotReportChangesOfItsParts)
     EXPECT_EQ(cal->DateEdit()->text(), "2/29/24");
 }
 
-TEST_F(FullCalendarTest, StartOfWeekIsTakenModSeven)
+TEST_F(calendar_FullCalendar, StartOfWeekIsTakenModSeven)
 {
     cal->SetStartOfWeek(8);
     EXPECT_EQ(cal->StartOfWeek(), 1);
     EXPECT_EQ(cal->Grid()->StartOfWeek(), 1);
 }
 
-TEST_F(FullCalendarTest, OneClickOnNextDayReportsOnce)
+TEST_F(calendar_FullCalendar, OneClickOnNextDayReportsOnce)
 {
     Start(QDate(2024, 12, 31));
     Click(StepDayNext);
@@ -127,7 +128,7 @@ TEST_F(FullCalendarTest, OneClickOnNextDayReportsOnce)
     EXPECT_EQ(cal->DateEdit()->text(), "1/1/25");
 }
 
-TEST_F(FullCalendarTest, HeldButtonReportsOnEveryTick)
+TEST_F(calendar_FullCalendar, HeldButtonReportsOnEveryTick)
 {
     Start(QDate(2024, 3, 1));
     TButPanel* b = cal->StepButton(StepDayPrior);
@@ -143,7 +144,7 @@ TEST_F(FullCalendarTest, HeldButtonReportsOnEveryTick)
     EXPECT_EQ(cal->Date(), QDate(2024, 2, 26));
 }
 
-TEST_F(FullCalendarTest, StepOfAButtonThatIsNotDownIsNotReported)
+TEST_F(calendar_FullCalendar, StepOfAButtonThatIsNotDownIsNotReported)
 {
     Start(QDate(2024, 3, 1));
     cal->StepDate(cal->StepButton(StepDayNext));
@@ -151,7 +152,7 @@ TEST_F(FullCalendarTest, StepOfAButtonThatIsNotDownIsNotReported)
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(FullCalendarTest, MonthButtons)
+TEST_F(calendar_FullCalendar, MonthButtons)
 {
     EXPECT_EQ(StepFrom(QDate(2023, 1, 31), StepMonthNext), QDate(2023, 2, 28));
     EXPECT_EQ(StepFrom(QDate(2024, 1, 31), StepMonthNext), QDate(2024, 2, 29));
@@ -165,14 +166,14 @@ TEST_F(FullCalendarTest, MonthButtons)
     EXPECT_EQ(cal->MonthCombo()->currentIndex(), 1);
 }
 
-TEST_F(FullCalendarTest, MonthStepsAroundFebruary2100)
+TEST_F(calendar_FullCalendar, MonthStepsAroundFebruary2100)
 {
     EXPECT_EQ(StepFrom(QDate(2100, 1, 31), StepMonthNext), QDate(2100, 2, 28));
     EXPECT_EQ(StepFrom(QDate(2100, 2, 28), StepMonthNext), QDate(2100, 3, 31));
     EXPECT_EQ(StepFrom(QDate(2100, 3, 31), StepMonthPrior), QDate(2100, 2, 28));
 }
 
-TEST_F(FullCalendarTest, YearButtons)
+TEST_F(calendar_FullCalendar, YearButtons)
 {
     EXPECT_EQ(StepFrom(QDate(2024, 2, 29), StepYearPrior), QDate(2023, 2, 28));
     EXPECT_EQ(StepFrom(QDate(2023, 2, 28), StepYearNext), QDate(2024, 2, 29));
@@ -180,7 +181,7 @@ TEST_F(FullCalendarTest, YearButtons)
     EXPECT_EQ(cal->YearSpin()->value(), 2025);
 }
 
-TEST_F(FullCalendarTest, NextYearBeyondTheRangeWidensIt)
+TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt)
 {
     const int t = QDate::currentDate().year();
     Start(QDate(t + 5, 6, 1));
@@ -191,7 +192,7 @@ TEST_F(FullCalendarTest, NextYearBeyondTheRangeWidensIt)
     EXPECT_EQ(cal->YearSpin()->value(), t + 6);
 }
 
-TEST_F(FullCalendarTest, PriorYearBeyondTheRangeWidensItTheSameWay)
+TEST_F(calendar_FullCalendar, PriorYearBeyondTheRangeWidensItTheSameWay)
 {
     const int t = QDate::currentDate().year();
     cal->SetYearRange(20);
@@ -206,7 +207,7 @@ TEST_F(FullCalendarTest, PriorYearBeyondTheRangeWidensItTheSameWay)
     EXPECT_EQ(cal->YearSpin()->minimum(), t - 21);
 }
 
-TEST_F(FullCalendarTest, YearRangeSetsTheSpinLimitsAroundThisYear)
+TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear)
 {
     const int t = QDate::currentDate().year();
     cal->SetYearRange(3);
@@ -219,7 +220,7 @@ TEST_F(FullCalendarTest, YearRangeSetsTheSpinLimitsAroundThisYear)
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(FullCalendarTest, StepPastTheLastYearStopsTheRepeat)
+TEST_F(calendar_FullCalendar, StepPastTheLastYearStopsTheRepeat)
 {
     Start(QDate(9999, 12, 30));
     TButPanel* b = cal->StepButton(StepDayNext);
@@ -237,7 +238,7 @@ TEST_F(FullCalendarTest, StepPastTheLastYearStopsTheRepeat)
     EXPECT_EQ(cal->Date(), QDate(9999, 12, 30));
 }
 
-TEST_F(FullCalendarTest, StepBeforeTheFirstYearChangesNothing)
+TEST_F(calendar_FullCalendar, StepBeforeTheFirstYearChangesNothing)
 {
     Start(QDate(1, 6, 1));
     Click(StepYearPrior);
@@ -245,7 +246,7 @@ TEST_F(FullCalendarTest, StepBeforeTheFirstYearChangesNothing)
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(FullCalendarTest, YearSpinFrom29FebruaryToACommonYearShows28February)
+TEST_F(calendar_FullCalendar, YearSpinFrom29FebruaryToACommonYearShows28February)
 {
     Start(QDate(2024, 2, 29));
     cal->YearSpin()->setValue(2023);
@@ -255,7 +256,7 @@ TEST_F(FullCalendarTest, YearSpinFrom29FebruaryToACommonYearShows28February)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(FullCalendarTest, MonthComboTakesTheLastDayOfAShorterMonth)
+TEST_F(calendar_FullCalendar, MonthComboTakesTheLastDayOfAShorterMonth)
 {
     Start(QDate(2100, 3, 31));
     cal->MonthCombo()->setCurrentIndex(1);
@@ -264,7 +265,7 @@ TEST_F(FullCalendarTest, MonthComboTakesTheLastDayOfAShorterMonth)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(FullCalendarTest, ClickInTheGridSetsTheDate)
+TEST_F(calendar_FullCalendar, ClickInTheGridSetsTheDate)
 {
     Start(QDate(2025, 6, 10));
     std::vector<QDate> clicked;
@@ -285,7 +286,7 @@ TEST_F(FullCalendarTest, ClickInTheGridSetsTheDate)
     EXPECT_EQ(clicked[0], QDate(2025, 6, 20));
 }
 
-TEST_F(FullCalendarTest, TypedDateInMonthDayYearOrder)
+TEST_F(calendar_FullCalendar, TypedDateInMonthDayYearOrder)
 {
     Start(QDate(2020, 7, 7));
     Type("1/5/2024");
@@ -296,7 +297,7 @@ TEST_F(FullCalendarTest, TypedDateInMonthDayYearOrder)
     EXPECT_GE(changes, 1);
 }
 
-TEST_F(FullCalendarTest, TypedDateInDayMonthYearOrderWithTwoDigitYear)
+TEST_F(calendar_FullCalendar, TypedDateInDayMonthYearOrderWithTwoDigitYear)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     Start(QDate(2020, 7, 7));
@@ -305,7 +306,7 @@ TEST_F(FullCalendarTest, TypedDateInDayMonthYearOrderWithTwoDigitYear)
     EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
 }
 
-TEST_F(FullCalendarTest, TypingKeepsTheTextUntilEnter)
+TEST_F(calendar_FullCalendar, TypingKeepsTheTextUntilEnter)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     Start(QDate(2020, 7, 7));
@@ -317,14 +318,14 @@ TEST_F(FullCalendarTest, TypingKeepsTheTextUntilEnter)
     EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
 }
 
-TEST_F(FullCalendarTest, TypedYearBefore1910MovesACenturyOn)
+TEST_F(calendar_FullCalendar, TypedYearBefore1910MovesACenturyOn)
 {
     Start(QDate(2020, 7, 7));
     Type("1/5/1905");
     EXPECT_EQ(cal->Date(), QDate(2005, 1, 5));
 }
 
-TEST_F(FullCalendarTest, UnreadableTypedDatesChangeNothing)
+TEST_F(calendar_FullCalendar, UnreadableTypedDatesChangeNothing)
 {
     Start(QDate(2020, 7, 7));
     for (const char* text : {"1/5", "1/5/2024/1", "a/5/2024", "13/5/2024", "1/32/2024",
@@ -339,7 +340,7 @@ TEST_F(FullCalendarTest, UnreadableTypedDatesChangeNothing)
     EXPECT_EQ(cal->Date(), QDate(2021, 3, 4));
 }
 
-TEST_F(FullCalendarTest, LightingAnAlreadyLitDateIsNotAListChange)
+TEST_F(calendar_FullCalendar, LightingAnAlreadyLitDateIsNotAListChange)
 {
     int listChanges = 0, clears = 0;
     cal->OnListChange = [&](TFullCalendarAncestor*) { ++listChanges; };
@@ -356,7 +357,7 @@ TEST_F(FullCalendarTest, LightingAnAlreadyLitDateIsNotAListChange)
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(FullCalendarTest, DoubleClickPassesTheCalendarDate)
+TEST_F(calendar_FullCalendar, DoubleClickPassesTheCalendarDate)
 {
     Start(QDate(2025, 6, 10));
     std::vector<QDate> dbl;
@@ -368,7 +369,7 @@ TEST_F(FullCalendarTest, DoubleClickPassesTheCalendarDate)
     EXPECT_EQ(dbl[0], QDate(2025, 6, 10));
 }
 
-TEST_F(FullCalendarTest, EnabledFlagReachesTheParts)
+TEST_F(calendar_FullCalendar, EnabledFlagReachesTheParts)
 {
     cal->SetEnabled(false);
     EXPECT_FALSE(cal->GetEnabled());
@@ -398,7 +399,7 @@ void ExpectTidyLayout(TFullCalendarAncestor* c)
     EXPECT_FALSE(c->StepButton(StepDayNext)->geometry().intersects(c->DateEdit()->geometry()));
 }
 
-TEST_F(FullCalendarTest, FontFitsTheHeight)
+TEST_F(calendar_FullCalendar, FontFitsTheHeight)
 {
     cal->show();
     cal->resize(209, 209);
@@ -410,10 +411,55 @@ TEST_F(FullCalendarTest, FontFitsTheHeight)
     EXPECT_GT(cal->font().pointSize(), small);
     EXPECT_LE(cal->ArrangedHeight(), 700);
     ExpectTidyLayout(cal.get());
+    cal->resize(209, 209);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cal->font().pointSize(), small); // a grown calendar shrinks again
     cal->resize(100, 60);
     QCoreApplication::processEvents();
     EXPECT_EQ(cal->font().pointSize(), 6);
-    EXPECT_GE(cal->minimumWidth(), cal->ArrangedWidth());
+    EXPECT_GE(cal->width(), cal->ArrangedWidth());
+}
+
+TEST_F(calendar_FullCalendar, EnterAndExitFollowTheFocusOfTheParts)
+{
+    QWidget window;
+    QLineEdit other(&window);
+    cal->setParent(&window);
+    other.move(0, 300);
+    window.resize(400, 400);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    int enters = 0, exits = 0;
+    cal->OnEnter = [&](TFullCalendarAncestor*) { ++enters; };
+    cal->OnExit = [&](TFullCalendarAncestor*) { ++exits; };
+    other.setFocus();
+    QCoreApplication::processEvents();
+    cal->setFocus(); // goes to the date edit
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(cal->DateEdit()->hasFocus());
+    EXPECT_EQ(enters, 1);
+    EXPECT_TRUE(cal->Entered());
+    cal->YearSpin()->setFocus();
+    cal->MonthCombo()->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(exits, 0);
+    other.setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(exits, 1);
+    EXPECT_FALSE(cal->Entered());
+    cal->setParent(nullptr);
+}
+
+TEST_F(calendar_FullCalendar, ShowingTheCalendarIsItsFirstUpdate)
+{
+    CountChanges();
+    cal->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(changes, 1);
+    cal->update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(changes, 1);
 }
 
 } // namespace
