@@ -1,0 +1,204 @@
+// Calculated fields: verse text, saints' dates, concordance split, search
+// results, omitted words.
+
+#include "MainDMTest.h"
+
+using namespace Fixture;
+
+namespace {
+
+// ---- saints' index ---------------------------------------------------------------
+
+class SaintsTest : public MainDMTest {
+protected:
+    void AddRows(TFixtureDatabase& db) override {
+        // A saint whose day is missing from SynxHead.db.
+        db.Insert("SynxSaints.DB", {"Name", "SynxID", "SynxNumber"}, {"Unknown Martyr", 99, 1});
+    }
+    TTable& saints() { return dm().tblSynxSaints; }
+    QString field(const char* name) { return saints().FieldByName(name)->AsString(); }
+    void go(const QString& name) { ASSERT_TRUE(saints().FindKey({name})) << name.toStdString(); }
+};
+
+TEST_F(SaintsTest, EntryNameAndDatesInTheChosenYear) {
+    dayState.gregorianYear = 2026;
+    go("Bartholomew the Apostle");
+    EXPECT_EQ(field("SynxName"), "The Martyrdom of Saint Bartholomew the Apostle");
+    EXPECT_EQ(field("CopticMonthDay"), "Tut 1");
+    EXPECT_EQ(field("GregMonthDay"), "September 11");
+
+    go("Nativity");
+    EXPECT_EQ(field("CopticMonthDay"), "Kiahk 29");
+    EXPECT_EQ(field("GregMonthDay"), "January 7");
+}
+
+TEST_F(SaintsTest, GregorianDateFollowsTheYearAtTheMomentOfUse) {
+    dayState.gregorianYear = 2023;
+    go("Bartholomew the Apostle");
+    EXPECT_EQ(field("GregMonthDay"), "September 12");
+    dayState.gregorianYear = 2024;
+    go("Nativity");
+    EXPECT_EQ(field("GregMonthDay"), "January 8");
+    dayState.gregorianYear = 2025;
+    go("Bartholomew the Apostle");
+    EXPECT_EQ(field("GregMonthDay"), "September 11");
+}
+
+TEST_F(SaintsTest, SecondEntryOfADay) {
+    go("Job the Righteous");
+    EXPECT_EQ(field("SynxName"), "The Departure of the Righteous Job");
+    EXPECT_EQ(field("CopticMonthDay"), "Tut 1");
+}
+
+TEST_F(SaintsTest, LetterDividersHaveNoDates) {
+    go("J");
+    EXPECT_EQ(field("SynxName"), "");
+    EXPECT_EQ(field("CopticMonthDay"), "");
+    EXPECT_EQ(field("GregMonthDay"), "");
+}
+
+TEST_F(SaintsTest, SaintWithoutADayGetsEmptyFields) {
+    go("Unknown Martyr");
+    EXPECT_EQ(field("SynxName"), "");
+    EXPECT_EQ(field("CopticMonthDay"), "");
+    EXPECT_EQ(field("GregMonthDay"), "");
+}
+
+// ---- concordance split -----------------------------------------------------------
+
+class ConcordanceTest : public MainDMTest {
+protected:
+    void AddRows(TFixtureDatabase& db) override {
+        // "in" only inside "Within" (Matthew 1:6), and "God" where the verse
+        // lacks it (Mark 1:1 is verse 25 + 23 + 17 + 1 = 66).
+        db.Insert("WVN.DB", {"WordID", "VerseID", "BookID", "BookOrder"}, {4, 6, Matthew, 70});
+        db.Insert("WVN.DB", {"WordID", "VerseID", "BookID", "BookOrder"}, {1, 66, Mark, 71});
+    }
+
+    struct Split {
+        QString before, word, after, citation;
+    };
+
+    // The split of the concordance row of `word` in the verse `verseID`.
+    Split split(const QString& word, int verseID) {
+        EXPECT_TRUE(dm().tblBibleWords.FindKey({word}));
+        TTable& wv = dm().tblWordVerse;
+        for (wv.First(); !wv.Eof(); wv.Next()) {
+            if (wv.FieldByName("VerseID")->AsInteger() == verseID)
+                return {wv.FieldByName("Verse1")->AsString(), wv.FieldByName("Word1")->AsString(),
+                        wv.FieldByName("Verse2")->AsString(),
+                        wv.FieldByName("Citation")->AsString()};
+        }
+        ADD_FAILURE() << "no row for " << word.toStdString() << " in verse " << verseID;
+        return {};
+    }
+};
+
+TEST_F(ConcordanceTest, LongWordMatchesAnywhere) {
+    const Split s = split("LIGHT", 2);
+    EXPECT_EQ(s.before, "God so loved the world; in love He gave ");
+    EXPECT_EQ(s.word, "light");
+    EXPECT_EQ(s.after, ".");
+    EXPECT_EQ(s.citation, "Matthew 1:2");
+}
+
+TEST_F(ConcordanceTest, LongWordInsideALongerWord) {
+    const Split s = split("LOVE", 2);
+    EXPECT_EQ(s.before, "God so ");
+    EXPECT_EQ(s.word, "love");
+    EXPECT_EQ(s.after, "d the world; in love He gave light.");
+}
+
+TEST_F(ConcordanceTest, ShortWordPrefersAWholeWordBetweenBlanks) {
+    const Split s = split("IN", 3);
+    EXPECT_EQ(s.before, "Walk");
+    EXPECT_EQ(s.word, " in ");
+    EXPECT_EQ(s.after, "the light, as He is in the light.");
+}
+
+TEST_F(ConcordanceTest, ShortWordAfterPunctuation) {
+    const Split s = split("IN", 4);
+    EXPECT_EQ(s.before, "Abide,");
+    EXPECT_EQ(s.word, "in ");
+    EXPECT_EQ(s.after, "love and keep My word.");
+}
+
+TEST_F(ConcordanceTest, ShortWordBeforePunctuation) {
+    const Split s = split("IN", 5);
+    EXPECT_EQ(s.before, "Let the light come");
+    EXPECT_EQ(s.word, " in");
+    EXPECT_EQ(s.after, ".");
+}
+
+TEST_F(ConcordanceTest, ShortWordFallsBackToAnyMatch) {
+    const Split s = split("IN", 6);
+    EXPECT_EQ(s.before, "With");
+    EXPECT_EQ(s.word, "in");
+    EXPECT_EQ(s.after, " the beginning of days.");
+}
+
+TEST_F(ConcordanceTest, ContextIsCutAt150Characters) {
+    const QString verse = VerseText(Matthew, 1, 7);
+    const qsizetype at = verse.indexOf("light");
+    ASSERT_GT(at, 150);
+    ASSERT_GT(verse.size() - at - 5, 150);
+    const Split s = split("LIGHT", 7);
+    EXPECT_EQ(s.before, verse.mid(at - 150, 150));
+    EXPECT_EQ(s.word, "light");
+    EXPECT_EQ(s.after, verse.mid(at + 5, 150));
+}
+
+TEST_F(ConcordanceTest, VerseWithoutTheWordLeavesTheSplitEmpty) {
+    const Split s = split("GOD", 66);
+    EXPECT_EQ(s.before, "");
+    EXPECT_EQ(s.word, "");
+    EXPECT_EQ(s.after, "");
+    EXPECT_EQ(s.citation, "Mark 1:1");
+}
+
+// ---- other calculated fields -------------------------------------------------------
+
+using CalcFieldsTest = MainDMTest;
+
+TEST_F(CalcFieldsTest, VerseTextHoldsAtMost400Characters) {
+    ASSERT_TRUE(dm().tblBible.FindKey({Matthew, 1, 2}));
+    EXPECT_EQ(dm().tblBible.FieldByName("VersText")->AsString(), VerseText(Matthew, 1, 2));
+    ASSERT_TRUE(dm().tblBible.FindKey({Matthew, 1, 7}));
+    ASSERT_GT(VerseText(Matthew, 1, 7).size(), 400);
+    EXPECT_EQ(dm().tblBible.FieldByName("VersText")->AsString(),
+              VerseText(Matthew, 1, 7).left(400));
+}
+
+TEST_F(CalcFieldsTest, VerseTextByID) {
+    dm().tblBibleByID.Open();
+    ASSERT_TRUE(dm().tblBibleByID.FindKey({66}));
+    EXPECT_EQ(dm().tblBibleByID.FieldByName("VersText")->AsString(), VerseText(Mark, 1, 1));
+    EXPECT_EQ(dm().tblBibleByID.FieldByName("BookName")->AsString(), "Mark");
+}
+
+TEST_F(CalcFieldsTest, OmittedWordWithItsHits) {
+    TTable& w = dm().tblBibleOmittedWords;
+    w.Open();
+    ASSERT_TRUE(w.FindKey({"AND"}));
+    EXPECT_EQ(w.FieldByName("WordNHits")->AsString(),
+              "AND ** " + w.FieldByName("Hits")->AsString());
+    EXPECT_GT(w.FieldByName("Hits")->AsInteger(), 100);
+}
+
+class OrphanSearchRowTest : public MainDMTest {
+protected:
+    void AddRows(TFixtureDatabase& db) override {
+        db.Insert("WVN.DB", {"WordID", "VerseID", "BookID", "BookOrder"}, {1, 9999, Matthew, 70});
+    }
+};
+
+TEST_F(OrphanSearchRowTest, SearchRowWithoutItsVerseHasNoText) {
+    dm().tblBibleByID.Open();
+    dm().qrySearch.ParamByName("count")->SetAsInteger(9999);
+    dm().qrySearch.Open();
+    ASSERT_EQ(dm().qrySearch.RecordCount(), 1);
+    EXPECT_EQ(dm().qrySearch.FieldByName("VerseText")->AsString(), "");
+    EXPECT_EQ(dm().qrySearch.FieldByName("BookName")->AsString(), "");
+}
+
+} // namespace
