@@ -4,13 +4,11 @@
 
 #include <QStringList>
 
-int DaysInMonthOf(const QDate& date)
-{
+int DaysInMonthOf(const QDate& date) {
     return DaysInMonth(date.year(), date.month());
 }
 
-static std::optional<QDate> MakeDate(int year, int month, int day)
-{
+static std::optional<QDate> MakeDate(int year, int month, int day) {
     if (year < MinCalendarYear || year > MaxCalendarYear)
         return std::nullopt;
     const QDate d(year, month, day);
@@ -19,8 +17,7 @@ static std::optional<QDate> MakeDate(int year, int month, int day)
     return d;
 }
 
-std::optional<QDate> SteppedDate(const QDate& date, int kind)
-{
+std::optional<QDate> SteppedDate(const QDate& date, int kind) {
     if (!date.isValid())
         return std::nullopt;
     const int y = date.year();
@@ -61,8 +58,7 @@ std::optional<QDate> SteppedDate(const QDate& date, int kind)
     }
 }
 
-int ExpandTwoDigitYear(int twoDigits, int todayYear)
-{
+int ExpandTwoDigitYear(int twoDigits, int todayYear) {
     int year = todayYear / 100 * 100 + twoDigits;
     if (year > todayYear + 49)
         year -= 100;
@@ -71,8 +67,7 @@ int ExpandTwoDigitYear(int twoDigits, int todayYear)
     return year;
 }
 
-static bool ReadNumber(const QString& text, int& value)
-{
+static bool ReadNumber(const QString& text, int& value) {
     const QString t = text.trimmed();
     if (t.isEmpty() || t.size() > 9)
         return false;
@@ -85,8 +80,7 @@ static bool ReadNumber(const QString& text, int& value)
 }
 
 std::optional<QDate> ParseDateText(const QString& text, const QString& shortDateFormat,
-                                   QChar separator, const QDate& shown, int todayYear)
-{
+                                   QChar separator, const QDate& shown, int todayYear) {
     // Field order: separators before the first Y, M and D of the format.
     int yearPos = -1, monthPos = -1, dayPos = -1;
     int seps = 0;

@@ -4,8 +4,7 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-TButPanel::TButPanel(QWidget* parent) : QFrame(parent)
-{
+TButPanel::TButPanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setAutoFillBackground(false);
@@ -13,45 +12,59 @@ TButPanel::TButPanel(QWidget* parent) : QFrame(parent)
     connect(&FTimer, &QTimer::timeout, this, &TButPanel::TimerTick);
 }
 
-TButPanel::~TButPanel()
-{
+TButPanel::~TButPanel() {
     FTimer.stop();
 }
 
-void TButPanel::SetGlyph(const QPixmap& glyph)
-{
+void TButPanel::SetGlyph(const QPixmap& glyph) {
     FGlyph = glyph;
     update();
 }
 
-void TButPanel::SetDown(bool down)
-{
+void TButPanel::SetDown(bool down) {
     if (FDown == down)
         return;
     FDown = down;
     update();
 }
 
-void TButPanel::StopRepeat()
-{
+void TButPanel::StopRepeat() {
     FTimer.stop();
     SetDown(false);
 }
 
-void TButPanel::TimerTick()
-{
+void TButPanel::TimerTick() {
     if (FTimer.isActive())
         FireTick();
 }
 
-void TButPanel::FireTick()
-{
-    if (OnTick)
+void TButPanel::FireTick() {
+    if (!OnTick)
+        return;
+    try {
         OnTick(this);
+    } catch (...) {
+        // A failing tick must not fail again at every interval.
+        StopRepeat();
+        throw;
+    }
 }
 
-void TButPanel::mousePressEvent(QMouseEvent* event)
-{
+void TButPanel::hideEvent(QHideEvent* event) {
+    StopRepeat();
+    QFrame::hideEvent(event);
+}
+
+void TButPanel::changeEvent(QEvent* event) {
+    // A window that loses activation (a message shown meanwhile) never
+    // passes the release on to us.
+    if ((event->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+        (event->type() == QEvent::EnabledChange && !isEnabled()))
+        StopRepeat();
+    QFrame::changeEvent(event);
+}
+
+void TButPanel::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QFrame::mousePressEvent(event);
         return;
@@ -70,22 +83,19 @@ void TButPanel::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void TButPanel::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void TButPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     // A quick second click is a press like any other.
     mousePressEvent(event);
 }
 
-void TButPanel::mouseReleaseEvent(QMouseEvent* event)
-{
+void TButPanel::mouseReleaseEvent(QMouseEvent* event) {
     // The button holds the mouse while pressed, so a release anywhere lands here.
     if (event->button() == Qt::LeftButton)
         StopRepeat();
     QFrame::mouseReleaseEvent(event);
 }
 
-void TButPanel::paintEvent(QPaintEvent* event)
-{
+void TButPanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter p(this);
     if (FDown)

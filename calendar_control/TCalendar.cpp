@@ -7,53 +7,46 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-TCalendar::TCalendar(QWidget* parent) : QWidget(parent), FColor(Qt::white)
-{
+TCalendar::TCalendar(QWidget* parent) : QWidget(parent), FColor(Qt::white) {
     setFocusPolicy(Qt::StrongFocus);
     FDate = QDate::currentDate();
     resize(122, 115);
     UpdateCalendar();
 }
 
-void TCalendar::SetCalendarDate(const QDate& date)
-{
+void TCalendar::SetCalendarDate(const QDate& date) {
     if (!date.isValid() || date == FDate || date.year() < MinCalendarYear ||
         date.year() > MaxCalendarYear)
         return;
     ChangeDate(date);
 }
 
-void TCalendar::ChangeDate(const QDate& date)
-{
+void TCalendar::ChangeDate(const QDate& date) {
     FDate = date;
     FUseCurrentDate = false;
     UpdateCalendar();
     Change();
 }
 
-void TCalendar::SetDay(int day)
-{
+void TCalendar::SetDay(int day) {
     if (day <= 0 || day > DaysInMonth(Year(), Month()) || day == Day())
         return;
     ChangeDate(QDate(Year(), Month(), day));
 }
 
-void TCalendar::SetMonth(int month)
-{
+void TCalendar::SetMonth(int month) {
     if (month <= 0 || month > 12 || month == Month())
         return;
     ChangeDate(QDate(Year(), month, qMin(Day(), DaysInMonth(Year(), month))));
 }
 
-void TCalendar::SetYear(int year)
-{
+void TCalendar::SetYear(int year) {
     if (year <= 0 || year > MaxCalendarYear || year == Year())
         return;
     ChangeDate(QDate(year, Month(), qMin(Day(), DaysInMonth(year, Month()))));
 }
 
-void TCalendar::SetStartOfWeek(int day)
-{
+void TCalendar::SetStartOfWeek(int day) {
     day = ((day % 7) + 7) % 7;
     if (day == FStartOfWeek)
         return;
@@ -61,22 +54,19 @@ void TCalendar::SetStartOfWeek(int day)
     UpdateCalendar();
 }
 
-void TCalendar::SetColor(const QColor& color)
-{
+void TCalendar::SetColor(const QColor& color) {
     if (color == FColor)
         return;
     FColor = color;
     update();
 }
 
-void TCalendar::Change()
-{
+void TCalendar::Change() {
     if (OnChange)
         OnChange(this);
 }
 
-void TCalendar::UpdateCalendar()
-{
+void TCalendar::UpdateCalendar() {
     const int first = WeekDayOf(QDate(Year(), Month(), 1));
     FMonthOffset = 2 - ((first - FStartOfWeek + 7) % 7);
     if (FMonthOffset == 2)
@@ -87,8 +77,7 @@ void TCalendar::UpdateCalendar()
     update();
 }
 
-QString TCalendar::CellText(int col, int row) const
-{
+QString TCalendar::CellText(int col, int row) const {
     if (col < 0 || col > 6 || row < 0 || row > 6)
         return QString();
     if (row == 0)
@@ -99,8 +88,7 @@ QString TCalendar::CellText(int col, int row) const
     return QString::number(n);
 }
 
-bool TCalendar::SelectCell(int col, int row)
-{
+bool TCalendar::SelectCell(int col, int row) {
     if (row < 1 || row > 6 || col < 0 || col > 6)
         return false;
     if (FReadOnly && !FUpdating)
@@ -116,14 +104,12 @@ bool TCalendar::SelectCell(int col, int row)
     return true;
 }
 
-QRect TCalendar::CellRect(int col, int row) const
-{
+QRect TCalendar::CellRect(int col, int row) const {
     const int lw = GridLineWidth();
     return QRect(col * (ColWidth() + lw), row * (RowHeight() + lw), ColWidth(), RowHeight());
 }
 
-bool TCalendar::CellAt(const QPoint& pos, int& col, int& row) const
-{
+bool TCalendar::CellAt(const QPoint& pos, int& col, int& row) const {
     const int lw = GridLineWidth();
     if (pos.x() < 0 || pos.y() < 0 || ColWidth() <= 0 || RowHeight() <= 0)
         return false;
@@ -132,8 +118,7 @@ bool TCalendar::CellAt(const QPoint& pos, int& col, int& row) const
     return col <= 6 && row <= 6;
 }
 
-void TCalendar::DrawCellText(QPainter& painter, const QRect& rect, const QString& text)
-{
+void TCalendar::DrawCellText(QPainter& painter, const QRect& rect, const QString& text) {
     const QFontMetrics fm(font());
     const int tw = fm.horizontalAdvance(text);
     const int th = fm.height();
@@ -141,8 +126,7 @@ void TCalendar::DrawCellText(QPainter& painter, const QRect& rect, const QString
                      rect.top() + (rect.height() - th) / 2 + fm.ascent(), text);
 }
 
-void TCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected)
-{
+void TCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected) {
     const QString text = CellText(col, row);
     if (row == 0) {
         qDrawShadePanel(&painter, rect, palette(), false, 1, &palette().brush(QPalette::Button));
@@ -157,8 +141,7 @@ void TCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
     DrawCellText(painter, rect, text);
 }
 
-void TCalendar::paintEvent(QPaintEvent*)
-{
+void TCalendar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Mid));
     for (int row = 0; row < 7; ++row)
@@ -166,23 +149,31 @@ void TCalendar::paintEvent(QPaintEvent*)
             DrawCell(painter, col, row, CellRect(col, row), col == FCol && row == FRow);
 }
 
-void TCalendar::mousePressEvent(QMouseEvent* event)
-{
+void TCalendar::mousePressEvent(QMouseEvent* event) {
     int col = 0, row = 0;
     if (event->button() == Qt::LeftButton && CellAt(event->position().toPoint(), col, row))
         SelectCell(col, row);
     QWidget::mousePressEvent(event);
 }
 
-void TCalendar::keyPressEvent(QKeyEvent* event)
-{
+void TCalendar::keyPressEvent(QKeyEvent* event) {
     int step = 0;
     switch (event->key()) {
-    case Qt::Key_Left: step = -1; break;
-    case Qt::Key_Right: step = 1; break;
-    case Qt::Key_Up: step = -7; break;
-    case Qt::Key_Down: step = 7; break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -7;
+        break;
+    case Qt::Key_Down:
+        step = 7;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     // Arrow keys move within the shown month only.
     const int day = Day() + step;

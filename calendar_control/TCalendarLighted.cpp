@@ -5,47 +5,49 @@
 
 TCalendarLighted::TCalendarLighted(QWidget* parent)
     : TCalendar(parent), FColorLight(BgrColor(0x00FFFF)), FColorLightSelect(BgrColor(0x00FF00)),
-      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC))
-{
+      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC)) {
     SetStartOfWeek(1);
     resize(122, 115);
 }
 
 TCalendarLighted::~TCalendarLighted() = default;
 
-void TCalendarLighted::AddLight(const QDate& date)
-{
+void TCalendarLighted::AddLight(const QDate& date) {
     if (FLights.Add(date))
         update();
 }
 
-bool TCalendarLighted::IsLighted(const QDate& date) const
-{
+bool TCalendarLighted::IsLighted(const QDate& date) const {
     const int n = DayNumberOf(date);
     return n >= 1 && FLights.Contains(n);
 }
 
-void TCalendarLighted::ClearLights()
-{
+void TCalendarLighted::ClearLights() {
     FLights.Clear();
     update();
 }
 
-void TCalendarLighted::SetColorMember(QColor& member, const QColor& c)
-{
+void TCalendarLighted::SetColorMember(QColor& member, const QColor& c) {
     if (member == c)
         return;
     member = c;
     update();
 }
 
-void TCalendarLighted::SetColorLight(const QColor& c) { SetColorMember(FColorLight, c); }
-void TCalendarLighted::SetColorLightSelect(const QColor& c) { SetColorMember(FColorLightSelect, c); }
-void TCalendarLighted::SetColorLightSunday(const QColor& c) { SetColorMember(FColorLightSunday, c); }
-void TCalendarLighted::SetColorSunday(const QColor& c) { SetColorMember(FColorSunday, c); }
+void TCalendarLighted::SetColorLight(const QColor& c) {
+    SetColorMember(FColorLight, c);
+}
+void TCalendarLighted::SetColorLightSelect(const QColor& c) {
+    SetColorMember(FColorLightSelect, c);
+}
+void TCalendarLighted::SetColorLightSunday(const QColor& c) {
+    SetColorMember(FColorLightSunday, c);
+}
+void TCalendarLighted::SetColorSunday(const QColor& c) {
+    SetColorMember(FColorSunday, c);
+}
 
-void TCalendarLighted::SetWeekEnd(TLightDay weekEnd)
-{
+void TCalendarLighted::SetWeekEnd(TLightDay weekEnd) {
     if (weekEnd == FWeekEnd)
         return;
     FWeekEnd = weekEnd;
@@ -53,8 +55,7 @@ void TCalendarLighted::SetWeekEnd(TLightDay weekEnd)
 }
 
 void TCalendarLighted::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
-                                bool selected)
-{
+                                bool selected) {
     TCalendar::DrawCell(painter, col, row, rect, selected);
     if (row == 0)
         return;
@@ -90,8 +91,7 @@ void TCalendarLighted::DrawCell(QPainter& painter, int col, int row, const QRect
     DrawCellText(painter, rect, text);
 }
 
-void TCalendarLighted::mousePressEvent(QMouseEvent* event)
-{
+void TCalendarLighted::mousePressEvent(QMouseEvent* event) {
     TCalendar::mousePressEvent(event);
     FPressPos = event->position().toPoint();
     FPressShift = event->modifiers();
@@ -105,8 +105,7 @@ void TCalendarLighted::mousePressEvent(QMouseEvent* event)
     update();
 }
 
-void TCalendarLighted::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void TCalendarLighted::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click is a press too.
     mousePressEvent(event);
     int col = 0, row = 0;

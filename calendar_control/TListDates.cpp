@@ -4,15 +4,13 @@
 
 #include <algorithm>
 
-bool TListDates::Add(const QDate& date)
-{
+bool TListDates::Add(const QDate& date) {
     if (!date.isValid())
         return false;
     return AddDayNumber(DayNumberOf(date));
 }
 
-bool TListDates::AddDayNumber(int dayNumber)
-{
+bool TListDates::AddDayNumber(int dayNumber) {
     const auto it = std::lower_bound(FItems.begin(), FItems.end(), dayNumber);
     if (it != FItems.end() && *it == dayNumber)
         return false;
@@ -20,7 +18,6 @@ bool TListDates::AddDayNumber(int dayNumber)
     return true;
 }
 
-bool TListDates::Contains(int dayNumber) const
-{
+bool TListDates::Contains(int dayNumber) const {
     return std::binary_search(FItems.begin(), FItems.end(), dayNumber);
 }

@@ -13,8 +13,7 @@
 
 TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent)
     : QFrame(parent), FColorLight(BgrColor(0x00FFFF)), FColorLightSelect(BgrColor(0x00FF00)),
-      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC))
-{
+      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC)) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -72,23 +71,19 @@ TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent)
     RunUpdateParts();
 }
 
-TFullCalendarAncestor::~TFullCalendarAncestor()
-{
+TFullCalendarAncestor::~TFullCalendarAncestor() {
     Detach();
 }
 
-TButPanel* TFullCalendarAncestor::StepButton(int tag) const
-{
+TButPanel* TFullCalendarAncestor::StepButton(int tag) const {
     return tag >= 1 && tag <= 6 ? FButtons[tag - 1] : nullptr;
 }
 
-QDate TFullCalendarAncestor::Date() const
-{
+QDate TFullCalendarAncestor::Date() const {
     return FDate.isValid() ? FDate : QDate::currentDate();
 }
 
-void TFullCalendarAncestor::SetDate(const QDate& date)
-{
+void TFullCalendarAncestor::SetDate(const QDate& date) {
     const QDate value = date.isValid() ? date : QDate::currentDate();
     if (value.year() < MinCalendarYear || value.year() > MaxCalendarYear)
         return;
@@ -99,8 +94,7 @@ void TFullCalendarAncestor::SetDate(const QDate& date)
         DoChange();
 }
 
-void TFullCalendarAncestor::SetYearRange(int range)
-{
+void TFullCalendarAncestor::SetYearRange(int range) {
     FYearRange = qBound(0, range, 65535);
     const int thisYear = QDate::currentDate().year();
     FSpinMin = thisYear - FYearRange;
@@ -112,8 +106,7 @@ void TFullCalendarAncestor::SetYearRange(int range)
     FAttached = wasAttached;
 }
 
-void TFullCalendarAncestor::ApplySpinLimits()
-{
+void TFullCalendarAncestor::ApplySpinLimits() {
     int lo = MinCalendarYear;
     int hi = MaxCalendarYear;
     if (FSpinMin != FSpinMax) {
@@ -123,8 +116,7 @@ void TFullCalendarAncestor::ApplySpinLimits()
     FSpin->setRange(lo, hi);
 }
 
-void TFullCalendarAncestor::SetSpinYear(int year)
-{
+void TFullCalendarAncestor::SetSpinYear(int year) {
     if (FSpinMin != FSpinMax || year != FSpinMin) {
         if (year < FSpinMin)
             FSpinMin = year;
@@ -135,49 +127,41 @@ void TFullCalendarAncestor::SetSpinYear(int year)
     FSpin->setValue(year);
 }
 
-void TFullCalendarAncestor::SetColorLight(const QColor& c)
-{
+void TFullCalendarAncestor::SetColorLight(const QColor& c) {
     FColorLight = c;
     RunUpdateParts();
 }
 
-void TFullCalendarAncestor::SetColorLightSelect(const QColor& c)
-{
+void TFullCalendarAncestor::SetColorLightSelect(const QColor& c) {
     FColorLightSelect = c;
     RunUpdateParts();
 }
 
-void TFullCalendarAncestor::SetColorLightSunday(const QColor& c)
-{
+void TFullCalendarAncestor::SetColorLightSunday(const QColor& c) {
     FColorLightSunday = c;
     RunUpdateParts();
 }
 
-void TFullCalendarAncestor::SetColorSunday(const QColor& c)
-{
+void TFullCalendarAncestor::SetColorSunday(const QColor& c) {
     FColorSunday = c;
     RunUpdateParts();
 }
 
-void TFullCalendarAncestor::SetStartOfWeek(int day)
-{
+void TFullCalendarAncestor::SetStartOfWeek(int day) {
     FStartOfWeek = ((day % 7) + 7) % 7;
     RunUpdateParts();
 }
 
-void TFullCalendarAncestor::SetWeekEnd(TLightDay weekEnd)
-{
+void TFullCalendarAncestor::SetWeekEnd(TLightDay weekEnd) {
     FWeekEnd = weekEnd;
     RunUpdateParts();
 }
 
-QColor TFullCalendarAncestor::Color() const
-{
+QColor TFullCalendarAncestor::Color() const {
     return palette().color(QPalette::Window);
 }
 
-void TFullCalendarAncestor::SetColor(const QColor& color)
-{
+void TFullCalendarAncestor::SetColor(const QColor& color) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, color);
     setPalette(pal);
@@ -185,34 +169,29 @@ void TFullCalendarAncestor::SetColor(const QColor& color)
     Rearrange(); // the glyphs are drawn on this colour
 }
 
-void TFullCalendarAncestor::AddLightDate(const QDate& date)
-{
+void TFullCalendarAncestor::AddLightDate(const QDate& date) {
     const bool was = IsDateLighted(date);
     FGrid->AddLight(date);
     if (!was && OnListChange)
         OnListChange(this);
 }
 
-bool TFullCalendarAncestor::IsDateLighted(const QDate& date) const
-{
+bool TFullCalendarAncestor::IsDateLighted(const QDate& date) const {
     return FGrid ? FGrid->IsLighted(date) : false;
 }
 
-void TFullCalendarAncestor::ClearLightDates()
-{
+void TFullCalendarAncestor::ClearLightDates() {
     FGrid->ClearLights();
     if (OnClear)
         OnClear(this);
 }
 
-void TFullCalendarAncestor::DoChange()
-{
+void TFullCalendarAncestor::DoChange() {
     if (OnChange)
         OnChange(this);
 }
 
-void TFullCalendarAncestor::SetEnabled(bool value)
-{
+void TFullCalendarAncestor::SetEnabled(bool value) {
     FGrid->setEnabled(value);
     FEdit->setEnabled(value);
     FSpin->setEnabled(value);
@@ -221,13 +200,11 @@ void TFullCalendarAncestor::SetEnabled(bool value)
     update();
 }
 
-void TFullCalendarAncestor::UpdateParts()
-{
+void TFullCalendarAncestor::UpdateParts() {
     RunUpdateParts();
 }
 
-bool TFullCalendarAncestor::RunUpdateParts()
-{
+bool TFullCalendarAncestor::RunUpdateParts() {
     Detach();
     if (!FDate.isValid())
         FDate = QDate::currentDate();
@@ -264,16 +241,14 @@ bool TFullCalendarAncestor::RunUpdateParts()
     return reported;
 }
 
-void TFullCalendarAncestor::ShowDateText(const QDate& date)
-{
+void TFullCalendarAncestor::ShowDateText(const QDate& date) {
     const QString text = CldrLocale::FormatShortDate(date);
     if (!FTypingInEdit && FEdit->text() != text)
         FEdit->setText(text);
     FCombo->setCurrentIndex(date.month() - 1);
 }
 
-void TFullCalendarAncestor::StepDate(QObject* sender)
-{
+void TFullCalendarAncestor::StepDate(QObject* sender) {
     Detach();
     auto* button = qobject_cast<TButPanel*>(sender);
     if (button) {
@@ -310,8 +285,7 @@ void TFullCalendarAncestor::StepDate(QObject* sender)
         DoChange();
 }
 
-void TFullCalendarAncestor::StepByButton(TButPanel* button)
-{
+void TFullCalendarAncestor::StepByButton(TButPanel* button) {
     const QDate current = Date();
     const std::optional<QDate> next = SteppedDate(current, button->Tag());
     if (!next) {
@@ -333,8 +307,7 @@ void TFullCalendarAncestor::StepByButton(TButPanel* button)
     ShowDateText(FDate);
 }
 
-bool TFullCalendarAncestor::StepByEdit()
-{
+bool TFullCalendarAncestor::StepByEdit() {
     std::optional<QDate> parsed =
         ParseDateText(FEdit->text(), CldrLocale::ShortDateFormat(), CldrLocale::DateSeparator(),
                       Date(), QDate::currentDate().year());
@@ -354,8 +327,7 @@ bool TFullCalendarAncestor::StepByEdit()
     return true;
 }
 
-bool TFullCalendarAncestor::IsPart(QWidget* w) const
-{
+bool TFullCalendarAncestor::IsPart(QWidget* w) const {
     for (QWidget* part : {static_cast<QWidget*>(FEdit), static_cast<QWidget*>(FGrid),
                           static_cast<QWidget*>(FCombo), static_cast<QWidget*>(FSpin)}) {
         if (w && (w == part || part->isAncestorOf(w)))
@@ -364,8 +336,7 @@ bool TFullCalendarAncestor::IsPart(QWidget* w) const
     return false;
 }
 
-bool TFullCalendarAncestor::eventFilter(QObject* watched, QEvent* event)
-{
+bool TFullCalendarAncestor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && !FEntered) {
         FEntered = true;
         if (OnEnter)
@@ -380,8 +351,7 @@ bool TFullCalendarAncestor::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
-TFullCalendarAncestor::TArrangement TFullCalendarAncestor::Measure(const QFont& font) const
-{
+TFullCalendarAncestor::TArrangement TFullCalendarAncestor::Measure(const QFont& font) const {
     const QFontMetrics fm(font);
     TArrangement a;
     int widest = fm.horizontalAdvance(CldrLocale::FormatShortDate(QDate(2000, 12, 31)));
@@ -403,8 +373,7 @@ TFullCalendarAncestor::TArrangement TFullCalendarAncestor::Measure(const QFont& 
     return a;
 }
 
-void TFullCalendarAncestor::Arrange()
-{
+void TFullCalendarAncestor::Arrange() {
     const TArrangement a = Measure(font());
     const int gaps[5] = {2, 0, 0, 0, 2};
     PlaceParts(a, qMax(a.width, width()), a.gridHeight, gaps);
@@ -413,8 +382,7 @@ void TFullCalendarAncestor::Arrange()
 }
 
 void TFullCalendarAncestor::PlaceParts(const TArrangement& a, int totalWidth, int gridHeight,
-                                       const int gaps[5])
-{
+                                       const int gaps[5]) {
     const int bw = a.rowHeight; // square buttons, as high as the edit
     const int gridWidth = qMin(a.gridWidth, totalWidth - 4);
     const int gx = (totalWidth - gridWidth) / 2;
@@ -443,8 +411,7 @@ void TFullCalendarAncestor::PlaceParts(const TArrangement& a, int totalWidth, in
     placeRow(StepButton(StepYearPrior), FSpin, StepButton(StepYearNext));
 }
 
-QPixmap TFullCalendarAncestor::MakeArrowGlyph(bool left, int size) const
-{
+QPixmap TFullCalendarAncestor::MakeArrowGlyph(bool left, int size) const {
     QPixmap glyph(size, size);
     glyph.fill(Color());
     QPainter p(&glyph);
@@ -458,27 +425,23 @@ QPixmap TFullCalendarAncestor::MakeArrowGlyph(bool left, int size) const
     return glyph;
 }
 
-void TFullCalendarAncestor::paintEvent(QPaintEvent* event)
-{
+void TFullCalendarAncestor::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (OnPaint)
         OnPaint(this);
 }
 
-void TFullCalendarAncestor::showEvent(QShowEvent* event)
-{
+void TFullCalendarAncestor::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
     RunUpdateParts();
 }
 
-void TFullCalendarAncestor::resizeEvent(QResizeEvent* event)
-{
+void TFullCalendarAncestor::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     Rearrange();
 }
 
-void TFullCalendarAncestor::changeEvent(QEvent* event)
-{
+void TFullCalendarAncestor::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
         Rearrange();
@@ -486,21 +449,18 @@ void TFullCalendarAncestor::changeEvent(QEvent* event)
 
 // TFullCalendarLight
 
-TFullCalendarLight::TFullCalendarLight(QWidget* parent) : TFullCalendarAncestor(parent)
-{
+TFullCalendarLight::TFullCalendarLight(QWidget* parent) : TFullCalendarAncestor(parent) {
     Loaded();
 }
 
-void TFullCalendarLight::Loaded()
-{
+void TFullCalendarLight::Loaded() {
     Arrange();
     if (width() < ArrangedWidth())
         resize(ArrangedWidth(), height());
     update();
 }
 
-void TFullCalendarLight::FitFont()
-{
+void TFullCalendarLight::FitFont() {
     if (FFitting)
         return;
     FFitting = true;
@@ -539,8 +499,7 @@ void TFullCalendarLight::FitFont()
     FFitting = false;
 }
 
-void TFullCalendarLight::paintEvent(QPaintEvent* event)
-{
+void TFullCalendarLight::paintEvent(QPaintEvent* event) {
     if (!FFitted) {
         FFitted = true;
         FitFont();

@@ -5,8 +5,7 @@
 namespace {
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         static int argc = 1;
         static char name[] = "calendar_tests";
         static char* argv[] = {name, nullptr};

@@ -5,14 +5,12 @@
 
 namespace {
 
-QDate Step(const QDate& d, int kind)
-{
+QDate Step(const QDate& d, int kind) {
     const auto r = SteppedDate(d, kind);
     return r ? *r : QDate();
 }
 
-TEST(calendar_StepDates, NextMonthKeepsTheDayOrTakesTheLastDay)
-{
+TEST(calendar_StepDates, NextMonthKeepsTheDayOrTakesTheLastDay) {
     EXPECT_EQ(Step(QDate(2023, 1, 31), StepMonthNext), QDate(2023, 2, 28));
     EXPECT_EQ(Step(QDate(2024, 1, 31), StepMonthNext), QDate(2024, 2, 29));
     EXPECT_EQ(Step(QDate(2023, 2, 28), StepMonthNext), QDate(2023, 3, 31));
@@ -22,8 +20,7 @@ TEST(calendar_StepDates, NextMonthKeepsTheDayOrTakesTheLastDay)
     EXPECT_EQ(Step(QDate(2023, 12, 5), StepMonthNext), QDate(2024, 1, 5));
 }
 
-TEST(calendar_StepDates, PriorMonthKeepsTheDayOrTakesTheLastDay)
-{
+TEST(calendar_StepDates, PriorMonthKeepsTheDayOrTakesTheLastDay) {
     EXPECT_EQ(Step(QDate(2023, 3, 31), StepMonthPrior), QDate(2023, 2, 28));
     EXPECT_EQ(Step(QDate(2024, 3, 31), StepMonthPrior), QDate(2024, 2, 29));
     EXPECT_EQ(Step(QDate(2023, 5, 31), StepMonthPrior), QDate(2023, 4, 30));
@@ -31,8 +28,7 @@ TEST(calendar_StepDates, PriorMonthKeepsTheDayOrTakesTheLastDay)
     EXPECT_EQ(Step(QDate(2024, 1, 10), StepMonthPrior), QDate(2023, 12, 10));
 }
 
-TEST(calendar_StepDates, CenturyYearsFollowTheGregorianRule)
-{
+TEST(calendar_StepDates, CenturyYearsFollowTheGregorianRule) {
     EXPECT_EQ(DaysInMonthOf(QDate(2100, 2, 1)), 28);
     EXPECT_EQ(DaysInMonthOf(QDate(2000, 2, 1)), 29);
     EXPECT_EQ(Step(QDate(2100, 1, 31), StepMonthNext), QDate(2100, 2, 28));
@@ -41,22 +37,19 @@ TEST(calendar_StepDates, CenturyYearsFollowTheGregorianRule)
     EXPECT_EQ(Step(QDate(2099, 2, 28), StepYearNext), QDate(2100, 2, 28));
 }
 
-TEST(calendar_StepDates, YearStepsKeepFebruaryLastDayLast)
-{
+TEST(calendar_StepDates, YearStepsKeepFebruaryLastDayLast) {
     EXPECT_EQ(Step(QDate(2024, 2, 29), StepYearPrior), QDate(2023, 2, 28));
     EXPECT_EQ(Step(QDate(2023, 2, 28), StepYearNext), QDate(2024, 2, 29));
     EXPECT_EQ(Step(QDate(2024, 2, 28), StepYearNext), QDate(2025, 2, 28));
     EXPECT_EQ(Step(QDate(2024, 7, 31), StepYearNext), QDate(2025, 7, 31));
 }
 
-TEST(calendar_StepDates, DaySteps)
-{
+TEST(calendar_StepDates, DaySteps) {
     EXPECT_EQ(Step(QDate(2023, 12, 31), StepDayNext), QDate(2024, 1, 1));
     EXPECT_EQ(Step(QDate(2024, 3, 1), StepDayPrior), QDate(2024, 2, 29));
 }
 
-TEST(calendar_StepDates, StepsPastTheYearsADateHoldsFail)
-{
+TEST(calendar_StepDates, StepsPastTheYearsADateHoldsFail) {
     EXPECT_FALSE(SteppedDate(QDate(9999, 12, 31), StepDayNext));
     EXPECT_FALSE(SteppedDate(QDate(9999, 12, 1), StepMonthNext));
     EXPECT_FALSE(SteppedDate(QDate(9999, 6, 1), StepYearNext));
@@ -66,23 +59,20 @@ TEST(calendar_StepDates, StepsPastTheYearsADateHoldsFail)
     EXPECT_FALSE(SteppedDate(QDate(2020, 6, 1), 7));
 }
 
-TEST(calendar_ParseDateText, MonthDayYearOrder)
-{
+TEST(calendar_ParseDateText, MonthDayYearOrder) {
     const QDate shown(2024, 3, 3);
     EXPECT_EQ(ParseDateText("1/5/2024", "M/d/yy", '/', shown, 2026), QDate(2024, 1, 5));
     EXPECT_EQ(ParseDateText("12/31/1999", "M/d/yy", '/', shown, 2026), QDate(1999, 12, 31));
 }
 
-TEST(calendar_ParseDateText, DayMonthYearOrderWithTwoDigitYear)
-{
+TEST(calendar_ParseDateText, DayMonthYearOrderWithTwoDigitYear) {
     const QDate shown(2024, 3, 3);
     EXPECT_EQ(ParseDateText("5/1/24", "dd/MM/yyyy", '/', shown, 2026), QDate(2024, 1, 5));
     EXPECT_EQ(ParseDateText("5.1.24", "dd.MM.yy", '.', shown, 2026), QDate(2024, 1, 5));
     EXPECT_EQ(ParseDateText("2024-01-05", "yyyy-MM-dd", '-', shown, 2026), QDate(2024, 1, 5));
 }
 
-TEST(calendar_ParseDateText, TwoDigitYearsAroundTheCentury)
-{
+TEST(calendar_ParseDateText, TwoDigitYearsAroundTheCentury) {
     // Within 50 years of today.
     EXPECT_EQ(ExpandTwoDigitYear(24, 2026), 2024);
     EXPECT_EQ(ExpandTwoDigitYear(99, 2026), 1999);
@@ -93,35 +83,31 @@ TEST(calendar_ParseDateText, TwoDigitYearsAroundTheCentury)
     EXPECT_EQ(ParseDateText("1/5/10", "M/d/yy", '/', QDate(2050, 1, 1), 2026), QDate(2010, 1, 5));
 }
 
-TEST(calendar_ParseDateText, UnreadableTextsFail)
-{
+TEST(calendar_ParseDateText, UnreadableTextsFail) {
     const QDate shown(2024, 3, 3);
-    const char* bad[] = {"1/5",       "1/5/2024/3", "a/5/2024", "13/5/2024", "1/32/2024",
-                         "0/5/2024",  "1/0/2024",   "",         "//",        "1/5/",
-                         "2/30/2024", "1/5/20x4",   "-1/5/2024", "1/5/99999999999"};
+    const char* bad[] = {
+        "1/5", "1/5/2024/3", "a/5/2024", "13/5/2024", "1/32/2024", "0/5/2024",  "1/0/2024",
+        "",    "//",         "1/5/",     "2/30/2024", "1/5/20x4",  "-1/5/2024", "1/5/99999999999"};
     for (const char* text : bad)
         EXPECT_FALSE(ParseDateText(text, "M/d/yy", '/', shown, 2026)) << text;
 }
 
-TEST(calendar_Types, ColoursAreBlueGreenRed)
-{
+TEST(calendar_Types, ColoursAreBlueGreenRed) {
     EXPECT_EQ(BgrColor(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(BgrColor(0xFF0000), QColor(0, 0, 255));
     EXPECT_EQ(BgrColor(0x000080), QColor(128, 0, 0));
     EXPECT_EQ(BgrColor(0xCE89FC), QColor(252, 137, 206));
 }
 
-TEST(calendar_Types, WeekdaysCountFromSunday)
-{
-    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 1)), 1);  // Sunday
-    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 7)), 7);  // Saturday
-    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 2)), 2);  // Monday
+TEST(calendar_Types, WeekdaysCountFromSunday) {
+    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 1)), 1); // Sunday
+    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 7)), 7); // Saturday
+    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 2)), 2); // Monday
     EXPECT_EQ(DayFlagOf(1), SunDay);
     EXPECT_EQ(DayFlagOf(7), SaturDay);
 }
 
-TEST(calendar_Types, DayNumbersStartAt30December1899)
-{
+TEST(calendar_Types, DayNumbersStartAt30December1899) {
     EXPECT_EQ(DayNumberOf(QDate(1899, 12, 30)), 0);
     EXPECT_EQ(DayNumberOf(QDate(1900, 1, 1)), 2);
     EXPECT_EQ(DateOfDayNumber(45000), QDate(2023, 3, 15));

@@ -4,12 +4,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
 class calendar_ButPanel : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         button.resize(24, 24);
         button.OnTick = [this](TButPanel* sender) {
             ++ticks;
@@ -21,8 +22,7 @@ protected:
     TButPanel* lastSender = nullptr;
 };
 
-TEST_F(calendar_ButPanel, SingleClickGivesOneTick)
-{
+TEST_F(calendar_ButPanel, SingleClickGivesOneTick) {
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(lastSender, &button);
@@ -30,8 +30,7 @@ TEST_F(calendar_ButPanel, SingleClickGivesOneTick)
     EXPECT_FALSE(button.Repeating());
 }
 
-TEST_F(calendar_ButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick)
-{
+TEST_F(calendar_ButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 1);
     EXPECT_TRUE(button.Down());
@@ -47,8 +46,7 @@ TEST_F(calendar_ButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick)
     EXPECT_EQ(ticks, 4);
 }
 
-TEST_F(calendar_ButPanel, ReleaseOutsideTheButtonEndsTheRepeat)
-{
+TEST_F(calendar_ButPanel, ReleaseOutsideTheButtonEndsTheRepeat) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, -40));
     EXPECT_FALSE(button.Down());
@@ -57,8 +55,7 @@ TEST_F(calendar_ButPanel, ReleaseOutsideTheButtonEndsTheRepeat)
     EXPECT_EQ(ticks, 1);
 }
 
-TEST_F(calendar_ButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat)
-{
+TEST_F(calendar_ButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(0, 12));
     EXPECT_EQ(ticks, 0);
     EXPECT_FALSE(button.Down());
@@ -71,16 +68,14 @@ TEST_F(calendar_ButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat)
     EXPECT_EQ(ticks, 1);
 }
 
-TEST_F(calendar_ButPanel, PressWhileDownChangesNothing)
-{
+TEST_F(calendar_ButPanel, PressWhileDownChangesNothing) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(ticks, 1);
     EXPECT_TRUE(button.Repeating());
 }
 
-TEST_F(calendar_ButPanel, AutoRepeatChangeTakesEffectAtNextPress)
-{
+TEST_F(calendar_ButPanel, AutoRepeatChangeTakesEffectAtNextPress) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     button.SetAutoRepeat(50);
     EXPECT_EQ(button.RepeatInterval(), 300);
@@ -89,8 +84,7 @@ TEST_F(calendar_ButPanel, AutoRepeatChangeTakesEffectAtNextPress)
     EXPECT_EQ(button.RepeatInterval(), 50);
 }
 
-TEST_F(calendar_ButPanel, RunningTimerDrivesTheTicks)
-{
+TEST_F(calendar_ButPanel, RunningTimerDrivesTheTicks) {
     button.SetAutoRepeat(1);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     QElapsedTimer guard;
@@ -101,14 +95,38 @@ TEST_F(calendar_ButPanel, RunningTimerDrivesTheTicks)
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(12, 12));
 }
 
-TEST_F(calendar_ButPanel, RightButtonDoesNotTick)
-{
+TEST_F(calendar_ButPanel, FailingTickStopsTheRepeat) {
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    button.OnTick = [](TButPanel*) { throw std::runtime_error("step failed"); };
+    EXPECT_THROW(button.TimerTick(), std::runtime_error);
+    EXPECT_FALSE(button.Repeating());
+    EXPECT_FALSE(button.Down());
+    EXPECT_NO_THROW(button.TimerTick());
+}
+
+TEST_F(calendar_ButPanel, HidingOrDisablingStopsTheRepeat) {
+    QWidget window;
+    button.setParent(&window);
+    window.show();
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    ASSERT_TRUE(button.Repeating());
+    button.setEnabled(false);
+    EXPECT_FALSE(button.Repeating());
+    button.setEnabled(true);
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
+    ASSERT_TRUE(button.Repeating());
+    window.hide();
+    EXPECT_FALSE(button.Repeating());
+    EXPECT_FALSE(button.Down());
+    button.setParent(nullptr);
+}
+
+TEST_F(calendar_ButPanel, RightButtonDoesNotTick) {
     QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 0);
 }
 
-TEST_F(calendar_ButPanel, GlyphIsDrawnCentred)
-{
+TEST_F(calendar_ButPanel, GlyphIsDrawnCentred) {
     QPixmap glyph(4, 4);
     glyph.fill(Qt::red);
     button.resize(20, 20);

@@ -8,8 +8,7 @@ namespace {
 
 class calendar_LightedGrid : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         grid.resize(216, 167);
         grid.OnChange = [this](TCalendar*) { ++changes; };
         grid.OnDateClick = [this](TCalendarLighted*, const QDate& d, Qt::MouseButton b) {
@@ -19,8 +18,7 @@ protected:
         grid.OnDateDblClick = [this](TCalendarLighted*, const QDate& d) { dblClicks.push_back(d); };
     }
     // Cell (col, row) of the shown month holding a day, found by its text.
-    QPoint CellOfDay(int day) const
-    {
+    QPoint CellOfDay(int day) const {
         for (int row = 1; row < 7; ++row)
             for (int col = 0; col < 7; ++col)
                 if (grid.CellText(col, row) == QString::number(day))
@@ -29,8 +27,7 @@ protected:
     }
     QPoint CentreOf(int col, int row) const { return grid.CellRect(col, row).center(); }
     // Background of a cell, read from the painting away from its text.
-    QColor CellColour(int day)
-    {
+    QColor CellColour(int day) {
         const QPoint c = CellOfDay(day);
         const QRect r = grid.CellRect(c.x(), c.y());
         return grid.grab().toImage().pixelColor(r.left() + 2, r.top() + 2);
@@ -43,8 +40,7 @@ protected:
     Qt::MouseButton lastButton = Qt::NoButton;
 };
 
-TEST_F(calendar_LightedGrid, DefaultsOfTheLightedGrid)
-{
+TEST_F(calendar_LightedGrid, DefaultsOfTheLightedGrid) {
     EXPECT_EQ(grid.StartOfWeek(), 1);
     EXPECT_EQ(grid.ColorLight(), QColor(255, 255, 0));
     EXPECT_EQ(grid.ColorLightSelect(), QColor(0, 255, 0));
@@ -55,8 +51,7 @@ TEST_F(calendar_LightedGrid, DefaultsOfTheLightedGrid)
     EXPECT_EQ(grid.CalendarDate(), QDate::currentDate());
 }
 
-TEST_F(calendar_LightedGrid, MonthStartingOnSaturdayWithSundayFirst)
-{
+TEST_F(calendar_LightedGrid, MonthStartingOnSaturdayWithSundayFirst) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 1)); // a Saturday
     EXPECT_EQ(grid.MonthOffset(), -5);
@@ -67,8 +62,7 @@ TEST_F(calendar_LightedGrid, MonthStartingOnSaturdayWithSundayFirst)
     EXPECT_EQ(grid.CellText(0, 6), "30"); // 30 November sits in the sixth week
 }
 
-TEST_F(calendar_LightedGrid, MonthStartingOnSundayWithSundayFirst)
-{
+TEST_F(calendar_LightedGrid, MonthStartingOnSundayWithSundayFirst) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 6, 15)); // 1 June 2025 is a Sunday
     EXPECT_EQ(grid.MonthOffset(), 1);
@@ -77,24 +71,21 @@ TEST_F(calendar_LightedGrid, MonthStartingOnSundayWithSundayFirst)
     EXPECT_EQ(grid.SelectedRow(), 3);
 }
 
-TEST_F(calendar_LightedGrid, MondayFirstPutsASundayFirstDayInTheLastColumn)
-{
+TEST_F(calendar_LightedGrid, MondayFirstPutsASundayFirstDayInTheLastColumn) {
     grid.SetStartOfWeek(1);
     grid.SetCalendarDate(QDate(2025, 6, 1));
     EXPECT_EQ(grid.CellText(6, 1), "1");
     EXPECT_EQ(grid.CellText(0, 0), QLocale().dayName(1, QLocale::ShortFormat));
 }
 
-TEST_F(calendar_LightedGrid, LeapRuleOfTheGridIsGregorian)
-{
+TEST_F(calendar_LightedGrid, LeapRuleOfTheGridIsGregorian) {
     grid.SetCalendarDate(QDate(2100, 2, 1));
     EXPECT_EQ(CellOfDay(29), QPoint(-1, -1));
     grid.SetCalendarDate(QDate(2000, 2, 1));
     EXPECT_NE(CellOfDay(29), QPoint(-1, -1));
 }
 
-TEST_F(calendar_LightedGrid, LightListKeepsOneEntryPerDateSorted)
-{
+TEST_F(calendar_LightedGrid, LightListKeepsOneEntryPerDateSorted) {
     grid.AddLight(QDate(2024, 5, 3));
     grid.AddLight(QDate(2024, 1, 7));
     grid.AddLight(QDate(2024, 5, 3));
@@ -106,8 +97,7 @@ TEST_F(calendar_LightedGrid, LightListKeepsOneEntryPerDateSorted)
     EXPECT_FALSE(grid.IsLighted(QDate(2024, 5, 3)));
 }
 
-TEST_F(calendar_LightedGrid, DateZeroIsNeverLighted)
-{
+TEST_F(calendar_LightedGrid, DateZeroIsNeverLighted) {
     const QDate dayZero(1899, 12, 30);
     grid.AddLight(dayZero);
     grid.AddLight(QDate());
@@ -117,8 +107,7 @@ TEST_F(calendar_LightedGrid, DateZeroIsNeverLighted)
     EXPECT_TRUE(grid.IsLighted(QDate(1899, 12, 31)));
 }
 
-TEST_F(calendar_LightedGrid, CellColoursOfLitSelectedAndWeekendDays)
-{
+TEST_F(calendar_LightedGrid, CellColoursOfLitSelectedAndWeekendDays) {
     grid.SetStartOfWeek(0);
     grid.SetWeekEnd(SunDay);
     grid.SetCalendarDate(QDate(2025, 6, 10)); // a Tuesday, selected
@@ -126,31 +115,29 @@ TEST_F(calendar_LightedGrid, CellColoursOfLitSelectedAndWeekendDays)
     grid.AddLight(QDate(2025, 6, 11));        // a Wednesday
     const QColor highlight = grid.palette().color(QPalette::Highlight);
 
-    EXPECT_EQ(CellColour(8), grid.ColorLightSunday());  // lit Sunday
-    EXPECT_EQ(CellColour(15), grid.ColorSunday());      // unlit Sunday
-    EXPECT_EQ(CellColour(11), grid.ColorLight());       // lit weekday
-    EXPECT_EQ(CellColour(12), grid.Color());            // plain day
-    EXPECT_EQ(CellColour(14), grid.Color());            // Saturday is no weekend here
-    EXPECT_EQ(CellColour(10), highlight);               // unlit selected weekday
+    EXPECT_EQ(CellColour(8), grid.ColorLightSunday()); // lit Sunday
+    EXPECT_EQ(CellColour(15), grid.ColorSunday());     // unlit Sunday
+    EXPECT_EQ(CellColour(11), grid.ColorLight());      // lit weekday
+    EXPECT_EQ(CellColour(12), grid.Color());           // plain day
+    EXPECT_EQ(CellColour(14), grid.Color());           // Saturday is no weekend here
+    EXPECT_EQ(CellColour(10), highlight);              // unlit selected weekday
 
     grid.SetDay(11);
     EXPECT_EQ(CellColour(11), grid.ColorLightSelect()); // lit and selected
     grid.SetDay(8);
-    EXPECT_EQ(CellColour(8), grid.ColorLightSelect());  // lit selected Sunday
+    EXPECT_EQ(CellColour(8), grid.ColorLightSelect()); // lit selected Sunday
     grid.SetDay(15);
-    EXPECT_EQ(CellColour(15), highlight);               // unlit selected Sunday
+    EXPECT_EQ(CellColour(15), highlight); // unlit selected Sunday
 }
 
-TEST_F(calendar_LightedGrid, DisabledGridDropsTheWeekendColour)
-{
+TEST_F(calendar_LightedGrid, DisabledGridDropsTheWeekendColour) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 6, 10));
     grid.setEnabled(false);
     EXPECT_EQ(CellColour(15), grid.Color());
 }
 
-TEST_F(calendar_LightedGrid, ClickOnADayReportsItsDateAndSelectsIt)
-{
+TEST_F(calendar_LightedGrid, ClickOnADayReportsItsDateAndSelectsIt) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     changes = 0;
     const QPoint cell = CellOfDay(20);
@@ -162,8 +149,7 @@ TEST_F(calendar_LightedGrid, ClickOnADayReportsItsDateAndSelectsIt)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(calendar_LightedGrid, RightClickReportsTheCellWithoutSelectingIt)
-{
+TEST_F(calendar_LightedGrid, RightClickReportsTheCellWithoutSelectingIt) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     const QPoint cell = CellOfDay(20);
     QTest::mouseClick(&grid, Qt::RightButton, {}, CentreOf(cell.x(), cell.y()));
@@ -173,8 +159,7 @@ TEST_F(calendar_LightedGrid, RightClickReportsTheCellWithoutSelectingIt)
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 6, 10));
 }
 
-TEST_F(calendar_LightedGrid, BlankCellAndWeekdayRowReportNothing)
-{
+TEST_F(calendar_LightedGrid, BlankCellAndWeekdayRowReportNothing) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 1)); // cells 0..5 of row 1 are blank
     changes = 0;
@@ -185,8 +170,7 @@ TEST_F(calendar_LightedGrid, BlankCellAndWeekdayRowReportNothing)
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 11, 1));
 }
 
-TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid)
-{
+TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 3));
     // Right of the last column (the spare pixels of the width) and below the last row.
@@ -196,8 +180,7 @@ TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid)
         EXPECT_TRUE(d.isValid());
 }
 
-TEST_F(calendar_LightedGrid, DoubleClickReportsTheGridDate)
-{
+TEST_F(calendar_LightedGrid, DoubleClickReportsTheGridDate) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     const QPoint cell = CellOfDay(12);
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, CentreOf(cell.x(), cell.y()));
@@ -205,14 +188,12 @@ TEST_F(calendar_LightedGrid, DoubleClickReportsTheGridDate)
     EXPECT_EQ(dblClicks[0], QDate(2025, 6, 12));
 }
 
-TEST_F(calendar_LightedGrid, DoubleClickOnWeekdayRowReportsNothing)
-{
+TEST_F(calendar_LightedGrid, DoubleClickOnWeekdayRowReportsNothing) {
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, CentreOf(2, 0));
     EXPECT_TRUE(dblClicks.empty());
 }
 
-TEST_F(calendar_LightedGrid, ElementSettersIgnoreBadValues)
-{
+TEST_F(calendar_LightedGrid, ElementSettersIgnoreBadValues) {
     grid.SetCalendarDate(QDate(2023, 4, 30));
     changes = 0;
     grid.SetDay(0);
@@ -227,8 +208,7 @@ TEST_F(calendar_LightedGrid, ElementSettersIgnoreBadValues)
     EXPECT_FALSE(grid.UseCurrentDate());
 }
 
-TEST_F(calendar_LightedGrid, YearOrMonthWithoutTheShownDayGiveTheLastDay)
-{
+TEST_F(calendar_LightedGrid, YearOrMonthWithoutTheShownDayGiveTheLastDay) {
     grid.SetCalendarDate(QDate(2024, 2, 29));
     grid.SetYear(2023);
     EXPECT_EQ(grid.CalendarDate(), QDate(2023, 2, 28));
@@ -237,8 +217,7 @@ TEST_F(calendar_LightedGrid, YearOrMonthWithoutTheShownDayGiveTheLastDay)
     EXPECT_EQ(grid.CalendarDate(), QDate(2023, 4, 30));
 }
 
-TEST_F(calendar_LightedGrid, ReadOnlyGridKeepsItsDateOnClick)
-{
+TEST_F(calendar_LightedGrid, ReadOnlyGridKeepsItsDateOnClick) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     grid.SetReadOnly(true);
     const QPoint cell = CellOfDay(20);

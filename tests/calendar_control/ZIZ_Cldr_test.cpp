@@ -16,45 +16,38 @@ namespace {
 
 class calendar_FullCalendar : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         cal = std::make_unique<TFullCalendarLight>();
         cal->resize(209, 209);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         cal.reset();
         QLocale::setDefault(QLocale::c());
     }
-    void CountChanges()
-    {
+    void CountChanges() {
         cal->OnChange = [this](TFullCalendarAncestor* sender) {
             EXPECT_EQ(sender, cal.get());
             ++changes;
         };
     }
     // Shows a date, then counts the changes that follow.
-    void Start(const QDate& d)
-    {
+    void Start(const QDate& d) {
         cal->SetDate(d);
         CountChanges();
         cal->SetDate(d); // the first update with a handler reports once
         changes = 0;
     }
-    void Click(int tag)
-    {
+    void Click(int tag) {
         TButPanel* b = cal->StepButton(tag);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
     }
-    QDate StepFrom(const QDate& d, int tag)
-    {
+    QDate StepFrom(const QDate& d, int tag) {
         Start(d);
         Click(tag);
         return cal->Date();
     }
-    void Type(const QString& text)
-    {
+    void Type(const QString& text) {
         cal->DateEdit()->clear();
         QTest::keyClicks(cal->DateEdit(), text);
         QTest::keyClick(cal->DateEdit(), Qt::Key_Return);
@@ -64,8 +57,7 @@ protected:
     int changes = 0;
 };
 
-TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults)
-{
+TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults) {
     EXPECT_EQ(cal->Date(), QDate::currentDate());
     EXPECT_EQ(cal->YearRange(), 5);
     EXPECT_EQ(cal->AutoRepeat(), 300);
@@ -77,8 +69,7 @@ TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults)
     EXPECT_EQ(cal->Grid()->CalendarDate(), QDate::currentDate());
 }
 
-TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce)
-{
+TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce) {
     CountChanges();
     cal->SetDate(QDate::currentDate());
     EXPECT_EQ(changes, 1);
@@ -89,15 +80,13 @@ TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce)
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(calendar_FullCalendar, FirstUpdateToAnotherDateReportsOnce)
-{
+TEST_F(calendar_FullCalendar, FirstUpdateToAnotherDateReportsOnce) {
     CountChanges();
     cal->SetDate(QDate(2020, 5, 5));
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(calendar_FullCalendar, UpdatePartsDoesNotReportChangesOfItsParts)
-{
+TEST_F(calendar_FullCalendar, UpdatePartsDoesNotReportChangesOfItsParts) {
     Start(QDate(2024, 2, 29));
     cal->SetStartOfWeek(0);
     cal->SetColorLight(Qt::cyan);
@@ -109,15 +98,13 @@ TEST_F(calendar_FullCalendar, UpdatePartsDoesNotReportChangesOfItsParts)
     EXPECT_EQ(cal->DateEdit()->text(), "2/29/24");
 }
 
-TEST_F(calendar_FullCalendar, StartOfWeekIsTakenModSeven)
-{
+TEST_F(calendar_FullCalendar, StartOfWeekIsTakenModSeven) {
     cal->SetStartOfWeek(8);
     EXPECT_EQ(cal->StartOfWeek(), 1);
     EXPECT_EQ(cal->Grid()->StartOfWeek(), 1);
 }
 
-TEST_F(calendar_FullCalendar, OneClickOnNextDayReportsOnce)
-{
+TEST_F(calendar_FullCalendar, OneClickOnNextDayReportsOnce) {
     Start(QDate(2024, 12, 31));
     Click(StepDayNext);
     EXPECT_EQ(changes, 1);
@@ -128,8 +115,7 @@ TEST_F(calendar_FullCalendar, OneClickOnNextDayReportsOnce)
     EXPECT_EQ(cal->DateEdit()->text(), "1/1/25");
 }
 
-TEST_F(calendar_FullCalendar, HeldButtonReportsOnEveryTick)
-{
+TEST_F(calendar_FullCalendar, HeldButtonReportsOnEveryTick) {
     Start(QDate(2024, 3, 1));
     TButPanel* b = cal->StepButton(StepDayPrior);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
@@ -144,16 +130,14 @@ TEST_F(calendar_FullCalendar, HeldButtonReportsOnEveryTick)
     EXPECT_EQ(cal->Date(), QDate(2024, 2, 26));
 }
 
-TEST_F(calendar_FullCalendar, StepOfAButtonThatIsNotDownIsNotReported)
-{
+TEST_F(calendar_FullCalendar, StepOfAButtonThatIsNotDownIsNotReported) {
     Start(QDate(2024, 3, 1));
     cal->StepDate(cal->StepButton(StepDayNext));
     EXPECT_EQ(cal->Date(), QDate(2024, 3, 2));
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, MonthButtons)
-{
+TEST_F(calendar_FullCalendar, MonthButtons) {
     EXPECT_EQ(StepFrom(QDate(2023, 1, 31), StepMonthNext), QDate(2023, 2, 28));
     EXPECT_EQ(StepFrom(QDate(2024, 1, 31), StepMonthNext), QDate(2024, 2, 29));
     EXPECT_EQ(StepFrom(QDate(2023, 2, 28), StepMonthNext), QDate(2023, 3, 31));
@@ -166,23 +150,20 @@ TEST_F(calendar_FullCalendar, MonthButtons)
     EXPECT_EQ(cal->MonthCombo()->currentIndex(), 1);
 }
 
-TEST_F(calendar_FullCalendar, MonthStepsAroundFebruary2100)
-{
+TEST_F(calendar_FullCalendar, MonthStepsAroundFebruary2100) {
     EXPECT_EQ(StepFrom(QDate(2100, 1, 31), StepMonthNext), QDate(2100, 2, 28));
     EXPECT_EQ(StepFrom(QDate(2100, 2, 28), StepMonthNext), QDate(2100, 3, 31));
     EXPECT_EQ(StepFrom(QDate(2100, 3, 31), StepMonthPrior), QDate(2100, 2, 28));
 }
 
-TEST_F(calendar_FullCalendar, YearButtons)
-{
+TEST_F(calendar_FullCalendar, YearButtons) {
     EXPECT_EQ(StepFrom(QDate(2024, 2, 29), StepYearPrior), QDate(2023, 2, 28));
     EXPECT_EQ(StepFrom(QDate(2023, 2, 28), StepYearNext), QDate(2024, 2, 29));
     EXPECT_EQ(StepFrom(QDate(2024, 2, 28), StepYearNext), QDate(2025, 2, 28));
     EXPECT_EQ(cal->YearSpin()->value(), 2025);
 }
 
-TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt)
-{
+TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt) {
     const int t = QDate::currentDate().year();
     Start(QDate(t + 5, 6, 1));
     Click(StepYearNext);
@@ -192,8 +173,7 @@ TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt)
     EXPECT_EQ(cal->YearSpin()->value(), t + 6);
 }
 
-TEST_F(calendar_FullCalendar, PriorYearBeyondTheRangeWidensItTheSameWay)
-{
+TEST_F(calendar_FullCalendar, PriorYearBeyondTheRangeWidensItTheSameWay) {
     const int t = QDate::currentDate().year();
     cal->SetYearRange(20);
     Start(QDate(t - 10, 6, 1));
@@ -207,8 +187,7 @@ TEST_F(calendar_FullCalendar, PriorYearBeyondTheRangeWidensItTheSameWay)
     EXPECT_EQ(cal->YearSpin()->minimum(), t - 21);
 }
 
-TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear)
-{
+TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear) {
     const int t = QDate::currentDate().year();
     cal->SetYearRange(3);
     EXPECT_EQ(cal->SpinMinValue(), t - 3);
@@ -220,8 +199,7 @@ TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear)
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, StepPastTheLastYearStopsTheRepeat)
-{
+TEST_F(calendar_FullCalendar, StepPastTheLastYearStopsTheRepeat) {
     Start(QDate(9999, 12, 30));
     TButPanel* b = cal->StepButton(StepDayNext);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
@@ -238,16 +216,14 @@ TEST_F(calendar_FullCalendar, StepPastTheLastYearStopsTheRepeat)
     EXPECT_EQ(cal->Date(), QDate(9999, 12, 30));
 }
 
-TEST_F(calendar_FullCalendar, StepBeforeTheFirstYearChangesNothing)
-{
+TEST_F(calendar_FullCalendar, StepBeforeTheFirstYearChangesNothing) {
     Start(QDate(1, 6, 1));
     Click(StepYearPrior);
     EXPECT_EQ(cal->Date(), QDate(1, 6, 1));
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, YearSpinFrom29FebruaryToACommonYearShows28February)
-{
+TEST_F(calendar_FullCalendar, YearSpinFrom29FebruaryToACommonYearShows28February) {
     Start(QDate(2024, 2, 29));
     cal->YearSpin()->setValue(2023);
     EXPECT_EQ(cal->Date(), QDate(2023, 2, 28));
@@ -256,8 +232,7 @@ TEST_F(calendar_FullCalendar, YearSpinFrom29FebruaryToACommonYearShows28February
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(calendar_FullCalendar, MonthComboTakesTheLastDayOfAShorterMonth)
-{
+TEST_F(calendar_FullCalendar, MonthComboTakesTheLastDayOfAShorterMonth) {
     Start(QDate(2100, 3, 31));
     cal->MonthCombo()->setCurrentIndex(1);
     EXPECT_EQ(cal->Date(), QDate(2100, 2, 28));
@@ -265,8 +240,7 @@ TEST_F(calendar_FullCalendar, MonthComboTakesTheLastDayOfAShorterMonth)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(calendar_FullCalendar, ClickInTheGridSetsTheDate)
-{
+TEST_F(calendar_FullCalendar, ClickInTheGridSetsTheDate) {
     Start(QDate(2025, 6, 10));
     std::vector<QDate> clicked;
     cal->OnDateClick = [&](TFullCalendarAncestor*, const QDate& d, Qt::MouseButton) {
@@ -286,8 +260,7 @@ TEST_F(calendar_FullCalendar, ClickInTheGridSetsTheDate)
     EXPECT_EQ(clicked[0], QDate(2025, 6, 20));
 }
 
-TEST_F(calendar_FullCalendar, TypedDateInMonthDayYearOrder)
-{
+TEST_F(calendar_FullCalendar, TypedDateInMonthDayYearOrder) {
     Start(QDate(2020, 7, 7));
     Type("1/5/2024");
     EXPECT_EQ(cal->Date(), QDate(2024, 1, 5));
@@ -297,8 +270,7 @@ TEST_F(calendar_FullCalendar, TypedDateInMonthDayYearOrder)
     EXPECT_GE(changes, 1);
 }
 
-TEST_F(calendar_FullCalendar, TypedDateInDayMonthYearOrderWithTwoDigitYear)
-{
+TEST_F(calendar_FullCalendar, TypedDateInDayMonthYearOrderWithTwoDigitYear) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     Start(QDate(2020, 7, 7));
     Type("5/1/24");
@@ -306,8 +278,7 @@ TEST_F(calendar_FullCalendar, TypedDateInDayMonthYearOrderWithTwoDigitYear)
     EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
 }
 
-TEST_F(calendar_FullCalendar, TypingKeepsTheTextUntilEnter)
-{
+TEST_F(calendar_FullCalendar, TypingKeepsTheTextUntilEnter) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     Start(QDate(2020, 7, 7));
     cal->DateEdit()->clear();
@@ -318,18 +289,16 @@ TEST_F(calendar_FullCalendar, TypingKeepsTheTextUntilEnter)
     EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
 }
 
-TEST_F(calendar_FullCalendar, TypedYearBefore1910MovesACenturyOn)
-{
+TEST_F(calendar_FullCalendar, TypedYearBefore1910MovesACenturyOn) {
     Start(QDate(2020, 7, 7));
     Type("1/5/1905");
     EXPECT_EQ(cal->Date(), QDate(2005, 1, 5));
 }
 
-TEST_F(calendar_FullCalendar, UnreadableTypedDatesChangeNothing)
-{
+TEST_F(calendar_FullCalendar, UnreadableTypedDatesChangeNothing) {
     Start(QDate(2020, 7, 7));
-    for (const char* text : {"1/5", "1/5/2024/1", "a/5/2024", "13/5/2024", "1/32/2024",
-                             "2/30/2023", "2/29/1600"}) {
+    for (const char* text :
+         {"1/5", "1/5/2024/1", "a/5/2024", "13/5/2024", "1/32/2024", "2/30/2023", "2/29/1600"}) {
         cal->DateEdit()->setText(text);
         QTest::keyClick(cal->DateEdit(), Qt::Key_Return);
         EXPECT_EQ(cal->Date(), QDate(2020, 7, 7)) << text;
@@ -340,8 +309,7 @@ TEST_F(calendar_FullCalendar, UnreadableTypedDatesChangeNothing)
     EXPECT_EQ(cal->Date(), QDate(2021, 3, 4));
 }
 
-TEST_F(calendar_FullCalendar, LightingAnAlreadyLitDateIsNotAListChange)
-{
+TEST_F(calendar_FullCalendar, LightingAnAlreadyLitDateIsNotAListChange) {
     int listChanges = 0, clears = 0;
     cal->OnListChange = [&](TFullCalendarAncestor*) { ++listChanges; };
     cal->OnClear = [&](TFullCalendarAncestor*) { ++clears; };
@@ -357,8 +325,7 @@ TEST_F(calendar_FullCalendar, LightingAnAlreadyLitDateIsNotAListChange)
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, DoubleClickPassesTheCalendarDate)
-{
+TEST_F(calendar_FullCalendar, DoubleClickPassesTheCalendarDate) {
     Start(QDate(2025, 6, 10));
     std::vector<QDate> dbl;
     cal->OnDateDblClick = [&](TFullCalendarAncestor*, const QDate& d) { dbl.push_back(d); };
@@ -369,8 +336,7 @@ TEST_F(calendar_FullCalendar, DoubleClickPassesTheCalendarDate)
     EXPECT_EQ(dbl[0], QDate(2025, 6, 10));
 }
 
-TEST_F(calendar_FullCalendar, EnabledFlagReachesTheParts)
-{
+TEST_F(calendar_FullCalendar, EnabledFlagReachesTheParts) {
     cal->SetEnabled(false);
     EXPECT_FALSE(cal->GetEnabled());
     EXPECT_FALSE(cal->Grid()->isEnabled());
@@ -382,8 +348,7 @@ TEST_F(calendar_FullCalendar, EnabledFlagReachesTheParts)
 }
 
 // Every part lies inside the control and no two rows overlap.
-void ExpectTidyLayout(TFullCalendarAncestor* c)
-{
+void ExpectTidyLayout(TFullCalendarAncestor* c) {
     const QRect inside = c->rect();
     QWidget* parts[] = {c->DateEdit(), c->Grid(), c->MonthCombo(), c->YearSpin()};
     for (QWidget* w : parts)
@@ -399,8 +364,7 @@ void ExpectTidyLayout(TFullCalendarAncestor* c)
     EXPECT_FALSE(c->StepButton(StepDayNext)->geometry().intersects(c->DateEdit()->geometry()));
 }
 
-TEST_F(calendar_FullCalendar, FontFitsTheHeight)
-{
+TEST_F(calendar_FullCalendar, FontFitsTheHeight) {
     cal->show();
     cal->resize(209, 209);
     QCoreApplication::processEvents();
@@ -420,8 +384,7 @@ TEST_F(calendar_FullCalendar, FontFitsTheHeight)
     EXPECT_GE(cal->width(), cal->ArrangedWidth());
 }
 
-TEST_F(calendar_FullCalendar, EnterAndExitFollowTheFocusOfTheParts)
-{
+TEST_F(calendar_FullCalendar, EnterAndExitFollowTheFocusOfTheParts) {
     QWidget window;
     QLineEdit other(&window);
     cal->setParent(&window);
@@ -451,8 +414,7 @@ TEST_F(calendar_FullCalendar, EnterAndExitFollowTheFocusOfTheParts)
     cal->setParent(nullptr);
 }
 
-TEST_F(calendar_FullCalendar, ShowingTheCalendarIsItsFirstUpdate)
-{
+TEST_F(calendar_FullCalendar, ShowingTheCalendarIsItsFirstUpdate) {
     CountChanges();
     cal->show();
     QCoreApplication::processEvents();
