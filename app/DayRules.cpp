@@ -37,40 +37,35 @@ const char* const December17Caption = "Church Father of December 17";
 
 namespace {
 
-QString ReadingsSource(const QString& monthName, int day)
-{
-    return QStringLiteral("Readings source: ") + monthName + QLatin1Char(' ') + QString::number(day);
+QString ReadingsSource(const QString& monthName, int day) {
+    return QStringLiteral("Readings source: ") + monthName + QLatin1Char(' ') +
+           QString::number(day);
 }
 
-QString Str(const TTable& table, const char* field)
-{
+QString Str(const TTable& table, const char* field) {
     return table.FieldByName(QLatin1String(field))->AsString();
 }
 
-int Int(const TTable& table, const char* field)
-{
+int Int(const TTable& table, const char* field) {
     return table.FieldByName(QLatin1String(field))->AsInteger();
 }
 
 // ID, Comment, DayName and VerseOfTheDay of the current row of a Lent, Fifty
 // Days or Sundays table.
-void TakeRecord(const TTable& table, TDayRecord& r)
-{
+void TakeRecord(const TTable& table, TDayRecord& r) {
     r.DayID = Int(table, "ID");
     r.DayComment = Str(table, "Comment");
     r.DayName = Str(table, "DayName");
     r.VerseOfTheDay = Str(table, "VerseOfTheDay");
 }
 
-bool Find(TTable* table, const QVariantList& key)
-{
+bool Find(TTable* table, const QVariantList& key) {
     return table != nullptr && table->FindKey(key);
 }
 
 // Follows FromMonth/FromDay from the current Yearly row. The readings come
 // from the last day of the chain, the note names the first borrowed day.
-void FollowBorrowing(TTable& yearly, TDayRecord& r)
-{
+void FollowBorrowing(TTable& yearly, TDayRecord& r) {
     QSet<int> visited;
     visited.insert(Int(yearly, "MonthID") * 100 + Int(yearly, "Day"));
     int m = Int(yearly, "FromMonth");
@@ -87,7 +82,8 @@ void FollowBorrowing(TTable& yearly, TDayRecord& r)
             return;
         r.DayID = Int(yearly, "DayID");
         if (first) {
-            r.NoteText = ReadingsSource(CopticMonthNames[Int(yearly, "MonthID")], Int(yearly, "Day"));
+            r.NoteText =
+                ReadingsSource(CopticMonthNames[Int(yearly, "MonthID")], Int(yearly, "Day"));
             first = false;
         }
         m = Int(yearly, "FromMonth");
@@ -97,30 +93,25 @@ void FollowBorrowing(TTable& yearly, TDayRecord& r)
 
 } // namespace
 
-QString GregorianDateText(const QDate& date)
-{
-    return GregorianMonthNames[date.month()] + QLatin1Char(' ') + QString::number(date.day())
-        + QStringLiteral(", ") + QString::number(date.year());
+QString GregorianDateText(const QDate& date) {
+    return GregorianMonthNames[date.month()] + QLatin1Char(' ') + QString::number(date.day()) +
+           QStringLiteral(", ") + QString::number(date.year());
 }
 
-QString CopticDayText(const TApaqty& e)
-{
+QString CopticDayText(const TApaqty& e) {
     return CopticMonthNames[e.CopticMonth] + QLatin1Char(' ') + QString::number(e.CopticDay);
 }
 
-QString CopticDateText(const TApaqty& e)
-{
+QString CopticDateText(const TApaqty& e) {
     return CopticDayText(e) + QStringLiteral(", ") + QString::number(e.CopticYear);
 }
 
-qint8 EasterOffsetByte(int daysFromEaster)
-{
+qint8 EasterOffsetByte(int daysFromEaster) {
     return static_cast<qint8>(static_cast<quint8>(daysFromEaster & 0xFF));
 }
 
 TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDate,
-                        const TDayTables& t)
-{
+                        const TDayTables& t) {
     TDayRecord r;
 
     if (key.DayType == 2) {
@@ -175,8 +166,7 @@ TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDat
 
 QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalculator& n,
                       TDayKey& key, const std::function<TDayRecord(TDayKey&)>& dayRecord,
-                      TDayRecord& record)
-{
+                      TDayRecord& record) {
     key.CopticDay = quint8(e.CopticDay);
     key.CopticMonth = quint8(e.CopticMonth);
     key.SundayNumber = quint8(e.SundayOfMonth);
@@ -224,16 +214,19 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
     feast(e.IsEntryToEgypt(), CRLF + QStringLiteral("(Entry of the Lord into Egypt)"));
     feast(e.IsTransfiguration(), CRLF + QStringLiteral("(Transfiguration Feast)"));
     feast(e.IsCrossDayBaramhat10(), CRLF + QStringLiteral("(Feast of the Holy Cross)"));
-    feast(e.IsCrossDayTut17(), QStringLiteral(", First day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
-    feast(e.IsCrossDayTut18(), QStringLiteral(", Second day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
-    feast(e.IsCrossDayTut19(), QStringLiteral(", Third day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
+    feast(e.IsCrossDayTut17(),
+          QStringLiteral(", First day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
+    feast(e.IsCrossDayTut18(),
+          QStringLiteral(", Second day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
+    feast(e.IsCrossDayTut19(),
+          QStringLiteral(", Third day of the") + CRLF + QStringLiteral("Feast of the Holy Cross"));
 
     // The fifth Sunday before Jonah's fast reads the pre-Lent Sunday.
     if (e.IsFifthSundayBeforeJonah()) {
         key.DayType = 1;
         key.EasterOffset = 56;
-        t = QStringLiteral("Fifth Sunday of ") + CopticMonthNames[e.CopticMonth] + CRLF
-            + QStringLiteral("(Readings of Pre-Lent Sunday)");
+        t = QStringLiteral("Fifth Sunday of ") + CopticMonthNames[e.CopticMonth] + CRLF +
+            QStringLiteral("(Readings of Pre-Lent Sunday)");
         found = true;
     }
 
@@ -304,8 +297,8 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
                 "(Readings of First Sunday of", "(Readings of Second Sunday of",
                 "(Readings of Third Sunday of", "(Readings of Fourth Sunday of"};
             if (key.SundayNumber >= 1 && key.SundayNumber <= 4)
-                t = QLatin1String(readingsOf[key.SundayNumber - 1]) + QLatin1Char(' ')
-                    + CopticMonthNames[1] + QLatin1Char(')');
+                t = QLatin1String(readingsOf[key.SundayNumber - 1]) + QLatin1Char(' ') +
+                    CopticMonthNames[1] + QLatin1Char(')');
         }
         if (e.CopticMonth == 4 && key.SundayNumber == 5) {
             t += QStringLiteral(" (Using Kiahk 30 Readings)");
@@ -322,39 +315,34 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
     return t;
 }
 
-bool TitleIsLong(const QString& title)
-{
+bool TitleIsLong(const QString& title) {
     return title.length() > 25;
 }
 
-bool TitleTopAligned(const QString& title)
-{
+bool TitleTopAligned(const QString& title) {
     return TitleIsLong(title) || title.contains(CRLF);
 }
 
-quint8 FastingLevel(const TApaqty& e)
-{
+quint8 FastingLevel(const TApaqty& e) {
     if (e.IsInHolyFifty() || e.IsNativity() || e.IsEpiphany())
         return 0;
-    if (e.IsGreatLent() || e.IsHolyWeek || e.IsJonahFast() || e.IsNativityParamoun()
-        || e.IsEpiphanyParamoun() || e.WeekDay == 4 || e.WeekDay == 6 || e.IsPalmSunday()
-        || e.IsLazarusSaturday())
+    if (e.IsGreatLent() || e.IsHolyWeek || e.IsJonahFast() || e.IsNativityParamoun() ||
+        e.IsEpiphanyParamoun() || e.WeekDay == 4 || e.WeekDay == 6 || e.IsPalmSunday() ||
+        e.IsLazarusSaturday())
         return 2;
     if (e.IsNativityFast() || e.IsApostlesFast() || e.IsStMaryFast())
         return 1;
     return 0;
 }
 
-bool IsNoAbstinenceDay(const TApaqty& e)
-{
-    return e.IsInHolyFifty() || e.IsNativity() || e.IsEpiphany() || e.IsPalmSunday()
-        || e.IsMinorLordFeast() || (e.WeekDay == 7 && !e.IsJoyousSaturday()) || e.IsSunday
-        || e.IsFeastOfCross() || (e.CopticMonth == 4 && e.CopticDay == 30) || e.IsAnnunciation()
-        || e.IsMonthly29th();
+bool IsNoAbstinenceDay(const TApaqty& e) {
+    return e.IsInHolyFifty() || e.IsNativity() || e.IsEpiphany() || e.IsPalmSunday() ||
+           e.IsMinorLordFeast() || (e.WeekDay == 7 && !e.IsJoyousSaturday()) || e.IsSunday ||
+           e.IsFeastOfCross() || (e.CopticMonth == 4 && e.CopticDay == 30) || e.IsAnnunciation() ||
+           e.IsMonthly29th();
 }
 
-QString FastingText(quint8 level, bool noAbstinence)
-{
+QString FastingText(quint8 level, bool noAbstinence) {
     switch (level) {
     case 1:
         return noAbstinence ? QStringLiteral("Fasting, No Abstinence, Fish is allowable")
@@ -368,8 +356,7 @@ QString FastingText(quint8 level, bool noAbstinence)
 }
 
 namespace {
-quint8 TuneBeforeParamoun(const TApaqty& e, const TNativityCalculator& n, const TDayKey& k)
-{
+quint8 TuneBeforeParamoun(const TApaqty& e, const TNativityCalculator& n, const TDayKey& k) {
     const int m = k.CopticMonth;
     const int d = k.CopticDay;
     if (e.IsPalmSunday() || e.IsFeastOfCross())
@@ -394,24 +381,21 @@ quint8 TuneBeforeParamoun(const TApaqty& e, const TNativityCalculator& n, const 
 }
 } // namespace
 
-quint8 TuneKind(const TApaqty& e, const TNativityCalculator& n, const TDayKey& key)
-{
+quint8 TuneKind(const TApaqty& e, const TNativityCalculator& n, const TDayKey& key) {
     const quint8 tune = TuneBeforeParamoun(e, n, key);
     if (e.IsNativityParamoun() || e.IsEpiphanyParamoun() || e.IsLazarusSaturday())
         return 0;
     return tune;
 }
 
-QString TuneText(quint8 tuneKind)
-{
-    static const char* const texts[] = {"Annual Tune",   "Lenten Tune", "Kiahk Tune",
-                                        "Hosanna Tune",  "Attribis Tune", "Festal Tune",
+QString TuneText(quint8 tuneKind) {
+    static const char* const texts[] = {"Annual Tune",         "Lenten Tune",   "Kiahk Tune",
+                                        "Hosanna Tune",        "Attribis Tune", "Festal Tune",
                                         "Attribis/Annual Tune"};
     return tuneKind <= 6 ? QLatin1String(texts[tuneKind]) : QString();
 }
 
-bool IsSynaxariumRead(const TDayKey& key)
-{
+bool IsSynaxariumRead(const TDayKey& key) {
     switch (key.DayType) {
     case 1:
         return std::abs(int(key.EasterOffset)) > 7;
@@ -423,13 +407,11 @@ bool IsSynaxariumRead(const TDayKey& key)
     }
 }
 
-QString SynaxariumCaption(bool read)
-{
+QString SynaxariumCaption(bool read) {
     return QLatin1String(read ? SynaxariumReadCaption : SynaxariumNotReadCaption);
 }
 
-quint8 DayCategory(const TApaqty& e)
-{
+quint8 DayCategory(const TApaqty& e) {
     if (e.IsEaster())
         return 1;
     if (e.IsNativity())
@@ -457,8 +439,7 @@ quint8 DayCategory(const TApaqty& e)
     return 5;
 }
 
-TPictureChoice SelectDayPicture(quint8 cat, const TApaqty& e, TTable* yearly)
-{
+TPictureChoice SelectDayPicture(quint8 cat, const TApaqty& e, TTable* yearly) {
     TPictureChoice p;
     auto set = [&p](bool holds, const char* file, const char* caption) {
         if (holds) {
@@ -528,8 +509,7 @@ TPictureChoice SelectDayPicture(quint8 cat, const TApaqty& e, TTable* yearly)
 }
 
 TSynaxariumDay LocateSynaxariumDay(TTable& head, TTable& detail, int month, int day,
-                                   bool withCaptions)
-{
+                                   bool withCaptions) {
     TSynaxariumDay s;
     if (!head.FindKey({month, day}))
         return s;
@@ -547,8 +527,7 @@ TSynaxariumDay LocateSynaxariumDay(TTable& head, TTable& detail, int month, int 
     return s;
 }
 
-QString VerseOfTheDay(TTable& verses, int dayOfYear)
-{
+QString VerseOfTheDay(TTable& verses, int dayOfYear) {
     const int count = verses.RecordCount();
     if (count <= 0)
         return QString();

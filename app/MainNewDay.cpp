@@ -1,0 +1,241 @@
+// Day computation of the main window: the calendar's change, the refresh of
+// the day state and its labels, the day record, the saints of the day, the
+// day picture and the verse look-up. The rules themselves are in DayRules.
+
+#include "MainNew.h"
+
+#include "Apaqty.h"
+#include "DMMain.h"
+#include "DayRules.h"
+#include "Dialogs.h"
+#include "Jpeg.h"
+#include "NativityCalculator.h"
+#include "ZIZ_Cldr.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+DayRules::TDayTables DayTables() {
+    return {&MainDM->tblLent, &MainDM->tblFifty, &MainDM->tblSundays, &MainDM->tblYearly};
+}
+
+} // namespace
+
+void TfrmMainNew::clndrDateChange() {
+    bool ok = false;
+    int year = clndrDate->YearSpin() != nullptr ? clndrDate->YearSpin()->cleanText().toInt(&ok) : 0;
+    if (!ok)
+        year = 0;
+    // Half-typed years and the start-up (tables still closed) compute nothing.
+    if (year > 1900 && MainDM != nullptr && MainDM->tblSynxHead.Active()) {
+        CurrentDate = clndrDate->Date();
+        RefreshDay();
+    }
+}
+
+void TfrmMainNew::RefreshDay() {
+    ShowDay(true);
+    FillSynaxariumLabels();
+    RefreshDayPictureAndTime(true);
+}
+
+void TfrmMainNew::ShowDay(bool fillFeastTabs) {
+    const int year = CurrentDate.year();
+    if (year != NativityCalc->Year)
+        NativityCalc->Calculate(year);
+    SelectedGregorianYear = quint16(year);
+
+    DayEngine->SetDate(CurrentDate);
+    lblGregDate->setText(DayRules::GregorianDateText(CurrentDate));
+
+    DayKey.DayType = quint8(DayEngine->DayType);
+    DayKey.EasterOffset = DayRules::EasterOffsetByte(DayEngine->DaysFromEaster);
+
+    const QString title = BuildDayTitle(CurrentDate);
+    lblDOW->setText(title);
+    lblDOW->setAlignment(Qt::AlignHCenter |
+                         (DayRules::TitleTopAligned(title) ? Qt::AlignTop : Qt::AlignVCenter));
+    lblDOW->setToolTip(title);
+
+    VelmTypeID = MainDM->GetVelmTypeID(DayKey.DayType);
+
+    FastingLevel = GetFastingLevel();
+    NoAbstinence = IsNoAbstinenceDay() ? 1 : 0;
+    lblFasting->setText(DayRules::FastingText(FastingLevel, NoAbstinence != 0));
+
+    TuneKind = GetTuneKind();
+    lblTune->setText(DayRules::TuneText(TuneKind));
+
+    grpbxSynexeriam->setTitle(DayRules::SynaxariumCaption(IsSynaxariumRead()));
+
+    QFont f = lblDOW->font();
+    f.setPointSize(DayRules::TitleIsLong(title) ? 8 : 10);
+    lblDOW->setFont(f);
+
+    CopticDayText = DayRules::CopticDayText(*DayEngine);
+    lblCopticDate->setText(DayRules::CopticDateText(*DayEngine));
+
+    if (fillFeastTabs)
+        FillFeastTabs();
+}
+
+QString TfrmMainNew::BuildDayTitle(const QDate& date) {
+    DayRules::TDayRecord record;
+    auto lookup = [this](TDayKey&) {
+        DayRules::TDayRecord r;
+        r.DayID = GetDayRecord(r.DayComment, r.DayName, r.VerseOfTheDay, r.NoteText);
+        return r;
+    };
+    const QString title =
+        DayRules::BuildDayTitle(date, *DayEngine, *NativityCalc, DayKey, lookup, record);
+    DayID = record.DayID;
+    DayComment = record.DayComment;
+    DayName = record.DayName;
+    VerseOfTheDay = record.VerseOfTheDay;
+    return title;
+}
+
+int TfrmMainNew::GetDayRecord(QString& dayComment, QString& dayName, QString& verseOfTheDay,
+                              QString& noteText) {
+    // The start of the fasts is told by the calendar's own date.
+    const QDate calendarDate = clndrDate != nullptr ? clndrDate->Date() : CurrentDate;
+    const DayRules::TDayRecord r =
+        DayRules::GetDayRecord(DayKey, *DayEngine, calendarDate, DayTables());
+    if (r.ChainError)
+        MessageDlg(QString::fromLatin1(DayRules::AnnualDayNotFoundMessage), mtError, mbOK);
+    dayComment = r.DayComment;
+    dayName = r.DayName;
+    verseOfTheDay = r.VerseOfTheDay;
+    noteText = r.NoteText;
+    return r.DayID;
+}
+
+quint8 TfrmMainNew::GetFastingLevel() {
+    return DayRules::FastingLevel(*DayEngine);
+}
+
+bool TfrmMainNew::IsNoAbstinenceDay() {
+    return DayRules::IsNoAbstinenceDay(*DayEngine);
+}
+
+quint8 TfrmMainNew::GetTuneKind() {
+    return DayRules::TuneKind(*DayEngine, *NativityCalc, DayKey);
+}
+
+bool TfrmMainNew::IsSynaxariumRead() {
+    return DayRules::IsSynaxariumRead(DayKey);
+}
+
+quint8 TfrmMainNew::GetDayCategory() {
+    return DayRules::DayCategory(*DayEngine);
+}
+
+// ----------------------------------------------------------------- saints ---
+
+void TfrmMainNew::FillSynaxariumLabels() {
+    if (MainDM == nullptr || !MainDM->tblSynxHead.Active())
+        return;
+    SynxDay = quint8(DayEngine->CopticDay);
+    SynxMonth = quint8(DayEngine->CopticMonth);
+    const DayRules::TSynaxariumDay day = DayRules::LocateSynaxariumDay(
+        MainDM->tblSynxHead, MainDM->tblSynxDetail, SynxMonth, SynxDay, true);
+    // A day missing from the tables shows no saints rather than the
+    // previous day's.
+    SynxID = day.Found ? day.SynxID : 0;
+    const auto labels = SynxLabels();
+    for (int i = 0; i < 12; ++i) {
+        QLabel* label = labels[size_t(i)];
+        if (i < day.Captions.size()) {
+            label->setText(day.Captions[i]);
+            label->setToolTip(day.Captions[i]);
+            label->setVisible(true);
+        } else {
+            label->setVisible(false);
+        }
+    }
+}
+
+int TfrmMainNew::LocateSynaxariumDay() {
+    if (MainDM == nullptr || !MainDM->tblSynxHead.Active())
+        return 0;
+    SynxDay = quint8(DayEngine->CopticDay);
+    SynxMonth = quint8(DayEngine->CopticMonth);
+    const DayRules::TSynaxariumDay day = DayRules::LocateSynaxariumDay(
+        MainDM->tblSynxHead, MainDM->tblSynxDetail, SynxMonth, SynxDay, false);
+    SynxID = day.Found ? day.SynxID : 0;
+    return day.Found ? 1 : 0;
+}
+
+namespace {
+
+// Until the Synaxarium window exists, a plain window names the entry.
+void ShowSynaxariumEntry(QWidget* parent, int entry, int synxID, const QString& caption,
+                         const QString& entryText) {
+    QDialog window(parent);
+    window.setWindowTitle(caption);
+    window.setProperty("EntryToShow", entry);
+    window.setProperty("SynxID", synxID);
+    window.setProperty("DateCaption", caption);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLabel(entryText, &window));
+    ShowModal(&window);
+}
+
+} // namespace
+
+#define EVELM_SYNX_CLICK(n)                                                                        \
+    void TfrmMainNew::lblSynx##n##Click() {                                                        \
+        ShowSynaxariumEntry(this, n, SynxID, CopticDayText, lblSynx##n->text());                   \
+    }
+EVELM_SYNX_CLICK(1)
+EVELM_SYNX_CLICK(2)
+EVELM_SYNX_CLICK(3)
+EVELM_SYNX_CLICK(4)
+EVELM_SYNX_CLICK(5)
+EVELM_SYNX_CLICK(6)
+EVELM_SYNX_CLICK(7)
+EVELM_SYNX_CLICK(8)
+EVELM_SYNX_CLICK(9)
+EVELM_SYNX_CLICK(10)
+EVELM_SYNX_CLICK(11)
+EVELM_SYNX_CLICK(12)
+#undef EVELM_SYNX_CLICK
+
+// ---------------------------------------------------------- picture, time ---
+
+void TfrmMainNew::RefreshDayPictureAndTime(bool withPicture) {
+    const quint8 category = GetDayCategory();
+    if (withPicture)
+        SelectDayPicture(category);
+    ReadingTimeID = MainDM->GetReadingTimeID(QStringLiteral("Liturgy"));
+    if (withPicture)
+        ShowVerseOfTheDay();
+}
+
+void TfrmMainNew::SelectDayPicture(quint8 category) {
+    const DayRules::TPictureChoice choice =
+        DayRules::SelectDayPicture(category, *DayEngine, &MainDM->tblYearly);
+    // The same picture as shown is not read again; a file that failed once
+    // is not retried for the same choice either.
+    if (choice.File != PictureFile) {
+        PictureFile = choice.File;
+        PictureCaption = choice.Caption;
+        TJPEGImage image;
+        if (image.TryLoadFromFile(PicturesFolder + choice.File))
+            imgDefault->setPixmap(QPixmap::fromImage(image.Image()));
+        else
+            imgDefault->clear();
+        lblSaintName->setText(choice.Caption);
+    }
+}
+
+void TfrmMainNew::GetVerseOfTheDay(QString& verse) {
+    verse = DayRules::VerseOfTheDay(MainDM->tblVerses, DayEngine->DayOfYear);
+}

@@ -1,0 +1,539 @@
+// The day rules on the fixture tables, without a window: titles and keys,
+// day records, fasting, tune, Synaxarium reading, pictures, saints, verse.
+
+#include "DayRules.h"
+
+#include "Apaqty.h"
+#include "DMMain.h"
+#include "MainNew.h"
+#include "NativityCalculator.h"
+#include "day_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace DayRules;
+using namespace DayFixture;
+
+namespace {
+
+const QString NL = QStringLiteral("\r\n");
+
+QDate D(const char* iso) {
+    return QDate::fromString(QLatin1String(iso), Qt::ISODate);
+}
+
+TDayTables Tables() {
+    return {&MainDM->tblLent, &MainDM->tblFifty, &MainDM->tblSundays, &MainDM->tblYearly};
+}
+
+// One shown day: engine, calculator, key, title and record, computed as the
+// main window computes them.
+struct TShownDay {
+    TApaqty e;
+    TNativityCalculator n;
+    TDayKey key;
+    TDayRecord record;
+    QString title;
+
+    explicit TShownDay(const QDate& date, QDate calendarDate = QDate()) {
+        if (!calendarDate.isValid())
+            calendarDate = date;
+        n.Calculate(date.year());
+        e.SetDate(date);
+        key.DayType = quint8(e.DayType);
+        key.EasterOffset = EasterOffsetByte(e.DaysFromEaster);
+        title = BuildDayTitle(
+            date, e, n, key, [&](TDayKey& k) { return GetDayRecord(k, e, calendarDate, Tables()); },
+            record);
+    }
+    quint8 Fasting() const { return FastingLevel(e); }
+    QString FastingLabel() const { return FastingText(FastingLevel(e), IsNoAbstinenceDay(e)); }
+    QString TuneLabel() const { return TuneText(TuneKind(e, n, key)); }
+    TPictureChoice Picture() const {
+        return SelectDayPicture(DayCategory(e), e, &MainDM->tblYearly);
+    }
+};
+
+class DayRulesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { db_ = std::make_unique<TDayDatabase>(); }
+    static void TearDownTestSuite() { db_.reset(); }
+    static std::unique_ptr<TDayDatabase> db_;
+};
+std::unique_ptr<TDayDatabase> DayRulesTest::db_;
+
+} // namespace
+
+// ------------------------------------------------------------------ titles ---
+
+class DayTitle : public DayRulesTest {};
+
+TEST_F(DayTitle, PlainAnnualWeekdayIsTheWeekdayName) {
+    TShownDay day(D("2024-10-22")); // Tuesday, Babah 12
+    EXPECT_EQ(day.title, "Tuesday");
+    EXPECT_EQ(day.key.DayType, 3);
+    EXPECT_EQ(day.record.DayID, YearlyID(2, 12));
+    EXPECT_EQ(day.record.DayComment, "Annual comment 2/12");
+    EXPECT_EQ(day.record.DayName, "Annual name 2/12");
+}
+
+TEST_F(DayTitle, SundayOnMonthly29thReadsBaramhat29WithNote) {
+    TShownDay day(D("2026-11-08")); // Sunday, Babah 29
+    EXPECT_EQ(day.title, "Fifth Sunday of Babah" + NL + "Readings source: Baramhat 29");
+    EXPECT_EQ(day.key.DayType, 3);
+    EXPECT_EQ(day.key.CopticMonth, 7);
+    EXPECT_EQ(day.key.CopticDay, 29);
+    EXPECT_EQ(day.record.DayID, YearlyID(7, 29));
+    EXPECT_TRUE(day.record.DayComment.isEmpty());
+    EXPECT_TRUE(day.record.DayName.isEmpty());
+    EXPECT_EQ(day.record.VerseOfTheDay, "Annual verse 7/29");
+}
+
+TEST_F(DayTitle, NativityOnKiahk28IsObservedOnTwoDays) {
+    TShownDay jan7(D("2024-01-07"));
+    EXPECT_EQ(jan7.title, "Sunday" + NL + "(Nativity Feast Observed)");
+    EXPECT_EQ(jan7.key.DayType, 3);
+    EXPECT_EQ(jan7.record.DayID, YearlyID(4, 29));
+
+    TShownDay jan8(D("2024-01-08"));
+    EXPECT_EQ(jan8.title, "Monday (Nativity Feast)");
+    EXPECT_EQ(jan8.key.DayType, 3);
+    EXPECT_EQ(jan8.record.DayID, YearlyID(4, 29));
+}
+
+TEST_F(DayTitle, NativityOnKiahk29IsOneDay) {
+    TShownDay jan7(D("2025-01-07"));
+    EXPECT_EQ(jan7.title, "Tuesday (Nativity Feast)");
+    TShownDay jan8(D("2025-01-08"));
+    EXPECT_EQ(jan8.title, "Wednesday");
+    EXPECT_EQ(jan8.record.DayID, YearlyID(4, 30));
+}
+
+TEST_F(DayTitle, ThreeParamounDaysBeforeAMondayNativity) {
+    const char* days[] = {"2019-01-04", "2019-01-05", "2019-01-06"};
+    const char* names[] = {"Friday", "Saturday", "Sunday"};
+    for (int i = 0; i < 3; ++i) {
+        TShownDay day(D(days[i]));
+        EXPECT_EQ(day.title, QString::fromLatin1(names[i]) + NL + "(Nativity Paramouni)")
+            << days[i];
+        EXPECT_EQ(day.key.DayType, 3);
+        EXPECT_EQ(day.key.CopticDay, 28);
+        EXPECT_EQ(day.record.DayID, YearlyID(4, 28));
+    }
+    TShownDay before(D("2019-01-03"));
+    EXPECT_EQ(before.title, "Thursday");
+    EXPECT_EQ(before.record.DayID, YearlyID(4, 25));
+}
+
+TEST_F(DayTitle, AnnunciationInLentUsesTheAnnualRecord) {
+    TShownDay day(D("2024-04-07")); // a Sunday of Great Lent
+    ASSERT_EQ(day.e.DayType, 1);
+    EXPECT_EQ(day.title, "Sunday" + NL + "(Annunciation Feast)");
+    EXPECT_EQ(day.key.DayType, 3);
+    EXPECT_EQ(day.record.DayID, YearlyID(7, 29));
+}
+
+TEST_F(DayTitle, FifthSundayBeforeJonahReadsPreLentSunday) {
+    TShownDay day(D("2039-02-06")); // Tubah 29, 70 days before Easter
+    EXPECT_EQ(day.title, "Fifth Sunday of Tubah" + NL + "(Readings of Pre-Lent Sunday)");
+    EXPECT_EQ(day.key.DayType, 1);
+    EXPECT_EQ(day.key.EasterOffset, 56);
+    EXPECT_EQ(day.record.DayID, LentID(56));
+    EXPECT_TRUE(IsSynaxariumRead(day.key));
+}
+
+TEST_F(DayTitle, BorrowedKiahkSundays) {
+    TShownDay first(D("2007-12-09")); // Hatour 29
+    EXPECT_EQ(first.title, "First Sunday of Kiahk" + NL + "(Borrowed From Hatour)" + NL +
+                               "Readings source: Baramhat 29");
+    EXPECT_EQ(first.record.DayID, YearlyID(7, 29));
+
+    TShownDay second(D("2007-12-16"));
+    EXPECT_EQ(second.title, "Second Sunday of Kiahk" + NL + "(Moved one week)");
+    EXPECT_EQ(second.key.DayType, 4);
+    EXPECT_EQ(second.record.DayID, SundayID(4, 2));
+
+    TShownDay third(D("2007-12-23"));
+    EXPECT_EQ(third.title, "Third Sunday of Kiahk" + NL + "(Moved one week)");
+    EXPECT_EQ(third.record.DayID, SundayID(4, 3));
+
+    TShownDay fourth(D("2007-12-30"));
+    EXPECT_EQ(fourth.title, "Fourth Sunday of Kiahk" + NL + "(Moved one week)");
+    EXPECT_EQ(fourth.record.DayID, SundayID(4, 4));
+
+    // The fourth Sunday that falls in January says nothing of moving.
+    TShownDay january(D("2012-01-01"));
+    EXPECT_EQ(january.title, "Fourth Sunday of Kiahk");
+    EXPECT_EQ(january.record.DayID, SundayID(4, 4));
+}
+
+TEST_F(DayTitle, KiahkSundaysInAYearWithoutBorrowing) {
+    TShownDay first(D("2024-12-15"));
+    EXPECT_EQ(first.title, "First Sunday of Kiahk");
+    EXPECT_EQ(first.key.CopticMonth, 4);
+    EXPECT_EQ(first.record.DayID, SundayID(4, 1));
+    TShownDay third(D("2024-12-29"));
+    EXPECT_EQ(third.title, "Third Sunday of Kiahk");
+}
+
+TEST_F(DayTitle, YearWhoseFirstOfTutIsASunday) {
+    TShownDay tut1(D("2022-09-11"));
+    EXPECT_EQ(tut1.title, "Sunday (New Coptic Year)");
+    EXPECT_EQ(tut1.key.DayType, 3);
+    EXPECT_EQ(tut1.record.DayID, YearlyID(1, 1));
+
+    TShownDay tut8(D("2022-09-18"));
+    EXPECT_EQ(tut8.title, "(Readings of First Sunday of Tut)");
+    EXPECT_EQ(tut8.key.SundayNumber, 1);
+    EXPECT_EQ(tut8.record.DayID, SundayID(1, 1));
+
+    TShownDay tut22(D("2022-10-02"));
+    EXPECT_EQ(tut22.title, "(Readings of Third Sunday of Tut)");
+    EXPECT_EQ(tut22.record.DayID, SundayID(1, 3));
+}
+
+TEST_F(DayTitle, NewCopticYearOnAWeekday) {
+    TShownDay tut1(D("2024-09-11"));
+    EXPECT_EQ(tut1.title, "Wednesday (New Coptic Year)");
+}
+
+TEST_F(DayTitle, FifthSundayOfKiahkUsesKiahk30) {
+    TShownDay day(D("2017-01-08"));
+    EXPECT_EQ(day.title, "Fifth Sunday of Kiahk (Using Kiahk 30 Readings)");
+    EXPECT_EQ(day.key.DayType, 3);
+    EXPECT_EQ(day.record.DayID, YearlyID(4, 30));
+}
+
+TEST_F(DayTitle, FeastNotesAreAppendedInOrder) {
+    EXPECT_EQ(TShownDay(D("2024-01-20")).title, "Saturday (Epiphany Feast)");
+    EXPECT_EQ(TShownDay(D("2025-01-21")).title, "Tuesday, Feast of the Wedding of Cana of Galilee");
+    EXPECT_EQ(TShownDay(D("2025-02-15")).title, "Saturday, Candlemas Feast");
+    EXPECT_EQ(TShownDay(D("2024-09-27")).title,
+              "Friday, First day of the" + NL + "Feast of the Holy Cross");
+    TShownDay cross(D("2025-03-19")); // Baramhat 10 in Lent
+    EXPECT_EQ(cross.title, "Wednesday" + NL + "(Feast of the Holy Cross)");
+    EXPECT_EQ(cross.record.DayID, YearlyID(7, 10));
+}
+
+TEST_F(DayTitle, EntryToEgyptInTheFiftyDaysIsAnnual) {
+    // Bashans 24 on a Sunday of the Fifty Days.
+    TShownDay day(D("2025-06-01"));
+    ASSERT_TRUE(day.e.IsEntryToEgypt());
+    ASSERT_EQ(day.e.DayType, 2);
+    EXPECT_EQ(day.title, "Sunday" + NL + "(Entry of the Lord into Egypt)");
+    EXPECT_EQ(day.key.DayType, 3);
+}
+
+TEST_F(DayTitle, LentAndFiftyDaysAreNamedByTheirRecord) {
+    TShownDay lent(D("2024-03-20"));
+    EXPECT_EQ(lent.title, "Lent name 46");
+    EXPECT_EQ(lent.record.DayID, LentID(46));
+    TShownDay easter(D("2024-05-05"));
+    EXPECT_EQ(easter.title, "Lent name 0");
+    TShownDay fifty(D("2024-05-12"));
+    EXPECT_EQ(fifty.title, "Fifty name 7");
+    EXPECT_EQ(fifty.record.DayID, FiftyID(7));
+}
+
+TEST_F(DayTitle, LayoutByLengthAndLines) {
+    EXPECT_FALSE(TitleIsLong("Tuesday"));
+    EXPECT_FALSE(TitleTopAligned("Tuesday"));
+    const QString twoLines = "Sunday" + NL + "(X)";
+    EXPECT_FALSE(TitleIsLong(twoLines));
+    EXPECT_TRUE(TitleTopAligned(twoLines));
+    EXPECT_FALSE(TitleIsLong(QString(25, QLatin1Char('a'))));
+    EXPECT_TRUE(TitleIsLong(QString(26, QLatin1Char('a'))));
+}
+
+TEST_F(DayTitle, DateTexts) {
+    TShownDay day(D("2027-01-07"));
+    EXPECT_EQ(GregorianDateText(D("2027-01-07")), "January 7, 2027");
+    EXPECT_EQ(CopticDayText(day.e), "Kiahk 29");
+    EXPECT_EQ(CopticDateText(day.e), "Kiahk 29, 1743");
+    EXPECT_EQ(EasterOffsetByte(-69), -69);
+    EXPECT_EQ(EasterOffsetByte(200), -56);
+}
+
+// ------------------------------------------------------------- day records ---
+
+class DayRecord : public DayRulesTest {};
+
+TEST_F(DayRecord, SundaysTable) {
+    TShownDay day(D("2024-10-20")); // second Sunday of Babah
+    EXPECT_EQ(day.title, "Second Sunday of Babah");
+    EXPECT_EQ(day.record.DayID, SundayID(2, 2));
+    EXPECT_EQ(day.record.DayComment, "Sunday comment 2/2");
+    EXPECT_EQ(day.record.VerseOfTheDay, "Sunday verse 2/2");
+}
+
+TEST_F(DayRecord, Tubah12OnASundayReadsTubah11) {
+    TShownDay sunday(D("2024-01-21"));
+    EXPECT_EQ(sunday.title, "Second Sunday of Tubah" + NL + "Readings source: Tubah 11");
+    EXPECT_EQ(sunday.key.CopticDay, 11);
+    EXPECT_EQ(sunday.record.DayID, YearlyID(5, 11));
+    EXPECT_TRUE(sunday.record.DayComment.isEmpty());
+
+    TShownDay weekday(D("2025-01-20"));
+    EXPECT_EQ(weekday.title, "Monday");
+    EXPECT_EQ(weekday.record.DayID, YearlyID(5, 12));
+}
+
+TEST_F(DayRecord, BorrowingChainTakesTheLastDayAndNamesTheFirst) {
+    TShownDay day(D("2024-10-15")); // Babah 5 -> 6 -> 7
+    EXPECT_EQ(day.record.DayID, YearlyID(2, 7));
+    EXPECT_EQ(day.record.NoteText, "Readings source: Babah 6");
+    EXPECT_EQ(day.record.DayComment, "Annual comment 2/5");
+    EXPECT_EQ(day.record.VerseOfTheDay, "Annual verse 2/5");
+    EXPECT_FALSE(day.record.ChainError);
+    EXPECT_EQ(day.title, "Tuesday" + NL + "Readings source: Babah 6");
+}
+
+TEST_F(DayRecord, BorrowingCycleStopsAndIsReported) {
+    TShownDay day(D("2025-10-20")); // Babah 10 -> 11 -> 10
+    EXPECT_TRUE(day.record.ChainError);
+    EXPECT_EQ(day.record.DayID, YearlyID(2, 11));
+    EXPECT_EQ(day.record.NoteText, "Readings source: Babah 11");
+    EXPECT_EQ(QString::fromLatin1(AnnualDayNotFoundMessage),
+              "Annual Day Not Found#13#10Please Report This Error to Technical Support");
+}
+
+TEST_F(DayRecord, MissingAnnualDayGivesZeroWithoutError) {
+    TApaqty e;
+    e.SetDate(D("2024-10-22"));
+    TDayKey key;
+    key.DayType = 3;
+    key.CopticMonth = 13;
+    key.CopticDay = 9;
+    const TDayRecord r = GetDayRecord(key, e, D("2024-10-22"), Tables());
+    EXPECT_EQ(r.DayID, 0);
+    EXPECT_FALSE(r.ChainError);
+    EXPECT_TRUE(r.DayComment.isEmpty());
+}
+
+TEST_F(DayRecord, StartOfTheFastsFollowsTheCalendarDate) {
+    TShownDay apostles(D("2024-06-24"));
+    EXPECT_EQ(apostles.record.DayComment, "Start of the Apostles' Fast");
+    EXPECT_EQ(apostles.record.VerseOfTheDay,
+              "But the days will come when the bridegroom will be taken away from them; then they "
+              "will fast in those days. (Luke 5:35)");
+    TShownDay elsewhere(D("2024-06-24"), D("2024-06-25"));
+    EXPECT_EQ(elsewhere.record.DayComment, "Annual comment 10/17");
+
+    TShownDay stMary(D("2024-08-07"));
+    EXPECT_EQ(stMary.record.DayComment, "Start of Saint Mary's Fast");
+    EXPECT_EQ(stMary.record.VerseOfTheDay,
+              "For behold, henceforth all generations will call me blessed For He who is mighty "
+              "has done great things for me, And holy is His name. (Luke 1:48-49)");
+}
+
+// ---------------------------------------------------------- fasting, tune ---
+
+class FastingAndTune : public DayRulesTest {};
+
+TEST_F(FastingAndTune, FastingLevelsInRuleOrder) {
+    EXPECT_EQ(TShownDay(D("2024-05-15")).FastingLabel(), "(No Fasting)"); // Wednesday, Fifty Days
+    EXPECT_EQ(TShownDay(D("2024-12-04")).FastingLabel(),
+              "Strict Fasting"); // Wednesday, Nativity fast
+    EXPECT_EQ(TShownDay(D("2024-12-05")).FastingLabel(), "Fasting, Fish is allowable");
+    EXPECT_EQ(TShownDay(D("2024-12-07")).FastingLabel(),
+              "Fasting, No Abstinence, Fish is allowable");
+    EXPECT_EQ(TShownDay(D("2024-03-23")).FastingLabel(),
+              "Strict Fasting, No Abstinence"); // Lent Saturday
+    EXPECT_EQ(TShownDay(D("2024-03-21")).FastingLabel(), "Strict Fasting");
+    EXPECT_EQ(TShownDay(D("2024-01-07")).FastingLabel(), "(No Fasting)");   // Nativity
+    EXPECT_EQ(TShownDay(D("2024-10-22")).FastingLabel(), "(No Fasting)");   // Tuesday
+    EXPECT_EQ(TShownDay(D("2024-10-23")).FastingLabel(), "Strict Fasting"); // Wednesday
+}
+
+TEST_F(FastingAndTune, LazarusSaturday) {
+    TShownDay day(D("2024-04-27"));
+    ASSERT_TRUE(day.e.IsLazarusSaturday());
+    EXPECT_EQ(day.FastingLabel(), "Strict Fasting, No Abstinence");
+    EXPECT_EQ(day.TuneLabel(), "Annual Tune");
+}
+
+TEST_F(FastingAndTune, NoAbstinenceDays) {
+    EXPECT_FALSE(IsNoAbstinenceDay(TShownDay(D("2024-05-04")).e)); // Joyous Saturday
+    EXPECT_TRUE(IsNoAbstinenceDay(TShownDay(D("2024-11-08")).e));  // Babah 29, a Friday
+    EXPECT_TRUE(IsNoAbstinenceDay(TShownDay(D("2025-01-08")).e));  // Kiahk 30
+    EXPECT_FALSE(IsNoAbstinenceDay(TShownDay(D("2024-10-23")).e));
+}
+
+TEST_F(FastingAndTune, TuneTable) {
+    EXPECT_EQ(TShownDay(D("2024-04-28")).TuneLabel(), "Hosanna Tune"); // Palm Sunday
+    EXPECT_EQ(TShownDay(D("2024-09-27")).TuneLabel(), "Hosanna Tune"); // Tut 17
+    EXPECT_EQ(TShownDay(D("2024-09-15")).TuneLabel(), "Festal Tune");  // Tut 5
+    EXPECT_EQ(TShownDay(D("2024-12-19")).TuneLabel(), "Kiahk Tune");   // Kiahk 10
+    EXPECT_EQ(TShownDay(D("2024-03-21")).TuneLabel(), "Lenten Tune");
+    EXPECT_EQ(TShownDay(D("2024-04-30")).TuneLabel(), "Attribis Tune"); // Holy Tuesday
+    EXPECT_EQ(TShownDay(D("2024-05-04")).TuneLabel(), "Attribis/Annual Tune");
+    EXPECT_EQ(TShownDay(D("2024-05-15")).TuneLabel(), "Festal Tune"); // Fifty Days
+    EXPECT_EQ(TShownDay(D("2024-10-22")).TuneLabel(), "Annual Tune");
+    EXPECT_EQ(TShownDay(D("2024-11-08")).TuneLabel(), "Festal Tune"); // monthly 29th
+    EXPECT_EQ(TShownDay(D("2025-01-18")).TuneLabel(), "Annual Tune"); // Epiphany paramoun
+    EXPECT_EQ(TShownDay(D("2019-01-05")).TuneLabel(), "Annual Tune"); // Nativity paramoun
+    EXPECT_EQ(TuneText(7), "");
+}
+
+TEST_F(FastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
+    EXPECT_EQ(TShownDay(D("2006-01-08")).TuneLabel(), "Festal Tune");
+    EXPECT_EQ(TShownDay(D("2001-01-08")).TuneLabel(), "Annual Tune");
+}
+
+// -------------------------------------------------------------- Synaxarium ---
+
+class SynaxariumRule : public DayRulesTest {};
+
+TEST_F(SynaxariumRule, CaptionInHolyWeekAndTheFiftyDays) {
+    const QString notRead =
+        QStringLiteral("Synaxarium (Not to be read in the church during this time of the year)");
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-04-30")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-04-28")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-05-05")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-05-15")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-04-27")).key)), "Synaxarium");
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-03-20")).key)), "Synaxarium");
+    // A feast in the Fifty Days is read from the Annual table.
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2025-06-01")).key)), "Synaxarium");
+}
+
+TEST_F(SynaxariumRule, LabelsOfADay) {
+    TSynaxariumDay three =
+        LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 3, true);
+    ASSERT_TRUE(three.Found);
+    EXPECT_EQ(three.SynxID, SynxHeadID(2, 3));
+    EXPECT_EQ(three.Captions,
+              QStringList({"1- Saint 1 of 2/3", "2- Saint 2 of 2/3", "3- Saint 3 of 2/3"}));
+
+    TSynaxariumDay many =
+        LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 4, true);
+    ASSERT_EQ(many.Captions.size(), 12);
+    EXPECT_EQ(many.Captions.last(), "12- Saint 12 of 2/4");
+}
+
+TEST_F(SynaxariumRule, LocateLeavesTheDetailOnEntryOne) {
+    TSynaxariumDay day =
+        LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 4, false);
+    ASSERT_TRUE(day.Found);
+    EXPECT_TRUE(day.Captions.isEmpty());
+    EXPECT_EQ(MainDM->tblSynxDetail.FieldByName("SynxID")->AsInteger(), SynxHeadID(2, 4));
+    EXPECT_EQ(MainDM->tblSynxDetail.FieldByName("Number")->AsInteger(), 1);
+}
+
+TEST_F(SynaxariumRule, MissingDaysAreNotFound) {
+    EXPECT_FALSE(LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 3, 7, true).Found);
+    EXPECT_FALSE(LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 3, 8, true).Found);
+}
+
+// ---------------------------------------------------------------- pictures ---
+
+class DayPicture : public DayRulesTest {};
+
+namespace {
+QString PictureOf(const char* iso) {
+    return TShownDay(D(iso)).Picture().File;
+}
+} // namespace
+
+TEST_F(DayPicture, GroupAGreatFeastsAndHolyWeek) {
+    EXPECT_EQ(PictureOf("2024-01-20"), "xEpiphany4.jpg");
+    EXPECT_EQ(PictureOf("2024-05-05"), "xResurrection3.jpg");
+    EXPECT_EQ(PictureOf("2024-01-07"), "xNativity3.jpg");
+    EXPECT_EQ(PictureOf("2024-04-28"), "xPalmSunday3.jpg");
+    EXPECT_EQ(PictureOf("2024-06-13"), "xAscenssion3.jpg");
+    EXPECT_EQ(PictureOf("2024-06-23"), "xPentecost1.jpg");
+    EXPECT_EQ(PictureOf("2024-04-07"), "xAnnunciation4.jpg");
+    for (const char* d : {"2024-04-29", "2024-04-30", "2024-05-01"}) {
+        const TPictureChoice p = TShownDay(D(d)).Picture();
+        EXPECT_EQ(p.File, "xGassimany1.jpg") << d;
+        EXPECT_EQ(p.Caption, "In Gethsemane");
+    }
+    const TPictureChoice friday = TShownDay(D("2024-05-03")).Picture();
+    EXPECT_EQ(friday.File, "xCross2.jpg");
+    EXPECT_EQ(friday.Caption, "Behold, the lamb of God");
+    const TPictureChoice saturday = TShownDay(D("2024-05-04")).Picture();
+    EXPECT_EQ(saturday.File, "xHadesCoptic.jpg");
+    EXPECT_EQ(saturday.Caption, "Christ saving Adam & Eve");
+}
+
+TEST_F(DayPicture, EasterOnThe21stIsStillTheResurrection) {
+    TShownDay easter(D("1951-04-29"));
+    ASSERT_TRUE(easter.e.IsEaster());
+    ASSERT_EQ(easter.e.CopticDay, 21);
+    EXPECT_EQ(easter.Picture().File, "xResurrection3.jpg");
+}
+
+TEST_F(DayPicture, GroupBOtherFeasts) {
+    const TPictureChoice thursday = TShownDay(D("2024-05-02")).Picture();
+    EXPECT_EQ(thursday.File, "xLastSupper2.jpg");
+    EXPECT_EQ(thursday.Caption, "Maundy Thursday");
+    EXPECT_EQ(PictureOf("2025-02-15"), "xEntryInTemple.jpg");
+    EXPECT_EQ(PictureOf("2025-01-21"), "xCanaGalilee.jpg");
+    EXPECT_EQ(PictureOf("2025-04-27"), "xThomasSunday.jpg");
+    EXPECT_EQ(PictureOf("2025-06-01"), "xFlightToEgypt.jpg");
+    EXPECT_EQ(PictureOf("2025-08-19"), "xTransfiguration.jpg");
+    EXPECT_EQ(PictureOf("2024-04-27"), "xLazarus.jpg");
+    EXPECT_EQ(PictureOf("2024-09-27"), "xCross8.jpg");
+    EXPECT_EQ(PictureOf("2025-03-19"), "xCross8.jpg");
+    EXPECT_EQ(PictureOf("2025-02-10"), "xProphetJonahAndTheWhale.jpg");
+}
+
+TEST_F(DayPicture, GroupCStMary) {
+    EXPECT_EQ(PictureOf("2025-08-13"), "xTheotokos1.jpg");         // Misra 7
+    EXPECT_EQ(PictureOf("2025-05-09"), "xTheotokos1.jpg");         // Bashans 1
+    EXPECT_EQ(PictureOf("2024-12-12"), "xTheotokos3.jpg");         // Kiahk 3
+    const TPictureChoice p = TShownDay(D("2024-10-31")).Picture(); // Babah 21
+    EXPECT_EQ(p.File, "xTheotokos2.jpg");
+    EXPECT_EQ(p.Caption, "St. Mary the Theotokos");
+}
+
+TEST_F(DayPicture, GroupDFirstMatchWins) {
+    EXPECT_EQ(PictureOf("2024-11-08"), "xTriFeasts3.jpg");           // Babah 29
+    const TPictureChoice own = TShownDay(D("2024-10-25")).Picture(); // Babah 15
+    EXPECT_EQ(own.File, OwnPicture);
+    EXPECT_EQ(own.Caption, OwnPictureCaption);
+    const TPictureChoice michael = TShownDay(D("2024-10-22")).Picture(); // Babah 12
+    EXPECT_EQ(michael.File, "xStMichael02.jpg");
+    EXPECT_EQ(michael.Caption, "Archangel Michael");
+    EXPECT_EQ(PictureOf("2024-12-11"), QString::fromLatin1(December11Picture));
+    EXPECT_EQ(PictureOf("2024-02-07"), QString::fromLatin1(February7Picture));
+    EXPECT_EQ(PictureOf("2024-12-17"), QString::fromLatin1(December17Picture));
+    EXPECT_EQ(PictureOf("2025-06-04"), "xStThomasNew.jpg");      // Bashans 27
+    EXPECT_EQ(PictureOf("2024-12-31"), "xArchangelGabriel.jpg"); // Kiahk 22
+    const TPictureChoice plain = TShownDay(D("2024-10-23")).Picture();
+    EXPECT_EQ(plain.File, "xPantocrator2.jpg");
+    EXPECT_EQ(plain.Caption, "Christ on the Throne");
+}
+
+TEST_F(DayPicture, DayCategories) {
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-05")).e), 1);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-07")).e), 2);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-20")).e), 3);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-28")).e), 4);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-22")).e), 5);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-20")).e), 6);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-15")).e), 7);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-24")).e), 8);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-21")).e), 9);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-30")).e), 10);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-03")).e), 11);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-04")).e), 12);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-27")).e), 13);
+}
+
+// ------------------------------------------------------------------- verse ---
+
+class VerseOfTheDayRule : public DayRulesTest {};
+
+TEST_F(VerseOfTheDayRule, ByDayOfTheYear) {
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 366), "Verse 1");
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 1), "Verse 2");
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 365), "Verse 366");
+}
+
+TEST(VerseOfTheDayEmpty, EmptyTableGivesEmptyVerse) {
+    TDayDatabase db(0);
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 100), "");
+}
