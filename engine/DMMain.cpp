@@ -45,6 +45,7 @@ TMainDM::~TMainDM() {
     ShowCurrentIcon = nullptr;
     try {
         CloseAll();
+        tblWordVerse.SetMasterSource(nullptr);
     } catch (...) {
         // Closing at the end of the run has nobody left to tell.
     }
