@@ -1,0 +1,400 @@
+// Runs the content builder and reads what it wrote back through the table
+// engine. Skipped when the SWORD module of the Bible is not installed.
+
+#include "BibleTables.h"
+#include "ContentBuilder.h"
+#include "Pictures.h"
+#include "Schema.h"
+#include "SwordBible.h"
+#include "TableEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct BuilderRun {
+    int exitCode = -1;
+    QString output;
+};
+
+BuilderRun runBuilder(const QString& folder, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral(EVELM_CONTENT_BUILDER), {folder});
+    if (!p.waitForFinished(300000))
+        return {-1, QStringLiteral("the builder did not finish")};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAll())};
+}
+
+bool isJpeg(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(3) == QByteArray("\xFF\xD8\xFF", 3);
+}
+
+// One build shared by every test of this file: the builder skips a build
+// that is up to date, and the lock keeps parallel test processes in turn.
+class content_Build : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        available = !SwordModuleVersion().isEmpty();
+        if (!available)
+            return;
+        const QString base = QDir::temp().filePath(QStringLiteral("evelm-content-test"));
+        QDir().mkpath(base);
+        QLockFile lock(base + QStringLiteral("/build.lock"));
+        lock.setStaleLockTime(0);
+        lock.lock();
+        out = base + QStringLiteral("/out");
+        first = runBuilder(out);
+        second = runBuilder(out);
+        lock.unlock();
+        Session.Reset();
+        Session.AddPassword(TablePassword);
+        Session.AddStandardAlias(DatabaseAlias, out + QStringLiteral("/DataEng"), QStringLiteral("PARADOX"));
+        userData = std::make_unique<QTemporaryDir>();
+        Session.SetUserDataFolder(userData->path());
+    }
+    static void TearDownTestSuite()
+    {
+        Session.Reset();
+        userData.reset();
+    }
+    void SetUp() override
+    {
+        if (!available)
+            GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
+        ASSERT_EQ(first.exitCode, 0) << first.output.toStdString();
+        ASSERT_EQ(second.exitCode, 0) << second.output.toStdString();
+    }
+
+    static std::unique_ptr<TTable> open(const QString& file, const QString& index = QString())
+    {
+        auto t = std::make_unique<TTable>();
+        t->SetDatabaseName(DatabaseAlias);
+        t->SetTableName(file);
+        if (!index.isEmpty())
+            t->SetIndexName(index);
+        t->SetReadOnly(true);
+        t->Open();
+        return t;
+    }
+    static QString verse(int book, int chapter, int verseNo)
+    {
+        auto bible = open(QStringLiteral("Bible.DB"), QStringLiteral("ndxBible1"));
+        if (!bible->FindKey({book, chapter, verseNo}))
+            return QStringLiteral("(missing)");
+        return bible->FieldByName(QStringLiteral("Text"))->AsString();
+    }
+
+    static inline bool available = false;
+    static inline QString out;
+    static inline BuilderRun first, second;
+    static inline std::unique_ptr<QTemporaryDir> userData;
+};
+
+} // namespace
+
+TEST_F(content_Build, EveryTableOpensWithEveryIndex)
+{
+    for (const TTableDef& def : ContentTables()) {
+        for (const TIndexDef& index : def.Indexes) {
+            std::unique_ptr<TTable> t;
+            EXPECT_NO_THROW(t = open(def.FileName, index.Name)) << def.FileName.toStdString() << " "
+                                                                   << index.Name.toStdString();
+        }
+        if (def.Indexes.isEmpty()) {
+            EXPECT_NO_THROW(open(def.FileName)) << def.FileName.toStdString();
+        }
+    }
+}
+
+TEST_F(content_Build, SecondRunIsSkippedAsUpToDate)
+{
+    EXPECT_TRUE(second.output.contains(QStringLiteral("up to date"))) << second.output.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/DataEng/") + QString::fromLatin1(kStampFileName)));
+    EXPECT_TRUE(QDir(out).entryList({QStringLiteral(".content-build-*")}, QDir::Dirs | QDir::Hidden).isEmpty());
+}
+
+TEST_F(content_Build, BooksVersesAndKnownTexts)
+{
+    EXPECT_EQ(open(QStringLiteral("BibleBooks.db"))->RecordCount(), 80);
+    EXPECT_EQ(open(QStringLiteral("Bible.DB"))->RecordCount(), 37457);
+
+    EXPECT_EQ(verse(4, 3, 16), QStringLiteral("For God so loved the world, that he gave his only born Son, that whoever "
+                                              "believes in him should not perish, but have eternal life."));
+    EXPECT_EQ(verse(67, 1, 1), QStringLiteral("The book of the words of Tobit, the son of Tobiel, the son of Ananiel, "
+                                              "the son of Aduel, the son of Gabael, of the seed of Asiel, of the tribe "
+                                              "of Naphtali;"));
+    EXPECT_EQ(verse(28, 1, 1), QStringLiteral("In the beginning, God created the heavens and the earth."));
+    EXPECT_EQ(verse(46, 23, 1), QStringLiteral("Yahweh is my shepherd; I shall lack nothing."));
+    EXPECT_EQ(verse(27, 22, 21), QStringLiteral("The grace of the Lord Jesus Christ be with all the saints. Amen."));
+
+    auto byName = open(QStringLiteral("BibleBooks.db"), QStringLiteral("ndxBookName"));
+    ASSERT_TRUE(byName->FindKey({QStringLiteral("Psalms")}));
+    EXPECT_EQ(byName->FieldByName(QStringLiteral("ID"))->AsInteger(), 46);
+    auto byID = open(QStringLiteral("BibleBooks.db"), QStringLiteral("ndxBookID"));
+    ASSERT_TRUE(byID->FindKey({45}));
+    EXPECT_EQ(byID->FieldByName(QStringLiteral("BookName"))->AsString(), QStringLiteral("Job"));
+    ASSERT_TRUE(byID->FindKey({1}));
+    EXPECT_EQ(byID->FieldByName(QStringLiteral("BookName"))->AsString(), QStringLiteral("Matthew"));
+    ASSERT_TRUE(byID->FindKey({67}));
+    EXPECT_EQ(byID->FieldByName(QStringLiteral("BookName"))->AsString(), QStringLiteral("Tobit"));
+
+    auto translations = open(QStringLiteral("Translations.DB"));
+    ASSERT_EQ(translations->RecordCount(), 1);
+    EXPECT_EQ(translations->FieldByName(QStringLiteral("ShortName"))->AsString(), QStringLiteral("WEB"));
+}
+
+TEST_F(content_Build, ConcordanceMatchesTheVerseTexts)
+{
+    // Recount the words of every verse as stored.
+    QHash<QString, int> hits;
+    QHash<QString, int> verses;
+    int verseCount = 0;
+    auto bible = open(QStringLiteral("Bible.DB"), QStringLiteral("ndxBible1"));
+    for (bible->First(); !bible->Eof(); bible->Next()) {
+        ++verseCount;
+        QSet<QString> seen;
+        for (const QString& w : VerseWords(bible->FieldByName(QStringLiteral("Text"))->AsString())) {
+            if (w.size() > 16)
+                continue;
+            ++hits[w];
+            if (!seen.contains(w)) {
+                seen.insert(w);
+                ++verses[w];
+            }
+        }
+    }
+    ASSERT_EQ(verseCount, 37457);
+
+    auto bw = open(QStringLiteral("BW.db"));
+    EXPECT_EQ(bw->RecordCount(), hits.size());
+    long included = 0, expectedRows = 0;
+    for (bw->First(); !bw->Eof(); bw->Next()) {
+        const QString word = bw->FieldByName(QStringLiteral("TheWord"))->AsString();
+        ASSERT_EQ(word, word.toUpper());
+        ASSERT_EQ(bw->FieldByName(QStringLiteral("Hits"))->AsInteger(), hits.value(word)) << word.toStdString();
+        if (bw->FieldByName(QStringLiteral("Included"))->AsBoolean()) {
+            ++included;
+            expectedRows += verses.value(word);
+        }
+    }
+    EXPECT_GT(included, 14000);
+    EXPECT_EQ(open(QStringLiteral("WVN.DB"))->RecordCount(), expectedRows);
+
+    // The concordance rows of one word lead to verses that hold it.
+    ASSERT_TRUE(bw->FindKey({QStringLiteral("BETHLEHEM")}));
+    const int id = bw->FieldByName(QStringLiteral("WordID"))->AsInteger();
+    auto wvn = open(QStringLiteral("WVN.DB"), QStringLiteral("ndxWordID"));
+    wvn->SetRange({id}, {id});
+    EXPECT_EQ(wvn->RecordCount(), verses.value(QStringLiteral("BETHLEHEM")));
+    auto byVerseID = open(QStringLiteral("Bible.DB"));
+    for (wvn->First(); !wvn->Eof(); wvn->Next()) {
+        ASSERT_TRUE(byVerseID->FindKey({wvn->FieldByName(QStringLiteral("VerseID"))->AsInteger()}));
+        EXPECT_TRUE(byVerseID->FieldByName(QStringLiteral("Text"))->AsString().toUpper().contains(QStringLiteral("BETHLEHEM")));
+        EXPECT_EQ(byVerseID->FieldByName(QStringLiteral("BookID"))->AsInteger(),
+                  wvn->FieldByName(QStringLiteral("BookID"))->AsInteger());
+    }
+    // The most common words are left out of the search.
+    auto omitted = open(QStringLiteral("BW.db"));
+    ASSERT_TRUE(omitted->FindKey({QStringLiteral("THE")}));
+    EXPECT_FALSE(omitted->FieldByName(QStringLiteral("Included"))->AsBoolean());
+    ASSERT_TRUE(omitted->FindKey({QStringLiteral("GOD")}));
+    EXPECT_TRUE(omitted->FieldByName(QStringLiteral("Included"))->AsBoolean());
+}
+
+TEST_F(content_Build, DayTablesAndServices)
+{
+    EXPECT_EQ(open(QStringLiteral("Yearly.DB"))->RecordCount(), 366);
+    EXPECT_EQ(open(QStringLiteral("Sundays.DB"))->RecordCount(), 61);
+    EXPECT_EQ(open(QStringLiteral("Lent_HolyWeek.DB"))->RecordCount(), 62);
+    EXPECT_EQ(open(QStringLiteral("FiftyDays.DB"))->RecordCount(), 49);
+    EXPECT_EQ(open(QStringLiteral("SynxHead.db"))->RecordCount(), 366);
+    EXPECT_EQ(open(QStringLiteral("Verses.DB"))->RecordCount(), 366);
+
+    auto times = open(QStringLiteral("ReadingTimes.DB"), QStringLiteral("ndxTime"));
+    const QStringList names{"Vespers", "Matins", "Liturgy", "Evening", "First hour of the day",
+                            "Third hour of the day", "Sixth hour of the day", "Ninth hour of the day",
+                            "Eleventh hour of the day", "Twelfth hour of the day", "First hour of the night",
+                            "Third hour of the night", "Sixth hour of the night", "Ninth hour of the night",
+                            "Eleventh hour of the night"};
+    for (int i = 0; i < names.size(); ++i) {
+        ASSERT_TRUE(times->FindKey({names[i]})) << names[i].toStdString();
+        EXPECT_EQ(times->FieldByName(QStringLiteral("ID"))->AsInteger(), i + 1);
+    }
+    auto types = open(QStringLiteral("VelmType.db"), QStringLiteral("ndxDesc"));
+    for (const char* t : {"Holy Lent", "Holy Fifty Days", "Annual", "Sundays"})
+        EXPECT_TRUE(types->FindKey({QString::fromLatin1(t)})) << t;
+
+    auto lent = open(QStringLiteral("Lent_HolyWeek.DB"), QStringLiteral("ndxDaysFromEaster"));
+    ASSERT_TRUE(lent->FindKey({7}));
+    EXPECT_EQ(lent->FieldByName(QStringLiteral("DayName"))->AsString(), QStringLiteral("Palm Sunday"));
+    const int palmSunday = lent->FieldByName(QStringLiteral("ID"))->AsInteger();
+    ASSERT_TRUE(lent->FindKey({0}));
+    const int easter = lent->FieldByName(QStringLiteral("ID"))->AsInteger();
+
+    auto readings = open(QStringLiteral("Readings.DB"), QStringLiteral("ndxReadings2"));
+    auto services = [&](int velmType, int dayID) {
+        QSet<int> s;
+        readings->SetRange({velmType, dayID}, {velmType, dayID});
+        for (readings->First(); !readings->Eof(); readings->Next())
+            s.insert(readings->FieldByName(QStringLiteral("ReadingTime"))->AsInteger());
+        return s;
+    };
+    EXPECT_EQ(services(1, palmSunday), (QSet<int>{1, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(services(1, easter), (QSet<int>{2, 3, 4}));
+    EXPECT_TRUE(services(1, lent->FindKey({2}) ? lent->FieldByName(QStringLiteral("ID"))->AsInteger() : 0).contains(10));
+
+    // Every Annual day of Kiahk has readings of its own or borrows them.
+    auto yearly = open(QStringLiteral("Yearly.DB"), QStringLiteral("ndxMonthDay"));
+    for (int d = 1; d <= 30; ++d) {
+        ASSERT_TRUE(yearly->FindKey({4, d}));
+        if (yearly->FieldByName(QStringLiteral("FromMonth"))->AsInteger() == 0) {
+            EXPECT_TRUE(services(3, yearly->FieldByName(QStringLiteral("DayID"))->AsInteger()).contains(3)) << d;
+        }
+    }
+    ASSERT_TRUE(yearly->FindKey({1, 29}));
+    EXPECT_EQ(yearly->FieldByName(QStringLiteral("FromMonth"))->AsInteger(), 7);
+    EXPECT_EQ(yearly->FieldByName(QStringLiteral("FromDay"))->AsInteger(), 29);
+}
+
+TEST_F(content_Build, EveryReadingIsAPassageOfTheBible)
+{
+    auto bible = open(QStringLiteral("Bible.DB"), QStringLiteral("ndxBible1"));
+    auto readings = open(QStringLiteral("Readings.DB"), QStringLiteral("ndxReadings2"));
+    int psalmPairs = 0;
+    int prevDay = -1, prevTime = -1, prevOrder = -1, prevBook = -1;
+    for (readings->First(); !readings->Eof(); readings->Next()) {
+        auto f = [&](const char* n) { return readings->FieldByName(QString::fromLatin1(n))->AsInteger(); };
+        const int book = f("BookID"), sc = f("StartChapter"), sv = f("StartVerse"), ec = f("EndChapter"), ev = f("EndVerse");
+        EXPECT_TRUE(bible->FindKey({book, sc, sv})) << book << " " << sc << ":" << sv;
+        EXPECT_TRUE(bible->FindKey({book, ec, ev})) << book << " " << ec << ":" << ev;
+        EXPECT_GE(f("ReadingType"), 1);
+        EXPECT_LE(f("ReadingType"), 6);
+        const int day = f("VelmType") * 10000 + f("DayID");
+        if (day == prevDay && f("ReadingTime") == prevTime) {
+            EXPECT_GE(f("Order"), prevOrder);
+            psalmPairs += f("Order") == prevOrder && book == 46 && prevBook == 46;
+        }
+        prevDay = day, prevTime = f("ReadingTime"), prevOrder = f("Order"), prevBook = book;
+    }
+    EXPECT_GT(psalmPairs, 100);
+}
+
+TEST_F(content_Build, SynaxariumAndPictures)
+{
+    auto detail = open(QStringLiteral("SynxDetail.DB"), QStringLiteral("ndxSynxIDNumber"));
+    auto head = open(QStringLiteral("SynxHead.db"), QStringLiteral("ndxMonthDay"));
+    for (int d = 1; d <= 30; ++d) {
+        ASSERT_TRUE(head->FindKey({4, d}));
+        EXPECT_TRUE(detail->FindKey({head->FieldByName(QStringLiteral("ID"))->AsInteger(), 1})) << "Kiahk " << d;
+    }
+    int links = 0, pictures = 0;
+    for (detail->First(); !detail->Eof(); detail->Next()) {
+        auto f = [&](const char* n) { return detail->FieldByName(QString::fromLatin1(n)); };
+        if (f("LinkNum")->AsInteger() > 0) {
+            ++links;
+            ASSERT_TRUE(head->FindKey({f("LinkMonth")->AsInteger(), f("LinkDay")->AsInteger()}));
+        }
+        if (!f("PictureFile")->AsString().isEmpty()) {
+            ++pictures;
+            EXPECT_TRUE(isJpeg(out + QStringLiteral("/pict/") + f("PictureFile")->AsString()));
+        }
+    }
+    EXPECT_GT(links, 5);
+    EXPECT_GT(pictures, 5);
+
+    auto saints = open(QStringLiteral("SynxSaints.DB"), QStringLiteral("ndxName"));
+    int dividers = 0;
+    for (saints->First(); !saints->Eof(); saints->Next()) {
+        const QString name = saints->FieldByName(QStringLiteral("Name"))->AsString();
+        if (name.size() == 1) {
+            ++dividers;
+            continue;
+        }
+        EXPECT_TRUE(detail->FindKey({saints->FieldByName(QStringLiteral("SynxID"))->AsInteger(),
+                                     saints->FieldByName(QStringLiteral("SynxNumber"))->AsInteger()}))
+            << name.toStdString();
+    }
+    EXPECT_GT(dividers, 5);
+
+    const QMap<QString, QString> named = ProgramPictures();
+    for (auto it = named.cbegin(); it != named.cend(); ++it)
+        EXPECT_TRUE(isJpeg(out + QStringLiteral("/pict/") + it.key())) << it.key().toStdString();
+    auto yearly = open(QStringLiteral("Yearly.DB"));
+    for (yearly->First(); !yearly->Eof(); yearly->Next()) {
+        const QString file = yearly->FieldByName(QStringLiteral("PictureFile"))->AsString();
+        if (!file.isEmpty()) {
+            EXPECT_TRUE(isJpeg(out + QStringLiteral("/pict/") + file)) << file.toStdString();
+        }
+    }
+}
+
+// A failed build leaves the content that was there alone.
+TEST(content_BuildFailure, MissingModuleLeavesTheOldContent)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("DataEng"));
+    QDir().mkpath(data);
+    QFile marker(data + QStringLiteral("/old.txt"));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("old");
+    marker.close();
+
+    try {
+        BuildContent(dir.path(), true, {}, "evelmNoSuchModule");
+        FAIL() << "the build went on without its module";
+    } catch (const std::exception& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("evelmNoSuchModule")));
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("sword-text-web")));
+    }
+    EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/old.txt")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("pict"))));
+    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral(".content-build-*")}, QDir::Dirs | QDir::Hidden).isEmpty());
+}
+
+TEST(content_BuildFailure, HalfWrittenContentIsReplaced)
+{
+    if (SwordModuleVersion().isEmpty())
+        GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
+    QTemporaryDir dir;
+    // A DataEng without its stamp, as an interrupted copy would leave it.
+    QDir().mkpath(dir.filePath(QStringLiteral("DataEng")));
+    QFile junk(dir.filePath(QStringLiteral("DataEng/")) + DatabaseFileName());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a database");
+    junk.close();
+
+    const BuilderRun r = runBuilder(dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.output.toStdString();
+    EXPECT_FALSE(r.output.contains(QStringLiteral("up to date")));
+    QFile db(dir.filePath(QStringLiteral("DataEng/")) + DatabaseFileName());
+    EXPECT_GT(db.size(), 1000000);
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("DataEng/")) + QString::fromLatin1(kStampFileName)));
+}
+
+TEST(content_BuildFailure, UnwritableOutputFolderIsReported)
+{
+    if (SwordModuleVersion().isEmpty())
+        GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("plainfile")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const BuilderRun r = runBuilder(dir.filePath(QStringLiteral("plainfile")));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.output.contains(QStringLiteral("Cannot create the folder"))) << r.output.toStdString();
+}
