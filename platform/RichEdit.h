@@ -104,6 +104,8 @@ private:
     double Top;
     double Bottom;
     int DocStart;
+    int Block;  // block number and line within it; -1: empty block without lines
+    int Line;
   };
   void EnsureText() const;
   void InvalidateText();

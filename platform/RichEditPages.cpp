@@ -24,15 +24,15 @@ void TRichEdit::PreparePageLayout(QPaintDevice* device, double width) {
   for (QTextBlock b = m_pageDoc->begin(); b.isValid(); b = b.next()) {
     const QRectF br = layout->blockBoundingRect(b);
     const QTextLayout* tl = b.layout();
-    const double originY = br.top();
     if (!tl || tl->lineCount() == 0) {
-      m_pageLines.push_back({originY, originY + br.height(), b.position()});
+      m_pageLines.push_back({br.top(), br.bottom(), b.position(), b.blockNumber(), -1});
       continue;
     }
+    const double originY = tl->position().y();
     for (int i = 0; i < tl->lineCount(); ++i) {
       const QTextLine line = tl->lineAt(i);
       const double top = originY + line.y();
-      m_pageLines.push_back({top, top + line.height(), b.position() + line.textStart()});
+      m_pageLines.push_back({top, top + line.height(), b.position() + line.textStart(), b.blockNumber(), i});
     }
   }
   m_pageRevision = m_revision;
@@ -57,17 +57,19 @@ int TRichEdit::FormatRange(QPainter* painter, QPaintDevice* device, const QRectF
   const double yStart = m_pageLines[first].Top;
   size_t next = first + 1;  // one line at least, so every call makes progress
   while (next < m_pageLines.size() && m_pageLines[next].Bottom - yStart <= rect.height()) ++next;
-  const double yEnd = m_pageLines[next - 1].Bottom;
 
   if (painter) {
     painter->save();
     painter->setClipRect(rect, Qt::IntersectClip);
     painter->translate(rect.left(), rect.top() - yStart);
-    QAbstractTextDocumentLayout::PaintContext ctx;
-    ctx.palette.setColor(QPalette::Text, Qt::black);
-    // Slightly inside the page's lines, so the neighbouring lines are skipped.
-    ctx.clip = QRectF(0, yStart + 0.01, rect.width(), std::max(0.0, yEnd - yStart - 0.02));
-    m_pageDoc->documentLayout()->draw(painter, ctx);
+    painter->setPen(Qt::black);
+    // Line by line, so nothing of the neighbouring pages reaches the device.
+    for (size_t i = first; i < next; ++i) {
+      const PageLine& pl = m_pageLines[i];
+      if (pl.Line < 0) continue;
+      const QTextLayout* tl = m_pageDoc->findBlockByNumber(pl.Block).layout();
+      tl->lineAt(pl.Line).draw(painter, tl->position());
+    }
     painter->restore();
   }
   return next < m_pageLines.size() ? FromDocPos(m_pageLines[next].DocStart) : total;

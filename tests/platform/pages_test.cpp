@@ -122,6 +122,29 @@ TEST(RichEditPages, EveryCharacterIsDrawnOnceInsideItsPage) {
   EXPECT_GT(pages, 2);
 }
 
+TEST(RichEditPages, RunsAreDrawnInTheirColours) {
+  TRichEdit e;
+  FillLongText(e, 3);  // paragraph 0 is a red heading
+  QImage page(800, 400, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter p(&page);
+  e.FormatRange(&p, nullptr, QRectF(10, 10, 780, 380), 0);
+  p.end();
+  int red = 0, dark = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      if (c.red() > 200 && c.green() < 60 && c.blue() < 60) ++red;
+      if (c.red() < 60 && c.green() < 60 && c.blue() < 60) ++dark;
+      // Nothing outside the page rectangle.
+      if (x < 10 || y < 10 || x >= 790 || y >= 390) {
+        ASSERT_EQ(c, QColor(Qt::white)) << x << "," << y;
+      }
+    }
+  EXPECT_GT(red, 20);
+  EXPECT_GT(dark, 20);
+}
+
 TEST(RichEditPages, MeasuringWithoutDrawingGivesTheSameBreaks) {
   TRichEdit e;
   FillLongText(e, 120);
