@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -161,8 +162,13 @@ Connection::Connection(const QString& path, bool readOnly) : path_(path), readOn
 {
     if (readOnly && !QFileInfo(path).isFile())
         fail(QStringLiteral("Database file '%1' not found").arg(path));
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int flags = readOnly ? (SQLITE_OPEN_READONLY | SQLITE_OPEN_URI) : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    // Content files never change while open (a rewrite makes a new file),
+    // so reads skip SQLite's per-statement locking and change checks.
+    const QByteArray name = readOnly
+        ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded).toUtf8() + "?immutable=1"
+        : path.toUtf8();
+    const int rc = sqlite3_open_v2(name.constData(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         sqlite3_close_v2(db_);
@@ -173,6 +179,10 @@ Connection::Connection(const QString& path, bool readOnly) : path_(path), readOn
     // An unknown name in double quotes is an error, never a string.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    if (readOnly) {
+        sqlite3_exec(db_, "PRAGMA mmap_size=268435456", nullptr, nullptr, nullptr);
+        sqlite3_exec(db_, "PRAGMA cache_size=-16000", nullptr, nullptr, nullptr);
+    }
     try {
         if (!readOnly)
             createMetaTables(*this);
