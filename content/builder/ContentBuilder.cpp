@@ -8,6 +8,7 @@
 #include "SynaxariumSample.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -91,8 +92,14 @@ void writeDatabase(const QString& folder, const QList<TableRows>& tables)
 
 QString ContentStamp(const char* swordModule)
 {
-    return QStringLiteral("evelm content builder %1\n%2\n%3\n")
-        .arg(QString::fromLatin1(kContentBuilderVersion), SwordModuleVersion(swordModule), DatabaseFileName());
+    // The builder's own checksum: a rebuilt builder writes its content anew.
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    QFile self(QStringLiteral("/proc/self/exe"));
+    if (self.open(QIODevice::ReadOnly))
+        hash.addData(&self);
+    return QStringLiteral("evelm content builder %1 %2\n%3\n%4\n")
+        .arg(QString::fromLatin1(kContentBuilderVersion), QString::fromLatin1(hash.result().toHex()),
+             SwordModuleVersion(swordModule), DatabaseFileName());
 }
 
 ContentBuildResult BuildContent(const QString& outputFolder, bool force,

@@ -2,6 +2,7 @@
 // engine. Skipped when the SWORD module of the Bible is not installed.
 
 #include "BibleTables.h"
+#include "BuiltContent.h"
 #include "ContentBuilder.h"
 #include "Pictures.h"
 #include "Schema.h"
@@ -21,63 +22,20 @@
 
 namespace {
 
-struct BuilderRun {
-    int exitCode = -1;
-    QString output;
-};
-
-BuilderRun runBuilder(const QString& folder, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(QStringLiteral(EVELM_CONTENT_BUILDER), {folder});
-    if (!p.waitForFinished(300000))
-        return {-1, QStringLiteral("the builder did not finish")};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAll())};
-}
-
-bool isJpeg(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && f.read(3) == QByteArray("\xFF\xD8\xFF", 3);
-}
-
 // One build shared by every test of this file: the builder skips a build
 // that is up to date, and the lock keeps parallel test processes in turn.
 class content_Build : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        available = !SwordModuleVersion().isEmpty();
-        if (!available)
-            return;
-        const QString base = QDir::temp().filePath(QStringLiteral("evelm-content-test"));
-        QDir().mkpath(base);
-        QLockFile lock(base + QStringLiteral("/build.lock"));
-        lock.setStaleLockTime(0);
-        lock.lock();
-        out = base + QStringLiteral("/out");
-        first = runBuilder(out);
-        second = runBuilder(out);
-        lock.unlock();
-        Session.Reset();
-        Session.AddPassword(TablePassword);
-        Session.AddStandardAlias(DatabaseAlias, out + QStringLiteral("/DataEng"), QStringLiteral("PARADOX"));
-        userData = std::make_unique<QTemporaryDir>();
-        Session.SetUserDataFolder(userData->path());
-    }
-    static void TearDownTestSuite()
-    {
-        Session.Reset();
-        userData.reset();
-    }
+    static void SetUpTestSuite() { content = &BuiltContent::Get(); }
+    static void TearDownTestSuite() { BuiltContent::Release(); }
     void SetUp() override
     {
-        if (!available)
+        if (!content->Available)
             GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
-        ASSERT_EQ(first.exitCode, 0) << first.output.toStdString();
-        ASSERT_EQ(second.exitCode, 0) << second.output.toStdString();
+        ASSERT_EQ(content->First.exitCode, 0) << content->First.output.toStdString();
+        ASSERT_EQ(content->Second.exitCode, 0) << content->Second.output.toStdString();
+        out = content->Out;
+        second = content->Second;
     }
 
     static std::unique_ptr<TTable> open(const QString& file, const QString& index = QString())
@@ -99,10 +57,9 @@ protected:
         return bible->FieldByName(QStringLiteral("Text"))->AsString();
     }
 
-    static inline bool available = false;
-    static inline QString out;
-    static inline BuilderRun first, second;
-    static inline std::unique_ptr<QTemporaryDir> userData;
+    static inline const BuiltContent* content = nullptr;
+    QString out;
+    BuilderRun second;
 };
 
 } // namespace
@@ -311,7 +268,7 @@ TEST_F(content_Build, SynaxariumAndPictures)
         }
         if (!f("PictureFile")->AsString().isEmpty()) {
             ++pictures;
-            EXPECT_TRUE(isJpeg(out + QStringLiteral("/pict/") + f("PictureFile")->AsString()));
+            EXPECT_TRUE(IsJpeg(out + QStringLiteral("/pict/") + f("PictureFile")->AsString()));
         }
     }
     EXPECT_GT(links, 5);
@@ -333,12 +290,12 @@ TEST_F(content_Build, SynaxariumAndPictures)
 
     const QMap<QString, QString> named = ProgramPictures();
     for (auto it = named.cbegin(); it != named.cend(); ++it)
-        EXPECT_TRUE(isJpeg(out + QStringLiteral("/pict/") + it.key())) << it.key().toStdString();
+        EXPECT_TRUE(IsJpeg(out + QStringLiteral("/pict/") + it.key())) << it.key().toStdString();
     auto yearly = open(QStringLiteral("Yearly.DB"));
     for (yearly->First(); !yearly->Eof(); yearly->Next()) {
         const QString file = yearly->FieldByName(QStringLiteral("PictureFile"))->AsString();
         if (!file.isEmpty()) {
-            EXPECT_TRUE(isJpeg(out + QStringLiteral("/pict/") + file)) << file.toStdString();
+            EXPECT_TRUE(IsJpeg(out + QStringLiteral("/pict/") + file)) << file.toStdString();
         }
     }
 }
@@ -378,7 +335,7 @@ TEST(content_BuildFailure, HalfWrittenContentIsReplaced)
     junk.write("not a database");
     junk.close();
 
-    const BuilderRun r = runBuilder(dir.path());
+    const BuilderRun r = RunBuilder(dir.path());
     ASSERT_EQ(r.exitCode, 0) << r.output.toStdString();
     EXPECT_FALSE(r.output.contains(QStringLiteral("up to date")));
     QFile db(dir.filePath(QStringLiteral("DataEng/")) + DatabaseFileName());
@@ -394,7 +351,7 @@ TEST(content_BuildFailure, UnwritableOutputFolderIsReported)
     QFile file(dir.filePath(QStringLiteral("plainfile")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    const BuilderRun r = runBuilder(dir.filePath(QStringLiteral("plainfile")));
+    const BuilderRun r = RunBuilder(dir.filePath(QStringLiteral("plainfile")));
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.output.contains(QStringLiteral("Cannot create the folder"))) << r.output.toStdString();
 }
