@@ -166,9 +166,10 @@ struct Courses {
     QList<ReadingRow> matins(bool withProphecy)
     {
         QList<ReadingRow> rows;
+        const int first = withProphecy ? 2 : 1;
         if (withProphecy)
             rows << at(prophecy.next(), 1);
-        return rows << psalm(2) << at(matinsGospel.next(), 3);
+        return rows << psalm(first) << at(matinsGospel.next(), first + 1);
     }
     QList<ReadingRow> liturgy()
     {
@@ -339,7 +340,8 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index)
         }
         const QString comment = day.Comment.isEmpty() ? day.Name : day.Comment;
         lent.add({id, a, day.Name, day.VerseRef.isEmpty() ? QString() : verseText(index, day.VerseRef), comment.left(60)});
-        if (readings.hasDay(vtLent, id))
+        // Easter, Holy Week and Lazarus Saturday have their own services.
+        if (a <= 8 || readings.hasDay(vtLent, id))
             continue;
         Courses& c = a >= 66 ? jonah : lentCourse;
         if (wd == 0) {

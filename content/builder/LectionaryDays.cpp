@@ -165,7 +165,8 @@ QList<HourService> HolyWeekHours(const VerseIndex& index)
 {
     // From the night before Holy Monday to the day hours of Good Friday, in
     // the order they are read.
-    Course prophecy(index, {{50, 49, 53}, {51, 11, 11}, {52, 1, 1}, {52, 3, 3}, {65, 11, 13}}, 6);
+    Course prophecy(index, {{50, 49, 51}, {51, 11, 12}, {51, 15, 20}, {52, 1, 2}, {55, 10, 11}, {65, 11, 11}}, 6);
+    Course fridayProphecy(index, {{50, 53, 53}, {65, 12, 12}, {57, 8, 8}}, 6);
     Course psalm(index, {{kPsalmsBookID, 22, 22}, {kPsalmsBookID, 31, 31}, {kPsalmsBookID, 35, 35},
                          {kPsalmsBookID, 38, 38}, {kPsalmsBookID, 41, 41}, {kPsalmsBookID, 55, 55},
                          {kPsalmsBookID, 69, 69}, {kPsalmsBookID, 88, 88}, {kPsalmsBookID, 102, 102},
@@ -176,7 +177,7 @@ QList<HourService> HolyWeekHours(const VerseIndex& index)
 
     QList<HourService> hours;
     auto add = [&](int daysBefore, int time, Course& g) {
-        ReadingRow p = prophecy.next(), s = psalm.next(), e = g.next();
+        ReadingRow p = (daysBefore == 2 ? fridayProphecy : prophecy).next(), s = psalm.next(), e = g.next();
         p.Order = 1, s.Order = 2, e.Order = 3;
         hours.append({LentDayID(daysBefore), time, {p, s, e}});
     };
