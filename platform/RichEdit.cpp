@@ -14,8 +14,6 @@
 #include <QTextLayout>
 #include <algorithm>
 
-QColor BgrColor(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 // --- attributes ------------------------------------------------------------
 
 QColor TTextAttributes::Color() const {

@@ -20,9 +20,6 @@ using TFontStyles = int;
 enum TSearchType { stWholeWord = 0x1, stMatchCase = 0x2 };
 using TSearchTypes = int;
 
-// A colour written as $00BBGGRR.
-QColor BgrColor(unsigned bgr);
-
 // Attributes of the selection, or of the next inserted text when nothing
 // is selected.
 class TTextAttributes {

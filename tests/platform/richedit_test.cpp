@@ -110,14 +110,6 @@ TEST(RichEditRuns, ReplacingASelectionKeepsTheRest) {
   EXPECT_EQ(e.SelStart(), 7);
 }
 
-TEST(RichEditRuns, BgrColoursAreReadAsTheClassLibraryWritesThem) {
-  EXPECT_EQ(BgrColor(0x0000FF), QColor(255, 0, 0));
-  EXPECT_EQ(BgrColor(0xFF0000), QColor(0, 0, 255));
-  EXPECT_EQ(BgrColor(0x000080), QColor(128, 0, 0));
-  EXPECT_EQ(BgrColor(0x800000), QColor(0, 0, 128));
-  EXPECT_EQ(BgrColor(0x808000), QColor(0, 128, 128));
-}
-
 TEST(RichEditFind, RangeAndOptions) {
   TRichEdit e;
   e.AppendRun("Moses said\r\nand moses went; Mosesson too");

@@ -19,13 +19,13 @@ void AddRun(TRichEdit& e, const QString& text, const QColor& color, const QStrin
   e.SetSelText(text);
 }
 
-// The sample: headings, colours, sizes, styles, non-ASCII and the RTF specials.
+// The sample (red, navy, maroon, teal): headings, colours, sizes, styles, non-ASCII and the RTF specials.
 void FillSample(TRichEdit& e) {
-  AddRun(e, "Heading in red\r\n", BgrColor(0x0000FF), "Liberation Serif", 20, fsBold);
-  AddRun(e, "Navy text with \\ backslash, {braces} and ", BgrColor(0x800000), "Liberation Sans", 12, 0);
-  AddRun(e, "italic", BgrColor(0x800000), "Liberation Sans", 12, fsItalic);
-  AddRun(e, "\r\nCaf\u00e9 \u03a9\u03bc\u03ad\u03b3\u03b1 \u0627\u0644\u0644\u0647 \u2013 \u00a9\r\n", BgrColor(0x000080), "Liberation Sans", 12, fsUnderline);
-  AddRun(e, "last line", BgrColor(0x808000), "Liberation Serif", 16, fsBold | fsItalic);
+  AddRun(e, "Heading in red\r\n", QColor(255, 0, 0), "Liberation Serif", 20, fsBold);
+  AddRun(e, "Navy text with \\ backslash, {braces} and ", QColor(0, 0, 128), "Liberation Sans", 12, 0);
+  AddRun(e, "italic", QColor(0, 0, 128), "Liberation Sans", 12, fsItalic);
+  AddRun(e, "\r\nCaf\u00e9 \u03a9\u03bc\u03ad\u03b3\u03b1 \u0627\u0644\u0644\u0647 \u2013 \u00a9\r\n", QColor(128, 0, 0), "Liberation Sans", 12, fsUnderline);
+  AddRun(e, "last line", QColor(0, 128, 128), "Liberation Serif", 16, fsBold | fsItalic);
 }
 
 QString Unrtf(const QString& file, const QString& mode) {
