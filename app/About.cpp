@@ -166,6 +166,7 @@ void TfrmAbout::BuildLayout() {
   sf.setBold(true);
   lblSubtitle->setFont(sf);
   lblSubtitle->setAlignment(Qt::AlignCenter);
+  lblSubtitle->setWordWrap(true);
   lblSubtitle->setContentsMargins(4, 3, 4, 3);
   right->addWidget(lblSubtitle);
 
