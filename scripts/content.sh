@@ -8,5 +8,5 @@ build="${1:-build}"
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target evelm_content_builder >/dev/null
+cmake --build "$build" --target evelm_content_builder
 "$build/bin/evelm_content_builder" "$build/bin"

@@ -7,11 +7,11 @@
 #include <QString>
 
 struct BookInfo {
-    QString Osis;      // OSIS abbreviation of the SWORD module ("Gen")
+    QString Osis; // OSIS abbreviation of the SWORD module ("Gen")
     int ID = 0;
-    int Order = 0;     // BookOrder
-    int Type = 0;      // BookType: 1 Old Testament, 2 New Testament, 3 Deuterocanonical
-    QString Name;      // BookName
+    int Order = 0; // BookOrder
+    int Type = 0;  // BookType: 1 Old Testament, 2 New Testament, 3 Deuterocanonical
+    QString Name;  // BookName
     QString MoreInfo;
 };
 

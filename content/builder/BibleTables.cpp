@@ -8,17 +8,16 @@ namespace {
 
 constexpr int kMaxWordLength = 16; // TheWord is string(16)
 
-TableRows booksTable(const BibleText& bible)
-{
+TableRows booksTable(const BibleText& bible) {
     TableRows t{QStringLiteral("BibleBooks.db"),
-                {"ID", "BookName", "BookType", "BookOrder", "Translation", "MoreInfo"}, {}};
+                {"ID", "BookName", "BookType", "BookOrder", "Translation", "MoreInfo"},
+                {}};
     for (const BookInfo& b : bible.Books)
         t.add({b.ID, b.Name, b.Type, b.Order, 1, b.MoreInfo});
     return t;
 }
 
-TableRows bibleTable(const BibleText& bible)
-{
+TableRows bibleTable(const BibleText& bible) {
     TableRows t{QStringLiteral("Bible.DB"), {"ID", "BookID", "Chapter", "Verse", "Text"}, {}};
     t.Rows.reserve(bible.Verses.size());
     int id = 0;
@@ -36,17 +35,20 @@ struct WordStats {
 
 } // namespace
 
-const QSet<QString>& CommonEnglishWords()
-{
+const QSet<QString>& CommonEnglishWords() {
     static const QSet<QString> words = [] {
         const char* const list[] = {
-            "A", "ALL", "ALSO", "AM", "AN", "AND", "ANY", "ARE", "AS", "AT", "BE", "BECAUSE", "BEEN", "BUT",
-            "BY", "DIDN", "DO", "DON", "EVEN", "FOR", "FROM", "HAD", "HAS", "HAVE", "HE", "HER", "HIM", "HIMSELF",
-            "HIS", "HOW", "I", "IF", "IN", "INTO", "IS", "IT", "ITS", "LET", "MAY", "ME", "MY", "NO", "NOT",
-            "NOW", "OF", "ON", "OR", "OUR", "OUT", "OVER", "S", "SHALL", "SHE", "SHOULD", "SO", "T", "THAT",
-            "THE", "THEIR", "THEM", "THEN", "THERE", "THEREFORE", "THESE", "THEY", "THIS", "THOSE", "THROUGH",
-            "TO", "UP", "UPON", "US", "WAS", "WE", "WERE", "WHAT", "WHEN", "WHICH", "WHO", "WHOM", "WILL",
-            "WITH", "WOULD", "YOU", "YOUR"};
+            "A",    "ALL",  "ALSO",  "AM",      "AN",   "AND",    "ANY",       "ARE",
+            "AS",   "AT",   "BE",    "BECAUSE", "BEEN", "BUT",    "BY",        "DIDN",
+            "DO",   "DON",  "EVEN",  "FOR",     "FROM", "HAD",    "HAS",       "HAVE",
+            "HE",   "HER",  "HIM",   "HIMSELF", "HIS",  "HOW",    "I",         "IF",
+            "IN",   "INTO", "IS",    "IT",      "ITS",  "LET",    "MAY",       "ME",
+            "MY",   "NO",   "NOT",   "NOW",     "OF",   "ON",     "OR",        "OUR",
+            "OUT",  "OVER", "S",     "SHALL",   "SHE",  "SHOULD", "SO",        "T",
+            "THAT", "THE",  "THEIR", "THEM",    "THEN", "THERE",  "THEREFORE", "THESE",
+            "THEY", "THIS", "THOSE", "THROUGH", "TO",   "UP",     "UPON",      "US",
+            "WAS",  "WE",   "WERE",  "WHAT",    "WHEN", "WHICH",  "WHO",       "WHOM",
+            "WILL", "WITH", "WOULD", "YOU",     "YOUR"};
         QSet<QString> s;
         for (const char* w : list)
             s.insert(QString::fromLatin1(w));
@@ -55,8 +57,7 @@ const QSet<QString>& CommonEnglishWords()
     return words;
 }
 
-QStringList VerseWords(const QString& text)
-{
+QStringList VerseWords(const QString& text) {
     QStringList words;
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -73,12 +74,12 @@ QStringList VerseWords(const QString& text)
     return words;
 }
 
-QList<TableRows> BuildBibleTables(const VerseIndex& index)
-{
+QList<TableRows> BuildBibleTables(const VerseIndex& index) {
     const BibleText& bible = index.bible();
     QList<TableRows> tables;
     tables << booksTable(bible) << bibleTable(bible);
-    tables << TableRows{QStringLiteral("Translations.DB"), {"ID", "Name", "ShortName"},
+    tables << TableRows{QStringLiteral("Translations.DB"),
+                        {"ID", "Name", "ShortName"},
                         {{1, QStringLiteral("World English Bible"), QStringLiteral("WEB")}}};
 
     // Concordance: words in alphabetical order get WordID 1, 2, ...
@@ -105,7 +106,8 @@ QList<TableRows> BuildBibleTables(const VerseIndex& index)
     int wordID = 0;
     for (auto it = stats.cbegin(); it != stats.cend(); ++it) {
         ++wordID;
-        const bool included = !(it->verses > kOmittedWordMinVerses && CommonEnglishWords().contains(it.key()));
+        const bool included =
+            !(it->verses > kOmittedWordMinVerses && CommonEnglishWords().contains(it.key()));
         bw.add({it->hits, included, wordID, it.key()});
         if (!included)
             continue; // only indexed words are searched or listed by verse
@@ -124,8 +126,7 @@ QList<TableRows> BuildBibleTables(const VerseIndex& index)
     return tables;
 }
 
-QStringList VersesOfTheDay(const VerseIndex& index)
-{
+QStringList VersesOfTheDay(const VerseIndex& index) {
     // Short, whole-sentence verses of the books that are read for comfort
     // and counsel, spread evenly over the candidates.
     const int books[] = {46, 47, 50, 1, 3, 4, 6, 7, 9, 10, 11, 12, 19, 20, 21, 23};
@@ -150,7 +151,8 @@ QStringList VersesOfTheDay(const VerseIndex& index)
     const int n = 366;
     for (int i = 0; i < n && !candidates.isEmpty(); ++i) {
         const VerseRow* v = candidates[qsizetype(i) * candidates.size() / n];
-        out.append(v->Text + QStringLiteral(" (") + CitationOf(v->BookID, v->Chapter, v->Verse) + u')');
+        out.append(v->Text + QStringLiteral(" (") + CitationOf(v->BookID, v->Chapter, v->Verse) +
+                   u')');
     }
     return out;
 }

@@ -14,7 +14,7 @@
 inline constexpr const char* kContentBuilderVersion = "1";
 
 struct ContentBuildResult {
-    bool Skipped = false;  // the content was already up to date
+    bool Skipped = false; // the content was already up to date
     int Books = 0;
     int Verses = 0;
     int Words = 0;

@@ -1,7 +1,6 @@
 #include "ContentData.h"
 
-VerseIndex::VerseIndex(const BibleText& bible) : bible_(bible)
-{
+VerseIndex::VerseIndex(const BibleText& bible) : bible_(bible) {
     verses_.reserve(bible.Verses.size());
     for (int i = 0; i < bible.Verses.size(); ++i) {
         const VerseRow& v = bible.Verses[i];
@@ -14,29 +13,27 @@ VerseIndex::VerseIndex(const BibleText& bible) : bible_(bible)
     }
 }
 
-bool VerseIndex::has(int book, int chapter, int verse) const
-{
+bool VerseIndex::has(int book, int chapter, int verse) const {
     return verses_.contains(key(book, chapter, verse));
 }
 
-QString VerseIndex::text(int book, int chapter, int verse) const
-{
+QString VerseIndex::text(int book, int chapter, int verse) const {
     const auto it = verses_.constFind(key(book, chapter, verse));
     return it == verses_.cend() ? QString() : bible_.Verses[*it].Text;
 }
 
-int VerseIndex::lastVerse(int book, int chapter) const
-{
+int VerseIndex::lastVerse(int book, int chapter) const {
     return lastVerse_.value(key(book, chapter, 0), 0);
 }
 
-QList<int> VerseIndex::chapters(int book) const
-{
+QList<int> VerseIndex::chapters(int book) const {
     return chapters_.value(book);
 }
 
-QString CitationOf(int book, int chapter, int verse)
-{
+QString CitationOf(int book, int chapter, int verse) {
     const BookInfo* b = FindBookByID(book);
-    return QStringLiteral("%1 %2:%3").arg(b ? b->Name : QString::number(book)).arg(chapter).arg(verse);
+    return QStringLiteral("%1 %2:%3")
+        .arg(b ? b->Name : QString::number(book))
+        .arg(chapter)
+        .arg(verse);
 }

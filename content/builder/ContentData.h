@@ -11,7 +11,7 @@
 #include <QVariant>
 
 struct TableRows {
-    QString File;          // table file name, as in the schema
+    QString File; // table file name, as in the schema
     QStringList Fields;
     QList<QVariantList> Rows;
 
@@ -24,15 +24,15 @@ public:
     explicit VerseIndex(const BibleText& bible);
     bool has(int book, int chapter, int verse) const;
     QString text(int book, int chapter, int verse) const;
-    int lastVerse(int book, int chapter) const;   // 0 when the chapter is missing
-    QList<int> chapters(int book) const;          // ascending
+    int lastVerse(int book, int chapter) const; // 0 when the chapter is missing
+    QList<int> chapters(int book) const;        // ascending
     const BibleText& bible() const { return bible_; }
 
 private:
     static qint64 key(int b, int c, int v) { return (qint64(b) << 32) | (qint64(c) << 16) | v; }
     const BibleText& bible_;
-    QHash<qint64, int> verses_;                    // -> index in bible.Verses
-    QHash<qint64, int> lastVerse_;                 // (b, c, 0) -> last verse
+    QHash<qint64, int> verses_;    // -> index in bible.Verses
+    QHash<qint64, int> lastVerse_; // (b, c, 0) -> last verse
     QHash<int, QList<int>> chapters_;
 };
 

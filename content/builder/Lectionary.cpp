@@ -7,73 +7,86 @@
 
 namespace {
 
-const char* const kCopticMonths[] = {"Tut", "Babah", "Hatour", "Kiahk", "Tubah", "Amshir", "Baramhat",
-                                     "Barmoudah", "Bashans", "Baunah", "Abib", "Misra", "Nasi"};
-const char* const kWeekDays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+const char* const kCopticMonths[] = {"Tut",    "Babah",    "Hatour",    "Kiahk",   "Tubah",
+                                     "Amshir", "Baramhat", "Barmoudah", "Bashans", "Baunah",
+                                     "Abib",   "Misra",    "Nasi"};
+const char* const kWeekDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
 const char* const kOrdinals[] = {"First", "Second", "Third", "Fourth", "Fifth", "Sixth", "Seventh"};
 
-QString month(int m) { return QString::fromLatin1(kCopticMonths[m - 1]); }
+QString month(int m) {
+    return QString::fromLatin1(kCopticMonths[m - 1]);
+}
 
-int readingTypeOf(int book)
-{
+int readingTypeOf(int book) {
     if (book == kPsalmsBookID)
         return 5;
     if (book >= 1 && book <= 4)
-        return 6;          // Gospel
+        return 6; // Gospel
     if (book == 5)
-        return 4;          // Acts
+        return 4; // Acts
     if (book >= 6 && book <= 19)
-        return 2;          // Letters of Paul
+        return 2; // Letters of Paul
     if (book >= 20 && book <= 26)
-        return 3;          // General letters
-    return 1;              // prophecies and the other books
+        return 3; // General letters
+    return 1;     // prophecies and the other books
 }
 
 // Weekday (0 = Sunday) of the day that lies `daysBefore` days before Easter.
-int weekdayBeforeEaster(int daysBefore) { return (7 - daysBefore % 7) % 7; }
+int weekdayBeforeEaster(int daysBefore) {
+    return (7 - daysBefore % 7) % 7;
+}
 
-TableRows readingTimes()
-{
+TableRows readingTimes() {
     TableRows t{QStringLiteral("ReadingTimes.DB"), {"ID", "Time"}, {}};
-    const char* const names[] = {"Vespers", "Matins", "Liturgy", "Evening",
-                                 "First hour of the day", "Third hour of the day", "Sixth hour of the day",
-                                 "Ninth hour of the day", "Eleventh hour of the day", "Twelfth hour of the day",
-                                 "First hour of the night", "Third hour of the night", "Sixth hour of the night",
-                                 "Ninth hour of the night", "Eleventh hour of the night"};
+    const char* const names[] = {"Vespers",
+                                 "Matins",
+                                 "Liturgy",
+                                 "Evening",
+                                 "First hour of the day",
+                                 "Third hour of the day",
+                                 "Sixth hour of the day",
+                                 "Ninth hour of the day",
+                                 "Eleventh hour of the day",
+                                 "Twelfth hour of the day",
+                                 "First hour of the night",
+                                 "Third hour of the night",
+                                 "Sixth hour of the night",
+                                 "Ninth hour of the night",
+                                 "Eleventh hour of the night"};
     int id = 0;
     for (const char* n : names)
         t.add({++id, QString::fromLatin1(n)});
     return t;
 }
 
-TableRows readingTypes()
-{
+TableRows readingTypes() {
     TableRows t{QStringLiteral("ReadingTypes.DB"), {"ID", "Description"}, {}};
-    const char* const names[] = {"Prophecy", "Letter of Paul", "General letter", "Acts of the Apostles",
-                                 "Psalm", "Gospel"};
+    const char* const names[] = {
+        "Prophecy", "Letter of Paul", "General letter", "Acts of the Apostles", "Psalm", "Gospel"};
     int id = 0;
     for (const char* n : names)
         t.add({++id, QString::fromLatin1(n)});
     return t;
 }
 
-TableRows velmTypes()
-{
-    return {QStringLiteral("VelmType.db"), {"ID", "Description"},
-            {{vtLent, QStringLiteral("Holy Lent")}, {vtFifty, QStringLiteral("Holy Fifty Days")},
-             {vtAnnual, QStringLiteral("Annual")}, {vtSundays, QStringLiteral("Sundays")}}};
+TableRows velmTypes() {
+    return {QStringLiteral("VelmType.db"),
+            {"ID", "Description"},
+            {{vtLent, QStringLiteral("Holy Lent")},
+             {vtFifty, QStringLiteral("Holy Fifty Days")},
+             {vtAnnual, QStringLiteral("Annual")},
+             {vtSundays, QStringLiteral("Sundays")}}};
 }
 
-TableRows months()
-{
+TableRows months() {
     TableRows t{QStringLiteral("Months.DB"), {"ID", "MonthName"}, {}};
     for (int m = 1; m <= 13; ++m)
         t.add({m, month(m)});
     return t;
 }
 
-QString verseText(const VerseIndex& index, const QString& ref)
-{
+QString verseText(const VerseIndex& index, const QString& ref) {
     const QList<ReadingRow> rows = ParseService(ref, index);
     const ReadingRow& r = rows.first();
     QStringList parts;
@@ -90,8 +103,7 @@ class ReadingsWriter {
 public:
     explicit ReadingsWriter(const VerseIndex& index) : index_(index) {}
 
-    void service(int velmType, int dayID, int time, const QList<ReadingRow>& rows)
-    {
+    void service(int velmType, int dayID, int time, const QList<ReadingRow>& rows) {
         for (ReadingRow r : rows) {
             r.VelmType = velmType;
             r.DayID = dayID;
@@ -102,29 +114,29 @@ public:
         }
         done_.insert(key(velmType, dayID, time));
     }
-    void service(int velmType, int dayID, int time, const QString& spec)
-    {
+    void service(int velmType, int dayID, int time, const QString& spec) {
         service(velmType, dayID, time, ParseService(spec, index_));
     }
-    bool has(int velmType, int dayID, int time) const { return done_.contains(key(velmType, dayID, time)); }
-    bool hasDay(int velmType, int dayID) const
-    {
+    bool has(int velmType, int dayID, int time) const {
+        return done_.contains(key(velmType, dayID, time));
+    }
+    bool hasDay(int velmType, int dayID) const {
         for (int t = rtVespers; t <= rtNight11th; ++t)
             if (has(velmType, dayID, t))
                 return true;
         return false;
     }
 
-    TableRows table() const
-    {
+    TableRows table() const {
         TableRows t{QStringLiteral("Readings.DB"),
-                    {"ID", "VelmType", "DayID", "ReadingTime", "ReadingType", "Order", "BookID", "StartChapter",
-                     "StartVerse", "EndChapter", "EndVerse", "StartSkipWords", "EndSkipWords"},
+                    {"ID", "VelmType", "DayID", "ReadingTime", "ReadingType", "Order", "BookID",
+                     "StartChapter", "StartVerse", "EndChapter", "EndVerse", "StartSkipWords",
+                     "EndSkipWords"},
                     {}};
         int id = 0;
         for (const ReadingRow& r : rows_)
-            t.add({++id, r.VelmType, r.DayID, r.Time, r.Type, r.Order, r.Book, r.StartChapter, r.StartVerse,
-                   r.EndChapter, r.EndVerse, r.StartSkip, r.EndSkip});
+            t.add({++id, r.VelmType, r.DayID, r.Time, r.Type, r.Order, r.Book, r.StartChapter,
+                   r.StartVerse, r.EndChapter, r.EndVerse, r.StartSkip, r.EndSkip});
         return t;
     }
 
@@ -143,13 +155,10 @@ struct Courses {
         : vespersGospel(ix, std::move(gospelV), 7), matinsGospel(ix, std::move(gospelM), 7),
           liturgyGospel(ix, std::move(gospelL), 8), paul(ix, std::move(paul), 6),
           catholic(ix, std::move(catholic), 5), acts(ix, std::move(acts), 5),
-          prophecy(ix, std::move(prophecy), 8), psalms(ix, {{kPsalmsBookID, 1, 150}}, 2)
-    {
-    }
+          prophecy(ix, std::move(prophecy), 8), psalms(ix, {{kPsalmsBookID, 1, 150}}, 2) {}
     Course vespersGospel, matinsGospel, liturgyGospel, paul, catholic, acts, prophecy, psalms;
 
-    QList<ReadingRow> psalm(int order)
-    {
+    QList<ReadingRow> psalm(int order) {
         QList<ReadingRow> rows;
         for (int guard = 0; rows.isEmpty() && guard < 200; ++guard)
             rows = psalms.nextPsalm();
@@ -157,30 +166,26 @@ struct Courses {
             r.Order = order;
         return rows;
     }
-    static ReadingRow at(ReadingRow r, int order)
-    {
+    static ReadingRow at(ReadingRow r, int order) {
         r.Order = order;
         return r;
     }
     QList<ReadingRow> vespers() { return psalm(1) << at(vespersGospel.next(), 2); }
-    QList<ReadingRow> matins(bool withProphecy)
-    {
+    QList<ReadingRow> matins(bool withProphecy) {
         QList<ReadingRow> rows;
         const int first = withProphecy ? 2 : 1;
         if (withProphecy)
             rows << at(prophecy.next(), 1);
         return rows << psalm(first) << at(matinsGospel.next(), first + 1);
     }
-    QList<ReadingRow> liturgy()
-    {
-        return QList<ReadingRow>{at(paul.next(), 1), at(catholic.next(), 2), at(acts.next(), 3)} << psalm(4)
-               << at(liturgyGospel.next(), 5);
+    QList<ReadingRow> liturgy() {
+        return QList<ReadingRow>{at(paul.next(), 1), at(catholic.next(), 2), at(acts.next(), 3)}
+               << psalm(4) << at(liturgyGospel.next(), 5);
     }
     QList<ReadingRow> evening() { return psalm(1) << at(matinsGospel.next(), 2); }
 };
 
-QList<ChapterSpan> books(std::initializer_list<int> ids)
-{
+QList<ChapterSpan> books(std::initializer_list<int> ids) {
     QList<ChapterSpan> spans;
     for (int id : ids)
         spans.append({id, 1, 0});
@@ -189,8 +194,7 @@ QList<ChapterSpan> books(std::initializer_list<int> ids)
 
 } // namespace
 
-QString CheckPassage(const VerseIndex& index, int book, int sc, int sv, int ec, int ev)
-{
+QString CheckPassage(const VerseIndex& index, int book, int sc, int sv, int ec, int ev) {
     const QString where = CitationOf(book, sc, sv);
     if (!FindBookByID(book))
         return QStringLiteral("unknown book %1").arg(book);
@@ -205,13 +209,13 @@ QString CheckPassage(const VerseIndex& index, int book, int sc, int sv, int ec, 
         const int to = c == ec ? ev : index.lastVerse(book, c);
         for (int v = from; v <= to; ++v)
             if (!index.has(book, c, v))
-                return where + QStringLiteral(": verse %1:%2 is missing inside the passage").arg(c).arg(v);
+                return where +
+                       QStringLiteral(": verse %1:%2 is missing inside the passage").arg(c).arg(v);
     }
     return {};
 }
 
-QList<ReadingRow> ParseService(const QString& spec, const VerseIndex& index)
-{
+QList<ReadingRow> ParseService(const QString& spec, const VerseIndex& index) {
     static const QRegularExpression refRe(
         QStringLiteral("^\\s*([1-4]?[A-Za-z]+)\\s+(\\d+):(\\d+)(?:-(?:(\\d+):)?(\\d+))?\\s*$"));
     QList<ReadingRow> rows;
@@ -238,7 +242,8 @@ QList<ReadingRow> ParseService(const QString& spec, const VerseIndex& index)
             r.StartVerse = m.captured(3).toInt();
             r.EndChapter = m.captured(4).isEmpty() ? r.StartChapter : m.captured(4).toInt();
             r.EndVerse = m.captured(5).isEmpty() ? r.StartVerse : m.captured(5).toInt();
-            const QString problem = CheckPassage(index, r.Book, r.StartChapter, r.StartVerse, r.EndChapter, r.EndVerse);
+            const QString problem =
+                CheckPassage(index, r.Book, r.StartChapter, r.StartVerse, r.EndChapter, r.EndVerse);
             if (!problem.isEmpty())
                 throw ELectionaryError(("Reading " + ref.trimmed() + ": " + problem).toStdString());
             rows.append(r);
@@ -247,8 +252,7 @@ QList<ReadingRow> ParseService(const QString& spec, const VerseIndex& index)
     return rows;
 }
 
-QList<TableRows> BuildLectionaryTables(const VerseIndex& index)
-{
+QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
     ReadingsWriter readings(index);
 
     // Services written for their day come first; the courses fill the rest.
@@ -258,10 +262,11 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index)
 
     // Annual days.
     TableRows yearly{QStringLiteral("Yearly.DB"),
-                     {"DayID", "MonthID", "Day", "VerseOfTheDay", "Comment", "DayName", "FromMonth", "FromDay",
-                      "PictureFile", "PictureSaintName"},
+                     {"DayID", "MonthID", "Day", "VerseOfTheDay", "Comment", "DayName", "FromMonth",
+                      "FromDay", "PictureFile", "PictureSaintName"},
                      {}};
-    Courses annual(index, books({2}), books({3}), books({1, 4}), books({6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}),
+    Courses annual(index, books({2}), books({3}), books({1, 4}),
+                   books({6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}),
                    books({20, 21, 22, 23, 24, 25, 26}), books({5}), books({50}));
     const QHash<int, AnnualDay> annualDays = AnnualDays();
     for (int m = 1; m <= 13; ++m) {
@@ -279,7 +284,8 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index)
             if (!a.Name.isEmpty())
                 comment += QStringLiteral(": ") + a.Name;
             yearly.add({id, m, d, a.VerseRef.isEmpty() ? QString() : verseText(index, a.VerseRef),
-                        comment.left(60), a.Name, fromMonth, fromDay, a.PictureFile, a.PictureCaption});
+                        comment.left(60), a.Name, fromMonth, fromDay, a.PictureFile,
+                        a.PictureCaption});
             if (fromMonth == 0) {
                 if (!readings.has(vtAnnual, id, rtVespers))
                     readings.service(vtAnnual, id, rtVespers, annual.vespers());
@@ -292,29 +298,38 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index)
     }
 
     // Sundays of the Coptic months (Nasi has one).
-    TableRows sundays{QStringLiteral("Sundays.DB"),
-                      {"ID", "DayName", "VerseOfTheDay", "Comment", "Month", "Week", "Sound", "Image"}, {}};
-    Courses sunday(index, books({3}), books({4}), books({1, 2}), books({6, 7, 8, 10, 11, 19}), books({20, 21, 23}),
-                   books({5}), books({28}));
+    TableRows sundays{
+        QStringLiteral("Sundays.DB"),
+        {"ID", "DayName", "VerseOfTheDay", "Comment", "Month", "Week", "Sound", "Image"},
+        {}};
+    Courses sunday(index, books({3}), books({4}), books({1, 2}), books({6, 7, 8, 10, 11, 19}),
+                   books({20, 21, 23}), books({5}), books({28}));
     for (int m = 1; m <= 13; ++m) {
         for (int w = 1; w <= (m == 13 ? 1 : 5); ++w) {
             const int id = SundayDayID(m, w);
-            const QString name = QString::fromLatin1(kOrdinals[w - 1]) + QStringLiteral(" Sunday of ") + month(m);
-            sundays.add({id, name, QString(), (QStringLiteral("Sunday: ") + month(m)).left(30), m, w, 0, 0});
+            const QString name =
+                QString::fromLatin1(kOrdinals[w - 1]) + QStringLiteral(" Sunday of ") + month(m);
+            sundays.add({id, name, QString(), (QStringLiteral("Sunday: ") + month(m)).left(30), m,
+                         w, 0, 0});
             for (int t : {rtVespers, rtMatins, rtLiturgy}) {
                 if (readings.has(vtSundays, id, t))
                     continue;
                 readings.service(vtSundays, id, t,
-                                 t == rtVespers ? sunday.vespers() : t == rtMatins ? sunday.matins(false) : sunday.liturgy());
+                                 t == rtVespers  ? sunday.vespers()
+                                 : t == rtMatins ? sunday.matins(false)
+                                                 : sunday.liturgy());
             }
         }
     }
 
     // Lent, Holy Week and Easter, keyed by the days before Easter.
-    TableRows lent{QStringLiteral("Lent_HolyWeek.DB"), {"ID", "DaysFromEaster", "DayName", "VerseOfTheDay", "Comment"}, {}};
-    Courses lentCourse(index, books({4}), books({2}), books({1, 3}), books({6, 9, 10, 11, 12, 19}), books({20, 21, 23}),
-                       books({5}), books({28, 47, 50}));
-    Courses jonah(index, books({4}), books({2}), books({1}), books({6}), books({20}), books({5}), books({59}));
+    TableRows lent{QStringLiteral("Lent_HolyWeek.DB"),
+                   {"ID", "DaysFromEaster", "DayName", "VerseOfTheDay", "Comment"},
+                   {}};
+    Courses lentCourse(index, books({4}), books({2}), books({1, 3}), books({6, 9, 10, 11, 12, 19}),
+                       books({20, 21, 23}), books({5}), books({28, 47, 50}));
+    Courses jonah(index, books({4}), books({2}), books({1}), books({6}), books({20}), books({5}),
+                  books({59}));
     const QHash<int, LentDay> lentDays = LentDays();
     QList<int> offsets;
     for (int a = 0; a <= 57; ++a)
@@ -326,20 +341,27 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index)
         LentDay day = lentDays.value(a);
         if (day.Name.isEmpty()) {
             if (a >= 56 && a < 66)
-                day.Name = QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
+                day.Name =
+                    QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
             else if (a >= 66)
                 day.Name = a == 66 ? QStringLiteral("Jonah's Passover")
-                                   : QStringLiteral("%1 Day of Jonah's Fast").arg(QString::fromLatin1(kOrdinals[69 - a]));
+                                   : QStringLiteral("%1 Day of Jonah's Fast")
+                                         .arg(QString::fromLatin1(kOrdinals[69 - a]));
             else if (a >= 9 && wd == 0)
-                day.Name = QStringLiteral("%1 Sunday of Great Lent").arg(QString::fromLatin1(kOrdinals[(56 - a) / 7 - 1]));
+                day.Name = QStringLiteral("%1 Sunday of Great Lent")
+                               .arg(QString::fromLatin1(kOrdinals[(56 - a) / 7 - 1]));
             else if (a >= 9)
                 day.Name = QStringLiteral("%1 of the %2 Week of Great Lent")
-                               .arg(QString::fromLatin1(kWeekDays[wd]), QString::fromLatin1(kOrdinals[(55 - a) / 7]));
+                               .arg(QString::fromLatin1(kWeekDays[wd]),
+                                    QString::fromLatin1(kOrdinals[(55 - a) / 7]));
             else
-                day.Name = QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
+                day.Name =
+                    QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
         }
         const QString comment = day.Comment.isEmpty() ? day.Name : day.Comment;
-        lent.add({id, a, day.Name, day.VerseRef.isEmpty() ? QString() : verseText(index, day.VerseRef), comment.left(60)});
+        lent.add({id, a, day.Name,
+                  day.VerseRef.isEmpty() ? QString() : verseText(index, day.VerseRef),
+                  comment.left(60)});
         // Easter, Holy Week and Lazarus Saturday have their own services.
         if (a <= 8 || readings.hasDay(vtLent, id))
             continue;
@@ -360,27 +382,33 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index)
 
     // The Holy Fifty Days, keyed by the days after Easter.
     TableRows fifty{QStringLiteral("FiftyDays.DB"),
-                    {"ID", "DaysFromEster", "DayName", "VerseOfTheDay", "Comment", "Week", "DOW", "CopticDOW", "Sound", "Image"},
+                    {"ID", "DaysFromEster", "DayName", "VerseOfTheDay", "Comment", "Week", "DOW",
+                     "CopticDOW", "Sound", "Image"},
                     {}};
-    Courses fiftyCourse(index, books({3}), books({4}), books({4}), books({6, 7, 8, 9, 10, 11, 12}), books({21, 23}),
-                        books({5}), books({50}));
+    Courses fiftyCourse(index, books({3}), books({4}), books({4}), books({6, 7, 8, 9, 10, 11, 12}),
+                        books({21, 23}), books({5}), books({50}));
     const QHash<int, LentDay> fiftyDays = FiftyDays();
     for (int d = 1; d <= 49; ++d) {
         const int wd = d % 7; // 0 = Sunday
         LentDay day = fiftyDays.value(d);
         if (day.Name.isEmpty())
             day.Name = QStringLiteral("%1 of the %2 Week of the Holy Fifty Days")
-                           .arg(QString::fromLatin1(kWeekDays[wd]), QString::fromLatin1(kOrdinals[(d - 1) / 7]));
-        fifty.add({d, d, day.Name, day.VerseRef.isEmpty() ? QString() : verseText(index, day.VerseRef),
-                   (day.Comment.isEmpty() ? QStringLiteral("Holy Fifty Days") : day.Comment).left(30),
-                   (d - 1) / 7 + 1, wd + 1, wd + 1, 0, 0});
+                           .arg(QString::fromLatin1(kWeekDays[wd]),
+                                QString::fromLatin1(kOrdinals[(d - 1) / 7]));
+        fifty.add(
+            {d, d, day.Name, day.VerseRef.isEmpty() ? QString() : verseText(index, day.VerseRef),
+             (day.Comment.isEmpty() ? QStringLiteral("Holy Fifty Days") : day.Comment).left(30),
+             (d - 1) / 7 + 1, wd + 1, wd + 1, 0, 0});
         for (int t : {rtVespers, rtMatins, rtLiturgy}) {
             if (readings.has(vtFifty, d, t))
                 continue;
             readings.service(vtFifty, d, t,
-                             t == rtVespers ? fiftyCourse.vespers() : t == rtMatins ? fiftyCourse.matins(false) : fiftyCourse.liturgy());
+                             t == rtVespers  ? fiftyCourse.vespers()
+                             : t == rtMatins ? fiftyCourse.matins(false)
+                                             : fiftyCourse.liturgy());
         }
     }
 
-    return {readingTimes(), readingTypes(), velmTypes(), months(), yearly, sundays, lent, fifty, readings.table()};
+    return {readingTimes(), readingTypes(), velmTypes(), months(),        yearly,
+            sundays,        lent,           fifty,       readings.table()};
 }

@@ -13,9 +13,21 @@ public:
 
 // Reading-time IDs; the hours of Holy Week follow the four daily services.
 enum ReadingTimeID {
-    rtVespers = 1, rtMatins, rtLiturgy, rtEvening,
-    rtDay1st, rtDay3rd, rtDay6th, rtDay9th, rtDay11th, rtDay12th,
-    rtNight1st, rtNight3rd, rtNight6th, rtNight9th, rtNight11th
+    rtVespers = 1,
+    rtMatins,
+    rtLiturgy,
+    rtEvening,
+    rtDay1st,
+    rtDay3rd,
+    rtDay6th,
+    rtDay9th,
+    rtDay11th,
+    rtDay12th,
+    rtNight1st,
+    rtNight3rd,
+    rtNight6th,
+    rtNight9th,
+    rtNight11th
 };
 
 // Day-type IDs of VelmType.db: the same numbers as the day types.
@@ -33,9 +45,15 @@ struct ReadingRow {
 QList<TableRows> BuildLectionaryTables(const VerseIndex& index);
 
 // The DayID of an Annual day.
-inline int AnnualDayID(int month, int day) { return (month - 1) * 30 + day; }
-inline int SundayDayID(int month, int week) { return (month - 1) * 5 + week; }
-inline int LentDayID(int daysBeforeEaster) { return daysBeforeEaster + 1; }
+inline int AnnualDayID(int month, int day) {
+    return (month - 1) * 30 + day;
+}
+inline int SundayDayID(int month, int week) {
+    return (month - 1) * 5 + week;
+}
+inline int LentDayID(int daysBeforeEaster) {
+    return daysBeforeEaster + 1;
+}
 
 // Parses one service written as "Rom 8:28-39; Ps 96:1-3 + Ps 96:11-13; John 1:1-14"
 // ("#N " before a reading sets its Order) into rows, checking each passage.

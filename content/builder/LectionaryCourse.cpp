@@ -1,15 +1,13 @@
 #include "LectionaryCourse.h"
 
 Course::Course(const VerseIndex& index, QList<ChapterSpan> spans, int verses)
-    : index_(index), spans_(std::move(spans)), size_(verses)
-{
+    : index_(index), spans_(std::move(spans)), size_(verses) {
     if (spans_.isEmpty())
         throw ELectionaryError("A reading course needs at least one span");
     chapter_ = spans_[0].FirstChapter;
 }
 
-void Course::advanceChapter()
-{
+void Course::advanceChapter() {
     const ChapterSpan& s = spans_[span_];
     const QList<int> chapters = index_.chapters(s.Book);
     const int last = s.LastChapter > 0 ? s.LastChapter : (chapters.isEmpty() ? 0 : chapters.back());
@@ -21,8 +19,7 @@ void Course::advanceChapter()
     }
 }
 
-void Course::settle()
-{
+void Course::settle() {
     // Move to the next verse that exists, at most once round the spans.
     for (int guard = 0; guard < 100000; ++guard) {
         const ChapterSpan& s = spans_[span_];
@@ -38,8 +35,7 @@ void Course::settle()
     throw ELectionaryError("A reading course found no verses");
 }
 
-ReadingRow Course::next()
-{
+ReadingRow Course::next() {
     settle();
     const int book = spans_[span_].Book;
     const int last = index_.lastVerse(book, chapter_);
@@ -63,8 +59,7 @@ ReadingRow Course::next()
     return r;
 }
 
-QList<ReadingRow> Course::nextPsalm()
-{
+QList<ReadingRow> Course::nextPsalm() {
     settle();
     const int book = spans_[span_].Book;
     const int c = chapter_;

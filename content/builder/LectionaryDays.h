@@ -14,15 +14,15 @@ struct DayServices {
 };
 
 struct AnnualDay {
-    QString Name;           // DayName, also added to the comment
-    QString VerseRef;       // verse of the day, "John 1:14"
-    QString PictureFile;    // the day's own picture
+    QString Name;        // DayName, also added to the comment
+    QString VerseRef;    // verse of the day, "John 1:14"
+    QString PictureFile; // the day's own picture
     QString PictureCaption;
     int FromMonth = 0;
     int FromDay = 0;
 };
 
-struct LentDay {            // also used for the Fifty Days
+struct LentDay { // also used for the Fifty Days
     QString Name;
     QString Comment;
     QString VerseRef;
@@ -35,9 +35,9 @@ struct HourService {
 };
 
 const QList<DayServices>& WrittenServices();
-QHash<int, AnnualDay> AnnualDays();   // by AnnualDayID
-QHash<int, LentDay> LentDays();       // by days before Easter
-QHash<int, LentDay> FiftyDays();      // by days after Easter
+QHash<int, AnnualDay> AnnualDays(); // by AnnualDayID
+QHash<int, LentDay> LentDays();     // by days before Easter
+QHash<int, LentDay> FiftyDays();    // by days after Easter
 // The day and night hours of Palm Sunday and Holy Week that are not written
 // out: a prophecy, a psalm and a Gospel passage each, read through in order.
 QList<HourService> HolyWeekHours(const VerseIndex& index);

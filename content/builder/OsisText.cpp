@@ -8,14 +8,13 @@ namespace {
 constexpr QChar kNoteMark(0x0001);
 
 struct Tag {
-    QString name;       // element name, without '/'
+    QString name; // element name, without '/'
     bool closing = false;
     bool selfClosing = false;
-    QString attrs;      // raw attribute text
+    QString attrs; // raw attribute text
 };
 
-Tag parseTag(QStringView body)
-{
+Tag parseTag(QStringView body) {
     Tag t;
     if (body.startsWith(u'/')) {
         t.closing = true;
@@ -33,8 +32,7 @@ Tag parseTag(QStringView body)
     return t;
 }
 
-QString attr(const QString& attrs, const QString& name)
-{
+QString attr(const QString& attrs, const QString& name) {
     const QString key = name + QStringLiteral("=\"");
     qsizetype p = 0;
     while ((p = attrs.indexOf(key, p)) >= 0) {
@@ -48,31 +46,35 @@ QString attr(const QString& attrs, const QString& name)
     return {};
 }
 
-void appendEntity(QString& out, QStringView ent)
-{
-    if (ent == u"amp") out += u'&';
-    else if (ent == u"lt") out += u'<';
-    else if (ent == u"gt") out += u'>';
-    else if (ent == u"quot") out += u'"';
-    else if (ent == u"apos") out += u'\'';
-    else if (ent.startsWith(u"#x")) out += QChar(ent.mid(2).toUInt(nullptr, 16));
-    else if (ent.startsWith(u'#')) out += QChar(ent.mid(1).toUInt());
+void appendEntity(QString& out, QStringView ent) {
+    if (ent == u"amp")
+        out += u'&';
+    else if (ent == u"lt")
+        out += u'<';
+    else if (ent == u"gt")
+        out += u'>';
+    else if (ent == u"quot")
+        out += u'"';
+    else if (ent == u"apos")
+        out += u'\'';
+    else if (ent.startsWith(u"#x"))
+        out += QChar(ent.mid(2).toUInt(nullptr, 16));
+    else if (ent.startsWith(u'#'))
+        out += QChar(ent.mid(1).toUInt());
 }
 
-bool joinsWords(QChar c)
-{
+bool joinsWords(QChar c) {
     return c.isLetterOrNumber();
 }
 
 } // namespace
 
-QString OsisToPlainText(const QString& osis)
-{
+QString OsisToPlainText(const QString& osis) {
     QString raw;
     raw.reserve(osis.size());
-    int skipDepth = 0;        // inside <note> or <title> (they nest)
-    QString skipUntilEid;     // inside a milestone div pair (glossary, introduction)
-    bool bookEnded = false;   // after the end of the book everything is appendix
+    int skipDepth = 0;      // inside <note> or <title> (they nest)
+    QString skipUntilEid;   // inside a milestone div pair (glossary, introduction)
+    bool bookEnded = false; // after the end of the book everything is appendix
 
     qsizetype i = 0;
     const qsizetype n = osis.size();
@@ -109,13 +111,15 @@ QString OsisToPlainText(const QString& osis)
                     bookEnded = true;
                     continue;
                 }
-                if (!sid.isEmpty() && (type == u"glossary" || type == u"introduction" || type == u"colophon")) {
+                if (!sid.isEmpty() &&
+                    (type == u"glossary" || type == u"introduction" || type == u"colophon")) {
                     skipUntilEid = sid;
                     continue;
                 }
             }
             // Poetry lines and paragraphs break words apart.
-            if (t.name == u"l" || t.name == u"lg" || t.name == u"div" || t.name == u"lb" || t.name == u"p")
+            if (t.name == u"l" || t.name == u"lg" || t.name == u"div" || t.name == u"lb" ||
+                t.name == u"p")
                 raw += u' ';
             continue;
         }
@@ -146,7 +150,8 @@ QString OsisToPlainText(const QString& osis)
                 ++next;
             const QChar before = out.isEmpty() ? QChar(u' ') : out.back();
             const QChar after = next < raw.size() ? raw[next] : QChar(u' ');
-            if (!before.isSpace() && !after.isSpace() && (joinsWords(after) || after == u'“' || after == u'‘'))
+            if (!before.isSpace() && !after.isSpace() &&
+                (joinsWords(after) || after == u'“' || after == u'‘'))
                 out += u' ';
             k = next - 1;
             continue;

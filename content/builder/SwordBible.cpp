@@ -13,29 +13,27 @@
 
 namespace {
 
-sword::SWModule* findModule(sword::SWMgr& mgr, const char* moduleName)
-{
+sword::SWModule* findModule(sword::SWMgr& mgr, const char* moduleName) {
     sword::SWModule* module = mgr.getModule(moduleName);
     if (!module)
-        throw ESwordError(std::string("The SWORD module ") + moduleName
-                          + " is not installed; install the Debian package sword-text-web.");
+        throw ESwordError(std::string("The SWORD module ") + moduleName +
+                          " is not installed; install the Debian package sword-text-web.");
     return module;
 }
 
 } // namespace
 
-QString SwordModuleVersion(const char* moduleName)
-{
+QString SwordModuleVersion(const char* moduleName) {
     sword::SWMgr mgr;
     sword::SWModule* module = mgr.getModule(moduleName);
     if (!module)
         return {};
     const char* v = module->getConfigEntry("Version");
-    return QStringLiteral("%1 %2").arg(QString::fromLatin1(moduleName), QString::fromUtf8(v ? v : "?"));
+    return QStringLiteral("%1 %2").arg(QString::fromLatin1(moduleName),
+                                       QString::fromUtf8(v ? v : "?"));
 }
 
-BibleText ReadSwordBible(const char* moduleName)
-{
+BibleText ReadSwordBible(const char* moduleName) {
     sword::SWMgr mgr;
     sword::SWModule* module = findModule(mgr, moduleName);
 
@@ -69,7 +67,8 @@ BibleText ReadSwordBible(const char* moduleName)
             auto it = extra.find(osis);
             if (it == extra.end())
                 it = extra.insert(osis, BookInfo{osis, nextExtraID++, nextExtraOrder++, 3,
-                                                 QString::fromUtf8(key->getBookName()), QStringLiteral("Further book")});
+                                                 QString::fromUtf8(key->getBookName()),
+                                                 QStringLiteral("Further book")});
             info = &*it;
         }
         bookByOrder.insert(info->Order, *info);

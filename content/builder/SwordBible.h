@@ -17,8 +17,8 @@ struct VerseRow {
 };
 
 struct BibleText {
-    QList<BookInfo> Books;   // books that hold verses, in BookOrder
-    QList<VerseRow> Verses;  // in BookOrder, chapter, verse
+    QList<BookInfo> Books;  // books that hold verses, in BookOrder
+    QList<VerseRow> Verses; // in BookOrder, chapter, verse
     QString ModuleVersion;
 };
 

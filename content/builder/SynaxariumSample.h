@@ -8,4 +8,6 @@
 QList<TableRows> BuildSynaxariumTables();
 
 // The SynxHead ID of a Coptic day (IDs ascend in month and day order).
-inline int SynxHeadID(int month, int day) { return (month - 1) * 30 + day; }
+inline int SynxHeadID(int month, int day) {
+    return (month - 1) * 30 + day;
+}

@@ -9,8 +9,7 @@
 
 #include <exception>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Pictures are painted off screen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -35,10 +34,10 @@ int main(int argc, char** argv)
             out << "Sample content in " << args[0] << " is up to date\n";
             return 0;
         }
-        out << "Sample content written to " << args[0] << " in " << timer.elapsed() << " ms: " << r.Books
-            << " books, " << r.Verses << " verses, " << r.Words << " words (" << r.IncludedWords << " indexed), "
-            << r.WordVerseRows << " word-verse rows, " << r.ReadingRows << " reading rows, " << r.Pictures
-            << " pictures\n";
+        out << "Sample content written to " << args[0] << " in " << timer.elapsed()
+            << " ms: " << r.Books << " books, " << r.Verses << " verses, " << r.Words << " words ("
+            << r.IncludedWords << " indexed), " << r.WordVerseRows << " word-verse rows, "
+            << r.ReadingRows << " reading rows, " << r.Pictures << " pictures\n";
         return 0;
     } catch (const std::exception& e) {
         err << "evelm_content_builder: " << e.what() << '\n';

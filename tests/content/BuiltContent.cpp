@@ -12,19 +12,18 @@
 
 #include <memory>
 
-BuilderRun RunBuilder(const QString& folder, const QProcessEnvironment& env)
-{
+BuilderRun RunBuilder(const QString& folder, const QProcessEnvironment& env) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(QStringLiteral(EVELM_CONTENT_BUILDER), {folder});
     if (!p.waitForFinished(300000))
         return {-1, QStringLiteral("the builder did not finish")};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAll())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAll())};
 }
 
-bool IsJpeg(const QString& path)
-{
+bool IsJpeg(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) && f.read(3) == QByteArray("\xFF\xD8\xFF", 3);
 }
@@ -33,8 +32,7 @@ namespace {
 std::unique_ptr<QTemporaryDir> userData;
 }
 
-const BuiltContent& BuiltContent::Get()
-{
+const BuiltContent& BuiltContent::Get() {
     static BuiltContent content;
     static bool built = false;
     if (!built) {
@@ -54,15 +52,15 @@ const BuiltContent& BuiltContent::Get()
     if (content.Available) {
         Session.Reset();
         Session.AddPassword(TablePassword);
-        Session.AddStandardAlias(DatabaseAlias, content.Out + QStringLiteral("/DataEng"), QStringLiteral("PARADOX"));
+        Session.AddStandardAlias(DatabaseAlias, content.Out + QStringLiteral("/DataEng"),
+                                 QStringLiteral("PARADOX"));
         userData = std::make_unique<QTemporaryDir>();
         Session.SetUserDataFolder(userData->path());
     }
     return content;
 }
 
-void BuiltContent::Release()
-{
+void BuiltContent::Release() {
     Session.Reset();
     userData.reset();
 }

@@ -28,8 +28,7 @@ class content_Build : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { content = &BuiltContent::Get(); }
     static void TearDownTestSuite() { BuiltContent::Release(); }
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!content->Available)
             GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
         ASSERT_EQ(content->First.exitCode, 0) << content->First.output.toStdString();
@@ -38,8 +37,7 @@ protected:
         second = content->Second;
     }
 
-    static std::unique_ptr<TTable> open(const QString& file, const QString& index = QString())
-    {
+    static std::unique_ptr<TTable> open(const QString& file, const QString& index = QString()) {
         auto t = std::make_unique<TTable>();
         t->SetDatabaseName(DatabaseAlias);
         t->SetTableName(file);
@@ -49,8 +47,7 @@ protected:
         t->Open();
         return t;
     }
-    static QString verse(int book, int chapter, int verseNo)
-    {
+    static QString verse(int book, int chapter, int verseNo) {
         auto bible = open(QStringLiteral("Bible.DB"), QStringLiteral("ndxBible1"));
         if (!bible->FindKey({book, chapter, verseNo}))
             return QStringLiteral("(missing)");
@@ -64,13 +61,12 @@ protected:
 
 } // namespace
 
-TEST_F(content_Build, EveryTableOpensWithEveryIndex)
-{
+TEST_F(content_Build, EveryTableOpensWithEveryIndex) {
     for (const TTableDef& def : ContentTables()) {
         for (const TIndexDef& index : def.Indexes) {
             std::unique_ptr<TTable> t;
-            EXPECT_NO_THROW(t = open(def.FileName, index.Name)) << def.FileName.toStdString() << " "
-                                                                   << index.Name.toStdString();
+            EXPECT_NO_THROW(t = open(def.FileName, index.Name))
+                << def.FileName.toStdString() << " " << index.Name.toStdString();
         }
         if (def.Indexes.isEmpty()) {
             EXPECT_NO_THROW(open(def.FileName)) << def.FileName.toStdString();
@@ -78,26 +74,34 @@ TEST_F(content_Build, EveryTableOpensWithEveryIndex)
     }
 }
 
-TEST_F(content_Build, SecondRunIsSkippedAsUpToDate)
-{
-    EXPECT_TRUE(second.output.contains(QStringLiteral("up to date"))) << second.output.toStdString();
-    EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/DataEng/") + QString::fromLatin1(kStampFileName)));
-    EXPECT_TRUE(QDir(out).entryList({QStringLiteral(".content-build-*")}, QDir::Dirs | QDir::Hidden).isEmpty());
+TEST_F(content_Build, SecondRunIsSkippedAsUpToDate) {
+    EXPECT_TRUE(second.output.contains(QStringLiteral("up to date")))
+        << second.output.toStdString();
+    EXPECT_TRUE(
+        QFileInfo::exists(out + QStringLiteral("/DataEng/") + QString::fromLatin1(kStampFileName)));
+    EXPECT_TRUE(QDir(out)
+                    .entryList({QStringLiteral(".content-build-*")}, QDir::Dirs | QDir::Hidden)
+                    .isEmpty());
 }
 
-TEST_F(content_Build, BooksVersesAndKnownTexts)
-{
+TEST_F(content_Build, BooksVersesAndKnownTexts) {
     EXPECT_EQ(open(QStringLiteral("BibleBooks.db"))->RecordCount(), 80);
     EXPECT_EQ(open(QStringLiteral("Bible.DB"))->RecordCount(), 37457);
 
-    EXPECT_EQ(verse(4, 3, 16), QStringLiteral("For God so loved the world, that he gave his only born Son, that whoever "
-                                              "believes in him should not perish, but have eternal life."));
-    EXPECT_EQ(verse(67, 1, 1), QStringLiteral("The book of the words of Tobit, the son of Tobiel, the son of Ananiel, "
-                                              "the son of Aduel, the son of Gabael, of the seed of Asiel, of the tribe "
-                                              "of Naphtali;"));
-    EXPECT_EQ(verse(28, 1, 1), QStringLiteral("In the beginning, God created the heavens and the earth."));
+    EXPECT_EQ(
+        verse(4, 3, 16),
+        QStringLiteral("For God so loved the world, that he gave his only born Son, that whoever "
+                       "believes in him should not perish, but have eternal life."));
+    EXPECT_EQ(
+        verse(67, 1, 1),
+        QStringLiteral("The book of the words of Tobit, the son of Tobiel, the son of Ananiel, "
+                       "the son of Aduel, the son of Gabael, of the seed of Asiel, of the tribe "
+                       "of Naphtali;"));
+    EXPECT_EQ(verse(28, 1, 1),
+              QStringLiteral("In the beginning, God created the heavens and the earth."));
     EXPECT_EQ(verse(46, 23, 1), QStringLiteral("Yahweh is my shepherd; I shall lack nothing."));
-    EXPECT_EQ(verse(27, 22, 21), QStringLiteral("The grace of the Lord Jesus Christ be with all the saints. Amen."));
+    EXPECT_EQ(verse(27, 22, 21),
+              QStringLiteral("The grace of the Lord Jesus Christ be with all the saints. Amen."));
 
     auto byName = open(QStringLiteral("BibleBooks.db"), QStringLiteral("ndxBookName"));
     ASSERT_TRUE(byName->FindKey({QStringLiteral("Psalms")}));
@@ -112,11 +116,11 @@ TEST_F(content_Build, BooksVersesAndKnownTexts)
 
     auto translations = open(QStringLiteral("Translations.DB"));
     ASSERT_EQ(translations->RecordCount(), 1);
-    EXPECT_EQ(translations->FieldByName(QStringLiteral("ShortName"))->AsString(), QStringLiteral("WEB"));
+    EXPECT_EQ(translations->FieldByName(QStringLiteral("ShortName"))->AsString(),
+              QStringLiteral("WEB"));
 }
 
-TEST_F(content_Build, ConcordanceMatchesTheVerseTexts)
-{
+TEST_F(content_Build, ConcordanceMatchesTheVerseTexts) {
     // Recount the words of every verse as stored.
     QHash<QString, int> hits;
     QHash<QString, int> verses;
@@ -125,7 +129,8 @@ TEST_F(content_Build, ConcordanceMatchesTheVerseTexts)
     for (bible->First(); !bible->Eof(); bible->Next()) {
         ++verseCount;
         QSet<QString> seen;
-        for (const QString& w : VerseWords(bible->FieldByName(QStringLiteral("Text"))->AsString())) {
+        for (const QString& w :
+             VerseWords(bible->FieldByName(QStringLiteral("Text"))->AsString())) {
             if (w.size() > 16)
                 continue;
             ++hits[w];
@@ -143,7 +148,8 @@ TEST_F(content_Build, ConcordanceMatchesTheVerseTexts)
     for (bw->First(); !bw->Eof(); bw->Next()) {
         const QString word = bw->FieldByName(QStringLiteral("TheWord"))->AsString();
         ASSERT_EQ(word, word.toUpper());
-        ASSERT_EQ(bw->FieldByName(QStringLiteral("Hits"))->AsInteger(), hits.value(word)) << word.toStdString();
+        ASSERT_EQ(bw->FieldByName(QStringLiteral("Hits"))->AsInteger(), hits.value(word))
+            << word.toStdString();
         if (bw->FieldByName(QStringLiteral("Included"))->AsBoolean()) {
             ++included;
             expectedRows += verses.value(word);
@@ -161,7 +167,10 @@ TEST_F(content_Build, ConcordanceMatchesTheVerseTexts)
     auto byVerseID = open(QStringLiteral("Bible.DB"));
     for (wvn->First(); !wvn->Eof(); wvn->Next()) {
         ASSERT_TRUE(byVerseID->FindKey({wvn->FieldByName(QStringLiteral("VerseID"))->AsInteger()}));
-        EXPECT_TRUE(byVerseID->FieldByName(QStringLiteral("Text"))->AsString().toUpper().contains(QStringLiteral("BETHLEHEM")));
+        EXPECT_TRUE(byVerseID->FieldByName(QStringLiteral("Text"))
+                        ->AsString()
+                        .toUpper()
+                        .contains(QStringLiteral("BETHLEHEM")));
         EXPECT_EQ(byVerseID->FieldByName(QStringLiteral("BookID"))->AsInteger(),
                   wvn->FieldByName(QStringLiteral("BookID"))->AsInteger());
     }
@@ -173,8 +182,7 @@ TEST_F(content_Build, ConcordanceMatchesTheVerseTexts)
     EXPECT_TRUE(omitted->FieldByName(QStringLiteral("Included"))->AsBoolean());
 }
 
-TEST_F(content_Build, DayTablesAndServices)
-{
+TEST_F(content_Build, DayTablesAndServices) {
     EXPECT_EQ(open(QStringLiteral("Yearly.DB"))->RecordCount(), 366);
     EXPECT_EQ(open(QStringLiteral("Sundays.DB"))->RecordCount(), 61);
     EXPECT_EQ(open(QStringLiteral("Lent_HolyWeek.DB"))->RecordCount(), 62);
@@ -183,10 +191,20 @@ TEST_F(content_Build, DayTablesAndServices)
     EXPECT_EQ(open(QStringLiteral("Verses.DB"))->RecordCount(), 366);
 
     auto times = open(QStringLiteral("ReadingTimes.DB"), QStringLiteral("ndxTime"));
-    const QStringList names{"Vespers", "Matins", "Liturgy", "Evening", "First hour of the day",
-                            "Third hour of the day", "Sixth hour of the day", "Ninth hour of the day",
-                            "Eleventh hour of the day", "Twelfth hour of the day", "First hour of the night",
-                            "Third hour of the night", "Sixth hour of the night", "Ninth hour of the night",
+    const QStringList names{"Vespers",
+                            "Matins",
+                            "Liturgy",
+                            "Evening",
+                            "First hour of the day",
+                            "Third hour of the day",
+                            "Sixth hour of the day",
+                            "Ninth hour of the day",
+                            "Eleventh hour of the day",
+                            "Twelfth hour of the day",
+                            "First hour of the night",
+                            "Third hour of the night",
+                            "Sixth hour of the night",
+                            "Ninth hour of the night",
                             "Eleventh hour of the night"};
     for (int i = 0; i < names.size(); ++i) {
         ASSERT_TRUE(times->FindKey({names[i]})) << names[i].toStdString();
@@ -198,7 +216,8 @@ TEST_F(content_Build, DayTablesAndServices)
 
     auto lent = open(QStringLiteral("Lent_HolyWeek.DB"), QStringLiteral("ndxDaysFromEaster"));
     ASSERT_TRUE(lent->FindKey({7}));
-    EXPECT_EQ(lent->FieldByName(QStringLiteral("DayName"))->AsString(), QStringLiteral("Palm Sunday"));
+    EXPECT_EQ(lent->FieldByName(QStringLiteral("DayName"))->AsString(),
+              QStringLiteral("Palm Sunday"));
     const int palmSunday = lent->FieldByName(QStringLiteral("ID"))->AsInteger();
     ASSERT_TRUE(lent->FindKey({0}));
     const int easter = lent->FieldByName(QStringLiteral("ID"))->AsInteger();
@@ -213,14 +232,18 @@ TEST_F(content_Build, DayTablesAndServices)
     };
     EXPECT_EQ(services(1, palmSunday), (QSet<int>{1, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15}));
     EXPECT_EQ(services(1, easter), (QSet<int>{2, 3, 4}));
-    EXPECT_TRUE(services(1, lent->FindKey({2}) ? lent->FieldByName(QStringLiteral("ID"))->AsInteger() : 0).contains(10));
+    EXPECT_TRUE(
+        services(1, lent->FindKey({2}) ? lent->FieldByName(QStringLiteral("ID"))->AsInteger() : 0)
+            .contains(10));
 
     // Every Annual day of Kiahk has readings of its own or borrows them.
     auto yearly = open(QStringLiteral("Yearly.DB"), QStringLiteral("ndxMonthDay"));
     for (int d = 1; d <= 30; ++d) {
         ASSERT_TRUE(yearly->FindKey({4, d}));
         if (yearly->FieldByName(QStringLiteral("FromMonth"))->AsInteger() == 0) {
-            EXPECT_TRUE(services(3, yearly->FieldByName(QStringLiteral("DayID"))->AsInteger()).contains(3)) << d;
+            EXPECT_TRUE(
+                services(3, yearly->FieldByName(QStringLiteral("DayID"))->AsInteger()).contains(3))
+                << d;
         }
     }
     ASSERT_TRUE(yearly->FindKey({1, 29}));
@@ -228,15 +251,17 @@ TEST_F(content_Build, DayTablesAndServices)
     EXPECT_EQ(yearly->FieldByName(QStringLiteral("FromDay"))->AsInteger(), 29);
 }
 
-TEST_F(content_Build, EveryReadingIsAPassageOfTheBible)
-{
+TEST_F(content_Build, EveryReadingIsAPassageOfTheBible) {
     auto bible = open(QStringLiteral("Bible.DB"), QStringLiteral("ndxBible1"));
     auto readings = open(QStringLiteral("Readings.DB"), QStringLiteral("ndxReadings2"));
     int psalmPairs = 0;
     int prevDay = -1, prevTime = -1, prevOrder = -1, prevBook = -1;
     for (readings->First(); !readings->Eof(); readings->Next()) {
-        auto f = [&](const char* n) { return readings->FieldByName(QString::fromLatin1(n))->AsInteger(); };
-        const int book = f("BookID"), sc = f("StartChapter"), sv = f("StartVerse"), ec = f("EndChapter"), ev = f("EndVerse");
+        auto f = [&](const char* n) {
+            return readings->FieldByName(QString::fromLatin1(n))->AsInteger();
+        };
+        const int book = f("BookID"), sc = f("StartChapter"), sv = f("StartVerse"),
+                  ec = f("EndChapter"), ev = f("EndVerse");
         EXPECT_TRUE(bible->FindKey({book, sc, sv})) << book << " " << sc << ":" << sv;
         EXPECT_TRUE(bible->FindKey({book, ec, ev})) << book << " " << ec << ":" << ev;
         EXPECT_GE(f("ReadingType"), 1);
@@ -251,13 +276,13 @@ TEST_F(content_Build, EveryReadingIsAPassageOfTheBible)
     EXPECT_GT(psalmPairs, 100);
 }
 
-TEST_F(content_Build, SynaxariumAndPictures)
-{
+TEST_F(content_Build, SynaxariumAndPictures) {
     auto detail = open(QStringLiteral("SynxDetail.DB"), QStringLiteral("ndxSynxIDNumber"));
     auto head = open(QStringLiteral("SynxHead.db"), QStringLiteral("ndxMonthDay"));
     for (int d = 1; d <= 30; ++d) {
         ASSERT_TRUE(head->FindKey({4, d}));
-        EXPECT_TRUE(detail->FindKey({head->FieldByName(QStringLiteral("ID"))->AsInteger(), 1})) << "Kiahk " << d;
+        EXPECT_TRUE(detail->FindKey({head->FieldByName(QStringLiteral("ID"))->AsInteger(), 1}))
+            << "Kiahk " << d;
     }
     int links = 0, pictures = 0;
     for (detail->First(); !detail->Eof(); detail->Next()) {
@@ -282,8 +307,9 @@ TEST_F(content_Build, SynaxariumAndPictures)
             ++dividers;
             continue;
         }
-        EXPECT_TRUE(detail->FindKey({saints->FieldByName(QStringLiteral("SynxID"))->AsInteger(),
-                                     saints->FieldByName(QStringLiteral("SynxNumber"))->AsInteger()}))
+        EXPECT_TRUE(
+            detail->FindKey({saints->FieldByName(QStringLiteral("SynxID"))->AsInteger(),
+                             saints->FieldByName(QStringLiteral("SynxNumber"))->AsInteger()}))
             << name.toStdString();
     }
     EXPECT_GT(dividers, 5);
@@ -301,8 +327,7 @@ TEST_F(content_Build, SynaxariumAndPictures)
 }
 
 // A failed build leaves the content that was there alone.
-TEST(content_BuildFailure, MissingModuleLeavesTheOldContent)
-{
+TEST(content_BuildFailure, MissingModuleLeavesTheOldContent) {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("DataEng"));
     QDir().mkpath(data);
@@ -320,11 +345,12 @@ TEST(content_BuildFailure, MissingModuleLeavesTheOldContent)
     }
     EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/old.txt")));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("pict"))));
-    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral(".content-build-*")}, QDir::Dirs | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QDir(dir.path())
+                    .entryList({QStringLiteral(".content-build-*")}, QDir::Dirs | QDir::Hidden)
+                    .isEmpty());
 }
 
-TEST(content_BuildFailure, HalfWrittenContentIsReplaced)
-{
+TEST(content_BuildFailure, HalfWrittenContentIsReplaced) {
     if (SwordModuleVersion().isEmpty())
         GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
     QTemporaryDir dir;
@@ -340,11 +366,11 @@ TEST(content_BuildFailure, HalfWrittenContentIsReplaced)
     EXPECT_FALSE(r.output.contains(QStringLiteral("up to date")));
     QFile db(dir.filePath(QStringLiteral("DataEng/")) + DatabaseFileName());
     EXPECT_GT(db.size(), 1000000);
-    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("DataEng/")) + QString::fromLatin1(kStampFileName)));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("DataEng/")) +
+                                  QString::fromLatin1(kStampFileName)));
 }
 
-TEST(content_BuildFailure, UnwritableOutputFolderIsReported)
-{
+TEST(content_BuildFailure, UnwritableOutputFolderIsReported) {
     if (SwordModuleVersion().isEmpty())
         GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
     QTemporaryDir dir;
@@ -353,5 +379,6 @@ TEST(content_BuildFailure, UnwritableOutputFolderIsReported)
     file.close();
     const BuilderRun r = RunBuilder(dir.filePath(QStringLiteral("plainfile")));
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.output.contains(QStringLiteral("Cannot create the folder"))) << r.output.toStdString();
+    EXPECT_TRUE(r.output.contains(QStringLiteral("Cannot create the folder")))
+        << r.output.toStdString();
 }

@@ -12,8 +12,7 @@ namespace {
 
 class content_DataModule : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const BuiltContent& c = BuiltContent::Get();
         if (!c.Available)
             GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
@@ -21,8 +20,7 @@ protected:
         CreateMainDM();
         MainDM->OpenStartupTables();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         if (MainDM) {
             MainDM->CloseAll();
             DestroyMainDM();
@@ -33,21 +31,20 @@ protected:
 
 } // namespace
 
-TEST_F(content_DataModule, LookupsOfDayTypesAndServices)
-{
+TEST_F(content_DataModule, LookupsOfDayTypesAndServices) {
     EXPECT_EQ(MainDM->GetVelmTypeID(1), 1);
     EXPECT_EQ(MainDM->GetVelmTypeID(4), 4);
     EXPECT_EQ(MainDM->GetReadingTimeID(QStringLiteral("Liturgy")), 3);
     EXPECT_EQ(MainDM->GetReadingTimeID(QStringLiteral("Twelfth hour of the day")), 10);
-    EXPECT_EQ(MainDM->GetReadingTimeName(7, true, false, false), QStringLiteral("General Funeral Prayers"));
+    EXPECT_EQ(MainDM->GetReadingTimeName(7, true, false, false),
+              QStringLiteral("General Funeral Prayers"));
     EXPECT_EQ(MainDM->GetPsalmsBookID(), 46);
     EXPECT_EQ(MainDM->GetFirstChapter(46), 1);
     EXPECT_EQ(MainDM->GetLastChapter(46), 150);
     EXPECT_EQ(MainDM->GetLastVerse(4, 3), 36);
 }
 
-TEST_F(content_DataModule, EveryReadingGivesItsPassage)
-{
+TEST_F(content_DataModule, EveryReadingGivesItsPassage) {
     PsalmsBookID = 46;
     TTable readings;
     readings.SetDatabaseName(MainDMAlias);
@@ -56,11 +53,14 @@ TEST_F(content_DataModule, EveryReadingGivesItsPassage)
     readings.Open();
     int count = 0;
     for (readings.First(); !readings.Eof(); readings.Next()) {
-        auto f = [&](const char* n) { return readings.FieldByName(QString::fromLatin1(n))->AsInteger(); };
+        auto f = [&](const char* n) {
+            return readings.FieldByName(QString::fromLatin1(n))->AsInteger();
+        };
         QString text;
-        EXPECT_NO_THROW(text = MainDM->GetPassageText(f("BookID"), f("StartChapter"), f("EndChapter"), f("StartVerse"),
-                                                      f("EndVerse"), {}, f("StartSkipWords"), f("EndSkipWords"), true,
-                                                      false, false, false, false))
+        EXPECT_NO_THROW(
+            text = MainDM->GetPassageText(f("BookID"), f("StartChapter"), f("EndChapter"),
+                                          f("StartVerse"), f("EndVerse"), {}, f("StartSkipWords"),
+                                          f("EndSkipWords"), true, false, false, false, false))
             << "reading " << f("ID");
         EXPECT_FALSE(text.isEmpty()) << "reading " << f("ID");
         ++count;

@@ -7,15 +7,15 @@ namespace {
 
 // Genesis 1 (31 verses) and 2 (25); Psalms 1 (6), 2 (12), 3 (4);
 // John 3 with verse 5 missing (1..10), John 4 (1..6).
-BibleText smallBible()
-{
+BibleText smallBible() {
     BibleText b;
     for (int id : {28, 46, 4})
         b.Books.append(*FindBookByID(id));
     auto add = [&](int book, int chapter, int last, int missing = 0) {
         for (int v = 1; v <= last; ++v)
             if (v != missing)
-                b.Verses.append({book, chapter, v, QStringLiteral("Verse %1 %2:%3").arg(book).arg(chapter).arg(v)});
+                b.Verses.append({book, chapter, v,
+                                 QStringLiteral("Verse %1 %2:%3").arg(book).arg(chapter).arg(v)});
     };
     add(28, 1, 31);
     add(28, 2, 25);
@@ -33,8 +33,7 @@ protected:
     VerseIndex index{bible};
 };
 
-QString errorOf(const QString& spec, const VerseIndex& index)
-{
+QString errorOf(const QString& spec, const VerseIndex& index) {
     try {
         ParseService(spec, index);
     } catch (const ELectionaryError& e) {
@@ -45,9 +44,9 @@ QString errorOf(const QString& spec, const VerseIndex& index)
 
 } // namespace
 
-TEST_F(content_Lectionary, ServiceOrdersAndJoinedPsalmRanges)
-{
-    const QList<ReadingRow> rows = ParseService(QStringLiteral("Gen 1:1-3; Ps 1:1-2 + Ps 1:5-6; #104 John 4:1; John 4:2-6"), index);
+TEST_F(content_Lectionary, ServiceOrdersAndJoinedPsalmRanges) {
+    const QList<ReadingRow> rows = ParseService(
+        QStringLiteral("Gen 1:1-3; Ps 1:1-2 + Ps 1:5-6; #104 John 4:1; John 4:2-6"), index);
     ASSERT_EQ(rows.size(), 5);
     EXPECT_EQ(rows[0].Order, 1);
     EXPECT_EQ(rows[1].Order, 2);
@@ -61,8 +60,7 @@ TEST_F(content_Lectionary, ServiceOrdersAndJoinedPsalmRanges)
     EXPECT_EQ(rows[4].Book, 4);
 }
 
-TEST_F(content_Lectionary, PassageAcrossChapters)
-{
+TEST_F(content_Lectionary, PassageAcrossChapters) {
     const QList<ReadingRow> rows = ParseService(QStringLiteral("Gen 1:30-2:3"), index);
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].StartChapter, 1);
@@ -70,9 +68,9 @@ TEST_F(content_Lectionary, PassageAcrossChapters)
     EXPECT_EQ(rows[0].EndVerse, 3);
 }
 
-TEST_F(content_Lectionary, BadReadingsAreRefusedWithTheirReference)
-{
-    EXPECT_TRUE(errorOf(QStringLiteral("Gen 1:1-40"), index).contains(QStringLiteral("Gen 1:1-40")));
+TEST_F(content_Lectionary, BadReadingsAreRefusedWithTheirReference) {
+    EXPECT_TRUE(
+        errorOf(QStringLiteral("Gen 1:1-40"), index).contains(QStringLiteral("Gen 1:1-40")));
     EXPECT_TRUE(errorOf(QStringLiteral("Gen 1:1-40"), index).contains(QStringLiteral("missing")));
     // The data module stops a chapter at its first missing verse.
     EXPECT_TRUE(errorOf(QStringLiteral("John 3:1-8"), index).contains(QStringLiteral("3:5")));
@@ -80,11 +78,11 @@ TEST_F(content_Lectionary, BadReadingsAreRefusedWithTheirReference)
     EXPECT_TRUE(errorOf(QStringLiteral("John 3:4-4:2"), index).contains(QStringLiteral("3:5")));
     EXPECT_TRUE(errorOf(QStringLiteral("Foo 1:1"), index).contains(QStringLiteral("Unknown book")));
     EXPECT_TRUE(errorOf(QStringLiteral("Gen one"), index).contains(QStringLiteral("Unreadable")));
-    EXPECT_TRUE(errorOf(QStringLiteral("Gen 2:3-1"), index).contains(QStringLiteral("ends before")));
+    EXPECT_TRUE(
+        errorOf(QStringLiteral("Gen 2:3-1"), index).contains(QStringLiteral("ends before")));
 }
 
-TEST_F(content_Lectionary, CourseStaysInsideChaptersAndAroundGaps)
-{
+TEST_F(content_Lectionary, CourseStaysInsideChaptersAndAroundGaps) {
     Course c(index, {{4, 3, 4}}, 3);
     const ReadingRow a = c.next();
     EXPECT_EQ(a.StartVerse, 1);
@@ -106,18 +104,18 @@ TEST_F(content_Lectionary, CourseStaysInsideChaptersAndAroundGaps)
     EXPECT_EQ(again.StartChapter, 3);
     EXPECT_EQ(again.StartVerse, 1);
     for (const ReadingRow& r : {a, b, d, e, f})
-        EXPECT_TRUE(CheckPassage(index, r.Book, r.StartChapter, r.StartVerse, r.EndChapter, r.EndVerse).isEmpty());
+        EXPECT_TRUE(
+            CheckPassage(index, r.Book, r.StartChapter, r.StartVerse, r.EndChapter, r.EndVerse)
+                .isEmpty());
 }
 
-TEST_F(content_Lectionary, CourseLeavesNoStubOfTwoVerses)
-{
+TEST_F(content_Lectionary, CourseLeavesNoStubOfTwoVerses) {
     Course c(index, {{kPsalmsBookID, 2, 2}}, 5);
     EXPECT_EQ(c.next().EndVerse, 5);
     EXPECT_EQ(c.next().EndVerse, 12); // 6..10 would leave 11..12 behind
 }
 
-TEST_F(content_Lectionary, PsalmOfSixVersesGivesTwoRanges)
-{
+TEST_F(content_Lectionary, PsalmOfSixVersesGivesTwoRanges) {
     Course c(index, {{kPsalmsBookID, 1, 3}}, 2);
     const QList<ReadingRow> first = c.nextPsalm();
     ASSERT_EQ(first.size(), 2);

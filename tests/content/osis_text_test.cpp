@@ -4,60 +4,66 @@
 
 namespace {
 
-QString plain(const char* osis) { return OsisToPlainText(QString::fromUtf8(osis)); }
+QString plain(const char* osis) {
+    return OsisToPlainText(QString::fromUtf8(osis));
+}
 
 } // namespace
 
-TEST(content_OsisText, NoteBetweenWordsLeavesOneBlank)
-{
-    EXPECT_EQ(plain("<w lemma=\"x\">God</w><note placement=\"foot\"><reference>1:1 </reference>The word "
-                    "“God”.</note><w>created</w> the heavens."),
-              QStringLiteral("God created the heavens."));
+TEST(content_OsisText, NoteBetweenWordsLeavesOneBlank) {
+    EXPECT_EQ(
+        plain("<w lemma=\"x\">God</w><note placement=\"foot\"><reference>1:1 </reference>The word "
+              "“God”.</note><w>created</w> the heavens."),
+        QStringLiteral("God created the heavens."));
 }
 
-TEST(content_OsisText, NoteBeforePunctuationLeavesNoBlank)
-{
-    EXPECT_EQ(plain("the earth<note type=\"crossReference\"><reference>Isa 1:1</reference></note>. Amen"),
-              QStringLiteral("the earth. Amen"));
-    EXPECT_EQ(plain("Christ,<note>Messiah</note><w>the</w> son"), QStringLiteral("Christ, the son"));
+TEST(content_OsisText, NoteBeforePunctuationLeavesNoBlank) {
+    EXPECT_EQ(
+        plain("the earth<note type=\"crossReference\"><reference>Isa 1:1</reference></note>. Amen"),
+        QStringLiteral("the earth. Amen"));
+    EXPECT_EQ(plain("Christ,<note>Messiah</note><w>the</w> son"),
+              QStringLiteral("Christ, the son"));
 }
 
-TEST(content_OsisText, NestedNoteIsDroppedWhole)
-{
-    EXPECT_EQ(plain("only born</q><note><reference>3:16</reference>The phrase <hi>only</hi> born</note>"
-                    "<q marker=\"\"><w>Son</w>, that"),
-              QStringLiteral("only born Son, that"));
+TEST(content_OsisText, NestedNoteIsDroppedWhole) {
+    EXPECT_EQ(
+        plain("only born</q><note><reference>3:16</reference>The phrase <hi>only</hi> born</note>"
+              "<q marker=\"\"><w>Son</w>, that"),
+        QStringLiteral("only born Son, that"));
 }
 
-TEST(content_OsisText, TitlesAndPoetryMarkupGo)
-{
-    EXPECT_EQ(plain("<div type=\"x-milestone\" sID=\"p1\"/><title canonical=\"true\" type=\"psalm\">A Psalm by "
-                    "David.</title> <lg sID=\"g1\"/> <l level=\"1\" sID=\"g2\"/><w>Yahweh</w> is my shepherd;"
-                    "<l eID=\"g2\" level=\"1\"/><l level=\"2\" sID=\"g3\"/>I shall lack nothing. <l eID=\"g3\"/>"),
+TEST(content_OsisText, TitlesAndPoetryMarkupGo) {
+    EXPECT_EQ(plain("<div type=\"x-milestone\" sID=\"p1\"/><title canonical=\"true\" "
+                    "type=\"psalm\">A Psalm by "
+                    "David.</title> <lg sID=\"g1\"/> <l level=\"1\" sID=\"g2\"/><w>Yahweh</w> is "
+                    "my shepherd;"
+                    "<l eID=\"g2\" level=\"1\"/><l level=\"2\" sID=\"g3\"/>I shall lack nothing. "
+                    "<l eID=\"g3\"/>"),
               QStringLiteral("Yahweh is my shepherd; I shall lack nothing."));
 }
 
-TEST(content_OsisText, LineMarkersSeparateWords)
-{
-    EXPECT_EQ(plain("forever<l eID=\"a\"/><l sID=\"b\"/>and ever"), QStringLiteral("forever and ever"));
+TEST(content_OsisText, LineMarkersSeparateWords) {
+    EXPECT_EQ(plain("forever<l eID=\"a\"/><l sID=\"b\"/>and ever"),
+              QStringLiteral("forever and ever"));
 }
 
-TEST(content_OsisText, AppendixAfterTheBookEndIsDropped)
-{
-    EXPECT_EQ(plain("saints. Amen. <chapter eID=\"Rev.22\"/> <div canonical=\"true\" eID=\"g9\" osisID=\"Rev\" "
-                    "type=\"book\"/> <div sID=\"g10\" type=\"glossary\"/> <title>Glossary</title> Abba is a word."),
+TEST(content_OsisText, AppendixAfterTheBookEndIsDropped) {
+    EXPECT_EQ(plain("saints. Amen. <chapter eID=\"Rev.22\"/> <div canonical=\"true\" eID=\"g9\" "
+                    "osisID=\"Rev\" "
+                    "type=\"book\"/> <div sID=\"g10\" type=\"glossary\"/> <title>Glossary</title> "
+                    "Abba is a word."),
               QStringLiteral("saints. Amen."));
 }
 
-TEST(content_OsisText, GlossaryDivIsSkippedToItsEnd)
-{
-    EXPECT_EQ(plain("first <div sID=\"g1\" type=\"introduction\"/>intro text<div eID=\"g1\" type=\"introduction\"/>"
+TEST(content_OsisText, GlossaryDivIsSkippedToItsEnd) {
+    EXPECT_EQ(plain("first <div sID=\"g1\" type=\"introduction\"/>intro text<div eID=\"g1\" "
+                    "type=\"introduction\"/>"
                     " last"),
               QStringLiteral("first last"));
 }
 
-TEST(content_OsisText, EntitiesAndBlanks)
-{
-    EXPECT_EQ(plain("  Tom &amp; Jerry &lt;x&gt;\n\tsaid &#65;  "), QStringLiteral("Tom & Jerry <x> said A"));
+TEST(content_OsisText, EntitiesAndBlanks) {
+    EXPECT_EQ(plain("  Tom &amp; Jerry &lt;x&gt;\n\tsaid &#65;  "),
+              QStringLiteral("Tom & Jerry <x> said A"));
     EXPECT_EQ(plain("<note>only a note</note>"), QString());
 }
