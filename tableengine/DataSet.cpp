@@ -3,6 +3,14 @@
 
 using namespace te;
 
+quint64 te::newCursorSerial()
+{
+    static quint64 next = 0;
+    return ++next;
+}
+
+TCursor::TCursor() : serial(te::newCursorSerial()) {}
+
 TDataSet::TDataSet(QObject* parent) : QObject(parent), d(std::make_unique<Impl>())
 {
     d->q = this;
@@ -170,6 +178,7 @@ void TDataSet::Impl::rebuildFieldList()
     calcValues = QVariantList(calcs);
     lookupValues = QVariantList(lookups);
     lookupDone.assign(lookups, false);
+    lookupMemo.assign(lookups, LookupMemo());
 }
 
 QVariant TDataSet::Impl::lookupValue(int slot)
@@ -198,7 +207,14 @@ QVariant TDataSet::Impl::lookupValue(int slot)
                 lookupKeys << k.trimmed();
             if (lookupKeys.size() != keys.size())
                 fail(QStringLiteral("Lookup field '%1': key fields do not match").arg(lf->FieldName()));
-            result = lf->LookupDataSet->impl().cursor->lookup(lookupKeys, keys, lf->LookupResultField);
+            TCursor* source = lf->LookupDataSet->impl().cursor.get();
+            LookupMemo& memo = lookupMemo[size_t(slot)];
+            if (memo.serial == source->serial && memo.keys == keys) {
+                result = memo.value;
+            } else {
+                result = source->lookup(lookupKeys, keys, lf->LookupResultField);
+                memo = {source->serial, keys, result};
+            }
         }
     }
     lookupValues[slot] = result;

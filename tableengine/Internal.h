@@ -23,6 +23,7 @@ QString quoteId(const QString& name);
 QString tableStem(const QString& fileName);
 QString sqlTypeOf(const TFieldDef& f);
 QByteArray passwordHash(const QByteArray& salt, const QString& password);
+quint64 newCursorSerial();
 
 // One prepared statement, reset when the holder goes out of scope.
 class Stmt {
@@ -111,7 +112,11 @@ struct TRow {
 
 class TCursor {
 public:
+    TCursor();
     virtual ~TCursor() = default;
+    // Changes whenever the visible rows may have changed; lookups that
+    // cache results check it.
+    quint64 serial;
     virtual bool first(TRow& row) = 0;
     virtual bool last(TRow& row) = 0;
     virtual bool next(const TRow& cur, TRow& row) = 0;
@@ -142,6 +147,12 @@ struct TDataSet::Impl {
     QVariantList calcValues;
     QVariantList lookupValues;
     std::vector<bool> lookupDone;
+    struct LookupMemo {
+        quint64 serial = 0;
+        QVariantList keys;
+        QVariant value;
+    };
+    std::vector<LookupMemo> lookupMemo; // last result per lookup field
     bool eof = true, bof = true;
     bool pastEnd = false; // after a FindNearest beyond the last key
     int countCache = -1;

@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <limits>
+
 namespace {
 
 enum class K { Word, Number, String, DString, Param, Punct, End };
@@ -116,6 +118,179 @@ const QStringList& functions()
                                QStringLiteral("lower"), QStringLiteral("trim"), QStringLiteral("substr"),
                                QStringLiteral("length"), QStringLiteral("abs")};
     return f;
+}
+
+// Inner joins run fastest from the table with the fewest matching rows; the
+// planner has no per-value statistics, so count the rows of each
+// "alias.field = number" term (through an index) and put the smallest
+// first, moving the ON conditions into WHERE. Results are unchanged.
+void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
+{
+    auto punct = [](const T& t, const char* p) { return t.kind == K::Punct && t.text == QLatin1String(p); };
+    const int n = int(toks.size()) - 1; // without End
+    QList<int> depth(n + 1, 0);
+    for (int i = 0, d = 0; i <= n; ++i) {
+        if (punct(toks[i], ")"))
+            --d;
+        depth[i] = d;
+        if (punct(toks[i], "("))
+            ++d;
+    }
+    auto top = [&](int i, const char* word) { return depth[i] == 0 && is(toks[i], word); };
+    int from = -1;
+    for (int i = 0; i < n && from < 0; ++i)
+        if (top(i, "from"))
+            from = i;
+    if (from < 0)
+        return;
+    int end = from + 1;
+    while (end < n && !top(end, "where") && !top(end, "order") && !top(end, "group") && !top(end, "having"))
+        ++end;
+    struct Ref {
+        int first, last; // token range of "table [AS] [alias]"
+        int condFirst = -1, condLast = -1;
+        std::shared_ptr<te::TableMeta> meta;
+        QString name;
+        qint64 estimate = std::numeric_limits<qint64>::max();
+    };
+    QList<Ref> refs;
+    int pos = from + 1;
+    bool joined = false;
+    while (pos < end) {
+        if (!refs.isEmpty()) {
+            if (punct(toks[pos], ",")) {
+                ++pos;
+            } else if (is(toks[pos], "join") || (is(toks[pos], "inner") && pos + 1 < end && is(toks[pos + 1], "join"))) {
+                pos += is(toks[pos], "inner") ? 2 : 1;
+                joined = true;
+            } else {
+                return; // outer joins and anything else keep their order
+            }
+        }
+        if (pos >= end || (toks[pos].kind != K::Word && toks[pos].kind != K::DString))
+            return;
+        Ref r;
+        r.first = pos;
+        r.meta = c.table(toks[pos].text);
+        if (!r.meta)
+            return;
+        r.name = r.meta->sqlName;
+        ++pos;
+        if (pos < end && is(toks[pos], "as"))
+            ++pos;
+        if (pos < end && toks[pos].kind == K::Word && !keywords().contains(toks[pos].text.toLower())) {
+            r.name = toks[pos].text;
+            ++pos;
+        }
+        r.last = pos - 1;
+        if (joined && !refs.isEmpty()) {
+            if (pos >= end || !is(toks[pos], "on"))
+                return;
+            r.condFirst = ++pos;
+            while (pos < end && !punct(toks[pos], ",") && !(depth[pos] == 0 && (is(toks[pos], "join") || is(toks[pos], "inner"))))
+                ++pos;
+            r.condLast = pos - 1;
+            if (r.condLast < r.condFirst)
+                return;
+        }
+        joined = false;
+        refs << r;
+    }
+    if (refs.size() < 2)
+        return;
+    // Top-level AND terms of WHERE.
+    int whereFirst = -1, whereLast = -1;
+    if (end < n && top(end, "where")) {
+        whereFirst = end + 1;
+        whereLast = whereFirst;
+        while (whereLast < n && !top(whereLast, "order") && !top(whereLast, "group") && !top(whereLast, "having"))
+            ++whereLast;
+        --whereLast;
+        bool between = false, anyOr = false;
+        int termStart = whereFirst;
+        QList<QPair<int, int>> terms;
+        for (int i = whereFirst; i <= whereLast + 1; ++i) {
+            if (i <= whereLast && depth[i] == 0 && is(toks[i], "or"))
+                anyOr = true;
+            if (i <= whereLast && depth[i] == 0 && is(toks[i], "between"))
+                between = true;
+            const bool split = i > whereLast || (depth[i] == 0 && is(toks[i], "and"));
+            if (split && i <= whereLast && between) {
+                between = false;
+                continue;
+            }
+            if (split) {
+                terms.append({termStart, i - 1});
+                termStart = i + 1;
+            }
+        }
+        if (!anyOr) {
+            qint64 best = std::numeric_limits<qint64>::max() - 1;
+            for (const auto& [a, b] : terms) {
+                int q = -1, col = -1, num = -1;
+                if (b - a == 4 && toks[a].kind == K::Word && punct(toks[a + 1], ".") && toks[a + 2].kind == K::Word
+                    && punct(toks[a + 3], "=") && toks[a + 4].kind == K::Number) {
+                    q = a, col = a + 2, num = a + 4;
+                } else if (b - a == 4 && toks[a].kind == K::Number && punct(toks[a + 1], "=") && toks[a + 2].kind == K::Word
+                           && punct(toks[a + 3], ".") && toks[a + 4].kind == K::Word) {
+                    num = a, q = a + 2, col = a + 4;
+                }
+                if (q < 0)
+                    continue;
+                for (Ref& r : refs) {
+                    if (r.name.compare(toks[q].text, Qt::CaseInsensitive) != 0)
+                        continue;
+                    bool indexed = false;
+                    QString field;
+                    for (const TIndexDef& ix : r.meta->def.Indexes)
+                        if (!ix.Fields.isEmpty() && ix.Fields[0].compare(toks[col].text, Qt::CaseInsensitive) == 0) {
+                            indexed = true;
+                            field = ix.Fields[0];
+                        }
+                    if (!indexed)
+                        continue;
+                    // Counting stops once past the smallest count so far.
+                    te::Stmt s(c.db(), c.prepare(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %2 = ? LIMIT ?)")
+                                                     .arg(te::quoteId(r.meta->sqlName), te::quoteId(field))));
+                    s.bind(1, toks[num].text.toLongLong());
+                    s.bind(2, qMin(best + 1, qint64(1000000)));
+                    if (s.step())
+                        r.estimate = qMin(r.estimate, qint64(s.columnAuto(0).toLongLong()));
+                    best = qMin(best, r.estimate);
+                }
+            }
+        }
+    }
+    QList<Ref> sorted = refs;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Ref& a, const Ref& b) { return a.estimate < b.estimate; });
+    bool same = true;
+    for (int i = 0; i < refs.size(); ++i)
+        same = same && sorted[i].first == refs[i].first;
+    if (same)
+        return;
+    auto range = [&](int a, int b) {
+        QStringList part;
+        for (int i = a; i <= b; ++i)
+            part << out[i];
+        return part;
+    };
+    QStringList rebuilt = range(0, from);
+    for (int i = 0; i < sorted.size(); ++i) {
+        if (i > 0)
+            rebuilt << QStringLiteral("CROSS JOIN");
+        rebuilt << range(sorted[i].first, sorted[i].last);
+    }
+    QStringList conds;
+    for (const Ref& r : refs)
+        if (r.condFirst >= 0)
+            conds << QStringLiteral("(") + range(r.condFirst, r.condLast).join(QLatin1Char(' ')) + QStringLiteral(")");
+    if (whereFirst >= 0)
+        conds << QStringLiteral("(") + range(whereFirst, whereLast).join(QLatin1Char(' ')) + QStringLiteral(")");
+    if (!conds.isEmpty())
+        rebuilt << QStringLiteral("WHERE") << conds.join(QStringLiteral(" AND "));
+    const int rest = whereFirst >= 0 ? whereLast + 1 : end;
+    rebuilt << range(rest, int(out.size()) - 1);
+    out = rebuilt;
 }
 
 } // namespace
@@ -256,6 +431,7 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
     }
     if (expectTable)
         bad(text, QStringLiteral("a table name is missing"));
+    reorderJoins(toks, out, c);
     // Join the pieces; qualifiers stay glued to their dots.
     QString sql;
     for (int i = 0; i < out.size(); ++i) {

@@ -96,6 +96,7 @@ void TTable::Post()
     }
     d->state = TDataSetState::dsBrowse;
     d->countCache = -1;
+    d->cursor->serial = te::newCursorSerial(); // rows changed: drop cached lookups
     TRow r;
     if (d->cursor->gotoBookmark(rowid, r)) {
         d->setRow(true, std::move(r));

@@ -85,6 +85,23 @@ TEST_F(Fields, LookupFieldsResolveThroughTheLookupTable)
     EXPECT_EQ(books->FieldByName("BookName")->AsString(), "Genesis");
 }
 
+TEST_F(Fields, LookupFollowsChangesOfTheLookupDataset)
+{
+    auto books = openTable("BibleBooks.DB", "ndxBookName");
+    auto bible = openTable("Bible.DB", "ndxBible1", false);
+    bible->AddLookupField("BookName", TFieldType::ftString, 30, "BookID", books.get(), "ID", "BookName");
+    bible->Open();
+    bible->FindKey({2, 1, 1});
+    EXPECT_EQ(bible->FieldByName("BookName")->AsString(), "Genesis");
+    books->SetFilter("ID <> 2");
+    books->SetFiltered(true);
+    bible->Next();
+    EXPECT_EQ(bible->FieldByName("BookName")->AsString(), "");
+    books->Close();
+    bible->Next();
+    EXPECT_TRUE(bible->FieldByName("BookName")->IsNull()); // lookup source closed
+}
+
 TEST_F(Fields, FieldsCannotBeAddedToAnOpenDataset)
 {
     auto bible = openTable("Bible.DB");

@@ -63,6 +63,23 @@ TEST_F(Query, ThreeWordSelfJoin)
     EXPECT_EQ(q.FieldByName("BookOrder")->AsInteger(), 40);
 }
 
+TEST_F(Query, JoinOrderDoesNotChangeResults)
+{
+    // The rarest word last and first; and a comma join with the condition in WHERE.
+    for (const char* text : {
+             "SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = 3 AND V2.WordID = 4 ORDER BY VerseID",
+             "SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = 4 AND V2.WordID = 3 ORDER BY VerseID",
+             "SELECT v1.VerseID FROM WVN V1, WVN V2 WHERE v1.VerseID = v2.VerseID AND 4 = V2.WordID AND V1.WordID = 3 ORDER BY VerseID",
+             "SELECT v1.VerseID FROM WVN V1 INNER JOIN WVN V2 ON (v1.VerseID = v2.VerseID) WHERE V2.WordID = 4 AND V1.WordID = 3 AND V1.BookID BETWEEN 1 AND 3"}) {
+        q.SetSQL(QString::fromLatin1(text));
+        q.Open();
+        EXPECT_EQ(column("VerseID"), (QList<int>{5})) << text;
+    }
+    q.SetSQL("SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = 1 OR V2.WordID = 4 ORDER BY VerseID");
+    q.Open();
+    EXPECT_EQ(q.RecordCount(), 9); // same-verse pairs: 1 + 2 + 5 + 1
+}
+
 TEST_F(Query, TwoWordsWithScopeClause)
 {
     q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
