@@ -91,13 +91,11 @@ void TRichEdit::InvalidateText() {
 void TRichEdit::EnsureText() const {
   if (m_textValid) return;
   m_text.clear();
-  m_blockStarts.clear();
+  m_text.reserve(Length());
   for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-    if (!m_blockStarts.empty()) m_text += QStringLiteral("\r\n");
-    m_blockStarts.push_back(int(m_text.size()));
+    if (b != document()->begin()) m_text += QStringLiteral("\r\n");
     m_text += b.text();
   }
-  if (m_blockStarts.empty()) m_blockStarts.push_back(0);
   m_textValid = true;
 }
 
@@ -106,26 +104,31 @@ QString TRichEdit::Text() const {
   return m_text;
 }
 
+// Every paragraph break is one document character and two of ours, so the
+// length needs no copy of the text (appending asks for it at every run).
 int TRichEdit::Length() const {
-  EnsureText();
-  return int(m_text.size());
+  const QTextDocument* doc = document();
+  return doc->characterCount() - 1 + doc->blockCount() - 1;
 }
 
 int TRichEdit::ToDocPos(int pos) const {
-  EnsureText();
-  pos = std::clamp(pos, 0, int(m_text.size()));
-  const auto it = std::upper_bound(m_blockStarts.begin(), m_blockStarts.end(), pos);
-  const int b = int(it - m_blockStarts.begin()) - 1;
-  const int blockEnd = b + 1 < int(m_blockStarts.size()) ? m_blockStarts[size_t(b) + 1] - 2 : int(m_text.size());
-  const int offset = std::min(pos, blockEnd) - m_blockStarts[size_t(b)];
-  return document()->findBlockByNumber(b).position() + offset;
+  const QTextDocument* doc = document();
+  pos = std::clamp(pos, 0, Length());
+  // Last block whose first position (document position + block number) is <= pos.
+  int lo = 0, hi = doc->blockCount() - 1;
+  while (lo < hi) {
+    const int mid = (lo + hi + 1) / 2;
+    if (doc->findBlockByNumber(mid).position() + mid <= pos) lo = mid;
+    else hi = mid - 1;
+  }
+  const QTextBlock b = doc->findBlockByNumber(lo);
+  return b.position() + std::min(pos - (b.position() + lo), b.length() - 1);
 }
 
 int TRichEdit::FromDocPos(int docPos) const {
-  EnsureText();
   const QTextBlock b = document()->findBlock(std::max(0, docPos));
-  if (!b.isValid()) return int(m_text.size());
-  return m_blockStarts[size_t(b.blockNumber())] + std::min(docPos - b.position(), b.length() - 1);
+  if (!b.isValid()) return Length();
+  return b.position() + b.blockNumber() + std::min(docPos - b.position(), b.length() - 1);
 }
 
 void TRichEdit::Clear() {

@@ -117,7 +117,6 @@ private:
 
   mutable bool m_textValid = false;
   mutable QString m_text;
-  mutable std::vector<int> m_blockStarts;
 
   std::unique_ptr<QTextDocument> m_pageDoc;
   std::vector<PageLine> m_pageLines;
