@@ -29,6 +29,8 @@ class TDialogHandler {
 public:
   virtual ~TDialogHandler() = default;
   virtual int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+  // A dialog answers from its result; another window ends the modal show by
+  // closing or hiding itself, with its result in the property "ModalResult".
   virtual int ShowModal(QWidget* window) = 0;
   // True when confirmed; fileName receives the chosen name.
   virtual bool SaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName) = 0;
