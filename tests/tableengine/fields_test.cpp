@@ -5,12 +5,12 @@
 
 namespace {
 
-class Fields : public ::testing::Test {
+class tableengine_Fields : public ::testing::Test {
 protected:
     TinyDb db;
 };
 
-TEST_F(Fields, NamesAreCaseInsensitive)
+TEST_F(tableengine_Fields, NamesAreCaseInsensitive)
 {
     auto bible = openTable("Bible.DB", "ndxBible1");
     EXPECT_EQ(bible->FieldByName("bookid"), bible->FieldByName("BOOKID"));
@@ -24,7 +24,7 @@ TEST_F(Fields, NamesAreCaseInsensitive)
     }
 }
 
-TEST_F(Fields, TypesAndSizesComeFromTheFile)
+TEST_F(tableengine_Fields, TypesAndSizesComeFromTheFile)
 {
     auto books = openTable("BibleBooks.db");
     EXPECT_EQ(books->FieldByName("ID")->DataType(), TFieldType::ftAutoInc);
@@ -34,7 +34,7 @@ TEST_F(Fields, TypesAndSizesComeFromTheFile)
     EXPECT_EQ(books->Fields().size(), 3);
 }
 
-TEST_F(Fields, ConversionsAndNulls)
+TEST_F(tableengine_Fields, ConversionsAndNulls)
 {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     ASSERT_TRUE(detail->FindKey({3, 2}));
@@ -49,7 +49,7 @@ TEST_F(Fields, ConversionsAndNulls)
     EXPECT_TRUE(words->FieldByName("Included")->AsBoolean());
 }
 
-TEST_F(Fields, DatesReadBack)
+TEST_F(tableengine_Fields, DatesReadBack)
 {
     TTableDef ev{"Ev.DB", {{"EventDate", TFieldType::ftDate}}, {{"", {"EventDate"}}}};
     QTemporaryDir dir;
@@ -67,7 +67,7 @@ TEST_F(Fields, DatesReadBack)
     EXPECT_EQ(t.FieldByName("EventDate")->AsDate(), QDate(2024, 1, 7));
 }
 
-TEST_F(Fields, LookupFieldsResolveThroughTheLookupTable)
+TEST_F(tableengine_Fields, LookupFieldsResolveThroughTheLookupTable)
 {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     auto bible = openTable("Bible.DB", "ndxBible1", false);
@@ -85,7 +85,7 @@ TEST_F(Fields, LookupFieldsResolveThroughTheLookupTable)
     EXPECT_EQ(books->FieldByName("BookName")->AsString(), "Genesis");
 }
 
-TEST_F(Fields, LookupFollowsChangesOfTheLookupDataset)
+TEST_F(tableengine_Fields, LookupFollowsChangesOfTheLookupDataset)
 {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     auto bible = openTable("Bible.DB", "ndxBible1", false);
@@ -102,13 +102,13 @@ TEST_F(Fields, LookupFollowsChangesOfTheLookupDataset)
     EXPECT_TRUE(bible->FieldByName("BookName")->IsNull()); // lookup source closed
 }
 
-TEST_F(Fields, FieldsCannotBeAddedToAnOpenDataset)
+TEST_F(tableengine_Fields, FieldsCannotBeAddedToAnOpenDataset)
 {
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->AddCalcField("X", TFieldType::ftString, 10), EDatabaseError);
 }
 
-TEST_F(Fields, CalculatedFieldsFilledPerRow)
+TEST_F(tableengine_Fields, CalculatedFieldsFilledPerRow)
 {
     auto bible = openTable("Bible.DB", "ndxBible1", false);
     bible->AddCalcField("VersText", TFieldType::ftString, 6);
@@ -125,7 +125,7 @@ TEST_F(Fields, CalculatedFieldsFilledPerRow)
     EXPECT_THROW(bible->FieldByName("VersText")->SetAsString("x"), EDatabaseError);
 }
 
-TEST_F(Fields, DataFieldsOfReadOnlyTableCannotBeSet)
+TEST_F(tableengine_Fields, DataFieldsOfReadOnlyTableCannotBeSet)
 {
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->FieldByName("Text")->SetAsString("x"), EDatabaseError);

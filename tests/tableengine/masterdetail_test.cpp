@@ -5,7 +5,7 @@
 
 namespace {
 
-class MasterDetail : public ::testing::Test {
+class tableengine_MasterDetail : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> words = openTable("BW.db", QString(), false);
@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(MasterDetail, DetailShowsRowsOfMasterRow)
+TEST_F(tableengine_MasterDetail, DetailShowsRowsOfMasterRow)
 {
     EXPECT_EQ(words->FieldByName("TheWord")->AsString(), "FAITH");
     EXPECT_EQ(verses(), (QList<int>{5, 9}));
@@ -48,7 +48,7 @@ TEST_F(MasterDetail, DetailShowsRowsOfMasterRow)
     EXPECT_EQ(wordVerse.RecNo(), 3);
 }
 
-TEST_F(MasterDetail, DetailFilterAppliesWithinMasterRow)
+TEST_F(tableengine_MasterDetail, DetailFilterAppliesWithinMasterRow)
 {
     words->FindKey({"GRACE"});
     wordVerse.SetFilter("VerseID > 2");
@@ -58,7 +58,7 @@ TEST_F(MasterDetail, DetailFilterAppliesWithinMasterRow)
     EXPECT_EQ(verses(), (QList<int>{5}));
 }
 
-TEST_F(MasterDetail, EmptyMasterGivesEmptyDetail)
+TEST_F(tableengine_MasterDetail, EmptyMasterGivesEmptyDetail)
 {
     words->SetFilter("TheWord = 'NONE'");
     EXPECT_TRUE(words->IsEmpty());
@@ -67,7 +67,7 @@ TEST_F(MasterDetail, EmptyMasterGivesEmptyDetail)
     EXPECT_EQ(wordVerse.RecordCount(), 0);
 }
 
-TEST(DataSource, NoticeOnEveryMove)
+TEST(tableengine_DataSource, NoticeOnEveryMove)
 {
     TinyDb db;
     auto bible = openTable("Bible.DB", "ndxBible1");
@@ -91,7 +91,7 @@ TEST(DataSource, NoticeOnEveryMove)
     EXPECT_EQ(notices, 6);
 }
 
-TEST(DataSource, DisabledControlsHoldNoticesBack)
+TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack)
 {
     TinyDb db;
     auto bible = openTable("Bible.DB", "ndxBible1");

@@ -11,13 +11,13 @@ QString key(TDataSet& t)
         .arg(t.FieldByName("Chapter")->AsInteger()).arg(t.FieldByName("Verse")->AsInteger());
 }
 
-class Navigation : public ::testing::Test {
+class tableengine_Navigation : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> bible = openTable("Bible.DB", "ndxBible1");
 };
 
-TEST_F(Navigation, RowsComeInIndexOrder)
+TEST_F(tableengine_Navigation, RowsComeInIndexOrder)
 {
     QStringList seen;
     for (bible->First(); !bible->Eof(); bible->Next())
@@ -32,14 +32,14 @@ TEST_F(Navigation, RowsComeInIndexOrder)
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(Navigation, PrimaryIndexOrdersById)
+TEST_F(tableengine_Navigation, PrimaryIndexOrdersById)
 {
     auto byId = openTable("Bible.DB");
     EXPECT_EQ(byId->FieldByName("ID")->AsInteger(), 1);
     EXPECT_EQ(key(*byId), "2 1:1"); // book 2 was written first
 }
 
-TEST_F(Navigation, FindKeyHitPositions)
+TEST_F(tableengine_Navigation, FindKeyHitPositions)
 {
     ASSERT_TRUE(bible->FindKey({2, 2, 4}));
     EXPECT_EQ(bible->FieldByName("Text")->AsString(), "Text 2 2:4");
@@ -47,7 +47,7 @@ TEST_F(Navigation, FindKeyHitPositions)
     EXPECT_FALSE(bible->Bof());
 }
 
-TEST_F(Navigation, FindKeyMissLeavesCursor)
+TEST_F(tableengine_Navigation, FindKeyMissLeavesCursor)
 {
     ASSERT_TRUE(bible->FindKey({3, 1, 2}));
     EXPECT_FALSE(bible->FindKey({2, 9, 9}));
@@ -56,7 +56,7 @@ TEST_F(Navigation, FindKeyMissLeavesCursor)
     EXPECT_EQ(key(*bible), "3 1:2");
 }
 
-TEST_F(Navigation, FindKeyOnLeadingFields)
+TEST_F(tableengine_Navigation, FindKeyOnLeadingFields)
 {
     ASSERT_TRUE(bible->FindKey({3}));
     EXPECT_EQ(key(*bible), "3 1:1");
@@ -64,7 +64,7 @@ TEST_F(Navigation, FindKeyOnLeadingFields)
     EXPECT_EQ(key(*bible), "2 3:1");
 }
 
-TEST_F(Navigation, FindKeyTextKeyIsCaseSensitiveOnPlainIndex)
+TEST_F(tableengine_Navigation, FindKeyTextKeyIsCaseSensitiveOnPlainIndex)
 {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     ASSERT_TRUE(books->FindKey({"Psalms"}));
@@ -73,7 +73,7 @@ TEST_F(Navigation, FindKeyTextKeyIsCaseSensitiveOnPlainIndex)
     EXPECT_EQ(books->FieldByName("BookName")->AsString(), "Psalms");
 }
 
-TEST_F(Navigation, FindNearestWithSentinels)
+TEST_F(tableengine_Navigation, FindNearestWithSentinels)
 {
     bible->FindNearest({2, 0, 0});
     EXPECT_EQ(key(*bible), "2 1:1");
@@ -88,7 +88,7 @@ TEST_F(Navigation, FindNearestWithSentinels)
     EXPECT_EQ(key(*bible), "2 2:4");
 }
 
-TEST_F(Navigation, PriorAfterFindNearestPastLastKeyReachesLastRow)
+TEST_F(tableengine_Navigation, PriorAfterFindNearestPastLastKeyReachesLastRow)
 {
     bible->FindNearest({3, 999, 999});
     EXPECT_FALSE(bible->Eof());
@@ -99,7 +99,7 @@ TEST_F(Navigation, PriorAfterFindNearestPastLastKeyReachesLastRow)
     EXPECT_EQ(key(*bible), "3 3:2");
 }
 
-TEST_F(Navigation, NextOnLastRowSetsEofAndStays)
+TEST_F(tableengine_Navigation, NextOnLastRowSetsEofAndStays)
 {
     bible->Last();
     EXPECT_EQ(key(*bible), "3 3:3");
@@ -111,7 +111,7 @@ TEST_F(Navigation, NextOnLastRowSetsEofAndStays)
     EXPECT_EQ(key(*bible), "3 3:2");
 }
 
-TEST_F(Navigation, PriorOnFirstRowSetsBofAndStays)
+TEST_F(tableengine_Navigation, PriorOnFirstRowSetsBofAndStays)
 {
     bible->First();
     EXPECT_TRUE(bible->Bof());
@@ -123,7 +123,7 @@ TEST_F(Navigation, PriorOnFirstRowSetsBofAndStays)
     EXPECT_EQ(key(*bible), "1 1:1");
 }
 
-TEST_F(Navigation, RecNoFollowsOrderAndCanBeSet)
+TEST_F(tableengine_Navigation, RecNoFollowsOrderAndCanBeSet)
 {
     bible->SetRecNo(11);
     EXPECT_EQ(key(*bible), "2 1:1");
@@ -134,7 +134,7 @@ TEST_F(Navigation, RecNoFollowsOrderAndCanBeSet)
     EXPECT_EQ(bible->RecNo(), 12);
 }
 
-TEST_F(Navigation, MoveByStopsAtTheEnds)
+TEST_F(tableengine_Navigation, MoveByStopsAtTheEnds)
 {
     bible->First();
     EXPECT_EQ(bible->MoveBy(4), 4);
@@ -143,7 +143,7 @@ TEST_F(Navigation, MoveByStopsAtTheEnds)
     EXPECT_TRUE(bible->Bof());
 }
 
-TEST_F(Navigation, TableWithoutIndexByRecordNumber)
+TEST_F(tableengine_Navigation, TableWithoutIndexByRecordNumber)
 {
     auto verses = openTable("Verses.DB");
     verses->SetRecNo(2);
@@ -152,7 +152,7 @@ TEST_F(Navigation, TableWithoutIndexByRecordNumber)
     EXPECT_EQ(verses->FieldByName("verse")->AsString().size(), 5000); // memo of any length
 }
 
-TEST_F(Navigation, BookmarksReturnToTheRow)
+TEST_F(tableengine_Navigation, BookmarksReturnToTheRow)
 {
     bible->FindKey({2, 2, 3});
     const TBookmark bm = bible->GetBookmark();
@@ -164,7 +164,7 @@ TEST_F(Navigation, BookmarksReturnToTheRow)
     EXPECT_THROW(bible->GotoBookmark(TBookmark()), EDatabaseError);
 }
 
-TEST_F(Navigation, BookmarkOfFilteredOutRowIsGone)
+TEST_F(tableengine_Navigation, BookmarkOfFilteredOutRowIsGone)
 {
     bible->FindKey({1, 1, 1});
     const TBookmark bm = bible->GetBookmark();
@@ -175,7 +175,7 @@ TEST_F(Navigation, BookmarkOfFilteredOutRowIsGone)
     EXPECT_EQ(bible->FieldByName("BookID")->AsInteger(), 3);
 }
 
-TEST_F(Navigation, ChangingIndexKeepsRow)
+TEST_F(tableengine_Navigation, ChangingIndexKeepsRow)
 {
     bible->FindKey({2, 1, 1});
     bible->SetIndexName("");
@@ -186,7 +186,7 @@ TEST_F(Navigation, ChangingIndexKeepsRow)
     EXPECT_EQ(bible->IndexName(), "");
 }
 
-TEST_F(Navigation, ClosedDatasetRefusesMoves)
+TEST_F(tableengine_Navigation, ClosedDatasetRefusesMoves)
 {
     bible->Close();
     EXPECT_THROW(bible->First(), EDatabaseError);

@@ -5,7 +5,7 @@
 
 namespace {
 
-class Query : public ::testing::Test {
+class tableengine_Query : public ::testing::Test {
 protected:
     TinyDb db;
     TQuery q;
@@ -19,7 +19,7 @@ protected:
     }
 };
 
-TEST_F(Query, DistinctWithEmptyDoubleQuotedString)
+TEST_F(tableengine_Query, DistinctWithEmptyDoubleQuotedString)
 {
     q.SetSQL(QStringList{"SELECT DISTINCT PictSaintName , PictureFile  From SynxDetail S", "WHERE PictSaintName <>\"\"",
                          "ORDER BY PictSaintName"});
@@ -36,7 +36,7 @@ TEST_F(Query, DistinctWithEmptyDoubleQuotedString)
     EXPECT_EQ(q.RecNo(), 2);
 }
 
-TEST_F(Query, NamedParameter)
+TEST_F(tableengine_Query, NamedParameter)
 {
     q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
     ASSERT_EQ(q.Params().size(), 1);
@@ -46,14 +46,14 @@ TEST_F(Query, NamedParameter)
     EXPECT_THROW(q.ParamByName("other"), EDatabaseError);
 }
 
-TEST_F(Query, ParameterWithoutValueIsRefused)
+TEST_F(tableengine_Query, ParameterWithoutValueIsRefused)
 {
     q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
     EXPECT_THROW(q.Open(), EDatabaseError);
     EXPECT_FALSE(q.Active());
 }
 
-TEST_F(Query, ThreeWordSelfJoin)
+TEST_F(tableengine_Query, ThreeWordSelfJoin)
 {
     q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
                             " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND V3.WordID =4 "
@@ -63,7 +63,7 @@ TEST_F(Query, ThreeWordSelfJoin)
     EXPECT_EQ(q.FieldByName("BookOrder")->AsInteger(), 40);
 }
 
-TEST_F(Query, JoinOrderDoesNotChangeResults)
+TEST_F(tableengine_Query, JoinOrderDoesNotChangeResults)
 {
     // The rarest word last and first; and a comma join with the condition in WHERE.
     for (const char* text : {
@@ -80,7 +80,7 @@ TEST_F(Query, JoinOrderDoesNotChangeResults)
     EXPECT_EQ(q.RecordCount(), 9); // same-verse pairs: 1 + 2 + 5 + 1
 }
 
-TEST_F(Query, TwoWordsWithScopeClause)
+TEST_F(tableengine_Query, TwoWordsWithScopeClause)
 {
     q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
                             " Where V1.WordID = 1  AND V2.WordID =3  AND  (BookID BETWEEN 1 AND 2 OR BookID>80)  ORDER BY BookOrder, VerseID"));
@@ -94,7 +94,7 @@ TEST_F(Query, TwoWordsWithScopeClause)
     EXPECT_TRUE(q.Eof());
 }
 
-TEST_F(Query, TableFileNamesAndFilters)
+TEST_F(tableengine_Query, TableFileNamesAndFilters)
 {
     q.SetSQL("SELECT BookID, Chapter, Verse FROM \"Bible.DB\" WHERE Chapter = 2 ORDER BY BookID, Verse");
     q.Open();
@@ -104,7 +104,7 @@ TEST_F(Query, TableFileNamesAndFilters)
     EXPECT_EQ(column("Verse"), (QList<int>{1, 2, 3, 4}));
 }
 
-TEST_F(Query, BookmarksAndLookups)
+TEST_F(tableengine_Query, BookmarksAndLookups)
 {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     q.SetSQL("SELECT DISTINCT PictSaintName FROM SynxDetail WHERE PictSaintName <> '' ORDER BY PictSaintName");
@@ -119,7 +119,7 @@ TEST_F(Query, BookmarksAndLookups)
     EXPECT_EQ(q.FieldByName("PictSaintName")->AsString(), "Mary");
 }
 
-TEST_F(Query, UntranslatableTextsAreRefused)
+TEST_F(tableengine_Query, UntranslatableTextsAreRefused)
 {
     const char* bad[] = {
         "DELETE FROM WVN",
@@ -141,13 +141,13 @@ TEST_F(Query, UntranslatableTextsAreRefused)
     }
 }
 
-TEST_F(Query, WritableUserTableIsNotQueried)
+TEST_F(tableengine_Query, WritableUserTableIsNotQueried)
 {
     q.SetSQL("SELECT * FROM SRN");
     EXPECT_THROW(q.Open(), EDatabaseError);
 }
 
-TEST_F(Query, ProtectedTablesNeedThePassword)
+TEST_F(tableengine_Query, ProtectedTablesNeedThePassword)
 {
     Session.RemoveAllPasswords();
     q.SetSQL("SELECT VerseID FROM WVN");

@@ -5,7 +5,7 @@
 
 namespace {
 
-class RangeFilter : public ::testing::Test {
+class tableengine_RangeFilter : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> bible = openTable("Bible.DB", "ndxBible1");
@@ -18,7 +18,7 @@ protected:
     }
 };
 
-TEST_F(RangeFilter, RangeBoundsMovesAndCounts)
+TEST_F(tableengine_RangeFilter, RangeBoundsMovesAndCounts)
 {
     bible->SetRange({2}, {2});
     EXPECT_EQ(bible->RecordCount(), 10);
@@ -37,7 +37,7 @@ TEST_F(RangeFilter, RangeBoundsMovesAndCounts)
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(RangeFilter, RangeOnTwoFields)
+TEST_F(tableengine_RangeFilter, RangeOnTwoFields)
 {
     bible->SetRange({2, 2}, {2, 2});
     EXPECT_EQ(bible->RecordCount(), 4);
@@ -45,7 +45,7 @@ TEST_F(RangeFilter, RangeOnTwoFields)
     EXPECT_EQ(visible(*bible), 6);
 }
 
-TEST_F(RangeFilter, BooleanFieldFilters)
+TEST_F(tableengine_RangeFilter, BooleanFieldFilters)
 {
     auto words = openTable("BW.db");
     words->SetFilter("Included");
@@ -60,7 +60,7 @@ TEST_F(RangeFilter, BooleanFieldFilters)
     EXPECT_FALSE(words->FindKey({"LOVE"}));
 }
 
-TEST_F(RangeFilter, EmptyStringComparison)
+TEST_F(tableengine_RangeFilter, EmptyStringComparison)
 {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     detail->SetFilter("PictSaintName<>''");
@@ -69,7 +69,7 @@ TEST_F(RangeFilter, EmptyStringComparison)
     EXPECT_EQ(visible(*detail), 3);
 }
 
-TEST_F(RangeFilter, ScopeExpressions)
+TEST_F(tableengine_RangeFilter, ScopeExpressions)
 {
     bible->SetFiltered(true);
     bible->SetFilter("(BookID >= 2) AND (BookID<= 2) ");
@@ -82,7 +82,7 @@ TEST_F(RangeFilter, ScopeExpressions)
     EXPECT_EQ(bible->RecordCount(), 10);
 }
 
-TEST_F(RangeFilter, AndBindsTighterThanOr)
+TEST_F(tableengine_RangeFilter, AndBindsTighterThanOr)
 {
     bible->SetFiltered(true);
     bible->SetFilter("BookID = 3 or BookID = 1 and Chapter = 1");
@@ -91,7 +91,7 @@ TEST_F(RangeFilter, AndBindsTighterThanOr)
     EXPECT_EQ(bible->RecordCount(), 13);
 }
 
-TEST_F(RangeFilter, FilterHidesRowsFromRecNoAndFindKey)
+TEST_F(tableengine_RangeFilter, FilterHidesRowsFromRecNoAndFindKey)
 {
     bible->SetFilter("BookID = 3");
     bible->SetFiltered(true);
@@ -105,7 +105,7 @@ TEST_F(RangeFilter, FilterHidesRowsFromRecNoAndFindKey)
     EXPECT_EQ(bible->FieldByName("BookID")->AsInteger(), 3);
 }
 
-TEST_F(RangeFilter, FilterTextWaitsForFiltered)
+TEST_F(tableengine_RangeFilter, FilterTextWaitsForFiltered)
 {
     bible->SetFilter("BookID = 3");
     EXPECT_EQ(bible->RecordCount(), 30);
@@ -115,7 +115,7 @@ TEST_F(RangeFilter, FilterTextWaitsForFiltered)
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(RangeFilter, FilterAndRangeTogether)
+TEST_F(tableengine_RangeFilter, FilterAndRangeTogether)
 {
     bible->SetRange({2}, {3});
     bible->SetFilter("Chapter = 2");
@@ -123,7 +123,7 @@ TEST_F(RangeFilter, FilterAndRangeTogether)
     EXPECT_EQ(bible->RecordCount(), 8);
 }
 
-TEST_F(RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays)
+TEST_F(tableengine_RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays)
 {
     bible->SetFiltered(true);
     bible->SetFilter("BookID = 2");
@@ -135,7 +135,7 @@ TEST_F(RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays)
     }
 }
 
-TEST_F(RangeFilter, BadFilterFailsTheOpen)
+TEST_F(tableengine_RangeFilter, BadFilterFailsTheOpen)
 {
     auto t = openTable("Bible.DB", "ndxBible1", false);
     t->SetFilter("Missing = 1");
@@ -144,7 +144,7 @@ TEST_F(RangeFilter, BadFilterFailsTheOpen)
     EXPECT_FALSE(t->Active());
 }
 
-TEST_F(RangeFilter, QuotesInFilterStringsAreData)
+TEST_F(tableengine_RangeFilter, QuotesInFilterStringsAreData)
 {
     bible->SetFiltered(true);
     bible->SetFilter("Text = 'x'' OR 1=1 --'");

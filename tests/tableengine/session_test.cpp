@@ -33,7 +33,7 @@ QByteArray digest(const QString& path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-TEST(Session, AliasesAndPasswords)
+TEST(tableengine_Session, AliasesAndPasswords)
 {
     TinyDb db;
     EXPECT_TRUE(Session.IsAlias(kAlias));
@@ -52,20 +52,20 @@ TEST(Session, AliasesAndPasswords)
     EXPECT_FALSE(Session.HasPassword(kPassword));
 }
 
-TEST(OpenFailures, MissingAlias)
+TEST(tableengine_OpenFailures, MissingAlias)
 {
     TinyDb db;
     EXPECT_TRUE(openError("NoSuchAlias", "Bible.DB").contains("NoSuchAlias"));
 }
 
-TEST(OpenFailures, MissingAliasFolder)
+TEST(tableengine_OpenFailures, MissingAliasFolder)
 {
     TinyDb db;
     Session.AddStandardAlias("Gone", db.folder() + "/missing", "PARADOX");
     EXPECT_TRUE(openError("Gone", "Bible.DB").contains("missing"));
 }
 
-TEST(OpenFailures, MissingDatabaseFile)
+TEST(tableengine_OpenFailures, MissingDatabaseFile)
 {
     TinyDb db;
     QTemporaryDir empty;
@@ -74,14 +74,14 @@ TEST(OpenFailures, MissingDatabaseFile)
     EXPECT_TRUE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty()); // nothing written
 }
 
-TEST(OpenFailures, MissingTable)
+TEST(tableengine_OpenFailures, MissingTable)
 {
     TinyDb db;
     EXPECT_TRUE(openError(kAlias, "Months.DB").contains("Months.DB"));
     EXPECT_TRUE(openError(kAlias, "").contains("table name"));
 }
 
-TEST(OpenFailures, MissingIndex)
+TEST(tableengine_OpenFailures, MissingIndex)
 {
     TinyDb db;
     EXPECT_TRUE(openError(kAlias, "Bible.DB", "ndxNope").contains("ndxNope"));
@@ -92,7 +92,7 @@ TEST(OpenFailures, MissingIndex)
     EXPECT_THROW(t.Open(), EDatabaseError);
 }
 
-TEST(OpenFailures, PasswordNotInList)
+TEST(tableengine_OpenFailures, PasswordNotInList)
 {
     TinyDb db;
     Session.RemoveAllPasswords();
@@ -104,7 +104,7 @@ TEST(OpenFailures, PasswordNotInList)
     EXPECT_TRUE(openError(kAlias, "Bible.DB").isEmpty());
 }
 
-TEST(OpenFailures, FileHoldsNoPlainPassword)
+TEST(tableengine_OpenFailures, FileHoldsNoPlainPassword)
 {
     TinyDb db;
     QFile f(QDir(db.folder()).filePath(DatabaseFileName()));
@@ -113,7 +113,7 @@ TEST(OpenFailures, FileHoldsNoPlainPassword)
     EXPECT_FALSE(bytes.contains(kPassword.toUtf8()));
 }
 
-TEST(OpenFailures, CorruptOrForeignFile)
+TEST(tableengine_OpenFailures, CorruptOrForeignFile)
 {
     TinyDb db;
     QTemporaryDir dir;
@@ -129,14 +129,14 @@ TEST(OpenFailures, CorruptOrForeignFile)
     EXPECT_EQ(digest(QDir(dir.path()).filePath(DatabaseFileName())), before);
 }
 
-TEST(OpenFailures, TableNamesMapCaseInsensitively)
+TEST(tableengine_OpenFailures, TableNamesMapCaseInsensitively)
 {
     TinyDb db;
     for (const char* name : {"Bible.DB", "bible.db", "BIBLE", "BibleBooks.DB", "biblebooks.db", "Rpt1", "rpt1.dbf"})
         EXPECT_TRUE(openError(kAlias, name).isEmpty()) << name;
 }
 
-TEST(OpenFailures, OpeningNeverWritesTheContentFolder)
+TEST(tableengine_OpenFailures, OpeningNeverWritesTheContentFolder)
 {
     TinyDb db;
     const QString file = QDir(db.folder()).filePath(DatabaseFileName());
@@ -157,7 +157,7 @@ TEST(OpenFailures, OpeningNeverWritesTheContentFolder)
     EXPECT_EQ(QDir(db.folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{DatabaseFileName()});
 }
 
-TEST(Writer, RefusesBadDefinitionsAndRows)
+TEST(tableengine_Writer, RefusesBadDefinitionsAndRows)
 {
     QTemporaryDir dir;
     TDatabaseWriter w(dir.path(), kPassword);
@@ -173,7 +173,7 @@ TEST(Writer, RefusesBadDefinitionsAndRows)
     EXPECT_THROW(w.Insert("T.DB", {"A", "S"}, {1}), EDatabaseError);
 }
 
-TEST(Writer, AbandonedWriterLeavesNoFile)
+TEST(tableengine_Writer, AbandonedWriterLeavesNoFile)
 {
     QTemporaryDir dir;
     {
@@ -185,7 +185,7 @@ TEST(Writer, AbandonedWriterLeavesNoFile)
     EXPECT_THROW(TDatabaseWriter(dir.path() + "/none", kPassword), EDatabaseError);
 }
 
-TEST(Writer, RewritingReplacesTheDatabaseSeenByNewOpens)
+TEST(tableengine_Writer, RewritingReplacesTheDatabaseSeenByNewOpens)
 {
     TinyDb db;
     {

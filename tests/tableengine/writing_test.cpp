@@ -30,7 +30,7 @@ void appendRow(TTable& t, int verse, int order)
     t.Post();
 }
 
-TEST(Writing, EmptyAppendPostAndCount)
+TEST(tableengine_Writing, EmptyAppendPostAndCount)
 {
     TinyDb db;
     auto t = openResults();
@@ -51,7 +51,7 @@ TEST(Writing, EmptyAppendPostAndCount)
     EXPECT_EQ(t->RecordCount(), 0);
 }
 
-TEST(Writing, RowsPersistInTheUserFolder)
+TEST(tableengine_Writing, RowsPersistInTheUserFolder)
 {
     TinyDb db;
     {
@@ -65,7 +65,7 @@ TEST(Writing, RowsPersistInTheUserFolder)
     EXPECT_EQ(t->FieldByName("VerseID")->AsInteger(), 11);
 }
 
-TEST(Writing, CancelAndEdit)
+TEST(tableengine_Writing, CancelAndEdit)
 {
     TinyDb db;
     auto t = openResults();
@@ -89,7 +89,7 @@ TEST(Writing, CancelAndEdit)
     t->Cancel();
 }
 
-TEST(Writing, ReadOnlyTablesRefuseWrites)
+TEST(tableengine_Writing, ReadOnlyTablesRefuseWrites)
 {
     TinyDb db;
     auto bible = openTable("Bible.DB");
@@ -110,7 +110,7 @@ TEST(Writing, ReadOnlyTablesRefuseWrites)
     }
 }
 
-TEST(Writing, WorksWhenContentFolderIsReadOnly)
+TEST(tableengine_Writing, WorksWhenContentFolderIsReadOnly)
 {
     TinyDb db;
     QFile::setPermissions(db.folder(), QFile::ReadOwner | QFile::ExeOwner);
@@ -128,7 +128,7 @@ TEST(Writing, WorksWhenContentFolderIsReadOnly)
     EXPECT_EQ(QDir(db.folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{DatabaseFileName()});
 }
 
-TEST(Exclusive, SecondOpenInThisProcessFails)
+TEST(tableengine_Exclusive, SecondOpenInThisProcessFails)
 {
     TinyDb db;
     auto first = openResults();
@@ -144,7 +144,7 @@ TEST(Exclusive, SecondOpenInThisProcessFails)
     EXPECT_NO_THROW(openResults());
 }
 
-TEST(Exclusive, ExclusiveOpenFailsWhileSharedOpen)
+TEST(tableengine_Exclusive, ExclusiveOpenFailsWhileSharedOpen)
 {
     TinyDb db;
     auto shared = openResults(false);
@@ -153,7 +153,7 @@ TEST(Exclusive, ExclusiveOpenFailsWhileSharedOpen)
     EXPECT_NO_THROW(openResults(true));
 }
 
-TEST(Exclusive, SecondProcessIsRefused)
+TEST(tableengine_Exclusive, SecondProcessIsRefused)
 {
     TinyDb db;
     int toParent[2], toChild[2];
@@ -188,7 +188,7 @@ TEST(Exclusive, SecondProcessIsRefused)
     EXPECT_NO_THROW(openResults()); // free again once the other process ends
 }
 
-TEST(Writing, UserTableFollowsChangedDefinition)
+TEST(tableengine_Writing, UserTableFollowsChangedDefinition)
 {
     TinyDb db;
     {
