@@ -68,9 +68,9 @@ std::unique_ptr<TDayDatabase> DayRulesTest::db_;
 
 // ------------------------------------------------------------------ titles ---
 
-class DayTitle : public DayRulesTest {};
+class AppDayTitle : public DayRulesTest {};
 
-TEST_F(DayTitle, PlainAnnualWeekdayIsTheWeekdayName) {
+TEST_F(AppDayTitle, PlainAnnualWeekdayIsTheWeekdayName) {
     TShownDay day(D("2024-10-22")); // Tuesday, Babah 12
     EXPECT_EQ(day.title, "Tuesday");
     EXPECT_EQ(day.key.DayType, 3);
@@ -79,7 +79,7 @@ TEST_F(DayTitle, PlainAnnualWeekdayIsTheWeekdayName) {
     EXPECT_EQ(day.record.DayName, "Annual name 2/12");
 }
 
-TEST_F(DayTitle, SundayOnMonthly29thReadsBaramhat29WithNote) {
+TEST_F(AppDayTitle, SundayOnMonthly29thReadsBaramhat29WithNote) {
     TShownDay day(D("2026-11-08")); // Sunday, Babah 29
     EXPECT_EQ(day.title, "Fifth Sunday of Babah" + NL + "Readings source: Baramhat 29");
     EXPECT_EQ(day.key.DayType, 3);
@@ -91,7 +91,7 @@ TEST_F(DayTitle, SundayOnMonthly29thReadsBaramhat29WithNote) {
     EXPECT_EQ(day.record.VerseOfTheDay, "Annual verse 7/29");
 }
 
-TEST_F(DayTitle, NativityOnKiahk28IsObservedOnTwoDays) {
+TEST_F(AppDayTitle, NativityOnKiahk28IsObservedOnTwoDays) {
     TShownDay jan7(D("2024-01-07"));
     EXPECT_EQ(jan7.title, "Sunday" + NL + "(Nativity Feast Observed)");
     EXPECT_EQ(jan7.key.DayType, 3);
@@ -103,7 +103,7 @@ TEST_F(DayTitle, NativityOnKiahk28IsObservedOnTwoDays) {
     EXPECT_EQ(jan8.record.DayID, YearlyID(4, 29));
 }
 
-TEST_F(DayTitle, NativityOnKiahk29IsOneDay) {
+TEST_F(AppDayTitle, NativityOnKiahk29IsOneDay) {
     TShownDay jan7(D("2025-01-07"));
     EXPECT_EQ(jan7.title, "Tuesday (Nativity Feast)");
     TShownDay jan8(D("2025-01-08"));
@@ -111,7 +111,7 @@ TEST_F(DayTitle, NativityOnKiahk29IsOneDay) {
     EXPECT_EQ(jan8.record.DayID, YearlyID(4, 30));
 }
 
-TEST_F(DayTitle, ThreeParamounDaysBeforeAMondayNativity) {
+TEST_F(AppDayTitle, ThreeParamounDaysBeforeAMondayNativity) {
     const char* days[] = {"2019-01-04", "2019-01-05", "2019-01-06"};
     const char* names[] = {"Friday", "Saturday", "Sunday"};
     for (int i = 0; i < 3; ++i) {
@@ -127,7 +127,7 @@ TEST_F(DayTitle, ThreeParamounDaysBeforeAMondayNativity) {
     EXPECT_EQ(before.record.DayID, YearlyID(4, 25));
 }
 
-TEST_F(DayTitle, AnnunciationInLentUsesTheAnnualRecord) {
+TEST_F(AppDayTitle, AnnunciationInLentUsesTheAnnualRecord) {
     TShownDay day(D("2024-04-07")); // a Sunday of Great Lent
     ASSERT_EQ(day.e.DayType, 1);
     EXPECT_EQ(day.title, "Sunday" + NL + "(Annunciation Feast)");
@@ -135,7 +135,7 @@ TEST_F(DayTitle, AnnunciationInLentUsesTheAnnualRecord) {
     EXPECT_EQ(day.record.DayID, YearlyID(7, 29));
 }
 
-TEST_F(DayTitle, FifthSundayBeforeJonahReadsPreLentSunday) {
+TEST_F(AppDayTitle, FifthSundayBeforeJonahReadsPreLentSunday) {
     TShownDay day(D("2039-02-06")); // Tubah 29, 70 days before Easter
     EXPECT_EQ(day.title, "Fifth Sunday of Tubah" + NL + "(Readings of Pre-Lent Sunday)");
     EXPECT_EQ(day.key.DayType, 1);
@@ -144,7 +144,7 @@ TEST_F(DayTitle, FifthSundayBeforeJonahReadsPreLentSunday) {
     EXPECT_TRUE(IsSynaxariumRead(day.key));
 }
 
-TEST_F(DayTitle, BorrowedKiahkSundays) {
+TEST_F(AppDayTitle, BorrowedKiahkSundays) {
     TShownDay first(D("2007-12-09")); // Hatour 29
     EXPECT_EQ(first.title, "First Sunday of Kiahk" + NL + "(Borrowed From Hatour)" + NL +
                                "Readings source: Baramhat 29");
@@ -169,7 +169,7 @@ TEST_F(DayTitle, BorrowedKiahkSundays) {
     EXPECT_EQ(january.record.DayID, SundayID(4, 4));
 }
 
-TEST_F(DayTitle, KiahkSundaysInAYearWithoutBorrowing) {
+TEST_F(AppDayTitle, KiahkSundaysInAYearWithoutBorrowing) {
     TShownDay first(D("2024-12-15"));
     EXPECT_EQ(first.title, "First Sunday of Kiahk");
     EXPECT_EQ(first.key.CopticMonth, 4);
@@ -178,7 +178,7 @@ TEST_F(DayTitle, KiahkSundaysInAYearWithoutBorrowing) {
     EXPECT_EQ(third.title, "Third Sunday of Kiahk");
 }
 
-TEST_F(DayTitle, YearWhoseFirstOfTutIsASunday) {
+TEST_F(AppDayTitle, YearWhoseFirstOfTutIsASunday) {
     TShownDay tut1(D("2022-09-11"));
     EXPECT_EQ(tut1.title, "Sunday (New Coptic Year)");
     EXPECT_EQ(tut1.key.DayType, 3);
@@ -194,19 +194,19 @@ TEST_F(DayTitle, YearWhoseFirstOfTutIsASunday) {
     EXPECT_EQ(tut22.record.DayID, SundayID(1, 3));
 }
 
-TEST_F(DayTitle, NewCopticYearOnAWeekday) {
+TEST_F(AppDayTitle, NewCopticYearOnAWeekday) {
     TShownDay tut1(D("2024-09-11"));
     EXPECT_EQ(tut1.title, "Wednesday (New Coptic Year)");
 }
 
-TEST_F(DayTitle, FifthSundayOfKiahkUsesKiahk30) {
+TEST_F(AppDayTitle, FifthSundayOfKiahkUsesKiahk30) {
     TShownDay day(D("2017-01-08"));
     EXPECT_EQ(day.title, "Fifth Sunday of Kiahk (Using Kiahk 30 Readings)");
     EXPECT_EQ(day.key.DayType, 3);
     EXPECT_EQ(day.record.DayID, YearlyID(4, 30));
 }
 
-TEST_F(DayTitle, FeastNotesAreAppendedInOrder) {
+TEST_F(AppDayTitle, FeastNotesAreAppendedInOrder) {
     EXPECT_EQ(TShownDay(D("2024-01-20")).title, "Saturday (Epiphany Feast)");
     EXPECT_EQ(TShownDay(D("2025-01-21")).title, "Tuesday, Feast of the Wedding of Cana of Galilee");
     EXPECT_EQ(TShownDay(D("2025-02-15")).title, "Saturday, Candlemas Feast");
@@ -217,7 +217,7 @@ TEST_F(DayTitle, FeastNotesAreAppendedInOrder) {
     EXPECT_EQ(cross.record.DayID, YearlyID(7, 10));
 }
 
-TEST_F(DayTitle, EntryToEgyptInTheFiftyDaysIsAnnual) {
+TEST_F(AppDayTitle, EntryToEgyptInTheFiftyDaysIsAnnual) {
     // Bashans 24 on a Sunday of the Fifty Days.
     TShownDay day(D("2025-06-01"));
     ASSERT_TRUE(day.e.IsEntryToEgypt());
@@ -226,7 +226,7 @@ TEST_F(DayTitle, EntryToEgyptInTheFiftyDaysIsAnnual) {
     EXPECT_EQ(day.key.DayType, 3);
 }
 
-TEST_F(DayTitle, LentAndFiftyDaysAreNamedByTheirRecord) {
+TEST_F(AppDayTitle, LentAndFiftyDaysAreNamedByTheirRecord) {
     TShownDay lent(D("2024-03-20"));
     EXPECT_EQ(lent.title, "Lent name 46");
     EXPECT_EQ(lent.record.DayID, LentID(46));
@@ -237,7 +237,7 @@ TEST_F(DayTitle, LentAndFiftyDaysAreNamedByTheirRecord) {
     EXPECT_EQ(fifty.record.DayID, FiftyID(7));
 }
 
-TEST_F(DayTitle, LayoutByLengthAndLines) {
+TEST_F(AppDayTitle, LayoutByLengthAndLines) {
     EXPECT_FALSE(TitleIsLong("Tuesday"));
     EXPECT_FALSE(TitleTopAligned("Tuesday"));
     const QString twoLines = "Sunday" + NL + "(X)";
@@ -247,7 +247,7 @@ TEST_F(DayTitle, LayoutByLengthAndLines) {
     EXPECT_TRUE(TitleIsLong(QString(26, QLatin1Char('a'))));
 }
 
-TEST_F(DayTitle, DateTexts) {
+TEST_F(AppDayTitle, DateTexts) {
     TShownDay day(D("2027-01-07"));
     EXPECT_EQ(GregorianDateText(D("2027-01-07")), "January 7, 2027");
     EXPECT_EQ(CopticDayText(day.e), "Kiahk 29");
@@ -258,9 +258,9 @@ TEST_F(DayTitle, DateTexts) {
 
 // ------------------------------------------------------------- day records ---
 
-class DayRecord : public DayRulesTest {};
+class AppDayRecord : public DayRulesTest {};
 
-TEST_F(DayRecord, SundaysTable) {
+TEST_F(AppDayRecord, SundaysTable) {
     TShownDay day(D("2024-10-20")); // second Sunday of Babah
     EXPECT_EQ(day.title, "Second Sunday of Babah");
     EXPECT_EQ(day.record.DayID, SundayID(2, 2));
@@ -268,7 +268,7 @@ TEST_F(DayRecord, SundaysTable) {
     EXPECT_EQ(day.record.VerseOfTheDay, "Sunday verse 2/2");
 }
 
-TEST_F(DayRecord, Tubah12OnASundayReadsTubah11) {
+TEST_F(AppDayRecord, Tubah12OnASundayReadsTubah11) {
     TShownDay sunday(D("2024-01-21"));
     EXPECT_EQ(sunday.title, "Second Sunday of Tubah" + NL + "Readings source: Tubah 11");
     EXPECT_EQ(sunday.key.CopticDay, 11);
@@ -280,7 +280,7 @@ TEST_F(DayRecord, Tubah12OnASundayReadsTubah11) {
     EXPECT_EQ(weekday.record.DayID, YearlyID(5, 12));
 }
 
-TEST_F(DayRecord, BorrowingChainTakesTheLastDayAndNamesTheFirst) {
+TEST_F(AppDayRecord, BorrowingChainTakesTheLastDayAndNamesTheFirst) {
     TShownDay day(D("2024-10-15")); // Babah 5 -> 6 -> 7
     EXPECT_EQ(day.record.DayID, YearlyID(2, 7));
     EXPECT_EQ(day.record.NoteText, "Readings source: Babah 6");
@@ -290,7 +290,7 @@ TEST_F(DayRecord, BorrowingChainTakesTheLastDayAndNamesTheFirst) {
     EXPECT_EQ(day.title, "Tuesday" + NL + "Readings source: Babah 6");
 }
 
-TEST_F(DayRecord, BorrowingCycleStopsAndIsReported) {
+TEST_F(AppDayRecord, BorrowingCycleStopsAndIsReported) {
     TShownDay day(D("2025-10-20")); // Babah 10 -> 11 -> 10
     EXPECT_TRUE(day.record.ChainError);
     EXPECT_EQ(day.record.DayID, YearlyID(2, 11));
@@ -299,7 +299,7 @@ TEST_F(DayRecord, BorrowingCycleStopsAndIsReported) {
               "Annual Day Not Found#13#10Please Report This Error to Technical Support");
 }
 
-TEST_F(DayRecord, MissingAnnualDayGivesZeroWithoutError) {
+TEST_F(AppDayRecord, MissingAnnualDayGivesZeroWithoutError) {
     TApaqty e;
     e.SetDate(D("2024-10-22"));
     TDayKey key;
@@ -312,7 +312,7 @@ TEST_F(DayRecord, MissingAnnualDayGivesZeroWithoutError) {
     EXPECT_TRUE(r.DayComment.isEmpty());
 }
 
-TEST_F(DayRecord, StartOfTheFastsFollowsTheCalendarDate) {
+TEST_F(AppDayRecord, StartOfTheFastsFollowsTheCalendarDate) {
     TShownDay apostles(D("2024-06-24"));
     EXPECT_EQ(apostles.record.DayComment, "Start of the Apostles' Fast");
     EXPECT_EQ(apostles.record.VerseOfTheDay,
@@ -330,9 +330,9 @@ TEST_F(DayRecord, StartOfTheFastsFollowsTheCalendarDate) {
 
 // ---------------------------------------------------------- fasting, tune ---
 
-class FastingAndTune : public DayRulesTest {};
+class AppDayFastingAndTune : public DayRulesTest {};
 
-TEST_F(FastingAndTune, FastingLevelsInRuleOrder) {
+TEST_F(AppDayFastingAndTune, FastingLevelsInRuleOrder) {
     EXPECT_EQ(TShownDay(D("2024-05-15")).FastingLabel(), "(No Fasting)"); // Wednesday, Fifty Days
     EXPECT_EQ(TShownDay(D("2024-12-04")).FastingLabel(),
               "Strict Fasting"); // Wednesday, Nativity fast
@@ -347,21 +347,21 @@ TEST_F(FastingAndTune, FastingLevelsInRuleOrder) {
     EXPECT_EQ(TShownDay(D("2024-10-23")).FastingLabel(), "Strict Fasting"); // Wednesday
 }
 
-TEST_F(FastingAndTune, LazarusSaturday) {
+TEST_F(AppDayFastingAndTune, LazarusSaturday) {
     TShownDay day(D("2024-04-27"));
     ASSERT_TRUE(day.e.IsLazarusSaturday());
     EXPECT_EQ(day.FastingLabel(), "Strict Fasting, No Abstinence");
     EXPECT_EQ(day.TuneLabel(), "Annual Tune");
 }
 
-TEST_F(FastingAndTune, NoAbstinenceDays) {
+TEST_F(AppDayFastingAndTune, NoAbstinenceDays) {
     EXPECT_FALSE(IsNoAbstinenceDay(TShownDay(D("2024-05-04")).e)); // Joyous Saturday
     EXPECT_TRUE(IsNoAbstinenceDay(TShownDay(D("2024-11-08")).e));  // Babah 29, a Friday
     EXPECT_TRUE(IsNoAbstinenceDay(TShownDay(D("2025-01-08")).e));  // Kiahk 30
     EXPECT_FALSE(IsNoAbstinenceDay(TShownDay(D("2024-10-23")).e));
 }
 
-TEST_F(FastingAndTune, TuneTable) {
+TEST_F(AppDayFastingAndTune, TuneTable) {
     EXPECT_EQ(TShownDay(D("2024-04-28")).TuneLabel(), "Hosanna Tune"); // Palm Sunday
     EXPECT_EQ(TShownDay(D("2024-09-27")).TuneLabel(), "Hosanna Tune"); // Tut 17
     EXPECT_EQ(TShownDay(D("2024-09-15")).TuneLabel(), "Festal Tune");  // Tut 5
@@ -377,16 +377,16 @@ TEST_F(FastingAndTune, TuneTable) {
     EXPECT_EQ(TuneText(7), "");
 }
 
-TEST_F(FastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
+TEST_F(AppDayFastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
     EXPECT_EQ(TShownDay(D("2006-01-08")).TuneLabel(), "Festal Tune");
     EXPECT_EQ(TShownDay(D("2001-01-08")).TuneLabel(), "Annual Tune");
 }
 
 // -------------------------------------------------------------- Synaxarium ---
 
-class SynaxariumRule : public DayRulesTest {};
+class AppDaySynaxarium : public DayRulesTest {};
 
-TEST_F(SynaxariumRule, CaptionInHolyWeekAndTheFiftyDays) {
+TEST_F(AppDaySynaxarium, CaptionInHolyWeekAndTheFiftyDays) {
     const QString notRead =
         QStringLiteral("Synaxarium (Not to be read in the church during this time of the year)");
     EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-04-30")).key)), notRead);
@@ -399,7 +399,7 @@ TEST_F(SynaxariumRule, CaptionInHolyWeekAndTheFiftyDays) {
     EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2025-06-01")).key)), "Synaxarium");
 }
 
-TEST_F(SynaxariumRule, LabelsOfADay) {
+TEST_F(AppDaySynaxarium, LabelsOfADay) {
     TSynaxariumDay three =
         LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 3, true);
     ASSERT_TRUE(three.Found);
@@ -413,7 +413,7 @@ TEST_F(SynaxariumRule, LabelsOfADay) {
     EXPECT_EQ(many.Captions.last(), "12- Saint 12 of 2/4");
 }
 
-TEST_F(SynaxariumRule, LocateLeavesTheDetailOnEntryOne) {
+TEST_F(AppDaySynaxarium, LocateLeavesTheDetailOnEntryOne) {
     TSynaxariumDay day =
         LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 4, false);
     ASSERT_TRUE(day.Found);
@@ -422,14 +422,14 @@ TEST_F(SynaxariumRule, LocateLeavesTheDetailOnEntryOne) {
     EXPECT_EQ(MainDM->tblSynxDetail.FieldByName("Number")->AsInteger(), 1);
 }
 
-TEST_F(SynaxariumRule, MissingDaysAreNotFound) {
+TEST_F(AppDaySynaxarium, MissingDaysAreNotFound) {
     EXPECT_FALSE(LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 3, 7, true).Found);
     EXPECT_FALSE(LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 3, 8, true).Found);
 }
 
 // ---------------------------------------------------------------- pictures ---
 
-class DayPicture : public DayRulesTest {};
+class AppDayPicture : public DayRulesTest {};
 
 namespace {
 QString PictureOf(const char* iso) {
@@ -437,7 +437,7 @@ QString PictureOf(const char* iso) {
 }
 } // namespace
 
-TEST_F(DayPicture, GroupAGreatFeastsAndHolyWeek) {
+TEST_F(AppDayPicture, GroupAGreatFeastsAndHolyWeek) {
     EXPECT_EQ(PictureOf("2024-01-20"), "xEpiphany4.jpg");
     EXPECT_EQ(PictureOf("2024-05-05"), "xResurrection3.jpg");
     EXPECT_EQ(PictureOf("2024-01-07"), "xNativity3.jpg");
@@ -458,14 +458,14 @@ TEST_F(DayPicture, GroupAGreatFeastsAndHolyWeek) {
     EXPECT_EQ(saturday.Caption, "Christ saving Adam & Eve");
 }
 
-TEST_F(DayPicture, EasterOnThe21stIsStillTheResurrection) {
+TEST_F(AppDayPicture, EasterOnThe21stIsStillTheResurrection) {
     TShownDay easter(D("1951-04-29"));
     ASSERT_TRUE(easter.e.IsEaster());
     ASSERT_EQ(easter.e.CopticDay, 21);
     EXPECT_EQ(easter.Picture().File, "xResurrection3.jpg");
 }
 
-TEST_F(DayPicture, GroupBOtherFeasts) {
+TEST_F(AppDayPicture, GroupBOtherFeasts) {
     const TPictureChoice thursday = TShownDay(D("2024-05-02")).Picture();
     EXPECT_EQ(thursday.File, "xLastSupper2.jpg");
     EXPECT_EQ(thursday.Caption, "Maundy Thursday");
@@ -480,7 +480,7 @@ TEST_F(DayPicture, GroupBOtherFeasts) {
     EXPECT_EQ(PictureOf("2025-02-10"), "xProphetJonahAndTheWhale.jpg");
 }
 
-TEST_F(DayPicture, GroupCStMary) {
+TEST_F(AppDayPicture, GroupCStMary) {
     EXPECT_EQ(PictureOf("2025-08-13"), "xTheotokos1.jpg");         // Misra 7
     EXPECT_EQ(PictureOf("2025-05-09"), "xTheotokos1.jpg");         // Bashans 1
     EXPECT_EQ(PictureOf("2024-12-12"), "xTheotokos3.jpg");         // Kiahk 3
@@ -489,7 +489,7 @@ TEST_F(DayPicture, GroupCStMary) {
     EXPECT_EQ(p.Caption, "St. Mary the Theotokos");
 }
 
-TEST_F(DayPicture, GroupDFirstMatchWins) {
+TEST_F(AppDayPicture, GroupDFirstMatchWins) {
     EXPECT_EQ(PictureOf("2024-11-08"), "xTriFeasts3.jpg");           // Babah 29
     const TPictureChoice own = TShownDay(D("2024-10-25")).Picture(); // Babah 15
     EXPECT_EQ(own.File, OwnPicture);
@@ -507,7 +507,7 @@ TEST_F(DayPicture, GroupDFirstMatchWins) {
     EXPECT_EQ(plain.Caption, "Christ on the Throne");
 }
 
-TEST_F(DayPicture, DayCategories) {
+TEST_F(AppDayPicture, DayCategories) {
     EXPECT_EQ(DayCategory(TShownDay(D("2024-05-05")).e), 1);
     EXPECT_EQ(DayCategory(TShownDay(D("2024-01-07")).e), 2);
     EXPECT_EQ(DayCategory(TShownDay(D("2024-01-20")).e), 3);
@@ -525,15 +525,15 @@ TEST_F(DayPicture, DayCategories) {
 
 // ------------------------------------------------------------------- verse ---
 
-class VerseOfTheDayRule : public DayRulesTest {};
+class AppDayVerse : public DayRulesTest {};
 
-TEST_F(VerseOfTheDayRule, ByDayOfTheYear) {
+TEST_F(AppDayVerse, ByDayOfTheYear) {
     EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 366), "Verse 1");
     EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 1), "Verse 2");
     EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 365), "Verse 366");
 }
 
-TEST(VerseOfTheDayEmpty, EmptyTableGivesEmptyVerse) {
+TEST(AppDayVerseEmpty, EmptyTableGivesEmptyVerse) {
     TDayDatabase db(0);
     EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 100), "");
 }

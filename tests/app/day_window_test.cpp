@@ -67,9 +67,9 @@ protected:
 
 // ---------------------------------------------------------------- ShowDay ---
 
-class ShowDayLabels : public DayWindowTest {};
+class AppDayShowDay : public DayWindowTest {};
 
-TEST_F(ShowDayLabels, NativityObservedOnKiahk28) {
+TEST_F(AppDayShowDay, NativityObservedOnKiahk28) {
     Show(D("2024-01-07"));
     EXPECT_EQ(w().lblGregDate->text(), "January 7, 2024");
     EXPECT_EQ(w().lblCopticDate->text(), "Kiahk 28, 1740");
@@ -93,7 +93,7 @@ TEST_F(ShowDayLabels, NativityObservedOnKiahk28) {
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
 
-TEST_F(ShowDayLabels, ShortTitleIsCentredAtTenPoints) {
+TEST_F(AppDayShowDay, ShortTitleIsCentredAtTenPoints) {
     Show(D("2024-10-22"));
     EXPECT_EQ(w().lblDOW->text(), "Tuesday");
     EXPECT_TRUE(w().lblDOW->alignment() & Qt::AlignVCenter);
@@ -103,7 +103,7 @@ TEST_F(ShowDayLabels, ShortTitleIsCentredAtTenPoints) {
     EXPECT_EQ(w().lblTune->text(), "Annual Tune");
 }
 
-TEST_F(ShowDayLabels, LentAndFiftyDays) {
+TEST_F(AppDayShowDay, LentAndFiftyDays) {
     Show(D("2024-03-23")); // Saturday of Great Lent
     EXPECT_EQ(w().lblDOW->text(), "Lent name 43");
     EXPECT_EQ(w().VelmTypeID, 11);
@@ -123,7 +123,7 @@ TEST_F(ShowDayLabels, LentAndFiftyDays) {
     EXPECT_EQ(w().lblTune->text(), "Attribis Tune");
 }
 
-TEST_F(ShowDayLabels, ReadingTimeIsTheLiturgyAfterARefresh) {
+TEST_F(AppDayShowDay, ReadingTimeIsTheLiturgyAfterARefresh) {
     w().ReadingTimeID = 1;
     Show(D("2024-10-22"));
     EXPECT_EQ(w().ReadingTimeID, 3);
@@ -131,9 +131,9 @@ TEST_F(ShowDayLabels, ReadingTimeIsTheLiturgyAfterARefresh) {
 
 // ---------------------------------------------------- the borrowing chain ---
 
-class DayRecordWindow : public DayWindowTest {};
+class AppDayRecordWindow : public DayWindowTest {};
 
-TEST_F(DayRecordWindow, CycleInTheChainIsReportedOnceAndTheDayIsShown) {
+TEST_F(AppDayRecordWindow, CycleInTheChainIsReportedOnceAndTheDayIsShown) {
     Show(D("2025-10-20")); // Babah 10 -> 11 -> 10
     ASSERT_EQ(dialogs.Messages.size(), 1);
     EXPECT_EQ(dialogs.Messages[0].Text,
@@ -144,7 +144,7 @@ TEST_F(DayRecordWindow, CycleInTheChainIsReportedOnceAndTheDayIsShown) {
     EXPECT_EQ(w().lblDOW->text(), "Monday" + NL + "Readings source: Babah 11");
 }
 
-TEST_F(DayRecordWindow, ChainWithoutCycleIsSilent) {
+TEST_F(AppDayRecordWindow, ChainWithoutCycleIsSilent) {
     Show(D("2024-10-15"));
     EXPECT_TRUE(dialogs.Messages.isEmpty());
     EXPECT_EQ(w().DayID, YearlyID(2, 7));
@@ -152,15 +152,15 @@ TEST_F(DayRecordWindow, ChainWithoutCycleIsSilent) {
 
 // -------------------------------------------------------------- calendar ---
 
-class CalendarChange : public DayWindowTest {};
+class AppDayCalendarChange : public DayWindowTest {};
 
-TEST_F(CalendarChange, ComputesTheCalendarsDate) {
+TEST_F(AppDayCalendarChange, ComputesTheCalendarsDate) {
     w().clndrDate->SetDate(D("2024-10-22"));
     EXPECT_EQ(w().CurrentDate, D("2024-10-22"));
     EXPECT_EQ(w().lblDOW->text(), "Tuesday");
 }
 
-TEST_F(CalendarChange, FastStartTextsOnlyWhileTheCalendarShowsTheDay) {
+TEST_F(AppDayCalendarChange, FastStartTextsOnlyWhileTheCalendarShowsTheDay) {
     w().clndrDate->SetDate(D("2024-06-24"));
     EXPECT_EQ(w().DayComment, "Start of the Apostles' Fast");
     w().clndrDate->SetDate(D("2024-06-25"));
@@ -170,7 +170,7 @@ TEST_F(CalendarChange, FastStartTextsOnlyWhileTheCalendarShowsTheDay) {
     EXPECT_EQ(w().DayComment, "Annual comment 10/17");
 }
 
-TEST_F(CalendarChange, YearsUpTo1900AndClosedTablesComputeNothing) {
+TEST_F(AppDayCalendarChange, YearsUpTo1900AndClosedTablesComputeNothing) {
     w().clndrDate->SetDate(D("2024-10-22"));
     w().clndrDate->SetDate(D("1900-05-05"));
     EXPECT_EQ(w().CurrentDate, D("2024-10-22"));
@@ -183,9 +183,9 @@ TEST_F(CalendarChange, YearsUpTo1900AndClosedTablesComputeNothing) {
 
 // ---------------------------------------------------------------- saints ---
 
-class SaintLabels : public DayWindowTest {};
+class AppDaySaintLabels : public DayWindowTest {};
 
-TEST_F(SaintLabels, ThreeThenTwelveThenThree) {
+TEST_F(AppDaySaintLabels, ThreeThenTwelveThenThree) {
     Show(D("2024-10-13")); // Babah 3
     EXPECT_EQ(VisibleSaints(), 3);
     EXPECT_EQ(w().lblSynx1->text(), "1- Saint 1 of 2/3");
@@ -204,7 +204,7 @@ TEST_F(SaintLabels, ThreeThenTwelveThenThree) {
     EXPECT_TRUE(w().lblSynx12->isHidden());
 }
 
-TEST_F(SaintLabels, DayMissingFromTheTablesShowsNoSaints) {
+TEST_F(AppDaySaintLabels, DayMissingFromTheTablesShowsNoSaints) {
     Show(D("2024-10-13"));
     ASSERT_EQ(VisibleSaints(), 3);
     Show(D("2024-11-16")); // Hatour 7: no head row
@@ -219,7 +219,7 @@ TEST_F(SaintLabels, DayMissingFromTheTablesShowsNoSaints) {
     EXPECT_EQ(VisibleSaints(), 0);
 }
 
-TEST_F(SaintLabels, LocateSynaxariumDay) {
+TEST_F(AppDaySaintLabels, LocateSynaxariumDay) {
     Show(D("2024-10-14"));
     EXPECT_EQ(w().LocateSynaxariumDay(), 1);
     EXPECT_EQ(w().SynxID, SynxHeadID(2, 4));
@@ -233,7 +233,7 @@ TEST_F(SaintLabels, LocateSynaxariumDay) {
     EXPECT_EQ(VisibleSaints(), 12);
 }
 
-TEST_F(SaintLabels, ClickOpensTheEntryModally) {
+TEST_F(AppDaySaintLabels, ClickOpensTheEntryModally) {
     Show(D("2024-10-13"));
     int entry = 0;
     int synxID = 0;
@@ -252,7 +252,7 @@ TEST_F(SaintLabels, ClickOpensTheEntryModally) {
 
 // --------------------------------------------------------------- picture ---
 
-class DayPictureWindow : public DayWindowTest {
+class AppDayPictureWindow : public DayWindowTest {
 protected:
     void SetUp() override {
         DayWindowTest::SetUp();
@@ -268,7 +268,7 @@ protected:
     QTemporaryDir pictures;
 };
 
-TEST_F(DayPictureWindow, SamePictureIsNotReloaded) {
+TEST_F(AppDayPictureWindow, SamePictureIsNotReloaded) {
     WritePicture("xStMichael02.jpg");
     Show(D("2024-10-22")); // Babah 12
     EXPECT_EQ(w().PictureFile, "xStMichael02.jpg");
@@ -284,7 +284,7 @@ TEST_F(DayPictureWindow, SamePictureIsNotReloaded) {
     EXPECT_TRUE(PictureShown());
 }
 
-TEST_F(DayPictureWindow, MissingFileEmptiesThePictureSilently) {
+TEST_F(AppDayPictureWindow, MissingFileEmptiesThePictureSilently) {
     WritePicture("xStMichael02.jpg");
     Show(D("2024-10-22"));
     ASSERT_TRUE(PictureShown());
@@ -301,9 +301,9 @@ TEST_F(DayPictureWindow, MissingFileEmptiesThePictureSilently) {
 
 // ----------------------------------------------------------------- verse ---
 
-class VerseWindow : public DayWindowTest {};
+class AppDayVerseWindow : public DayWindowTest {};
 
-TEST_F(VerseWindow, VerseByDayOfTheYear) {
+TEST_F(AppDayVerseWindow, VerseByDayOfTheYear) {
     Show(D("2024-12-31")); // day 366
     QString verse;
     w().GetVerseOfTheDay(verse);
@@ -313,12 +313,12 @@ TEST_F(VerseWindow, VerseByDayOfTheYear) {
     EXPECT_EQ(verse, "Verse 2");
 }
 
-class EmptyVersesWindow : public DayWindowTest {
+class AppDayEmptyVersesWindow : public DayWindowTest {
 protected:
     int VerseCount() const override { return 0; }
 };
 
-TEST_F(EmptyVersesWindow, EmptyTableGivesAnEmptyVerse) {
+TEST_F(AppDayEmptyVersesWindow, EmptyTableGivesAnEmptyVerse) {
     Show(D("2024-10-22"));
     QString verse = QStringLiteral("old");
     w().GetVerseOfTheDay(verse);
@@ -327,9 +327,9 @@ TEST_F(EmptyVersesWindow, EmptyTableGivesAnEmptyVerse) {
 
 // ------------------------------------------------------------ every day ---
 
-class EveryDay : public DayWindowTest {};
+class AppDayEveryDay : public DayWindowTest {};
 
-TEST_F(EveryDay, From1901To2099) {
+TEST_F(AppDayEveryDay, From1901To2099) {
     int errors = 0;
     for (QDate d(1901, 1, 1); d.year() <= 2099 && errors < 10; d = d.addDays(1)) {
         const int messagesBefore = int(dialogs.Messages.size());
