@@ -4,6 +4,8 @@
 
 #include "Internal.h"
 
+#include <QPointer>
+
 struct TOrderColumn {
     QString sql;   // quoted column, with its collation
     int field = -1; // index in the data fields
@@ -58,7 +60,7 @@ struct TTable::TableImpl {
     bool hasRange = false;
     QVariantList rangeLo, rangeHi;
 
-    TDataSource* master = nullptr;
+    QPointer<TDataSource> master; // cleared when the source goes first
     QString masterFields;
     QMetaObject::Connection masterConn;
     QVariantList masterValues;

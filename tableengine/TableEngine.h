@@ -353,4 +353,5 @@ private:
     TDataSet* dataSet_ = nullptr;
     bool enabled_ = true;
     QMetaObject::Connection conn_;
+    QMetaObject::Connection destroyedConn_; // forgets a dataset that goes first
 };

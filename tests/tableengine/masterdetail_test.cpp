@@ -114,3 +114,30 @@ TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack)
 }
 
 } // namespace
+
+namespace {
+
+TEST(tableengine_MasterDetailLifetime, SourceOrMasterMayGoFirst)
+{
+    TinyDb db;
+    auto words = openTable("BW.db");
+    auto source = std::make_unique<TDataSource>();
+    source->SetDataSet(words.get());
+    TTable detail;
+    detail.SetDatabaseName(kAlias);
+    detail.SetTableName("WVN.DB");
+    detail.SetIndexFieldNames("WordID");
+    detail.SetMasterSource(source.get());
+    detail.SetMasterFields("WordID");
+    detail.Open();
+    ASSERT_TRUE(words->FindKey({"FAITH"}));
+    EXPECT_EQ(detail.RecordCount(), 2);
+    words.reset();
+    EXPECT_EQ(source->DataSet(), nullptr);
+    source.reset();
+    EXPECT_EQ(detail.MasterSource(), nullptr);
+    detail.Refresh();
+    detail.Close();
+}
+
+} // namespace
