@@ -18,9 +18,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
+#include <QLayout>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <cmath>
 
 TfrmMainNew* frmMainNew = nullptr;
@@ -59,7 +60,23 @@ private:
     const TfrmMainNew& window_;
 };
 
+// The calendar's arrangement at a font, without touching its layout.
+struct TCalendarMeasure : TFullCalendarLight {
+    static int WidthAt(const TFullCalendarLight& calendar, const QFont& font)
+    {
+        return (calendar.*(&TCalendarMeasure::Measure))(font).width;
+    }
+};
+
 } // namespace
+
+QFont CalendarDesignFont(const QFont& base)
+{
+    QFont f = base;
+    f.setPointSize(8);
+    f.setBold(true);
+    return f;
+}
 
 QString ScreenCheckWarning(const TScreenMetrics& screen)
 {
@@ -165,9 +182,10 @@ bool TfrmMainNew::hasLargeFonts(double& ratio) const
 
 void TfrmMainNew::CheckDateFormat()
 {
-    // The calendar claims at least its arranged width, which a long date
-    // format makes wider than the panel's design.
-    const int calendarWidth = qMax(clndrDate->width(), clndrDate->minimumWidth());
+    // The calendar fits its font to the panel, so its width is that of its
+    // arrangement at the design font, which a long date format widens.
+    const int arranged = TCalendarMeasure::WidthAt(*clndrDate, CalendarDesignFont(clndrDate->font()));
+    const int calendarWidth = std::max(clndrDate->minimumWidth(), arranged);
     if (calendarWidth <= CalendarDesignWidth)
         return;
     MessageDlg(QString::fromLatin1(DateFormatWarning), mtWarning, mbOK);
@@ -223,13 +241,22 @@ void TfrmMainNew::FormShow()
 void TfrmMainNew::FormShowGuarded()
 {
     RunGuarded([this] { FormShow(); });
+    // With the tables only partly open a day cannot be computed: the calendar
+    // would report its first change when it appears and fail again on the
+    // missing tables, so it stops reporting changes.
+    const QList<TDataSet*> tables = MainDM ? MainDM->StartupTables() : QList<TDataSet*>();
+    if (tables.isEmpty() || !tables.last()->Active())
+        clndrDate->OnChange = nullptr;
 }
 
-void TfrmMainNew::showEvent(QShowEvent* event)
+void TfrmMainNew::setVisible(bool visible)
 {
-    QWidget::showEvent(event);
-    if (shownOnce_ || event->spontaneous())
-        return;
-    shownOnce_ = true;
-    FormShowGuarded();
+    if (visible && !shownOnce_) {
+        shownOnce_ = true;
+        ensurePolished();
+        if (layout())
+            layout()->activate();
+        FormShowGuarded();
+    }
+    QWidget::setVisible(visible);
 }

@@ -57,6 +57,8 @@ extern const char* const DateFormatWarning;
 // Width of the calendar with a short English date format; a wider calendar
 // means a long regional date format.
 constexpr int CalendarDesignWidth = 206;
+// The calendar's font in the window's design: what its width is judged by.
+QFont CalendarDesignFont(const QFont& base);
 
 class TfrmMainNew : public QWidget {
     Q_OBJECT
@@ -309,8 +311,9 @@ public:
     // start-up benchmark stops its clock here.
     std::function<void()> OnFirstDayShown;
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    // The first show runs FormShow before the window and its controls
+    // appear, as a show handler does.
+    void setVisible(bool visible) override;
 
 private:
     void CreateControls();

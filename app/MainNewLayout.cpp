@@ -163,9 +163,7 @@ QWidget* TfrmMainNew::CreateLeftPanel()
     clndrDate = new TFullCalendarLight(pnlDates);
     clndrDate->setObjectName(QStringLiteral("clndrDate"));
     {
-        QFont f = clndrDate->font();
-        f.setBold(true);
-        clndrDate->setFont(f);
+        clndrDate->setFont(CalendarDesignFont(QFont(QStringLiteral("Arial"))));
         QPalette p = clndrDate->palette();
         p.setColor(QPalette::WindowText, navy);
         p.setColor(QPalette::Text, navy);

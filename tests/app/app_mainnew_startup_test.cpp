@@ -7,6 +7,7 @@
 #include "FixtureDb.h"
 #include "Startup.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QStringList>
 
@@ -27,7 +28,7 @@ private:
     QStringList& events_;
 };
 
-class MainNewStartupTest : public MainNewTest {
+class app_mainnew_Startup : public MainNewTest {
 protected:
     void SetUp() override
     {
@@ -43,7 +44,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainNewStartupTest, OrderOfStartUp)
+TEST_F(app_mainnew_Startup, OrderOfStartUp)
 {
     TFixtureDatabase db;
     db.Finish();
@@ -57,7 +58,11 @@ TEST_F(MainNewStartupTest, OrderOfStartUp)
         if (name == QLatin1String("frmMainNew"))
             frmMainNew->installEventFilter(&recorder);
     };
-    options.SplashClosed = [&] { events << QStringLiteral("splash gone"); };
+    options.SplashClosed = [&] {
+        events << QStringLiteral("splash gone");
+        // The tables are opened by the main window's first show, not before.
+        EXPECT_FALSE(MainDM->tblReadings.Active());
+    };
     options.FirstDayShown = [&] { events << QStringLiteral("first day shown"); };
 
     StartUp(options);
@@ -69,16 +74,16 @@ TEST_F(MainNewStartupTest, OrderOfStartUp)
         QStringLiteral("step 4"),         QStringLiteral("step 5"),
         QStringLiteral("frmBuilding"),    QStringLiteral("step 6"),
         QStringLiteral("step 7"),         QStringLiteral("frmAbout"),
-        QStringLiteral("splash gone"),    QStringLiteral("main window shown"),
-        QStringLiteral("first day shown")};
-    EXPECT_EQ(events, expected);
+        QStringLiteral("splash gone"),    QStringLiteral("first day shown"),
+        QStringLiteral("main window shown")};
+    EXPECT_EQ(events, expected) << events.join(QLatin1String(" | ")).toStdString();
     EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("English Velmorande"));
     EXPECT_TRUE(frmMainNew->isVisible());
     EXPECT_EQ(frmMainNew->CurrentDate, QDate::currentDate());
     EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 
-TEST_F(MainNewStartupTest, SplashIsGoneAndTheAboutBoxIsAnotherInstance)
+TEST_F(app_mainnew_Startup, SplashIsGoneAndTheAboutBoxIsAnotherInstance)
 {
     TFixtureDatabase db;
     db.Finish();
@@ -101,7 +106,7 @@ TEST_F(MainNewStartupTest, SplashIsGoneAndTheAboutBoxIsAnotherInstance)
     EXPECT_FALSE(frmBuilding->isVisible());
 }
 
-TEST_F(MainNewStartupTest, ShutDownFreesEverything)
+TEST_F(app_mainnew_Startup, ShutDownFreesEverything)
 {
     TFixtureDatabase db;
     db.Finish();
