@@ -486,6 +486,7 @@ void TDataSet::Refresh()
 {
     d->requireActive();
     d->countCache = -1;
+    d->rebuildHook(); // a query runs again, a table drops cached lookups
     TRow r;
     if (d->hasRow && d->cursor->gotoBookmark(d->row.bookmark, r)) {
         d->setRow(true, std::move(r));

@@ -1,6 +1,7 @@
 // The default session: passwords, aliases and the cached connections.
 #include "Internal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -59,10 +60,13 @@ QString TSession::UserDataFolder() const
 {
     if (!d->userDataFolder.isEmpty())
         return d->userDataFolder;
-    QString base = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (base.isEmpty())
-        base = QDir::homePath() + QStringLiteral("/.local/share/evelmorande");
-    return base;
+    // Without an application name the standard location is the shared
+    // data folder itself; keep our file in a folder of its own there.
+    if (QCoreApplication::applicationName().isEmpty()) {
+        const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        return (shared.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : shared) + QStringLiteral("/evelmorande");
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 void TSession::Reset()
