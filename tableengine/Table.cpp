@@ -75,13 +75,37 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
             fail(QStringLiteral("Table '%1' not found in database '%2'").arg(ti.tableName, d->alias));
         if (meta->def.PasswordProtected && !content->checkPassword(Session.impl().passwords))
             fail(QStringLiteral("Table '%1': the password is not in the session's password list").arg(ti.tableName));
-        if (meta->def.UserWritable) {
-            auto uc = Session.impl().userConnection();
-            meta = userTable(*uc, meta->def);
-            ti.conn = uc;
-        } else {
-            ti.conn = content;
+        // Claimed before the user's copy is touched, so a refused open
+        // changes nothing.
+        auto conn = meta->def.UserWritable ? Session.impl().userConnection() : content;
+        // Sharing with other opens of the same table.
+        ti.lockKey = conn->path() + QLatin1Char('|') + meta->sqlName.toLower();
+        auto& s = Session.impl();
+        if (s.exclusiveKeys.contains(ti.lockKey))
+            fail(QStringLiteral("Table '%1' is in use: it is opened exclusively").arg(ti.tableName));
+        if (ti.exclusive && s.openCounts.value(ti.lockKey) > 0)
+            fail(QStringLiteral("Table '%1' is in use and cannot be opened exclusively").arg(ti.tableName));
+        if (ti.exclusive) {
+            QString lockPath;
+            if (meta->def.UserWritable) {
+                lockPath = QFileInfo(conn->path()).absoluteDir().filePath(meta->sqlName + QStringLiteral(".lock"));
+            } else {
+                const QByteArray h = QCryptographicHash::hash(ti.lockKey.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+                lockPath = QDir::temp().filePath(QStringLiteral("evelm-%1.lock").arg(QString::fromLatin1(h)));
+            }
+            ti.lock = std::make_unique<QLockFile>(lockPath);
+            ti.lock->setStaleLockTime(0);
+            if (!ti.lock->tryLock(0)) {
+                ti.lock.reset();
+                fail(QStringLiteral("Table '%1' is in use: another program has it open exclusively").arg(ti.tableName));
+            }
+            s.exclusiveKeys.insert(ti.lockKey);
         }
+        s.openCounts[ti.lockKey] += 1;
+        ti.registered = true;
+        if (meta->def.UserWritable)
+            meta = userTable(*conn, meta->def);
+        ti.conn = conn;
         ti.meta = meta;
         d->dataDefs = meta->def.Fields;
         tableImpl().order.clear();
@@ -129,31 +153,6 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
             if (fields.size() == 1 && fd.Type == TFieldType::ftAutoInc)
                 ti.orderUnique = true;
         }
-        // Sharing with other opens of the same table.
-        ti.lockKey = ti.conn->path() + QLatin1Char('|') + meta->sqlName.toLower();
-        auto& s = Session.impl();
-        if (s.exclusiveKeys.contains(ti.lockKey))
-            fail(QStringLiteral("Table '%1' is in use: it is opened exclusively").arg(ti.tableName));
-        if (ti.exclusive && s.openCounts.value(ti.lockKey) > 0)
-            fail(QStringLiteral("Table '%1' is in use and cannot be opened exclusively").arg(ti.tableName));
-        if (ti.exclusive) {
-            QString lockPath;
-            if (meta->def.UserWritable) {
-                lockPath = QFileInfo(ti.conn->path()).absoluteDir().filePath(meta->sqlName + QStringLiteral(".lock"));
-            } else {
-                const QByteArray h = QCryptographicHash::hash(ti.lockKey.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-                lockPath = QDir::temp().filePath(QStringLiteral("evelm-%1.lock").arg(QString::fromLatin1(h)));
-            }
-            ti.lock = std::make_unique<QLockFile>(lockPath);
-            ti.lock->setStaleLockTime(0);
-            if (!ti.lock->tryLock(0)) {
-                ti.lock.reset();
-                fail(QStringLiteral("Table '%1' is in use: another program has it open exclusively").arg(ti.tableName));
-            }
-            s.exclusiveKeys.insert(ti.lockKey);
-        }
-        s.openCounts[ti.lockKey] += 1;
-        ti.registered = true;
         ti.masterValues.clear();
         if (ti.master && ti.master->DataSet()) {
             for (const QString& f : ti.masterFields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
