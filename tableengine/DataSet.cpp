@@ -34,6 +34,8 @@ void TDataSet::SetActive(bool active)
     if (active == d->active)
         return;
     if (active) {
+        if (!d->openHook)
+            fail(QStringLiteral("A plain dataset has no table or query to open"));
         try {
             d->openHook();
             d->rebuildFieldList();

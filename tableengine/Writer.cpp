@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <filesystem>
+
 #include <sqlite3.h>
 
 namespace te {
@@ -105,10 +107,16 @@ TDatabaseWriter::TDatabaseWriter(const QString& folder, const QString& password)
     d->path = QDir(folder).filePath(DatabaseFileName());
     d->tmpPath = d->path + QStringLiteral(".part");
     QFile::remove(d->tmpPath);
-    d->conn = std::make_unique<Connection>(d->tmpPath, false);
-    d->conn->exec(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF"));
-    writePasswordMeta(*d->conn, password);
-    d->conn->exec(QStringLiteral("BEGIN"));
+    try {
+        d->conn = std::make_unique<Connection>(d->tmpPath, false);
+        d->conn->exec(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF"));
+        writePasswordMeta(*d->conn, password);
+        d->conn->exec(QStringLiteral("BEGIN"));
+    } catch (...) {
+        d->conn.reset();
+        QFile::remove(d->tmpPath);
+        throw;
+    }
 }
 
 TDatabaseWriter::~TDatabaseWriter()
@@ -175,8 +183,13 @@ void TDatabaseWriter::Commit()
     d->conn->exec(QStringLiteral("COMMIT"));
     d->conn.reset();
     Session.impl().forget(d->path);
-    QFile::remove(d->path);
-    if (!QFile::rename(d->tmpPath, d->path))
-        fail(QStringLiteral("Cannot write database file '%1'").arg(d->path));
+    // One atomic step: readers see the old file or the new one, never none.
+    std::error_code ec;
+    std::filesystem::rename(d->tmpPath.toStdString(), d->path.toStdString(), ec);
+    if (ec) {
+        QFile::remove(d->tmpPath);
+        d->committed = true; // nothing left to clean up
+        fail(QStringLiteral("Cannot write database file '%1': %2").arg(d->path, QString::fromStdString(ec.message())));
+    }
     d->committed = true;
 }
