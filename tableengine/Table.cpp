@@ -190,10 +190,12 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
         if (ti.hasRange) {
             if (ti.rangeLo.size() > ti.order.size() || ti.rangeHi.size() > ti.order.size())
                 fail(QStringLiteral("Table '%1': the range has more values than the index has fields").arg(ti.tableName));
-            if (!ti.rangeLo.isEmpty())
-                where << keyCompare(cols(int(ti.rangeLo.size())), ti.rangeLo, QStringLiteral(">="), binds);
-            if (!ti.rangeHi.isEmpty())
-                where << keyCompare(cols(int(ti.rangeHi.size())), ti.rangeHi, QStringLiteral("<="), binds);
+            const auto lo = TTableCursor::typed(ti.rangeLo, ti.order, d->dataDefs);
+            const auto hi = TTableCursor::typed(ti.rangeHi, ti.order, d->dataDefs);
+            if (!lo.isEmpty())
+                where << keyCompare(cols(int(lo.size())), lo, QStringLiteral(">="), binds);
+            if (!hi.isEmpty())
+                where << keyCompare(cols(int(hi.size())), hi, QStringLiteral("<="), binds);
         }
         if (ti.master && ti.master->DataSet()) {
             TDataSet* m = ti.master->DataSet();

@@ -109,16 +109,17 @@ QVariantList TTableCursor::keyVals(const TRow& cur) const
     return vals;
 }
 
-QVariantList TTableCursor::typed(const QVariantList& values) const
+QVariantList TTableCursor::typed(const QVariantList& values, const QList<TOrderColumn>& order, const QList<TFieldDef>& fields)
 {
-    // Key values given as text for number fields still compare as numbers.
     QVariantList out;
     for (int i = 0; i < values.size(); ++i) {
         QVariant v = values[i];
-        if (i < order_.size() && !v.isNull()) {
-            const TFieldType t = meta_->def.Fields[order_[i].field].Type;
+        if (i < order.size() && !v.isNull()) {
+            const TFieldType t = fields[order[i].field].Type;
             if (t == TFieldType::ftBoolean)
                 v = v.toBool() ? 1 : 0;
+            else if (t == TFieldType::ftDate && v.typeId() == QMetaType::QDate)
+                v = v.toDate().toString(Qt::ISODate);
             else if (t != TFieldType::ftString && t != TFieldType::ftMemo && t != TFieldType::ftDate
                      && v.typeId() == QMetaType::QString) {
                 bool ok = false;
@@ -249,7 +250,7 @@ bool TTableCursor::findKey(const QVariantList& values, TRow& row)
     if (values.isEmpty() || values.size() > order_.size())
         fail(QStringLiteral("Table '%1': %2 key values for an index of %3 fields")
                  .arg(meta_->def.FileName).arg(values.size()).arg(order_.size()));
-    const QVariantList vals = typed(values);
+    const QVariantList vals = typed(values, order_, meta_->def.Fields);
     QStringList conds;
     QVariantList binds;
     for (int i = 0; i < vals.size(); ++i) {
@@ -265,6 +266,6 @@ bool TTableCursor::findNearest(const QVariantList& values, TRow& row)
         fail(QStringLiteral("Table '%1': %2 key values for an index of %3 fields")
                  .arg(meta_->def.FileName).arg(values.size()).arg(order_.size()));
     QVariantList binds;
-    const QString cond = keyCompare(keyCols(int(values.size())), typed(values), QStringLiteral(">="), binds);
+    const QString cond = keyCompare(keyCols(int(values.size())), typed(values, order_, meta_->def.Fields), QStringLiteral(">="), binds);
     return fetch(cond, binds, false, row);
 }

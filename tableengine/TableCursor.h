@@ -30,13 +30,14 @@ public:
     bool findKey(const QVariantList& values, TRow& row);
     // First row at or after the values on the leading order fields.
     bool findNearest(const QVariantList& values, TRow& row);
+    // Key values given as text for number fields compare as numbers.
+    static QVariantList typed(const QVariantList& values, const QList<TOrderColumn>& order, const QList<TFieldDef>& fields);
 
 private:
     bool fetch(const QString& extra, const QVariantList& extraBinds, bool descending, TRow& row, int offset = 0);
     QString whereWith(const QString& extra) const;
     QStringList keyCols(int n) const;
     QVariantList keyVals(const TRow& cur) const;
-    QVariantList typed(const QVariantList& values) const;
 
     std::shared_ptr<te::Connection> conn_;
     std::shared_ptr<te::TableMeta> meta_;

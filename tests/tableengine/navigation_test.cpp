@@ -186,6 +186,20 @@ TEST_F(tableengine_Navigation, ChangingIndexKeepsRow)
     EXPECT_EQ(bible->IndexName(), "");
 }
 
+TEST(tableengine_PlainDataSet, HasNothingToOpen)
+{
+    TDataSet plain;
+    EXPECT_THROW(plain.Open(), EDatabaseError);
+    EXPECT_FALSE(plain.Active());
+}
+
+TEST_F(tableengine_Navigation, KeyWithTooManyValuesIsRefused)
+{
+    EXPECT_THROW(bible->FindKey({1, 1, 1, 1}), EDatabaseError);
+    auto verses = openTable("Verses.DB");
+    EXPECT_THROW(verses->FindKey({1}), EDatabaseError);
+}
+
 TEST_F(tableengine_Navigation, ClosedDatasetRefusesMoves)
 {
     bible->Close();

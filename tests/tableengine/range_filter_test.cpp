@@ -37,6 +37,17 @@ TEST_F(tableengine_RangeFilter, RangeBoundsMovesAndCounts)
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
+TEST_F(tableengine_RangeFilter, KeyValuesAsTextCompareAsNumbers)
+{
+    bible->SetRange({"2"}, {"2"});
+    EXPECT_EQ(bible->RecordCount(), 10);
+    EXPECT_TRUE(bible->FindKey({"2", "3", "3"}));
+    bible->CancelRange();
+    bible->FindNearest({"2", "0"});
+    EXPECT_EQ(bible->FieldByName("BookID")->AsInteger(), 2);
+    EXPECT_EQ(bible->FieldByName("Chapter")->AsInteger(), 1);
+}
+
 TEST_F(tableengine_RangeFilter, RangeOnTwoFields)
 {
     bible->SetRange({2, 2}, {2, 2});
