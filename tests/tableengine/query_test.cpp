@@ -94,6 +94,24 @@ TEST_F(tableengine_Query, TwoWordsWithScopeClause)
     EXPECT_TRUE(q.Eof());
 }
 
+TEST_F(tableengine_Query, EveryScopeClauseWithOneAndThreeWords)
+{
+    // The all-words search: its text for one word and for three, with each scope.
+    const QStringList scopes{"", " BookID < 28 ", " (BookID BETWEEN 28 AND 66 OR BookID>80) ", " (BookID > 66) ", " BookID = 2 "};
+    const QList<int> oneWord{3, 3, 0, 0, 3};
+    const QList<int> threeWords{1, 1, 0, 0, 1};
+    for (int i = 0; i < scopes.size(); ++i) {
+        const QString tail = (scopes[i].isEmpty() ? QString() : " AND " + scopes[i]) + " ORDER BY BookOrder, VerseID";
+        q.SetSQL("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  Where V1.WordID = 1 " + tail);
+        q.Open();
+        EXPECT_EQ(q.RecordCount(), oneWord[i]) << scopes[i].toStdString();
+        q.SetSQL("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+                 " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND V3.WordID =4 " + tail);
+        q.Open();
+        EXPECT_EQ(q.RecordCount(), threeWords[i]) << scopes[i].toStdString();
+    }
+}
+
 TEST_F(tableengine_Query, TableFileNamesAndFilters)
 {
     q.SetSQL("SELECT BookID, Chapter, Verse FROM \"Bible.DB\" WHERE Chapter = 2 ORDER BY BookID, Verse");
