@@ -124,11 +124,12 @@ QList<TTableDef> buildTables() {
                {integer("Hits"), boolean("Included"), smallint("WordID"), string("TheWord", 16)},
                {primary({"TheWord"})});
 
-    // A word may occur twice in one verse, so no unique key; ndxVerseID
-    // serves the self-joins of the all-words search.
+    // A word may occur twice in one verse, so no unique key; ndxVerseID and
+    // ndxWordVerse serve the self-joins of the all-words search.
     t << table("WVN.DB",
                {smallint("WordID"), integer("VerseID"), smallint("BookID"), smallint("BookOrder")},
-               {index("ndxWordID", {"WordID"}), index("ndxVerseID", {"VerseID"})});
+               {index("ndxWordID", {"WordID"}), index("ndxVerseID", {"VerseID"}),
+                index("ndxWordVerse", {"WordID", "VerseID"})});
 
     {
         // The phrase-search results, in the all-words search's order.
