@@ -8,6 +8,7 @@
 #include "DMMain.h"
 #include "Dialogs.h"
 #include "ErrorHandler.h"
+#include "Jpeg.h"
 #include "NativityCalculator.h"
 #include "Schema.h"
 #include "TableEngine.h"
@@ -167,6 +168,11 @@ void TfrmMainNew::FormCreate()
     PictureFile = QStringLiteral("xPantocrator2.jpg");
     PictureCaption = QStringLiteral("Christ on the Throne");
     PicturesFolder = ProgramFolder() + QStringLiteral("pict/");
+    // The picture the window is designed with, until a day chooses another.
+    TJPEGImage picture;
+    if (picture.TryLoadFromFile(PicturesFolder + PictureFile))
+        imgDefault->setPixmap(QPixmap::fromImage(picture.Image()));
+    lblSaintName->setText(PictureCaption);
 
     const QString warning = ScreenCheckWarning(CurrentScreenMetrics());
     if (!warning.isEmpty())

@@ -3,6 +3,7 @@
 
 #include "MainNew.h"
 
+#include "About.h"
 #include "RichEdit.h"
 #include "ZIZ_Cldr.h"
 
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -189,13 +191,28 @@ QWidget* TfrmMainNew::CreateLeftPanel()
     lblGregDate = dateLabel(QStringLiteral("lblGregDate"), 10, navy);
     lblCopticDate = dateLabel(QStringLiteral("lblCopticDate"), 10, navy);
     lblDOW = dateLabel(QStringLiteral("lblDOW"), 10, QColor(128, 0, 0));
-    lblDOW->setFixedHeight(48);
+    lblDOW->setFixedHeight(56);
     lblFasting = dateLabel(QStringLiteral("lblFasting"), 8, Qt::black);
     lblTune = dateLabel(QStringLiteral("lblTune"), 8, Qt::black);
     col->addWidget(pnlDates);
 
     col->addWidget(CreateServiceButtons());
     col->addStretch(1);
+
+    QString web = QString::fromLatin1(TfrmAbout::WebAddress);
+    web.remove(QRegularExpression(QStringLiteral("^[a-z]+://"))).remove(QRegularExpression(QStringLiteral("/$")));
+    lblWebAddress = makeLabel(pnlLeft, QStringLiteral("lblWebAddress"), web);
+    lblWebAddress->setAlignment(Qt::AlignCenter);
+    lblWebAddress->setCursor(Qt::PointingHandCursor);
+    {
+        QFont f = lblWebAddress->font();
+        f.setUnderline(true);
+        lblWebAddress->setFont(f);
+        QPalette p = lblWebAddress->palette();
+        p.setColor(QPalette::WindowText, QColor(0, 0, 128));
+        lblWebAddress->setPalette(p);
+    }
+    col->addWidget(lblWebAddress);
     return pnlLeft;
 }
 
@@ -416,23 +433,12 @@ QWidget* TfrmMainNew::CreateRightPanel()
     btnRestoreDefaults = makeToolButton(right, QStringLiteral("btnRestoreDefaults"), QStringLiteral("Default Font"),
                                         QStringLiteral("Restore Readings Font To The Original Settings"));
     btnAbout = makeButton(right, QStringLiteral("btnAbout"), QStringLiteral("About"));
-    lblWebAddress = makeLabel(right, QStringLiteral("lblWebAddress"), QStringLiteral("evelmorande.example.org"));
-    lblWebAddress->setCursor(Qt::PointingHandCursor);
-    {
-        QFont f = lblWebAddress->font();
-        f.setUnderline(true);
-        lblWebAddress->setFont(f);
-        QPalette p = lblWebAddress->palette();
-        p.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        lblWebAddress->setPalette(p);
-    }
     commands->addWidget(btnBible);
     commands->addWidget(btnIconList);
     commands->addWidget(btnSetFont);
     commands->addWidget(btnRestoreDefaults);
     commands->addWidget(btnAbout);
     commands->addStretch(1);
-    commands->addWidget(lblWebAddress);
     col->addLayout(commands);
     return right;
 }
