@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QStringList>
+#include <QTimer>
 
 namespace {
 
@@ -118,4 +119,31 @@ TEST_F(app_mainnew_Startup, ShutDownFreesEverything)
     EXPECT_EQ(frmAbout, nullptr);
     EXPECT_EQ(frmBuilding, nullptr);
     EXPECT_EQ(MainDM, nullptr);
+}
+
+TEST_F(app_mainnew_Startup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIsOpen)
+{
+    TFixtureDatabase db;
+    db.Finish();
+    TStartupOptions options;
+    options.SplashCloseDelay = 0;
+    StartUp(options);
+    frmAbout->SetDialogMode();
+    frmAbout->show();
+
+    QTimer closeMain;
+    closeMain.setSingleShot(true);
+    QObject::connect(&closeMain, &QTimer::timeout, [] { frmMainNew->close(); });
+    closeMain.start(0);
+    bool timedOut = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    watchdog.start(5000);
+
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(timedOut); // the open About box did not keep the program running
 }
