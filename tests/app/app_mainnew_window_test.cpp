@@ -285,3 +285,17 @@ TEST_F(app_mainnew_Failure, CorruptDatabaseFile)
     ShowAndExpectOneError();
     EXPECT_FALSE(MainDM->tblReadings.Active());
 }
+TEST_F(app_mainnew_Window, LongMonthNamesWarnAndWidenTheWindow)
+{
+    // Malayalam month names are far wider than "September".
+    QLocale::setDefault(QLocale(QLocale::Malayalam, QLocale::India));
+    TfrmMainNew& w = CreateWindow();
+    w.CheckDateFormat();
+    QLocale::setDefault(QLocale::system());
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(DateFormatWarning));
+    const int extra = w.width() - 800;
+    EXPECT_GT(extra, 0);
+    EXPECT_EQ(w.pnlDates->width(), CalendarDesignWidth + extra);
+    EXPECT_EQ(w.pnlLeft->width(), CalendarDesignWidth + 4 + extra);
+}
