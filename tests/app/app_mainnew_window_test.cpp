@@ -164,10 +164,12 @@ TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday)
 {
     TFixtureDatabase db;
     db.Finish();
+    const auto before = FolderSnapshot(db.Folder());
     TfrmMainNew& w = CreateWindow();
     w.show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(MessagesOf(mtError).isEmpty()) << MessagesOf(mtError).value(0).Text.toStdString();
+    EXPECT_EQ(FolderSnapshot(db.Folder()), before); // the content folder is only read
     EXPECT_EQ(w.windowTitle(), QStringLiteral("E-Velmorande 2.0"));
     EXPECT_TRUE(w.btnIconList->isVisible());
     EXPECT_EQ(w.pgcntrlFeasts->currentIndex(), 0);
