@@ -8,14 +8,12 @@ namespace {
 class TClickFilter final : public QObject {
 public:
     TClickFilter(QWidget* widget, QEvent::Type type, std::function<void()> handler)
-        : QObject(widget), type_(type), handler_(std::move(handler))
-    {
+        : QObject(widget), type_(type), handler_(std::move(handler)) {
         widget->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == type_) {
             auto* me = static_cast<QMouseEvent*>(event);
             auto* w = static_cast<QWidget*>(watched);
@@ -34,12 +32,10 @@ private:
 
 } // namespace
 
-void OnWidgetClick(QWidget* widget, std::function<void()> handler)
-{
+void OnWidgetClick(QWidget* widget, std::function<void()> handler) {
     new TClickFilter(widget, QEvent::MouseButtonRelease, std::move(handler));
 }
 
-void OnWidgetDoubleClick(QWidget* widget, std::function<void()> handler)
-{
+void OnWidgetDoubleClick(QWidget* widget, std::function<void()> handler) {
     new TClickFilter(widget, QEvent::MouseButtonDblClick, std::move(handler));
 }

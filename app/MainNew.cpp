@@ -17,9 +17,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
-#include <QLayout>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -27,20 +27,20 @@
 
 TfrmMainNew* frmMainNew = nullptr;
 
-const char* const LargeFontsWarning =
-    "Your Computer is set to use Large Fonts, Large Fonts are not compatible with Your Current Screen "
-    "Resolution, Please Use Control Panel, Display, Settings, Advanced and set the font to Small or the DPI "
-    "to 96 (normal)";
-const char* const ResolutionWarning =
-    "Your Monitor's Resolution Has To Be 600x800 at Least in Order For This Program to Work Correctly";
-const char* const DateFormatWarning =
-    "Incompatible Date Format, For Best Results Please Set Windows Regional And Language Options, Standards "
-    "and Formats to Use English USA";
+const char* const LargeFontsWarning = "Your Computer is set to use Large Fonts, Large Fonts are "
+                                      "not compatible with Your Current Screen "
+                                      "Resolution, Please Use Control Panel, Display, Settings, "
+                                      "Advanced and set the font to Small or the DPI "
+                                      "to 96 (normal)";
+const char* const ResolutionWarning = "Your Monitor's Resolution Has To Be 600x800 at Least in "
+                                      "Order For This Program to Work Correctly";
+const char* const DateFormatWarning = "Incompatible Date Format, For Best Results Please Set "
+                                      "Windows Regional And Language Options, Standards "
+                                      "and Formats to Use English USA";
 
 namespace {
 
-int roundToInt(double v)
-{
+int roundToInt(double v) {
     return static_cast<int>(std::lround(v));
 }
 
@@ -49,11 +49,11 @@ int roundToInt(double v)
 class TMainNewDayState final : public IDayStateSource {
 public:
     explicit TMainNewDayState(const TfrmMainNew& window) : window_(window) {}
-    int WeekDay() const override
-    {
+    int WeekDay() const override {
         if (window_.DayEngine && window_.DayEngine->WeekDay != 0)
             return window_.DayEngine->WeekDay;
-        return DayOfWeekSun1(window_.CurrentDate.isValid() ? window_.CurrentDate : QDate::currentDate());
+        return DayOfWeekSun1(window_.CurrentDate.isValid() ? window_.CurrentDate
+                                                           : QDate::currentDate());
     }
     int SelectedGregorianYear() const override { return window_.SelectedGregorianYear; }
 
@@ -63,24 +63,21 @@ private:
 
 // The calendar's arrangement at a font, without touching its layout.
 struct TCalendarMeasure : TFullCalendarLight {
-    static int WidthAt(const TFullCalendarLight& calendar, const QFont& font)
-    {
+    static int WidthAt(const TFullCalendarLight& calendar, const QFont& font) {
         return (calendar.*(&TCalendarMeasure::Measure))(font).width;
     }
 };
 
 } // namespace
 
-QFont CalendarDesignFont(const QFont& base)
-{
+QFont CalendarDesignFont(const QFont& base) {
     QFont f = base;
     f.setPointSize(8);
     f.setBold(true);
     return f;
 }
 
-QString ScreenCheckWarning(const TScreenMetrics& screen)
-{
+QString ScreenCheckWarning(const TScreenMetrics& screen) {
     const double ratio = screen.LogPixelsX / 96.0;
     if (screen.LogPixelsX > 96) {
         if (roundToInt(600 * ratio) > screen.Height || roundToInt(800 * ratio) > screen.Width)
@@ -93,8 +90,7 @@ QString ScreenCheckWarning(const TScreenMetrics& screen)
 
 std::function<TScreenMetrics()> TfrmMainNew::ScreenMetricsSource;
 
-TScreenMetrics TfrmMainNew::CurrentScreenMetrics()
-{
+TScreenMetrics TfrmMainNew::CurrentScreenMetrics() {
     if (ScreenMetricsSource)
         return ScreenMetricsSource();
     TScreenMetrics m;
@@ -109,16 +105,14 @@ TScreenMetrics TfrmMainNew::CurrentScreenMetrics()
 
 std::function<QString()> TfrmMainNew::ProgramFolderSource;
 
-QString TfrmMainNew::ProgramFolder()
-{
+QString TfrmMainNew::ProgramFolder() {
     if (ProgramFolderSource)
         return ProgramFolderSource();
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
 TfrmMainNew::TfrmMainNew(QWidget* parent)
-    : QWidget(parent), dayStateSource_(std::make_unique<TMainNewDayState>(*this))
-{
+    : QWidget(parent), dayStateSource_(std::make_unique<TMainNewDayState>(*this)) {
     resize(800, 600);
     setMinimumSize(500, 300);
     CreateControls();
@@ -135,9 +129,9 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     clndrDate->OnChange = [this](TFullCalendarAncestor*) { clndrDateChange(); };
 
     const std::array<void (TfrmMainNew::*)(), 12> synxClicks = {
-        &TfrmMainNew::lblSynx1Click, &TfrmMainNew::lblSynx2Click,  &TfrmMainNew::lblSynx3Click,
-        &TfrmMainNew::lblSynx4Click, &TfrmMainNew::lblSynx5Click,  &TfrmMainNew::lblSynx6Click,
-        &TfrmMainNew::lblSynx7Click, &TfrmMainNew::lblSynx8Click,  &TfrmMainNew::lblSynx9Click,
+        &TfrmMainNew::lblSynx1Click,  &TfrmMainNew::lblSynx2Click,  &TfrmMainNew::lblSynx3Click,
+        &TfrmMainNew::lblSynx4Click,  &TfrmMainNew::lblSynx5Click,  &TfrmMainNew::lblSynx6Click,
+        &TfrmMainNew::lblSynx7Click,  &TfrmMainNew::lblSynx8Click,  &TfrmMainNew::lblSynx9Click,
         &TfrmMainNew::lblSynx10Click, &TfrmMainNew::lblSynx11Click, &TfrmMainNew::lblSynx12Click};
     const auto labels = SynxLabels();
     for (int i = 0; i < 12; ++i)
@@ -148,16 +142,14 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     FormCreate();
 }
 
-TfrmMainNew::~TfrmMainNew()
-{
+TfrmMainNew::~TfrmMainNew() {
     if (MainDM && MainDM->DayStateSource() == dayStateSource_.get())
         MainDM->SetDayStateSource(nullptr);
     if (frmMainNew == this)
         frmMainNew = nullptr;
 }
 
-void TfrmMainNew::FormCreate()
-{
+void TfrmMainNew::FormCreate() {
     ReadingsFont = QFont(QStringLiteral("Times New Roman"));
     ReadingsFont.setPointSize(12);
     ReadingsFont.setBold(true);
@@ -179,18 +171,17 @@ void TfrmMainNew::FormCreate()
         MessageDlg(warning, mtWarning, mbOK);
 }
 
-bool TfrmMainNew::hasLargeFonts(double& ratio) const
-{
+bool TfrmMainNew::hasLargeFonts(double& ratio) const {
     const int dpi = CurrentScreenMetrics().LogPixelsX;
     ratio = dpi / 96.0;
     return dpi > 96;
 }
 
-void TfrmMainNew::CheckDateFormat()
-{
+void TfrmMainNew::CheckDateFormat() {
     // The calendar fits its font to the panel, so its width is that of its
     // arrangement at the design font, which a long date format widens.
-    const int arranged = TCalendarMeasure::WidthAt(*clndrDate, CalendarDesignFont(clndrDate->font()));
+    const int arranged =
+        TCalendarMeasure::WidthAt(*clndrDate, CalendarDesignFont(clndrDate->font()));
     const int calendarWidth = std::max(clndrDate->minimumWidth(), arranged);
     if (calendarWidth <= CalendarDesignWidth)
         return;
@@ -202,8 +193,7 @@ void TfrmMainNew::CheckDateFormat()
     pnlDates->setFixedWidth(pnlDates->width() + extra);
 }
 
-void TfrmMainNew::ApplySizeLimits()
-{
+void TfrmMainNew::ApplySizeLimits() {
     double ratio = 1.0;
     if (hasLargeFonts(ratio)) {
         const int maxHeight = roundToInt(height() * ratio);
@@ -216,15 +206,15 @@ void TfrmMainNew::ApplySizeLimits()
     }
 }
 
-void TfrmMainNew::FormShow()
-{
+void TfrmMainNew::FormShow() {
     CheckDateFormat();
     ApplySizeLimits();
     SelectedGregorianYear = 2006;
 
     Session.AddPassword(TablePassword);
     if (!Session.IsAlias(MainDMAlias))
-        Session.AddStandardAlias(MainDMAlias, ProgramFolder() + QStringLiteral("DataEng"), QStringLiteral("PARADOX"));
+        Session.AddStandardAlias(MainDMAlias, ProgramFolder() + QStringLiteral("DataEng"),
+                                 QStringLiteral("PARADOX"));
     MainDM->OpenStartupTables();
 
     // The calendar's first update with its change handler attached reports
@@ -244,8 +234,7 @@ void TfrmMainNew::FormShow()
         OnFirstDayShown();
 }
 
-void TfrmMainNew::FormShowGuarded()
-{
+void TfrmMainNew::FormShowGuarded() {
     RunGuarded([this] { FormShow(); });
     // With the tables only partly open a day cannot be computed: the calendar
     // would report its first change when it appears and fail again on the
@@ -255,8 +244,7 @@ void TfrmMainNew::FormShowGuarded()
         clndrDate->OnChange = nullptr;
 }
 
-void TfrmMainNew::setVisible(bool visible)
-{
+void TfrmMainNew::setVisible(bool visible) {
     if (visible && !shownOnce_) {
         shownOnce_ = true;
         ensurePolished();

@@ -114,7 +114,8 @@ public:
     void ShowDay(bool fillFeastTabs);
     QString BuildDayTitle(const QDate& date);
     // In/out: the key bytes of DayKey; out: the strings (emptied first).
-    int GetDayRecord(QString& dayComment, QString& dayName, QString& verseOfTheDay, QString& noteText);
+    int GetDayRecord(QString& dayComment, QString& dayName, QString& verseOfTheDay,
+                     QString& noteText);
     quint8 GetFastingLevel();
     bool IsNoAbstinenceDay();
     quint8 GetTuneKind();

@@ -22,15 +22,13 @@ namespace {
 
 const QColor FeastLabelColor(0, 0, 160);
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption)
-{
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
     return l;
 }
 
-QLabel* makeFeastLabel(QWidget* parent, const QString& name, const QString& caption)
-{
+QLabel* makeFeastLabel(QWidget* parent, const QString& name, const QString& caption) {
     QLabel* l = makeLabel(parent, name, caption);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, FeastLabelColor);
@@ -41,16 +39,15 @@ QLabel* makeFeastLabel(QWidget* parent, const QString& name, const QString& capt
     return l;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption)
-{
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
 }
 
-QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& caption, const QString& hint)
-{
+QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& caption,
+                            const QString& hint) {
     auto* b = new QToolButton(parent);
     b->setObjectName(name);
     b->setText(caption);
@@ -59,8 +56,7 @@ QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString&
     return b;
 }
 
-QGroupBox* makeGroup(QWidget* parent, const QString& name, const QString& caption)
-{
+QGroupBox* makeGroup(QWidget* parent, const QString& name, const QString& caption) {
     auto* g = new QGroupBox(caption, parent);
     g->setObjectName(name);
     return g;
@@ -72,18 +68,17 @@ struct TFeastPage {
     QGridLayout* grid;
     int row = 0;
 
-    void addRow(QLabel* name, QLabel* date)
-    {
+    void addRow(QLabel* name, QLabel* date) {
         grid->addWidget(name, row, 0);
         grid->addWidget(date, row, 1);
         ++row;
     }
 };
 
-TFeastPage makeFeastPage(QTabWidget* tabs, const QString& name, const QString& tabText, QLabel*& image,
-                         const QString& imageName, const QString& title, QLabel*& yearLabel,
-                         const QString& yearName, QLabel*& copticLabel, const QString& copticName)
-{
+TFeastPage makeFeastPage(QTabWidget* tabs, const QString& name, const QString& tabText,
+                         QLabel*& image, const QString& imageName, const QString& title,
+                         QLabel*& yearLabel, const QString& yearName, QLabel*& copticLabel,
+                         const QString& copticName) {
     auto* page = new QWidget(tabs);
     page->setObjectName(name);
     auto* grid = new QGridLayout(page);
@@ -115,8 +110,7 @@ TFeastPage makeFeastPage(QTabWidget* tabs, const QString& name, const QString& t
     return fp;
 }
 
-void finishFeastPage(TFeastPage& fp, QLabel* image)
-{
+void finishFeastPage(TFeastPage& fp, QLabel* image) {
     fp.grid->setRowStretch(fp.row, 1);
     fp.grid->setColumnStretch(1, 1);
     // Added first would put it under the rows; added last it would cover
@@ -127,14 +121,12 @@ void finishFeastPage(TFeastPage& fp, QLabel* image)
 
 } // namespace
 
-std::array<QLabel*, 12> TfrmMainNew::SynxLabels() const
-{
-    return {lblSynx1, lblSynx2, lblSynx3, lblSynx4, lblSynx5, lblSynx6,
+std::array<QLabel*, 12> TfrmMainNew::SynxLabels() const {
+    return {lblSynx1, lblSynx2, lblSynx3, lblSynx4,  lblSynx5,  lblSynx6,
             lblSynx7, lblSynx8, lblSynx9, lblSynx10, lblSynx11, lblSynx12};
 }
 
-void TfrmMainNew::CreateControls()
-{
+void TfrmMainNew::CreateControls() {
     setObjectName(QStringLiteral("frmMainNew"));
     auto* main = new QHBoxLayout(this);
     main->setContentsMargins(4, 4, 4, 4);
@@ -143,8 +135,7 @@ void TfrmMainNew::CreateControls()
     main->addWidget(CreateRightPanel(), 1);
 }
 
-QWidget* TfrmMainNew::CreateLeftPanel()
-{
+QWidget* TfrmMainNew::CreateLeftPanel() {
     pnlLeft = new QFrame(this);
     pnlLeft->setObjectName(QStringLiteral("pnlLeft"));
     pnlLeft->setFixedWidth(CalendarDesignWidth + 4);
@@ -200,7 +191,8 @@ QWidget* TfrmMainNew::CreateLeftPanel()
     col->addStretch(1);
 
     QString web = QString::fromLatin1(TfrmAbout::WebAddress);
-    web.remove(QRegularExpression(QStringLiteral("^[a-z]+://"))).remove(QRegularExpression(QStringLiteral("/$")));
+    web.remove(QRegularExpression(QStringLiteral("^[a-z]+://")))
+        .remove(QRegularExpression(QStringLiteral("/$")));
     lblWebAddress = makeLabel(pnlLeft, QStringLiteral("lblWebAddress"), web);
     lblWebAddress->setAlignment(Qt::AlignCenter);
     lblWebAddress->setCursor(Qt::PointingHandCursor);
@@ -216,8 +208,7 @@ QWidget* TfrmMainNew::CreateLeftPanel()
     return pnlLeft;
 }
 
-QWidget* TfrmMainNew::CreateServiceButtons()
-{
+QWidget* TfrmMainNew::CreateServiceButtons() {
     auto* box = new QWidget(pnlLeft);
     auto* col = new QVBoxLayout(box);
     col->setContentsMargins(0, 0, 0, 0);
@@ -231,7 +222,8 @@ QWidget* TfrmMainNew::CreateServiceButtons()
     };
 
     grpbxTimes = makeGroup(box, QStringLiteral("grpbxTimes"), QStringLiteral("Time of the day"));
-    btnVespers = makeButton(grpbxTimes, QStringLiteral("btnVespers"), QStringLiteral("Vespers (night before)"));
+    btnVespers = makeButton(grpbxTimes, QStringLiteral("btnVespers"),
+                            QStringLiteral("Vespers (night before)"));
     btnMatins = makeButton(grpbxTimes, QStringLiteral("btnMatins"), QStringLiteral("Matins"));
     btnLiturgy = makeButton(grpbxTimes, QStringLiteral("btnLiturgy"), QStringLiteral("Liturgy"));
     btnEvening = makeButton(grpbxTimes, QStringLiteral("btnEvening"), QStringLiteral("Evening"));
@@ -244,13 +236,20 @@ QWidget* TfrmMainNew::CreateServiceButtons()
         l->addWidget(btnEvening, 2, 0, 1, 2);
     }
 
-    grpbxPalmSunday = makeGroup(box, QStringLiteral("grpbxPalmSunday"), QStringLiteral("Palm Sunday"));
-    btnPalmVespers = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmVespers"), QStringLiteral("Vespers"));
-    btnPalmMatins = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmMatins"), QStringLiteral("Matins"));
-    btnPalmLiturgy = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmLiturgy"), QStringLiteral("Liturgy"));
-    btnPalmDay6thHour = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay6thHour"), QStringLiteral("G. Funeral"));
-    btnPalmDay9thHour = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay9thHour"), QStringLiteral("Ninth"));
-    btnPalmDay11thHour = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay11thHour"), QStringLiteral("Eleventh"));
+    grpbxPalmSunday =
+        makeGroup(box, QStringLiteral("grpbxPalmSunday"), QStringLiteral("Palm Sunday"));
+    btnPalmVespers =
+        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmVespers"), QStringLiteral("Vespers"));
+    btnPalmMatins =
+        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmMatins"), QStringLiteral("Matins"));
+    btnPalmLiturgy =
+        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmLiturgy"), QStringLiteral("Liturgy"));
+    btnPalmDay6thHour = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay6thHour"),
+                                   QStringLiteral("G. Funeral"));
+    btnPalmDay9thHour =
+        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay9thHour"), QStringLiteral("Ninth"));
+    btnPalmDay11thHour = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay11thHour"),
+                                    QStringLiteral("Eleventh"));
     {
         auto* l = grid(grpbxPalmSunday);
         l->addWidget(btnPalmVespers, 0, 0);
@@ -264,33 +263,47 @@ QWidget* TfrmMainNew::CreateServiceButtons()
 
     auto* hours = new QHBoxLayout;
     hours->setSpacing(2);
-    grpbxHolyWeekHoursDay = makeGroup(box, QStringLiteral("grpbxHolyWeekHoursDay"), QStringLiteral("Hours, Day"));
-    btnDay1stHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay1stHour"), QStringLiteral("First"));
-    btnDay3rdHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay3rdHour"), QStringLiteral("Third"));
-    btnDay6thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay6thHour"), QStringLiteral("Sixth"));
-    btnDay9thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay9thHour"), QStringLiteral("Ninth"));
-    btnDay11thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay11thHour"), QStringLiteral("Eleventh"));
-    btnDay12thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay12thHour"), QStringLiteral("Twelfth"));
+    grpbxHolyWeekHoursDay =
+        makeGroup(box, QStringLiteral("grpbxHolyWeekHoursDay"), QStringLiteral("Hours, Day"));
+    btnDay1stHour =
+        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay1stHour"), QStringLiteral("First"));
+    btnDay3rdHour =
+        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay3rdHour"), QStringLiteral("Third"));
+    btnDay6thHour =
+        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay6thHour"), QStringLiteral("Sixth"));
+    btnDay9thHour =
+        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay9thHour"), QStringLiteral("Ninth"));
+    btnDay11thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay11thHour"),
+                                QStringLiteral("Eleventh"));
+    btnDay12thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay12thHour"),
+                                QStringLiteral("Twelfth"));
     {
         auto* l = new QVBoxLayout(grpbxHolyWeekHoursDay);
         l->setContentsMargins(4, 2, 4, 4);
         l->setSpacing(1);
-        for (QPushButton* b : {btnDay1stHour, btnDay3rdHour, btnDay6thHour, btnDay9thHour, btnDay11thHour,
-                               btnDay12thHour})
+        for (QPushButton* b : {btnDay1stHour, btnDay3rdHour, btnDay6thHour, btnDay9thHour,
+                               btnDay11thHour, btnDay12thHour})
             l->addWidget(b);
     }
     grpbxHolyWeekHoursDay->setVisible(false);
-    grpbxHolyWeekHoursNight = makeGroup(box, QStringLiteral("grpbxHolyWeekHoursNight"), QStringLiteral("Hours, Night"));
-    btnNight1stHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight1stHour"), QStringLiteral("First"));
-    btnNight3rdHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight3rdHour"), QStringLiteral("Third"));
-    btnNight6thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight6thHour"), QStringLiteral("Sixth"));
-    btnNight9thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight9thHour"), QStringLiteral("Ninth"));
-    btnNight11thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight11thHour"), QStringLiteral("Eleventh"));
+    grpbxHolyWeekHoursNight =
+        makeGroup(box, QStringLiteral("grpbxHolyWeekHoursNight"), QStringLiteral("Hours, Night"));
+    btnNight1stHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight1stHour"),
+                                 QStringLiteral("First"));
+    btnNight3rdHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight3rdHour"),
+                                 QStringLiteral("Third"));
+    btnNight6thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight6thHour"),
+                                 QStringLiteral("Sixth"));
+    btnNight9thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight9thHour"),
+                                 QStringLiteral("Ninth"));
+    btnNight11thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight11thHour"),
+                                  QStringLiteral("Eleventh"));
     {
         auto* l = new QVBoxLayout(grpbxHolyWeekHoursNight);
         l->setContentsMargins(4, 2, 4, 4);
         l->setSpacing(1);
-        for (QPushButton* b : {btnNight1stHour, btnNight3rdHour, btnNight6thHour, btnNight9thHour, btnNight11thHour})
+        for (QPushButton* b :
+             {btnNight1stHour, btnNight3rdHour, btnNight6thHour, btnNight9thHour, btnNight11thHour})
             l->addWidget(b);
     }
     grpbxHolyWeekHoursNight->setVisible(false);
@@ -298,13 +311,22 @@ QWidget* TfrmMainNew::CreateServiceButtons()
     hours->addWidget(grpbxHolyWeekHoursNight, 0, Qt::AlignTop);
     hours->addStretch(1);
 
-    grpbxGoodSaturday = makeGroup(box, QStringLiteral("grpbxGoodSaturday"), QStringLiteral("Bright Saturday"));
-    btnLightSaturdayPraises = makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturdayPraises"), QStringLiteral("Songs and Prayers"));
-    btnLightSaturday1stHour = makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturday1stHour"), QStringLiteral("First"));
-    btnLightSaturday3rdHour = makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturday3rdHour"), QStringLiteral("Third"));
-    btnLightSaturday6thHour = makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturday6thHour"), QStringLiteral("Sixth"));
-    btnLightSaturday9thHour = makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturday9thHour"), QStringLiteral("Ninth and Liturgy"));
-    btnLightSaturdayLiturgy = makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturdayLiturgy"), QStringLiteral("Liturgy"));
+    grpbxGoodSaturday =
+        makeGroup(box, QStringLiteral("grpbxGoodSaturday"), QStringLiteral("Bright Saturday"));
+    btnLightSaturdayPraises =
+        makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturdayPraises"),
+                   QStringLiteral("Songs and Prayers"));
+    btnLightSaturday1stHour = makeButton(
+        grpbxGoodSaturday, QStringLiteral("btnLightSaturday1stHour"), QStringLiteral("First"));
+    btnLightSaturday3rdHour = makeButton(
+        grpbxGoodSaturday, QStringLiteral("btnLightSaturday3rdHour"), QStringLiteral("Third"));
+    btnLightSaturday6thHour = makeButton(
+        grpbxGoodSaturday, QStringLiteral("btnLightSaturday6thHour"), QStringLiteral("Sixth"));
+    btnLightSaturday9thHour =
+        makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturday9thHour"),
+                   QStringLiteral("Ninth and Liturgy"));
+    btnLightSaturdayLiturgy = makeButton(
+        grpbxGoodSaturday, QStringLiteral("btnLightSaturdayLiturgy"), QStringLiteral("Liturgy"));
     {
         auto* l = grid(grpbxGoodSaturday);
         l->addWidget(btnLightSaturdayPraises, 0, 0, 1, 3);
@@ -323,11 +345,14 @@ QWidget* TfrmMainNew::CreateServiceButtons()
 
     auto* all = new QHBoxLayout;
     all->setSpacing(2);
-    btnAllReadings = makeButton(box, QStringLiteral("btnAllReadings"), QStringLiteral("All Readings"));
-    btnMultipleReadings = makeToolButton(box, QStringLiteral("btnMultipleReadings"), QStringLiteral("..."),
-                                         QStringLiteral("Show Readings for More Than One Day"));
-    btnTodayReadings = makeToolButton(box, QStringLiteral("btnTodayReadings"), QStringLiteral("Today"),
-                                      QStringLiteral("Set Calender to Today's Date"));
+    btnAllReadings =
+        makeButton(box, QStringLiteral("btnAllReadings"), QStringLiteral("All Readings"));
+    btnMultipleReadings =
+        makeToolButton(box, QStringLiteral("btnMultipleReadings"), QStringLiteral("..."),
+                       QStringLiteral("Show Readings for More Than One Day"));
+    btnTodayReadings =
+        makeToolButton(box, QStringLiteral("btnTodayReadings"), QStringLiteral("Today"),
+                       QStringLiteral("Set Calender to Today's Date"));
     all->addWidget(btnAllReadings, 1);
     all->addWidget(btnMultipleReadings);
     all->addWidget(btnTodayReadings);
@@ -337,8 +362,7 @@ QWidget* TfrmMainNew::CreateServiceButtons()
     return box;
 }
 
-QWidget* TfrmMainNew::CreateRightPanel()
-{
+QWidget* TfrmMainNew::CreateRightPanel() {
     auto* right = new QWidget(this);
     auto* col = new QVBoxLayout(right);
     col->setContentsMargins(0, 0, 0, 0);
@@ -361,7 +385,8 @@ QWidget* TfrmMainNew::CreateRightPanel()
         p.setColor(QPalette::Base, palette().color(QPalette::Button));
         rchedtVOD->setPalette(p);
     }
-    pblShowAllTheVerse = makeLabel(pnlTopRight, QStringLiteral("pblShowAllTheVerse"), QStringLiteral(">"));
+    pblShowAllTheVerse =
+        makeLabel(pnlTopRight, QStringLiteral("pblShowAllTheVerse"), QStringLiteral(">"));
     pblShowAllTheVerse->setAlignment(Qt::AlignCenter);
     pblShowAllTheVerse->setFixedWidth(12);
     pblShowAllTheVerse->setFrameShape(QFrame::Panel);
@@ -375,15 +400,18 @@ QWidget* TfrmMainNew::CreateRightPanel()
     // Saints of the day and the day picture.
     auto* middle = new QHBoxLayout;
     middle->setSpacing(4);
-    grpbxSynexeriam = makeGroup(right, QStringLiteral("grpbxSynexeriam"), QStringLiteral("Synaxarium"));
+    grpbxSynexeriam =
+        makeGroup(right, QStringLiteral("grpbxSynexeriam"), QStringLiteral("Synaxarium"));
     {
         auto* l = new QVBoxLayout(grpbxSynexeriam);
         l->setContentsMargins(6, 2, 6, 4);
         l->setSpacing(0);
-        QLabel** targets[12] = {&lblSynx1, &lblSynx2, &lblSynx3, &lblSynx4,  &lblSynx5,  &lblSynx6,
-                              &lblSynx7, &lblSynx8, &lblSynx9, &lblSynx10, &lblSynx11, &lblSynx12};
+        QLabel** targets[12] = {&lblSynx1, &lblSynx2,  &lblSynx3,  &lblSynx4,
+                                &lblSynx5, &lblSynx6,  &lblSynx7,  &lblSynx8,
+                                &lblSynx9, &lblSynx10, &lblSynx11, &lblSynx12};
         for (int i = 0; i < 12; ++i) {
-            QLabel* s = makeLabel(grpbxSynexeriam, QStringLiteral("lblSynx%1").arg(i + 1), QString());
+            QLabel* s =
+                makeLabel(grpbxSynexeriam, QStringLiteral("lblSynx%1").arg(i + 1), QString());
             s->setCursor(Qt::PointingHandCursor);
             QPalette p = s->palette();
             p.setColor(QPalette::WindowText, QColor(0, 0, 128));
@@ -430,8 +458,9 @@ QWidget* TfrmMainNew::CreateRightPanel()
     btnIconList->setVisible(false);
     btnSetFont = makeButton(right, QStringLiteral("btnSetFont"), QStringLiteral("Set Font"));
     btnSetFont->setToolTip(QStringLiteral("Set The Font For All Readings"));
-    btnRestoreDefaults = makeToolButton(right, QStringLiteral("btnRestoreDefaults"), QStringLiteral("Default Font"),
-                                        QStringLiteral("Restore Readings Font To The Original Settings"));
+    btnRestoreDefaults =
+        makeToolButton(right, QStringLiteral("btnRestoreDefaults"), QStringLiteral("Default Font"),
+                       QStringLiteral("Restore Readings Font To The Original Settings"));
     btnAbout = makeButton(right, QStringLiteral("btnAbout"), QStringLiteral("About"));
     commands->addWidget(btnBible);
     commands->addWidget(btnIconList);
@@ -443,8 +472,7 @@ QWidget* TfrmMainNew::CreateRightPanel()
     return right;
 }
 
-QWidget* TfrmMainNew::CreateFeastPages()
-{
+QWidget* TfrmMainNew::CreateFeastPages() {
     pgcntrlFeasts = new QTabWidget(this);
     pgcntrlFeasts->setObjectName(QStringLiteral("pgcntrlFeasts"));
     pgcntrlFeasts->setTabPosition(QTabWidget::South);
@@ -467,10 +495,11 @@ QWidget* TfrmMainNew::CreateFeastPages()
     const QString monthDay = QStringLiteral("Month, day");
 
     // Major.
-    TFeastPage major = makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtMajor"), QStringLiteral("Major Feasts"),
-                                     Image4, QStringLiteral("Image4"), QStringLiteral("The Lord's Major Feasts:"),
-                                     lblGregYearMajor, QStringLiteral("lblGregYearMajor"), lblCopticYearsMajor,
-                                     QStringLiteral("lblCopticYearsMajor"));
+    TFeastPage major =
+        makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtMajor"), QStringLiteral("Major Feasts"),
+                      Image4, QStringLiteral("Image4"), QStringLiteral("The Lord's Major Feasts:"),
+                      lblGregYearMajor, QStringLiteral("lblGregYearMajor"), lblCopticYearsMajor,
+                      QStringLiteral("lblCopticYearsMajor"));
     tbshtMajor = major.page;
     QWidget* p = tbshtMajor;
     major.addRow(lblNativity = feast(p, "lblNativity", QStringLiteral("Nativity:")),
@@ -494,27 +523,32 @@ QWidget* TfrmMainNew::CreateFeastPages()
     finishFeastPage(major, Image4);
 
     // Minor.
-    TFeastPage minor = makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtMinorFeast"), QStringLiteral("Minor Feasts"),
-                                     Image2, QStringLiteral("Image2"), QStringLiteral("The Lord's Minor Feasts:"),
-                                     lblGregYearMinor, QStringLiteral("lblGregYearMinor"), lblCopticYearsMinor,
-                                     QStringLiteral("lblCopticYearsMinor"));
+    TFeastPage minor = makeFeastPage(
+        pgcntrlFeasts, QStringLiteral("tbshtMinorFeast"), QStringLiteral("Minor Feasts"), Image2,
+        QStringLiteral("Image2"), QStringLiteral("The Lord's Minor Feasts:"), lblGregYearMinor,
+        QStringLiteral("lblGregYearMinor"), lblCopticYearsMinor,
+        QStringLiteral("lblCopticYearsMinor"));
     tbshtMinorFeast = minor.page;
     p = tbshtMinorFeast;
     minor.addRow(lblCircumsision = feast(p, "lblCircumsision", QStringLiteral("Circumcision")),
                  lblCircumsisionDay = feast(p, "lblCircumsisionDay", monthDay));
     minor.addRow(lblCanaGalilee = feast(p, "lblCanaGalilee", QStringLiteral("Cana of Galilee:")),
                  lblCanaGalileeDay = feast(p, "lblCanaGalileeDay", monthDay));
-    minor.addRow(lblEntryToTemple = feast(p, "lblEntryToTemple", QStringLiteral("Entry into the Temple:")),
+    minor.addRow(lblEntryToTemple =
+                     feast(p, "lblEntryToTemple", QStringLiteral("Entry into the Temple:")),
                  lblEntryToTempleDay = feast(p, "lblEntryToTempleDay", monthDay));
-    minor.addRow(lblMoundThursday = feast(p, "lblMoundThursday", QStringLiteral("Maundy Thursday:")),
+    minor.addRow(lblMoundThursday =
+                     feast(p, "lblMoundThursday", QStringLiteral("Maundy Thursday:")),
                  lblMoundThursdayDay = feast(p, "lblMoundThursdayDay", monthDay));
     minor.addRow(lblThomasSunday = feast(p, "lblThomasSunday", QStringLiteral("Thomas Sunday:")),
                  lblThomasSundayDay = feast(p, "lblThomasSundayDay", monthDay));
     minor.addRow(lblEntryToEgypt = feast(p, "lblEntryToEgypt", QStringLiteral("Entry into Egypt:")),
                  lblEntryToEgyptDay = feast(p, "lblEntryToEgyptDay", monthDay));
-    minor.addRow(lblTransfiguration = feast(p, "lblTransfiguration", QStringLiteral("Transfiguration:")),
+    minor.addRow(lblTransfiguration =
+                     feast(p, "lblTransfiguration", QStringLiteral("Transfiguration:")),
                  lblTransfigurationDay = feast(p, "lblTransfigurationDay", monthDay));
-    grpbxCrossFeasts = makeGroup(p, QStringLiteral("grpbxCrossFeasts"), QStringLiteral("Feasts of the Holy Cross"));
+    grpbxCrossFeasts = makeGroup(p, QStringLiteral("grpbxCrossFeasts"),
+                                 QStringLiteral("Feasts of the Holy Cross"));
     {
         QPalette gp = grpbxCrossFeasts->palette();
         gp.setColor(QPalette::WindowText, FeastLabelColor);
@@ -523,12 +557,14 @@ QWidget* TfrmMainNew::CreateFeastPages()
         g->setContentsMargins(4, 0, 4, 2);
         g->setHorizontalSpacing(8);
         g->setVerticalSpacing(0);
-        lblCross1 = feast(grpbxCrossFeasts, "lblCross1", QStringLiteral("First feast of the Cross:"));
-        lblCross1->setToolTip(
-            QStringLiteral("First feast of the Cross, Always in the Lent (it is the Second one in the Coptic year)"));
+        lblCross1 =
+            feast(grpbxCrossFeasts, "lblCross1", QStringLiteral("First feast of the Cross:"));
+        lblCross1->setToolTip(QStringLiteral("First feast of the Cross, Always in the Lent (it is "
+                                             "the Second one in the Coptic year)"));
         lblCrossDay1 = feast(grpbxCrossFeasts, "lblCrossDay1", monthDay);
         lblCross2 = feast(grpbxCrossFeasts, "lblCross2", QStringLiteral("Second feast: (3 days)"));
-        lblCross2->setToolTip(QStringLiteral("Second feast of the Cross, for 3 days (First in the Coptic Year)"));
+        lblCross2->setToolTip(
+            QStringLiteral("Second feast of the Cross, for 3 days (First in the Coptic Year)"));
         lblCrossDay2 = feast(grpbxCrossFeasts, "lblCrossDay2", monthDay);
         g->addWidget(lblCross1, 0, 0);
         g->addWidget(lblCrossDay1, 0, 1);
@@ -541,35 +577,42 @@ QWidget* TfrmMainNew::CreateFeastPages()
     finishFeastPage(minor, Image2);
 
     // St. Mary's.
-    TFeastPage mary = makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtStMary"), QStringLiteral("St. Mary's"), Image3,
-                                    QStringLiteral("Image3"), QStringLiteral("Feasts for St. Mary:"),
-                                    lblGregYearStMary, QStringLiteral("lblGregYearStMary"), lblCopticYearsStMary,
-                                    QStringLiteral("lblCopticYearsStMary"));
+    TFeastPage mary =
+        makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtStMary"), QStringLiteral("St. Mary's"),
+                      Image3, QStringLiteral("Image3"), QStringLiteral("Feasts for St. Mary:"),
+                      lblGregYearStMary, QStringLiteral("lblGregYearStMary"), lblCopticYearsStMary,
+                      QStringLiteral("lblCopticYearsStMary"));
     tbshtStMary = mary.page;
     p = tbshtStMary;
     mary.addRow(lblStMaryAnnuciationForHerBirth =
-                    feast(p, "lblStMaryAnnuciationForHerBirth", QStringLiteral("Annunciation of her birth:")),
-                lblStMaryAnnuciationForHerBirthDay = feast(p, "lblStMaryAnnuciationForHerBirthDay", monthDay));
+                    feast(p, "lblStMaryAnnuciationForHerBirth",
+                          QStringLiteral("Annunciation of her birth:")),
+                lblStMaryAnnuciationForHerBirthDay =
+                    feast(p, "lblStMaryAnnuciationForHerBirthDay", monthDay));
     mary.addRow(lblStMaryBirthday = feast(p, "lblStMaryBirthday", QStringLiteral("Birthday:")),
                 lblStMaryBirthdayDay = feast(p, "lblStMaryBirthdayDay", monthDay));
-    mary.addRow(lblStMaryEntryToTemple = feast(p, "lblStMaryEntryToTemple", QStringLiteral("Entry into the Temple:")),
+    mary.addRow(lblStMaryEntryToTemple =
+                    feast(p, "lblStMaryEntryToTemple", QStringLiteral("Entry into the Temple:")),
                 lblStMaryEntryToTempleDay = feast(p, "lblStMaryEntryToTempleDay", monthDay));
     mary.addRow(lblStMaryDeparture = feast(p, "lblStMaryDeparture", QStringLiteral("Departure:")),
                 lblStMaryDepartureDay = feast(p, "lblStMaryDepartureDay", monthDay));
     mary.addRow(lblStMaryBodyAssumption =
                     feast(p, "lblStMaryBodyAssumption", QStringLiteral("Assumption of her body:")),
                 lblStMaryBodyAssumptionDay = feast(p, "lblStMaryBodyAssumptionDay", monthDay));
-    mary.addRow(lblStMaryFirstChurch = feast(p, "lblStMaryFirstChurch", QStringLiteral("1st church after her name:")),
+    mary.addRow(lblStMaryFirstChurch =
+                    feast(p, "lblStMaryFirstChurch", QStringLiteral("1st church after her name:")),
                 lblStMaryFirstChurchDay = feast(p, "lblStMaryFirstChurchDay", monthDay));
-    mary.addRow(lblStMaryZitune = feast(p, "lblStMaryZitune", QStringLiteral("Apparition in Zeiton")),
+    mary.addRow(lblStMaryZitune =
+                    feast(p, "lblStMaryZitune", QStringLiteral("Apparition in Zeiton")),
                 lblStMaryZituneDay = feast(p, "lblStMaryZituneDay", monthDay));
     finishFeastPage(mary, Image3);
 
     // Traveling.
-    TFeastPage travel = makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtTraveling"), QStringLiteral("Traveling"),
-                                      Image1, QStringLiteral("Image1"), QStringLiteral("Traveling Feasts / Fasts: "),
-                                      lblGregYearChangeable, QStringLiteral("lblGregYearChangeable"),
-                                      lblCopticYearsChangeable, QStringLiteral("lblCopticYearsChangeable"));
+    TFeastPage travel = makeFeastPage(
+        pgcntrlFeasts, QStringLiteral("tbshtTraveling"), QStringLiteral("Traveling"), Image1,
+        QStringLiteral("Image1"), QStringLiteral("Traveling Feasts / Fasts: "),
+        lblGregYearChangeable, QStringLiteral("lblGregYearChangeable"), lblCopticYearsChangeable,
+        QStringLiteral("lblCopticYearsChangeable"));
     tbshtTraveling = travel.page;
     p = tbshtTraveling;
     travel.addRow(feast(p, "", QStringLiteral("Nativity's Paramouni:")),
@@ -588,7 +631,8 @@ QWidget* TfrmMainNew::CreateFeastPages()
                   lblStartOfApostoleslFast = feast(p, "lblStartOfApostoleslFast", monthDay));
     travel.addRow(feast(p, "", QStringLiteral("Apostles Fast length:")),
                   lblApostolesFastDuration = feast(p, "lblApostolesFastDuration", QString()));
-    travel.addRow(lblCopticNewYear = feast(p, "lblCopticNewYear", QStringLiteral("Coptic New Year:")),
+    travel.addRow(lblCopticNewYear =
+                      feast(p, "lblCopticNewYear", QStringLiteral("Coptic New Year:")),
                   lblCopticNewYearDate = feast(p, "lblCopticNewYearDate", monthDay));
     finishFeastPage(travel, Image1);
 

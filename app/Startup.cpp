@@ -15,23 +15,20 @@
 
 namespace {
 
-void created(const TStartupOptions& options, const char* instance)
-{
+void created(const TStartupOptions& options, const char* instance) {
     if (options.Created)
         options.Created(QString::fromLatin1(instance));
 }
 
 // Only the main window ends the program when it closes; the About box may
 // still be open then.
-void doNotQuitOnClose(QWidget* window)
-{
+void doNotQuitOnClose(QWidget* window) {
     window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 } // namespace
 
-void StartUp(const TStartupOptions& options)
-{
+void StartUp(const TStartupOptions& options) {
     // The splash belongs to the application and is held only here.
     QPointer<TfrmAbout> splash = new TfrmAbout;
     doNotQuitOnClose(splash);
@@ -88,8 +85,7 @@ void StartUp(const TStartupOptions& options)
     frmMainNew->show();
 }
 
-void ShutDown()
-{
+void ShutDown() {
     delete frmAbout;
     frmAbout = nullptr;
     delete frmBuilding;
@@ -99,8 +95,7 @@ void ShutDown()
     DestroyMainDM();
 }
 
-int RunProgram(int argc, char** argv)
-{
+int RunProgram(int argc, char** argv) {
     TApplication app(argc, argv);
     try {
         StartUp();

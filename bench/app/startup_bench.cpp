@@ -18,8 +18,7 @@ extern char** environ;
 
 namespace {
 
-std::string probePath()
-{
+std::string probePath() {
     char buf[PATH_MAX] = {};
     const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
     std::string self(buf, n > 0 ? size_t(n) : 0);
@@ -28,8 +27,7 @@ std::string probePath()
 
 // Starts the probe and returns when it reports the first day shown; the
 // child's exit is waited for outside the timed part.
-bool runOnce(benchmark::State& state, const std::string& delay)
-{
+bool runOnce(benchmark::State& state, const std::string& delay) {
     int fds[2];
     if (pipe(fds) != 0)
         return false;
@@ -60,30 +58,31 @@ bool runOnce(benchmark::State& state, const std::string& delay)
     return out.find("shown") != std::string::npos && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void run(benchmark::State& state, const char* delay)
-{
+void run(benchmark::State& state, const char* delay) {
     // Headless unless a display was asked for.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     for (auto _ : state) {
         if (!runOnce(state, delay)) {
-            state.SkipWithError("the program did not show its first day (is the sample content built?)");
+            state.SkipWithError(
+                "the program did not show its first day (is the sample content built?)");
             break;
         }
     }
 }
 
 // The program as it starts: the splash holds start-up for its 1000 ms.
-void BM_StartupToFirstDay(benchmark::State& state)
-{
+void BM_StartupToFirstDay(benchmark::State& state) {
     run(state, "1000");
 }
 // The same without the splash's fixed hold: the work itself.
-void BM_StartupToFirstDayWithoutSplashHold(benchmark::State& state)
-{
+void BM_StartupToFirstDayWithoutSplashHold(benchmark::State& state) {
     run(state, "0");
 }
 
 } // namespace
 
 BENCHMARK(BM_StartupToFirstDay)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
-BENCHMARK(BM_StartupToFirstDayWithoutSplashHold)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+BENCHMARK(BM_StartupToFirstDayWithoutSplashHold)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->UseRealTime();

@@ -14,8 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     TApplication app(argc, argv);
     // A message box would wait for a user; report it and go on instead.
     TScriptedDialogs dialogs;

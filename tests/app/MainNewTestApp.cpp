@@ -7,8 +7,7 @@
 namespace {
 class AppEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         static int argc = 1;
         static char name[] = "app_mainnew_tests";
         static char* argv[] = {name, nullptr};
@@ -17,5 +16,6 @@ public:
     }
 };
 
-[[maybe_unused]] ::testing::Environment* const env = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+[[maybe_unused]] ::testing::Environment* const env =
+    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
 } // namespace

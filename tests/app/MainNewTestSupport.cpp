@@ -8,8 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-void MainNewTest::SetUp()
-{
+void MainNewTest::SetUp() {
     previousDialogs = SetDialogHandler(&dialogs);
     Session.Reset();
     SetScreen(800, 600, 96);
@@ -19,8 +18,7 @@ void MainNewTest::SetUp()
     CreateMainDM();
 }
 
-void MainNewTest::TearDown()
-{
+void MainNewTest::TearDown() {
     window.reset();
     frmMainNew = nullptr;
     DestroyMainDM();
@@ -30,22 +28,19 @@ void MainNewTest::TearDown()
     SetDialogHandler(previousDialogs);
 }
 
-void MainNewTest::SetScreen(int width, int height, int dpi)
-{
+void MainNewTest::SetScreen(int width, int height, int dpi) {
     screen.Width = width;
     screen.Height = height;
     screen.LogPixelsX = dpi;
 }
 
-TfrmMainNew& MainNewTest::CreateWindow()
-{
+TfrmMainNew& MainNewTest::CreateWindow() {
     window = std::make_unique<TfrmMainNew>();
     frmMainNew = window.get();
     return *window;
 }
 
-QList<TScriptedDialogs::Message> MainNewTest::MessagesOf(TMsgDlgType type) const
-{
+QList<TScriptedDialogs::Message> MainNewTest::MessagesOf(TMsgDlgType type) const {
     QList<TScriptedDialogs::Message> out;
     for (const auto& m : dialogs.Messages)
         if (m.Type == type)
@@ -53,10 +48,10 @@ QList<TScriptedDialogs::Message> MainNewTest::MessagesOf(TMsgDlgType type) const
     return out;
 }
 
-QMap<QString, QByteArray> FolderSnapshot(const QString& folder)
-{
+QMap<QString, QByteArray> FolderSnapshot(const QString& folder) {
     QMap<QString, QByteArray> out;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QFileInfo info(path);
@@ -65,7 +60,8 @@ QMap<QString, QByteArray> FolderSnapshot(const QString& folder)
         if (info.isFile()) {
             QFile f(path);
             if (f.open(QIODevice::ReadOnly))
-                entry += ' ' + QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
+                entry +=
+                    ' ' + QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
         }
         out.insert(path.mid(folder.size()), entry);
     }

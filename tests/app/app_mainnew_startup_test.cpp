@@ -18,8 +18,7 @@ namespace {
 class ShowRecorder : public QObject {
 public:
     explicit ShowRecorder(QStringList& events) : events_(events) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
+    bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Show)
             events_ << QStringLiteral("main window shown");
         return false;
@@ -31,13 +30,11 @@ private:
 
 class app_mainnew_Startup : public MainNewTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         MainNewTest::SetUp();
         DestroyMainDM(); // start-up creates its own
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         ShutDown();
         MainNewTest::TearDown();
     }
@@ -45,14 +42,15 @@ protected:
 
 } // namespace
 
-TEST_F(app_mainnew_Startup, OrderOfStartUp)
-{
+TEST_F(app_mainnew_Startup, OrderOfStartUp) {
     TFixtureDatabase db;
     db.Finish();
     QStringList events;
     ShowRecorder recorder(events);
     TStartupOptions options;
-    options.SplashStepped = [&](int position) { events << QStringLiteral("step %1").arg(position); };
+    options.SplashStepped = [&](int position) {
+        events << QStringLiteral("step %1").arg(position);
+    };
     options.TitleSet = [&](const QString& title) { events << QStringLiteral("title ") + title; };
     options.Created = [&](const QString& name) {
         events << name;
@@ -69,13 +67,13 @@ TEST_F(app_mainnew_Startup, OrderOfStartUp)
     StartUp(options);
 
     const QStringList expected = {
-        QStringLiteral("step 1"),         QStringLiteral("title English Velmorande"),
-        QStringLiteral("MainDM"),         QStringLiteral("frmMainNew"),
-        QStringLiteral("step 2"),         QStringLiteral("step 3"),
-        QStringLiteral("step 4"),         QStringLiteral("step 5"),
-        QStringLiteral("frmBuilding"),    QStringLiteral("step 6"),
-        QStringLiteral("step 7"),         QStringLiteral("frmAbout"),
-        QStringLiteral("splash gone"),    QStringLiteral("first day shown"),
+        QStringLiteral("step 1"),           QStringLiteral("title English Velmorande"),
+        QStringLiteral("MainDM"),           QStringLiteral("frmMainNew"),
+        QStringLiteral("step 2"),           QStringLiteral("step 3"),
+        QStringLiteral("step 4"),           QStringLiteral("step 5"),
+        QStringLiteral("frmBuilding"),      QStringLiteral("step 6"),
+        QStringLiteral("step 7"),           QStringLiteral("frmAbout"),
+        QStringLiteral("splash gone"),      QStringLiteral("first day shown"),
         QStringLiteral("main window shown")};
     EXPECT_EQ(events, expected) << events.join(QLatin1String(" | ")).toStdString();
     EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("English Velmorande"));
@@ -84,8 +82,7 @@ TEST_F(app_mainnew_Startup, OrderOfStartUp)
     EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 
-TEST_F(app_mainnew_Startup, SplashIsGoneAndTheAboutBoxIsAnotherInstance)
-{
+TEST_F(app_mainnew_Startup, SplashIsGoneAndTheAboutBoxIsAnotherInstance) {
     TFixtureDatabase db;
     db.Finish();
     int splashes = 0;
@@ -107,8 +104,7 @@ TEST_F(app_mainnew_Startup, SplashIsGoneAndTheAboutBoxIsAnotherInstance)
     EXPECT_FALSE(frmBuilding->isVisible());
 }
 
-TEST_F(app_mainnew_Startup, ShutDownFreesEverything)
-{
+TEST_F(app_mainnew_Startup, ShutDownFreesEverything) {
     TFixtureDatabase db;
     db.Finish();
     TStartupOptions options;
@@ -121,8 +117,7 @@ TEST_F(app_mainnew_Startup, ShutDownFreesEverything)
     EXPECT_EQ(MainDM, nullptr);
 }
 
-TEST_F(app_mainnew_Startup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIsOpen)
-{
+TEST_F(app_mainnew_Startup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIsOpen) {
     TFixtureDatabase db;
     db.Finish();
     TStartupOptions options;

@@ -19,39 +19,32 @@ class app_mainnew_Window : public MainNewTest {};
 
 // ------------------------------------------------------------ screen check ---
 
-TEST(app_mainnew_ScreenCheck, NoWarningAt96DpiOn800x600)
-{
+TEST(app_mainnew_ScreenCheck, NoWarningAt96DpiOn800x600) {
     EXPECT_EQ(ScreenCheckWarning({800, 600, 96}), QString());
 }
 
-TEST(app_mainnew_ScreenCheck, LargeFontsFitOn1024x768At120Dpi)
-{
+TEST(app_mainnew_ScreenCheck, LargeFontsFitOn1024x768At120Dpi) {
     EXPECT_EQ(ScreenCheckWarning({1024, 768, 120}), QString());
 }
 
-TEST(app_mainnew_ScreenCheck, LargeFontsTooHighOn1280x720At120Dpi)
-{
+TEST(app_mainnew_ScreenCheck, LargeFontsTooHighOn1280x720At120Dpi) {
     EXPECT_EQ(ScreenCheckWarning({1280, 720, 120}), QString::fromLatin1(LargeFontsWarning));
 }
 
-TEST(app_mainnew_ScreenCheck, LargeFontsTooWide)
-{
+TEST(app_mainnew_ScreenCheck, LargeFontsTooWide) {
     // 800 x 1.25 = 1000 > 999 while the height fits.
     EXPECT_EQ(ScreenCheckWarning({999, 900, 120}), QString::fromLatin1(LargeFontsWarning));
 }
 
-TEST(app_mainnew_ScreenCheck, LowScreenAt96Dpi)
-{
+TEST(app_mainnew_ScreenCheck, LowScreenAt96Dpi) {
     EXPECT_EQ(ScreenCheckWarning({1024, 576, 96}), QString::fromLatin1(ResolutionWarning));
 }
 
-TEST(app_mainnew_ScreenCheck, NarrowScreenAt96Dpi)
-{
+TEST(app_mainnew_ScreenCheck, NarrowScreenAt96Dpi) {
     EXPECT_EQ(ScreenCheckWarning({799, 600, 96}), QString::fromLatin1(ResolutionWarning));
 }
 
-TEST_F(app_mainnew_Window, CreationWarnsOnceForLargeFontsAndGoesOn)
-{
+TEST_F(app_mainnew_Window, CreationWarnsOnceForLargeFontsAndGoesOn) {
     SetScreen(1280, 720, 120);
     TfrmMainNew& w = CreateWindow();
     ASSERT_EQ(dialogs.Messages.size(), 1);
@@ -62,8 +55,7 @@ TEST_F(app_mainnew_Window, CreationWarnsOnceForLargeFontsAndGoesOn)
     EXPECT_TRUE(w.NativityCalc);
 }
 
-TEST_F(app_mainnew_Window, CreationWarnsOnceForLowResolution)
-{
+TEST_F(app_mainnew_Window, CreationWarnsOnceForLowResolution) {
     SetScreen(1024, 576, 96);
     CreateWindow();
     ASSERT_EQ(dialogs.Messages.size(), 1);
@@ -71,8 +63,7 @@ TEST_F(app_mainnew_Window, CreationWarnsOnceForLowResolution)
     EXPECT_EQ(dialogs.Messages[0].Type, mtWarning);
 }
 
-TEST_F(app_mainnew_Window, CreationIsSilentOnGoodScreens)
-{
+TEST_F(app_mainnew_Window, CreationIsSilentOnGoodScreens) {
     CreateWindow();
     window.reset();
     SetScreen(1024, 768, 120);
@@ -80,8 +71,7 @@ TEST_F(app_mainnew_Window, CreationIsSilentOnGoodScreens)
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
 
-TEST_F(app_mainnew_Window, LargeFontsRatio)
-{
+TEST_F(app_mainnew_Window, LargeFontsRatio) {
     TfrmMainNew& w = CreateWindow();
     double ratio = 0;
     EXPECT_FALSE(w.hasLargeFonts(ratio));
@@ -93,8 +83,7 @@ TEST_F(app_mainnew_Window, LargeFontsRatio)
 
 // ----------------------------------------------------------- day state ---
 
-TEST_F(app_mainnew_Window, CreationSetsTheDayStateDefaults)
-{
+TEST_F(app_mainnew_Window, CreationSetsTheDayStateDefaults) {
     TfrmMainNew& w = CreateWindow();
     EXPECT_EQ(w.ReadingsFont.family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(w.ReadingsFont.pointSize(), 12);
@@ -109,8 +98,7 @@ TEST_F(app_mainnew_Window, CreationSetsTheDayStateDefaults)
     EXPECT_EQ(MainDM->DayStateSource()->SelectedGregorianYear(), 1999);
 }
 
-TEST_F(app_mainnew_Window, WindowHasItsDesignSizeAndLimits)
-{
+TEST_F(app_mainnew_Window, WindowHasItsDesignSizeAndLimits) {
     TfrmMainNew& w = CreateWindow();
     EXPECT_EQ(w.size(), QSize(800, 600));
     EXPECT_EQ(w.minimumSize(), QSize(500, 300));
@@ -119,8 +107,7 @@ TEST_F(app_mainnew_Window, WindowHasItsDesignSizeAndLimits)
 
 // ------------------------------------------------------ date-format check ---
 
-TEST_F(app_mainnew_Window, CalendarOf206PixelsNeitherWarnsNorWidens)
-{
+TEST_F(app_mainnew_Window, CalendarOf206PixelsNeitherWarnsNorWidens) {
     TfrmMainNew& w = CreateWindow();
     w.clndrDate->setFixedWidth(206);
     const int window = w.width(), left = w.pnlLeft->width(), dates = w.pnlDates->width();
@@ -131,8 +118,7 @@ TEST_F(app_mainnew_Window, CalendarOf206PixelsNeitherWarnsNorWidens)
     EXPECT_EQ(w.pnlDates->width(), dates);
 }
 
-TEST_F(app_mainnew_Window, CalendarOf207PixelsWarnsAndWidensByOne)
-{
+TEST_F(app_mainnew_Window, CalendarOf207PixelsWarnsAndWidensByOne) {
     TfrmMainNew& w = CreateWindow();
     w.clndrDate->setFixedWidth(207);
     const int window = w.width(), left = w.pnlLeft->width(), dates = w.pnlDates->width();
@@ -146,8 +132,7 @@ TEST_F(app_mainnew_Window, CalendarOf207PixelsWarnsAndWidensByOne)
     EXPECT_EQ(w.pnlDates->width(), dates + 1);
 }
 
-TEST_F(app_mainnew_Window, EnglishDateFormatGivesNoWarning)
-{
+TEST_F(app_mainnew_Window, EnglishDateFormatGivesNoWarning) {
     const QString locale = QLocale::system().name();
     if (!locale.startsWith(QLatin1String("en")) && locale != QLatin1String("C"))
         GTEST_SKIP() << "the system's date format is not English: " << locale.toStdString();
@@ -160,8 +145,7 @@ TEST_F(app_mainnew_Window, EnglishDateFormatGivesNoWarning)
 
 // ------------------------------------------------------------ first show ---
 
-TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday)
-{
+TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday) {
     TFixtureDatabase db;
     db.Finish();
     const auto before = FolderSnapshot(db.Folder());
@@ -185,8 +169,7 @@ TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday)
     EXPECT_EQ(w.maximumWidth(), w.width());
 }
 
-TEST_F(app_mainnew_Window, ExistingAliasIsUsedUnchanged)
-{
+TEST_F(app_mainnew_Window, ExistingAliasIsUsedUnchanged) {
     TFixtureDatabase db; // registers VelmEng4 on its own folder
     db.Finish();
     ASSERT_TRUE(Session.IsAlias(QStringLiteral("VelmEng4")));
@@ -197,8 +180,7 @@ TEST_F(app_mainnew_Window, ExistingAliasIsUsedUnchanged)
     EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 
-TEST_F(app_mainnew_Window, LargeFontsScaleTheSizeLimits)
-{
+TEST_F(app_mainnew_Window, LargeFontsScaleTheSizeLimits) {
     TFixtureDatabase db;
     db.Finish();
     SetScreen(1600, 1200, 120);
@@ -216,8 +198,7 @@ protected:
 
     // Shows the window and checks what every failure has in common: one
     // error message, no crash, the window up, the content folder untouched.
-    QString ShowAndExpectOneError()
-    {
+    QString ShowAndExpectOneError() {
         const auto before = FolderSnapshot(programFolder.path());
         TfrmMainNew& w = CreateWindow();
         w.show();
@@ -229,15 +210,15 @@ protected:
         EXPECT_EQ(FolderSnapshot(programFolder.path()), before);
         EXPECT_EQ(Session.AliasPath(QStringLiteral("VelmEng4")), DataEng());
         const auto errors = MessagesOf(mtError);
-        EXPECT_EQ(errors.size(), 1) << errors.value(0).Text.toStdString() << " / " << errors.value(1).Text.toStdString();
+        EXPECT_EQ(errors.size(), 1)
+            << errors.value(0).Text.toStdString() << " / " << errors.value(1).Text.toStdString();
         EXPECT_EQ(dialogs.Messages.size(), errors.size());
         EXPECT_NE(w.windowTitle(), QStringLiteral("E-Velmorande 2.0"));
         return errors.value(0).Text;
     }
 
     // A content database in DataEng holding every table except `skip`.
-    void WriteContent(const QString& password, const QString& skip = QString())
-    {
+    void WriteContent(const QString& password, const QString& skip = QString()) {
         ASSERT_TRUE(QDir().mkpath(DataEng()));
         TDatabaseWriter writer(DataEng(), password);
         for (const TTableDef& def : ContentTables())
@@ -247,19 +228,18 @@ protected:
     }
 };
 
-TEST_F(app_mainnew_Failure, MissingDataEngFolder)
-{
+TEST_F(app_mainnew_Failure, MissingDataEngFolder) {
     const QString message = ShowAndExpectOneError();
     EXPECT_FALSE(message.isEmpty());
     EXPECT_FALSE(QDir(DataEng()).exists());
     EXPECT_FALSE(MainDM->tblReadings.Active());
 }
 
-TEST_F(app_mainnew_Failure, MissingTableKeepsWhatWasOpened)
-{
+TEST_F(app_mainnew_Failure, MissingTableKeepsWhatWasOpened) {
     WriteContent(TablePassword, QStringLiteral("Verses.DB"));
     const QString message = ShowAndExpectOneError();
-    EXPECT_TRUE(message.contains(QStringLiteral("Verses"), Qt::CaseInsensitive)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("Verses"), Qt::CaseInsensitive))
+        << message.toStdString();
     // Opened in order up to the missing table, nothing after it.
     EXPECT_TRUE(MainDM->tblReadings.Active());
     EXPECT_TRUE(MainDM->tblReadingTimesID.Active());
@@ -267,15 +247,13 @@ TEST_F(app_mainnew_Failure, MissingTableKeepsWhatWasOpened)
     EXPECT_FALSE(MainDM->tblWordVerse.Active());
 }
 
-TEST_F(app_mainnew_Failure, WrongPassword)
-{
+TEST_F(app_mainnew_Failure, WrongPassword) {
     WriteContent(QStringLiteral("99zzzzzz000000"));
     ShowAndExpectOneError();
     EXPECT_FALSE(MainDM->tblReadings.Active());
 }
 
-TEST_F(app_mainnew_Failure, CorruptDatabaseFile)
-{
+TEST_F(app_mainnew_Failure, CorruptDatabaseFile) {
     ASSERT_TRUE(QDir().mkpath(DataEng()));
     QFile f(DataEng() + QLatin1Char('/') + DatabaseFileName());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -287,8 +265,7 @@ TEST_F(app_mainnew_Failure, CorruptDatabaseFile)
     ShowAndExpectOneError();
     EXPECT_FALSE(MainDM->tblReadings.Active());
 }
-TEST_F(app_mainnew_Window, LongMonthNamesWarnAndWidenTheWindow)
-{
+TEST_F(app_mainnew_Window, LongMonthNamesWarnAndWidenTheWindow) {
     // Malayalam month names are far wider than "September".
     QLocale::setDefault(QLocale(QLocale::Malayalam, QLocale::India));
     TfrmMainNew& w = CreateWindow();
