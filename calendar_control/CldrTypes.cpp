@@ -23,10 +23,6 @@ int DayNumberOf(const QDate& date) {
     return int(date.toJulianDay() - DayZeroJulian);
 }
 
-QDate DateOfDayNumber(int dayNumber) {
-    return QDate::fromJulianDay(DayZeroJulian + dayNumber);
-}
-
 bool IsGregorianLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }

@@ -30,7 +30,6 @@ TDayOfWeekFlag DayFlagOf(int weekDay);
 
 // Whole day number counted from 30 December 1899 (day 0); 0 for a null date.
 int DayNumberOf(const QDate& date);
-QDate DateOfDayNumber(int dayNumber);
 
 // Years a date of the calendar may hold.
 constexpr int MinCalendarYear = 1;

@@ -23,27 +23,31 @@ void TCalendar::SetCalendarDate(const QDate& date) {
 
 void TCalendar::ChangeDate(const QDate& date) {
     FDate = date;
-    FUseCurrentDate = false;
     UpdateCalendar();
     Change();
+}
+
+void TCalendar::ChangeElement(const QDate& date) {
+    FUseCurrentDate = false;
+    ChangeDate(date);
 }
 
 void TCalendar::SetDay(int day) {
     if (day <= 0 || day > DaysInMonth(Year(), Month()) || day == Day())
         return;
-    ChangeDate(QDate(Year(), Month(), day));
+    ChangeElement(QDate(Year(), Month(), day));
 }
 
 void TCalendar::SetMonth(int month) {
     if (month <= 0 || month > 12 || month == Month())
         return;
-    ChangeDate(QDate(Year(), month, qMin(Day(), DaysInMonth(Year(), month))));
+    ChangeElement(QDate(Year(), month, qMin(Day(), DaysInMonth(Year(), month))));
 }
 
 void TCalendar::SetYear(int year) {
     if (year <= 0 || year > MaxCalendarYear || year == Year())
         return;
-    ChangeDate(QDate(year, Month(), qMin(Day(), DaysInMonth(year, Month()))));
+    ChangeElement(QDate(year, Month(), qMin(Day(), DaysInMonth(year, Month()))));
 }
 
 void TCalendar::SetStartOfWeek(int day) {

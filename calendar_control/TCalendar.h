@@ -64,6 +64,8 @@ protected:
 
 private:
     void ChangeDate(const QDate& date);
+    // A date element set: the grid no longer follows today.
+    void ChangeElement(const QDate& date);
     void UpdateCalendar();
 
     QDate FDate;

@@ -3,9 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TCalendarLighted::TCalendarLighted(QWidget* parent)
-    : TCalendar(parent), FColorLight(BgrColor(0x00FFFF)), FColorLightSelect(BgrColor(0x00FF00)),
-      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC)) {
+TCalendarLighted::TCalendarLighted(QWidget* parent) : TCalendar(parent) {
     SetStartOfWeek(1);
     resize(122, 115);
 }
@@ -25,26 +23,6 @@ bool TCalendarLighted::IsLighted(const QDate& date) const {
 void TCalendarLighted::ClearLights() {
     FLights.Clear();
     update();
-}
-
-void TCalendarLighted::SetColorMember(QColor& member, const QColor& c) {
-    if (member == c)
-        return;
-    member = c;
-    update();
-}
-
-void TCalendarLighted::SetColorLight(const QColor& c) {
-    SetColorMember(FColorLight, c);
-}
-void TCalendarLighted::SetColorLightSelect(const QColor& c) {
-    SetColorMember(FColorLightSelect, c);
-}
-void TCalendarLighted::SetColorLightSunday(const QColor& c) {
-    SetColorMember(FColorLightSunday, c);
-}
-void TCalendarLighted::SetColorSunday(const QColor& c) {
-    SetColorMember(FColorSunday, c);
 }
 
 void TCalendarLighted::SetWeekEnd(TLightDay weekEnd) {
@@ -73,13 +51,13 @@ void TCalendarLighted::DrawCell(QPainter& painter, int col, int row, const QRect
         if (selected && !lit)
             selectionColour = true;
         else if (selected)
-            brush = FColorLightSelect;
+            brush = ColorLightSelect();
         else
-            brush = lit ? FColorLightSunday : FColorSunday;
+            brush = lit ? ColorLightSunday() : ColorSunday();
     } else if (!selected) {
-        brush = lit ? FColorLight : Color();
+        brush = lit ? ColorLight() : Color();
     } else if (lit) {
-        brush = FColorLightSelect;
+        brush = ColorLightSelect();
     } else {
         selectionColour = true;
     }

@@ -2,11 +2,12 @@
 
 #include "CldrTypes.h"
 #include "TCalendar.h"
+#include "TDayColours.h"
 #include "TListDates.h"
 
 // The day grid of the calendar: colours lighted dates and weekend days and
 // reports a clicked or double-clicked day.
-class TCalendarLighted : public TCalendar {
+class TCalendarLighted : public TCalendar, public TDayColours {
     Q_OBJECT
 public:
     explicit TCalendarLighted(QWidget* parent = nullptr);
@@ -18,14 +19,6 @@ public:
     void ClearLights();
     const TListDates& Lights() const { return FLights; }
 
-    QColor ColorLight() const { return FColorLight; }
-    void SetColorLight(const QColor& c);
-    QColor ColorLightSelect() const { return FColorLightSelect; }
-    void SetColorLightSelect(const QColor& c);
-    QColor ColorLightSunday() const { return FColorLightSunday; }
-    void SetColorLightSunday(const QColor& c);
-    QColor ColorSunday() const { return FColorSunday; }
-    void SetColorSunday(const QColor& c);
     TLightDay WeekEnd() const { return FWeekEnd; }
     void SetWeekEnd(TLightDay weekEnd);
 
@@ -35,18 +28,13 @@ public:
     std::function<void(TCalendarLighted*, const QDate&)> OnDateDblClick;
 
 protected:
+    void DayColoursChanged() override { update(); }
     void DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void SetColorMember(QColor& member, const QColor& c);
-
     TListDates FLights;
-    QColor FColorLight;
-    QColor FColorLightSelect;
-    QColor FColorLightSunday;
-    QColor FColorSunday;
     TLightDay FWeekEnd = TLightDay(SunDay) | SaturDay;
     QPoint FPressPos;
     Qt::KeyboardModifiers FPressShift;

@@ -7,10 +7,7 @@
 bool TListDates::Add(const QDate& date) {
     if (!date.isValid())
         return false;
-    return AddDayNumber(DayNumberOf(date));
-}
-
-bool TListDates::AddDayNumber(int dayNumber) {
+    const int dayNumber = DayNumberOf(date);
     const auto it = std::lower_bound(FItems.begin(), FItems.end(), dayNumber);
     if (it != FItems.end() && *it == dayNumber)
         return false;

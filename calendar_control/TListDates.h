@@ -9,7 +9,6 @@ class TListDates {
 public:
     // Adds the date's day number when absent; true when it was added.
     bool Add(const QDate& date);
-    bool AddDayNumber(int dayNumber);
     bool Contains(int dayNumber) const;
     void Clear() { FItems.clear(); }
     int Count() const { return int(FItems.size()); }

@@ -11,9 +11,7 @@
 #include <QPainter>
 #include <QSpinBox>
 
-TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent)
-    : QFrame(parent), FColorLight(BgrColor(0x00FFFF)), FColorLightSelect(BgrColor(0x00FF00)),
-      FColorLightSunday(BgrColor(0x0000FF)), FColorSunday(BgrColor(0xCE89FC)) {
+TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -68,7 +66,7 @@ TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent)
 
     resize(209, 209);
     Arrange();
-    RunUpdateParts();
+    UpdateParts();
 }
 
 TFullCalendarAncestor::~TFullCalendarAncestor() {
@@ -89,8 +87,8 @@ void TFullCalendarAncestor::SetDate(const QDate& date) {
         return;
     const QDate previous = FDate;
     FDate = value;
-    const bool reported = RunUpdateParts();
-    if (value != previous && !reported)
+    UpdateParts();
+    if (value != previous)
         DoChange();
 }
 
@@ -117,44 +115,22 @@ void TFullCalendarAncestor::ApplySpinLimits() {
 }
 
 void TFullCalendarAncestor::SetSpinYear(int year) {
-    if (FSpinMin != FSpinMax || year != FSpinMin) {
-        if (year < FSpinMin)
-            FSpinMin = year;
-        else if (year > FSpinMax)
-            FSpinMax = year;
-    }
+    if (year < FSpinMin)
+        FSpinMin = year;
+    else if (year > FSpinMax)
+        FSpinMax = year;
     ApplySpinLimits();
     FSpin->setValue(year);
 }
 
-void TFullCalendarAncestor::SetColorLight(const QColor& c) {
-    FColorLight = c;
-    RunUpdateParts();
-}
-
-void TFullCalendarAncestor::SetColorLightSelect(const QColor& c) {
-    FColorLightSelect = c;
-    RunUpdateParts();
-}
-
-void TFullCalendarAncestor::SetColorLightSunday(const QColor& c) {
-    FColorLightSunday = c;
-    RunUpdateParts();
-}
-
-void TFullCalendarAncestor::SetColorSunday(const QColor& c) {
-    FColorSunday = c;
-    RunUpdateParts();
-}
-
 void TFullCalendarAncestor::SetStartOfWeek(int day) {
     FStartOfWeek = ((day % 7) + 7) % 7;
-    RunUpdateParts();
+    UpdateParts();
 }
 
 void TFullCalendarAncestor::SetWeekEnd(TLightDay weekEnd) {
     FWeekEnd = weekEnd;
-    RunUpdateParts();
+    UpdateParts();
 }
 
 QColor TFullCalendarAncestor::Color() const {
@@ -201,17 +177,10 @@ void TFullCalendarAncestor::SetEnabled(bool value) {
 }
 
 void TFullCalendarAncestor::UpdateParts() {
-    RunUpdateParts();
-}
-
-bool TFullCalendarAncestor::RunUpdateParts() {
     Detach();
     if (!FDate.isValid())
         FDate = QDate::currentDate();
-    FGrid->SetColorLight(FColorLight);
-    FGrid->SetColorLightSelect(FColorLightSelect);
-    FGrid->SetColorLightSunday(FColorLightSunday);
-    FGrid->SetColorSunday(FColorSunday);
+    FGrid->CopyDayColours(*this);
     FGrid->SetStartOfWeek(FStartOfWeek);
     FGrid->SetWeekEnd(FWeekEnd);
     if (FCombo->count() < 2) {
@@ -231,14 +200,11 @@ bool TFullCalendarAncestor::RunUpdateParts() {
         FEdit->setText(text);
     FGrid->SetCalendarDate(FDate);
 
-    bool reported = false;
     if (!FFirstUpdateDone && OnChange) {
         FFirstUpdateDone = true;
         DoChange();
-        reported = true;
     }
     Attach();
-    return reported;
 }
 
 void TFullCalendarAncestor::ShowDateText(const QDate& date) {
@@ -295,11 +261,14 @@ void TFullCalendarAncestor::StepByButton(TButPanel* button) {
         return;
     }
     const int thisYear = QDate::currentDate().year();
-    if (button->Tag() == StepYearNext || button->Tag() == StepYearPrior) {
-        const int distance = qAbs(next->year() - thisYear);
-        if (distance > FYearRange)
-            SetYearRange(distance);
-    }
+    const int year = current.year();
+    if (button->Tag() == StepYearNext && qAbs(year + 1 - thisYear) > FYearRange)
+        SetYearRange(qAbs(year + 1 - thisYear));
+    // Going back widens the range only past five years, and then to the
+    // shown year's distance: the spin still reaches the new year, as
+    // SetSpinYear below moves the lower limit to it.
+    if (button->Tag() == StepYearPrior && qAbs(year - 1 - thisYear) > 5)
+        SetYearRange(qAbs(year - thisYear));
     FDate = *next;
     FGrid->SetCalendarDate(FDate);
     SetSpinYear(FDate.year());
@@ -433,7 +402,7 @@ void TFullCalendarAncestor::paintEvent(QPaintEvent* event) {
 
 void TFullCalendarAncestor::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
-    RunUpdateParts();
+    UpdateParts();
 }
 
 void TFullCalendarAncestor::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CldrTypes.h"
+#include "TDayColours.h"
 
 #include <QDate>
 #include <QFrame>
@@ -15,15 +16,16 @@ class TCalendarLighted;
 
 // A date picker: date edit, lighted day grid, month combo, year spin and six
 // step buttons around one Date, with a list of lighted dates.
-class TFullCalendarAncestor : public QFrame {
+class TFullCalendarAncestor : public QFrame, public TDayColours {
     Q_OBJECT
 public:
     explicit TFullCalendarAncestor(QWidget* parent = nullptr);
     ~TFullCalendarAncestor() override;
 
     QDate Date() const;
-    // A null date means today. Runs UpdateParts and reports a change when the
-    // date differs (once, also when it is the first update).
+    // A null date means today. Runs UpdateParts (whose first run with a
+    // change handler reports a change) and then reports a change when the
+    // date differs.
     void SetDate(const QDate& date);
 
     int YearRange() const { return FYearRange; }
@@ -33,14 +35,7 @@ public:
     int AutoRepeat() const { return FAutoRepeat; }
     void SetAutoRepeat(int ms) { FAutoRepeat = ms; }
 
-    QColor ColorLight() const { return FColorLight; }
-    void SetColorLight(const QColor& c);
-    QColor ColorLightSelect() const { return FColorLightSelect; }
-    void SetColorLightSelect(const QColor& c);
-    QColor ColorLightSunday() const { return FColorLightSunday; }
-    void SetColorLightSunday(const QColor& c);
-    QColor ColorSunday() const { return FColorSunday; }
-    void SetColorSunday(const QColor& c);
+    // The four day colours (ColorLight, ...) are handed on to the grid.
     int StartOfWeek() const { return FStartOfWeek; }
     void SetStartOfWeek(int day); // taken mod 7
     TLightDay WeekEnd() const { return FWeekEnd; }
@@ -96,6 +91,7 @@ protected:
         int width = 0;
         int height = 0;
     };
+    void DayColoursChanged() override { UpdateParts(); }
     TArrangement Measure(const QFont& font) const;
     // Lays the parts out from the font: rows 2 pixels apart.
     void Arrange();
@@ -117,7 +113,6 @@ protected:
 private:
     void Detach() { FAttached = false; }
     void Attach() { FAttached = true; }
-    bool RunUpdateParts(); // true when it reported the first change
     void ApplySpinLimits();
     void StepByButton(TButPanel* button);
     bool StepByEdit();
@@ -126,10 +121,6 @@ private:
     QDate FDate;
     int FYearRange = 5;
     int FAutoRepeat = 300;
-    QColor FColorLight;
-    QColor FColorLightSelect;
-    QColor FColorLightSunday;
-    QColor FColorSunday;
     int FStartOfWeek = 1;
     TLightDay FWeekEnd = TLightDay(SunDay) | SaturDay;
     int FSpinMin = 0;

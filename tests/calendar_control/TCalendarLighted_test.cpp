@@ -170,6 +170,20 @@ TEST_F(calendar_LightedGrid, BlankCellAndWeekdayRowReportNothing) {
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 11, 1));
 }
 
+TEST_F(calendar_LightedGrid, ClickReportsTheDayOfTheCellItSelects) {
+    grid.SetStartOfWeek(0);
+    grid.SetCalendarDate(QDate(2025, 6, 1));
+    // 216 pixels: cells of 30 plus a grid line, so near the right the cell
+    // under the mouse and x div (width div 7) part.
+    const QRect cell = grid.CellRect(5, 2);
+    const QPoint p(cell.right(), cell.center().y());
+    ASSERT_NE(p.x() / (grid.width() / 7), 5);
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, p);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0], grid.CalendarDate());
+    EXPECT_EQ(clicks[0], QDate(2025, 6, 13));
+}
+
 TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 3));
@@ -205,6 +219,14 @@ TEST_F(calendar_LightedGrid, ElementSettersIgnoreBadValues) {
     grid.SetDay(30); // unchanged
     EXPECT_EQ(grid.CalendarDate(), QDate(2023, 4, 30));
     EXPECT_EQ(changes, 0);
+}
+
+TEST_F(calendar_LightedGrid, OnlyASetDateElementEndsFollowingToday) {
+    grid.SetCalendarDate(QDate(2023, 4, 30));
+    EXPECT_TRUE(grid.UseCurrentDate());
+    grid.SetDay(31); // ignored
+    EXPECT_TRUE(grid.UseCurrentDate());
+    grid.SetDay(3);
     EXPECT_FALSE(grid.UseCurrentDate());
 }
 

@@ -80,10 +80,12 @@ TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(calendar_FullCalendar, FirstUpdateToAnotherDateReportsOnce) {
+TEST_F(calendar_FullCalendar, FirstUpdateToAnotherDateReportsTheUpdateAndTheChange) {
     CountChanges();
     cal->SetDate(QDate(2020, 5, 5));
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changes, 2);
+    cal->SetDate(QDate(2020, 5, 6));
+    EXPECT_EQ(changes, 3);
 }
 
 TEST_F(calendar_FullCalendar, UpdatePartsDoesNotReportChangesOfItsParts) {
@@ -137,30 +139,30 @@ TEST_F(calendar_FullCalendar, StepOfAButtonThatIsNotDownIsNotReported) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, MonthButtons) {
-    EXPECT_EQ(StepFrom(QDate(2023, 1, 31), StepMonthNext), QDate(2023, 2, 28));
-    EXPECT_EQ(StepFrom(QDate(2024, 1, 31), StepMonthNext), QDate(2024, 2, 29));
-    EXPECT_EQ(StepFrom(QDate(2023, 2, 28), StepMonthNext), QDate(2023, 3, 31));
-    EXPECT_EQ(StepFrom(QDate(2023, 4, 30), StepMonthNext), QDate(2023, 5, 31));
-    EXPECT_EQ(StepFrom(QDate(2023, 12, 15), StepMonthNext), QDate(2024, 1, 15));
-    EXPECT_EQ(StepFrom(QDate(2024, 1, 15), StepMonthPrior), QDate(2023, 12, 15));
-    EXPECT_EQ(StepFrom(QDate(2023, 3, 31), StepMonthPrior), QDate(2023, 2, 28));
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(cal->Grid()->CalendarDate(), QDate(2023, 2, 28));
-    EXPECT_EQ(cal->MonthCombo()->currentIndex(), 1);
-}
-
-TEST_F(calendar_FullCalendar, MonthStepsAroundFebruary2100) {
-    EXPECT_EQ(StepFrom(QDate(2100, 1, 31), StepMonthNext), QDate(2100, 2, 28));
-    EXPECT_EQ(StepFrom(QDate(2100, 2, 28), StepMonthNext), QDate(2100, 3, 31));
-    EXPECT_EQ(StepFrom(QDate(2100, 3, 31), StepMonthPrior), QDate(2100, 2, 28));
-}
-
-TEST_F(calendar_FullCalendar, YearButtons) {
-    EXPECT_EQ(StepFrom(QDate(2024, 2, 29), StepYearPrior), QDate(2023, 2, 28));
-    EXPECT_EQ(StepFrom(QDate(2023, 2, 28), StepYearNext), QDate(2024, 2, 29));
-    EXPECT_EQ(StepFrom(QDate(2024, 2, 28), StepYearNext), QDate(2025, 2, 28));
-    EXPECT_EQ(cal->YearSpin()->value(), 2025);
+TEST_F(calendar_FullCalendar, MonthAndYearButtons) {
+    struct {
+        QDate from;
+        int tag;
+        QDate expected;
+    } const cases[] = {
+        {QDate(2023, 1, 31), StepMonthNext, QDate(2023, 2, 28)},
+        {QDate(2024, 1, 31), StepMonthNext, QDate(2024, 2, 29)},
+        {QDate(2023, 2, 28), StepMonthNext, QDate(2023, 3, 31)},
+        {QDate(2023, 4, 30), StepMonthNext, QDate(2023, 5, 31)},
+        {QDate(2023, 3, 31), StepMonthPrior, QDate(2023, 2, 28)},
+        {QDate(2024, 2, 29), StepYearPrior, QDate(2023, 2, 28)},
+        {QDate(2023, 2, 28), StepYearNext, QDate(2024, 2, 29)},
+    };
+    for (const auto& c : cases) {
+        const std::string from = c.from.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(StepFrom(c.from, c.tag), c.expected) << from << " tag " << c.tag;
+        // Every part follows, and the click is one change.
+        EXPECT_EQ(changes, 1) << from;
+        EXPECT_EQ(cal->Grid()->CalendarDate(), c.expected) << from;
+        EXPECT_EQ(cal->MonthCombo()->currentIndex(), c.expected.month() - 1) << from;
+        EXPECT_EQ(cal->YearSpin()->value(), c.expected.year()) << from;
+        EXPECT_EQ(cal->DateEdit()->text(), QLocale().toString(c.expected, "M/d/yy")) << from;
+    }
 }
 
 TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt) {
@@ -173,18 +175,41 @@ TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt) {
     EXPECT_EQ(cal->YearSpin()->value(), t + 6);
 }
 
-TEST_F(calendar_FullCalendar, PriorYearBeyondTheRangeWidensItTheSameWay) {
+TEST_F(calendar_FullCalendar, PriorYearPastFiveYearsSetsTheRangeToTheShownYear) {
     const int t = QDate::currentDate().year();
     cal->SetYearRange(20);
-    Start(QDate(t - 10, 6, 1));
-    Click(StepYearPrior);
-    EXPECT_EQ(cal->Date(), QDate(t - 11, 6, 1));
-    EXPECT_EQ(cal->YearRange(), 20); // within the range: left alone
-    EXPECT_EQ(cal->YearSpin()->maximum(), t + 20);
-    Start(QDate(t - 20, 6, 1));
-    Click(StepYearPrior);
-    EXPECT_EQ(cal->YearRange(), 21);
-    EXPECT_EQ(cal->YearSpin()->minimum(), t - 21);
+    Start(QDate(t - 5, 6, 1));
+    Click(StepYearPrior); // to t - 6: past five years
+    EXPECT_EQ(cal->Date(), QDate(t - 6, 6, 1));
+    EXPECT_EQ(cal->YearRange(), 5);
+    EXPECT_EQ(cal->YearSpin()->maximum(), t + 5);
+    EXPECT_EQ(cal->YearSpin()->minimum(), t - 6);
+    EXPECT_EQ(cal->YearSpin()->value(), t - 6);
+    cal->SetYearRange(20);
+    Start(QDate(t - 4, 6, 1));
+    Click(StepYearPrior); // to t - 5: the range is left alone
+    EXPECT_EQ(cal->YearRange(), 20);
+    EXPECT_EQ(cal->YearSpin()->minimum(), t - 20);
+}
+
+TEST_F(calendar_FullCalendar, PriorYearWithYearRangeZeroKeepsTheSpinOnTheDate) {
+    // As the main window sets it up.
+    const int t = QDate::currentDate().year();
+    cal->SetYearRange(0);
+    Start(QDate(t, 3, 1));
+    for (int back = 1; back <= 8; ++back) {
+        Click(StepYearPrior);
+        ASSERT_EQ(cal->Date(), QDate(t - back, 3, 1));
+        EXPECT_EQ(cal->YearSpin()->value(), t - back);
+        EXPECT_EQ(cal->YearSpin()->minimum(), t - back);
+        EXPECT_EQ(cal->YearRange(), back < 6 ? 0 : back - 1);
+    }
+    // The spin still moves the date within its limits.
+    cal->YearSpin()->stepUp();
+    EXPECT_EQ(cal->Date(), QDate(t - 7, 3, 1));
+    cal->YearSpin()->stepDown();
+    cal->YearSpin()->stepDown();
+    EXPECT_EQ(cal->Date(), QDate(t - 8, 3, 1));
 }
 
 TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear) {
