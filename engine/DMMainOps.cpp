@@ -16,24 +16,12 @@ int fieldInt(const TDataSet& ds, const char* name) {
     return ds.FieldByName(QLatin1String(name))->AsInteger();
 }
 
-// True when the current row's (BookID, Chapter, Verse) lies after the key.
-bool rowAfter(const TDataSet& bible, int bookID, int chapter, int verse) {
-    const int b = fieldInt(bible, "BookID");
-    if (b != bookID)
-        return b > bookID;
-    const int c = fieldInt(bible, "Chapter");
-    if (c != chapter)
-        return c > chapter;
-    return fieldInt(bible, "Verse") > verse;
-}
-
-// The row before the first key at or after (bookID, chapter, verse). When no
-// key follows, the cursor already stands on the last row, which is then the
-// one wanted: stepping back from it would skip the table's last verse.
+// The row before the first key at or after (bookID, chapter, verse). A
+// search past the last key leaves the cursor where one step back reaches
+// the last row.
 void stepBeforeNearest(TTable& bible, int bookID, int chapter, int verse) {
     bible.FindNearest({bookID, chapter, verse});
-    if (!bible.IsEmpty() && rowAfter(bible, bookID, chapter, verse))
-        bible.Prior();
+    bible.Prior();
 }
 
 } // namespace

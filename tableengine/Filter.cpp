@@ -3,91 +3,20 @@
 
 namespace {
 
-enum class Tok { Ident, Number, String, Op, LParen, RParen, End };
+using te::Tok;
+using te::Token;
 
-struct Token {
-    Tok kind;
-    QString text;
-};
-
-QList<Token> tokenize(const QString& s, const QString& filter)
+bool punct(const Token& t, const char* text)
 {
-    QList<Token> out;
-    int i = 0;
-    const int n = int(s.size());
-    auto bad = [&](const QString& why) {
-        te::fail(QStringLiteral("Cannot use the filter '%1': %2").arg(filter, why));
-    };
-    while (i < n) {
-        const QChar c = s[i];
-        if (c.isSpace()) {
-            ++i;
-        } else if (c.isLetter() || c == QLatin1Char('_')) {
-            int j = i;
-            while (j < n && (s[j].isLetterOrNumber() || s[j] == QLatin1Char('_')))
-                ++j;
-            out.append({Tok::Ident, s.mid(i, j - i)});
-            i = j;
-        } else if (c == QLatin1Char('[')) {
-            const int j = int(s.indexOf(QLatin1Char(']'), i + 1));
-            if (j < 0)
-                bad(QStringLiteral("missing ']'"));
-            out.append({Tok::Ident, s.mid(i + 1, j - i - 1)});
-            i = j + 1;
-        } else if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && s[i + 1].isDigit())) {
-            int j = i;
-            bool dot = false;
-            while (j < n && (s[j].isDigit() || (s[j] == QLatin1Char('.') && !dot))) {
-                dot = dot || s[j] == QLatin1Char('.');
-                ++j;
-            }
-            if (j < n && (s[j].isLetter() || s[j] == QLatin1Char('_')))
-                bad(QStringLiteral("bad number"));
-            out.append({Tok::Number, s.mid(i, j - i)});
-            i = j;
-        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            QString text;
-            int j = i + 1;
-            bool closed = false;
-            while (j < n) {
-                if (s[j] == c) {
-                    if (j + 1 < n && s[j + 1] == c) {
-                        text += c;
-                        j += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++j;
-                    break;
-                }
-                text += s[j++];
-            }
-            if (!closed)
-                bad(QStringLiteral("unterminated string"));
-            out.append({Tok::String, text});
-            i = j;
-        } else if (c == QLatin1Char('(')) {
-            out.append({Tok::LParen, QStringLiteral("(")});
-            ++i;
-        } else if (c == QLatin1Char(')')) {
-            out.append({Tok::RParen, QStringLiteral(")")});
-            ++i;
-        } else if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('=')) {
-            QString op(c);
-            if (i + 1 < n && ((c == QLatin1Char('<') && (s[i + 1] == QLatin1Char('>') || s[i + 1] == QLatin1Char('=')))
-                              || (c == QLatin1Char('>') && s[i + 1] == QLatin1Char('='))))
-                op += s[i + 1];
-            out.append({Tok::Op, op});
-            i += int(op.size());
-        } else if (c == QLatin1Char('-')) {
-            out.append({Tok::Op, QStringLiteral("-")});
-            ++i;
-        } else {
-            bad(QStringLiteral("unexpected character '%1'").arg(c));
-        }
-    }
-    out.append({Tok::End, QString()});
-    return out;
+    return t.kind == Tok::Punct && t.text == QLatin1String(text);
+}
+
+bool comparisonOp(const Token& t)
+{
+    static const QStringList ops{QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
+                                 QStringLiteral(">"), QStringLiteral("<="), QStringLiteral(">="),
+                                 QStringLiteral("!=")};
+    return t.kind == Tok::Punct && ops.contains(t.text);
 }
 
 struct Part {
@@ -117,7 +46,7 @@ private:
     Token take() { return toks_[pos_++]; }
     bool keyword(const char* word) const
     {
-        return peek().kind == Tok::Ident && peek().text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+        return peek().kind == Tok::Word && peek().text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
 
     Part asBool(const Part& p) const
@@ -163,7 +92,7 @@ private:
     {
         Part left = operand();
         const QString leftBool = boolField_;
-        if (peek().kind == Tok::Op && peek().text != QLatin1String("-")) {
+        if (comparisonOp(peek())) {
             const QString op = take().text;
             Part right = operand();
             if (left.boolean && !leftBool.isEmpty())
@@ -182,24 +111,29 @@ private:
         boolField_.clear();
         const Token t = take();
         switch (t.kind) {
-        case Tok::LParen: {
-            Part inner = orExpr();
-            if (take().kind != Tok::RParen)
-                bad(QStringLiteral("missing ')'"));
-            return {QLatin1Char('(') + inner.sql + QLatin1Char(')'), inner.boolean};
-        }
+        case Tok::Punct:
+            if (t.text == QLatin1String("(")) {
+                Part inner = orExpr();
+                if (!punct(take(), ")"))
+                    bad(QStringLiteral("missing ')'"));
+                return {QLatin1Char('(') + inner.sql + QLatin1Char(')'), inner.boolean};
+            }
+            if (t.text == QLatin1String("-") && peek().kind == Tok::Number)
+                return {QLatin1Char('-') + take().text, false};
+            if (t.text == QLatin1String(")"))
+                break;
+            bad(QStringLiteral("unexpected '%1'").arg(t.text));
         case Tok::Number:
             return {t.text, false};
-        case Tok::String: {
+        case Tok::String:
+        case Tok::DString: {
             QString v = t.text;
             v.replace(QLatin1Char('\''), QLatin1String("''"));
             return {QLatin1Char('\'') + v + QLatin1Char('\''), false};
         }
-        case Tok::Op:
-            if (t.text == QLatin1String("-") && peek().kind == Tok::Number)
-                return {QLatin1Char('-') + take().text, false};
-            bad(QStringLiteral("unexpected '%1'").arg(t.text));
-        case Tok::Ident: {
+        case Tok::Param:
+            bad(QStringLiteral("unexpected ':%1'").arg(t.text));
+        case Tok::Word: {
             if (t.text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
                 return {QStringLiteral("1"), false};
             if (t.text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
@@ -217,7 +151,6 @@ private:
             }
             bad(QStringLiteral("field '%1' not found").arg(t.text));
         }
-        case Tok::RParen:
         case Tok::End:
             break;
         }
@@ -237,7 +170,10 @@ namespace te {
 
 QString translateFilter(const QString& filter, const QList<TFieldDef>& fields)
 {
-    Parser p(tokenize(filter, filter), fields, filter);
+    const QList<Token> toks = lex(filter, [&](const QString& why) {
+        fail(QStringLiteral("Cannot use the filter '%1': %2").arg(filter, why));
+    });
+    Parser p(toks, fields, filter);
     return p.parse();
 }
 

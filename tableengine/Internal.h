@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QSet>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -180,6 +181,17 @@ struct TDataSet::Impl {
 };
 
 namespace te {
+// The words, numbers, quoted texts, ":name" parameters and punctuation of a
+// filter or local SQL text. "[name]" is a word; '"' texts are DString.
+enum class Tok { Word, Number, String, DString, Param, Punct, End };
+struct Token {
+    Tok kind;
+    QString text;
+};
+// Ends with an End token. `bad` raises the caller's error for the reason
+// given; it must not return.
+QList<Token> lex(const QString& s, const std::function<void(const QString&)>& bad);
+
 // Filter text to an SQL condition over the given data fields.
 QString translateFilter(const QString& filter, const QList<TFieldDef>& fields);
 // Local SQL to SQLite over the tables of a connection; fills the parameter

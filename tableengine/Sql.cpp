@@ -8,89 +8,17 @@
 
 namespace {
 
-enum class K { Word, Number, String, DString, Param, Punct, End };
-
-struct T {
-    K kind;
-    QString text;
-};
+using K = te::Tok;
+using T = te::Token;
 
 [[noreturn]] void bad(const QString& sql, const QString& why)
 {
     te::fail(QStringLiteral("Cannot run the SQL text '%1': %2").arg(sql.simplified(), why));
 }
 
-QList<T> lex(const QString& s)
+QList<T> lexSql(const QString& s)
 {
-    QList<T> out;
-    const int n = int(s.size());
-    int i = 0;
-    while (i < n) {
-        const QChar c = s[i];
-        if (c.isSpace()) {
-            ++i;
-        } else if (c.isLetter() || c == QLatin1Char('_')) {
-            int j = i;
-            while (j < n && (s[j].isLetterOrNumber() || s[j] == QLatin1Char('_')))
-                ++j;
-            out.append({K::Word, s.mid(i, j - i)});
-            i = j;
-        } else if (c.isDigit()) {
-            int j = i;
-            while (j < n && (s[j].isDigit() || s[j] == QLatin1Char('.')))
-                ++j;
-            if (j < n && (s[j].isLetter() || s[j] == QLatin1Char('_')))
-                bad(s, QStringLiteral("bad number"));
-            out.append({K::Number, s.mid(i, j - i)});
-            i = j;
-        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            QString text;
-            int j = i + 1;
-            bool closed = false;
-            while (j < n) {
-                if (s[j] == c) {
-                    if (j + 1 < n && s[j + 1] == c) {
-                        text += c;
-                        j += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++j;
-                    break;
-                }
-                text += s[j++];
-            }
-            if (!closed)
-                bad(s, QStringLiteral("unterminated string"));
-            out.append({c == QLatin1Char('"') ? K::DString : K::String, text});
-            i = j;
-        } else if (c == QLatin1Char(':') && i + 1 < n && (s[i + 1].isLetter() || s[i + 1] == QLatin1Char('_'))) {
-            int j = i + 1;
-            while (j < n && (s[j].isLetterOrNumber() || s[j] == QLatin1Char('_')))
-                ++j;
-            out.append({K::Param, s.mid(i + 1, j - i - 1)});
-            i = j;
-        } else if (QStringLiteral("<>=!").contains(c)) {
-            QString op(c);
-            if (i + 1 < n && QStringLiteral("<>=").contains(s[i + 1]) && !(c == QLatin1Char('>') && s[i + 1] == QLatin1Char('<')))
-                op += s[i + 1];
-            if (op == QLatin1String("!") || op == QLatin1String("=<") || op == QLatin1String("=>"))
-                bad(s, QStringLiteral("unknown operator '%1'").arg(op));
-            out.append({K::Punct, op});
-            i += int(op.size());
-        } else if (QStringLiteral("(),.*+-/").contains(c)) {
-            if (c == QLatin1Char('-') && i + 1 < n && s[i + 1] == QLatin1Char('-'))
-                bad(s, QStringLiteral("comments are not allowed"));
-            if (c == QLatin1Char('/') && i + 1 < n && s[i + 1] == QLatin1Char('*'))
-                bad(s, QStringLiteral("comments are not allowed"));
-            out.append({K::Punct, QString(c)});
-            ++i;
-        } else {
-            bad(s, QStringLiteral("unexpected character '%1'").arg(c));
-        }
-    }
-    out.append({K::End, QString()});
-    return out;
+    return te::lex(s, [&](const QString& why) { bad(s, why); });
 }
 
 bool is(const T& t, const char* word)
@@ -302,7 +230,7 @@ QStringList sqlParamNames(const QString& text)
     QStringList names;
     QList<T> toks;
     try {
-        toks = lex(text);
+        toks = lexSql(text);
     } catch (const EDatabaseError&) {
         return names; // reported when the query opens
     }
@@ -314,7 +242,7 @@ QStringList sqlParamNames(const QString& text)
 
 QString translateSql(const QString& text, Connection& c, QStringList& paramNames, QList<std::shared_ptr<TableMeta>>& used)
 {
-    const QList<T> toks = lex(text);
+    const QList<T> toks = lexSql(text);
     if (toks.isEmpty() || !is(toks[0], "select"))
         bad(text, QStringLiteral("only SELECT is supported"));
     // First pass: the tables and their aliases, in order, so that a bare

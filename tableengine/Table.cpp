@@ -255,44 +255,42 @@ static void reopenOrder(TTable* table, TDataSet::Impl& d)
     }
 }
 
-void TTable::SetIndexName(const QString& name)
+// Applies a new order to an open table; on failure the old choice comes back.
+static void changeOrder(TTable* table, TDataSet::Impl& d, TTable::TableImpl& t,
+                        const std::function<void()>& choose)
 {
-    const QString oldName = t->indexName;
-    const bool oldBy = t->byFieldNames;
-    t->indexName = name;
-    t->byFieldNames = false;
-    if (!d->active)
+    const QString oldName = t.indexName, oldFields = t.indexFieldNames;
+    const bool oldBy = t.byFieldNames;
+    choose();
+    if (!d.active)
         return;
     try {
-        d->closeHook();
-        reopenOrder(this, *d);
+        d.closeHook();
+        reopenOrder(table, d);
     } catch (...) {
-        t->indexName = oldName;
-        t->byFieldNames = oldBy;
-        d->openHook();
-        d->rebuildHook();
+        t.indexName = oldName;
+        t.indexFieldNames = oldFields;
+        t.byFieldNames = oldBy;
+        d.openHook();
+        d.rebuildHook();
         throw;
     }
 }
 
+void TTable::SetIndexName(const QString& name)
+{
+    changeOrder(this, *d, *t, [&] {
+        t->indexName = name;
+        t->byFieldNames = false;
+    });
+}
+
 void TTable::SetIndexFieldNames(const QString& fields)
 {
-    const QString oldFields = t->indexFieldNames;
-    const bool oldBy = t->byFieldNames;
-    t->indexFieldNames = fields;
-    t->byFieldNames = !fields.trimmed().isEmpty();
-    if (!d->active)
-        return;
-    try {
-        d->closeHook();
-        reopenOrder(this, *d);
-    } catch (...) {
-        t->indexFieldNames = oldFields;
-        t->byFieldNames = oldBy;
-        d->openHook();
-        d->rebuildHook();
-        throw;
-    }
+    changeOrder(this, *d, *t, [&] {
+        t->indexFieldNames = fields;
+        t->byFieldNames = !fields.trimmed().isEmpty();
+    });
 }
 
 bool TTable::ReadOnly() const { return t->readOnly; }

@@ -153,8 +153,9 @@ bool TTableCursor::fetch(const QString& extra, const QVariantList& extraBinds, b
 bool TTableCursor::first(TRow& row) { return fetch(QString(), {}, false, row); }
 bool TTableCursor::last(TRow& row) { return fetch(QString(), {}, true, row); }
 
-bool TTableCursor::next(const TRow& cur, TRow& row)
+bool TTableCursor::step(const TRow& cur, bool back, TRow& row)
 {
+    // Keys that are not unique are told apart by the row id.
     QStringList cols = keyCols(int(order_.size()));
     QVariantList vals = keyVals(cur);
     if (!unique_) {
@@ -162,22 +163,12 @@ bool TTableCursor::next(const TRow& cur, TRow& row)
         vals << cur.bookmark;
     }
     QVariantList binds;
-    const QString cond = keyCompare(cols, vals, QStringLiteral(">"), binds);
-    return fetch(cond, binds, false, row);
+    const QString cond = keyCompare(cols, vals, back ? QStringLiteral("<") : QStringLiteral(">"), binds);
+    return fetch(cond, binds, back, row);
 }
 
-bool TTableCursor::prior(const TRow& cur, TRow& row)
-{
-    QStringList cols = keyCols(int(order_.size()));
-    QVariantList vals = keyVals(cur);
-    if (!unique_) {
-        cols << QStringLiteral("rowid");
-        vals << cur.bookmark;
-    }
-    QVariantList binds;
-    const QString cond = keyCompare(cols, vals, QStringLiteral("<"), binds);
-    return fetch(cond, binds, true, row);
-}
+bool TTableCursor::next(const TRow& cur, TRow& row) { return step(cur, false, row); }
+bool TTableCursor::prior(const TRow& cur, TRow& row) { return step(cur, true, row); }
 
 int TTableCursor::count()
 {

@@ -21,14 +21,14 @@ const QString kAlias = QStringLiteral("BenchAlias");
 constexpr int kBooks = 80;
 constexpr int kWords = 12000;
 
-struct Spec {
+struct StartupTable {
     const char* component;
     const char* file;
     const char* index;
 };
 
 // The start-up tables in their opening order.
-const Spec kStartup[] = {
+const StartupTable kStartup[] = {
     {"tblReadings", "Readings.DB", "ndxReadings2"}, {"tblBookNames", "BibleBooks.db", "ndxBookID"},
     {"tblBibleTranslations", "Translations.DB", ""}, {"tblBible", "Bible.DB", "ndxBible1"},
     {"tblBibleBooksbyName", "BibleBooks.DB", "ndxBookName"}, {"tblBookNamesFiltered", "BibleBooks.db", "ndxBookOrder"},
@@ -170,7 +170,7 @@ struct Startup {
     }
     Startup()
     {
-        for (const Spec& s : kStartup) {
+        for (const StartupTable& s : kStartup) {
             auto t = std::make_unique<TTable>();
             t->SetDatabaseName(kAlias);
             t->SetTableName(QString::fromLatin1(s.file));

@@ -159,6 +159,28 @@ TEST_F(tableengine_Query, UntranslatableTextsAreRefused)
     }
 }
 
+TEST_F(tableengine_Query, UnreadableTextsNameTheReason)
+{
+    const QList<QPair<const char*, const char*>> bad = {
+        {"SELECT VerseID FROM WVN /* c */", "comments are not allowed"},
+        {"SELECT VerseID FROM WVN WHERE VerseID =< 2", "unknown operator '=<'"},
+        {"SELECT VerseID FROM WVN WHERE VerseID ! 2", "unknown operator '!'"},
+        {"SELECT VerseID FROM WVN WHERE VerseID = 2x", "bad number"},
+        {"SELECT VerseID FROM WVN WHERE VerseID = \"2", "unterminated string"},
+        {"SELECT VerseID FROM WVN WHERE VerseID = 2 & 3", "unexpected character '&'"},
+    };
+    for (const auto& [text, why] : bad) {
+        q.SetSQL(QString::fromLatin1(text));
+        try {
+            q.Open();
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const EDatabaseError& e) {
+            EXPECT_TRUE(e.Message().startsWith("Cannot run the SQL text '"));
+            EXPECT_TRUE(e.Message().endsWith(QString::fromLatin1(why))) << e.Message().toStdString();
+        }
+    }
+}
+
 TEST_F(tableengine_Query, WritableUserTableIsNotQueried)
 {
     q.SetSQL("SELECT * FROM SRN");
