@@ -60,8 +60,7 @@ TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent) : QFrame(parent) {
         if (OnDateDblClick)
             OnDateDblClick(this, Date());
     };
-    for (QWidget* part : {static_cast<QWidget*>(FEdit), static_cast<QWidget*>(FGrid),
-                          static_cast<QWidget*>(FCombo), static_cast<QWidget*>(FSpin)})
+    for (QWidget* part : Parts())
         part->installEventFilter(this);
 
     resize(209, 209);
@@ -264,9 +263,8 @@ void TFullCalendarAncestor::StepByButton(TButPanel* button) {
     const int year = current.year();
     if (button->Tag() == StepYearNext && qAbs(year + 1 - thisYear) > FYearRange)
         SetYearRange(qAbs(year + 1 - thisYear));
-    // Going back widens the range only past five years, and then to the
-    // shown year's distance: the spin still reaches the new year, as
-    // SetSpinYear below moves the lower limit to it.
+    // Going back resets the range only past five years, to the shown year's
+    // distance; SetSpinYear below still moves the lower limit to the new year.
     if (button->Tag() == StepYearPrior && qAbs(year - 1 - thisYear) > 5)
         SetYearRange(qAbs(year - thisYear));
     FDate = *next;
@@ -296,9 +294,12 @@ bool TFullCalendarAncestor::StepByEdit() {
     return true;
 }
 
+std::array<QWidget*, 4> TFullCalendarAncestor::Parts() const {
+    return {FEdit, FGrid, FCombo, FSpin};
+}
+
 bool TFullCalendarAncestor::IsPart(QWidget* w) const {
-    for (QWidget* part : {static_cast<QWidget*>(FEdit), static_cast<QWidget*>(FGrid),
-                          static_cast<QWidget*>(FCombo), static_cast<QWidget*>(FSpin)}) {
+    for (QWidget* part : Parts()) {
         if (w && (w == part || part->isAncestorOf(w)))
             return true;
     }

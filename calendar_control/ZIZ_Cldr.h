@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QFrame>
 
+#include <array>
 #include <functional>
 
 class QComboBox;
@@ -116,6 +117,8 @@ private:
     void ApplySpinLimits();
     void StepByButton(TButPanel* button);
     bool StepByEdit();
+    // The parts whose focus is the calendar's.
+    std::array<QWidget*, 4> Parts() const;
     bool IsPart(QWidget* w) const;
 
     QDate FDate;
