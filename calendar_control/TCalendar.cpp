@@ -147,7 +147,12 @@ void TCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
 
 void TCalendar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Mid));
+    // Grid lines under the cells; the pixels the division by 7 leaves over
+    // take the day cells' colour.
+    painter.fillRect(rect(), FColor);
+    const int lw = GridLineWidth();
+    painter.fillRect(0, 0, 7 * (ColWidth() + lw), 7 * (RowHeight() + lw),
+                     palette().color(QPalette::Mid));
     for (int row = 0; row < 7; ++row)
         for (int col = 0; col < 7; ++col)
             DrawCell(painter, col, row, CellRect(col, row), col == FCol && row == FRow);
