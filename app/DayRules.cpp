@@ -230,43 +230,27 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
         found = true;
     }
 
-    // The Sundays of Kiahk, counted back from the Nativity.
-    const QString kiahk = CopticMonthNames[4];
-    const QString moved = CRLF + QStringLiteral("(Moved one week)");
-    if (date == n.FirstKiahkSunday) {
-        t = QStringLiteral("First Sunday of ") + kiahk;
-        if (n.KiahkSundaysBorrowed)
-            t += CRLF + QStringLiteral("(Borrowed From ") + CopticMonthNames[3] + QLatin1Char(')');
-        key.SundayNumber = 1;
+    // The Sundays of Kiahk, counted back from the Nativity; they keep the
+    // Sundays table.
+    auto kiahkSunday = [&](bool holds, const char* ordinal, quint8 number, const QString& note) {
+        if (!holds)
+            return false;
+        t = QLatin1String(ordinal) + QStringLiteral(" Sunday of ") + CopticMonthNames[4] + note;
+        key.SundayNumber = number;
+        found = true;
+        return true;
+    };
+    const QString moved =
+        n.KiahkSundaysBorrowed ? CRLF + QStringLiteral("(Moved one week)") : QString();
+    if (kiahkSunday(date == n.FirstKiahkSunday, "First", 1,
+                    n.KiahkSundaysBorrowed ? CRLF + QStringLiteral("(Borrowed From ") +
+                                                 CopticMonthNames[3] + QLatin1Char(')')
+                                           : QString()))
         key.CopticMonth = 4;
-        found = true;
-    }
-    if (date == n.SecondKiahkSunday) {
-        t = QStringLiteral("Second Sunday of ") + kiahk;
-        if (n.KiahkSundaysBorrowed)
-            t += moved;
-        key.SundayNumber = 2;
-        found = true;
-    }
-    if (date == n.ThirdKiahkSunday) {
-        t = QStringLiteral("Third Sunday of ") + kiahk;
-        if (n.KiahkSundaysBorrowed)
-            t += moved;
-        key.SundayNumber = 3;
-        found = true;
-    }
-    if (n.HasJanuaryFourthSunday && date == n.JanuaryFourthSunday) {
-        t = QStringLiteral("Fourth Sunday of ") + kiahk;
-        key.SundayNumber = 4;
-        found = true;
-    }
-    if (n.HasDecemberFourthSunday && date == n.FourthKiahkSunday) {
-        t = QStringLiteral("Fourth Sunday of ") + kiahk;
-        if (n.KiahkSundaysBorrowed)
-            t += moved;
-        key.SundayNumber = 4;
-        found = true;
-    }
+    kiahkSunday(date == n.SecondKiahkSunday, "Second", 2, moved);
+    kiahkSunday(date == n.ThirdKiahkSunday, "Third", 3, moved);
+    kiahkSunday(n.HasJanuaryFourthSunday && date == n.JanuaryFourthSunday, "Fourth", 4, QString());
+    kiahkSunday(n.HasDecemberFourthSunday && date == n.FourthKiahkSunday, "Fourth", 4, moved);
 
     // A year whose 1 Tut is a Sunday: the later Sundays of Tut take the
     // readings of the Sunday before.

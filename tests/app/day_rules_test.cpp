@@ -537,3 +537,198 @@ TEST(AppDayVerseEmpty, EmptyTableGivesEmptyVerse) {
     TDayDatabase db(0);
     EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 100), "");
 }
+
+// ------------------------------------------------------- rule tables, row by row ---
+
+namespace {
+
+// A date, what the engine must say of it (so a wrong date fails loudly rather
+// than testing something else), and what the rule must give.
+struct TTitleRow {
+    const char* Date;
+    const char* Title; // "|" stands for a line break
+    int DayType;
+    int CopticDay;
+};
+
+QString Lines(const char* text) {
+    return QString::fromLatin1(text).replace(QLatin1Char('|'), QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class AppDayTitleTable : public DayRulesTest, public ::testing::WithParamInterface<TTitleRow> {};
+
+TEST_P(AppDayTitleTable, FeastNoteAndKey) {
+    const TTitleRow& row = GetParam();
+    TShownDay day(D(row.Date));
+    EXPECT_EQ(day.title, Lines(row.Title));
+    EXPECT_EQ(day.key.DayType, row.DayType);
+    EXPECT_EQ(day.key.CopticDay, row.CopticDay);
+    if (row.DayType == 3)
+        EXPECT_EQ(day.record.DayID, YearlyID(day.key.CopticMonth, row.CopticDay));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Feasts, AppDayTitleTable,
+    ::testing::Values(
+        TTitleRow{"2018-01-19", "Friday (Epiphany Feast)", 3, 11},
+        TTitleRow{"2018-01-18", "Thursday|(Epiphany Paramouni)", 3, 10},
+        TTitleRow{"2025-04-07", "Monday|(Annunciation Feast)", 3, 29},
+        TTitleRow{"2025-01-14", "Tuesday|(Circumcision Feast)", 3, 6},
+        TTitleRow{"2025-01-21", "Tuesday, Feast of the Wedding of Cana of Galilee", 3, 13},
+        TTitleRow{"2025-02-15", "Saturday, Candlemas Feast", 3, 8},
+        TTitleRow{"2025-06-01", "Sunday|(Entry of the Lord into Egypt)", 3, 24},
+        TTitleRow{"2025-08-19", "Tuesday|(Transfiguration Feast)", 3, 13},
+        TTitleRow{"2025-03-19", "Wednesday|(Feast of the Holy Cross)", 3, 10},
+        TTitleRow{"2024-09-27", "Friday, First day of the|Feast of the Holy Cross", 3, 17},
+        TTitleRow{"2024-09-28", "Saturday, Second day of the|Feast of the Holy Cross", 3, 18},
+        // A Sunday feast keeps its weekday title and the Annual record.
+        TTitleRow{"2024-09-29", "Sunday, Third day of the|Feast of the Holy Cross", 3, 19},
+        TTitleRow{"2022-01-07", "Friday (Nativity Feast)", 3, 29},
+        TTitleRow{"2024-09-11", "Wednesday (New Coptic Year)", 3, 1}));
+
+namespace {
+struct TFastingRow {
+    const char* Date;
+    const char* Why;
+    int Level;
+    const char* Text;
+};
+} // namespace
+
+class AppDayFastingTable : public DayRulesTest, public ::testing::WithParamInterface<TFastingRow> {
+};
+
+TEST_P(AppDayFastingTable, LevelAndText) {
+    const TFastingRow& row = GetParam();
+    TShownDay day(D(row.Date));
+    EXPECT_EQ(day.Fasting(), row.Level) << row.Why;
+    EXPECT_EQ(day.FastingLabel(), row.Text) << row.Why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FirstRuleWins, AppDayFastingTable,
+    ::testing::Values(
+        TFastingRow{"2018-01-19", "Epiphany on a Friday", 0, "(No Fasting)"},
+        TFastingRow{"2022-01-07", "Nativity on a Friday", 0, "(No Fasting)"},
+        TFastingRow{"2024-05-17", "Friday of the Fifty Days", 0, "(No Fasting)"},
+        TFastingRow{"2018-01-18", "Epiphany paramoun, a Thursday", 2, "Strict Fasting"},
+        TFastingRow{"2019-01-05", "Nativity paramoun, a Saturday", 2,
+                    "Strict Fasting, No Abstinence"},
+        TFastingRow{"2025-02-11", "Jonah's fast", 2, "Strict Fasting"},
+        TFastingRow{"2024-04-30", "Holy Tuesday", 2, "Strict Fasting"},
+        TFastingRow{"2024-05-04", "Joyous Saturday abstains", 2, "Strict Fasting"},
+        TFastingRow{"2024-04-28", "Palm Sunday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2025-04-07", "Annunciation in Lent", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2024-10-25", "Friday of the year", 2, "Strict Fasting"},
+        TFastingRow{"2024-09-27", "Cross feast on a Friday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2024-11-08", "Monthly 29th on a Friday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2025-01-08", "Kiahk 30 on a Wednesday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2024-12-04", "Wednesday in the Nativity fast", 2, "Strict Fasting"},
+        TFastingRow{"2024-12-08", "Sunday in the Nativity fast", 1,
+                    "Fasting, No Abstinence, Fish is allowable"},
+        TFastingRow{"2024-06-25", "Apostles' fast", 1, "Fasting, Fish is allowable"},
+        TFastingRow{"2024-08-08", "St Mary's fast", 1, "Fasting, Fish is allowable"},
+        TFastingRow{"2025-08-19", "Transfiguration in St Mary's fast", 1,
+                    "Fasting, No Abstinence, Fish is allowable"},
+        TFastingRow{"2024-10-22", "Tuesday of the year", 0, "(No Fasting)"}));
+
+namespace {
+struct TTuneRow {
+    const char* Date;
+    const char* Why;
+    const char* Tune;
+};
+} // namespace
+
+class AppDayTuneTable : public DayRulesTest, public ::testing::WithParamInterface<TTuneRow> {};
+
+TEST_P(AppDayTuneTable, FirstRuleWins) {
+    const TTuneRow& row = GetParam();
+    EXPECT_EQ(TShownDay(D(row.Date)).TuneLabel(), row.Tune) << row.Why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AppDayTuneTable,
+    ::testing::Values(TTuneRow{"2024-09-26", "Tut 16", "Festal Tune"},
+                      TTuneRow{"2024-09-29", "Tut 19, a feast of the Cross", "Hosanna Tune"},
+                      TTuneRow{"2024-09-30", "Tut 20", "Annual Tune"},
+                      TTuneRow{"2001-01-07", "Nativity while Kiahk Sundays are borrowed",
+                               "Festal Tune"},
+                      TTuneRow{"2025-01-11", "Tubah 3", "Festal Tune"},
+                      TTuneRow{"2025-01-16", "Tubah 8", "Annual Tune"},
+                      TTuneRow{"2025-01-20", "Tubah 12", "Festal Tune"},
+                      TTuneRow{"2025-01-22", "Tubah 14", "Annual Tune"},
+                      TTuneRow{"2025-02-15", "Candlemas, a minor feast of the Lord", "Festal Tune"},
+                      TTuneRow{"2025-08-19", "Transfiguration", "Festal Tune"},
+                      TTuneRow{"2025-04-07", "Annunciation in Lent", "Festal Tune"},
+                      TTuneRow{"2024-12-09", "Hatour 30", "Annual Tune"},
+                      TTuneRow{"2025-01-02", "Kiahk 24", "Kiahk Tune"},
+                      TTuneRow{"2025-02-11", "Jonah's fast", "Lenten Tune"},
+                      TTuneRow{"2018-01-18", "Epiphany paramoun", "Annual Tune"}));
+
+TEST(AppDaySynaxariumRead, ByDayTypeAndOffset) {
+    struct Row {
+        int DayType;
+        int EasterOffset;
+        bool Read;
+    };
+    const Row rows[] = {{1, -69, true}, {1, -8, true}, {1, -7, false}, {1, 0, false},
+                        {1, 56, true},  {2, 1, false}, {2, 49, false}, {3, 0, true},
+                        {3, 10, true},  {4, 0, true},  {4, -20, true}};
+    for (const Row& r : rows) {
+        TDayKey key;
+        key.DayType = quint8(r.DayType);
+        key.EasterOffset = qint8(r.EasterOffset);
+        EXPECT_EQ(IsSynaxariumRead(key), r.Read) << r.DayType << '/' << r.EasterOffset;
+    }
+    EXPECT_EQ(SynaxariumCaption(true), "Synaxarium");
+}
+
+namespace {
+struct TPictureRow {
+    const char* Date;
+    const char* File;
+    const char* Caption;
+};
+} // namespace
+
+class AppDayPictureTable : public DayRulesTest, public ::testing::WithParamInterface<TPictureRow> {
+};
+
+TEST_P(AppDayPictureTable, FileAndCaption) {
+    const TPictureRow& row = GetParam();
+    const TPictureChoice p = TShownDay(D(row.Date)).Picture();
+    EXPECT_EQ(p.File, row.File) << row.Date;
+    EXPECT_EQ(p.Caption, row.Caption) << row.Date;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, AppDayPictureTable,
+    ::testing::Values(
+        TPictureRow{"2024-01-20", "xEpiphany4.jpg", "Epiphany"},
+        TPictureRow{"2024-05-05", "xResurrection3.jpg", "Resurrection"},
+        TPictureRow{"2024-01-07", "xNativity3.jpg", "Nativity"},
+        TPictureRow{"2024-04-28", "xPalmSunday3.jpg", "Palm Sunday"},
+        TPictureRow{"2024-06-13", "xAscenssion3.jpg", "Ascension"},
+        TPictureRow{"2024-06-23", "xPentecost1.jpg", "Pentecost"},
+        TPictureRow{"2024-04-07", "xAnnunciation4.jpg", "Annunciation"},
+        TPictureRow{"2025-02-15", "xEntryInTemple.jpg", "Lord's Entry to the Temple"},
+        TPictureRow{"2025-01-21", "xCanaGalilee.jpg", "Wedding of Cana"},
+        TPictureRow{"2025-04-27", "xThomasSunday.jpg", "Thomas Sunday"},
+        TPictureRow{"2025-06-01", "xFlightToEgypt.jpg", "Flight to Egypt"},
+        TPictureRow{"2025-08-19", "xTransfiguration.jpg", "Transfiguration"},
+        TPictureRow{"2024-04-27", "xLazarus.jpg", "Lazarus Saturday"},
+        TPictureRow{"2024-09-28", "xCross8.jpg", "The Lord on the Cross"},
+        TPictureRow{"2025-02-10", "xProphetJonahAndTheWhale.jpg", "Prophet Jonah and the whale"},
+        TPictureRow{"2025-08-13", "xTheotokos1.jpg", "St. Mary the Theotokos"},
+        TPictureRow{"2024-12-12", "xTheotokos3.jpg", "St. Mary the Theotokos"},
+        TPictureRow{"2024-11-08", "xTriFeasts3.jpg", "Commemoration of the 3 feasts"},
+        TPictureRow{"2024-12-11", "xChurchFatherDec11.jpg", "Church Father of December 11"},
+        TPictureRow{"2024-02-07", "xChurchFatherFeb07.jpg", "Church Father of February 7"},
+        TPictureRow{"2024-12-17", "xChurchFatherDec17.jpg", "Church Father of December 17"},
+        TPictureRow{"2025-06-04", "xStThomasNew.jpg", "St. Thomas the Hermit"},
+        TPictureRow{"2024-12-31", "xArchangelGabriel.jpg", "Archangel Gabriel"},
+        TPictureRow{"2025-04-08", "xArchangelGabriel.jpg", "Archangel Gabriel"},
+        TPictureRow{"2025-07-03", "xArchangelGabriel.jpg", "Archangel Gabriel"}));
