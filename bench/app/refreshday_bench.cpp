@@ -69,15 +69,20 @@ TfrmMainNew* Window(QString& error) {
     return window.get();
 }
 
+TfrmMainNew* WindowOrSkip(benchmark::State& state) {
+    QString error;
+    TfrmMainNew* w = Window(error);
+    if (w == nullptr)
+        state.SkipWithError(error.toStdString().c_str());
+    return w;
+}
+
 // Day after day, as the calendar's step button moves: a new title, record,
 // saints and, now and then, a new picture.
 void BM_RefreshDay_NextDay(benchmark::State& state) {
-    QString error;
-    TfrmMainNew* w = Window(error);
-    if (w == nullptr) {
-        state.SkipWithError(error.toStdString().c_str());
+    TfrmMainNew* w = WindowOrSkip(state);
+    if (w == nullptr)
         return;
-    }
     QDate date(2024, 1, 1);
     for (auto _ : state) {
         w->CurrentDate = date;
@@ -89,12 +94,9 @@ BENCHMARK(BM_RefreshDay_NextDay)->Unit(benchmark::kMicrosecond);
 
 // The same day again: the picture is not read a second time.
 void BM_RefreshDay_SameDay(benchmark::State& state) {
-    QString error;
-    TfrmMainNew* w = Window(error);
-    if (w == nullptr) {
-        state.SkipWithError(error.toStdString().c_str());
+    TfrmMainNew* w = WindowOrSkip(state);
+    if (w == nullptr)
         return;
-    }
     w->CurrentDate = QDate(2024, 4, 28);
     for (auto _ : state)
         w->RefreshDay();
