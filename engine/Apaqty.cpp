@@ -16,18 +16,6 @@ constexpr int kSaturday = 7;
 constexpr int kSunday = 1;
 constexpr int kMonday = 2;
 
-// Paramoun length before a feast: longer when the feast falls on Sunday or Monday.
-int ParamounFor(const QDate& feast) {
-    switch (DayOfWeekSun1(feast)) {
-    case kSunday:
-        return 2;
-    case kMonday:
-        return 3;
-    default:
-        return 1;
-    }
-}
-
 } // namespace
 
 const TNameTable CopticMonthNames(kCopticMonths);
@@ -42,6 +30,17 @@ QString TNameTable::operator[](int index) const {
 
 int DayOfWeekSun1(const QDate& date) {
     return date.dayOfWeek() % 7 + 1; // Qt: Monday 1 .. Sunday 7
+}
+
+int ParamounDaysBefore(const QDate& feast) {
+    switch (DayOfWeekSun1(feast)) {
+    case kSunday:
+        return 2;
+    case kMonday:
+        return 3;
+    default:
+        return 1;
+    }
 }
 
 // ---------------------------------------------------------------- SetDate --
@@ -224,7 +223,7 @@ bool TApaqty::IsNativityFast() const {
 bool TApaqty::IsNativityParamoun() const {
     const QDate j7 = January7();
     const qint64 before = Date.daysTo(j7);
-    return before >= 1 && before <= ParamounFor(j7);
+    return before >= 1 && before <= ParamounDaysBefore(j7);
 }
 
 bool TApaqty::IsEpiphany() const {
@@ -358,7 +357,7 @@ QDate TApaqty::EpiphanyDate() const {
     return C2G(5, 11);
 }
 int TApaqty::EpiphanyParamounDays() const {
-    return ParamounFor(EpiphanyDate());
+    return ParamounDaysBefore(EpiphanyDate());
 }
 QDate TApaqty::CircumcisionDate() const {
     return C2G(5, 6);

@@ -10,6 +10,9 @@
 // Monday); every weekday number in the program comes from here.
 int DayOfWeekSun1(const QDate& date);
 
+// Eve days before a feast on this date: 2 on a Sunday, 3 on a Monday, else 1.
+int ParamounDaysBefore(const QDate& feast);
+
 // A fixed table of names indexed from 1, as the windows expect. An index
 // outside the table gives an empty string rather than undefined behaviour.
 class TNameTable {

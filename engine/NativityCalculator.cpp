@@ -1,20 +1,5 @@
 #include "NativityCalculator.h"
 
-namespace {
-
-int ParamounFor(const QDate& nativity) {
-    switch (DayOfWeekSun1(nativity)) {
-    case 1:
-        return 2; // Sunday
-    case 2:
-        return 3; // Monday
-    default:
-        return 1;
-    }
-}
-
-} // namespace
-
 void TNativityCalculator::Calculate(int year) {
     Year = year;
     const QDate J(year, 1, 7);
@@ -26,7 +11,7 @@ void TNativityCalculator::Calculate(int year) {
     thisJanuary_.SetDate(J);
     NativityOnKiahk28 = thisJanuary_.CopticDay == 28;
     NativityWeekDay = thisJanuary_.WeekDay;
-    ParamounDays = ParamounFor(J);
+    ParamounDays = ParamounDaysBefore(J);
 
     const QDate S = TApaqty::PreviousSunday(J.addDays(-ParamounDays));
     HasJanuaryFourthSunday = S >= jan1;
@@ -36,7 +21,7 @@ void TNativityCalculator::Calculate(int year) {
     Kiahk30IsSunday = DayOfWeekSun1(NativityOnKiahk28 ? J.addDays(2) : J.addDays(1)) == 1;
 
     nextJanuary_.SetDate(J2);
-    const QDate S4 = TApaqty::PreviousSunday(J2.addDays(-ParamounFor(J2)));
+    const QDate S4 = TApaqty::PreviousSunday(J2.addDays(-ParamounDaysBefore(J2)));
     HasDecemberFourthSunday = S4 <= dec31;
     if (HasDecemberFourthSunday)
         FourthKiahkSunday = S4;

@@ -406,6 +406,27 @@ TEST(ApaqtyFeasts, JonahAndPreLent) {
     EXPECT_EQ(a.IsFifthSundayBeforeJonah(), a.SundayOfMonth == 5);
 }
 
+TEST(ApaqtyFeasts, FifthSundayBeforeJonahIsAPreLentSunday) {
+    // The Sunday a week before the Jonah fast counts as a pre-Lent Sunday
+    // only when it is the fifth Sunday of its Coptic month (day 29 or 30).
+    int fifth = 0;
+    TApaqty a;
+    for (int y = 1900; y <= 2099; ++y) {
+        a.SetDate(TApaqty::EasterOfYear(y).addDays(-70));
+        ASSERT_TRUE(a.IsSunday) << y;
+        const bool isFifth = a.CopticDay >= 29;
+        ASSERT_EQ(a.IsFifthSundayBeforeJonah(), isFifth) << y;
+        ASSERT_EQ(a.IsPreLentSunday(), isFifth) << y;
+        a.SetDate(TApaqty::EasterOfYear(y).addDays(-63));
+        ASSERT_FALSE(a.IsPreLentSunday()) << y;
+        ASSERT_FALSE(a.IsFifthSundayBeforeJonah()) << y;
+        a.SetDate(TApaqty::EasterOfYear(y).addDays(-56));
+        ASSERT_TRUE(a.IsPreLentSunday()) << y;
+        fifth += isFifth ? 1 : 0;
+    }
+    EXPECT_GT(fifth, 0);
+}
+
 // ----------------------------------------------------------------- getters --
 
 TEST(ApaqtyGetters, FeastDatesOf2024) {
@@ -434,6 +455,47 @@ TEST(ApaqtyGetters, FeastDatesOf2024) {
     EXPECT_EQ(a.CrossFeastDate(0), QDate(2024, 3, 19));
     EXPECT_EQ(a.CrossFeastDate(1), QDate(2024, 9, 27));
     EXPECT_FALSE(a.CrossFeastDate(2).isValid());
+}
+
+TEST(ApaqtyGetters, FeastDatesLandOnTheirPredicatesEveryYear) {
+    struct Feast {
+        QDate (TApaqty::*date)() const;
+        bool (TApaqty::*is)() const;
+        int month, day;
+    };
+    const Feast feasts[] = {
+        {&TApaqty::EpiphanyDate, &TApaqty::IsEpiphany, 5, 11},
+        {&TApaqty::CircumcisionDate, &TApaqty::IsCircumcision, 5, 6},
+        {&TApaqty::CanaGalileeDate, &TApaqty::IsCanaGalilee, 5, 13},
+        {&TApaqty::EntryToTempleDate, &TApaqty::IsEntryToTemple, 6, 8},
+        {&TApaqty::AnnunciationDate, nullptr, 7, 29}, // kept or not by Easter
+        {&TApaqty::TransfigurationDate, &TApaqty::IsTransfiguration, 12, 13},
+        {&TApaqty::StartOfStMaryFast, &TApaqty::IsStMaryFast, 12, 1},
+        {&TApaqty::ApostlesFeastDate, &TApaqty::IsApostlesFast, 11, 5},
+    };
+    TApaqty year, day;
+    for (int y = 1900; y <= 2099; ++y) {
+        year.SetDate(QDate(y, 3, 1));
+        for (const Feast& f : feasts) {
+            const QDate d = (year.*f.date)();
+            ASSERT_EQ(d.year(), y) << f.month << "/" << f.day;
+            day.SetDate(d);
+            ASSERT_EQ(day.CopticMonth, f.month) << y;
+            ASSERT_EQ(day.CopticDay, f.day) << y;
+            if (f.is) {
+                ASSERT_TRUE((day.*f.is)()) << y << " " << f.month << "/" << f.day;
+            }
+        }
+        day.SetDate(year.AssumptionDate());
+        ASSERT_EQ(day.CopticMonth, 12) << y;
+        ASSERT_EQ(day.CopticDay, 16) << y;
+        ASSERT_FALSE(day.IsStMaryFast()) << y;
+        day.SetDate(year.CrossFeastDate(0));
+        ASSERT_TRUE(day.IsCrossDayBaramhat10()) << y;
+        day.SetDate(year.CrossFeastDate(1));
+        ASSERT_TRUE(day.IsCrossDayTut17()) << y;
+        ASSERT_EQ(day.Date.year(), y) << y;
+    }
 }
 
 TEST(ApaqtyGetters, GettersUseTheYearNotTheCopticYear) {
