@@ -76,13 +76,23 @@ QPlainTextEdit* Memo(const QString& text, QWidget* parent) {
   return m;
 }
 
-QGroupBox* MemoBox(const QString& title, const QString& text, QWidget* parent, QPlainTextEdit** memo) {
-  auto* box = new QGroupBox(title, parent);
+QGroupBox* MemoBox(const QString& title, const QString& text, QPlainTextEdit** memo = nullptr) {
+  auto* box = new QGroupBox(title);
   auto* lay = new QVBoxLayout(box);
   lay->setContentsMargins(4, 4, 4, 4);
-  *memo = Memo(text, box);
-  lay->addWidget(*memo);
+  QPlainTextEdit* m = Memo(text, box);
+  lay->addWidget(m);
+  if (memo) *memo = m;
   return box;
+}
+
+// A tab page with the given group boxes one under the other.
+void AddTabPage(QTabWidget* tabs, const QString& caption, const QList<QWidget*>& boxes) {
+  auto* page = new QWidget(tabs);
+  auto* lay = new QVBoxLayout(page);
+  lay->setContentsMargins(4, 4, 4, 4);
+  for (QWidget* b : boxes) lay->addWidget(b);
+  tabs->addTab(page, caption);
 }
 
 }  // namespace
@@ -178,36 +188,26 @@ void TfrmAbout::BuildLayout() {
   right->addWidget(lblRights);
 
   PageControl1 = new QTabWidget(pnlMain);
-  QPlainTextEdit* memoWeb = nullptr;
-  QPlainTextEdit* memoDeut = nullptr;
-  auto* tabBibles = new QWidget(PageControl1);
-  auto* bibLay = new QVBoxLayout(tabBibles);
-  bibLay->setContentsMargins(4, 4, 4, 4);
-  bibLay->addWidget(MemoBox("World English Bible",
-                            "The World English Bible is in the public domain. It may be copied, "
-                            "quoted and shared freely. \"World English Bible\" is a trademark of its "
-                            "publishers; the text shown here is unchanged.",
-                            tabBibles, &memoWeb));
-  bibLay->addWidget(MemoBox("World English Bible, Deuterocanonical Books",
-                            "The deuterocanonical books of the World English Bible are in the public "
-                            "domain as well and are shown with the books of the Old Testament.",
-                            tabBibles, &memoDeut));
-  PageControl1->addTab(tabBibles, "Bible Texts");
+  AddTabPage(PageControl1, "Bible Texts",
+             {MemoBox("World English Bible",
+                      "The World English Bible is in the public domain. It may be copied, "
+                      "quoted and shared freely. \"World English Bible\" is a trademark of its "
+                      "publishers; the text shown here is unchanged."),
+              MemoBox("World English Bible, Deuterocanonical Books",
+                      "The deuterocanonical books of the World English Bible are in the public "
+                      "domain as well and are shown with the books of the Old Testament.")});
   memoCredits = Memo("Calendar rules, readings and Synaxarium entries were gathered and checked by the "
                      "volunteers of the E-Velmorande project.\n\nThanks to everyone who reported a "
                      "mistake or suggested an improvement.",
                      PageControl1);
   PageControl1->addTab(memoCredits, "Credits");
-  auto* tabRefs = new QWidget(PageControl1);
-  auto* refLay = new QVBoxLayout(tabRefs);
-  refLay->setContentsMargins(4, 4, 4, 4);
-  refLay->addWidget(MemoBox("The E-Velmorande pogram is based upon the following books:",
-                            "The Holy Bible, World English Bible translation.\n"
-                            "The annual lectionary of the Church.\n"
-                            "The Synaxarium of the saints of the Church.\n"
-                            "The calendar and its feasts as kept by the Church.",
-                            tabRefs, &memoReferences));
-  PageControl1->addTab(tabRefs, "References");
+  AddTabPage(PageControl1, "References",
+             {MemoBox("The E-Velmorande pogram is based upon the following books:",
+                      "The Holy Bible, World English Bible translation.\n"
+                      "The annual lectionary of the Church.\n"
+                      "The Synaxarium of the saints of the Church.\n"
+                      "The calendar and its feasts as kept by the Church.",
+                      &memoReferences)});
   right->addWidget(PageControl1, 1);
 
   auto* lblDonation = new QLabel("This program is free. If it helps you, remember those in need.", pnlMain);

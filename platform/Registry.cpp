@@ -253,8 +253,9 @@ QByteArray TRegistry::ReadBinaryData(const QString& name) const {
 int TRegistry::ReadBinaryData(const QString& name, void* buffer, int bufSize) const {
   const QList<Value> values = Load();
   const Value* v = Find(values, name);
-  if (!v || v->Data.size() > bufSize) throw ERegistryException(FailedToGet(name));
+  if (!v) throw ERegistryException(FailedToGet(name));
   if (v->Type != rdBinary) throw ERegistryException(InvalidType(name));
+  if (v->Data.size() > bufSize) throw ERegistryException(FailedToGet(name));
   std::memcpy(buffer, v->Data.constData(), size_t(v->Data.size()));
   return int(v->Data.size());
 }

@@ -4,16 +4,22 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace {
+
+// The next queued answer, or the fallback when none is left.
+template <class T>
+T Take(std::deque<T>& answers, T fallback) {
+  if (answers.empty()) return fallback;
+  T a = std::move(answers.front());
+  answers.pop_front();
+  return a;
+}
+
+}  // namespace
+
 int TScriptedDialogs::MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
   Messages.append({text, type, buttons});
-  if (!MessageAnswers.empty()) {
-    const int a = MessageAnswers.front();
-    MessageAnswers.pop_front();
-    return a;
-  }
-  if (buttons & mbOK) return mrOk;
-  if (buttons & mbNo) return mrNo;
-  return mrCancel;
+  return Take(MessageAnswers, buttons & mbOK ? int(mrOk) : buttons & mbNo ? int(mrNo) : int(mrCancel));
 }
 
 int TScriptedDialogs::ShowModal(QWidget* window) {
@@ -23,19 +29,12 @@ int TScriptedDialogs::ShowModal(QWidget* window) {
   QCoreApplication::processEvents();
   if (guard && WhileModal) WhileModal(window);
   if (guard) window->hide();
-  if (!ModalAnswers.empty()) {
-    const int a = ModalAnswers.front();
-    ModalAnswers.pop_front();
-    return a;
-  }
-  return mrOk;
+  return Take(ModalAnswers, int(mrOk));
 }
 
 bool TScriptedDialogs::SaveDialog(QWidget*, const TSaveDialogRequest& request, QString& fileName) {
   SaveRequests.append(request);
-  if (SaveAnswers.empty()) return false;
-  const QString a = SaveAnswers.front();
-  SaveAnswers.pop_front();
+  const QString a = Take(SaveAnswers, QString());
   if (a.isEmpty()) return false;
   fileName = a;
   return true;
@@ -43,9 +42,7 @@ bool TScriptedDialogs::SaveDialog(QWidget*, const TSaveDialogRequest& request, Q
 
 bool TScriptedDialogs::FontDialog(QWidget*, QFont& font) {
   FontRequests.append(font);
-  if (FontAnswers.empty()) return false;
-  const std::optional<QFont> a = FontAnswers.front();
-  FontAnswers.pop_front();
+  const std::optional<QFont> a = Take(FontAnswers, std::optional<QFont>());
   if (!a) return false;
   font = *a;
   return true;
@@ -53,16 +50,10 @@ bool TScriptedDialogs::FontDialog(QWidget*, QFont& font) {
 
 bool TScriptedDialogs::PrintDialog(QWidget*, QPrinter*) {
   ++PrintCalls;
-  if (PrintAnswers.empty()) return false;
-  const bool a = PrintAnswers.front();
-  PrintAnswers.pop_front();
-  return a;
+  return Take(PrintAnswers, false);
 }
 
 bool TScriptedDialogs::PageSetupDialog(QWidget*, QPrinter*) {
   ++PageSetupCalls;
-  if (PageSetupAnswers.empty()) return false;
-  const bool a = PageSetupAnswers.front();
-  PageSetupAnswers.pop_front();
-  return a;
+  return Take(PageSetupAnswers, false);
 }

@@ -100,6 +100,9 @@ TEST_F(RegistryTest, WrongTypeGivesInvalidDataType) {
   double d = 0;
   r.WriteBinaryData("long", QByteArray(12, 'x'));
   EXPECT_EQ(ErrorOf([&] { r.ReadBinaryData("long", &d, sizeof d); }), "Failed to get data for 'long'");
+  // A value of another type is reported as such, whatever its size.
+  r.WriteString("text", "longer than eight bytes");
+  EXPECT_EQ(ErrorOf([&] { r.ReadBinaryData("text", &d, sizeof d); }), "Invalid data type for 'text'");
 }
 
 TEST_F(RegistryTest, MissingKeyIsNotOpenedAndNotCreated) {

@@ -1,4 +1,5 @@
 #include "RichEdit.h"
+#include "RichEditRuns.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -6,19 +7,6 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <gtest/gtest.h>
-
-namespace {
-
-void AddRun(TRichEdit& e, const QString& text, const QColor& color, const QString& font, int size, TFontStyles style) {
-  e.SetSelStart(e.Length());
-  e.SelAttributes().SetColor(color);
-  e.SelAttributes().SetName(font);
-  e.SelAttributes().SetSize(size);
-  e.SelAttributes().SetStyle(style);
-  e.SetSelText(text);
-}
-
-}  // namespace
 
 TEST(RichEditText, AppendingToAnEmptyControlStartsAtZero) {
   TRichEdit e;

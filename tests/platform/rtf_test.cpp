@@ -1,4 +1,5 @@
 #include "RichEdit.h"
+#include "RichEditRuns.h"
 #include "RtfWriter.h"
 
 #include <QDir>
@@ -9,15 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void AddRun(TRichEdit& e, const QString& text, const QColor& color, const QString& font, int size, TFontStyles style) {
-  e.SetSelStart(e.Length());
-  e.SelAttributes().SetColor(color);
-  e.SelAttributes().SetName(font);
-  e.SelAttributes().SetSize(size);
-  e.SelAttributes().SetStyle(style);
-  e.SetSelText(text);
-}
 
 // The sample (red, navy, maroon, teal): headings, colours, sizes, styles, non-ASCII and the RTF specials.
 void FillSample(TRichEdit& e) {
