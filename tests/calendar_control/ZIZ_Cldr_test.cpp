@@ -66,6 +66,9 @@ TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults) {
     EXPECT_EQ(cal->MonthCombo()->count(), 12);
     EXPECT_EQ(cal->MonthCombo()->itemText(0), "January");
     EXPECT_EQ(cal->YearSpin()->value(), QDate::currentDate().year());
+    // The first update puts the spin's limits one year beyond the range.
+    EXPECT_EQ(cal->YearSpin()->minimum(), QDate::currentDate().year() - 6);
+    EXPECT_EQ(cal->YearSpin()->maximum(), QDate::currentDate().year() + 6);
     EXPECT_EQ(cal->Grid()->CalendarDate(), QDate::currentDate());
 }
 
