@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 TfrmBuilding* frmBuilding = nullptr;
@@ -45,7 +46,11 @@ TfrmBuilding::TfrmBuilding(QWidget* parent)
 }
 
 void TfrmBuilding::showEvent(QShowEvent* event) {
-  prgrsbarChapter->setValue(0);
-  if (QScreen* s = screen()) move(s->geometry().center() - rect().center());
+  // Only the operation's show starts the bar again; a window restored by
+  // the desktop keeps the progress it shows.
+  if (!event->spontaneous()) {
+    prgrsbarChapter->setValue(0);
+    if (QScreen* s = screen()) move(s->geometry().center() - rect().center());
+  }
   QWidget::showEvent(event);
 }

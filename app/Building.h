@@ -15,7 +15,7 @@ public:
   QProgressBar* prgrsbarChapter = nullptr;
 
 protected:
-  void showEvent(QShowEvent* event) override;  // bar back to 0 at every show
+  void showEvent(QShowEvent* event) override;  // bar back to 0 at every Show
 };
 
 extern TfrmBuilding* frmBuilding;

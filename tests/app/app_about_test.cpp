@@ -164,3 +164,16 @@ TEST(Building, BarStartsAtZeroAtEveryShow) {
   EXPECT_EQ(b.prgrsbarChapter->value(), 40);
   b.close();
 }
+
+TEST(Building, RestoringTheWindowFromMinimizedKeepsTheBar) {
+  TfrmBuilding b;
+  b.show();
+  b.prgrsbarChapter->setValue(40);
+  QCoreApplication::processEvents();
+  b.setWindowState(Qt::WindowMinimized);
+  QCoreApplication::processEvents();
+  b.setWindowState(Qt::WindowNoState);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(b.prgrsbarChapter->value(), 40);
+  b.close();
+}
