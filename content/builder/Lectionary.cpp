@@ -114,8 +114,8 @@ public:
         }
         done_.insert(key(velmType, dayID, time));
     }
-    void service(int velmType, int dayID, int time, const QString& spec) {
-        service(velmType, dayID, time, ParseService(spec, index_));
+    void service(int velmType, int dayID, int time, const QString& text) {
+        service(velmType, dayID, time, ParseService(text, index_));
     }
     bool has(int velmType, int dayID, int time) const {
         return done_.contains(key(velmType, dayID, time));
@@ -185,6 +185,17 @@ struct Courses {
     QList<ReadingRow> evening() { return psalm(1) << at(matinsGospel.next(), 2); }
 };
 
+// Vespers, Matins and the Liturgy from the courses, for each of them that the
+// day has not got yet.
+void addOrdinaryServices(ReadingsWriter& readings, Courses& c, int velmType, int dayID) {
+    if (!readings.has(velmType, dayID, rtVespers))
+        readings.service(velmType, dayID, rtVespers, c.vespers());
+    if (!readings.has(velmType, dayID, rtMatins))
+        readings.service(velmType, dayID, rtMatins, c.matins(false));
+    if (!readings.has(velmType, dayID, rtLiturgy))
+        readings.service(velmType, dayID, rtLiturgy, c.liturgy());
+}
+
 QList<ChapterSpan> books(std::initializer_list<int> ids) {
     QList<ChapterSpan> spans;
     for (int id : ids)
@@ -215,12 +226,12 @@ QString CheckPassage(const VerseIndex& index, int book, int sc, int sv, int ec, 
     return {};
 }
 
-QList<ReadingRow> ParseService(const QString& spec, const VerseIndex& index) {
+QList<ReadingRow> ParseService(const QString& text, const VerseIndex& index) {
     static const QRegularExpression refRe(
         QStringLiteral("^\\s*([1-4]?[A-Za-z]+)\\s+(\\d+):(\\d+)(?:-(?:(\\d+):)?(\\d+))?\\s*$"));
     QList<ReadingRow> rows;
     int order = 0;
-    for (QString reading : spec.split(u';', Qt::SkipEmptyParts)) {
+    for (QString reading : text.split(u';', Qt::SkipEmptyParts)) {
         reading = reading.trimmed();
         if (reading.startsWith(u'#')) {
             const qsizetype sp = reading.indexOf(u' ');
@@ -257,8 +268,8 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
 
     // Services written for their day come first; the courses fill the rest.
     for (const DayServices& d : WrittenServices())
-        for (const auto& [time, spec] : d.Services)
-            readings.service(d.VelmType, d.DayID, time, spec);
+        for (const auto& [time, text] : d.Services)
+            readings.service(d.VelmType, d.DayID, time, text);
 
     // Annual days.
     TableRows yearly{QStringLiteral("Yearly.DB"),
@@ -286,14 +297,8 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
             yearly.add({id, m, d, a.VerseRef.isEmpty() ? QString() : verseText(index, a.VerseRef),
                         comment.left(60), a.Name, fromMonth, fromDay, a.PictureFile,
                         a.PictureCaption});
-            if (fromMonth == 0) {
-                if (!readings.has(vtAnnual, id, rtVespers))
-                    readings.service(vtAnnual, id, rtVespers, annual.vespers());
-                if (!readings.has(vtAnnual, id, rtMatins))
-                    readings.service(vtAnnual, id, rtMatins, annual.matins(false));
-                if (!readings.has(vtAnnual, id, rtLiturgy))
-                    readings.service(vtAnnual, id, rtLiturgy, annual.liturgy());
-            }
+            if (fromMonth == 0)
+                addOrdinaryServices(readings, annual, vtAnnual, id);
         }
     }
 
@@ -311,14 +316,7 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
                 QString::fromLatin1(kOrdinals[w - 1]) + QStringLiteral(" Sunday of ") + month(m);
             sundays.add({id, name, QString(), (QStringLiteral("Sunday: ") + month(m)).left(30), m,
                          w, 0, 0});
-            for (int t : {rtVespers, rtMatins, rtLiturgy}) {
-                if (readings.has(vtSundays, id, t))
-                    continue;
-                readings.service(vtSundays, id, t,
-                                 t == rtVespers  ? sunday.vespers()
-                                 : t == rtMatins ? sunday.matins(false)
-                                                 : sunday.liturgy());
-            }
+            addOrdinaryServices(readings, sunday, vtSundays, id);
         }
     }
 
@@ -339,24 +337,24 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
         const int id = LentDayID(a);
         const int wd = weekdayBeforeEaster(a);
         LentDay day = lentDays.value(a);
+        // Great Lent runs from 55 to 9 days before Easter; the days up to 8
+        // before Easter are named in LentDays().
+        const bool greatLent = a <= 55;
         if (day.Name.isEmpty()) {
-            if (a >= 56 && a < 66)
-                day.Name =
-                    QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
-            else if (a >= 66)
+            if (a >= 66)
                 day.Name = a == 66 ? QStringLiteral("Jonah's Passover")
                                    : QStringLiteral("%1 Day of Jonah's Fast")
                                          .arg(QString::fromLatin1(kOrdinals[69 - a]));
-            else if (a >= 9 && wd == 0)
+            else if (!greatLent)
+                day.Name =
+                    QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
+            else if (wd == 0)
                 day.Name = QStringLiteral("%1 Sunday of Great Lent")
                                .arg(QString::fromLatin1(kOrdinals[(56 - a) / 7 - 1]));
-            else if (a >= 9)
+            else
                 day.Name = QStringLiteral("%1 of the %2 Week of Great Lent")
                                .arg(QString::fromLatin1(kWeekDays[wd]),
                                     QString::fromLatin1(kOrdinals[(55 - a) / 7]));
-            else
-                day.Name =
-                    QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
         }
         const QString comment = day.Comment.isEmpty() ? day.Name : day.Comment;
         lent.add({id, a, day.Name,
@@ -372,6 +370,9 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
             readings.service(vtLent, id, rtLiturgy, c.liturgy());
             readings.service(vtLent, id, rtEvening, c.evening());
         } else {
+            // The Saturday before Lent is no fast day: its Vespers are read.
+            if (!greatLent && a < 66)
+                readings.service(vtLent, id, rtVespers, c.vespers());
             readings.service(vtLent, id, rtMatins, c.matins(true));
             readings.service(vtLent, id, rtLiturgy, c.liturgy());
         }
@@ -399,14 +400,7 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
             {d, d, day.Name, day.VerseRef.isEmpty() ? QString() : verseText(index, day.VerseRef),
              (day.Comment.isEmpty() ? QStringLiteral("Holy Fifty Days") : day.Comment).left(30),
              (d - 1) / 7 + 1, wd + 1, wd + 1, 0, 0});
-        for (int t : {rtVespers, rtMatins, rtLiturgy}) {
-            if (readings.has(vtFifty, d, t))
-                continue;
-            readings.service(vtFifty, d, t,
-                             t == rtVespers  ? fiftyCourse.vespers()
-                             : t == rtMatins ? fiftyCourse.matins(false)
-                                             : fiftyCourse.liturgy());
-        }
+        addOrdinaryServices(readings, fiftyCourse, vtFifty, d);
     }
 
     return {readingTimes(), readingTypes(), velmTypes(), months(),        yearly,

@@ -57,7 +57,7 @@ inline int LentDayID(int daysBeforeEaster) {
 
 // Parses one service written as "Rom 8:28-39; Ps 96:1-3 + Ps 96:11-13; John 1:1-14"
 // ("#N " before a reading sets its Order) into rows, checking each passage.
-QList<ReadingRow> ParseService(const QString& spec, const VerseIndex& index);
+QList<ReadingRow> ParseService(const QString& text, const VerseIndex& index);
 
 // Checks that the passage reads verse by verse the way the data module walks
 // it; returns an empty string when it does, else what is wrong.

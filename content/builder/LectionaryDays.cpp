@@ -186,34 +186,42 @@ QHash<int, AnnualDay> AnnualDays() {
     return h;
 }
 
-QHash<int, LentDay> LentDays() {
+namespace {
+
+struct NamedDay {
+    int Offset; // days from Easter
+    const char* Name;
+    const char* Verse;
+};
+
+QHash<int, LentDay> namedDays(std::initializer_list<NamedDay> days) {
     QHash<int, LentDay> h;
-    auto add = [&](int a, const char* name, const char* verse) {
-        h.insert(a, LentDay{QString::fromUtf8(name), QString(), QString::fromLatin1(verse)});
-    };
-    add(0, "Feast of the Resurrection", "Luke 24:5");
-    add(1, "Joyous Saturday", "Ps 16:10");
-    add(2, "Good Friday", "Isa 53:5");
-    add(3, "Covenant Thursday", "John 13:34");
-    add(4, "Wednesday of Holy Week", "Matt 26:2");
-    add(5, "Tuesday of Holy Week", "John 12:35");
-    add(6, "Monday of Holy Week", "Matt 21:13");
-    add(7, "Palm Sunday", "Matt 21:9");
-    add(8, "Lazarus Saturday", "John 11:25");
-    add(9, "Friday, End of the Holy Forty Days", "");
-    add(56, "Sunday before Great Lent", "Matt 6:17");
+    for (const NamedDay& d : days)
+        h.insert(d.Offset,
+                 LentDay{QString::fromUtf8(d.Name), QString(), QString::fromLatin1(d.Verse)});
     return h;
 }
 
+} // namespace
+
+QHash<int, LentDay> LentDays() {
+    return namedDays({{0, "Feast of the Resurrection", "Luke 24:5"},
+                      {1, "Joyous Saturday", "Ps 16:10"},
+                      {2, "Good Friday", "Isa 53:5"},
+                      {3, "Covenant Thursday", "John 13:34"},
+                      {4, "Wednesday of Holy Week", "Matt 26:2"},
+                      {5, "Tuesday of Holy Week", "John 12:35"},
+                      {6, "Monday of Holy Week", "Matt 21:13"},
+                      {7, "Palm Sunday", "Matt 21:9"},
+                      {8, "Lazarus Saturday", "John 11:25"},
+                      {9, "Friday, End of the Holy Forty Days", ""},
+                      {56, "Sunday before Great Lent", "Matt 6:17"}});
+}
+
 QHash<int, LentDay> FiftyDays() {
-    QHash<int, LentDay> h;
-    auto add = [&](int d, const char* name, const char* verse) {
-        h.insert(d, LentDay{QString::fromUtf8(name), QString(), QString::fromLatin1(verse)});
-    };
-    add(7, "Thomas Sunday", "John 20:29");
-    add(39, "Feast of the Ascension", "Acts 1:11");
-    add(49, "Feast of Pentecost", "Acts 2:4");
-    return h;
+    return namedDays({{7, "Thomas Sunday", "John 20:29"},
+                      {39, "Feast of the Ascension", "Acts 1:11"},
+                      {49, "Feast of Pentecost", "Acts 2:4"}});
 }
 
 QList<HourService> HolyWeekHours(const VerseIndex& index) {

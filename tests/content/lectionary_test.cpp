@@ -33,9 +33,9 @@ protected:
     VerseIndex index{bible};
 };
 
-QString errorOf(const QString& spec, const VerseIndex& index) {
+QString errorOf(const QString& text, const VerseIndex& index) {
     try {
-        ParseService(spec, index);
+        ParseService(text, index);
     } catch (const ELectionaryError& e) {
         return QString::fromStdString(e.what());
     }
