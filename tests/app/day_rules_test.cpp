@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 using namespace DayRules;
 using namespace DayFixture;
@@ -206,17 +207,6 @@ TEST_F(AppDayTitle, FifthSundayOfKiahkUsesKiahk30) {
     EXPECT_EQ(day.record.DayID, YearlyID(4, 30));
 }
 
-TEST_F(AppDayTitle, FeastNotesAreAppendedInOrder) {
-    EXPECT_EQ(TShownDay(D("2024-01-20")).title, "Saturday (Epiphany Feast)");
-    EXPECT_EQ(TShownDay(D("2025-01-21")).title, "Tuesday, Feast of the Wedding of Cana of Galilee");
-    EXPECT_EQ(TShownDay(D("2025-02-15")).title, "Saturday, Candlemas Feast");
-    EXPECT_EQ(TShownDay(D("2024-09-27")).title,
-              "Friday, First day of the" + NL + "Feast of the Holy Cross");
-    TShownDay cross(D("2025-03-19")); // Baramhat 10 in Lent
-    EXPECT_EQ(cross.title, "Wednesday" + NL + "(Feast of the Holy Cross)");
-    EXPECT_EQ(cross.record.DayID, YearlyID(7, 10));
-}
-
 TEST_F(AppDayTitle, EntryToEgyptInTheFiftyDaysIsAnnual) {
     // Bashans 24 on a Sunday of the Fifty Days.
     TShownDay day(D("2025-06-01"));
@@ -255,6 +245,58 @@ TEST_F(AppDayTitle, DateTexts) {
     EXPECT_EQ(EasterOffsetByte(-69), -69);
     EXPECT_EQ(EasterOffsetByte(200), -56);
 }
+
+namespace {
+
+// A date, what the engine must say of it (so a wrong date fails loudly rather
+// than testing something else), and what the rule must give.
+struct TTitleRow {
+    const char* Date;
+    const char* Title; // "|" stands for a line break
+    int CopticDay;     // of the key; the day type is always Annual
+};
+// Failures name the date rather than the bytes of the row.
+void PrintTo(const TTitleRow& row, std::ostream* os) {
+    *os << row.Date;
+}
+
+QString Lines(const char* text) {
+    return QString::fromLatin1(text).replace(QLatin1Char('|'), QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class AppDayTitleTable : public DayRulesTest, public ::testing::WithParamInterface<TTitleRow> {};
+
+TEST_P(AppDayTitleTable, FeastNoteAndKey) {
+    const TTitleRow& row = GetParam();
+    TShownDay day(D(row.Date));
+    EXPECT_EQ(day.title, Lines(row.Title));
+    EXPECT_EQ(day.key.DayType, 3);
+    EXPECT_EQ(day.key.CopticDay, row.CopticDay);
+    // Every feast reads the Annual record of its (possibly moved) day.
+    EXPECT_EQ(day.record.DayID, YearlyID(day.key.CopticMonth, row.CopticDay));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AppDayFeasts, AppDayTitleTable,
+    ::testing::Values(
+        TTitleRow{"2018-01-19", "Friday (Epiphany Feast)", 11},
+        TTitleRow{"2024-01-20", "Saturday (Epiphany Feast)", 11},
+        TTitleRow{"2018-01-18", "Thursday|(Epiphany Paramouni)", 10},
+        TTitleRow{"2025-04-07", "Monday|(Annunciation Feast)", 29},
+        TTitleRow{"2025-01-14", "Tuesday|(Circumcision Feast)", 6},
+        TTitleRow{"2025-01-21", "Tuesday, Feast of the Wedding of Cana of Galilee", 13},
+        TTitleRow{"2025-02-15", "Saturday, Candlemas Feast", 8},
+        TTitleRow{"2025-06-01", "Sunday|(Entry of the Lord into Egypt)", 24},
+        TTitleRow{"2025-08-19", "Tuesday|(Transfiguration Feast)", 13},
+        TTitleRow{"2025-03-19", "Wednesday|(Feast of the Holy Cross)", 10},
+        TTitleRow{"2024-09-27", "Friday, First day of the|Feast of the Holy Cross", 17},
+        TTitleRow{"2024-09-28", "Saturday, Second day of the|Feast of the Holy Cross", 18},
+        // A Sunday feast keeps its weekday title and the Annual record.
+        TTitleRow{"2024-09-29", "Sunday, Third day of the|Feast of the Holy Cross", 19},
+        TTitleRow{"2022-01-07", "Friday (Nativity Feast)", 29},
+        TTitleRow{"2024-09-11", "Wednesday (New Coptic Year)", 1}));
 
 // ------------------------------------------------------------- day records ---
 
@@ -332,21 +374,6 @@ TEST_F(AppDayRecord, StartOfTheFastsFollowsTheCalendarDate) {
 
 class AppDayFastingAndTune : public DayRulesTest {};
 
-TEST_F(AppDayFastingAndTune, FastingLevelsInRuleOrder) {
-    EXPECT_EQ(TShownDay(D("2024-05-15")).FastingLabel(), "(No Fasting)"); // Wednesday, Fifty Days
-    EXPECT_EQ(TShownDay(D("2024-12-04")).FastingLabel(),
-              "Strict Fasting"); // Wednesday, Nativity fast
-    EXPECT_EQ(TShownDay(D("2024-12-05")).FastingLabel(), "Fasting, Fish is allowable");
-    EXPECT_EQ(TShownDay(D("2024-12-07")).FastingLabel(),
-              "Fasting, No Abstinence, Fish is allowable");
-    EXPECT_EQ(TShownDay(D("2024-03-23")).FastingLabel(),
-              "Strict Fasting, No Abstinence"); // Lent Saturday
-    EXPECT_EQ(TShownDay(D("2024-03-21")).FastingLabel(), "Strict Fasting");
-    EXPECT_EQ(TShownDay(D("2024-01-07")).FastingLabel(), "(No Fasting)");   // Nativity
-    EXPECT_EQ(TShownDay(D("2024-10-22")).FastingLabel(), "(No Fasting)");   // Tuesday
-    EXPECT_EQ(TShownDay(D("2024-10-23")).FastingLabel(), "Strict Fasting"); // Wednesday
-}
-
 TEST_F(AppDayFastingAndTune, LazarusSaturday) {
     TShownDay day(D("2024-04-27"));
     ASSERT_TRUE(day.e.IsLazarusSaturday());
@@ -361,19 +388,7 @@ TEST_F(AppDayFastingAndTune, NoAbstinenceDays) {
     EXPECT_FALSE(IsNoAbstinenceDay(TShownDay(D("2024-10-23")).e));
 }
 
-TEST_F(AppDayFastingAndTune, TuneTable) {
-    EXPECT_EQ(TShownDay(D("2024-04-28")).TuneLabel(), "Hosanna Tune"); // Palm Sunday
-    EXPECT_EQ(TShownDay(D("2024-09-27")).TuneLabel(), "Hosanna Tune"); // Tut 17
-    EXPECT_EQ(TShownDay(D("2024-09-15")).TuneLabel(), "Festal Tune");  // Tut 5
-    EXPECT_EQ(TShownDay(D("2024-12-19")).TuneLabel(), "Kiahk Tune");   // Kiahk 10
-    EXPECT_EQ(TShownDay(D("2024-03-21")).TuneLabel(), "Lenten Tune");
-    EXPECT_EQ(TShownDay(D("2024-04-30")).TuneLabel(), "Attribis Tune"); // Holy Tuesday
-    EXPECT_EQ(TShownDay(D("2024-05-04")).TuneLabel(), "Attribis/Annual Tune");
-    EXPECT_EQ(TShownDay(D("2024-05-15")).TuneLabel(), "Festal Tune"); // Fifty Days
-    EXPECT_EQ(TShownDay(D("2024-10-22")).TuneLabel(), "Annual Tune");
-    EXPECT_EQ(TShownDay(D("2024-11-08")).TuneLabel(), "Festal Tune"); // monthly 29th
-    EXPECT_EQ(TShownDay(D("2025-01-18")).TuneLabel(), "Annual Tune"); // Epiphany paramoun
-    EXPECT_EQ(TShownDay(D("2019-01-05")).TuneLabel(), "Annual Tune"); // Nativity paramoun
+TEST_F(AppDayFastingAndTune, NoTextBeyondTheSevenTunes) {
     EXPECT_EQ(TuneText(7), "");
 }
 
@@ -381,6 +396,112 @@ TEST_F(AppDayFastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
     EXPECT_EQ(TShownDay(D("2006-01-08")).TuneLabel(), "Festal Tune");
     EXPECT_EQ(TShownDay(D("2001-01-08")).TuneLabel(), "Annual Tune");
 }
+
+namespace {
+struct TFastingRow {
+    const char* Date;
+    const char* Why;
+    int Level;
+    const char* Text;
+};
+void PrintTo(const TFastingRow& row, std::ostream* os) {
+    *os << row.Date;
+}
+} // namespace
+
+class AppDayFastingTable : public DayRulesTest,
+                           public ::testing::WithParamInterface<TFastingRow> {};
+
+TEST_P(AppDayFastingTable, LevelAndText) {
+    const TFastingRow& row = GetParam();
+    TShownDay day(D(row.Date));
+    EXPECT_EQ(day.Fasting(), row.Level) << row.Why;
+    EXPECT_EQ(day.FastingLabel(), row.Text) << row.Why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AppDayFasting, AppDayFastingTable,
+    ::testing::Values(
+        TFastingRow{"2018-01-19", "Epiphany on a Friday", 0, "(No Fasting)"},
+        TFastingRow{"2022-01-07", "Nativity on a Friday", 0, "(No Fasting)"},
+        TFastingRow{"2024-05-15", "Wednesday of the Fifty Days", 0, "(No Fasting)"},
+        TFastingRow{"2024-05-17", "Friday of the Fifty Days", 0, "(No Fasting)"},
+        TFastingRow{"2024-01-07", "Nativity on Kiahk 28", 0, "(No Fasting)"},
+        TFastingRow{"2024-03-21", "Thursday of Great Lent", 2, "Strict Fasting"},
+        TFastingRow{"2024-03-23", "Saturday of Great Lent", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2018-01-18", "Epiphany paramoun, a Thursday", 2, "Strict Fasting"},
+        TFastingRow{"2019-01-05", "Nativity paramoun, a Saturday", 2,
+                    "Strict Fasting, No Abstinence"},
+        TFastingRow{"2025-02-11", "Jonah's fast", 2, "Strict Fasting"},
+        TFastingRow{"2024-04-30", "Holy Tuesday", 2, "Strict Fasting"},
+        TFastingRow{"2024-05-04", "Joyous Saturday abstains", 2, "Strict Fasting"},
+        TFastingRow{"2024-04-28", "Palm Sunday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2025-04-07", "Annunciation in Lent", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2024-10-25", "Friday of the year", 2, "Strict Fasting"},
+        TFastingRow{"2024-09-27", "Cross feast on a Friday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2024-11-08", "Monthly 29th on a Friday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2025-01-08", "Kiahk 30 on a Wednesday", 2, "Strict Fasting, No Abstinence"},
+        TFastingRow{"2024-12-04", "Wednesday in the Nativity fast", 2, "Strict Fasting"},
+        TFastingRow{"2024-12-05", "Thursday in the Nativity fast", 1, "Fasting, Fish is allowable"},
+        TFastingRow{"2024-12-07", "Saturday in the Nativity fast", 1,
+                    "Fasting, No Abstinence, Fish is allowable"},
+        TFastingRow{"2024-12-08", "Sunday in the Nativity fast", 1,
+                    "Fasting, No Abstinence, Fish is allowable"},
+        TFastingRow{"2024-06-25", "Apostles' fast", 1, "Fasting, Fish is allowable"},
+        TFastingRow{"2024-08-08", "St Mary's fast", 1, "Fasting, Fish is allowable"},
+        TFastingRow{"2025-08-19", "Transfiguration in St Mary's fast", 1,
+                    "Fasting, No Abstinence, Fish is allowable"},
+        TFastingRow{"2024-10-22", "Tuesday of the year", 0, "(No Fasting)"},
+        TFastingRow{"2024-10-23", "Wednesday of the year", 2, "Strict Fasting"}));
+
+namespace {
+struct TTuneRow {
+    const char* Date;
+    const char* Why;
+    const char* Tune;
+};
+void PrintTo(const TTuneRow& row, std::ostream* os) {
+    *os << row.Date;
+}
+} // namespace
+
+class AppDayTuneTable : public DayRulesTest, public ::testing::WithParamInterface<TTuneRow> {};
+
+TEST_P(AppDayTuneTable, FirstRuleWins) {
+    const TTuneRow& row = GetParam();
+    EXPECT_EQ(TShownDay(D(row.Date)).TuneLabel(), row.Tune) << row.Why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AppDayTunes, AppDayTuneTable,
+    ::testing::Values(TTuneRow{"2024-04-28", "Palm Sunday", "Hosanna Tune"},
+                      TTuneRow{"2024-09-27", "Tut 17, a feast of the Cross", "Hosanna Tune"},
+                      TTuneRow{"2024-09-15", "Tut 5", "Festal Tune"},
+                      TTuneRow{"2024-09-26", "Tut 16", "Festal Tune"},
+                      TTuneRow{"2024-09-29", "Tut 19, a feast of the Cross", "Hosanna Tune"},
+                      TTuneRow{"2024-09-30", "Tut 20", "Annual Tune"},
+                      TTuneRow{"2001-01-07", "Nativity while Kiahk Sundays are borrowed",
+                               "Festal Tune"},
+                      TTuneRow{"2025-01-11", "Tubah 3", "Festal Tune"},
+                      TTuneRow{"2025-01-16", "Tubah 8", "Annual Tune"},
+                      TTuneRow{"2025-01-20", "Tubah 12", "Festal Tune"},
+                      TTuneRow{"2025-01-22", "Tubah 14", "Annual Tune"},
+                      TTuneRow{"2025-02-15", "Candlemas, a minor feast of the Lord", "Festal Tune"},
+                      TTuneRow{"2025-08-19", "Transfiguration", "Festal Tune"},
+                      TTuneRow{"2025-04-07", "Annunciation in Lent", "Festal Tune"},
+                      TTuneRow{"2024-12-09", "Hatour 30", "Annual Tune"},
+                      TTuneRow{"2025-01-02", "Kiahk 24", "Kiahk Tune"},
+                      TTuneRow{"2025-02-11", "Jonah's fast", "Lenten Tune"},
+                      TTuneRow{"2024-12-19", "Kiahk 10", "Kiahk Tune"},
+                      TTuneRow{"2024-03-21", "Great Lent", "Lenten Tune"},
+                      TTuneRow{"2024-04-30", "Holy Tuesday", "Attribis Tune"},
+                      TTuneRow{"2024-05-04", "Joyous Saturday", "Attribis/Annual Tune"},
+                      TTuneRow{"2024-05-15", "Fifty Days", "Festal Tune"},
+                      TTuneRow{"2024-10-22", "Tuesday of the year", "Annual Tune"},
+                      TTuneRow{"2024-11-08", "Monthly 29th", "Festal Tune"},
+                      TTuneRow{"2025-01-18", "Epiphany paramoun, Saturday", "Annual Tune"},
+                      TTuneRow{"2018-01-18", "Epiphany paramoun, Thursday", "Annual Tune"},
+                      TTuneRow{"2019-01-05", "Nativity paramoun", "Annual Tune"}));
 
 // -------------------------------------------------------------- Synaxarium ---
 
@@ -427,247 +548,6 @@ TEST_F(AppDaySynaxarium, MissingDaysAreNotFound) {
     EXPECT_FALSE(LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 3, 8, true).Found);
 }
 
-// ---------------------------------------------------------------- pictures ---
-
-class AppDayPicture : public DayRulesTest {};
-
-namespace {
-QString PictureOf(const char* iso) {
-    return TShownDay(D(iso)).Picture().File;
-}
-} // namespace
-
-TEST_F(AppDayPicture, GroupAGreatFeastsAndHolyWeek) {
-    EXPECT_EQ(PictureOf("2024-01-20"), "xEpiphany4.jpg");
-    EXPECT_EQ(PictureOf("2024-05-05"), "xResurrection3.jpg");
-    EXPECT_EQ(PictureOf("2024-01-07"), "xNativity3.jpg");
-    EXPECT_EQ(PictureOf("2024-04-28"), "xPalmSunday3.jpg");
-    EXPECT_EQ(PictureOf("2024-06-13"), "xAscenssion3.jpg");
-    EXPECT_EQ(PictureOf("2024-06-23"), "xPentecost1.jpg");
-    EXPECT_EQ(PictureOf("2024-04-07"), "xAnnunciation4.jpg");
-    for (const char* d : {"2024-04-29", "2024-04-30", "2024-05-01"}) {
-        const TPictureChoice p = TShownDay(D(d)).Picture();
-        EXPECT_EQ(p.File, "xGassimany1.jpg") << d;
-        EXPECT_EQ(p.Caption, "In Gethsemane");
-    }
-    const TPictureChoice friday = TShownDay(D("2024-05-03")).Picture();
-    EXPECT_EQ(friday.File, "xCross2.jpg");
-    EXPECT_EQ(friday.Caption, "Behold, the lamb of God");
-    const TPictureChoice saturday = TShownDay(D("2024-05-04")).Picture();
-    EXPECT_EQ(saturday.File, "xHadesCoptic.jpg");
-    EXPECT_EQ(saturday.Caption, "Christ saving Adam & Eve");
-}
-
-TEST_F(AppDayPicture, EasterOnThe21stIsStillTheResurrection) {
-    TShownDay easter(D("1951-04-29"));
-    ASSERT_TRUE(easter.e.IsEaster());
-    ASSERT_EQ(easter.e.CopticDay, 21);
-    EXPECT_EQ(easter.Picture().File, "xResurrection3.jpg");
-}
-
-TEST_F(AppDayPicture, GroupBOtherFeasts) {
-    const TPictureChoice thursday = TShownDay(D("2024-05-02")).Picture();
-    EXPECT_EQ(thursday.File, "xLastSupper2.jpg");
-    EXPECT_EQ(thursday.Caption, "Maundy Thursday");
-    EXPECT_EQ(PictureOf("2025-02-15"), "xEntryInTemple.jpg");
-    EXPECT_EQ(PictureOf("2025-01-21"), "xCanaGalilee.jpg");
-    EXPECT_EQ(PictureOf("2025-04-27"), "xThomasSunday.jpg");
-    EXPECT_EQ(PictureOf("2025-06-01"), "xFlightToEgypt.jpg");
-    EXPECT_EQ(PictureOf("2025-08-19"), "xTransfiguration.jpg");
-    EXPECT_EQ(PictureOf("2024-04-27"), "xLazarus.jpg");
-    EXPECT_EQ(PictureOf("2024-09-27"), "xCross8.jpg");
-    EXPECT_EQ(PictureOf("2025-03-19"), "xCross8.jpg");
-    EXPECT_EQ(PictureOf("2025-02-10"), "xProphetJonahAndTheWhale.jpg");
-}
-
-TEST_F(AppDayPicture, GroupCStMary) {
-    EXPECT_EQ(PictureOf("2025-08-13"), "xTheotokos1.jpg");         // Misra 7
-    EXPECT_EQ(PictureOf("2025-05-09"), "xTheotokos1.jpg");         // Bashans 1
-    EXPECT_EQ(PictureOf("2024-12-12"), "xTheotokos3.jpg");         // Kiahk 3
-    const TPictureChoice p = TShownDay(D("2024-10-31")).Picture(); // Babah 21
-    EXPECT_EQ(p.File, "xTheotokos2.jpg");
-    EXPECT_EQ(p.Caption, "St. Mary the Theotokos");
-}
-
-TEST_F(AppDayPicture, GroupDFirstMatchWins) {
-    EXPECT_EQ(PictureOf("2024-11-08"), "xTriFeasts3.jpg");           // Babah 29
-    const TPictureChoice own = TShownDay(D("2024-10-25")).Picture(); // Babah 15
-    EXPECT_EQ(own.File, OwnPicture);
-    EXPECT_EQ(own.Caption, OwnPictureCaption);
-    const TPictureChoice michael = TShownDay(D("2024-10-22")).Picture(); // Babah 12
-    EXPECT_EQ(michael.File, "xStMichael02.jpg");
-    EXPECT_EQ(michael.Caption, "Archangel Michael");
-    EXPECT_EQ(PictureOf("2024-12-11"), QString::fromLatin1(December11Picture));
-    EXPECT_EQ(PictureOf("2024-02-07"), QString::fromLatin1(February7Picture));
-    EXPECT_EQ(PictureOf("2024-12-17"), QString::fromLatin1(December17Picture));
-    EXPECT_EQ(PictureOf("2025-06-04"), "xStThomasNew.jpg");      // Bashans 27
-    EXPECT_EQ(PictureOf("2024-12-31"), "xArchangelGabriel.jpg"); // Kiahk 22
-    const TPictureChoice plain = TShownDay(D("2024-10-23")).Picture();
-    EXPECT_EQ(plain.File, "xPantocrator2.jpg");
-    EXPECT_EQ(plain.Caption, "Christ on the Throne");
-}
-
-TEST_F(AppDayPicture, DayCategories) {
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-05")).e), 1);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-07")).e), 2);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-20")).e), 3);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-28")).e), 4);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-22")).e), 5);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-20")).e), 6);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-15")).e), 7);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-24")).e), 8);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-21")).e), 9);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-30")).e), 10);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-03")).e), 11);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-04")).e), 12);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-27")).e), 13);
-}
-
-// ------------------------------------------------------------------- verse ---
-
-class AppDayVerse : public DayRulesTest {};
-
-TEST_F(AppDayVerse, ByDayOfTheYear) {
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 366), "Verse 1");
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 1), "Verse 2");
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 365), "Verse 366");
-}
-
-TEST(AppDayVerseEmpty, EmptyTableGivesEmptyVerse) {
-    TDayDatabase db(0);
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 100), "");
-}
-
-// ------------------------------------------------------- rule tables, row by row ---
-
-namespace {
-
-// A date, what the engine must say of it (so a wrong date fails loudly rather
-// than testing something else), and what the rule must give.
-struct TTitleRow {
-    const char* Date;
-    const char* Title; // "|" stands for a line break
-    int DayType;
-    int CopticDay;
-};
-
-QString Lines(const char* text) {
-    return QString::fromLatin1(text).replace(QLatin1Char('|'), QStringLiteral("\r\n"));
-}
-
-} // namespace
-
-class AppDayTitleTable : public DayRulesTest, public ::testing::WithParamInterface<TTitleRow> {};
-
-TEST_P(AppDayTitleTable, FeastNoteAndKey) {
-    const TTitleRow& row = GetParam();
-    TShownDay day(D(row.Date));
-    EXPECT_EQ(day.title, Lines(row.Title));
-    EXPECT_EQ(day.key.DayType, row.DayType);
-    EXPECT_EQ(day.key.CopticDay, row.CopticDay);
-    if (row.DayType == 3)
-        EXPECT_EQ(day.record.DayID, YearlyID(day.key.CopticMonth, row.CopticDay));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Feasts, AppDayTitleTable,
-    ::testing::Values(
-        TTitleRow{"2018-01-19", "Friday (Epiphany Feast)", 3, 11},
-        TTitleRow{"2018-01-18", "Thursday|(Epiphany Paramouni)", 3, 10},
-        TTitleRow{"2025-04-07", "Monday|(Annunciation Feast)", 3, 29},
-        TTitleRow{"2025-01-14", "Tuesday|(Circumcision Feast)", 3, 6},
-        TTitleRow{"2025-01-21", "Tuesday, Feast of the Wedding of Cana of Galilee", 3, 13},
-        TTitleRow{"2025-02-15", "Saturday, Candlemas Feast", 3, 8},
-        TTitleRow{"2025-06-01", "Sunday|(Entry of the Lord into Egypt)", 3, 24},
-        TTitleRow{"2025-08-19", "Tuesday|(Transfiguration Feast)", 3, 13},
-        TTitleRow{"2025-03-19", "Wednesday|(Feast of the Holy Cross)", 3, 10},
-        TTitleRow{"2024-09-27", "Friday, First day of the|Feast of the Holy Cross", 3, 17},
-        TTitleRow{"2024-09-28", "Saturday, Second day of the|Feast of the Holy Cross", 3, 18},
-        // A Sunday feast keeps its weekday title and the Annual record.
-        TTitleRow{"2024-09-29", "Sunday, Third day of the|Feast of the Holy Cross", 3, 19},
-        TTitleRow{"2022-01-07", "Friday (Nativity Feast)", 3, 29},
-        TTitleRow{"2024-09-11", "Wednesday (New Coptic Year)", 3, 1}));
-
-namespace {
-struct TFastingRow {
-    const char* Date;
-    const char* Why;
-    int Level;
-    const char* Text;
-};
-} // namespace
-
-class AppDayFastingTable : public DayRulesTest, public ::testing::WithParamInterface<TFastingRow> {
-};
-
-TEST_P(AppDayFastingTable, LevelAndText) {
-    const TFastingRow& row = GetParam();
-    TShownDay day(D(row.Date));
-    EXPECT_EQ(day.Fasting(), row.Level) << row.Why;
-    EXPECT_EQ(day.FastingLabel(), row.Text) << row.Why;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    FirstRuleWins, AppDayFastingTable,
-    ::testing::Values(
-        TFastingRow{"2018-01-19", "Epiphany on a Friday", 0, "(No Fasting)"},
-        TFastingRow{"2022-01-07", "Nativity on a Friday", 0, "(No Fasting)"},
-        TFastingRow{"2024-05-17", "Friday of the Fifty Days", 0, "(No Fasting)"},
-        TFastingRow{"2018-01-18", "Epiphany paramoun, a Thursday", 2, "Strict Fasting"},
-        TFastingRow{"2019-01-05", "Nativity paramoun, a Saturday", 2,
-                    "Strict Fasting, No Abstinence"},
-        TFastingRow{"2025-02-11", "Jonah's fast", 2, "Strict Fasting"},
-        TFastingRow{"2024-04-30", "Holy Tuesday", 2, "Strict Fasting"},
-        TFastingRow{"2024-05-04", "Joyous Saturday abstains", 2, "Strict Fasting"},
-        TFastingRow{"2024-04-28", "Palm Sunday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2025-04-07", "Annunciation in Lent", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2024-10-25", "Friday of the year", 2, "Strict Fasting"},
-        TFastingRow{"2024-09-27", "Cross feast on a Friday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2024-11-08", "Monthly 29th on a Friday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2025-01-08", "Kiahk 30 on a Wednesday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2024-12-04", "Wednesday in the Nativity fast", 2, "Strict Fasting"},
-        TFastingRow{"2024-12-08", "Sunday in the Nativity fast", 1,
-                    "Fasting, No Abstinence, Fish is allowable"},
-        TFastingRow{"2024-06-25", "Apostles' fast", 1, "Fasting, Fish is allowable"},
-        TFastingRow{"2024-08-08", "St Mary's fast", 1, "Fasting, Fish is allowable"},
-        TFastingRow{"2025-08-19", "Transfiguration in St Mary's fast", 1,
-                    "Fasting, No Abstinence, Fish is allowable"},
-        TFastingRow{"2024-10-22", "Tuesday of the year", 0, "(No Fasting)"}));
-
-namespace {
-struct TTuneRow {
-    const char* Date;
-    const char* Why;
-    const char* Tune;
-};
-} // namespace
-
-class AppDayTuneTable : public DayRulesTest, public ::testing::WithParamInterface<TTuneRow> {};
-
-TEST_P(AppDayTuneTable, FirstRuleWins) {
-    const TTuneRow& row = GetParam();
-    EXPECT_EQ(TShownDay(D(row.Date)).TuneLabel(), row.Tune) << row.Why;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, AppDayTuneTable,
-    ::testing::Values(TTuneRow{"2024-09-26", "Tut 16", "Festal Tune"},
-                      TTuneRow{"2024-09-29", "Tut 19, a feast of the Cross", "Hosanna Tune"},
-                      TTuneRow{"2024-09-30", "Tut 20", "Annual Tune"},
-                      TTuneRow{"2001-01-07", "Nativity while Kiahk Sundays are borrowed",
-                               "Festal Tune"},
-                      TTuneRow{"2025-01-11", "Tubah 3", "Festal Tune"},
-                      TTuneRow{"2025-01-16", "Tubah 8", "Annual Tune"},
-                      TTuneRow{"2025-01-20", "Tubah 12", "Festal Tune"},
-                      TTuneRow{"2025-01-22", "Tubah 14", "Annual Tune"},
-                      TTuneRow{"2025-02-15", "Candlemas, a minor feast of the Lord", "Festal Tune"},
-                      TTuneRow{"2025-08-19", "Transfiguration", "Festal Tune"},
-                      TTuneRow{"2025-04-07", "Annunciation in Lent", "Festal Tune"},
-                      TTuneRow{"2024-12-09", "Hatour 30", "Annual Tune"},
-                      TTuneRow{"2025-01-02", "Kiahk 24", "Kiahk Tune"},
-                      TTuneRow{"2025-02-11", "Jonah's fast", "Lenten Tune"},
-                      TTuneRow{"2018-01-18", "Epiphany paramoun", "Annual Tune"}));
-
 TEST(AppDaySynaxariumRead, ByDayTypeAndOffset) {
     struct Row {
         int DayType;
@@ -686,16 +566,52 @@ TEST(AppDaySynaxariumRead, ByDayTypeAndOffset) {
     EXPECT_EQ(SynaxariumCaption(true), "Synaxarium");
 }
 
+// ---------------------------------------------------------------- pictures ---
+
+class AppDayPicture : public DayRulesTest {};
+
+TEST_F(AppDayPicture, EasterOnThe21stIsStillTheResurrection) {
+    TShownDay easter(D("1951-04-29"));
+    ASSERT_TRUE(easter.e.IsEaster());
+    ASSERT_EQ(easter.e.CopticDay, 21);
+    EXPECT_EQ(easter.Picture().File, "xResurrection3.jpg");
+}
+
+TEST_F(AppDayPicture, OwnPictureOfTheDay) {
+    const TPictureChoice own = TShownDay(D("2024-10-25")).Picture(); // Babah 15
+    EXPECT_EQ(own.File, OwnPicture);
+    EXPECT_EQ(own.Caption, OwnPictureCaption);
+}
+
+TEST_F(AppDayPicture, DayCategories) {
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-05")).e), 1);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-07")).e), 2);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-20")).e), 3);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-28")).e), 4);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-22")).e), 5);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-20")).e), 6);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-15")).e), 7);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-24")).e), 8);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-21")).e), 9);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-30")).e), 10);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-03")).e), 11);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-04")).e), 12);
+    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-27")).e), 13);
+}
+
 namespace {
 struct TPictureRow {
     const char* Date;
     const char* File;
     const char* Caption;
 };
+void PrintTo(const TPictureRow& row, std::ostream* os) {
+    *os << row.Date;
+}
 } // namespace
 
-class AppDayPictureTable : public DayRulesTest, public ::testing::WithParamInterface<TPictureRow> {
-};
+class AppDayPictureTable : public DayRulesTest,
+                           public ::testing::WithParamInterface<TPictureRow> {};
 
 TEST_P(AppDayPictureTable, FileAndCaption) {
     const TPictureRow& row = GetParam();
@@ -705,7 +621,7 @@ TEST_P(AppDayPictureTable, FileAndCaption) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Groups, AppDayPictureTable,
+    AppDayPictures, AppDayPictureTable,
     ::testing::Values(
         TPictureRow{"2024-01-20", "xEpiphany4.jpg", "Epiphany"},
         TPictureRow{"2024-05-05", "xResurrection3.jpg", "Resurrection"},
@@ -714,6 +630,12 @@ INSTANTIATE_TEST_SUITE_P(
         TPictureRow{"2024-06-13", "xAscenssion3.jpg", "Ascension"},
         TPictureRow{"2024-06-23", "xPentecost1.jpg", "Pentecost"},
         TPictureRow{"2024-04-07", "xAnnunciation4.jpg", "Annunciation"},
+        TPictureRow{"2024-04-29", "xGassimany1.jpg", "In Gethsemane"},
+        TPictureRow{"2024-04-30", "xGassimany1.jpg", "In Gethsemane"},
+        TPictureRow{"2024-05-01", "xGassimany1.jpg", "In Gethsemane"},
+        TPictureRow{"2024-05-02", "xLastSupper2.jpg", "Maundy Thursday"},
+        TPictureRow{"2024-05-03", "xCross2.jpg", "Behold, the lamb of God"},
+        TPictureRow{"2024-05-04", "xHadesCoptic.jpg", "Christ saving Adam & Eve"},
         TPictureRow{"2025-02-15", "xEntryInTemple.jpg", "Lord's Entry to the Temple"},
         TPictureRow{"2025-01-21", "xCanaGalilee.jpg", "Wedding of Cana"},
         TPictureRow{"2025-04-27", "xThomasSunday.jpg", "Thomas Sunday"},
@@ -721,14 +643,34 @@ INSTANTIATE_TEST_SUITE_P(
         TPictureRow{"2025-08-19", "xTransfiguration.jpg", "Transfiguration"},
         TPictureRow{"2024-04-27", "xLazarus.jpg", "Lazarus Saturday"},
         TPictureRow{"2024-09-28", "xCross8.jpg", "The Lord on the Cross"},
+        TPictureRow{"2025-03-19", "xCross8.jpg", "The Lord on the Cross"},
         TPictureRow{"2025-02-10", "xProphetJonahAndTheWhale.jpg", "Prophet Jonah and the whale"},
         TPictureRow{"2025-08-13", "xTheotokos1.jpg", "St. Mary the Theotokos"},
+        TPictureRow{"2025-05-09", "xTheotokos1.jpg", "St. Mary the Theotokos"},
         TPictureRow{"2024-12-12", "xTheotokos3.jpg", "St. Mary the Theotokos"},
+        TPictureRow{"2024-10-31", "xTheotokos2.jpg", "St. Mary the Theotokos"},
         TPictureRow{"2024-11-08", "xTriFeasts3.jpg", "Commemoration of the 3 feasts"},
+        TPictureRow{"2024-10-22", "xStMichael02.jpg", "Archangel Michael"},
         TPictureRow{"2024-12-11", "xChurchFatherDec11.jpg", "Church Father of December 11"},
         TPictureRow{"2024-02-07", "xChurchFatherFeb07.jpg", "Church Father of February 7"},
         TPictureRow{"2024-12-17", "xChurchFatherDec17.jpg", "Church Father of December 17"},
         TPictureRow{"2025-06-04", "xStThomasNew.jpg", "St. Thomas the Hermit"},
         TPictureRow{"2024-12-31", "xArchangelGabriel.jpg", "Archangel Gabriel"},
         TPictureRow{"2025-04-08", "xArchangelGabriel.jpg", "Archangel Gabriel"},
-        TPictureRow{"2025-07-03", "xArchangelGabriel.jpg", "Archangel Gabriel"}));
+        TPictureRow{"2025-07-03", "xArchangelGabriel.jpg", "Archangel Gabriel"},
+        TPictureRow{"2024-10-23", "xPantocrator2.jpg", "Christ on the Throne"}));
+
+// ------------------------------------------------------------------- verse ---
+
+class AppDayVerse : public DayRulesTest {};
+
+TEST_F(AppDayVerse, ByDayOfTheYear) {
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 366), "Verse 1");
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 1), "Verse 2");
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 365), "Verse 366");
+}
+
+TEST(AppDayVerseEmpty, EmptyTableGivesEmptyVerse) {
+    TDayDatabase db(0);
+    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 100), "");
+}
