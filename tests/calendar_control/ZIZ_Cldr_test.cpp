@@ -412,6 +412,32 @@ TEST_F(calendar_FullCalendar, FontFitsTheHeight) {
     EXPECT_GE(cal->width(), cal->ArrangedWidth());
 }
 
+TEST_F(calendar_FullCalendar, ArrowGlyphsAreBlueTrianglesWithAGreyOutline) {
+    cal->show();           // a hidden widget gets no resize events
+    cal->resize(400, 400); // rows of 20 pixels and more
+    const QImage left = cal->StepButton(StepDayPrior)->Glyph().toImage();
+    const QImage right = cal->StepButton(StepDayNext)->Glyph().toImage();
+    const int size = cal->GlyphSize();
+    ASSERT_EQ(size, 16);
+    ASSERT_EQ(left.size(), QSize(size, size));
+    const int mid = size / 2 - 1;
+    const QColor blue(0, 0, 255), grey(128, 128, 128);
+    EXPECT_EQ(left.pixelColor(8, mid), blue);
+    EXPECT_EQ(left.pixelColor(10, mid), grey);
+    EXPECT_EQ(left.pixelColor(1, mid), cal->Color());
+    EXPECT_EQ(left.pixelColor(11, mid), cal->Color());
+    EXPECT_EQ(right.pixelColor(5, mid), blue);
+    EXPECT_EQ(right.pixelColor(3, mid), grey);
+    EXPECT_EQ(right.pixelColor(11, mid), cal->Color());
+    EXPECT_EQ(right.pixelColor(1, mid), cal->Color());
+
+    cal->resize(120, 100); // the smallest font: an edit lower than 20 pixels
+    const int edit = cal->DateEdit()->height();
+    ASSERT_LT(edit, 20);
+    EXPECT_EQ(cal->GlyphSize(), (edit - 6) / 2 * 2);
+    EXPECT_EQ(cal->StepButton(StepYearNext)->Glyph().width(), cal->GlyphSize());
+}
+
 TEST_F(calendar_FullCalendar, EnterAndExitFollowTheFocusOfTheParts) {
     QWidget window;
     QLineEdit other(&window);
