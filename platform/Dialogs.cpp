@@ -37,6 +37,8 @@ public:
       case mtInformation: box.setIcon(QMessageBox::Information); box.setWindowTitle("Information"); break;
       case mtConfirmation: box.setIcon(QMessageBox::Question); box.setWindowTitle("Confirm"); break;
     }
+    // The program's texts are shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     QMessageBox::StandardButtons sb;
     if (buttons & mbYes) sb |= QMessageBox::Yes;

@@ -1,7 +1,12 @@
 #include "Dialogs.h"
 #include "ScriptedDialogs.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPrinter>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -94,4 +99,42 @@ TEST(Dialogs, FilterPairsBecomeQtFilters) {
   EXPECT_EQ(QtFilterList("JPEG Image (*.JPG)|*.JPG"), QStringList{"JPEG Image (*.JPG) (*.JPG)"});
   EXPECT_EQ(QtFilterList("Text|*.txt;*.rtf|All|*.*"), (QStringList{"Text (*.txt *.rtf)", "All (*.*)"}));
   EXPECT_TRUE(QtFilterList("").isEmpty());
+}
+
+namespace {
+
+// Answers the real message box once it runs: records what it shows, then
+// presses the button with the given role.
+struct BoxAnswer {
+  QString Title;
+  QStringList LabelTexts;
+  int Buttons = 0;
+  void Arm(QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [this, press] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return Arm(press);
+      Title = box->windowTitle();
+      for (QLabel* l : box->findChildren<QLabel*>())
+        if (l->textFormat() == Qt::PlainText) LabelTexts << l->text();
+      Buttons = int(box->standardButtons());
+      box->button(press)->click();
+    });
+  }
+};
+
+}  // namespace
+
+TEST(Dialogs, RealMessageBoxShowsTheTextAsPlainTextAndMapsTheAnswer) {
+  const QString text = "Chapter <b>3</b> of \"Ruth & Esther\" not found";
+  BoxAnswer a;
+  a.Arm(QMessageBox::No);
+  EXPECT_EQ(MessageDlg(text, mtWarning, mbYes | mbNo), mrNo);
+  EXPECT_EQ(a.Title, "Warning");
+  EXPECT_TRUE(a.LabelTexts.contains(text)) << a.LabelTexts.join('|').toStdString();
+  EXPECT_EQ(a.Buttons, int(QMessageBox::Yes | QMessageBox::No));
+
+  BoxAnswer b;
+  b.Arm(QMessageBox::Ok);
+  EXPECT_EQ(MessageDlg("Done", mtInformation, mbOK), mrOk);
+  EXPECT_EQ(b.Title, "Information");
 }
