@@ -392,6 +392,37 @@ void ExpectTidyLayout(TFullCalendarAncestor* c) {
     EXPECT_FALSE(c->StepButton(StepDayNext)->geometry().intersects(c->DateEdit()->geometry()));
 }
 
+TEST_F(calendar_FullCalendar, ArrangedRowsFollowTheFont) {
+    TFullCalendarAncestor plain;
+    const QFontMetrics fm(plain.font());
+    int widest = fm.horizontalAdvance(QLocale().toString(QDate(2000, 12, 31), "M/d/yy"));
+    for (int m = 1; m <= 12; ++m)
+        widest = qMax(widest, fm.horizontalAdvance(QLocale().standaloneMonthName(m)));
+    const QRect edit = plain.DateEdit()->geometry();
+    EXPECT_EQ(edit.width(), widest + 23);
+    EXPECT_EQ(plain.MonthCombo()->width(), edit.width());
+    EXPECT_EQ(plain.YearSpin()->width(), edit.width());
+    // Rows 2 pixels apart, 2 below the last.
+    EXPECT_EQ(plain.Grid()->geometry().top(), edit.bottom() + 1 + 2);
+    EXPECT_EQ(plain.MonthCombo()->geometry().top(), plain.Grid()->geometry().bottom() + 1 + 2);
+    EXPECT_EQ(plain.YearSpin()->geometry().top(), plain.MonthCombo()->geometry().bottom() + 1 + 2);
+    EXPECT_EQ(plain.ArrangedHeight(), plain.YearSpin()->geometry().bottom() + 1 + 2);
+    EXPECT_GE(plain.ArrangedWidth(), edit.width() + 68);
+    // Left buttons step back, right ones forward, each beside its part.
+    const std::pair<int, QWidget*> rows[] = {{StepDayPrior, plain.DateEdit()},
+                                             {StepMonthPrior, plain.MonthCombo()},
+                                             {StepYearPrior, plain.YearSpin()}};
+    for (const auto& [prior, part] : rows) {
+        const QRect back = plain.StepButton(prior)->geometry();
+        const QRect forward = plain.StepButton(prior - 1)->geometry();
+        EXPECT_EQ(back.top(), part->y());
+        EXPECT_EQ(back.height(), edit.height());
+        EXPECT_EQ(forward.top(), part->y());
+        EXPECT_LE(back.right(), part->x());
+        EXPECT_GE(forward.left(), part->geometry().right());
+    }
+}
+
 TEST_F(calendar_FullCalendar, FontFitsTheHeight) {
     cal->show();
     cal->resize(209, 209);
