@@ -72,6 +72,20 @@ TEST(RichEditRuns, AttributesNotSetKeepThoseOfThePreviousRun) {
   EXPECT_EQ(e.SelAttributes().Style(), fsBold);
 }
 
+TEST(RichEditRuns, ARunAfterALineBreakKeepsTheAttributesOfTheRunBefore) {
+  TRichEdit e;
+  AddRun(e, "Heading\r\n", Qt::darkRed, "Arial", 18, fsBold | fsItalic);
+  e.SetSelStart(e.Length());
+  e.SelAttributes().SetSize(10);
+  e.SetSelText("body");
+  e.SetSelStart(int(e.Text().indexOf("body")));
+  e.SetSelLength(1);
+  EXPECT_EQ(e.SelAttributes().Color(), QColor(Qt::darkRed));
+  EXPECT_EQ(e.SelAttributes().Name(), "Arial");
+  EXPECT_EQ(e.SelAttributes().Style(), fsBold | fsItalic);
+  EXPECT_EQ(e.SelAttributes().Size(), 10);
+}
+
 TEST(RichEditRuns, EmptyStringChangesOnlyTheAttributesAtTheCaret) {
   TRichEdit e;
   AddRun(e, "plain ", Qt::black, "Arial", 12, 0);
