@@ -47,12 +47,20 @@ TEST_F(calendar_ButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick) {
 }
 
 TEST_F(calendar_ButPanel, ReleaseOutsideTheButtonEndsTheRepeat) {
-    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
-    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, -40));
-    EXPECT_FALSE(button.Down());
+    QWidget window;
+    window.resize(200, 200);
+    button.setParent(&window);
+    button.move(50, 50);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // Through the window, as the mouse really goes: the release lands elsewhere.
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, QPoint(62, 62));
+    ASSERT_TRUE(button.Repeating());
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, QPoint(150, 150));
     EXPECT_FALSE(button.Repeating());
-    button.TimerTick();
+    EXPECT_FALSE(button.Down());
     EXPECT_EQ(ticks, 1);
+    button.setParent(nullptr);
 }
 
 TEST_F(calendar_ButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat) {
