@@ -122,8 +122,10 @@ TEST_F(calendar_FullCalendar, OneClickOnNextDayReportsOnce) {
 
 TEST_F(calendar_FullCalendar, HeldButtonReportsOnEveryTick) {
     Start(QDate(2024, 3, 1));
+    cal->SetAutoRepeat(2); // kept only: the buttons repeat at their own 300 ms
     TButPanel* b = cal->StepButton(StepDayPrior);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
+    EXPECT_EQ(b->RepeatInterval(), 300);
     b->TimerTick();
     b->TimerTick();
     b->TimerTick();
