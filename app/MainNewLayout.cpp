@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -380,6 +381,12 @@ QWidget* TfrmMainNew::CreateRightPanel() {
     rchedtVOD->setObjectName(QStringLiteral("rchedtVOD"));
     rchedtVOD->setReadOnly(true);
     rchedtVOD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    {
+        // Paragraphs are centred unless a text says otherwise.
+        QTextOption centred = rchedtVOD->document()->defaultTextOption();
+        centred.setAlignment(Qt::AlignHCenter);
+        rchedtVOD->document()->setDefaultTextOption(centred);
+    }
     {
         QPalette p = rchedtVOD->palette();
         p.setColor(QPalette::Base, palette().color(QPalette::Button));

@@ -34,6 +34,8 @@ void StartUp(const TStartupOptions& options) {
     doNotQuitOnClose(splash);
     splash->show();
     splash->repaint();
+    // Should a window's creation fail, the splash must not stay on screen.
+    TScopeGuard freeSplash([&] { delete splash.data(); });
 
     auto step = [&] {
         splash->StepSplash();

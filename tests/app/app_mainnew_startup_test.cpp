@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <stdexcept>
+
 namespace {
 
 // Records the main window's show event into the start-up's event list.
@@ -141,4 +143,19 @@ TEST_F(app_mainnew_Startup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIs
 
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(timedOut); // the open About box did not keep the program running
+}
+
+TEST_F(app_mainnew_Startup, FailedCreationLeavesNoSplashOnScreen) {
+    TFixtureDatabase db;
+    db.Finish();
+    TStartupOptions options;
+    options.Created = [](const QString& name) {
+        if (name == QLatin1String("frmMainNew"))
+            throw std::runtime_error("creation failed");
+    };
+    EXPECT_THROW(StartUp(options), std::runtime_error);
+    int splashes = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        splashes += qobject_cast<TfrmAbout*>(w) != nullptr;
+    EXPECT_EQ(splashes, 0);
 }

@@ -3,17 +3,23 @@
 #include "MainNewTestSupport.h"
 
 #include "FixtureDb.h"
+#include "RichEdit.h"
 #include "Schema.h"
 #include "TableEngine.h"
 #include "ZIZ_Cldr.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QToolButton>
 
 class app_mainnew_Window : public MainNewTest {};
 
@@ -105,6 +111,121 @@ TEST_F(app_mainnew_Window, WindowHasItsDesignSizeAndLimits) {
     EXPECT_FALSE(w.btnIconList->isVisibleTo(&w));
 }
 
+// ---------------------------------------------------------------- layout ---
+
+namespace {
+
+QString captionOf(const QWidget& root, const char* name) {
+    const QWidget* w = root.findChild<QWidget*>(QString::fromLatin1(name));
+    if (!w)
+        return QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
+    if (auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    return QStringLiteral("<no caption %1>").arg(QString::fromLatin1(name));
+}
+
+} // namespace
+
+TEST_F(app_mainnew_Window, ControlsCarryTheirCaptions) {
+    const TfrmMainNew& w = CreateWindow();
+    const std::pair<const char*, const char*> captions[] = {
+        {"grpbxTimes", "Time of the day"},
+        {"btnVespers", "Vespers (night before)"},
+        {"btnMatins", "Matins"},
+        {"btnLiturgy", "Liturgy"},
+        {"btnEvening", "Evening"},
+        {"grpbxPalmSunday", "Palm Sunday"},
+        {"btnPalmVespers", "Vespers"},
+        {"btnPalmDay6thHour", "G. Funeral"},
+        {"btnPalmDay9thHour", "Ninth"},
+        {"btnPalmDay11thHour", "Eleventh"},
+        {"grpbxHolyWeekHoursDay", "Hours, Day"},
+        {"btnDay1stHour", "First"},
+        {"btnDay12thHour", "Twelfth"},
+        {"grpbxHolyWeekHoursNight", "Hours, Night"},
+        {"btnNight11thHour", "Eleventh"},
+        {"grpbxGoodSaturday", "Bright Saturday"},
+        {"btnLightSaturdayPraises", "Songs and Prayers"},
+        {"btnLightSaturday9thHour", "Ninth and Liturgy"},
+        {"btnLightSaturdayLiturgy", "Liturgy"},
+        {"btnAllReadings", "All Readings"},
+        {"btnFeasts", "All feasts"},
+        {"btnBible", "The Holy Bible"},
+        {"btnIconList", "Icon List"},
+        {"btnAbout", "About"},
+        {"btnSetFont", "Set Font"},
+        {"grpbxSynexeriam", "Synaxarium"},
+        {"pblShowAllTheVerse", ">"},
+        {"lblNativity", "Nativity:"},
+        {"lblPentecost", "Pentecost:"},
+        {"lblNotCelebrated", "* Not celebrated this year"},
+        {"lblCircumsision", "Circumcision"},
+        {"lblMoundThursday", "Maundy Thursday:"},
+        {"grpbxCrossFeasts", "Feasts of the Holy Cross"},
+        {"lblCross1", "First feast of the Cross:"},
+        {"lblCross2", "Second feast: (3 days)"},
+        {"lblStMaryAnnuciationForHerBirth", "Annunciation of her birth:"},
+        {"lblStMaryFirstChurch", "1st church after her name:"},
+        {"lblStMaryZitune", "Apparition in Zeiton"},
+        {"lblNativityDay", "Month, day"},
+        {"lblCrossDay2", "Month, day"},
+    };
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(captionOf(w, name), QString::fromLatin1(caption)) << name;
+
+    const std::pair<QWidget*, const char*> hints[] = {
+        {w.btnMultipleReadings, "Show Readings for More Than One Day"},
+        {w.btnTodayReadings, "Set Calender to Today's Date"},
+        {w.btnSetFont, "Set The Font For All Readings"},
+        {w.btnRestoreDefaults, "Restore Readings Font To The Original Settings"},
+        {w.pblShowAllTheVerse, "Show the verse of the day in a new window"},
+        {w.lblCross1, "First feast of the Cross, Always in the Lent (it is the Second one in "
+                      "the Coptic year)"},
+        {w.lblCross2, "Second feast of the Cross, for 3 days (First in the Coptic Year)"},
+    };
+    for (const auto& [widget, hint] : hints)
+        EXPECT_EQ(widget->toolTip(), QString::fromLatin1(hint)) << qPrintable(widget->objectName());
+}
+
+TEST_F(app_mainnew_Window, FeastPagesInTheirOrderWithTabsBelow) {
+    const TfrmMainNew& w = CreateWindow();
+    ASSERT_EQ(w.pgcntrlFeasts->count(), 4);
+    const QStringList tabs = {QStringLiteral("Major Feasts"), QStringLiteral("Minor Feasts"),
+                              QStringLiteral("St. Mary's"), QStringLiteral("Traveling")};
+    const QList<QWidget*> pages = {w.tbshtMajor, w.tbshtMinorFeast, w.tbshtStMary,
+                                   w.tbshtTraveling};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(w.pgcntrlFeasts->tabText(i), tabs[i]);
+        EXPECT_EQ(w.pgcntrlFeasts->widget(i), pages[i]);
+    }
+    EXPECT_EQ(w.pgcntrlFeasts->tabPosition(), QTabWidget::South);
+    // Every page title is there, the traveling one with its trailing blank.
+    for (const char* title : {"The Lord's Major Feasts:", "The Lord's Minor Feasts:",
+                              "Feasts for St. Mary:", "Traveling Feasts / Fasts: "}) {
+        bool found = false;
+        for (const QLabel* l : w.pgcntrlFeasts->findChildren<QLabel*>())
+            found = found || l->text() == QLatin1String(title);
+        EXPECT_TRUE(found) << title;
+    }
+    for (const QLabel* l : {w.lblNativity, w.lblNativityDay, w.lblCross2, w.lblStMaryZituneDay,
+                            w.lblCopticNewYearDate, w.lblGregYearMajor})
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(0, 0, 160))
+            << qPrintable(l->objectName());
+    EXPECT_FALSE(w.lblNotCelebrated->isVisibleTo(&w));
+}
+
+TEST_F(app_mainnew_Window, VersePanelIsReadOnlyAndCentred) {
+    TfrmMainNew& w = CreateWindow();
+    EXPECT_TRUE(w.rchedtVOD->isReadOnly());
+    EXPECT_EQ(w.rchedtVOD->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    w.rchedtVOD->Clear(); // every verse starts from a cleared box
+    EXPECT_TRUE(w.rchedtVOD->document()->defaultTextOption().alignment() & Qt::AlignHCenter);
+}
+
 // ------------------------------------------------------ date-format check ---
 
 TEST_F(app_mainnew_Window, CalendarOf206PixelsNeitherWarnsNorWidens) {
@@ -143,6 +264,20 @@ TEST_F(app_mainnew_Window, EnglishDateFormatGivesNoWarning) {
     EXPECT_EQ(w.width(), 800);
 }
 
+TEST_F(app_mainnew_Window, LongMonthNamesWarnAndWidenTheWindow) {
+    // Malayalam month names are far wider than "September".
+    QLocale::setDefault(QLocale(QLocale::Malayalam, QLocale::India));
+    TfrmMainNew& w = CreateWindow();
+    w.CheckDateFormat();
+    QLocale::setDefault(QLocale::system());
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(DateFormatWarning));
+    const int extra = w.width() - 800;
+    EXPECT_GT(extra, 0);
+    EXPECT_EQ(w.pnlDates->width(), CalendarDesignWidth + extra);
+    EXPECT_EQ(w.pnlLeft->width(), CalendarDesignWidth + 4 + extra);
+}
+
 // ------------------------------------------------------------ first show ---
 
 TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday) {
@@ -162,11 +297,48 @@ TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday) {
     // After the first computation the year is the shown day's.
     EXPECT_EQ(w.SelectedGregorianYear, QDate::currentDate().year());
     EXPECT_TRUE(Session.HasPassword(TablePassword));
-    for (TDataSet* t : MainDM->StartupTables())
-        EXPECT_TRUE(t->Active()) << t->objectName().toStdString();
+    const QList<TDataSet*> tables = MainDM->StartupTables();
+    for (int i = 0; i < tables.size(); ++i)
+        EXPECT_TRUE(tables[i]->Active()) << "table " << i + 1;
     EXPECT_EQ(w.height(), 600);
     EXPECT_EQ(w.maximumHeight(), 600);
     EXPECT_EQ(w.maximumWidth(), w.width());
+}
+
+TEST_F(app_mainnew_Window, StartupTablesOpenInTheirFixedOrder) {
+    TMainDM& dm = *MainDM;
+    const QList<TDataSet*> expected = {&dm.tblReadings,
+                                       &dm.tblBookNames,
+                                       &dm.tblBibleTranslations,
+                                       &dm.tblBible,
+                                       &dm.tblBibleBooksbyName,
+                                       &dm.tblBookNamesFiltered,
+                                       &dm.tblMonths,
+                                       &dm.tblReadingsTypes,
+                                       &dm.tblReadingsTimes,
+                                       &dm.tblYearly,
+                                       &dm.tblVelmTypes,
+                                       &dm.tblLent,
+                                       &dm.tblFifty,
+                                       &dm.tblSundays,
+                                       &dm.tblSynxHead,
+                                       &dm.tblSynxHdBrowse,
+                                       &dm.tblSynxHeadID,
+                                       &dm.tblSynxDetail,
+                                       &dm.tblSynxDetailSearch,
+                                       &dm.tblSynxDtailByPictSaint,
+                                       &dm.tblRpt1,
+                                       &dm.tblRpt2,
+                                       &dm.tblReadingTimesID,
+                                       &dm.tblVerses,
+                                       &dm.tblSynxSaints,
+                                       &dm.tblSynxSaintByIdNum,
+                                       &dm.tblBibleWords,
+                                       &dm.tblWordVerse};
+    const QList<TDataSet*> tables = dm.StartupTables();
+    ASSERT_EQ(tables.size(), 28);
+    for (int i = 0; i < 28; ++i)
+        EXPECT_EQ(tables[i], expected[i]) << "table " << i + 1;
 }
 
 TEST_F(app_mainnew_Window, ExistingAliasIsUsedUnchanged) {
@@ -264,17 +436,4 @@ TEST_F(app_mainnew_Failure, CorruptDatabaseFile) {
     f.close();
     ShowAndExpectOneError();
     EXPECT_FALSE(MainDM->tblReadings.Active());
-}
-TEST_F(app_mainnew_Window, LongMonthNamesWarnAndWidenTheWindow) {
-    // Malayalam month names are far wider than "September".
-    QLocale::setDefault(QLocale(QLocale::Malayalam, QLocale::India));
-    TfrmMainNew& w = CreateWindow();
-    w.CheckDateFormat();
-    QLocale::setDefault(QLocale::system());
-    ASSERT_EQ(dialogs.Messages.size(), 1);
-    EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(DateFormatWarning));
-    const int extra = w.width() - 800;
-    EXPECT_GT(extra, 0);
-    EXPECT_EQ(w.pnlDates->width(), CalendarDesignWidth + extra);
-    EXPECT_EQ(w.pnlLeft->width(), CalendarDesignWidth + 4 + extra);
 }
