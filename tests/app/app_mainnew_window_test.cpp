@@ -386,6 +386,8 @@ protected:
             << errors.value(0).Text.toStdString() << " / " << errors.value(1).Text.toStdString();
         EXPECT_EQ(dialogs.Messages.size(), errors.size());
         EXPECT_NE(w.windowTitle(), QStringLiteral("E-Velmorande 2.0"));
+        // Set before the tables are opened; no day was computed after it.
+        EXPECT_EQ(w.SelectedGregorianYear, 2006);
         return errors.value(0).Text;
     }
 
