@@ -153,7 +153,7 @@ bool TTableCursor::fetch(const QString& extra, const QVariantList& extraBinds, b
 bool TTableCursor::first(TRow& row) { return fetch(QString(), {}, false, row); }
 bool TTableCursor::last(TRow& row) { return fetch(QString(), {}, true, row); }
 
-bool TTableCursor::step(const TRow& cur, bool back, TRow& row)
+QString TTableCursor::positionCompare(const TRow& cur, const QString& op, QVariantList& binds) const
 {
     // Keys that are not unique are told apart by the row id.
     QStringList cols = keyCols(int(order_.size()));
@@ -162,8 +162,13 @@ bool TTableCursor::step(const TRow& cur, bool back, TRow& row)
         cols << QStringLiteral("rowid");
         vals << cur.bookmark;
     }
+    return keyCompare(cols, vals, op, binds);
+}
+
+bool TTableCursor::step(const TRow& cur, bool back, TRow& row)
+{
     QVariantList binds;
-    const QString cond = keyCompare(cols, vals, back ? QStringLiteral("<") : QStringLiteral(">"), binds);
+    const QString cond = positionCompare(cur, back ? QStringLiteral("<") : QStringLiteral(">"), binds);
     return fetch(cond, binds, back, row);
 }
 
@@ -179,14 +184,8 @@ int TTableCursor::count()
 
 int TTableCursor::recNo(const TRow& cur)
 {
-    QStringList cols = keyCols(int(order_.size()));
-    QVariantList vals = keyVals(cur);
-    if (!unique_) {
-        cols << QStringLiteral("rowid");
-        vals << cur.bookmark;
-    }
     QVariantList binds;
-    const QString cond = keyCompare(cols, vals, QStringLiteral("<="), binds);
+    const QString cond = positionCompare(cur, QStringLiteral("<="), binds);
     Stmt s(conn_->db(), conn_->prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) + whereWith(cond)));
     s.bindAll(binds_);
     s.bindAll(binds, int(binds_.size()) + 1);

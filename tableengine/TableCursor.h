@@ -34,6 +34,8 @@ public:
     static QVariantList typed(const QVariantList& values, const QList<TOrderColumn>& order, const QList<TFieldDef>& fields);
 
 private:
+    // The rows after, before or up to the current one, as an SQL condition.
+    QString positionCompare(const TRow& cur, const QString& op, QVariantList& binds) const;
     // The row after (before, when back) the current one in the order.
     bool step(const TRow& cur, bool back, TRow& row);
     bool fetch(const QString& extra, const QVariantList& extraBinds, bool descending, TRow& row, int offset = 0);
