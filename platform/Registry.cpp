@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -164,7 +165,8 @@ QList<TRegistry::Value> TRegistry::Load() const {
     } else if (parts[1] == "dword") {
       bool ok = false;
       const qint64 n = parts[2].toLongLong(&ok);
-      if (!ok) continue;
+      // Signed or unsigned 32 bits; anything wider is damage, not a value.
+      if (!ok || n < INT32_MIN || n > qint64(UINT32_MAX)) continue;
       v.Type = rdInteger;
       v.Data.resize(4);
       qToLittleEndian<qint32>(qint32(n), v.Data.data());

@@ -166,8 +166,10 @@ TEST_F(RegistryTest, DamagedValueFileLinesAreSkipped) {
   r.WriteInteger("good", 5);
   QFile f(dir.filePath("user/HKEY_CURRENT_USER/K/.values"));
   ASSERT_TRUE(f.open(QIODevice::Append));
-  f.write("broken line\nbad\tdword\tx\n");
+  f.write("broken line\nbad\tdword\tx\nhuge\tdword\t99999999999\nunsigned\tdword\t4294967295\n");
   f.close();
   EXPECT_EQ(r.ReadInteger("good"), 5);
   EXPECT_EQ(ErrorOf([&] { r.ReadInteger("bad"); }), "Failed to get data for 'bad'");
+  EXPECT_EQ(ErrorOf([&] { r.ReadInteger("huge"); }), "Failed to get data for 'huge'");
+  EXPECT_EQ(r.ReadInteger("unsigned"), -1);
 }
