@@ -4,6 +4,7 @@
 #include "SwordBible.h"
 #include "TableEngine.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -39,7 +40,14 @@ const BuiltContent& BuiltContent::Get() {
         built = true;
         content.Available = !SwordModuleVersion().isEmpty();
         if (content.Available) {
-            const QString base = QDir::temp().filePath(QStringLiteral("evelm-content-test"));
+            // One folder per builder: test runs of other build folders,
+            // whose builders write other content, must not replace it.
+            const QString base = QDir::temp().filePath(
+                QStringLiteral("evelm-content-test-") +
+                QString::fromLatin1(QCryptographicHash::hash(EVELM_CONTENT_BUILDER,
+                                                             QCryptographicHash::Sha1)
+                                        .toHex()
+                                        .left(12)));
             QDir().mkpath(base);
             QLockFile lock(base + QStringLiteral("/build.lock"));
             lock.setStaleLockTime(0);
