@@ -6,11 +6,6 @@ QColor BgrColor(quint32 bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-int WeekDayOf(const QDate& date) {
-    // QDate counts Monday = 1 .. Sunday = 7.
-    return date.dayOfWeek() % 7 + 1;
-}
-
 TDayOfWeekFlag DayFlagOf(int weekDay) {
     return TDayOfWeekFlag(1 << ((weekDay - 1) % 7));
 }

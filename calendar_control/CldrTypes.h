@@ -22,9 +22,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TLightDay)
 // A colour written $00BBGGRR (blue in the high byte) as a QColor.
 QColor BgrColor(quint32 bgr);
 
-// Weekday of a date, 1 = Sunday .. 7 = Saturday.
-int WeekDayOf(const QDate& date);
-
 // The set flag of a weekday 1 = Sunday .. 7 = Saturday.
 TDayOfWeekFlag DayFlagOf(int weekDay);
 

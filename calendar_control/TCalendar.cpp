@@ -1,5 +1,7 @@
 #include "TCalendar.h"
 
+#include "Apaqty.h"
+
 #include "CldrTypes.h"
 
 #include <QKeyEvent>
@@ -71,7 +73,7 @@ void TCalendar::Change() {
 }
 
 void TCalendar::UpdateCalendar() {
-    const int first = WeekDayOf(QDate(Year(), Month(), 1));
+    const int first = DayOfWeekSun1(QDate(Year(), Month(), 1));
     FMonthOffset = 2 - ((first - FStartOfWeek + 7) % 7);
     if (FMonthOffset == 2)
         FMonthOffset = -5;

@@ -1,5 +1,7 @@
 #include "TCalendarLighted.h"
 
+#include "Apaqty.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -47,7 +49,7 @@ void TCalendarLighted::DrawCell(QPainter& painter, int col, int row, const QRect
 
     QColor brush = Color();
     bool selectionColour = false;
-    if (FWeekEnd.testFlag(DayFlagOf(WeekDayOf(d))) && isEnabled()) {
+    if (FWeekEnd.testFlag(DayFlagOf(DayOfWeekSun1(d))) && isEnabled()) {
         if (selected && !lit)
             selectionColour = true;
         else if (selected)

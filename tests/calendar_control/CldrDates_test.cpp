@@ -1,3 +1,4 @@
+#include "Apaqty.h"
 #include "CldrDates.h"
 #include "CldrTypes.h"
 
@@ -104,9 +105,9 @@ TEST(calendar_Types, ColoursAreBlueGreenRed) {
 }
 
 TEST(calendar_Types, WeekdaysCountFromSunday) {
-    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 1)), 1); // Sunday
-    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 7)), 7); // Saturday
-    EXPECT_EQ(WeekDayOf(QDate(2025, 6, 2)), 2); // Monday
+    EXPECT_EQ(DayOfWeekSun1(QDate(2025, 6, 1)), 1); // Sunday
+    EXPECT_EQ(DayOfWeekSun1(QDate(2025, 6, 7)), 7); // Saturday
+    EXPECT_EQ(DayOfWeekSun1(QDate(2025, 6, 2)), 2); // Monday
     EXPECT_EQ(DayFlagOf(1), SunDay);
     EXPECT_EQ(DayFlagOf(7), SaturDay);
 }
