@@ -11,45 +11,45 @@ class QTabWidget;
 class QPlainTextEdit;
 
 class TfrmAbout : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  explicit TfrmAbout(QWidget* parent = nullptr);
+    explicit TfrmAbout(QWidget* parent = nullptr);
 
-  // One step of the splash's bar, drawn at once (start-up blocks the loop).
-  void StepSplash();
-  // Turns the window into the About box: OK button shown, bar hidden.
-  void SetDialogMode();
-  // Milliseconds the close holds the thread; above 0 the window also frees
-  // itself when closed.
-  void SetCloseDelay(int ms) { CloseDelay = ms; }
-  int GetCloseDelay() const { return CloseDelay; }
+    // One step of the splash's bar, drawn at once (start-up blocks the loop).
+    void StepSplash();
+    // Turns the window into the About box: OK button shown, bar hidden.
+    void SetDialogMode();
+    // Milliseconds the close holds the thread; above 0 the window also frees
+    // itself when closed.
+    void SetCloseDelay(int ms) { CloseDelay = ms; }
+    int GetCloseDelay() const { return CloseDelay; }
 
-  // The system tick counter in milliseconds; it wraps like a 32-bit counter.
-  // Tests replace it; an empty function restores the real one.
-  static void SetTickSource(std::function<quint32()> source);
-  static quint32 Tick();
+    // The system tick counter in milliseconds; it wraps like a 32-bit counter.
+    // Tests replace it; an empty function restores the real one.
+    static void SetTickSource(std::function<quint32()> source);
+    static quint32 Tick();
 
-  static const char* const WebAddress;
-  static const char* const ContactAddress;
+    static const char* const WebAddress;
+    static const char* const ContactAddress;
 
-  QLabel* lblVersion = nullptr;
-  QLabel* lblSubtitle = nullptr;
-  QLabel* lblWebsite = nullptr;
-  QLabel* lblEmailAddress = nullptr;
-  QTabWidget* PageControl1 = nullptr;
-  QPlainTextEdit* memoCredits = nullptr;
-  QPlainTextEdit* memoReferences = nullptr;
-  QPushButton* BitBtn1 = nullptr;
-  QProgressBar* ProgressBar1 = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblSubtitle = nullptr;
+    QLabel* lblWebsite = nullptr;
+    QLabel* lblEmailAddress = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QPlainTextEdit* memoCredits = nullptr;
+    QPlainTextEdit* memoReferences = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
 
 protected:
-  void closeEvent(QCloseEvent* event) override;  // FormClose
-  void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override; // FormClose
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  void BuildLayout();
-  int CloseDelay = 0;
+    void BuildLayout();
+    int CloseDelay = 0;
 };
 
 extern TfrmAbout* frmAbout;

@@ -6,16 +6,16 @@ class QLabel;
 class QProgressBar;
 
 class TfrmBuilding : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  explicit TfrmBuilding(QWidget* parent = nullptr);
+    explicit TfrmBuilding(QWidget* parent = nullptr);
 
-  QLabel* lblStatus = nullptr;
-  QLabel* lblProgress = nullptr;
-  QProgressBar* prgrsbarChapter = nullptr;
+    QLabel* lblStatus = nullptr;
+    QLabel* lblProgress = nullptr;
+    QProgressBar* prgrsbarChapter = nullptr;
 
 protected:
-  void showEvent(QShowEvent* event) override;  // bar back to 0 at every Show
+    void showEvent(QShowEvent* event) override; // bar back to 0 at every Show
 };
 
 extern TfrmBuilding* frmBuilding;

@@ -9,7 +9,7 @@
 
 class EJpegError : public std::runtime_error {
 public:
-  explicit EJpegError(const QString& msg) : std::runtime_error(msg.toStdString()) {}
+    explicit EJpegError(const QString& msg) : std::runtime_error(msg.toStdString()) {}
 };
 
 // Decodes JPEG data; on failure returns a null image and sets *error.
@@ -17,23 +17,23 @@ QImage DecodeJpeg(const QByteArray& data, QString* error = nullptr);
 
 class TJPEGImage {
 public:
-  // Non-throwing loads: false (and an empty picture) on any failure.
-  bool TryLoadFromData(const QByteArray& data, QString* error = nullptr);
-  bool TryLoadFromFile(const QString& fileName, QString* error = nullptr);
-  // Throwing load, for callers whose errors go to the error handler.
-  void LoadFromFile(const QString& fileName);
+    // Non-throwing loads: false (and an empty picture) on any failure.
+    bool TryLoadFromData(const QByteArray& data, QString* error = nullptr);
+    bool TryLoadFromFile(const QString& fileName, QString* error = nullptr);
+    // Throwing load, for callers whose errors go to the error handler.
+    void LoadFromFile(const QString& fileName);
 
-  // Writes the JPEG data as loaded (temporary file, then rename).
-  void SaveToFile(const QString& fileName) const;
+    // Writes the JPEG data as loaded (temporary file, then rename).
+    void SaveToFile(const QString& fileName) const;
 
-  void Clear();
-  bool Empty() const { return m_image.isNull(); }
-  int Width() const { return m_image.width(); }
-  int Height() const { return m_image.height(); }
-  const QImage& Image() const { return m_image; }
-  const QByteArray& Data() const { return m_data; }
+    void Clear();
+    bool Empty() const { return m_image.isNull(); }
+    int Width() const { return m_image.width(); }
+    int Height() const { return m_image.height(); }
+    const QImage& Image() const { return m_image; }
+    const QByteArray& Data() const { return m_data; }
 
 private:
-  QImage m_image;
-  QByteArray m_data;
+    QImage m_image;
+    QByteArray m_data;
 };

@@ -17,288 +17,323 @@
 // --- attributes ------------------------------------------------------------
 
 QColor TTextAttributes::Color() const {
-  const QTextCharFormat f = m_edit->CurrentFormat();
-  return f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
-                                                     : m_edit->palette().color(QPalette::Text);
+    const QTextCharFormat f = m_edit->CurrentFormat();
+    return f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
+                                                       : m_edit->palette().color(QPalette::Text);
 }
 
 void TTextAttributes::SetColor(const QColor& c) {
-  QTextCharFormat f;
-  f.setForeground(c);
-  m_edit->MergeFormat(f);
+    QTextCharFormat f;
+    f.setForeground(c);
+    m_edit->MergeFormat(f);
 }
 
 QString TTextAttributes::Name() const {
-  const QTextCharFormat f = m_edit->CurrentFormat();
-  const QStringList fam = f.fontFamilies().toStringList();
-  return fam.isEmpty() ? m_edit->document()->defaultFont().family() : fam.first();
+    const QTextCharFormat f = m_edit->CurrentFormat();
+    const QStringList fam = f.fontFamilies().toStringList();
+    return fam.isEmpty() ? m_edit->document()->defaultFont().family() : fam.first();
 }
 
 void TTextAttributes::SetName(const QString& name) {
-  QTextCharFormat f;
-  f.setFontFamilies({name});
-  m_edit->MergeFormat(f);
+    QTextCharFormat f;
+    f.setFontFamilies({name});
+    m_edit->MergeFormat(f);
 }
 
 int TTextAttributes::Size() const {
-  const QTextCharFormat f = m_edit->CurrentFormat();
-  if (f.hasProperty(QTextFormat::FontPointSize)) return qRound(f.fontPointSize());
-  return qRound(m_edit->document()->defaultFont().pointSizeF());
+    const QTextCharFormat f = m_edit->CurrentFormat();
+    if (f.hasProperty(QTextFormat::FontPointSize))
+        return qRound(f.fontPointSize());
+    return qRound(m_edit->document()->defaultFont().pointSizeF());
 }
 
 void TTextAttributes::SetSize(int points) {
-  if (points <= 0) return;
-  QTextCharFormat f;
-  f.setFontPointSize(points);
-  m_edit->MergeFormat(f);
+    if (points <= 0)
+        return;
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    m_edit->MergeFormat(f);
 }
 
 TFontStyles TTextAttributes::Style() const {
-  const QTextCharFormat f = m_edit->CurrentFormat();
-  TFontStyles s = 0;
-  if (f.fontWeight() >= QFont::DemiBold) s |= fsBold;
-  if (f.fontItalic()) s |= fsItalic;
-  if (f.fontUnderline()) s |= fsUnderline;
-  if (f.fontStrikeOut()) s |= fsStrikeOut;
-  return s;
+    const QTextCharFormat f = m_edit->CurrentFormat();
+    TFontStyles s = 0;
+    if (f.fontWeight() >= QFont::DemiBold)
+        s |= fsBold;
+    if (f.fontItalic())
+        s |= fsItalic;
+    if (f.fontUnderline())
+        s |= fsUnderline;
+    if (f.fontStrikeOut())
+        s |= fsStrikeOut;
+    return s;
 }
 
 void TTextAttributes::SetStyle(TFontStyles style) {
-  QTextCharFormat f;
-  f.setFontWeight(style & fsBold ? QFont::Bold : QFont::Normal);
-  f.setFontItalic(style & fsItalic);
-  f.setFontUnderline(style & fsUnderline);
-  f.setFontStrikeOut(style & fsStrikeOut);
-  m_edit->MergeFormat(f);
+    QTextCharFormat f;
+    f.setFontWeight(style & fsBold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(style & fsItalic);
+    f.setFontUnderline(style & fsUnderline);
+    f.setFontStrikeOut(style & fsStrikeOut);
+    m_edit->MergeFormat(f);
 }
 
 // --- control ---------------------------------------------------------------
 
 TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent) {
-  setAcceptRichText(false);
-  // Texts are written by the program; an undo history would only cost memory.
-  setUndoRedoEnabled(false);
-  connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int) { InvalidateText(); });
+    setAcceptRichText(false);
+    // Texts are written by the program; an undo history would only cost memory.
+    setUndoRedoEnabled(false);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int, int, int) { InvalidateText(); });
 }
 
 TRichEdit::~TRichEdit() = default;
 
 void TRichEdit::InvalidateText() {
-  m_textValid = false;
-  ++m_revision;
+    m_textValid = false;
+    ++m_revision;
 }
 
 void TRichEdit::EnsureText() const {
-  if (m_textValid) return;
-  m_text.clear();
-  m_text.reserve(Length());
-  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-    if (b != document()->begin()) m_text += QStringLiteral("\r\n");
-    m_text += b.text();
-  }
-  m_textValid = true;
+    if (m_textValid)
+        return;
+    m_text.clear();
+    m_text.reserve(Length());
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        if (b != document()->begin())
+            m_text += QStringLiteral("\r\n");
+        m_text += b.text();
+    }
+    m_textValid = true;
 }
 
 QString TRichEdit::Text() const {
-  EnsureText();
-  return m_text;
+    EnsureText();
+    return m_text;
 }
 
 // Every paragraph break is one document character and two of ours, so the
 // length needs no copy of the text (appending asks for it at every run).
 int TRichEdit::Length() const {
-  const QTextDocument* doc = document();
-  return doc->characterCount() - 1 + doc->blockCount() - 1;
+    const QTextDocument* doc = document();
+    return doc->characterCount() - 1 + doc->blockCount() - 1;
 }
 
 int TRichEdit::ToDocPos(int pos) const {
-  const QTextDocument* doc = document();
-  pos = std::clamp(pos, 0, Length());
-  // Last block whose first position (document position + block number) is <= pos.
-  int lo = 0, hi = doc->blockCount() - 1;
-  while (lo < hi) {
-    const int mid = (lo + hi + 1) / 2;
-    if (doc->findBlockByNumber(mid).position() + mid <= pos) lo = mid;
-    else hi = mid - 1;
-  }
-  const QTextBlock b = doc->findBlockByNumber(lo);
-  return b.position() + std::min(pos - (b.position() + lo), b.length() - 1);
+    const QTextDocument* doc = document();
+    pos = std::clamp(pos, 0, Length());
+    // Last block whose first position (document position + block number) is <= pos.
+    int lo = 0, hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= pos)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock b = doc->findBlockByNumber(lo);
+    return b.position() + std::min(pos - (b.position() + lo), b.length() - 1);
 }
 
 int TRichEdit::FromDocPos(int docPos) const {
-  const QTextBlock b = document()->findBlock(std::max(0, docPos));
-  if (!b.isValid()) return Length();
-  return b.position() + b.blockNumber() + std::min(docPos - b.position(), b.length() - 1);
+    const QTextBlock b = document()->findBlock(std::max(0, docPos));
+    if (!b.isValid())
+        return Length();
+    return b.position() + b.blockNumber() + std::min(docPos - b.position(), b.length() - 1);
 }
 
 void TRichEdit::Clear() {
-  clear();
-  m_insertFormat = QTextCharFormat();
-  InvalidateText();
+    clear();
+    m_insertFormat = QTextCharFormat();
+    InvalidateText();
 }
 
-int TRichEdit::SelStart() const { return FromDocPos(textCursor().selectionStart()); }
+int TRichEdit::SelStart() const {
+    return FromDocPos(textCursor().selectionStart());
+}
 
 void TRichEdit::SetSelStart(int pos) {
-  QTextCursor c = textCursor();
-  c.setPosition(pos < 0 ? ToDocPos(Length()) : ToDocPos(pos));
-  setTextCursor(c);
-  // The next text takes the attributes of the character before it.
-  if (!document()->isEmpty()) m_insertFormat = c.charFormat();
+    QTextCursor c = textCursor();
+    c.setPosition(pos < 0 ? ToDocPos(Length()) : ToDocPos(pos));
+    setTextCursor(c);
+    // The next text takes the attributes of the character before it.
+    if (!document()->isEmpty())
+        m_insertFormat = c.charFormat();
 }
 
 int TRichEdit::SelLength() const {
-  const QTextCursor c = textCursor();
-  return FromDocPos(c.selectionEnd()) - FromDocPos(c.selectionStart());
+    const QTextCursor c = textCursor();
+    return FromDocPos(c.selectionEnd()) - FromDocPos(c.selectionStart());
 }
 
 void TRichEdit::SetSelLength(int length) {
-  const int start = SelStart();
-  QTextCursor c = textCursor();
-  c.setPosition(ToDocPos(start));
-  c.setPosition(ToDocPos(start + std::max(0, length)), QTextCursor::KeepAnchor);
-  setTextCursor(c);
+    const int start = SelStart();
+    QTextCursor c = textCursor();
+    c.setPosition(ToDocPos(start));
+    c.setPosition(ToDocPos(start + std::max(0, length)), QTextCursor::KeepAnchor);
+    setTextCursor(c);
 }
 
 QString TRichEdit::SelText() const {
-  const QTextCursor c = textCursor();
-  const int a = FromDocPos(c.selectionStart());
-  return Text().mid(a, FromDocPos(c.selectionEnd()) - a);
+    const QTextCursor c = textCursor();
+    const int a = FromDocPos(c.selectionStart());
+    return Text().mid(a, FromDocPos(c.selectionEnd()) - a);
 }
 
 void TRichEdit::SetSelText(const QString& text) {
-  QTextCursor c = textCursor();
-  c.beginEditBlock();
-  if (c.hasSelection()) c.removeSelectedText();
-  QString t = text;
-  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
-  const QStringList paras = t.split('\n');
-  for (qsizetype i = 0; i < paras.size(); ++i) {
-    if (i > 0) c.insertBlock(c.blockFormat(), m_insertFormat);
-    if (!paras[i].isEmpty()) c.insertText(paras[i], m_insertFormat);
-  }
-  c.endEditBlock();
-  setTextCursor(c);
+    QTextCursor c = textCursor();
+    c.beginEditBlock();
+    if (c.hasSelection())
+        c.removeSelectedText();
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+    const QStringList paras = t.split('\n');
+    for (qsizetype i = 0; i < paras.size(); ++i) {
+        if (i > 0)
+            c.insertBlock(c.blockFormat(), m_insertFormat);
+        if (!paras[i].isEmpty())
+            c.insertText(paras[i], m_insertFormat);
+    }
+    c.endEditBlock();
+    setTextCursor(c);
 }
 
 void TRichEdit::AppendRun(const QString& text) {
-  QTextCursor c = textCursor();
-  c.movePosition(QTextCursor::End);
-  setTextCursor(c);
-  SetSelText(text);
+    QTextCursor c = textCursor();
+    c.movePosition(QTextCursor::End);
+    setTextCursor(c);
+    SetSelText(text);
 }
 
 QTextCharFormat TRichEdit::CurrentFormat() const {
-  const QTextCursor c = textCursor();
-  if (!c.hasSelection()) return m_insertFormat;
-  QTextCursor probe(document());
-  probe.setPosition(c.selectionStart() + 1);
-  return probe.charFormat();
+    const QTextCursor c = textCursor();
+    if (!c.hasSelection())
+        return m_insertFormat;
+    QTextCursor probe(document());
+    probe.setPosition(c.selectionStart() + 1);
+    return probe.charFormat();
 }
 
 void TRichEdit::MergeFormat(const QTextCharFormat& f) {
-  QTextCursor c = textCursor();
-  if (c.hasSelection()) c.mergeCharFormat(f);
-  m_insertFormat.merge(f);
+    QTextCursor c = textCursor();
+    if (c.hasSelection())
+        c.mergeCharFormat(f);
+    m_insertFormat.merge(f);
 }
 
 namespace {
-bool IsWordChar(QChar ch) { return ch.isLetterOrNumber() || ch == '_'; }
-}  // namespace
+bool IsWordChar(QChar ch) {
+    return ch.isLetterOrNumber() || ch == '_';
+}
+} // namespace
 
 int TRichEdit::FindText(const QString& text, int start, int length, TSearchTypes options) const {
-  EnsureText();
-  if (text.isEmpty()) return -1;
-  const int total = int(m_text.size());
-  start = std::clamp(start, 0, total);
-  const int end = length < 0 ? total : int(std::min<qint64>(qint64(start) + length, total));
-  const Qt::CaseSensitivity cs = options & stMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-  for (qsizetype i = m_text.indexOf(text, start, cs); i >= 0; i = m_text.indexOf(text, i + 1, cs)) {
-    if (i + text.size() > end) return -1;
-    if (options & stWholeWord) {
-      const bool before = i > 0 && IsWordChar(m_text[i - 1]);
-      const bool after = i + text.size() < total && IsWordChar(m_text[i + text.size()]);
-      if (before || after) continue;
+    EnsureText();
+    if (text.isEmpty())
+        return -1;
+    const int total = int(m_text.size());
+    start = std::clamp(start, 0, total);
+    const int end = length < 0 ? total : int(std::min<qint64>(qint64(start) + length, total));
+    const Qt::CaseSensitivity cs = options & stMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (qsizetype i = m_text.indexOf(text, start, cs); i >= 0;
+         i = m_text.indexOf(text, i + 1, cs)) {
+        if (i + text.size() > end)
+            return -1;
+        if (options & stWholeWord) {
+            const bool before = i > 0 && IsWordChar(m_text[i - 1]);
+            const bool after = i + text.size() < total && IsWordChar(m_text[i + text.size()]);
+            if (before || after)
+                continue;
+        }
+        return int(i);
     }
-    return int(i);
-  }
-  return -1;
+    return -1;
 }
 
 namespace {
 // Makes sure a block is laid out and returns its layout.
 QTextLayout* LaidOut(const QTextDocument* doc, const QTextBlock& b) {
-  doc->documentLayout()->blockBoundingRect(b);
-  return b.layout();
+    doc->documentLayout()->blockBoundingRect(b);
+    return b.layout();
 }
-}  // namespace
+} // namespace
 
 int TRichEdit::LineFromChar(int pos) const {
-  const int d = ToDocPos(pos);
-  int line = 0;
-  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-    QTextLayout* lay = LaidOut(document(), b);
-    const int n = std::max(1, lay ? lay->lineCount() : 0);
-    if (b.contains(d) || !b.next().isValid()) {
-      const QTextLine l = lay ? lay->lineForTextPosition(d - b.position()) : QTextLine();
-      return line + (l.isValid() ? l.lineNumber() : 0);
+    const int d = ToDocPos(pos);
+    int line = 0;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        QTextLayout* lay = LaidOut(document(), b);
+        const int n = std::max(1, lay ? lay->lineCount() : 0);
+        if (b.contains(d) || !b.next().isValid()) {
+            const QTextLine l = lay ? lay->lineForTextPosition(d - b.position()) : QTextLine();
+            return line + (l.isValid() ? l.lineNumber() : 0);
+        }
+        line += n;
     }
-    line += n;
-  }
-  return line;
+    return line;
 }
 
 int TRichEdit::LineIndex(int line) const {
-  if (line < 0) line = LineFromChar(SelStart());
-  int first = 0;
-  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-    QTextLayout* lay = LaidOut(document(), b);
-    const int n = std::max(1, lay ? lay->lineCount() : 0);
-    if (line < first + n) {
-      const QTextLine l = lay && lay->lineCount() > 0 ? lay->lineAt(line - first) : QTextLine();
-      return FromDocPos(b.position() + (l.isValid() ? l.textStart() : 0));
+    if (line < 0)
+        line = LineFromChar(SelStart());
+    int first = 0;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        QTextLayout* lay = LaidOut(document(), b);
+        const int n = std::max(1, lay ? lay->lineCount() : 0);
+        if (line < first + n) {
+            const QTextLine l =
+                lay && lay->lineCount() > 0 ? lay->lineAt(line - first) : QTextLine();
+            return FromDocPos(b.position() + (l.isValid() ? l.textStart() : 0));
+        }
+        first += n;
     }
-    first += n;
-  }
-  return -1;
+    return -1;
 }
 
 int TRichEdit::LineCount() const {
-  int count = 0;
-  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-    QTextLayout* lay = LaidOut(document(), b);
-    count += std::max(1, lay ? lay->lineCount() : 0);
-  }
-  return count;
+    int count = 0;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        QTextLayout* lay = LaidOut(document(), b);
+        count += std::max(1, lay ? lay->lineCount() : 0);
+    }
+    return count;
 }
 
-void TRichEdit::ScrollCaret() { ensureCursorVisible(); }
+void TRichEdit::ScrollCaret() {
+    ensureCursorVisible();
+}
 
 void TRichEdit::SelectAll() {
-  selectAll();
+    selectAll();
 }
 
 void TRichEdit::CopyToClipboard() {
-  const QTextCursor c = textCursor();
-  if (!c.hasSelection()) return;
-  auto* mime = new QMimeData;
-  QString plain = SelText();
-  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  mime->setText(plain);
-  mime->setHtml(QTextDocumentFragment(c).toHtml());
-  const QByteArray rtf = WriteRtf(document(), c.selectionStart(), c.selectionEnd());
-  mime->setData(QStringLiteral("text/rtf"), rtf);
-  mime->setData(QStringLiteral("application/rtf"), rtf);
-  QApplication::clipboard()->setMimeData(mime);
+    const QTextCursor c = textCursor();
+    if (!c.hasSelection())
+        return;
+    auto* mime = new QMimeData;
+    QString plain = SelText();
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    mime->setText(plain);
+    mime->setHtml(QTextDocumentFragment(c).toHtml());
+    const QByteArray rtf = WriteRtf(document(), c.selectionStart(), c.selectionEnd());
+    mime->setData(QStringLiteral("text/rtf"), rtf);
+    mime->setData(QStringLiteral("application/rtf"), rtf);
+    QApplication::clipboard()->setMimeData(mime);
 }
 
-QByteArray TRichEdit::ToRtf() const { return WriteRtf(document(), 0, document()->characterCount() - 1); }
+QByteArray TRichEdit::ToRtf() const {
+    return WriteRtf(document(), 0, document()->characterCount() - 1);
+}
 
 void TRichEdit::SaveToFile(const QString& fileName) const {
-  const QByteArray rtf = ToRtf();
-  QSaveFile f(fileName);
-  if (!f.open(QIODevice::WriteOnly))
-    throw std::runtime_error(QString("Cannot create file \"%1\". %2").arg(fileName, f.errorString()).toStdString());
-  if (f.write(rtf) != rtf.size() || !f.commit())
-    throw std::runtime_error(QString("Error writing file \"%1\". %2").arg(fileName, f.errorString()).toStdString());
+    const QByteArray rtf = ToRtf();
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly))
+        throw std::runtime_error(
+            QString("Cannot create file \"%1\". %2").arg(fileName, f.errorString()).toStdString());
+    if (f.write(rtf) != rtf.size() || !f.commit())
+        throw std::runtime_error(
+            QString("Error writing file \"%1\". %2").arg(fileName, f.errorString()).toStdString());
 }

@@ -24,105 +24,105 @@ using TSearchTypes = int;
 // is selected.
 class TTextAttributes {
 public:
-  explicit TTextAttributes(TRichEdit* edit) : m_edit(edit) {}
-  QColor Color() const;
-  void SetColor(const QColor& c);
-  QString Name() const;
-  void SetName(const QString& name);
-  int Size() const;  // points
-  void SetSize(int points);
-  TFontStyles Style() const;
-  void SetStyle(TFontStyles style);
+    explicit TTextAttributes(TRichEdit* edit) : m_edit(edit) {}
+    QColor Color() const;
+    void SetColor(const QColor& c);
+    QString Name() const;
+    void SetName(const QString& name);
+    int Size() const; // points
+    void SetSize(int points);
+    TFontStyles Style() const;
+    void SetStyle(TFontStyles style);
 
 private:
-  TRichEdit* m_edit;
+    TRichEdit* m_edit;
 };
 
 class TRichEdit : public QTextEdit {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  explicit TRichEdit(QWidget* parent = nullptr);
-  ~TRichEdit() override;
+    explicit TRichEdit(QWidget* parent = nullptr);
+    ~TRichEdit() override;
 
-  QString Text() const;   // line breaks as CR LF
-  int Length() const;     // == Text().size()
-  void Clear();
+    QString Text() const; // line breaks as CR LF
+    int Length() const;   // == Text().size()
+    void Clear();
 
-  int SelStart() const;
-  void SetSelStart(int pos);  // empties the selection; below 0 or past the end: the end
-  int SelLength() const;
-  void SetSelLength(int length);
-  QString SelText() const;
-  // Replaces the selection with text in the current attributes; "\r\n",
-  // "\n" and "\r" start a new paragraph. The caret ends after the text.
-  void SetSelText(const QString& text);
-  TTextAttributes& SelAttributes() { return m_attributes; }
-  // Appends a run at the end: the attributes given are set, the others keep
-  // the values of the previous run.
-  void AppendRun(const QString& text);
+    int SelStart() const;
+    void SetSelStart(int pos); // empties the selection; below 0 or past the end: the end
+    int SelLength() const;
+    void SetSelLength(int length);
+    QString SelText() const;
+    // Replaces the selection with text in the current attributes; "\r\n",
+    // "\n" and "\r" start a new paragraph. The caret ends after the text.
+    void SetSelText(const QString& text);
+    TTextAttributes& SelAttributes() { return m_attributes; }
+    // Appends a run at the end: the attributes given are set, the others keep
+    // the values of the previous run.
+    void AppendRun(const QString& text);
 
-  // First match at or after start that ends within start + length (a
-  // negative length: to the end), or -1.
-  int FindText(const QString& text, int start, int length, TSearchTypes options) const;
+    // First match at or after start that ends within start + length (a
+    // negative length: to the end), or -1.
+    int FindText(const QString& text, int start, int length, TSearchTypes options) const;
 
-  int LineFromChar(int pos) const;  // visual line holding pos
-  int LineIndex(int line) const;    // first position of a line, -1 past the last; -1: caret's line
-  int LineCount() const;
-  void ScrollCaret();
+    int LineFromChar(int pos) const; // visual line holding pos
+    int LineIndex(int line) const;   // first position of a line, -1 past the last; -1: caret's line
+    int LineCount() const;
+    void ScrollCaret();
 
-  void SelectAll();
-  // Puts the selection on the clipboard as RTF, HTML and plain text.
-  void CopyToClipboard();
+    void SelectAll();
+    // Puts the selection on the clipboard as RTF, HTML and plain text.
+    void CopyToClipboard();
 
-  int MaxLength() const { return m_maxLength; }
-  void SetMaxLength(int count) { m_maxLength = count; }
+    int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int count) { m_maxLength = count; }
 
-  // Writes the whole text as an RTF document, through a temporary file in
-  // the same folder that replaces the target only when complete.
-  void SaveToFile(const QString& fileName) const;
-  QByteArray ToRtf() const;
+    // Writes the whole text as an RTF document, through a temporary file in
+    // the same folder that replaces the target only when complete.
+    void SaveToFile(const QString& fileName) const;
+    QByteArray ToRtf() const;
 
-  // Lays the text out for `device` (nullptr: the painter's) at the width of
-  // rect (device pixels), draws on painter (when not null) the lines from
-  // the one holding firstChar that fit rect's height, and returns the first
-  // character not drawn (Length() when the text is done). At least one line
-  // is drawn per call. The layout is cached between calls.
-  int FormatRange(QPainter* painter, QPaintDevice* device, const QRectF& rect, int firstChar);
-  // Frees the layout cache of FormatRange.
-  void FormatRangeDone();
+    // Lays the text out for `device` (nullptr: the painter's) at the width of
+    // rect (device pixels), draws on painter (when not null) the lines from
+    // the one holding firstChar that fit rect's height, and returns the first
+    // character not drawn (Length() when the text is done). At least one line
+    // is drawn per call. The layout is cached between calls.
+    int FormatRange(QPainter* painter, QPaintDevice* device, const QRectF& rect, int firstChar);
+    // Frees the layout cache of FormatRange.
+    void FormatRangeDone();
 
-  // Conversion between positions and the underlying document's positions.
-  int ToDocPos(int pos) const;
-  int FromDocPos(int docPos) const;
+    // Conversion between positions and the underlying document's positions.
+    int ToDocPos(int pos) const;
+    int FromDocPos(int docPos) const;
 
 private:
-  friend class TTextAttributes;
-  struct PageLine {
-    double Top;
-    double Bottom;
-    int DocStart;
-    int Block;  // block number and line within it; -1: empty block without lines
-    int Line;
-  };
-  void EnsureText() const;
-  void InvalidateText();
-  QTextCharFormat CurrentFormat() const;
-  void MergeFormat(const QTextCharFormat& f);
-  void PreparePageLayout(QPaintDevice* device, double width);
+    friend class TTextAttributes;
+    struct PageLine {
+        double Top;
+        double Bottom;
+        int DocStart;
+        int Block; // block number and line within it; -1: empty block without lines
+        int Line;
+    };
+    void EnsureText() const;
+    void InvalidateText();
+    QTextCharFormat CurrentFormat() const;
+    void MergeFormat(const QTextCharFormat& f);
+    void PreparePageLayout(QPaintDevice* device, double width);
 
-  TTextAttributes m_attributes{this};
-  QTextCharFormat m_insertFormat;
-  int m_maxLength = 0;
-  quint64 m_revision = 0;
+    TTextAttributes m_attributes{this};
+    QTextCharFormat m_insertFormat;
+    int m_maxLength = 0;
+    quint64 m_revision = 0;
 
-  mutable bool m_textValid = false;
-  mutable QString m_text;
+    mutable bool m_textValid = false;
+    mutable QString m_text;
 
-  std::unique_ptr<QTextDocument> m_pageDoc;
-  std::vector<PageLine> m_pageLines;
-  quint64 m_pageRevision = 0;
-  const QPaintDevice* m_pageDevice = nullptr;
-  int m_pageDpiX = 0;
-  int m_pageDpiY = 0;
-  double m_pageWidth = -1;
+    std::unique_ptr<QTextDocument> m_pageDoc;
+    std::vector<PageLine> m_pageLines;
+    quint64 m_pageRevision = 0;
+    const QPaintDevice* m_pageDevice = nullptr;
+    int m_pageDpiX = 0;
+    int m_pageDpiY = 0;
+    double m_pageWidth = -1;
 };

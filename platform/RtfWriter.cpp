@@ -12,124 +12,161 @@
 namespace {
 
 struct RunStyle {
-  QString Family;
-  double Points;
-  bool Bold, Italic, Underline, StrikeOut;
-  bool HasColor;
-  QColor Color;
+    QString Family;
+    double Points;
+    bool Bold, Italic, Underline, StrikeOut;
+    bool HasColor;
+    QColor Color;
 };
 
 RunStyle StyleOf(const QTextCharFormat& f, const QFont& base) {
-  RunStyle s;
-  const QStringList fam = f.fontFamilies().toStringList();
-  s.Family = fam.isEmpty() ? base.family() : fam.first();
-  if (f.hasProperty(QTextFormat::FontPointSize)) s.Points = f.fontPointSize();
-  else if (base.pointSizeF() > 0) s.Points = base.pointSizeF();
-  else s.Points = base.pixelSize() * 0.75;
-  s.Bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold();
-  s.Italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : base.italic();
-  s.Underline = f.fontUnderline();
-  s.StrikeOut = f.fontStrikeOut();
-  s.HasColor = f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush;
-  if (s.HasColor) s.Color = f.foreground().color();
-  return s;
+    RunStyle s;
+    const QStringList fam = f.fontFamilies().toStringList();
+    s.Family = fam.isEmpty() ? base.family() : fam.first();
+    if (f.hasProperty(QTextFormat::FontPointSize))
+        s.Points = f.fontPointSize();
+    else if (base.pointSizeF() > 0)
+        s.Points = base.pointSizeF();
+    else
+        s.Points = base.pixelSize() * 0.75;
+    s.Bold =
+        f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold();
+    s.Italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : base.italic();
+    s.Underline = f.fontUnderline();
+    s.StrikeOut = f.fontStrikeOut();
+    s.HasColor =
+        f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush;
+    if (s.HasColor)
+        s.Color = f.foreground().color();
+    return s;
 }
 
 // Text of a destination such as a font name: ';' ends the entry there.
 QByteArray EscapeName(const QString& name) {
-  QString n = name;
-  n.remove(';');
-  QByteArray out;
-  for (QChar ch : n) {
-    const ushort u = ch.unicode();
-    if (u == '\\' || u == '{' || u == '}') out += '\\' + QByteArray(1, char(u));
-    else if (u >= 0x20 && u < 0x80) out += char(u);
-    else if (u >= 0x80) out += "\\u" + QByteArray::number(qint16(u)) + '?';
-  }
-  return out;
+    QString n = name;
+    n.remove(';');
+    QByteArray out;
+    for (QChar ch : n) {
+        const ushort u = ch.unicode();
+        if (u == '\\' || u == '{' || u == '}')
+            out += '\\' + QByteArray(1, char(u));
+        else if (u >= 0x20 && u < 0x80)
+            out += char(u);
+        else if (u >= 0x80)
+            out += "\\u" + QByteArray::number(qint16(u)) + '?';
+    }
+    return out;
 }
 
 void AppendText(QByteArray& out, const QString& text) {
-  for (QChar ch : text) {
-    const ushort u = ch.unicode();
-    switch (u) {
-      case '\\': out += "\\\\"; break;
-      case '{': out += "\\{"; break;
-      case '}': out += "\\}"; break;
-      case '\t': out += "\\tab "; break;
-      case 0x2028: out += "\\line "; break;
-      case 0xFFFC: break;  // embedded object: nothing to write
-      default:
-        if (u >= 0x80) out += "\\u" + QByteArray::number(qint16(u)) + '?';  // surrogates pass one by one
-        else if (u >= 0x20) out += char(u);
+    for (QChar ch : text) {
+        const ushort u = ch.unicode();
+        switch (u) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '{':
+            out += "\\{";
+            break;
+        case '}':
+            out += "\\}";
+            break;
+        case '\t':
+            out += "\\tab ";
+            break;
+        case 0x2028:
+            out += "\\line ";
+            break;
+        case 0xFFFC:
+            break; // embedded object: nothing to write
+        default:
+            if (u >= 0x80)
+                out += "\\u" + QByteArray::number(qint16(u)) + '?'; // surrogates pass one by one
+            else if (u >= 0x20)
+                out += char(u);
+        }
     }
-  }
 }
 
-}  // namespace
+} // namespace
 
 QByteArray WriteRtf(const QTextDocument* doc, int from, int to) {
-  const QFont base = doc->defaultFont();
-  QStringList fonts;
-  QList<QColor> colors;
-  struct Run {
-    int Block;
-    QString Text;
-    RunStyle Style;
-  };
-  QList<Run> runs;
-  QList<Qt::Alignment> aligns;
+    const QFont base = doc->defaultFont();
+    QStringList fonts;
+    QList<QColor> colors;
+    struct Run {
+        int Block;
+        QString Text;
+        RunStyle Style;
+    };
+    QList<Run> runs;
+    QList<Qt::Alignment> aligns;
 
-  int blockIndex = -1;
-  for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
-    ++blockIndex;
-    aligns.append(b.blockFormat().alignment());
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-      const QTextFragment frag = it.fragment();
-      const int a = std::max(from, frag.position());
-      const int e = std::min(to, frag.position() + frag.length());
-      if (a >= e) continue;
-      Run r{blockIndex, frag.text().mid(a - frag.position(), e - a), StyleOf(frag.charFormat(), base)};
-      if (!fonts.contains(r.Style.Family)) fonts << r.Style.Family;
-      if (r.Style.HasColor && !colors.contains(r.Style.Color)) colors << r.Style.Color;
-      runs.append(r);
+    int blockIndex = -1;
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+        ++blockIndex;
+        aligns.append(b.blockFormat().alignment());
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            const int a = std::max(from, frag.position());
+            const int e = std::min(to, frag.position() + frag.length());
+            if (a >= e)
+                continue;
+            Run r{blockIndex, frag.text().mid(a - frag.position(), e - a),
+                  StyleOf(frag.charFormat(), base)};
+            if (!fonts.contains(r.Style.Family))
+                fonts << r.Style.Family;
+            if (r.Style.HasColor && !colors.contains(r.Style.Color))
+                colors << r.Style.Color;
+            runs.append(r);
+        }
+        if (b.position() + b.length() > to)
+            break;
     }
-    if (b.position() + b.length() > to) break;
-  }
-  if (fonts.isEmpty()) fonts << base.family();
+    if (fonts.isEmpty())
+        fonts << base.family();
 
-  QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
-  for (int i = 0; i < fonts.size(); ++i)
-    out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + EscapeName(fonts[i]) + ";}";
-  out += "}\n{\\colortbl;";
-  for (const QColor& c : colors)
-    out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue" +
-           QByteArray::number(c.blue()) + ';';
-  out += "}\n";
+    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
+    for (int i = 0; i < fonts.size(); ++i)
+        out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + EscapeName(fonts[i]) + ";}";
+    out += "}\n{\\colortbl;";
+    for (const QColor& c : colors)
+        out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) +
+               "\\blue" + QByteArray::number(c.blue()) + ';';
+    out += "}\n";
 
-  int runIndex = 0;
-  for (int bi = 0; bi <= blockIndex; ++bi) {
-    out += "\\pard\\plain";
-    const Qt::Alignment al = aligns.value(bi);
-    if (al & Qt::AlignHCenter) out += "\\qc";
-    else if (al & Qt::AlignRight) out += "\\qr";
-    else if (al & Qt::AlignJustify) out += "\\qj";
-    out += ' ';
-    for (; runIndex < runs.size() && runs[runIndex].Block == bi; ++runIndex) {
-      const Run& r = runs[runIndex];
-      out += "{\\f" + QByteArray::number(fonts.indexOf(r.Style.Family));
-      out += "\\fs" + QByteArray::number(std::max(1, qRound(r.Style.Points * 2)));
-      out += "\\cf" + QByteArray::number(r.Style.HasColor ? colors.indexOf(r.Style.Color) + 1 : 0);
-      if (r.Style.Bold) out += "\\b";
-      if (r.Style.Italic) out += "\\i";
-      if (r.Style.Underline) out += "\\ul";
-      if (r.Style.StrikeOut) out += "\\strike";
-      out += ' ';
-      AppendText(out, r.Text);
-      out += '}';
+    int runIndex = 0;
+    for (int bi = 0; bi <= blockIndex; ++bi) {
+        out += "\\pard\\plain";
+        const Qt::Alignment al = aligns.value(bi);
+        if (al & Qt::AlignHCenter)
+            out += "\\qc";
+        else if (al & Qt::AlignRight)
+            out += "\\qr";
+        else if (al & Qt::AlignJustify)
+            out += "\\qj";
+        out += ' ';
+        for (; runIndex < runs.size() && runs[runIndex].Block == bi; ++runIndex) {
+            const Run& r = runs[runIndex];
+            out += "{\\f" + QByteArray::number(fonts.indexOf(r.Style.Family));
+            out += "\\fs" + QByteArray::number(std::max(1, qRound(r.Style.Points * 2)));
+            out += "\\cf" +
+                   QByteArray::number(r.Style.HasColor ? colors.indexOf(r.Style.Color) + 1 : 0);
+            if (r.Style.Bold)
+                out += "\\b";
+            if (r.Style.Italic)
+                out += "\\i";
+            if (r.Style.Underline)
+                out += "\\ul";
+            if (r.Style.StrikeOut)
+                out += "\\strike";
+            out += ' ';
+            AppendText(out, r.Text);
+            out += '}';
+        }
+        if (bi < blockIndex)
+            out += "\\par\n";
     }
-    if (bi < blockIndex) out += "\\par\n";
-  }
-  out += "\n}\n";
-  return out;
+    out += "\n}\n";
+    return out;
 }

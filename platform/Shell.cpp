@@ -10,58 +10,64 @@
 namespace {
 
 bool OnRealDesktop() {
-  const QString p = QGuiApplication::platformName();
-  return p != "offscreen" && p != "minimal" && !p.isEmpty();
+    const QString p = QGuiApplication::platformName();
+    return p != "offscreen" && p != "minimal" && !p.isEmpty();
 }
 
 bool RealShellOpen(const QString& target) {
-  if (!OnRealDesktop()) return false;
-  const QUrl url = QUrl::fromUserInput(target);
-  return url.isValid() && QDesktopServices::openUrl(url);
+    if (!OnRealDesktop())
+        return false;
+    const QUrl url = QUrl::fromUserInput(target);
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 // GNOME-like desktops keep the wallpaper in gsettings; elsewhere there is no
 // common setting, so nothing is touched.
 void RealWallpaper(const QString& bitmapFile, int style) {
-  if (!OnRealDesktop()) return;
-  const QString gsettings = QStandardPaths::findExecutable("gsettings");
-  const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
-  if (gsettings.isEmpty() || !desktop.contains("GNOME", Qt::CaseInsensitive)) return;
-  const QString uri = QUrl::fromLocalFile(QFileInfo(bitmapFile).absoluteFilePath()).toString();
-  const QString options = style == 0 ? "wallpaper" : style == 2 ? "stretched" : "centered";
-  for (const char* key : {"picture-uri", "picture-uri-dark"})
-    QProcess::startDetached(gsettings, {"set", "org.gnome.desktop.background", key, uri});
-  QProcess::startDetached(gsettings, {"set", "org.gnome.desktop.background", "picture-options", options});
+    if (!OnRealDesktop())
+        return;
+    const QString gsettings = QStandardPaths::findExecutable("gsettings");
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    if (gsettings.isEmpty() || !desktop.contains("GNOME", Qt::CaseInsensitive))
+        return;
+    const QString uri = QUrl::fromLocalFile(QFileInfo(bitmapFile).absoluteFilePath()).toString();
+    const QString options = style == 0 ? "wallpaper" : style == 2 ? "stretched" : "centered";
+    for (const char* key : {"picture-uri", "picture-uri-dark"})
+        QProcess::startDetached(gsettings, {"set", "org.gnome.desktop.background", key, uri});
+    QProcess::startDetached(gsettings,
+                            {"set", "org.gnome.desktop.background", "picture-options", options});
 }
 
 TShellOpenHook& OpenHook() {
-  static TShellOpenHook h;
-  return h;
+    static TShellOpenHook h;
+    return h;
 }
 TWallpaperHook& WallHook() {
-  static TWallpaperHook h;
-  return h;
+    static TWallpaperHook h;
+    return h;
 }
 
-}  // namespace
+} // namespace
 
 TShellOpenHook SetShellOpenHook(TShellOpenHook hook) {
-  TShellOpenHook old = std::move(OpenHook());
-  OpenHook() = std::move(hook);
-  return old;
+    TShellOpenHook old = std::move(OpenHook());
+    OpenHook() = std::move(hook);
+    return old;
 }
 
 TWallpaperHook SetWallpaperHook(TWallpaperHook hook) {
-  TWallpaperHook old = std::move(WallHook());
-  WallHook() = std::move(hook);
-  return old;
+    TWallpaperHook old = std::move(WallHook());
+    WallHook() = std::move(hook);
+    return old;
 }
 
 bool ShellOpen(const QString& target) {
-  return OpenHook() ? OpenHook()(target) : RealShellOpen(target);
+    return OpenHook() ? OpenHook()(target) : RealShellOpen(target);
 }
 
 void ReloadDesktopWallpaper(const QString& bitmapFile, int style) {
-  if (WallHook()) WallHook()(bitmapFile, style);
-  else RealWallpaper(bitmapFile, style);
+    if (WallHook())
+        WallHook()(bitmapFile, style);
+    else
+        RealWallpaper(bitmapFile, style);
 }

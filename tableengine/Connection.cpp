@@ -12,17 +12,17 @@
 
 namespace te {
 
-void fail(const QString& message) { throw EDatabaseError(message); }
+void fail(const QString& message) {
+    throw EDatabaseError(message);
+}
 
-QString quoteId(const QString& name)
-{
+QString quoteId(const QString& name) {
     QString n = name;
     n.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
-QString tableStem(const QString& fileName)
-{
+QString tableStem(const QString& fileName) {
     QString n = fileName.trimmed();
     const int slash = qMax(n.lastIndexOf(QLatin1Char('/')), n.lastIndexOf(QLatin1Char('\\')));
     if (slash >= 0)
@@ -33,23 +33,29 @@ QString tableStem(const QString& fileName)
     return n;
 }
 
-QString sqlTypeOf(const TFieldDef& f)
-{
+QString sqlTypeOf(const TFieldDef& f) {
     switch (f.Type) {
-    case TFieldType::ftAutoInc: return QStringLiteral("INTEGER");
-    case TFieldType::ftSmallint: return QStringLiteral("SMALLINT");
-    case TFieldType::ftWord: return QStringLiteral("WORD INT");
-    case TFieldType::ftInteger: return QStringLiteral("INTEGER");
-    case TFieldType::ftBoolean: return QStringLiteral("BOOLEAN");
-    case TFieldType::ftDate: return QStringLiteral("DATE");
-    case TFieldType::ftString: return QStringLiteral("VARCHAR(%1)").arg(f.Size);
-    case TFieldType::ftMemo: return QStringLiteral("MEMO TEXT");
+    case TFieldType::ftAutoInc:
+        return QStringLiteral("INTEGER");
+    case TFieldType::ftSmallint:
+        return QStringLiteral("SMALLINT");
+    case TFieldType::ftWord:
+        return QStringLiteral("WORD INT");
+    case TFieldType::ftInteger:
+        return QStringLiteral("INTEGER");
+    case TFieldType::ftBoolean:
+        return QStringLiteral("BOOLEAN");
+    case TFieldType::ftDate:
+        return QStringLiteral("DATE");
+    case TFieldType::ftString:
+        return QStringLiteral("VARCHAR(%1)").arg(f.Size);
+    case TFieldType::ftMemo:
+        return QStringLiteral("MEMO TEXT");
     }
     return QStringLiteral("TEXT");
 }
 
-QByteArray passwordHash(const QByteArray& salt, const QString& password)
-{
+QByteArray passwordHash(const QByteArray& salt, const QString& password) {
     QByteArray h = salt + password.toUtf8();
     for (int i = 0; i < 2000; ++i)
         h = QCryptographicHash::hash(salt + h, QCryptographicHash::Sha256);
@@ -58,16 +64,14 @@ QByteArray passwordHash(const QByteArray& salt, const QString& password)
 
 // ------------------------------------------------------------------ Stmt ---
 
-Stmt::~Stmt()
-{
+Stmt::~Stmt() {
     if (s_) {
         sqlite3_reset(s_);
         sqlite3_clear_bindings(s_);
     }
 }
 
-void Stmt::bind(int pos, const QVariant& v)
-{
+void Stmt::bind(int pos, const QVariant& v) {
     int rc = SQLITE_OK;
     if (!v.isValid() || v.isNull()) {
         rc = sqlite3_bind_null(s_, pos);
@@ -76,12 +80,21 @@ void Stmt::bind(int pos, const QVariant& v)
         case QMetaType::Bool:
             rc = sqlite3_bind_int(s_, pos, v.toBool() ? 1 : 0);
             break;
-        case QMetaType::Int: case QMetaType::UInt: case QMetaType::Short: case QMetaType::UShort:
-        case QMetaType::LongLong: case QMetaType::ULongLong: case QMetaType::Long: case QMetaType::ULong:
-        case QMetaType::Char: case QMetaType::UChar: case QMetaType::SChar:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+        case QMetaType::Char:
+        case QMetaType::UChar:
+        case QMetaType::SChar:
             rc = sqlite3_bind_int64(s_, pos, v.toLongLong());
             break;
-        case QMetaType::Double: case QMetaType::Float:
+        case QMetaType::Double:
+        case QMetaType::Float:
             rc = sqlite3_bind_double(s_, pos, v.toDouble());
             break;
         case QMetaType::QDate: {
@@ -99,14 +112,12 @@ void Stmt::bind(int pos, const QVariant& v)
         fail(QStringLiteral("Cannot bind a value: %1").arg(QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
-void Stmt::bindAll(const QVariantList& values, int from)
-{
+void Stmt::bindAll(const QVariantList& values, int from) {
     for (int i = 0; i < values.size(); ++i)
         bind(from + i, values[i]);
 }
 
-bool Stmt::step()
-{
+bool Stmt::step() {
     const int rc = sqlite3_step(s_);
     if (rc == SQLITE_ROW)
         return true;
@@ -115,31 +126,36 @@ bool Stmt::step()
     fail(QStringLiteral("Database error: %1").arg(QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
-int Stmt::columnCount() const { return sqlite3_column_count(s_); }
+int Stmt::columnCount() const {
+    return sqlite3_column_count(s_);
+}
 
-QVariant Stmt::columnAuto(int i) const
-{
+QVariant Stmt::columnAuto(int i) const {
     switch (sqlite3_column_type(s_, i)) {
-    case SQLITE_NULL: return QVariant();
+    case SQLITE_NULL:
+        return QVariant();
     case SQLITE_INTEGER: {
         const qint64 v = sqlite3_column_int64(s_, i);
         if (v >= INT_MIN && v <= INT_MAX)
             return QVariant(int(v));
         return QVariant(v);
     }
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(s_, i));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(s_, i));
     default:
         return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s_, i)),
                                  sqlite3_column_bytes(s_, i));
     }
 }
 
-QVariant Stmt::column(int i, TFieldType type) const
-{
+QVariant Stmt::column(int i, TFieldType type) const {
     if (sqlite3_column_type(s_, i) == SQLITE_NULL)
         return QVariant();
     switch (type) {
-    case TFieldType::ftAutoInc: case TFieldType::ftSmallint: case TFieldType::ftWord: case TFieldType::ftInteger:
+    case TFieldType::ftAutoInc:
+    case TFieldType::ftSmallint:
+    case TFieldType::ftWord:
+    case TFieldType::ftInteger:
         if (sqlite3_column_type(s_, i) == SQLITE_TEXT)
             return columnAuto(i);
         return QVariant(int(sqlite3_column_int64(s_, i)));
@@ -149,7 +165,8 @@ QVariant Stmt::column(int i, TFieldType type) const
         const QDate d = QDate::fromString(columnAuto(i).toString(), Qt::ISODate);
         return d.isValid() ? QVariant(d) : QVariant();
     }
-    case TFieldType::ftString: case TFieldType::ftMemo:
+    case TFieldType::ftString:
+    case TFieldType::ftMemo:
         return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s_, i)),
                                  sqlite3_column_bytes(s_, i));
     }
@@ -158,19 +175,22 @@ QVariant Stmt::column(int i, TFieldType type) const
 
 // ------------------------------------------------------------ Connection ---
 
-Connection::Connection(const QString& path, bool readOnly) : path_(path), readOnly_(readOnly)
-{
+Connection::Connection(const QString& path, bool readOnly) : path_(path), readOnly_(readOnly) {
     if (readOnly && !QFileInfo(path).isFile())
         fail(QStringLiteral("Database file '%1' not found").arg(path));
-    const int flags = readOnly ? (SQLITE_OPEN_READONLY | SQLITE_OPEN_URI) : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    const int flags = readOnly ? (SQLITE_OPEN_READONLY | SQLITE_OPEN_URI)
+                               : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     // Content files never change while open (a rewrite makes a new file),
     // so reads skip SQLite's per-statement locking and change checks.
-    const QByteArray name = readOnly
-        ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded).toUtf8() + "?immutable=1"
-        : path.toUtf8();
+    const QByteArray name = readOnly ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
+                                               .toString(QUrl::FullyEncoded)
+                                               .toUtf8() +
+                                           "?immutable=1"
+                                     : path.toUtf8();
     const int rc = sqlite3_open_v2(name.constData(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        const QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+        const QString msg =
+            db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         sqlite3_close_v2(db_);
         db_ = nullptr;
         fail(QStringLiteral("Cannot open database file '%1': %2").arg(path, msg));
@@ -197,16 +217,14 @@ Connection::Connection(const QString& path, bool readOnly) : path_(path), readOn
     }
 }
 
-Connection::~Connection()
-{
+Connection::~Connection() {
     for (sqlite3_stmt* s : std::as_const(stmts_))
         sqlite3_finalize(s);
     if (db_)
         sqlite3_close_v2(db_);
 }
 
-sqlite3_stmt* Connection::prepare(const QString& sql)
-{
+sqlite3_stmt* Connection::prepare(const QString& sql) {
     auto it = stmts_.constFind(sql);
     if (it != stmts_.constEnd())
         return it.value();
@@ -226,8 +244,7 @@ sqlite3_stmt* Connection::prepare(const QString& sql)
     return s;
 }
 
-void Connection::exec(const QString& sql)
-{
+void Connection::exec(const QString& sql) {
     char* err = nullptr;
     if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         const QString msg = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errmsg(db_));
@@ -236,11 +253,11 @@ void Connection::exec(const QString& sql)
     }
 }
 
-void Connection::loadMeta()
-{
+void Connection::loadMeta() {
     tables_.clear();
     sqlite3_stmt* raw = nullptr;
-    const char* probe = "SELECT stem, filename, protected, userwritable FROM evelm_tables ORDER BY seq";
+    const char* probe =
+        "SELECT stem, filename, protected, userwritable FROM evelm_tables ORDER BY seq";
     const int rc = sqlite3_prepare_v2(db_, probe, -1, &raw, nullptr);
     if (rc != SQLITE_OK) {
         const int code = sqlite3_errcode(db_) & 0xff;
@@ -262,7 +279,8 @@ void Connection::loadMeta()
         }
     }
     {
-        Stmt s(db_, prepare(QStringLiteral("SELECT stem, name, type, size FROM evelm_fields ORDER BY stem, pos")));
+        Stmt s(db_, prepare(QStringLiteral(
+                        "SELECT stem, name, type, size FROM evelm_fields ORDER BY stem, pos")));
         while (s.step()) {
             auto t = tables_.value(s.columnAuto(0).toString().toLower());
             if (!t)
@@ -275,7 +293,9 @@ void Connection::loadMeta()
         }
     }
     {
-        Stmt s(db_, prepare(QStringLiteral("SELECT stem, name, fields, nocase FROM evelm_indexes ORDER BY stem, pos")));
+        Stmt s(db_,
+               prepare(QStringLiteral(
+                   "SELECT stem, name, fields, nocase FROM evelm_indexes ORDER BY stem, pos")));
         while (s.step()) {
             auto t = tables_.value(s.columnAuto(0).toString().toLower());
             if (!t)
@@ -300,21 +320,18 @@ void Connection::loadMeta()
     }
 }
 
-std::shared_ptr<TableMeta> Connection::table(const QString& fileName)
-{
+std::shared_ptr<TableMeta> Connection::table(const QString& fileName) {
     return tables_.value(tableStem(fileName).toLower());
 }
 
-QStringList Connection::tableNames() const
-{
+QStringList Connection::tableNames() const {
     QStringList names;
     for (const auto& t : tables_)
         names << t->sqlName;
     return names;
 }
 
-bool Connection::checkPassword(const QStringList& passwords)
-{
+bool Connection::checkPassword(const QStringList& passwords) {
     if (hash_.isEmpty())
         return false;
     for (const QString& p : passwords) {
@@ -328,18 +345,18 @@ bool Connection::checkPassword(const QStringList& passwords)
     return false;
 }
 
-void createMetaTables(Connection& c)
-{
-    c.exec(QStringLiteral(
-        "CREATE TABLE IF NOT EXISTS evelm_meta(key TEXT PRIMARY KEY, value TEXT);"
-        "CREATE TABLE IF NOT EXISTS evelm_tables(stem TEXT PRIMARY KEY COLLATE NOCASE, filename TEXT,"
-        " protected INTEGER, userwritable INTEGER, seq INTEGER);"
-        "CREATE TABLE IF NOT EXISTS evelm_fields(stem TEXT COLLATE NOCASE, pos INTEGER, name TEXT, type INTEGER, size INTEGER);"
-        "CREATE TABLE IF NOT EXISTS evelm_indexes(stem TEXT COLLATE NOCASE, pos INTEGER, name TEXT, fields TEXT, nocase INTEGER);"));
+void createMetaTables(Connection& c) {
+    c.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS evelm_meta(key TEXT PRIMARY KEY, value TEXT);"
+                          "CREATE TABLE IF NOT EXISTS evelm_tables(stem TEXT PRIMARY KEY COLLATE "
+                          "NOCASE, filename TEXT,"
+                          " protected INTEGER, userwritable INTEGER, seq INTEGER);"
+                          "CREATE TABLE IF NOT EXISTS evelm_fields(stem TEXT COLLATE NOCASE, pos "
+                          "INTEGER, name TEXT, type INTEGER, size INTEGER);"
+                          "CREATE TABLE IF NOT EXISTS evelm_indexes(stem TEXT COLLATE NOCASE, pos "
+                          "INTEGER, name TEXT, fields TEXT, nocase INTEGER);"));
 }
 
-void writePasswordMeta(Connection& c, const QString& password)
-{
+void writePasswordMeta(Connection& c, const QString& password) {
     QByteArray salt(16, '\0');
     for (char& ch : salt)
         ch = char(QRandomGenerator::system()->bounded(256));

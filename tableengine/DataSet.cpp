@@ -3,34 +3,34 @@
 
 using namespace te;
 
-quint64 te::newCursorSerial()
-{
+quint64 te::newCursorSerial() {
     static quint64 next = 0;
     return ++next;
 }
 
 TCursor::TCursor() : serial(te::newCursorSerial()) {}
 
-TDataSet::TDataSet(QObject* parent) : QObject(parent), d(std::make_unique<Impl>())
-{
+TDataSet::TDataSet(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {
     d->q = this;
 }
 
 TDataSet::~TDataSet() = default;
 
-QString TDataSet::DatabaseName() const { return d->alias; }
+QString TDataSet::DatabaseName() const {
+    return d->alias;
+}
 
-void TDataSet::SetDatabaseName(const QString& alias)
-{
+void TDataSet::SetDatabaseName(const QString& alias) {
     if (d->active)
         fail(QStringLiteral("Cannot change the database of an open dataset"));
     d->alias = alias;
 }
 
-bool TDataSet::Active() const { return d->active; }
+bool TDataSet::Active() const {
+    return d->active;
+}
 
-void TDataSet::SetActive(bool active)
-{
+void TDataSet::SetActive(bool active) {
     if (active == d->active)
         return;
     if (active) {
@@ -67,18 +67,18 @@ void TDataSet::SetActive(bool active)
     }
 }
 
-TDataSetState TDataSet::State() const { return d->state; }
+TDataSetState TDataSet::State() const {
+    return d->state;
+}
 
-void TDataSet::Impl::requireActive() const
-{
+void TDataSet::Impl::requireActive() const {
     if (!active)
         fail(QStringLiteral("Cannot perform this operation on a closed dataset"));
     if (state == TDataSetState::dsInsert || state == TDataSetState::dsEdit)
         fail(QStringLiteral("Cannot move while a record is being edited; post or cancel it first"));
 }
 
-void TDataSet::Impl::setRow(bool found, TRow&& r)
-{
+void TDataSet::Impl::setRow(bool found, TRow&& r) {
     if (!found)
         return;
     row = std::move(r);
@@ -86,8 +86,7 @@ void TDataSet::Impl::setRow(bool found, TRow&& r)
     calc();
 }
 
-void TDataSet::Impl::calc()
-{
+void TDataSet::Impl::calc() {
     std::fill(lookupDone.begin(), lookupDone.end(), false);
     for (QVariant& v : calcValues)
         v = QVariant();
@@ -103,8 +102,7 @@ void TDataSet::Impl::calc()
     inCalc = false;
 }
 
-void TDataSet::Impl::notice()
-{
+void TDataSet::Impl::notice() {
     if (disableCount > 0) {
         noticePending = true;
         return;
@@ -112,8 +110,7 @@ void TDataSet::Impl::notice()
     emit q->dataChanged();
 }
 
-void TDataSet::Impl::resetToFirst()
-{
+void TDataSet::Impl::resetToFirst() {
     countCache = -1;
     pastEnd = false;
     TRow r;
@@ -130,31 +127,28 @@ void TDataSet::Impl::resetToFirst()
     notice();
 }
 
-void TDataSet::Impl::translateFilter()
-{
+void TDataSet::Impl::translateFilter() {
     filterSql.clear();
     if (filtered && !filter.trimmed().isEmpty())
         filterSql = te::translateFilter(filter, dataDefs);
 }
 
-int TDataSet::Impl::dataIndex(const QString& name) const
-{
+int TDataSet::Impl::dataIndex(const QString& name) const {
     for (int i = 0; i < dataDefs.size(); ++i)
         if (dataDefs[i].Name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
-void TDataSet::Impl::rebuildFieldList()
-{
+void TDataSet::Impl::rebuildFieldList() {
     std::vector<std::unique_ptr<TField>> old = std::move(dataFields);
     dataFields.clear();
     for (int i = 0; i < dataDefs.size(); ++i) {
         const TFieldDef& def = dataDefs[i];
         std::unique_ptr<TField> f;
         for (auto& o : old)
-            if (o && o->FieldName().compare(def.Name, Qt::CaseInsensitive) == 0 && o->DataType() == def.Type
-                && o->Size() == def.Size) {
+            if (o && o->FieldName().compare(def.Name, Qt::CaseInsensitive) == 0 &&
+                o->DataType() == def.Type && o->Size() == def.Size) {
                 f = std::move(o);
                 break;
             }
@@ -173,7 +167,8 @@ void TDataSet::Impl::rebuildFieldList()
     for (auto& f : extraFields) {
         if (byName.contains(f->FieldName().toLower()))
             fail(QStringLiteral("Field '%1' is defined twice").arg(f->FieldName()));
-        TFieldAccess::slot(f.get()) = f->FieldKind() == TFieldKind::fkCalculated ? calcs++ : lookups++;
+        TFieldAccess::slot(f.get()) =
+            f->FieldKind() == TFieldKind::fkCalculated ? calcs++ : lookups++;
         all << f.get();
         byName.insert(f->FieldName().toLower(), f.get());
     }
@@ -183,8 +178,7 @@ void TDataSet::Impl::rebuildFieldList()
     lookupMemo.assign(lookups, LookupMemo());
 }
 
-QVariant TDataSet::Impl::lookupValue(int slot)
-{
+QVariant TDataSet::Impl::lookupValue(int slot) {
     if (slot < 0 || slot >= int(lookupValues.size()))
         return QVariant();
     if (lookupDone[slot])
@@ -195,7 +189,8 @@ QVariant TDataSet::Impl::lookupValue(int slot)
         if (f->FieldKind() == TFieldKind::fkLookup && n++ == slot)
             lf = f.get();
     QVariant result;
-    if (lf && hasRow && lf->LookupDataSet && lf->LookupDataSet->Active() && lf->LookupDataSet->impl().cursor) {
+    if (lf && hasRow && lf->LookupDataSet && lf->LookupDataSet->Active() &&
+        lf->LookupDataSet->impl().cursor) {
         QVariantList keys;
         bool anyNull = false;
         for (const QString& k : lf->KeyFields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -208,7 +203,8 @@ QVariant TDataSet::Impl::lookupValue(int slot)
             for (const QString& k : lf->LookupKeyFields.split(QLatin1Char(';'), Qt::SkipEmptyParts))
                 lookupKeys << k.trimmed();
             if (lookupKeys.size() != keys.size())
-                fail(QStringLiteral("Lookup field '%1': key fields do not match").arg(lf->FieldName()));
+                fail(QStringLiteral("Lookup field '%1': key fields do not match")
+                         .arg(lf->FieldName()));
             TCursor* source = lf->LookupDataSet->impl().cursor.get();
             LookupMemo& memo = lookupMemo[size_t(slot)];
             if (memo.serial == source->serial && memo.keys == keys) {
@@ -226,8 +222,7 @@ QVariant TDataSet::Impl::lookupValue(int slot)
 
 // ------------------------------------------------------------ navigation ---
 
-void TDataSet::First()
-{
+void TDataSet::First() {
     d->requireActive();
     d->pastEnd = false;
     TRow r;
@@ -242,8 +237,7 @@ void TDataSet::First()
     d->notice();
 }
 
-void TDataSet::Last()
-{
+void TDataSet::Last() {
     d->requireActive();
     d->pastEnd = false;
     TRow r;
@@ -258,8 +252,7 @@ void TDataSet::Last()
     d->notice();
 }
 
-void TDataSet::Next()
-{
+void TDataSet::Next() {
     d->requireActive();
     if (!d->hasRow) {
         d->eof = true;
@@ -281,8 +274,7 @@ void TDataSet::Next()
     }
 }
 
-void TDataSet::Prior()
-{
+void TDataSet::Prior() {
     d->requireActive();
     if (!d->hasRow) {
         d->bof = true;
@@ -306,8 +298,7 @@ void TDataSet::Prior()
     }
 }
 
-int TDataSet::MoveBy(int distance)
-{
+int TDataSet::MoveBy(int distance) {
     int moved = 0;
     while (distance > 0 && !d->eof) {
         Next();
@@ -324,12 +315,17 @@ int TDataSet::MoveBy(int distance)
     return moved;
 }
 
-bool TDataSet::Eof() const { return d->eof; }
-bool TDataSet::Bof() const { return d->bof; }
-bool TDataSet::IsEmpty() const { return !d->hasRow; }
+bool TDataSet::Eof() const {
+    return d->eof;
+}
+bool TDataSet::Bof() const {
+    return d->bof;
+}
+bool TDataSet::IsEmpty() const {
+    return !d->hasRow;
+}
 
-int TDataSet::RecNo() const
-{
+int TDataSet::RecNo() const {
     if (!d->active || !d->hasRow || !d->cursor)
         return 0;
     if (d->state == TDataSetState::dsInsert)
@@ -337,8 +333,7 @@ int TDataSet::RecNo() const
     return d->cursor->recNo(d->row);
 }
 
-void TDataSet::SetRecNo(int recNo)
-{
+void TDataSet::SetRecNo(int recNo) {
     d->requireActive();
     TRow r;
     if (d->cursor->seek(recNo, r)) {
@@ -349,8 +344,7 @@ void TDataSet::SetRecNo(int recNo)
     }
 }
 
-int TDataSet::RecordCount() const
-{
+int TDataSet::RecordCount() const {
     if (!d->active || !d->cursor)
         return 0;
     if (d->countCache < 0)
@@ -360,22 +354,24 @@ int TDataSet::RecordCount() const
 
 // ---------------------------------------------------------------- fields ---
 
-QList<TField*> TDataSet::Fields() const { return d->all; }
+QList<TField*> TDataSet::Fields() const {
+    return d->all;
+}
 
-TField* TDataSet::FindField(const QString& name) const { return d->byName.value(name.trimmed().toLower()); }
+TField* TDataSet::FindField(const QString& name) const {
+    return d->byName.value(name.trimmed().toLower());
+}
 
-TField* TDataSet::FieldByName(const QString& name) const
-{
+TField* TDataSet::FieldByName(const QString& name) const {
     TField* f = FindField(name);
     if (!f)
         fail(QStringLiteral("Field '%1' not found").arg(name));
     return f;
 }
 
-TField* TDataSet::AddLookupField(const QString& name, TFieldType type, int size, const QString& keyFields,
-                                 TDataSet* lookupDataSet, const QString& lookupKeyFields,
-                                 const QString& lookupResultField)
-{
+TField* TDataSet::AddLookupField(const QString& name, TFieldType type, int size,
+                                 const QString& keyFields, TDataSet* lookupDataSet,
+                                 const QString& lookupKeyFields, const QString& lookupResultField) {
     if (d->active)
         fail(QStringLiteral("Cannot add field '%1' to an open dataset").arg(name));
     for (auto& f : d->extraFields)
@@ -391,8 +387,7 @@ TField* TDataSet::AddLookupField(const QString& name, TFieldType type, int size,
     return p;
 }
 
-TField* TDataSet::AddCalcField(const QString& name, TFieldType type, int size)
-{
+TField* TDataSet::AddCalcField(const QString& name, TFieldType type, int size) {
     if (d->active)
         fail(QStringLiteral("Cannot add field '%1' to an open dataset").arg(name));
     for (auto& f : d->extraFields)
@@ -406,13 +401,15 @@ TField* TDataSet::AddCalcField(const QString& name, TFieldType type, int size)
 
 // ---------------------------------------------------------------- filter ---
 
-QString TDataSet::Filter() const { return d->filter; }
+QString TDataSet::Filter() const {
+    return d->filter;
+}
 
-void TDataSet::SetFilter(const QString& filter)
-{
+void TDataSet::SetFilter(const QString& filter) {
     if (d->active && d->filtered) {
         // Translate first, so a bad text leaves the old filter in force.
-        const QString sql = filter.trimmed().isEmpty() ? QString() : te::translateFilter(filter, d->dataDefs);
+        const QString sql =
+            filter.trimmed().isEmpty() ? QString() : te::translateFilter(filter, d->dataDefs);
         d->filter = filter;
         d->filterSql = sql;
         d->rebuildHook();
@@ -422,14 +419,17 @@ void TDataSet::SetFilter(const QString& filter)
     }
 }
 
-bool TDataSet::Filtered() const { return d->filtered; }
+bool TDataSet::Filtered() const {
+    return d->filtered;
+}
 
-void TDataSet::SetFiltered(bool filtered)
-{
+void TDataSet::SetFiltered(bool filtered) {
     if (filtered == d->filtered)
         return;
     if (d->active) {
-        const QString sql = filtered && !d->filter.trimmed().isEmpty() ? te::translateFilter(d->filter, d->dataDefs) : QString();
+        const QString sql = filtered && !d->filter.trimmed().isEmpty()
+                                ? te::translateFilter(d->filter, d->dataDefs)
+                                : QString();
         d->filtered = filtered;
         d->filterSql = sql;
         d->rebuildHook();
@@ -441,15 +441,13 @@ void TDataSet::SetFiltered(bool filtered)
 
 // ------------------------------------------------------------- bookmarks ---
 
-TBookmark TDataSet::GetBookmark() const
-{
+TBookmark TDataSet::GetBookmark() const {
     if (!d->active || !d->hasRow || d->state == TDataSetState::dsInsert)
         return TBookmark();
     return d->row.bookmark;
 }
 
-void TDataSet::GotoBookmark(const TBookmark& bookmark)
-{
+void TDataSet::GotoBookmark(const TBookmark& bookmark) {
     d->requireActive();
     TRow r;
     if (!d->cursor->gotoBookmark(bookmark, r))
@@ -460,8 +458,7 @@ void TDataSet::GotoBookmark(const TBookmark& bookmark)
     d->notice();
 }
 
-bool TDataSet::BookmarkValid(const TBookmark& bookmark) const
-{
+bool TDataSet::BookmarkValid(const TBookmark& bookmark) const {
     if (!d->active || !d->cursor)
         return false;
     TRow r;
@@ -470,10 +467,11 @@ bool TDataSet::BookmarkValid(const TBookmark& bookmark) const
 
 // ----------------------------------------------------------------- notices ---
 
-void TDataSet::DisableControls() { ++d->disableCount; }
+void TDataSet::DisableControls() {
+    ++d->disableCount;
+}
 
-void TDataSet::EnableControls()
-{
+void TDataSet::EnableControls() {
     if (d->disableCount == 0)
         return;
     if (--d->disableCount == 0) {
@@ -482,10 +480,11 @@ void TDataSet::EnableControls()
     }
 }
 
-bool TDataSet::ControlsDisabled() const { return d->disableCount > 0; }
+bool TDataSet::ControlsDisabled() const {
+    return d->disableCount > 0;
+}
 
-void TDataSet::Refresh()
-{
+void TDataSet::Refresh() {
     d->requireActive();
     d->countCache = -1;
     d->rebuildHook(); // a query runs again, a table drops cached lookups

@@ -6,13 +6,11 @@ namespace {
 using te::Tok;
 using te::Token;
 
-bool punct(const Token& t, const char* text)
-{
+bool punct(const Token& t, const char* text) {
     return t.kind == Tok::Punct && t.text == QLatin1String(text);
 }
 
-bool comparisonOp(const Token& t)
-{
+bool comparisonOp(const Token& t) {
     static const QStringList ops{QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
                                  QStringLiteral(">"), QStringLiteral("<="), QStringLiteral(">="),
                                  QStringLiteral("!=")};
@@ -29,8 +27,7 @@ public:
     Parser(QList<Token> toks, const QList<TFieldDef>& fields, const QString& filter)
         : toks_(std::move(toks)), fields_(fields), filter_(filter) {}
 
-    QString parse()
-    {
+    QString parse() {
         Part p = orExpr();
         if (peek().kind != Tok::End)
             bad(QStringLiteral("unexpected '%1'").arg(peek().text));
@@ -38,26 +35,23 @@ public:
     }
 
 private:
-    [[noreturn]] void bad(const QString& why) const
-    {
+    [[noreturn]] void bad(const QString& why) const {
         te::fail(QStringLiteral("Cannot use the filter '%1': %2").arg(filter_, why));
     }
     const Token& peek() const { return toks_[pos_]; }
     Token take() { return toks_[pos_++]; }
-    bool keyword(const char* word) const
-    {
-        return peek().kind == Tok::Word && peek().text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+    bool keyword(const char* word) const {
+        return peek().kind == Tok::Word &&
+               peek().text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
 
-    Part asBool(const Part& p) const
-    {
+    Part asBool(const Part& p) const {
         if (p.boolean)
             return p;
         bad(QStringLiteral("'%1' is not a condition").arg(p.sql));
     }
 
-    Part orExpr()
-    {
+    Part orExpr() {
         Part left = andExpr();
         while (keyword("or")) {
             take();
@@ -67,8 +61,7 @@ private:
         return left;
     }
 
-    Part andExpr()
-    {
+    Part andExpr() {
         Part left = notExpr();
         while (keyword("and")) {
             take();
@@ -78,8 +71,7 @@ private:
         return left;
     }
 
-    Part notExpr()
-    {
+    Part notExpr() {
         if (keyword("not")) {
             take();
             Part inner = notExpr();
@@ -88,8 +80,7 @@ private:
         return comparison();
     }
 
-    Part comparison()
-    {
+    Part comparison() {
         Part left = operand();
         const QString leftBool = boolField_;
         if (comparisonOp(peek())) {
@@ -106,8 +97,7 @@ private:
         return left;
     }
 
-    Part operand()
-    {
+    Part operand() {
         boolField_.clear();
         const Token t = take();
         switch (t.kind) {
@@ -168,8 +158,7 @@ private:
 
 namespace te {
 
-QString translateFilter(const QString& filter, const QList<TFieldDef>& fields)
-{
+QString translateFilter(const QString& filter, const QList<TFieldDef>& fields) {
     const QList<Token> toks = lex(filter, [&](const QString& why) {
         fail(QStringLiteral("Cannot use the filter '%1': %2").arg(filter, why));
     });

@@ -48,7 +48,7 @@ private:
 
 struct TableMeta {
     TTableDef def;
-    QString sqlName;  // the SQLite table
+    QString sqlName; // the SQLite table
     bool passwordOk = false;
 };
 
@@ -91,13 +91,13 @@ void writePasswordMeta(Connection& c, const QString& password);
 } // namespace te
 
 struct TSession::Impl {
-    QHash<QString, QString> aliases; // lower name -> folder
+    QHash<QString, QString> aliases;    // lower name -> folder
     QHash<QString, QString> aliasNames; // lower name -> name as given
     QStringList passwords;
     QString userDataFolder;
     QHash<QString, std::shared_ptr<te::Connection>> connections; // by path
-    QHash<QString, int> openCounts;       // opens per table key in this process
-    QSet<QString> exclusiveKeys;          // tables opened exclusively here
+    QHash<QString, int> openCounts; // opens per table key in this process
+    QSet<QString> exclusiveKeys;    // tables opened exclusively here
 
     std::shared_ptr<te::Connection> contentConnection(const QString& alias);
     std::shared_ptr<te::Connection> userConnection();
@@ -127,7 +127,8 @@ public:
     virtual bool seek(int recNo, TRow& row) = 0;
     virtual bool gotoBookmark(const QVariant& bm, TRow& row) = 0;
     // The first visible row (in order) whose field equals the value.
-    virtual QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues, const QString& resultField) = 0;
+    virtual QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues,
+                            const QString& resultField) = 0;
 };
 
 struct TDataSet::Impl {
@@ -136,7 +137,7 @@ struct TDataSet::Impl {
     bool active = false;
     TDataSetState state = TDataSetState::dsInactive;
 
-    QList<TFieldDef> dataDefs;            // data fields of the open table/query
+    QList<TFieldDef> dataDefs; // data fields of the open table/query
     std::vector<std::unique_ptr<TField>> dataFields;
     std::vector<std::unique_ptr<TField>> extraFields; // lookup and calculated
     QList<TField*> all;
@@ -160,7 +161,7 @@ struct TDataSet::Impl {
 
     QString filter;
     bool filtered = false;
-    QString filterSql;  // translated, "" when none
+    QString filterSql; // translated, "" when none
 
     int disableCount = 0;
     bool noticePending = false;
@@ -201,13 +202,14 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
 QStringList sqlParamNames(const QString& text);
 // Key comparison (cols) op (values) as SQL with '?' placeholders, NULL
 // ordered first; appends the bound values.
-QString keyCompare(const QStringList& cols, const QVariantList& vals, const QString& op, QVariantList& binds);
+QString keyCompare(const QStringList& cols, const QVariantList& vals, const QString& op,
+                   QVariantList& binds);
 } // namespace te
 
 // Builds fields with the protected constructor of TField.
 struct TFieldAccess {
-    static std::unique_ptr<TField> make(TDataSet* ds, const QString& name, TFieldType type, int size, TFieldKind kind)
-    {
+    static std::unique_ptr<TField> make(TDataSet* ds, const QString& name, TFieldType type,
+                                        int size, TFieldKind kind) {
         return std::unique_ptr<TField>(new TField(ds, name, type, size, kind));
     }
     static int& slot(TField* f) { return f->slot_; }

@@ -4,8 +4,7 @@
 
 namespace te {
 
-QList<Token> lex(const QString& s, const std::function<void(const QString&)>& bad)
-{
+QList<Token> lex(const QString& s, const std::function<void(const QString&)>& bad) {
     QList<Token> out;
     const int n = int(s.size());
     auto at = [&](int j) { return j < n ? s[j] : QChar(); };
@@ -60,7 +59,8 @@ QList<Token> lex(const QString& s, const std::function<void(const QString&)>& ba
                 bad(QStringLiteral("unterminated string"));
             out.append({c == QLatin1Char('"') ? Tok::DString : Tok::String, text});
             i = j;
-        } else if (c == QLatin1Char(':') && (at(i + 1).isLetter() || at(i + 1) == QLatin1Char('_'))) {
+        } else if (c == QLatin1Char(':') &&
+                   (at(i + 1).isLetter() || at(i + 1) == QLatin1Char('_'))) {
             int j = i + 1;
             while (j < n && wordChar(s[j]))
                 ++j;
@@ -69,19 +69,20 @@ QList<Token> lex(const QString& s, const std::function<void(const QString&)>& ba
         } else if (QStringLiteral("<>=!").contains(c)) {
             QString op(c);
             const QChar next = at(i + 1);
-            if ((c == QLatin1Char('<') && (next == QLatin1Char('>') || next == QLatin1Char('=')))
-                || (c != QLatin1Char('<') && next == QLatin1Char('=')))
+            if ((c == QLatin1Char('<') && (next == QLatin1Char('>') || next == QLatin1Char('='))) ||
+                (c != QLatin1Char('<') && next == QLatin1Char('=')))
                 op += next;
-            else if (c == QLatin1Char('=') && (next == QLatin1Char('<') || next == QLatin1Char('>')))
+            else if (c == QLatin1Char('=') &&
+                     (next == QLatin1Char('<') || next == QLatin1Char('>')))
                 op += next;
-            if (op == QLatin1String("!") || op == QLatin1String("==") || op == QLatin1String("=<")
-                || op == QLatin1String("=>"))
+            if (op == QLatin1String("!") || op == QLatin1String("==") ||
+                op == QLatin1String("=<") || op == QLatin1String("=>"))
                 bad(QStringLiteral("unknown operator '%1'").arg(op));
             out.append({Tok::Punct, op});
             i += int(op.size());
         } else if (QStringLiteral("(),.*+-/").contains(c)) {
-            if ((c == QLatin1Char('-') && at(i + 1) == QLatin1Char('-'))
-                || (c == QLatin1Char('/') && at(i + 1) == QLatin1Char('*')))
+            if ((c == QLatin1Char('-') && at(i + 1) == QLatin1Char('-')) ||
+                (c == QLatin1Char('/') && at(i + 1) == QLatin1Char('*')))
                 bad(QStringLiteral("comments are not allowed"));
             out.append({Tok::Punct, QString(c)});
             ++i;

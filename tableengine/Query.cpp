@@ -8,8 +8,7 @@ using namespace te;
 
 namespace {
 
-TFieldDef fieldFromDecl(const QString& name, const char* decl, const QVariant& sample)
-{
+TFieldDef fieldFromDecl(const QString& name, const char* decl, const QVariant& sample) {
     TFieldDef f;
     f.Name = name;
     const QString d = decl ? QString::fromLatin1(decl).toUpper() : QString();
@@ -38,7 +37,8 @@ TFieldDef fieldFromDecl(const QString& name, const char* decl, const QVariant& s
 
 class TQueryCursor : public TCursor {
 public:
-    explicit TQueryCursor(const std::vector<TRow>* rows, QList<TFieldDef> defs) : rows_(rows), defs_(std::move(defs)) {}
+    explicit TQueryCursor(const std::vector<TRow>* rows, QList<TFieldDef> defs)
+        : rows_(rows), defs_(std::move(defs)) {}
     bool first(TRow& row) override { return at(0, row); }
     bool last(TRow& row) override { return at(int(rows_->size()) - 1, row); }
     bool next(const TRow& cur, TRow& row) override { return at(cur.bookmark.toInt() + 1, row); }
@@ -46,9 +46,11 @@ public:
     int count() override { return int(rows_->size()); }
     int recNo(const TRow& cur) override { return cur.bookmark.toInt() + 1; }
     bool seek(int recNo, TRow& row) override { return at(recNo - 1, row); }
-    bool gotoBookmark(const QVariant& bm, TRow& row) override { return !bm.isNull() && at(bm.toInt(), row); }
-    QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues, const QString& resultField) override
-    {
+    bool gotoBookmark(const QVariant& bm, TRow& row) override {
+        return !bm.isNull() && at(bm.toInt(), row);
+    }
+    QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues,
+                    const QString& resultField) override {
         auto index = [&](const QString& name) {
             for (int i = 0; i < defs_.size(); ++i)
                 if (defs_[i].Name.compare(name, Qt::CaseInsensitive) == 0)
@@ -70,8 +72,7 @@ public:
     }
 
 private:
-    bool at(int i, TRow& row)
-    {
+    bool at(int i, TRow& row) {
         if (i < 0 || i >= int(rows_->size()))
             return false;
         row = (*rows_)[size_t(i)];
@@ -91,8 +92,7 @@ struct TQuery::QueryImpl {
     std::vector<TRow> rows;
 };
 
-TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl>())
-{
+TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl>()) {
     d->openHook = [this] {
         const QString text = q->sql.join(QLatin1Char('\n'));
         if (text.trimmed().isEmpty())
@@ -103,15 +103,19 @@ TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl
         q->translated = translateSql(text, *q->conn, names, used);
         for (const auto& m : used) {
             if (m->def.UserWritable)
-                fail(QStringLiteral("Cannot query table '%1': it is kept in the user's data folder").arg(m->def.FileName));
+                fail(QStringLiteral("Cannot query table '%1': it is kept in the user's data folder")
+                         .arg(m->def.FileName));
             if (m->def.PasswordProtected && !q->conn->checkPassword(Session.impl().passwords))
-                fail(QStringLiteral("Table '%1': the password is not in the session's password list").arg(m->def.FileName));
+                fail(
+                    QStringLiteral("Table '%1': the password is not in the session's password list")
+                        .arg(m->def.FileName));
         }
         sqlite3_stmt* raw = nullptr;
         try {
             raw = q->conn->prepare(q->translated);
         } catch (const EDatabaseError& e) {
-            fail(QStringLiteral("Cannot run the SQL text '%1': %2").arg(text.simplified(), e.Message()));
+            fail(QStringLiteral("Cannot run the SQL text '%1': %2")
+                     .arg(text.simplified(), e.Message()));
         }
         d->dataDefs.clear();
         QSet<QString> seen;
@@ -162,10 +166,11 @@ TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl
 
 TQuery::~TQuery() = default;
 
-QStringList TQuery::SQL() const { return q->sql; }
+QStringList TQuery::SQL() const {
+    return q->sql;
+}
 
-void TQuery::SetSQL(const QStringList& lines)
-{
+void TQuery::SetSQL(const QStringList& lines) {
     Close();
     q->sql = lines;
     const QStringList names = sqlParamNames(lines.join(QLatin1Char('\n')));
@@ -182,16 +187,14 @@ void TQuery::SetSQL(const QStringList& lines)
     q->params = std::move(kept);
 }
 
-TParam* TQuery::ParamByName(const QString& name)
-{
+TParam* TQuery::ParamByName(const QString& name) {
     for (auto& p : q->params)
         if (p->Name().compare(name, Qt::CaseInsensitive) == 0)
             return p.get();
     fail(QStringLiteral("Parameter '%1' not found").arg(name));
 }
 
-QList<TParam*> TQuery::Params() const
-{
+QList<TParam*> TQuery::Params() const {
     QList<TParam*> out;
     for (auto& p : q->params)
         out << p.get();

@@ -16,20 +16,24 @@ TSession Session;
 TSession::TSession() : d(std::make_shared<Impl>()) {}
 TSession::~TSession() = default;
 
-void TSession::AddPassword(const QString& password)
-{
+void TSession::AddPassword(const QString& password) {
     if (!d->passwords.contains(password))
         d->passwords << password;
 }
 
-void TSession::RemoveAllPasswords() { d->passwords.clear(); }
+void TSession::RemoveAllPasswords() {
+    d->passwords.clear();
+}
 
-bool TSession::HasPassword(const QString& password) const { return d->passwords.contains(password); }
+bool TSession::HasPassword(const QString& password) const {
+    return d->passwords.contains(password);
+}
 
-bool TSession::IsAlias(const QString& name) const { return d->aliases.contains(name.toLower()); }
+bool TSession::IsAlias(const QString& name) const {
+    return d->aliases.contains(name.toLower());
+}
 
-void TSession::AddStandardAlias(const QString& name, const QString& path, const QString& driver)
-{
+void TSession::AddStandardAlias(const QString& name, const QString& path, const QString& driver) {
     if (name.trimmed().isEmpty())
         fail(QStringLiteral("An alias needs a name"));
     if (driver.compare(QLatin1String("PARADOX"), Qt::CaseInsensitive) != 0)
@@ -40,45 +44,44 @@ void TSession::AddStandardAlias(const QString& name, const QString& path, const 
     d->aliasNames.insert(name.toLower(), name);
 }
 
-void TSession::DeleteAlias(const QString& name)
-{
+void TSession::DeleteAlias(const QString& name) {
     d->aliases.remove(name.toLower());
     d->aliasNames.remove(name.toLower());
 }
 
-QString TSession::AliasPath(const QString& name) const
-{
+QString TSession::AliasPath(const QString& name) const {
     auto it = d->aliases.constFind(name.toLower());
     if (it == d->aliases.constEnd())
         fail(QStringLiteral("Alias '%1' not found").arg(name));
     return it.value();
 }
 
-void TSession::SetUserDataFolder(const QString& folder) { d->userDataFolder = folder; }
+void TSession::SetUserDataFolder(const QString& folder) {
+    d->userDataFolder = folder;
+}
 
-QString TSession::UserDataFolder() const
-{
+QString TSession::UserDataFolder() const {
     if (!d->userDataFolder.isEmpty())
         return d->userDataFolder;
     // Without an application name the standard location is the shared
     // data folder itself; keep our file in a folder of its own there.
     if (QCoreApplication::applicationName().isEmpty()) {
-        const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        return (shared.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : shared) + QStringLiteral("/evelmorande");
+        const QString shared =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        return (shared.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : shared) +
+               QStringLiteral("/evelmorande");
     }
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-void TSession::Reset()
-{
+void TSession::Reset() {
     d->aliases.clear();
     d->aliasNames.clear();
     d->passwords.clear();
     d->connections.clear();
 }
 
-std::shared_ptr<Connection> TSession::Impl::contentConnection(const QString& alias)
-{
+std::shared_ptr<Connection> TSession::Impl::contentConnection(const QString& alias) {
     if (alias.trimmed().isEmpty())
         fail(QStringLiteral("No database alias given"));
     auto it = aliases.constFind(alias.toLower());
@@ -95,8 +98,7 @@ std::shared_ptr<Connection> TSession::Impl::contentConnection(const QString& ali
     return c;
 }
 
-std::shared_ptr<Connection> TSession::Impl::userConnection()
-{
+std::shared_ptr<Connection> TSession::Impl::userConnection() {
     const QString folder = Session.UserDataFolder();
     if (!QDir().mkpath(folder))
         fail(QStringLiteral("Cannot create the user data folder '%1'").arg(folder));
@@ -108,7 +110,6 @@ std::shared_ptr<Connection> TSession::Impl::userConnection()
     return c;
 }
 
-void TSession::Impl::forget(const QString& path)
-{
+void TSession::Impl::forget(const QString& path) {
     connections.remove(QFileInfo(path).absoluteFilePath());
 }

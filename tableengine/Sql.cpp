@@ -11,40 +11,38 @@ namespace {
 using K = te::Tok;
 using T = te::Token;
 
-[[noreturn]] void bad(const QString& sql, const QString& why)
-{
+[[noreturn]] void bad(const QString& sql, const QString& why) {
     te::fail(QStringLiteral("Cannot run the SQL text '%1': %2").arg(sql.simplified(), why));
 }
 
-QList<T> lexSql(const QString& s)
-{
+QList<T> lexSql(const QString& s) {
     return te::lex(s, [&](const QString& why) { bad(s, why); });
 }
 
-bool is(const T& t, const char* word)
-{
+bool is(const T& t, const char* word) {
     return t.kind == K::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
-const QStringList& keywords()
-{
+const QStringList& keywords() {
     static const QStringList k{
-        QStringLiteral("select"), QStringLiteral("distinct"), QStringLiteral("all"), QStringLiteral("from"),
-        QStringLiteral("where"), QStringLiteral("and"), QStringLiteral("or"), QStringLiteral("not"),
-        QStringLiteral("between"), QStringLiteral("in"), QStringLiteral("like"), QStringLiteral("is"),
-        QStringLiteral("null"), QStringLiteral("join"), QStringLiteral("inner"), QStringLiteral("left"),
-        QStringLiteral("outer"), QStringLiteral("on"), QStringLiteral("as"), QStringLiteral("order"),
-        QStringLiteral("by"), QStringLiteral("asc"), QStringLiteral("desc"), QStringLiteral("group"),
+        QStringLiteral("select"), QStringLiteral("distinct"), QStringLiteral("all"),
+        QStringLiteral("from"),   QStringLiteral("where"),    QStringLiteral("and"),
+        QStringLiteral("or"),     QStringLiteral("not"),      QStringLiteral("between"),
+        QStringLiteral("in"),     QStringLiteral("like"),     QStringLiteral("is"),
+        QStringLiteral("null"),   QStringLiteral("join"),     QStringLiteral("inner"),
+        QStringLiteral("left"),   QStringLiteral("outer"),    QStringLiteral("on"),
+        QStringLiteral("as"),     QStringLiteral("order"),    QStringLiteral("by"),
+        QStringLiteral("asc"),    QStringLiteral("desc"),     QStringLiteral("group"),
         QStringLiteral("having"), QStringLiteral("escape")};
     return k;
 }
 
-const QStringList& functions()
-{
-    static const QStringList f{QStringLiteral("count"), QStringLiteral("min"), QStringLiteral("max"),
-                               QStringLiteral("sum"), QStringLiteral("avg"), QStringLiteral("upper"),
-                               QStringLiteral("lower"), QStringLiteral("trim"), QStringLiteral("substr"),
-                               QStringLiteral("length"), QStringLiteral("abs")};
+const QStringList& functions() {
+    static const QStringList f{
+        QStringLiteral("count"),  QStringLiteral("min"),  QStringLiteral("max"),
+        QStringLiteral("sum"),    QStringLiteral("avg"),  QStringLiteral("upper"),
+        QStringLiteral("lower"),  QStringLiteral("trim"), QStringLiteral("substr"),
+        QStringLiteral("length"), QStringLiteral("abs")};
     return f;
 }
 
@@ -52,9 +50,10 @@ const QStringList& functions()
 // planner has no per-value statistics, so count the rows of each
 // "alias.field = number" term (through an index) and put the smallest
 // first, moving the ON conditions into WHERE. Results are unchanged.
-void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
-{
-    auto punct = [](const T& t, const char* p) { return t.kind == K::Punct && t.text == QLatin1String(p); };
+void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c) {
+    auto punct = [](const T& t, const char* p) {
+        return t.kind == K::Punct && t.text == QLatin1String(p);
+    };
     const int n = int(toks.size()) - 1; // without End
     QList<int> depth(n + 1, 0);
     for (int i = 0, d = 0; i <= n; ++i) {
@@ -72,7 +71,8 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
     if (from < 0)
         return;
     int end = from + 1;
-    while (end < n && !top(end, "where") && !top(end, "order") && !top(end, "group") && !top(end, "having"))
+    while (end < n && !top(end, "where") && !top(end, "order") && !top(end, "group") &&
+           !top(end, "having"))
         ++end;
     struct Ref {
         int first, last; // token range of "table [AS] [alias]"
@@ -88,7 +88,8 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
         if (!refs.isEmpty()) {
             if (punct(toks[pos], ",")) {
                 ++pos;
-            } else if (is(toks[pos], "join") || (is(toks[pos], "inner") && pos + 1 < end && is(toks[pos + 1], "join"))) {
+            } else if (is(toks[pos], "join") ||
+                       (is(toks[pos], "inner") && pos + 1 < end && is(toks[pos + 1], "join"))) {
                 pos += is(toks[pos], "inner") ? 2 : 1;
                 joined = true;
             } else {
@@ -106,7 +107,8 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
         ++pos;
         if (pos < end && is(toks[pos], "as"))
             ++pos;
-        if (pos < end && toks[pos].kind == K::Word && !keywords().contains(toks[pos].text.toLower())) {
+        if (pos < end && toks[pos].kind == K::Word &&
+            !keywords().contains(toks[pos].text.toLower())) {
             r.name = toks[pos].text;
             ++pos;
         }
@@ -115,7 +117,8 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
             if (pos >= end || !is(toks[pos], "on"))
                 return;
             r.condFirst = ++pos;
-            while (pos < end && !punct(toks[pos], ",") && !(depth[pos] == 0 && (is(toks[pos], "join") || is(toks[pos], "inner"))))
+            while (pos < end && !punct(toks[pos], ",") &&
+                   !(depth[pos] == 0 && (is(toks[pos], "join") || is(toks[pos], "inner"))))
                 ++pos;
             r.condLast = pos - 1;
             if (r.condLast < r.condFirst)
@@ -131,7 +134,8 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
     if (end < n && top(end, "where")) {
         whereFirst = end + 1;
         whereLast = whereFirst;
-        while (whereLast < n && !top(whereLast, "order") && !top(whereLast, "group") && !top(whereLast, "having"))
+        while (whereLast < n && !top(whereLast, "order") && !top(whereLast, "group") &&
+               !top(whereLast, "having"))
             ++whereLast;
         --whereLast;
         bool between = false, anyOr = false;
@@ -156,11 +160,13 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
             qint64 best = std::numeric_limits<qint64>::max() - 1;
             for (const auto& [a, b] : terms) {
                 int q = -1, col = -1, num = -1;
-                if (b - a == 4 && toks[a].kind == K::Word && punct(toks[a + 1], ".") && toks[a + 2].kind == K::Word
-                    && punct(toks[a + 3], "=") && toks[a + 4].kind == K::Number) {
+                if (b - a == 4 && toks[a].kind == K::Word && punct(toks[a + 1], ".") &&
+                    toks[a + 2].kind == K::Word && punct(toks[a + 3], "=") &&
+                    toks[a + 4].kind == K::Number) {
                     q = a, col = a + 2, num = a + 4;
-                } else if (b - a == 4 && toks[a].kind == K::Number && punct(toks[a + 1], "=") && toks[a + 2].kind == K::Word
-                           && punct(toks[a + 3], ".") && toks[a + 4].kind == K::Word) {
+                } else if (b - a == 4 && toks[a].kind == K::Number && punct(toks[a + 1], "=") &&
+                           toks[a + 2].kind == K::Word && punct(toks[a + 3], ".") &&
+                           toks[a + 4].kind == K::Word) {
                     num = a, q = a + 2, col = a + 4;
                 }
                 if (q < 0)
@@ -171,15 +177,20 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
                     bool indexed = false;
                     QString field;
                     for (const TIndexDef& ix : r.meta->def.Indexes)
-                        if (!ix.Fields.isEmpty() && ix.Fields[0].compare(toks[col].text, Qt::CaseInsensitive) == 0) {
+                        if (!ix.Fields.isEmpty() &&
+                            ix.Fields[0].compare(toks[col].text, Qt::CaseInsensitive) == 0) {
                             indexed = true;
                             field = ix.Fields[0];
                         }
                     if (!indexed)
                         continue;
                     // Counting stops once past the smallest count so far.
-                    te::Stmt s(c.db(), c.prepare(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %2 = ? LIMIT ?)")
-                                                     .arg(te::quoteId(r.meta->sqlName), te::quoteId(field))));
+                    te::Stmt s(
+                        c.db(),
+                        c.prepare(
+                            QStringLiteral(
+                                "SELECT count(*) FROM (SELECT 1 FROM %1 WHERE %2 = ? LIMIT ?)")
+                                .arg(te::quoteId(r.meta->sqlName), te::quoteId(field))));
                     s.bind(1, toks[num].text.toLongLong());
                     s.bind(2, qMin(best + 1, qint64(1000000)));
                     if (s.step())
@@ -190,7 +201,8 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
         }
     }
     QList<Ref> sorted = refs;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const Ref& a, const Ref& b) { return a.estimate < b.estimate; });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Ref& a, const Ref& b) { return a.estimate < b.estimate; });
     bool same = true;
     for (int i = 0; i < refs.size(); ++i)
         same = same && sorted[i].first == refs[i].first;
@@ -211,9 +223,11 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
     QStringList conds;
     for (const Ref& r : refs)
         if (r.condFirst >= 0)
-            conds << QStringLiteral("(") + range(r.condFirst, r.condLast).join(QLatin1Char(' ')) + QStringLiteral(")");
+            conds << QStringLiteral("(") + range(r.condFirst, r.condLast).join(QLatin1Char(' ')) +
+                         QStringLiteral(")");
     if (whereFirst >= 0)
-        conds << QStringLiteral("(") + range(whereFirst, whereLast).join(QLatin1Char(' ')) + QStringLiteral(")");
+        conds << QStringLiteral("(") + range(whereFirst, whereLast).join(QLatin1Char(' ')) +
+                     QStringLiteral(")");
     if (!conds.isEmpty())
         rebuilt << QStringLiteral("WHERE") << conds.join(QStringLiteral(" AND "));
     const int rest = whereFirst >= 0 ? whereLast + 1 : end;
@@ -225,8 +239,7 @@ void reorderJoins(const QList<T>& toks, QStringList& out, te::Connection& c)
 
 namespace te {
 
-QStringList sqlParamNames(const QString& text)
-{
+QStringList sqlParamNames(const QString& text) {
     QStringList names;
     QList<T> toks;
     try {
@@ -240,8 +253,8 @@ QStringList sqlParamNames(const QString& text)
     return names;
 }
 
-QString translateSql(const QString& text, Connection& c, QStringList& paramNames, QList<std::shared_ptr<TableMeta>>& used)
-{
+QString translateSql(const QString& text, Connection& c, QStringList& paramNames,
+                     QList<std::shared_ptr<TableMeta>>& used) {
     const QList<T> toks = lexSql(text);
     if (toks.isEmpty() || !is(toks[0], "select"))
         bad(text, QStringLiteral("only SELECT is supported"));
@@ -255,7 +268,8 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
     QList<Ref> refs;
     QSet<int> aliasTokens;
     for (int i = 0; i + 1 < toks.size(); ++i) {
-        if (!(is(toks[i], "from") || is(toks[i], "join") || (toks[i].kind == K::Punct && toks[i].text == QLatin1String(",") && !refs.isEmpty())))
+        if (!(is(toks[i], "from") || is(toks[i], "join") ||
+              (toks[i].kind == K::Punct && toks[i].text == QLatin1String(",") && !refs.isEmpty())))
             continue;
         const T& t = toks[i + 1];
         if (t.kind != K::Word && t.kind != K::DString)
@@ -267,7 +281,8 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
         int next = i + 2;
         if (next < toks.size() && is(toks[next], "as"))
             ++next;
-        if (next < toks.size() && toks[next].kind == K::Word && !keywords().contains(toks[next].text.toLower())) {
+        if (next < toks.size() && toks[next].kind == K::Word &&
+            !keywords().contains(toks[next].text.toLower())) {
             r.name = toks[next].text;
             aliasTokens.insert(next);
         }
@@ -307,15 +322,18 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
         }
         switch (t.kind) {
         case K::Word: {
-            if (lower.startsWith(QLatin1String("evelm_")) || lower.startsWith(QLatin1String("sqlite_")))
+            if (lower.startsWith(QLatin1String("evelm_")) ||
+                lower.startsWith(QLatin1String("sqlite_")))
                 bad(text, QStringLiteral("'%1' is not allowed").arg(t.text));
-            const bool call = toks[i + 1].kind == K::Punct && toks[i + 1].text == QLatin1String("(");
+            const bool call =
+                toks[i + 1].kind == K::Punct && toks[i + 1].text == QLatin1String("(");
             if (keywords().contains(lower)) {
                 if (lower == QLatin1String("from") || lower == QLatin1String("join")) {
                     expectTable = true;
                     mode = TableList;
-                } else if (lower == QLatin1String("where") || lower == QLatin1String("on") || lower == QLatin1String("order")
-                           || lower == QLatin1String("group") || lower == QLatin1String("having")) {
+                } else if (lower == QLatin1String("where") || lower == QLatin1String("on") ||
+                           lower == QLatin1String("order") || lower == QLatin1String("group") ||
+                           lower == QLatin1String("having")) {
                     mode = Other;
                 }
                 out << t.text.toUpper();
@@ -325,10 +343,12 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
                 out << lower;
             } else {
                 // A column, a table qualifier or an alias.
-                const bool qualified = (i > 0 && toks[i - 1].kind == K::Punct && toks[i - 1].text == QLatin1String("."))
-                    || (toks[i + 1].kind == K::Punct && toks[i + 1].text == QLatin1String("."));
-                const bool bareColumn = !qualified && !aliasTokens.contains(i)
-                    && !(i > 0 && is(toks[i - 1], "as"));
+                const bool qualified =
+                    (i > 0 && toks[i - 1].kind == K::Punct &&
+                     toks[i - 1].text == QLatin1String(".")) ||
+                    (toks[i + 1].kind == K::Punct && toks[i + 1].text == QLatin1String("."));
+                const bool bareColumn =
+                    !qualified && !aliasTokens.contains(i) && !(i > 0 && is(toks[i - 1], "as"));
                 out << (bareColumn ? qualifier(t.text) : QString()) + quoteId(t.text);
             }
             break;
@@ -363,8 +383,9 @@ QString translateSql(const QString& text, Connection& c, QStringList& paramNames
     // Join the pieces; qualifiers stay glued to their dots.
     QString sql;
     for (int i = 0; i < out.size(); ++i) {
-        if (i > 0 && out[i] != QLatin1String(".") && out[i - 1] != QLatin1String(".") && !out[i - 1].endsWith(QLatin1Char('('))
-            && out[i] != QLatin1String(")") && out[i] != QLatin1String(","))
+        if (i > 0 && out[i] != QLatin1String(".") && out[i - 1] != QLatin1String(".") &&
+            !out[i - 1].endsWith(QLatin1Char('(')) && out[i] != QLatin1String(")") &&
+            out[i] != QLatin1String(","))
             sql += QLatin1Char(' ');
         sql += out[i];
     }

@@ -7,27 +7,24 @@
 
 using namespace te;
 
-
-
 namespace {
 
-bool sameDefinition(const TTableDef& a, const TTableDef& b)
-{
+bool sameDefinition(const TTableDef& a, const TTableDef& b) {
     if (a.Fields.size() != b.Fields.size() || a.Indexes.size() != b.Indexes.size())
         return false;
     for (int i = 0; i < a.Fields.size(); ++i)
-        if (a.Fields[i].Name != b.Fields[i].Name || a.Fields[i].Type != b.Fields[i].Type || a.Fields[i].Size != b.Fields[i].Size)
+        if (a.Fields[i].Name != b.Fields[i].Name || a.Fields[i].Type != b.Fields[i].Type ||
+            a.Fields[i].Size != b.Fields[i].Size)
             return false;
     for (int i = 0; i < a.Indexes.size(); ++i)
-        if (a.Indexes[i].Name != b.Indexes[i].Name || a.Indexes[i].Fields != b.Indexes[i].Fields
-            || a.Indexes[i].CaseInsensitive != b.Indexes[i].CaseInsensitive)
+        if (a.Indexes[i].Name != b.Indexes[i].Name || a.Indexes[i].Fields != b.Indexes[i].Fields ||
+            a.Indexes[i].CaseInsensitive != b.Indexes[i].CaseInsensitive)
             return false;
     return true;
 }
 
 // The user's copy of a writable table, made from the content definition.
-std::shared_ptr<TableMeta> userTable(Connection& uc, const TTableDef& def)
-{
+std::shared_ptr<TableMeta> userTable(Connection& uc, const TTableDef& def) {
     auto existing = uc.table(def.FileName);
     if (existing && sameDefinition(existing->def, def))
         return existing;
@@ -51,7 +48,10 @@ std::shared_ptr<TableMeta> userTable(Connection& uc, const TTableDef& def)
         createTableFromDef(uc, copy);
         uc.exec(QStringLiteral("COMMIT"));
     } catch (...) {
-        try { uc.exec(QStringLiteral("ROLLBACK")); } catch (...) {}
+        try {
+            uc.exec(QStringLiteral("ROLLBACK"));
+        } catch (...) {
+        }
         throw;
     }
     uc.loadMeta();
@@ -63,8 +63,7 @@ std::shared_ptr<TableMeta> userTable(Connection& uc, const TTableDef& def)
 
 } // namespace
 
-TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl>())
-{
+TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl>()) {
     d->openHook = [this] {
         TableImpl& ti = *t;
         if (ti.tableName.trimmed().isEmpty())
@@ -72,9 +71,11 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
         auto content = Session.impl().contentConnection(d->alias);
         auto meta = content->table(ti.tableName);
         if (!meta)
-            fail(QStringLiteral("Table '%1' not found in database '%2'").arg(ti.tableName, d->alias));
+            fail(QStringLiteral("Table '%1' not found in database '%2'")
+                     .arg(ti.tableName, d->alias));
         if (meta->def.PasswordProtected && !content->checkPassword(Session.impl().passwords))
-            fail(QStringLiteral("Table '%1': the password is not in the session's password list").arg(ti.tableName));
+            fail(QStringLiteral("Table '%1': the password is not in the session's password list")
+                     .arg(ti.tableName));
         // Claimed before the user's copy is touched, so a refused open
         // changes nothing.
         auto conn = meta->def.UserWritable ? Session.impl().userConnection() : content;
@@ -82,22 +83,31 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
         ti.lockKey = conn->path() + QLatin1Char('|') + meta->sqlName.toLower();
         auto& s = Session.impl();
         if (s.exclusiveKeys.contains(ti.lockKey))
-            fail(QStringLiteral("Table '%1' is in use: it is opened exclusively").arg(ti.tableName));
+            fail(
+                QStringLiteral("Table '%1' is in use: it is opened exclusively").arg(ti.tableName));
         if (ti.exclusive && s.openCounts.value(ti.lockKey) > 0)
-            fail(QStringLiteral("Table '%1' is in use and cannot be opened exclusively").arg(ti.tableName));
+            fail(QStringLiteral("Table '%1' is in use and cannot be opened exclusively")
+                     .arg(ti.tableName));
         if (ti.exclusive) {
             QString lockPath;
             if (meta->def.UserWritable) {
-                lockPath = QFileInfo(conn->path()).absoluteDir().filePath(meta->sqlName + QStringLiteral(".lock"));
+                lockPath = QFileInfo(conn->path())
+                               .absoluteDir()
+                               .filePath(meta->sqlName + QStringLiteral(".lock"));
             } else {
-                const QByteArray h = QCryptographicHash::hash(ti.lockKey.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-                lockPath = QDir::temp().filePath(QStringLiteral("evelm-%1.lock").arg(QString::fromLatin1(h)));
+                const QByteArray h =
+                    QCryptographicHash::hash(ti.lockKey.toUtf8(), QCryptographicHash::Sha1)
+                        .toHex()
+                        .left(16);
+                lockPath = QDir::temp().filePath(
+                    QStringLiteral("evelm-%1.lock").arg(QString::fromLatin1(h)));
             }
             ti.lock = std::make_unique<QLockFile>(lockPath);
             ti.lock->setStaleLockTime(0);
             if (!ti.lock->tryLock(0)) {
                 ti.lock.reset();
-                fail(QStringLiteral("Table '%1' is in use: another program has it open exclusively").arg(ti.tableName));
+                fail(QStringLiteral("Table '%1' is in use: another program has it open exclusively")
+                         .arg(ti.tableName));
             }
             s.exclusiveKeys.insert(ti.lockKey);
         }
@@ -127,14 +137,16 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
                 }
             }
             if (!index)
-                fail(QStringLiteral("Table '%1' has no index on the fields '%2'").arg(ti.tableName, ti.indexFieldNames));
+                fail(QStringLiteral("Table '%1' has no index on the fields '%2'")
+                         .arg(ti.tableName, ti.indexFieldNames));
             fields = index->Fields;
         } else {
             for (const TIndexDef& ix : meta->def.Indexes)
                 if (ix.Name.compare(ti.indexName.trimmed(), Qt::CaseInsensitive) == 0)
                     index = &ix;
             if (!index && !ti.indexName.trimmed().isEmpty())
-                fail(QStringLiteral("Index '%1' not found in table '%2'").arg(ti.indexName, ti.tableName));
+                fail(QStringLiteral("Index '%1' not found in table '%2'")
+                         .arg(ti.indexName, ti.tableName));
             if (index)
                 fields = index->Fields;
         }
@@ -147,7 +159,8 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
             TOrderColumn c;
             c.field = i;
             c.sql = quoteId(fd.Name);
-            if (index->CaseInsensitive && (fd.Type == TFieldType::ftString || fd.Type == TFieldType::ftMemo))
+            if (index->CaseInsensitive &&
+                (fd.Type == TFieldType::ftString || fd.Type == TFieldType::ftMemo))
                 c.sql += QStringLiteral(" COLLATE NOCASE");
             ti.order << c;
             if (fields.size() == 1 && fd.Type == TFieldType::ftAutoInc)
@@ -157,7 +170,8 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
         if (ti.master && ti.master->DataSet()) {
             for (const QString& f : ti.masterFields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
                 if (d->dataIndex(f.trimmed()) < 0)
-                    fail(QStringLiteral("Master field '%1' not found in table '%2'").arg(f, ti.tableName));
+                    fail(QStringLiteral("Master field '%1' not found in table '%2'")
+                             .arg(f, ti.tableName));
             }
         }
     };
@@ -189,7 +203,9 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
         };
         if (ti.hasRange) {
             if (ti.rangeLo.size() > ti.order.size() || ti.rangeHi.size() > ti.order.size())
-                fail(QStringLiteral("Table '%1': the range has more values than the index has fields").arg(ti.tableName));
+                fail(QStringLiteral(
+                         "Table '%1': the range has more values than the index has fields")
+                         .arg(ti.tableName));
             const auto lo = TTableCursor::typed(ti.rangeLo, ti.order, d->dataDefs);
             const auto hi = TTableCursor::typed(ti.rangeHi, ti.order, d->dataDefs);
             if (!lo.isEmpty())
@@ -216,8 +232,7 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
     };
 }
 
-TTable::~TTable()
-{
+TTable::~TTable() {
     if (d->active) {
         d->active = false;
         d->cursor.reset();
@@ -225,20 +240,24 @@ TTable::~TTable()
     }
 }
 
-QString TTable::TableName() const { return t->tableName; }
+QString TTable::TableName() const {
+    return t->tableName;
+}
 
-void TTable::SetTableName(const QString& fileName)
-{
+void TTable::SetTableName(const QString& fileName) {
     if (d->active)
         fail(QStringLiteral("Cannot change the table of an open dataset"));
     t->tableName = fileName;
 }
 
-QString TTable::IndexName() const { return t->byFieldNames ? QString() : t->indexName; }
-QString TTable::IndexFieldNames() const { return t->byFieldNames ? t->indexFieldNames : QString(); }
+QString TTable::IndexName() const {
+    return t->byFieldNames ? QString() : t->indexName;
+}
+QString TTable::IndexFieldNames() const {
+    return t->byFieldNames ? t->indexFieldNames : QString();
+}
 
-static void reopenOrder(TTable* table, TDataSet::Impl& d)
-{
+static void reopenOrder(TTable* table, TDataSet::Impl& d) {
     // Switch the order of an open table, keeping the current row.
     const TRow keep = d.row;
     const bool had = d.hasRow;
@@ -257,8 +276,7 @@ static void reopenOrder(TTable* table, TDataSet::Impl& d)
 
 // Applies a new order to an open table; on failure the old choice comes back.
 static void changeOrder(TTable* table, TDataSet::Impl& d, TTable::TableImpl& t,
-                        const std::function<void()>& choose)
-{
+                        const std::function<void()>& choose) {
     const QString oldName = t.indexName, oldFields = t.indexFieldNames;
     const bool oldBy = t.byFieldNames;
     choose();
@@ -277,42 +295,41 @@ static void changeOrder(TTable* table, TDataSet::Impl& d, TTable::TableImpl& t,
     }
 }
 
-void TTable::SetIndexName(const QString& name)
-{
+void TTable::SetIndexName(const QString& name) {
     changeOrder(this, *d, *t, [&] {
         t->indexName = name;
         t->byFieldNames = false;
     });
 }
 
-void TTable::SetIndexFieldNames(const QString& fields)
-{
+void TTable::SetIndexFieldNames(const QString& fields) {
     changeOrder(this, *d, *t, [&] {
         t->indexFieldNames = fields;
         t->byFieldNames = !fields.trimmed().isEmpty();
     });
 }
 
-bool TTable::ReadOnly() const { return t->readOnly; }
+bool TTable::ReadOnly() const {
+    return t->readOnly;
+}
 
-void TTable::SetReadOnly(bool readOnly)
-{
+void TTable::SetReadOnly(bool readOnly) {
     if (d->active)
         fail(QStringLiteral("Cannot change the read-only setting of an open table"));
     t->readOnly = readOnly;
 }
 
-bool TTable::Exclusive() const { return t->exclusive; }
+bool TTable::Exclusive() const {
+    return t->exclusive;
+}
 
-void TTable::SetExclusive(bool exclusive)
-{
+void TTable::SetExclusive(bool exclusive) {
     if (d->active)
         fail(QStringLiteral("Cannot change the exclusive setting of an open table"));
     t->exclusive = exclusive;
 }
 
-bool TTable::FindKey(const QVariantList& keyValues)
-{
+bool TTable::FindKey(const QVariantList& keyValues) {
     d->requireActive();
     TRow r;
     if (!static_cast<TTableCursor*>(d->cursor.get())->findKey(keyValues, r))
@@ -324,8 +341,7 @@ bool TTable::FindKey(const QVariantList& keyValues)
     return true;
 }
 
-void TTable::FindNearest(const QVariantList& keyValues)
-{
+void TTable::FindNearest(const QVariantList& keyValues) {
     d->requireActive();
     TRow r;
     if (static_cast<TTableCursor*>(d->cursor.get())->findNearest(keyValues, r)) {
@@ -340,8 +356,7 @@ void TTable::FindNearest(const QVariantList& keyValues)
     d->notice();
 }
 
-void TTable::SetRange(const QVariantList& startValues, const QVariantList& endValues)
-{
+void TTable::SetRange(const QVariantList& startValues, const QVariantList& endValues) {
     const bool had = t->hasRange;
     const QVariantList lo = t->rangeLo, hi = t->rangeHi;
     t->hasRange = true;
@@ -361,8 +376,7 @@ void TTable::SetRange(const QVariantList& startValues, const QVariantList& endVa
     d->resetToFirst();
 }
 
-void TTable::CancelRange()
-{
+void TTable::CancelRange() {
     if (!t->hasRange)
         return;
     t->hasRange = false;
@@ -374,8 +388,7 @@ void TTable::CancelRange()
     }
 }
 
-void TTable::SetMasterSource(TDataSource* source)
-{
+void TTable::SetMasterSource(TDataSource* source) {
     QObject::disconnect(t->masterConn);
     t->master = source;
     if (source) {
@@ -403,18 +416,22 @@ void TTable::SetMasterSource(TDataSource* source)
     }
 }
 
-TDataSource* TTable::MasterSource() const { return t->master; }
+TDataSource* TTable::MasterSource() const {
+    return t->master;
+}
 
-void TTable::SetMasterFields(const QString& fields)
-{
+void TTable::SetMasterFields(const QString& fields) {
     t->masterFields = fields;
     if (d->active) {
         for (const QString& f : fields.split(QLatin1Char(';'), Qt::SkipEmptyParts))
             if (d->dataIndex(f.trimmed()) < 0)
-                fail(QStringLiteral("Master field '%1' not found in table '%2'").arg(f, t->tableName));
+                fail(QStringLiteral("Master field '%1' not found in table '%2'")
+                         .arg(f, t->tableName));
         d->rebuildHook();
         d->resetToFirst();
     }
 }
 
-QString TTable::MasterFields() const { return t->masterFields; }
+QString TTable::MasterFields() const {
+    return t->masterFields;
+}

@@ -4,8 +4,8 @@ using namespace te;
 
 namespace te {
 
-QString keyCompare(const QStringList& cols, const QVariantList& vals, const QString& op, QVariantList& binds)
-{
+QString keyCompare(const QStringList& cols, const QVariantList& vals, const QString& op,
+                   QVariantList& binds) {
     bool anyNull = false;
     for (const QVariant& v : vals)
         anyNull = anyNull || v.isNull();
@@ -19,7 +19,8 @@ QString keyCompare(const QStringList& cols, const QVariantList& vals, const QStr
             marks << QStringLiteral("?");
             binds << v;
         }
-        return QStringLiteral("(%1) %2 (%3)").arg(cols.join(QLatin1String(", ")), op, marks.join(QLatin1String(", ")));
+        return QStringLiteral("(%1) %2 (%3)")
+            .arg(cols.join(QLatin1String(", ")), op, marks.join(QLatin1String(", ")));
     }
     // NULL sorts first, as in SQLite's ORDER BY; expand lexicographically.
     const bool greater = op.startsWith(QLatin1Char('>'));
@@ -62,14 +63,15 @@ QString keyCompare(const QStringList& cols, const QVariantList& vals, const QStr
 } // namespace te
 
 TTableCursor::TTableCursor(std::shared_ptr<Connection> conn, std::shared_ptr<TableMeta> meta,
-                           QList<TOrderColumn> order, bool orderIsUnique, QString where, QVariantList binds)
-    : conn_(std::move(conn)), meta_(std::move(meta)), order_(std::move(order)), unique_(orderIsUnique),
-      where_(std::move(where)), binds_(std::move(binds))
-{
+                           QList<TOrderColumn> order, bool orderIsUnique, QString where,
+                           QVariantList binds)
+    : conn_(std::move(conn)), meta_(std::move(meta)), order_(std::move(order)),
+      unique_(orderIsUnique), where_(std::move(where)), binds_(std::move(binds)) {
     QStringList cols{QStringLiteral("rowid")};
     for (const TFieldDef& f : meta_->def.Fields)
         cols << quoteId(f.Name);
-    select_ = QStringLiteral("SELECT %1 FROM %2").arg(cols.join(QLatin1String(", ")), quoteId(meta_->sqlName));
+    select_ = QStringLiteral("SELECT %1 FROM %2")
+                  .arg(cols.join(QLatin1String(", ")), quoteId(meta_->sqlName));
     QStringList asc, desc;
     for (const TOrderColumn& c : order_) {
         asc << c.sql;
@@ -83,34 +85,32 @@ TTableCursor::TTableCursor(std::shared_ptr<Connection> conn, std::shared_ptr<Tab
     orderDesc_ = QStringLiteral(" ORDER BY ") + desc.join(QLatin1String(", "));
 }
 
-QString TTableCursor::whereWith(const QString& extra) const
-{
+QString TTableCursor::whereWith(const QString& extra) const {
     QStringList parts;
     if (!where_.isEmpty())
         parts << where_;
     if (!extra.isEmpty())
         parts << extra;
-    return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QLatin1String(" AND "));
+    return parts.isEmpty() ? QString()
+                           : QStringLiteral(" WHERE ") + parts.join(QLatin1String(" AND "));
 }
 
-QStringList TTableCursor::keyCols(int n) const
-{
+QStringList TTableCursor::keyCols(int n) const {
     QStringList cols;
     for (int i = 0; i < n && i < order_.size(); ++i)
         cols << order_[i].sql;
     return cols;
 }
 
-QVariantList TTableCursor::keyVals(const TRow& cur) const
-{
+QVariantList TTableCursor::keyVals(const TRow& cur) const {
     QVariantList vals;
     for (const TOrderColumn& c : order_)
         vals << cur.values.value(c.field);
     return vals;
 }
 
-QVariantList TTableCursor::typed(const QVariantList& values, const QList<TOrderColumn>& order, const QList<TFieldDef>& fields)
-{
+QVariantList TTableCursor::typed(const QVariantList& values, const QList<TOrderColumn>& order,
+                                 const QList<TFieldDef>& fields) {
     QVariantList out;
     for (int i = 0; i < values.size(); ++i) {
         QVariant v = values[i];
@@ -120,8 +120,8 @@ QVariantList TTableCursor::typed(const QVariantList& values, const QList<TOrderC
                 v = v.toBool() ? 1 : 0;
             else if (t == TFieldType::ftDate && v.typeId() == QMetaType::QDate)
                 v = v.toDate().toString(Qt::ISODate);
-            else if (t != TFieldType::ftString && t != TFieldType::ftMemo && t != TFieldType::ftDate
-                     && v.typeId() == QMetaType::QString) {
+            else if (t != TFieldType::ftString && t != TFieldType::ftMemo &&
+                     t != TFieldType::ftDate && v.typeId() == QMetaType::QString) {
                 bool ok = false;
                 const qint64 n = v.toString().trimmed().toLongLong(&ok);
                 if (ok)
@@ -133,9 +133,10 @@ QVariantList TTableCursor::typed(const QVariantList& values, const QList<TOrderC
     return out;
 }
 
-bool TTableCursor::fetch(const QString& extra, const QVariantList& extraBinds, bool descending, TRow& row, int offset)
-{
-    QString sql = select_ + whereWith(extra) + (descending ? orderDesc_ : orderAsc_) + QStringLiteral(" LIMIT 1");
+bool TTableCursor::fetch(const QString& extra, const QVariantList& extraBinds, bool descending,
+                         TRow& row, int offset) {
+    QString sql = select_ + whereWith(extra) + (descending ? orderDesc_ : orderAsc_) +
+                  QStringLiteral(" LIMIT 1");
     if (offset > 0)
         sql += QStringLiteral(" OFFSET %1").arg(offset);
     Stmt s(conn_->db(), conn_->prepare(sql));
@@ -150,11 +151,15 @@ bool TTableCursor::fetch(const QString& extra, const QVariantList& extraBinds, b
     return true;
 }
 
-bool TTableCursor::first(TRow& row) { return fetch(QString(), {}, false, row); }
-bool TTableCursor::last(TRow& row) { return fetch(QString(), {}, true, row); }
+bool TTableCursor::first(TRow& row) {
+    return fetch(QString(), {}, false, row);
+}
+bool TTableCursor::last(TRow& row) {
+    return fetch(QString(), {}, true, row);
+}
 
-QString TTableCursor::positionCompare(const TRow& cur, const QString& op, QVariantList& binds) const
-{
+QString TTableCursor::positionCompare(const TRow& cur, const QString& op,
+                                      QVariantList& binds) const {
     // Keys that are not unique are told apart by the row id.
     QStringList cols = keyCols(int(order_.size()));
     QVariantList vals = keyVals(cur);
@@ -165,56 +170,61 @@ QString TTableCursor::positionCompare(const TRow& cur, const QString& op, QVaria
     return keyCompare(cols, vals, op, binds);
 }
 
-bool TTableCursor::step(const TRow& cur, bool back, TRow& row)
-{
+bool TTableCursor::step(const TRow& cur, bool back, TRow& row) {
     QVariantList binds;
-    const QString cond = positionCompare(cur, back ? QStringLiteral("<") : QStringLiteral(">"), binds);
+    const QString cond =
+        positionCompare(cur, back ? QStringLiteral("<") : QStringLiteral(">"), binds);
     return fetch(cond, binds, back, row);
 }
 
-bool TTableCursor::next(const TRow& cur, TRow& row) { return step(cur, false, row); }
-bool TTableCursor::prior(const TRow& cur, TRow& row) { return step(cur, true, row); }
+bool TTableCursor::next(const TRow& cur, TRow& row) {
+    return step(cur, false, row);
+}
+bool TTableCursor::prior(const TRow& cur, TRow& row) {
+    return step(cur, true, row);
+}
 
-int TTableCursor::count()
-{
-    Stmt s(conn_->db(), conn_->prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) + whereWith(QString())));
+int TTableCursor::count() {
+    Stmt s(conn_->db(),
+           conn_->prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) +
+                          whereWith(QString())));
     s.bindAll(binds_);
     return s.step() ? s.columnAuto(0).toInt() : 0;
 }
 
-int TTableCursor::recNo(const TRow& cur)
-{
+int TTableCursor::recNo(const TRow& cur) {
     QVariantList binds;
     const QString cond = positionCompare(cur, QStringLiteral("<="), binds);
-    Stmt s(conn_->db(), conn_->prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) + whereWith(cond)));
+    Stmt s(conn_->db(),
+           conn_->prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) +
+                          whereWith(cond)));
     s.bindAll(binds_);
     s.bindAll(binds, int(binds_.size()) + 1);
     return s.step() ? s.columnAuto(0).toInt() : 0;
 }
 
-bool TTableCursor::seek(int recNo, TRow& row)
-{
+bool TTableCursor::seek(int recNo, TRow& row) {
     if (recNo < 1)
         return false;
     return fetch(QString(), {}, false, row, recNo - 1);
 }
 
-bool TTableCursor::gotoBookmark(const QVariant& bm, TRow& row)
-{
+bool TTableCursor::gotoBookmark(const QVariant& bm, TRow& row) {
     if (bm.isNull())
         return false;
     return fetch(QStringLiteral("rowid = ?"), {bm}, false, row);
 }
 
-QVariant TTableCursor::lookup(const QStringList& keyFields, const QVariantList& keyValues, const QString& resultField)
-{
+QVariant TTableCursor::lookup(const QStringList& keyFields, const QVariantList& keyValues,
+                              const QString& resultField) {
     QStringList conds;
     QString result;
     for (const TFieldDef& f : meta_->def.Fields)
         if (f.Name.compare(resultField, Qt::CaseInsensitive) == 0)
             result = f.Name;
     if (result.isEmpty())
-        fail(QStringLiteral("Field '%1' not found in table '%2'").arg(resultField, meta_->def.FileName));
+        fail(QStringLiteral("Field '%1' not found in table '%2'")
+                 .arg(resultField, meta_->def.FileName));
     TFieldType resultType = TFieldType::ftString;
     for (const TFieldDef& f : meta_->def.Fields)
         if (f.Name == result)
@@ -227,19 +237,21 @@ QVariant TTableCursor::lookup(const QStringList& keyFields, const QVariantList& 
             fail(QStringLiteral("Field '%1' not found in table '%2'").arg(k, meta_->def.FileName));
         conds << quoteId(k) + QStringLiteral(" = ?");
     }
-    const QString sql = QStringLiteral("SELECT %1 FROM %2").arg(quoteId(result), quoteId(meta_->sqlName))
-        + whereWith(conds.join(QLatin1String(" AND "))) + orderAsc_ + QStringLiteral(" LIMIT 1");
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2").arg(quoteId(result), quoteId(meta_->sqlName)) +
+        whereWith(conds.join(QLatin1String(" AND "))) + orderAsc_ + QStringLiteral(" LIMIT 1");
     Stmt s(conn_->db(), conn_->prepare(sql));
     s.bindAll(binds_);
     s.bindAll(keyValues, int(binds_.size()) + 1);
     return s.step() ? s.column(0, resultType) : QVariant();
 }
 
-bool TTableCursor::findKey(const QVariantList& values, TRow& row)
-{
+bool TTableCursor::findKey(const QVariantList& values, TRow& row) {
     if (values.isEmpty() || values.size() > order_.size())
         fail(QStringLiteral("Table '%1': %2 key values for an index of %3 fields")
-                 .arg(meta_->def.FileName).arg(values.size()).arg(order_.size()));
+                 .arg(meta_->def.FileName)
+                 .arg(values.size())
+                 .arg(order_.size()));
     const QVariantList vals = typed(values, order_, meta_->def.Fields);
     QStringList conds;
     QVariantList binds;
@@ -250,12 +262,15 @@ bool TTableCursor::findKey(const QVariantList& values, TRow& row)
     return fetch(conds.join(QLatin1String(" AND ")), binds, false, row);
 }
 
-bool TTableCursor::findNearest(const QVariantList& values, TRow& row)
-{
+bool TTableCursor::findNearest(const QVariantList& values, TRow& row) {
     if (values.isEmpty() || values.size() > order_.size())
         fail(QStringLiteral("Table '%1': %2 key values for an index of %3 fields")
-                 .arg(meta_->def.FileName).arg(values.size()).arg(order_.size()));
+                 .arg(meta_->def.FileName)
+                 .arg(values.size())
+                 .arg(order_.size()));
     QVariantList binds;
-    const QString cond = keyCompare(keyCols(int(values.size())), typed(values, order_, meta_->def.Fields), QStringLiteral(">="), binds);
+    const QString cond =
+        keyCompare(keyCols(int(values.size())), typed(values, order_, meta_->def.Fields),
+                   QStringLiteral(">="), binds);
     return fetch(cond, binds, false, row);
 }

@@ -7,7 +7,7 @@
 #include <QPointer>
 
 struct TOrderColumn {
-    QString sql;   // quoted column, with its collation
+    QString sql;    // quoted column, with its collation
     int field = -1; // index in the data fields
 };
 
@@ -24,21 +24,24 @@ public:
     int recNo(const TRow& cur) override;
     bool seek(int recNo, TRow& row) override;
     bool gotoBookmark(const QVariant& bm, TRow& row) override;
-    QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues, const QString& resultField) override;
+    QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues,
+                    const QString& resultField) override;
 
     // Exact match on the leading order fields.
     bool findKey(const QVariantList& values, TRow& row);
     // First row at or after the values on the leading order fields.
     bool findNearest(const QVariantList& values, TRow& row);
     // Key values given as text for number fields compare as numbers.
-    static QVariantList typed(const QVariantList& values, const QList<TOrderColumn>& order, const QList<TFieldDef>& fields);
+    static QVariantList typed(const QVariantList& values, const QList<TOrderColumn>& order,
+                              const QList<TFieldDef>& fields);
 
 private:
     // The rows after, before or up to the current one, as an SQL condition.
     QString positionCompare(const TRow& cur, const QString& op, QVariantList& binds) const;
     // The row after (before, when back) the current one in the order.
     bool step(const TRow& cur, bool back, TRow& row);
-    bool fetch(const QString& extra, const QVariantList& extraBinds, bool descending, TRow& row, int offset = 0);
+    bool fetch(const QString& extra, const QVariantList& extraBinds, bool descending, TRow& row,
+               int offset = 0);
     QString whereWith(const QString& extra) const;
     QStringList keyCols(int n) const;
     QVariantList keyVals(const TRow& cur) const;

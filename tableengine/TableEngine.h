@@ -29,7 +29,16 @@ private:
     QString message_;
 };
 
-enum class TFieldType { ftAutoInc, ftSmallint, ftWord, ftInteger, ftBoolean, ftDate, ftString, ftMemo };
+enum class TFieldType {
+    ftAutoInc,
+    ftSmallint,
+    ftWord,
+    ftInteger,
+    ftBoolean,
+    ftDate,
+    ftString,
+    ftMemo
+};
 enum class TFieldKind { fkData, fkLookup, fkCalculated };
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
@@ -47,15 +56,15 @@ struct TFieldDef {
 };
 
 struct TIndexDef {
-    QString Name;              // "" is the primary index
-    QStringList Fields;        // key fields in order
+    QString Name;       // "" is the primary index
+    QStringList Fields; // key fields in order
     bool CaseInsensitive = false;
 };
 
 struct TTableDef {
-    QString FileName;          // "Bible.DB", "BibleBooks.db", "Rpt1" ...
+    QString FileName; // "Bible.DB", "BibleBooks.db", "Rpt1" ...
     QList<TFieldDef> Fields;
-    QList<TIndexDef> Indexes;  // the primary one, if any, has Name ""
+    QList<TIndexDef> Indexes; // the primary one, if any, has Name ""
     bool PasswordProtected = true;
     // Kept in the user's own data folder rather than the content folder,
     // created there from this definition when missing (SRN.DB).
@@ -136,9 +145,9 @@ public:
 
     QVariant Value() const;
     bool IsNull() const;
-    QString AsString() const;   // null reads as ""
-    int AsInteger() const;      // null reads as 0
-    bool AsBoolean() const;     // null reads as false
+    QString AsString() const; // null reads as ""
+    int AsInteger() const;    // null reads as 0
+    bool AsBoolean() const;   // null reads as false
     QDate AsDate() const;
 
     // Allowed on calculated fields inside OnCalcFields, and on data fields of
@@ -189,7 +198,7 @@ public:
     explicit TDataSet(QObject* parent = nullptr);
     ~TDataSet() override;
 
-    QString DatabaseName() const;          // the alias
+    QString DatabaseName() const; // the alias
     void SetDatabaseName(const QString& alias);
 
     bool Active() const;
@@ -201,20 +210,20 @@ public:
     // Navigation over the visible rows (index order, range, filter, master).
     void First();
     void Last();
-    void Next();   // on the last row: Eof set, the row stays current
-    void Prior();  // on the first row: Bof set, the row stays current
+    void Next();  // on the last row: Eof set, the row stays current
+    void Prior(); // on the first row: Bof set, the row stays current
     int MoveBy(int distance);
     bool Eof() const;
     bool Bof() const;
     bool IsEmpty() const;
-    int RecNo() const;            // 1-based; 0 when empty or inactive
+    int RecNo() const; // 1-based; 0 when empty or inactive
     void SetRecNo(int recNo);
     int RecordCount() const;
 
     // Fields: data fields come from the table; lookup and calculated fields
     // are added before opening.
     QList<TField*> Fields() const;
-    TField* FindField(const QString& name) const;  // case-insensitive; nullptr when missing
+    TField* FindField(const QString& name) const;   // case-insensitive; nullptr when missing
     TField* FieldByName(const QString& name) const; // raises "Field 'X' not found"
     TField* AddLookupField(const QString& name, TFieldType type, int size, const QString& keyFields,
                            TDataSet* lookupDataSet, const QString& lookupKeyFields,

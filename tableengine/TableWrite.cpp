@@ -7,8 +7,7 @@ using namespace te;
 
 namespace {
 
-void checkWritable(TTable* table, TDataSet::Impl& d)
-{
+void checkWritable(TTable* table, TDataSet::Impl& d) {
     if (!d.active)
         fail(QStringLiteral("Cannot perform this operation on a closed dataset"));
     auto& ti = table->tableImpl();
@@ -18,8 +17,7 @@ void checkWritable(TTable* table, TDataSet::Impl& d)
 
 } // namespace
 
-void TTable::EmptyTable()
-{
+void TTable::EmptyTable() {
     checkWritable(this, *d);
     if (d->state != TDataSetState::dsBrowse)
         Cancel();
@@ -28,8 +26,7 @@ void TTable::EmptyTable()
     d->resetToFirst();
 }
 
-void TTable::Append()
-{
+void TTable::Append() {
     checkWritable(this, *d);
     if (d->state != TDataSetState::dsBrowse)
         fail(QStringLiteral("Table '%1' is already being edited").arg(t->tableName));
@@ -41,8 +38,7 @@ void TTable::Append()
     d->calc();
 }
 
-void TTable::Edit()
-{
+void TTable::Edit() {
     checkWritable(this, *d);
     if (d->state != TDataSetState::dsBrowse)
         return;
@@ -53,8 +49,7 @@ void TTable::Edit()
     d->state = TDataSetState::dsEdit;
 }
 
-void TTable::Post()
-{
+void TTable::Post() {
     if (d->state == TDataSetState::dsBrowse || d->state == TDataSetState::dsInactive)
         return;
     checkWritable(this, *d);
@@ -73,10 +68,12 @@ void TTable::Post()
     }
     QVariant rowid;
     if (d->state == TDataSetState::dsInsert) {
-        const QString sql = cols.isEmpty()
-            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteId(t->meta->sqlName))
-            : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
-                  .arg(quoteId(t->meta->sqlName), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        const QString sql =
+            cols.isEmpty()
+                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteId(t->meta->sqlName))
+                : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
+                      .arg(quoteId(t->meta->sqlName), cols.join(QLatin1Char(',')),
+                           marks.join(QLatin1Char(',')));
         Stmt s(t->conn->db(), t->conn->prepare(sql));
         s.bindAll(binds);
         s.step();
@@ -87,8 +84,10 @@ void TTable::Post()
             sets << c + QStringLiteral(" = ?");
         rowid = d->row.bookmark;
         if (!sets.isEmpty()) {
-            Stmt s(t->conn->db(), t->conn->prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                                        .arg(quoteId(t->meta->sqlName), sets.join(QLatin1String(", ")))));
+            Stmt s(t->conn->db(),
+                   t->conn->prepare(
+                       QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                           .arg(quoteId(t->meta->sqlName), sets.join(QLatin1String(", ")))));
             s.bindAll(binds);
             s.bind(int(binds.size()) + 1, rowid);
             s.step();
@@ -108,8 +107,7 @@ void TTable::Post()
     }
 }
 
-void TTable::Cancel()
-{
+void TTable::Cancel() {
     if (d->state != TDataSetState::dsInsert && d->state != TDataSetState::dsEdit)
         return;
     d->row = t->savedRow;

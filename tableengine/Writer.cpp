@@ -12,12 +12,12 @@
 
 namespace te {
 
-void createTableFromDef(Connection& c, const TTableDef& def)
-{
+void createTableFromDef(Connection& c, const TTableDef& def) {
     const QString stem = tableStem(def.FileName);
     if (stem.isEmpty())
         fail(QStringLiteral("Table definition without a file name"));
-    if (stem.startsWith(QLatin1String("evelm_"), Qt::CaseInsensitive) || stem.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
+    if (stem.startsWith(QLatin1String("evelm_"), Qt::CaseInsensitive) ||
+        stem.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
         fail(QStringLiteral("Table name '%1' is reserved").arg(def.FileName));
     if (def.Fields.isEmpty())
         fail(QStringLiteral("Table '%1' has no fields").arg(def.FileName));
@@ -26,12 +26,14 @@ void createTableFromDef(Connection& c, const TTableDef& def)
     int autoIncs = 0;
     for (const TFieldDef& f : def.Fields) {
         if (f.Name.trimmed().isEmpty() || seen.contains(f.Name.toLower()))
-            fail(QStringLiteral("Table '%1': empty or repeated field name '%2'").arg(def.FileName, f.Name));
+            fail(QStringLiteral("Table '%1': empty or repeated field name '%2'")
+                     .arg(def.FileName, f.Name));
         seen.insert(f.Name.toLower());
         QString col = quoteId(f.Name) + QLatin1Char(' ') + sqlTypeOf(f);
         if (f.Type == TFieldType::ftAutoInc) {
             if (++autoIncs > 1)
-                fail(QStringLiteral("Table '%1' has more than one autoinc field").arg(def.FileName));
+                fail(
+                    QStringLiteral("Table '%1' has more than one autoinc field").arg(def.FileName));
             col += QLatin1String(" PRIMARY KEY");
         }
         cols << col;
@@ -43,9 +45,11 @@ void createTableFromDef(Connection& c, const TTableDef& def)
         indexNames.insert(ix.Name.toLower());
         for (const QString& f : ix.Fields)
             if (!seen.contains(f.toLower()))
-                fail(QStringLiteral("Table '%1': index '%2' names the missing field '%3'").arg(def.FileName, ix.Name, f));
+                fail(QStringLiteral("Table '%1': index '%2' names the missing field '%3'")
+                         .arg(def.FileName, ix.Name, f));
     }
-    c.exec(QStringLiteral("CREATE TABLE %1(%2)").arg(quoteId(stem), cols.join(QLatin1String(", "))));
+    c.exec(
+        QStringLiteral("CREATE TABLE %1(%2)").arg(quoteId(stem), cols.join(QLatin1String(", "))));
     int seq = 0;
     {
         Stmt s(c.db(), c.prepare(QStringLiteral("SELECT count(*) FROM evelm_tables")));
@@ -54,7 +58,8 @@ void createTableFromDef(Connection& c, const TTableDef& def)
     }
     {
         Stmt s(c.db(), c.prepare(QStringLiteral("INSERT INTO evelm_tables VALUES(?, ?, ?, ?, ?)")));
-        s.bindAll({stem, def.FileName, def.PasswordProtected ? 1 : 0, def.UserWritable ? 1 : 0, seq});
+        s.bindAll(
+            {stem, def.FileName, def.PasswordProtected ? 1 : 0, def.UserWritable ? 1 : 0, seq});
         s.step();
     }
     for (int i = 0; i < def.Fields.size(); ++i) {
@@ -65,8 +70,10 @@ void createTableFromDef(Connection& c, const TTableDef& def)
     for (int i = 0; i < def.Indexes.size(); ++i) {
         const TIndexDef& ix = def.Indexes[i];
         {
-            Stmt s(c.db(), c.prepare(QStringLiteral("INSERT INTO evelm_indexes VALUES(?, ?, ?, ?, ?)")));
-            s.bindAll({stem, i, ix.Name, ix.Fields.join(QLatin1Char(';')), ix.CaseInsensitive ? 1 : 0});
+            Stmt s(c.db(),
+                   c.prepare(QStringLiteral("INSERT INTO evelm_indexes VALUES(?, ?, ?, ?, ?)")));
+            s.bindAll(
+                {stem, i, ix.Name, ix.Fields.join(QLatin1Char(';')), ix.CaseInsensitive ? 1 : 0});
             s.step();
         }
         if (ix.Fields.isEmpty())
@@ -80,9 +87,11 @@ void createTableFromDef(Connection& c, const TTableDef& def)
             continue; // the rowid already orders it
         QStringList keyCols;
         for (const QString& f : ix.Fields)
-            keyCols << quoteId(f) + (ix.CaseInsensitive ? QStringLiteral(" COLLATE NOCASE") : QString());
+            keyCols << quoteId(f) +
+                           (ix.CaseInsensitive ? QStringLiteral(" COLLATE NOCASE") : QString());
         c.exec(QStringLiteral("CREATE INDEX %1 ON %2(%3)")
-                   .arg(quoteId(stem + QStringLiteral("__") + (ix.Name.isEmpty() ? QStringLiteral("PRIMARY") : ix.Name)),
+                   .arg(quoteId(stem + QStringLiteral("__") +
+                                (ix.Name.isEmpty() ? QStringLiteral("PRIMARY") : ix.Name)),
                         quoteId(stem), keyCols.join(QLatin1String(", "))));
     }
 }
@@ -91,7 +100,9 @@ void createTableFromDef(Connection& c, const TTableDef& def)
 
 using namespace te;
 
-QString DatabaseFileName() { return QStringLiteral("evelmorande.sqlite"); }
+QString DatabaseFileName() {
+    return QStringLiteral("evelmorande.sqlite");
+}
 
 struct TDatabaseWriter::Impl {
     QString path, tmpPath;
@@ -100,8 +111,8 @@ struct TDatabaseWriter::Impl {
     bool committed = false;
 };
 
-TDatabaseWriter::TDatabaseWriter(const QString& folder, const QString& password) : d(std::make_unique<Impl>())
-{
+TDatabaseWriter::TDatabaseWriter(const QString& folder, const QString& password)
+    : d(std::make_unique<Impl>()) {
     if (!QFileInfo(folder).isDir())
         fail(QStringLiteral("Folder '%1' not found").arg(folder));
     d->path = QDir(folder).filePath(DatabaseFileName());
@@ -119,16 +130,14 @@ TDatabaseWriter::TDatabaseWriter(const QString& folder, const QString& password)
     }
 }
 
-TDatabaseWriter::~TDatabaseWriter()
-{
+TDatabaseWriter::~TDatabaseWriter() {
     if (!d->committed) {
         d->conn.reset();
         QFile::remove(d->tmpPath);
     }
 }
 
-void TDatabaseWriter::CreateTable(const TTableDef& def)
-{
+void TDatabaseWriter::CreateTable(const TTableDef& def) {
     if (d->committed)
         fail(QStringLiteral("The database is already written"));
     const QString key = tableStem(def.FileName).toLower();
@@ -138,15 +147,18 @@ void TDatabaseWriter::CreateTable(const TTableDef& def)
     d->defs.insert(key, def);
 }
 
-void TDatabaseWriter::Insert(const QString& fileName, const QStringList& fields, const QVariantList& values)
-{
+void TDatabaseWriter::Insert(const QString& fileName, const QStringList& fields,
+                             const QVariantList& values) {
     if (d->committed)
         fail(QStringLiteral("The database is already written"));
     auto it = d->defs.constFind(tableStem(fileName).toLower());
     if (it == d->defs.constEnd())
         fail(QStringLiteral("Table '%1' not found").arg(fileName));
     if (fields.size() != values.size())
-        fail(QStringLiteral("Table '%1': %2 fields but %3 values").arg(fileName).arg(fields.size()).arg(values.size()));
+        fail(QStringLiteral("Table '%1': %2 fields but %3 values")
+                 .arg(fileName)
+                 .arg(fields.size())
+                 .arg(values.size()));
     const TTableDef& def = it.value();
     QStringList cols, marks;
     QVariantList binds;
@@ -160,24 +172,26 @@ void TDatabaseWriter::Insert(const QString& fileName, const QStringList& fields,
         QVariant v = values[i];
         if (f->Type == TFieldType::ftString && !v.isNull() && v.toString().size() > f->Size)
             fail(QStringLiteral("Table '%1': value of field '%2' is longer than %3 characters")
-                     .arg(fileName, f->Name).arg(f->Size));
+                     .arg(fileName, f->Name)
+                     .arg(f->Size));
         if (f->Type == TFieldType::ftBoolean && !v.isNull())
             v = v.toBool() ? 1 : 0;
         cols << quoteId(f->Name);
         marks << QStringLiteral("?");
         binds << v;
     }
-    const QString sql = cols.isEmpty()
-        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteId(tableStem(def.FileName)))
-        : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
-              .arg(quoteId(tableStem(def.FileName)), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    const QString sql =
+        cols.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteId(tableStem(def.FileName)))
+            : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
+                  .arg(quoteId(tableStem(def.FileName)), cols.join(QLatin1Char(',')),
+                       marks.join(QLatin1Char(',')));
     Stmt s(d->conn->db(), d->conn->prepare(sql));
     s.bindAll(binds);
     s.step();
 }
 
-void TDatabaseWriter::Commit()
-{
+void TDatabaseWriter::Commit() {
     if (d->committed)
         return;
     d->conn->exec(QStringLiteral("COMMIT"));
@@ -189,7 +203,8 @@ void TDatabaseWriter::Commit()
     if (ec) {
         QFile::remove(d->tmpPath);
         d->committed = true; // nothing left to clean up
-        fail(QStringLiteral("Cannot write database file '%1': %2").arg(d->path, QString::fromStdString(ec.message())));
+        fail(QStringLiteral("Cannot write database file '%1': %2")
+                 .arg(d->path, QString::fromStdString(ec.message())));
     }
     d->committed = true;
 }

@@ -29,26 +29,41 @@ struct StartupTable {
 
 // The start-up tables in their opening order.
 const StartupTable kStartup[] = {
-    {"tblReadings", "Readings.DB", "ndxReadings2"}, {"tblBookNames", "BibleBooks.db", "ndxBookID"},
-    {"tblBibleTranslations", "Translations.DB", ""}, {"tblBible", "Bible.DB", "ndxBible1"},
-    {"tblBibleBooksbyName", "BibleBooks.DB", "ndxBookName"}, {"tblBookNamesFiltered", "BibleBooks.db", "ndxBookOrder"},
-    {"tblMonths", "Months.DB", ""}, {"tblReadingsTypes", "ReadingTypes.DB", "ndxType"},
-    {"tblReadingsTimes", "ReadingTimes.DB", "ndxTime"}, {"tblYearly", "Yearly.DB", "ndxMonthDay"},
-    {"tblVelmTypes", "VelmType.db", "ndxDesc"}, {"tblLent", "Lent_HolyWeek.DB", "ndxDaysFromEaster"},
-    {"tblFifty", "FiftyDays.DB", "ndxDaysFromEaster"}, {"tblSundays", "Sundays.DB", "ndxMonthWeek"},
-    {"tblSynxHead", "SynxHead.db", "ndxMonthDay"}, {"tblSynxHdBrowse", "SynxHead.db", "ndxMonthDay"},
-    {"tblSynxHeadID", "SynxHead.db", "ndxID"}, {"tblSynxDetail", "SynxDetail.DB", "ndxSynxIDNumber"},
-    {"tblSynxDetailSearch", "SynxDetail.DB", "ndxSynxIDNumber"}, {"tblSynxDtailByPictSaint", "SynxDetail.DB", "ndxSynxIDNumber"},
-    {"tblRpt1", "Rpt1", ""}, {"tblRpt2", "Rpt2.db", "ndxDaysFromEaster"},
-    {"tblReadingTimesID", "ReadingTimes.DB", "ndxID"}, {"tblVerses", "Verses.DB", ""},
-    {"tblSynxSaints", "SynxSaints.DB", "ndxName"}, {"tblSynxSaintByIdNum", "SynxSaints.DB", "ndxSynxIDNum"},
-    {"tblBibleWords", "BW.db", ""}, {"tblWordVerse", "WVN.DB", ""},
+    {"tblReadings", "Readings.DB", "ndxReadings2"},
+    {"tblBookNames", "BibleBooks.db", "ndxBookID"},
+    {"tblBibleTranslations", "Translations.DB", ""},
+    {"tblBible", "Bible.DB", "ndxBible1"},
+    {"tblBibleBooksbyName", "BibleBooks.DB", "ndxBookName"},
+    {"tblBookNamesFiltered", "BibleBooks.db", "ndxBookOrder"},
+    {"tblMonths", "Months.DB", ""},
+    {"tblReadingsTypes", "ReadingTypes.DB", "ndxType"},
+    {"tblReadingsTimes", "ReadingTimes.DB", "ndxTime"},
+    {"tblYearly", "Yearly.DB", "ndxMonthDay"},
+    {"tblVelmTypes", "VelmType.db", "ndxDesc"},
+    {"tblLent", "Lent_HolyWeek.DB", "ndxDaysFromEaster"},
+    {"tblFifty", "FiftyDays.DB", "ndxDaysFromEaster"},
+    {"tblSundays", "Sundays.DB", "ndxMonthWeek"},
+    {"tblSynxHead", "SynxHead.db", "ndxMonthDay"},
+    {"tblSynxHdBrowse", "SynxHead.db", "ndxMonthDay"},
+    {"tblSynxHeadID", "SynxHead.db", "ndxID"},
+    {"tblSynxDetail", "SynxDetail.DB", "ndxSynxIDNumber"},
+    {"tblSynxDetailSearch", "SynxDetail.DB", "ndxSynxIDNumber"},
+    {"tblSynxDtailByPictSaint", "SynxDetail.DB", "ndxSynxIDNumber"},
+    {"tblRpt1", "Rpt1", ""},
+    {"tblRpt2", "Rpt2.db", "ndxDaysFromEaster"},
+    {"tblReadingTimesID", "ReadingTimes.DB", "ndxID"},
+    {"tblVerses", "Verses.DB", ""},
+    {"tblSynxSaints", "SynxSaints.DB", "ndxName"},
+    {"tblSynxSaintByIdNum", "SynxSaints.DB", "ndxSynxIDNum"},
+    {"tblBibleWords", "BW.db", ""},
+    {"tblWordVerse", "WVN.DB", ""},
 };
 
-QString wordText(int id) { return QStringLiteral("W%1").arg(id, 5, 10, QLatin1Char('0')); }
+QString wordText(int id) {
+    return QStringLiteral("W%1").arg(id, 5, 10, QLatin1Char('0'));
+}
 
-void build(const QString& folder)
-{
+void build(const QString& folder) {
     TDatabaseWriter w(folder, kPassword);
     auto small = [&](const char* file, QList<TFieldDef> fields, QList<TIndexDef> idx, int rows) {
         w.CreateTable({QString::fromLatin1(file), fields, idx});
@@ -59,59 +74,108 @@ void build(const QString& folder)
                 if (f.Type == FT::ftAutoInc)
                     continue;
                 names << f.Name;
-                vals << (f.Type == FT::ftString || f.Type == FT::ftMemo ? QVariant(QStringLiteral("t%1").arg(i)) : QVariant(i % 30));
+                vals << (f.Type == FT::ftString || f.Type == FT::ftMemo
+                             ? QVariant(QStringLiteral("t%1").arg(i))
+                             : QVariant(i % 30));
             }
             w.Insert(QString::fromLatin1(file), names, vals);
         }
     };
-    small("Readings.DB", {{"ID", FT::ftAutoInc}, {"VelmType", FT::ftSmallint}, {"DayID", FT::ftSmallint}, {"ReadingTime", FT::ftSmallint},
-                          {"Order", FT::ftSmallint}, {"BookID", FT::ftSmallint}},
+    small("Readings.DB",
+          {{"ID", FT::ftAutoInc},
+           {"VelmType", FT::ftSmallint},
+           {"DayID", FT::ftSmallint},
+           {"ReadingTime", FT::ftSmallint},
+           {"Order", FT::ftSmallint},
+           {"BookID", FT::ftSmallint}},
           {{"", {"ID"}}, {"ndxReadings2", {"VelmType", "DayID", "ReadingTime", "Order"}}}, 8000);
-    small("Translations.DB", {{"ID", FT::ftSmallint}, {"Name", FT::ftString, 40}}, {{"", {"ID"}}}, 3);
+    small("Translations.DB", {{"ID", FT::ftSmallint}, {"Name", FT::ftString, 40}}, {{"", {"ID"}}},
+          3);
     small("Months.DB", {{"ID", FT::ftSmallint}, {"Name", FT::ftString, 20}}, {}, 13);
-    small("ReadingTypes.DB", {{"ID", FT::ftSmallint}, {"Type", FT::ftString, 30}}, {{"ndxType", {"Type"}}}, 6);
-    small("ReadingTimes.DB", {{"ID", FT::ftAutoInc}, {"Time", FT::ftString, 30}}, {{"ndxTime", {"Time"}}, {"ndxID", {"ID"}}}, 16);
-    small("Yearly.DB", {{"DayID", FT::ftAutoInc}, {"MonthID", FT::ftSmallint}, {"Day", FT::ftSmallint}, {"VerseOfTheDay", FT::ftMemo}},
+    small("ReadingTypes.DB", {{"ID", FT::ftSmallint}, {"Type", FT::ftString, 30}},
+          {{"ndxType", {"Type"}}}, 6);
+    small("ReadingTimes.DB", {{"ID", FT::ftAutoInc}, {"Time", FT::ftString, 30}},
+          {{"ndxTime", {"Time"}}, {"ndxID", {"ID"}}}, 16);
+    small("Yearly.DB",
+          {{"DayID", FT::ftAutoInc},
+           {"MonthID", FT::ftSmallint},
+           {"Day", FT::ftSmallint},
+           {"VerseOfTheDay", FT::ftMemo}},
           {{"ndxMonthDay", {"MonthID", "Day"}}}, 366);
-    small("VelmType.db", {{"ID", FT::ftInteger}, {"Desc", FT::ftString, 30}}, {{"ndxDesc", {"Desc"}}}, 4);
-    small("Lent_HolyWeek.DB", {{"DaysFromEaster", FT::ftSmallint}, {"ID", FT::ftInteger}, {"DayName", FT::ftString, 60}},
-          {{"ndxDaysFromEaster", {"DaysFromEaster"}}}, 70);
-    small("FiftyDays.DB", {{"ID", FT::ftAutoInc}, {"DaysFromEster", FT::ftSmallint}, {"DayName", FT::ftString, 60}},
+    small("VelmType.db", {{"ID", FT::ftInteger}, {"Desc", FT::ftString, 30}},
+          {{"ndxDesc", {"Desc"}}}, 4);
+    small(
+        "Lent_HolyWeek.DB",
+        {{"DaysFromEaster", FT::ftSmallint}, {"ID", FT::ftInteger}, {"DayName", FT::ftString, 60}},
+        {{"ndxDaysFromEaster", {"DaysFromEaster"}}}, 70);
+    small("FiftyDays.DB",
+          {{"ID", FT::ftAutoInc}, {"DaysFromEster", FT::ftSmallint}, {"DayName", FT::ftString, 60}},
           {{"ndxDaysFromEaster", {"DaysFromEster"}}}, 50);
-    small("Sundays.DB", {{"ID", FT::ftAutoInc}, {"Month", FT::ftSmallint}, {"Week", FT::ftSmallint}},
+    small("Sundays.DB",
+          {{"ID", FT::ftAutoInc}, {"Month", FT::ftSmallint}, {"Week", FT::ftSmallint}},
           {{"ndxMonthWeek", {"Month", "Week"}}}, 60);
-    small("SynxHead.db", {{"ID", FT::ftAutoInc}, {"Month", FT::ftSmallint}, {"Day", FT::ftSmallint}},
+    small("SynxHead.db",
+          {{"ID", FT::ftAutoInc}, {"Month", FT::ftSmallint}, {"Day", FT::ftSmallint}},
           {{"ndxMonthDay", {"Month", "Day"}}, {"ndxID", {"ID"}}}, 366);
-    small("SynxDetail.DB", {{"SynxID", FT::ftSmallint}, {"Number", FT::ftSmallint}, {"Name", FT::ftString, 200},
-                            {"Desc", FT::ftMemo}, {"PictSaintName", FT::ftString, 60}},
+    small("SynxDetail.DB",
+          {{"SynxID", FT::ftSmallint},
+           {"Number", FT::ftSmallint},
+           {"Name", FT::ftString, 200},
+           {"Desc", FT::ftMemo},
+           {"PictSaintName", FT::ftString, 60}},
           {{"ndxSynxIDNumber", {"SynxID", "Number"}}}, 3000);
     small("Rpt1", {{"name", FT::ftString, 100}, {"Text", FT::ftMemo}}, {}, 1);
-    small("Rpt2.db", {{"ID", FT::ftAutoInc}, {"DaysFromEster", FT::ftSmallint}}, {{"ndxDaysFromEaster", {"DaysFromEster"}}}, 50);
+    small("Rpt2.db", {{"ID", FT::ftAutoInc}, {"DaysFromEster", FT::ftSmallint}},
+          {{"ndxDaysFromEaster", {"DaysFromEster"}}}, 50);
     small("Verses.DB", {{"Id", FT::ftAutoInc}, {"Verse", FT::ftMemo}}, {}, 366);
-    small("SynxSaints.DB", {{"Name", FT::ftString, 40}, {"SynxID", FT::ftSmallint}, {"SynxNumber", FT::ftSmallint}},
+    small("SynxSaints.DB",
+          {{"Name", FT::ftString, 40}, {"SynxID", FT::ftSmallint}, {"SynxNumber", FT::ftSmallint}},
           {{"ndxName", {"Name"}}, {"ndxSynxIDNum", {"SynxID", "SynxNumber"}}}, 2500);
 
-    w.CreateTable({"BibleBooks.db", {{"ID", FT::ftAutoInc}, {"BookName", FT::ftString, 30}, {"BookOrder", FT::ftSmallint}},
-                   {{"", {"ID"}}, {"ndxBookID", {"ID"}}, {"ndxBookName", {"BookName"}}, {"ndxBookOrder", {"BookOrder"}}}});
+    w.CreateTable(
+        {"BibleBooks.db",
+         {{"ID", FT::ftAutoInc}, {"BookName", FT::ftString, 30}, {"BookOrder", FT::ftSmallint}},
+         {{"", {"ID"}},
+          {"ndxBookID", {"ID"}},
+          {"ndxBookName", {"BookName"}},
+          {"ndxBookOrder", {"BookOrder"}}}});
     for (int b = 1; b <= kBooks; ++b)
         w.Insert("BibleBooks.db", {"BookName", "BookOrder"}, {QStringLiteral("Book %1").arg(b), b});
-    w.CreateTable({"Bible.DB", {{"ID", FT::ftAutoInc}, {"BookID", FT::ftSmallint}, {"Chapter", FT::ftSmallint},
-                                {"Verse", FT::ftSmallint}, {"Text", FT::ftMemo}},
+    w.CreateTable({"Bible.DB",
+                   {{"ID", FT::ftAutoInc},
+                    {"BookID", FT::ftSmallint},
+                    {"Chapter", FT::ftSmallint},
+                    {"Verse", FT::ftSmallint},
+                    {"Text", FT::ftMemo}},
                    {{"", {"ID"}}, {"ndxBible1", {"BookID", "Chapter", "Verse"}}}});
     // 36,000 verses: 80 books of 15 chapters of 30 verses.
     std::vector<int> verseBook;
     for (int b = 1; b <= kBooks; ++b)
         for (int c = 1; c <= 15; ++c)
             for (int v = 1; v <= 30; ++v) {
-                w.Insert("Bible.DB", {"BookID", "Chapter", "Verse", "Text"},
-                         {b, c, v, QStringLiteral("And the words of verse %1 of chapter %2 of book %3 were written down.").arg(v).arg(c).arg(b)});
+                w.Insert(
+                    "Bible.DB", {"BookID", "Chapter", "Verse", "Text"},
+                    {b, c, v,
+                     QStringLiteral(
+                         "And the words of verse %1 of chapter %2 of book %3 were written down.")
+                         .arg(v)
+                         .arg(c)
+                         .arg(b)});
                 verseBook.push_back(b);
             }
-    w.CreateTable({"BW.db", {{"Hits", FT::ftInteger}, {"Included", FT::ftBoolean}, {"WordID", FT::ftSmallint}, {"TheWord", FT::ftString, 16}},
+    w.CreateTable({"BW.db",
+                   {{"Hits", FT::ftInteger},
+                    {"Included", FT::ftBoolean},
+                    {"WordID", FT::ftSmallint},
+                    {"TheWord", FT::ftString, 16}},
                    {{"", {"TheWord"}}, {"ndxWordID", {"WordID"}}}});
     for (int i = 1; i <= kWords; ++i)
         w.Insert("BW.db", {"Hits", "Included", "WordID", "TheWord"}, {0, i > 20, i, wordText(i)});
-    w.CreateTable({"WVN.DB", {{"WordID", FT::ftSmallint}, {"VerseID", FT::ftInteger}, {"BookID", FT::ftSmallint}, {"BookOrder", FT::ftSmallint}},
+    w.CreateTable({"WVN.DB",
+                   {{"WordID", FT::ftSmallint},
+                    {"VerseID", FT::ftInteger},
+                    {"BookID", FT::ftSmallint},
+                    {"BookOrder", FT::ftSmallint}},
                    {{"ndxWordID", {"WordID", "VerseID"}}}});
     QRandomGenerator rng(42);
     const int perVerse = 800000 / int(verseBook.size()) + 1;
@@ -130,7 +194,8 @@ void build(const QString& folder)
             w.Insert("WVN.DB", {"WordID", "VerseID", "BookID", "BookOrder"}, {wid, vid, b, b});
         }
     }
-    TTableDef srn{"SRN.DB", {{"VerseID", FT::ftInteger}, {"BookOrder", FT::ftSmallint}}, {{"", {}}}};
+    TTableDef srn{
+        "SRN.DB", {{"VerseID", FT::ftInteger}, {"BookOrder", FT::ftSmallint}}, {{"", {}}}};
     srn.UserWritable = true;
     w.CreateTable(srn);
     w.Commit();
@@ -138,13 +203,11 @@ void build(const QString& folder)
 
 struct Fixture {
     QTemporaryDir content, user;
-    Fixture()
-    {
+    Fixture() {
         build(content.path());
         attach();
     }
-    void attach()
-    {
+    void attach() {
         Session.Reset();
         Session.AddPassword(kPassword);
         Session.AddStandardAlias(kAlias, content.path(), QStringLiteral("PARADOX"));
@@ -152,8 +215,7 @@ struct Fixture {
     }
 };
 
-Fixture& fixture()
-{
+Fixture& fixture() {
     static Fixture f;
     return f;
 }
@@ -161,15 +223,13 @@ Fixture& fixture()
 struct Startup {
     std::vector<std::unique_ptr<TTable>> tables;
     TDataSource dsBibleWords;
-    TTable* get(const char* component)
-    {
+    TTable* get(const char* component) {
         for (size_t i = 0; i < std::size(kStartup); ++i)
             if (qstrcmp(kStartup[i].component, component) == 0)
                 return tables[i].get();
         return nullptr;
     }
-    Startup()
-    {
+    Startup() {
         for (const StartupTable& s : kStartup) {
             auto t = std::make_unique<TTable>();
             t->SetDatabaseName(kAlias);
@@ -179,10 +239,14 @@ struct Startup {
             tables.push_back(std::move(t));
         }
         TTable* bible = get("tblBible");
-        bible->AddLookupField("BookName", FT::ftString, 30, "BookID", get("tblBibleBooksbyName"), "ID", "BookName");
-        bible->AddLookupField("BookOrder", FT::ftSmallint, 0, "BookID", get("tblBookNames"), "ID", "BookOrder");
+        bible->AddLookupField("BookName", FT::ftString, 30, "BookID", get("tblBibleBooksbyName"),
+                              "ID", "BookName");
+        bible->AddLookupField("BookOrder", FT::ftSmallint, 0, "BookID", get("tblBookNames"), "ID",
+                              "BookOrder");
         bible->AddCalcField("VersText", FT::ftString, 400);
-        bible->OnCalcFields = [](TDataSet& ds) { ds.FieldByName("VersText")->SetAsString(ds.FieldByName("Text")->AsString()); };
+        bible->OnCalcFields = [](TDataSet& ds) {
+            ds.FieldByName("VersText")->SetAsString(ds.FieldByName("Text")->AsString());
+        };
         bible->SetFiltered(true);
         get("tblSynxDtailByPictSaint")->SetFilter("PictSaintName<>''");
         get("tblSynxDtailByPictSaint")->SetFiltered(true);
@@ -193,22 +257,20 @@ struct Startup {
         wv->SetIndexFieldNames("WordID");
         wv->SetMasterSource(&dsBibleWords);
         wv->SetMasterFields("WordID");
-        wv->AddLookupField("Word", FT::ftString, 16, "WordID", get("tblBibleWords"), "WordID", "TheWord");
+        wv->AddLookupField("Word", FT::ftString, 16, "WordID", get("tblBibleWords"), "WordID",
+                           "TheWord");
     }
-    void openAll()
-    {
+    void openAll() {
         for (auto& t : tables)
             t->Open();
     }
-    void closeAll()
-    {
+    void closeAll() {
         for (auto it = tables.rbegin(); it != tables.rend(); ++it)
             (*it)->Close();
     }
 };
 
-void BM_OpenStartupTables(benchmark::State& state)
-{
+void BM_OpenStartupTables(benchmark::State& state) {
     fixture();
     Startup s;
     for (auto _ : state) {
@@ -220,8 +282,7 @@ void BM_OpenStartupTables(benchmark::State& state)
 }
 BENCHMARK(BM_OpenStartupTables)->Unit(benchmark::kMillisecond);
 
-void BM_OpenStartupTablesCold(benchmark::State& state)
-{
+void BM_OpenStartupTablesCold(benchmark::State& state) {
     Fixture& f = fixture();
     Startup s;
     for (auto _ : state) {
@@ -238,27 +299,25 @@ BENCHMARK(BM_OpenStartupTablesCold)->Unit(benchmark::kMillisecond);
 
 struct Open {
     Startup s;
-    Open()
-    {
+    Open() {
         fixture();
         s.openAll();
     }
 };
 
-void BM_FindKeyVerse(benchmark::State& state)
-{
+void BM_FindKeyVerse(benchmark::State& state) {
     Open o;
     TTable* bible = o.s.get("tblBible");
     QRandomGenerator rng(7);
     for (auto _ : state) {
-        const bool found = bible->FindKey({int(rng.bounded(1, kBooks + 1)), int(rng.bounded(1, 16)), int(rng.bounded(1, 31))});
+        const bool found = bible->FindKey(
+            {int(rng.bounded(1, kBooks + 1)), int(rng.bounded(1, 16)), int(rng.bounded(1, 31))});
         benchmark::DoNotOptimize(found);
     }
 }
 BENCHMARK(BM_FindKeyVerse)->Unit(benchmark::kMicrosecond);
 
-void BM_Walk60Verses(benchmark::State& state)
-{
+void BM_Walk60Verses(benchmark::State& state) {
     Open o;
     TTable* bible = o.s.get("tblBible");
     QRandomGenerator rng(9);
@@ -275,13 +334,13 @@ void BM_Walk60Verses(benchmark::State& state)
 }
 BENCHMARK(BM_Walk60Verses)->Unit(benchmark::kMicrosecond);
 
-void BM_TestamentFilterAndCount(benchmark::State& state)
-{
+void BM_TestamentFilterAndCount(benchmark::State& state) {
     Open o;
     TTable* bible = o.s.get("tblBible");
     bool old = false;
     for (auto _ : state) {
-        bible->SetFilter(old ? QStringLiteral("(BookID >= 28) AND (BookID<= 66) ") : QStringLiteral("BookID < 28 "));
+        bible->SetFilter(old ? QStringLiteral("(BookID >= 28) AND (BookID<= 66) ")
+                             : QStringLiteral("BookID < 28 "));
         benchmark::DoNotOptimize(bible->RecordCount());
         old = !old;
     }
@@ -289,8 +348,7 @@ void BM_TestamentFilterAndCount(benchmark::State& state)
 }
 BENCHMARK(BM_TestamentFilterAndCount)->Unit(benchmark::kMicrosecond);
 
-void BM_RangeMove(benchmark::State& state)
-{
+void BM_RangeMove(benchmark::State& state) {
     Open o;
     TTable* bible = o.s.get("tblBible");
     int book = 1;
@@ -304,8 +362,7 @@ void BM_RangeMove(benchmark::State& state)
 }
 BENCHMARK(BM_RangeMove)->Unit(benchmark::kMicrosecond);
 
-void BM_WordMoveWithDetail(benchmark::State& state)
-{
+void BM_WordMoveWithDetail(benchmark::State& state) {
     Open o;
     TTable* words = o.s.get("tblBibleWords");
     TTable* wv = o.s.get("tblWordVerse");
@@ -318,14 +375,18 @@ void BM_WordMoveWithDetail(benchmark::State& state)
 }
 BENCHMARK(BM_WordMoveWithDetail)->Unit(benchmark::kMicrosecond);
 
-void threeWords(benchmark::State& state, int a, int b, int c)
-{
+void threeWords(benchmark::State& state, int a, int b, int c) {
     fixture();
     TQuery q;
     q.SetDatabaseName(kAlias);
-    const QString sql = QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-                                       " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = %1  AND V2.WordID =%2 "
-                                       " AND V3.WordID =%3  ORDER BY BookOrder, VerseID").arg(a).arg(b).arg(c);
+    const QString sql =
+        QStringLiteral(
+            "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+            " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = %1  AND V2.WordID =%2 "
+            " AND V3.WordID =%3  ORDER BY BookOrder, VerseID")
+            .arg(a)
+            .arg(b)
+            .arg(c);
     int rows = 0;
     for (auto _ : state) {
         q.Close();
@@ -337,13 +398,21 @@ void threeWords(benchmark::State& state, int a, int b, int c)
 }
 
 // Words 1..20 are the omitted (most frequent) ones; 21.. are searchable.
-void BM_ThreeWordQueryCommon(benchmark::State& state) { threeWords(state, 21, 22, 23); }
+void BM_ThreeWordQueryCommon(benchmark::State& state) {
+    threeWords(state, 21, 22, 23);
+}
 BENCHMARK(BM_ThreeWordQueryCommon)->Unit(benchmark::kMillisecond);
-void BM_ThreeWordQueryRareAmongCommon(benchmark::State& state) { threeWords(state, 21, 22, 5000); }
+void BM_ThreeWordQueryRareAmongCommon(benchmark::State& state) {
+    threeWords(state, 21, 22, 5000);
+}
 BENCHMARK(BM_ThreeWordQueryRareAmongCommon)->Unit(benchmark::kMillisecond);
-void BM_ThreeWordQueryRare(benchmark::State& state) { threeWords(state, 3000, 4000, 5000); }
+void BM_ThreeWordQueryRare(benchmark::State& state) {
+    threeWords(state, 3000, 4000, 5000);
+}
 BENCHMARK(BM_ThreeWordQueryRare)->Unit(benchmark::kMillisecond);
-void BM_ThreeWordQueryMostFrequent(benchmark::State& state) { threeWords(state, 1, 2, 3); }
+void BM_ThreeWordQueryMostFrequent(benchmark::State& state) {
+    threeWords(state, 1, 2, 3);
+}
 BENCHMARK(BM_ThreeWordQueryMostFrequent)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,8 +10,7 @@
 
 namespace {
 
-bool attach(benchmark::State& state)
-{
+bool attach(benchmark::State& state) {
     static QTemporaryDir user;
     const QString dir = qEnvironmentVariable("EVELM_CONTENT_DIR");
     if (dir.isEmpty()) {
@@ -25,8 +24,7 @@ bool attach(benchmark::State& state)
     return true;
 }
 
-int wordId(const QString& word)
-{
+int wordId(const QString& word) {
     TTable t;
     t.SetDatabaseName(DatabaseAlias);
     t.SetTableName(QStringLiteral("BW.db"));
@@ -34,8 +32,7 @@ int wordId(const QString& word)
     return t.FindKey({word}) ? t.FieldByName(QStringLiteral("WordID"))->AsInteger() : -1;
 }
 
-void allWords(benchmark::State& state, const QStringList& words)
-{
+void allWords(benchmark::State& state, const QStringList& words) {
     if (!attach(state))
         return;
     QStringList ids;
@@ -59,13 +56,16 @@ void allWords(benchmark::State& state, const QStringList& words)
     state.counters["rows"] = rows;
 }
 
-void BM_ContentAllWordsCommon(benchmark::State& state) { allWords(state, {"GOD", "SAID", "KING"}); }
+void BM_ContentAllWordsCommon(benchmark::State& state) {
+    allWords(state, {"GOD", "SAID", "KING"});
+}
 BENCHMARK(BM_ContentAllWordsCommon)->Unit(benchmark::kMillisecond);
-void BM_ContentAllWordsRare(benchmark::State& state) { allWords(state, {"SHEPHERD", "STILL", "WATERS"}); }
+void BM_ContentAllWordsRare(benchmark::State& state) {
+    allWords(state, {"SHEPHERD", "STILL", "WATERS"});
+}
 BENCHMARK(BM_ContentAllWordsRare)->Unit(benchmark::kMillisecond);
 
-void BM_ContentFindKeyAndWalk60(benchmark::State& state)
-{
+void BM_ContentFindKeyAndWalk60(benchmark::State& state) {
     if (!attach(state))
         return;
     TTable bible;
@@ -84,8 +84,7 @@ void BM_ContentFindKeyAndWalk60(benchmark::State& state)
 }
 BENCHMARK(BM_ContentFindKeyAndWalk60)->Unit(benchmark::kMicrosecond);
 
-void BM_ContentTestamentFilterCount(benchmark::State& state)
-{
+void BM_ContentTestamentFilterCount(benchmark::State& state) {
     if (!attach(state))
         return;
     TTable bible;
@@ -96,7 +95,8 @@ void BM_ContentTestamentFilterCount(benchmark::State& state)
     bible.Open();
     bool old = false;
     for (auto _ : state) {
-        bible.SetFilter(old ? QStringLiteral("(BookID >= 28) AND (BookID<= 66) ") : QStringLiteral("BookID < 28 "));
+        bible.SetFilter(old ? QStringLiteral("(BookID >= 28) AND (BookID<= 66) ")
+                            : QStringLiteral("BookID < 28 "));
         benchmark::DoNotOptimize(bible.RecordCount());
         old = !old;
     }

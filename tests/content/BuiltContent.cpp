@@ -44,10 +44,10 @@ const BuiltContent& BuiltContent::Get() {
             // whose builders write other content, must not replace it.
             const QString base = QDir::temp().filePath(
                 QStringLiteral("evelm-content-test-") +
-                QString::fromLatin1(QCryptographicHash::hash(EVELM_CONTENT_BUILDER,
-                                                             QCryptographicHash::Sha1)
-                                        .toHex()
-                                        .left(12)));
+                QString::fromLatin1(
+                    QCryptographicHash::hash(EVELM_CONTENT_BUILDER, QCryptographicHash::Sha1)
+                        .toHex()
+                        .left(12)));
             QDir().mkpath(base);
             QLockFile lock(base + QStringLiteral("/build.lock"));
             lock.setStaleLockTime(0);

@@ -35,7 +35,8 @@ constexpr int OtherNT = 3, OtherOT = 30, OtherLate = 82;
 class WindowTextsTest : public MainDMTest {
 protected:
     void AddRows(TFixtureDatabase& db) override {
-        const QStringList f = {"ID", "BookName", "BookType", "BookOrder", "Translation", "MoreInfo"};
+        const QStringList f = {"ID",        "BookName",    "BookType",
+                               "BookOrder", "Translation", "MoreInfo"};
         db.Insert("BibleBooks.db", f, {OtherNT, "Other Luke", 1, 90, 2, QString()});
         db.Insert("BibleBooks.db", f, {OtherOT, "Other Exodus", 2, 91, 2, QString()});
         db.Insert("BibleBooks.db", f, {OtherLate, "Other Esdras", 3, 92, 2, QString()});
@@ -76,7 +77,8 @@ TEST_F(WindowTextsTest, BookScopesKeepTheirBooks) {
     };
     const QList<Case> cases = {
         {QString(), [](int, bool) { return true; }, [](int, bool t) { return t; }},
-        {"ID < 28", [](int id, bool) { return id < 28; }, [](int id, bool t) { return id < 28 && t; }},
+        {"ID < 28", [](int id, bool) { return id < 28; },
+         [](int id, bool t) { return id < 28 && t; }},
         {"(ID > 27)and(ID < 67) or (ID > 80)",
          [](int id, bool) { return (id > 27 && id < 67) || id > 80; },
          [](int id, bool t) { return (id > 27 && id < 67) || (id > 80 && t); }},
@@ -95,8 +97,10 @@ TEST_F(WindowTextsTest, BookScopesKeepTheirBooks) {
             }
             const QString filter = bookFilter(c.scope, nkjv);
             dm().tblBookNamesFiltered.SetFilter(filter);
-            EXPECT_EQ(sorted(column(dm().tblBookNamesFiltered, "ID")), expected) << filter.toStdString();
-            EXPECT_EQ(dm().tblBookNamesFiltered.RecordCount(), expected.size()) << filter.toStdString();
+            EXPECT_EQ(sorted(column(dm().tblBookNamesFiltered, "ID")), expected)
+                << filter.toStdString();
+            EXPECT_EQ(dm().tblBookNamesFiltered.RecordCount(), expected.size())
+                << filter.toStdString();
         }
     }
 }
@@ -210,10 +214,9 @@ protected:
         wvn.Open();
         QList<WordRow> rows;
         for (wvn.First(); !wvn.Eof(); wvn.Next())
-            rows << WordRow{wvn.FieldByName("WordID")->AsInteger(),
-                            wvn.FieldByName("VerseID")->AsInteger(),
-                            wvn.FieldByName("BookID")->AsInteger(),
-                            wvn.FieldByName("BookOrder")->AsInteger()};
+            rows << WordRow{
+                wvn.FieldByName("WordID")->AsInteger(), wvn.FieldByName("VerseID")->AsInteger(),
+                wvn.FieldByName("BookID")->AsInteger(), wvn.FieldByName("BookOrder")->AsInteger()};
         return rows;
     }
 

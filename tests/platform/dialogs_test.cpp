@@ -6,99 +6,102 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPrinter>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 TEST(ScriptedDialogs, MessageBoxRecordsTextTypeAndButtonsAndAnswersInOrder) {
-  TScriptedDialogs d;
-  TScriptedDialogs::Scope scope(d);
-  d.MessageAnswers = {mrNo, mrYes};
-  EXPECT_EQ(MessageDlg("a.rtf already exists\n\rDo you want to replace it?", mtWarning, mbYes | mbNo), mrNo);
-  EXPECT_EQ(MessageDlg("second", mtConfirmation, mbYes | mbNo), mrYes);
-  ASSERT_EQ(d.Messages.size(), 2);
-  EXPECT_EQ(d.Messages[0].Text, "a.rtf already exists\n\rDo you want to replace it?");
-  EXPECT_EQ(d.Messages[0].Type, mtWarning);
-  EXPECT_EQ(d.Messages[0].Buttons, mbYes | mbNo);
-  EXPECT_EQ(d.Messages[1].Type, mtConfirmation);
+    TScriptedDialogs d;
+    TScriptedDialogs::Scope scope(d);
+    d.MessageAnswers = {mrNo, mrYes};
+    EXPECT_EQ(
+        MessageDlg("a.rtf already exists\n\rDo you want to replace it?", mtWarning, mbYes | mbNo),
+        mrNo);
+    EXPECT_EQ(MessageDlg("second", mtConfirmation, mbYes | mbNo), mrYes);
+    ASSERT_EQ(d.Messages.size(), 2);
+    EXPECT_EQ(d.Messages[0].Text, "a.rtf already exists\n\rDo you want to replace it?");
+    EXPECT_EQ(d.Messages[0].Type, mtWarning);
+    EXPECT_EQ(d.Messages[0].Buttons, mbYes | mbNo);
+    EXPECT_EQ(d.Messages[1].Type, mtConfirmation);
 }
 
 TEST(ScriptedDialogs, UnscriptedMessageBoxAnswersWithoutBlocking) {
-  TScriptedDialogs d;
-  TScriptedDialogs::Scope scope(d);
-  EXPECT_EQ(MessageDlg("x", mtInformation, mbOK), mrOk);
-  EXPECT_EQ(MessageDlg("x", mtWarning, mbYes | mbNo), mrNo);
-  EXPECT_EQ(MessageDlg("x", mtConfirmation, mbOK | mbCancel), mrOk);
+    TScriptedDialogs d;
+    TScriptedDialogs::Scope scope(d);
+    EXPECT_EQ(MessageDlg("x", mtInformation, mbOK), mrOk);
+    EXPECT_EQ(MessageDlg("x", mtWarning, mbYes | mbNo), mrNo);
+    EXPECT_EQ(MessageDlg("x", mtConfirmation, mbOK | mbCancel), mrOk);
 }
 
 TEST(ScriptedDialogs, ScopeRestoresThePreviousHandler) {
-  TDialogHandler* before = DialogHandler();
-  {
-    TScriptedDialogs outer;
-    TScriptedDialogs::Scope s1(outer);
+    TDialogHandler* before = DialogHandler();
     {
-      TScriptedDialogs inner;
-      TScriptedDialogs::Scope s2(inner);
-      MessageDlg("inner", mtError, mbOK);
-      EXPECT_EQ(inner.Messages.size(), 1);
+        TScriptedDialogs outer;
+        TScriptedDialogs::Scope s1(outer);
+        {
+            TScriptedDialogs inner;
+            TScriptedDialogs::Scope s2(inner);
+            MessageDlg("inner", mtError, mbOK);
+            EXPECT_EQ(inner.Messages.size(), 1);
+        }
+        MessageDlg("outer", mtError, mbOK);
+        EXPECT_EQ(outer.Messages.size(), 1);
+        EXPECT_EQ(DialogHandler(), &outer);
     }
-    MessageDlg("outer", mtError, mbOK);
-    EXPECT_EQ(outer.Messages.size(), 1);
-    EXPECT_EQ(DialogHandler(), &outer);
-  }
-  EXPECT_EQ(DialogHandler(), before);
+    EXPECT_EQ(DialogHandler(), before);
 }
 
 TEST(ScriptedDialogs, ModalShowShowsTheWindowRunsTheScriptAndHidesIt) {
-  TScriptedDialogs d;
-  TScriptedDialogs::Scope scope(d);
-  QWidget w;
-  bool visibleDuring = false;
-  d.WhileModal = [&](QWidget* shown) { visibleDuring = shown == &w && w.isVisible(); };
-  d.ModalAnswers = {mrCancel};
-  EXPECT_EQ(ShowModal(&w), mrCancel);
-  EXPECT_TRUE(visibleDuring);
-  EXPECT_FALSE(w.isVisible());
-  ASSERT_EQ(d.ModalShows.size(), 1);
-  EXPECT_EQ(d.ModalShows[0], &w);
+    TScriptedDialogs d;
+    TScriptedDialogs::Scope scope(d);
+    QWidget w;
+    bool visibleDuring = false;
+    d.WhileModal = [&](QWidget* shown) { visibleDuring = shown == &w && w.isVisible(); };
+    d.ModalAnswers = {mrCancel};
+    EXPECT_EQ(ShowModal(&w), mrCancel);
+    EXPECT_TRUE(visibleDuring);
+    EXPECT_FALSE(w.isVisible());
+    ASSERT_EQ(d.ModalShows.size(), 1);
+    EXPECT_EQ(d.ModalShows[0], &w);
 }
 
 TEST(ScriptedDialogs, SaveFontPrintAndPageSetupAreAnsweredAndRecorded) {
-  TScriptedDialogs d;
-  TScriptedDialogs::Scope scope(d);
-  TSaveDialogRequest req;
-  req.Filter = "Rich Text Format (*.RTF)|*.RTF";
-  QString name = "unchanged";
-  EXPECT_FALSE(ExecuteSaveDialog(nullptr, req, name));
-  EXPECT_EQ(name, "unchanged");
-  d.SaveAnswers = {"/tmp/out.rtf"};
-  EXPECT_TRUE(ExecuteSaveDialog(nullptr, req, name));
-  EXPECT_EQ(name, "/tmp/out.rtf");
-  ASSERT_EQ(d.SaveRequests.size(), 2);
-  EXPECT_EQ(d.SaveRequests[0].Filter, req.Filter);
+    TScriptedDialogs d;
+    TScriptedDialogs::Scope scope(d);
+    TSaveDialogRequest req;
+    req.Filter = "Rich Text Format (*.RTF)|*.RTF";
+    QString name = "unchanged";
+    EXPECT_FALSE(ExecuteSaveDialog(nullptr, req, name));
+    EXPECT_EQ(name, "unchanged");
+    d.SaveAnswers = {"/tmp/out.rtf"};
+    EXPECT_TRUE(ExecuteSaveDialog(nullptr, req, name));
+    EXPECT_EQ(name, "/tmp/out.rtf");
+    ASSERT_EQ(d.SaveRequests.size(), 2);
+    EXPECT_EQ(d.SaveRequests[0].Filter, req.Filter);
 
-  QFont f("Times New Roman", 12);
-  d.FontAnswers = {std::nullopt, QFont("Arial", 14)};
-  EXPECT_FALSE(ExecuteFontDialog(nullptr, f));
-  EXPECT_EQ(f.family(), "Times New Roman");
-  EXPECT_TRUE(ExecuteFontDialog(nullptr, f));
-  EXPECT_EQ(f.pointSize(), 14);
-  EXPECT_EQ(d.FontRequests.size(), 2);
+    QFont f("Times New Roman", 12);
+    d.FontAnswers = {std::nullopt, QFont("Arial", 14)};
+    EXPECT_FALSE(ExecuteFontDialog(nullptr, f));
+    EXPECT_EQ(f.family(), "Times New Roman");
+    EXPECT_TRUE(ExecuteFontDialog(nullptr, f));
+    EXPECT_EQ(f.pointSize(), 14);
+    EXPECT_EQ(d.FontRequests.size(), 2);
 
-  QPrinter printer;
-  d.PrintAnswers = {true};
-  EXPECT_TRUE(ExecutePrintDialog(nullptr, &printer));
-  EXPECT_FALSE(ExecutePrintDialog(nullptr, &printer));
-  EXPECT_EQ(d.PrintCalls, 2);
-  EXPECT_FALSE(ExecutePageSetupDialog(nullptr, &printer));
-  EXPECT_EQ(d.PageSetupCalls, 1);
+    QPrinter printer;
+    d.PrintAnswers = {true};
+    EXPECT_TRUE(ExecutePrintDialog(nullptr, &printer));
+    EXPECT_FALSE(ExecutePrintDialog(nullptr, &printer));
+    EXPECT_EQ(d.PrintCalls, 2);
+    EXPECT_FALSE(ExecutePageSetupDialog(nullptr, &printer));
+    EXPECT_EQ(d.PageSetupCalls, 1);
 }
 
 TEST(Dialogs, FilterPairsBecomeQtFilters) {
-  EXPECT_EQ(QtFilterList("JPEG Image (*.JPG)|*.JPG"), QStringList{"JPEG Image (*.JPG) (*.JPG)"});
-  EXPECT_EQ(QtFilterList("Text|*.txt;*.rtf|All|*.*"), (QStringList{"Text (*.txt *.rtf)", "All (*.*)"}));
-  EXPECT_TRUE(QtFilterList("").isEmpty());
+    EXPECT_EQ(QtFilterList("JPEG Image (*.JPG)|*.JPG"), QStringList{"JPEG Image (*.JPG) (*.JPG)"});
+    EXPECT_EQ(QtFilterList("Text|*.txt;*.rtf|All|*.*"),
+              (QStringList{"Text (*.txt *.rtf)", "All (*.*)"}));
+    EXPECT_TRUE(QtFilterList("").isEmpty());
 }
 
 namespace {
@@ -106,35 +109,37 @@ namespace {
 // Answers the real message box once it runs: records what it shows, then
 // presses the button with the given role.
 struct BoxAnswer {
-  QString Title;
-  QStringList LabelTexts;
-  int Buttons = 0;
-  void Arm(QMessageBox::StandardButton press) {
-    QTimer::singleShot(0, [this, press] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return Arm(press);
-      Title = box->windowTitle();
-      for (QLabel* l : box->findChildren<QLabel*>())
-        if (l->textFormat() == Qt::PlainText) LabelTexts << l->text();
-      Buttons = int(box->standardButtons());
-      box->button(press)->click();
-    });
-  }
+    QString Title;
+    QStringList LabelTexts;
+    int Buttons = 0;
+    void Arm(QMessageBox::StandardButton press) {
+        QTimer::singleShot(0, [this, press] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return Arm(press);
+            Title = box->windowTitle();
+            for (QLabel* l : box->findChildren<QLabel*>())
+                if (l->textFormat() == Qt::PlainText)
+                    LabelTexts << l->text();
+            Buttons = int(box->standardButtons());
+            box->button(press)->click();
+        });
+    }
 };
 
-}  // namespace
+} // namespace
 
 TEST(Dialogs, RealMessageBoxShowsTheTextAsPlainTextAndMapsTheAnswer) {
-  const QString text = "Chapter <b>3</b> of \"Ruth & Esther\" not found";
-  BoxAnswer a;
-  a.Arm(QMessageBox::No);
-  EXPECT_EQ(MessageDlg(text, mtWarning, mbYes | mbNo), mrNo);
-  EXPECT_EQ(a.Title, "Warning");
-  EXPECT_TRUE(a.LabelTexts.contains(text)) << a.LabelTexts.join('|').toStdString();
-  EXPECT_EQ(a.Buttons, int(QMessageBox::Yes | QMessageBox::No));
+    const QString text = "Chapter <b>3</b> of \"Ruth & Esther\" not found";
+    BoxAnswer a;
+    a.Arm(QMessageBox::No);
+    EXPECT_EQ(MessageDlg(text, mtWarning, mbYes | mbNo), mrNo);
+    EXPECT_EQ(a.Title, "Warning");
+    EXPECT_TRUE(a.LabelTexts.contains(text)) << a.LabelTexts.join('|').toStdString();
+    EXPECT_EQ(a.Buttons, int(QMessageBox::Yes | QMessageBox::No));
 
-  BoxAnswer b;
-  b.Arm(QMessageBox::Ok);
-  EXPECT_EQ(MessageDlg("Done", mtInformation, mbOK), mrOk);
-  EXPECT_EQ(b.Title, "Information");
+    BoxAnswer b;
+    b.Arm(QMessageBox::Ok);
+    EXPECT_EQ(MessageDlg("Done", mtInformation, mbOK), mrOk);
+    EXPECT_EQ(b.Title, "Information");
 }

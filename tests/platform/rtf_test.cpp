@@ -11,132 +11,149 @@
 
 namespace {
 
-// The sample (red, navy, maroon, teal): headings, colours, sizes, styles, non-ASCII and the RTF specials.
+// The sample (red, navy, maroon, teal): headings, colours, sizes, styles, non-ASCII and the RTF
+// specials.
 void FillSample(TRichEdit& e) {
-  AddRun(e, "Heading in red\r\n", QColor(255, 0, 0), "Liberation Serif", 20, fsBold);
-  AddRun(e, "Navy text with \\ backslash, {braces} and ", QColor(0, 0, 128), "Liberation Sans", 12, 0);
-  AddRun(e, "italic", QColor(0, 0, 128), "Liberation Sans", 12, fsItalic);
-  AddRun(e, "\r\nCaf\u00e9 \u03a9\u03bc\u03ad\u03b3\u03b1 \u0627\u0644\u0644\u0647 \u2013 \u00a9\r\n", QColor(128, 0, 0), "Liberation Sans", 12, fsUnderline);
-  AddRun(e, "last line", QColor(0, 128, 128), "Liberation Serif", 16, fsBold | fsItalic);
+    AddRun(e, "Heading in red\r\n", QColor(255, 0, 0), "Liberation Serif", 20, fsBold);
+    AddRun(e, "Navy text with \\ backslash, {braces} and ", QColor(0, 0, 128), "Liberation Sans",
+           12, 0);
+    AddRun(e, "italic", QColor(0, 0, 128), "Liberation Sans", 12, fsItalic);
+    AddRun(
+        e,
+        "\r\nCaf\u00e9 \u03a9\u03bc\u03ad\u03b3\u03b1 \u0627\u0644\u0644\u0647 \u2013 \u00a9\r\n",
+        QColor(128, 0, 0), "Liberation Sans", 12, fsUnderline);
+    AddRun(e, "last line", QColor(0, 128, 128), "Liberation Serif", 16, fsBold | fsItalic);
 }
 
 QString Unrtf(const QString& file, const QString& mode) {
 #ifdef EVELM_UNRTF
-  QProcess p;
-  p.start(EVELM_UNRTF, {mode, file});
-  if (!p.waitForFinished(20000)) return "(unrtf did not finish)";
-  return QString::fromUtf8(p.readAllStandardOutput());
+    QProcess p;
+    p.start(EVELM_UNRTF, {mode, file});
+    if (!p.waitForFinished(20000))
+        return "(unrtf did not finish)";
+    return QString::fromUtf8(p.readAllStandardOutput());
 #else
-  (void)file;
-  (void)mode;
-  return {};
+    (void)file;
+    (void)mode;
+    return {};
 #endif
 }
 
 QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-}  // namespace
+} // namespace
 
 class RtfTest : public ::testing::Test {
 protected:
-  void SetUp() override {
+    void SetUp() override {
 #ifndef EVELM_UNRTF
-    GTEST_SKIP() << "unrtf is not installed";
+        GTEST_SKIP() << "unrtf is not installed";
 #endif
-    ASSERT_TRUE(dir.isValid());
-  }
-  QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+    }
+    QTemporaryDir dir;
 };
 
 TEST_F(RtfTest, AnIndependentReaderGetsTextAndLineBreaksBack) {
-  TRichEdit e;
-  FillSample(e);
-  const QString file = dir.filePath("sample.rtf");
-  e.SaveToFile(file);
-  QString text = Unrtf(file, "--text");
-  // Drop unrtf's own comment lines.
-  QStringList lines;
-  for (const QString& l : text.split('\n'))
-    if (!l.startsWith("###") && l != "-----------------") lines << l;
-  while (!lines.isEmpty() && lines.first().isEmpty()) lines.removeFirst();
-  while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  ASSERT_EQ(lines.size(), 4) << text.toStdString();
-  EXPECT_EQ(lines[0], "Heading in red");
-  EXPECT_EQ(lines[1], "Navy text with \\ backslash, {braces} and italic");
-  EXPECT_EQ(lines[3], "last line");
+    TRichEdit e;
+    FillSample(e);
+    const QString file = dir.filePath("sample.rtf");
+    e.SaveToFile(file);
+    QString text = Unrtf(file, "--text");
+    // Drop unrtf's own comment lines.
+    QStringList lines;
+    for (const QString& l : text.split('\n'))
+        if (!l.startsWith("###") && l != "-----------------")
+            lines << l;
+    while (!lines.isEmpty() && lines.first().isEmpty())
+        lines.removeFirst();
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    ASSERT_EQ(lines.size(), 4) << text.toStdString();
+    EXPECT_EQ(lines[0], "Heading in red");
+    EXPECT_EQ(lines[1], "Navy text with \\ backslash, {braces} and italic");
+    EXPECT_EQ(lines[3], "last line");
 }
 
 TEST_F(RtfTest, ColoursBoldSizesAndNonAsciiSurvive) {
-  TRichEdit e;
-  FillSample(e);
-  const QString file = dir.filePath("sample.rtf");
-  e.SaveToFile(file);
-  const QString html = Unrtf(file, "--html");
-  EXPECT_TRUE(html.contains("<font color=\"#ff0000\"><b>Heading in red</b>")) << html.toStdString();
-  EXPECT_TRUE(html.contains("font-size:20pt"));
-  EXPECT_TRUE(html.contains("font-size:16pt"));
-  EXPECT_TRUE(html.contains("<font color=\"#000080\">Navy text with \\ backslash, {braces} and </font>"));
-  EXPECT_TRUE(html.contains("<i>italic</i>"));
-  EXPECT_TRUE(html.contains("color=\"#800000\""));
-  EXPECT_TRUE(html.contains("color=\"#008080\""));
-  EXPECT_TRUE(html.contains("<b><i>last line</i></b>") || html.contains("<i><b>last line</b></i>"));
-  EXPECT_TRUE(html.contains("Liberation Serif"));
-  // Non-ASCII characters come back as the same code points.
-  EXPECT_TRUE(html.contains("Caf&eacute;"));
-  EXPECT_TRUE(html.contains("&Omega;") || html.contains("&#937;"));
-  EXPECT_TRUE(html.contains("&#1575;&#1604;&#1604;&#1607;"));
+    TRichEdit e;
+    FillSample(e);
+    const QString file = dir.filePath("sample.rtf");
+    e.SaveToFile(file);
+    const QString html = Unrtf(file, "--html");
+    EXPECT_TRUE(html.contains("<font color=\"#ff0000\"><b>Heading in red</b>"))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains("font-size:20pt"));
+    EXPECT_TRUE(html.contains("font-size:16pt"));
+    EXPECT_TRUE(
+        html.contains("<font color=\"#000080\">Navy text with \\ backslash, {braces} and </font>"));
+    EXPECT_TRUE(html.contains("<i>italic</i>"));
+    EXPECT_TRUE(html.contains("color=\"#800000\""));
+    EXPECT_TRUE(html.contains("color=\"#008080\""));
+    EXPECT_TRUE(html.contains("<b><i>last line</i></b>") ||
+                html.contains("<i><b>last line</b></i>"));
+    EXPECT_TRUE(html.contains("Liberation Serif"));
+    // Non-ASCII characters come back as the same code points.
+    EXPECT_TRUE(html.contains("Caf&eacute;"));
+    EXPECT_TRUE(html.contains("&Omega;") || html.contains("&#937;"));
+    EXPECT_TRUE(html.contains("&#1575;&#1604;&#1604;&#1607;"));
 }
 
 TEST_F(RtfTest, WriterEscapesSpecialsAndWritesUnicode) {
-  TRichEdit e;
-  AddRun(e, "a\\b{c}d \u00e9\U0001D11E", Qt::black, "Arial", 12, 0);
-  const QByteArray rtf = e.ToRtf();
-  EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}d \\u233?\\u-10188?\\u-8930?")) << rtf.toStdString();
-  EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi"));
-  EXPECT_TRUE(rtf.trimmed().endsWith("}"));
-  // Braces balance, counting only unescaped ones.
-  int depth = 0;
-  for (qsizetype i = 0; i < rtf.size(); ++i) {
-    if (rtf[i] == '\\') { ++i; continue; }
-    if (rtf[i] == '{') ++depth;
-    if (rtf[i] == '}') --depth;
-    ASSERT_GE(depth, 0);
-  }
-  EXPECT_EQ(depth, 0);
+    TRichEdit e;
+    AddRun(e, "a\\b{c}d \u00e9\U0001D11E", Qt::black, "Arial", 12, 0);
+    const QByteArray rtf = e.ToRtf();
+    EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}d \\u233?\\u-10188?\\u-8930?")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi"));
+    EXPECT_TRUE(rtf.trimmed().endsWith("}"));
+    // Braces balance, counting only unescaped ones.
+    int depth = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\') {
+            ++i;
+            continue;
+        }
+        if (rtf[i] == '{')
+            ++depth;
+        if (rtf[i] == '}')
+            --depth;
+        ASSERT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
 }
 
 TEST_F(RtfTest, EmptyControlSavesAValidDocument) {
-  TRichEdit e;
-  const QString file = dir.filePath("empty.rtf");
-  e.SaveToFile(file);
-  EXPECT_TRUE(ReadAll(file).startsWith("{\\rtf1"));
-  EXPECT_FALSE(Unrtf(file, "--text").contains("error", Qt::CaseInsensitive));
+    TRichEdit e;
+    const QString file = dir.filePath("empty.rtf");
+    e.SaveToFile(file);
+    EXPECT_TRUE(ReadAll(file).startsWith("{\\rtf1"));
+    EXPECT_FALSE(Unrtf(file, "--text").contains("error", Qt::CaseInsensitive));
 }
 
 TEST_F(RtfTest, SavingReplacesTheFileWholeAndLeavesNoTemporaryFile) {
-  const QString file = dir.filePath("out.rtf");
-  {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("old content that is longer than nothing");
-  }
-  TRichEdit e;
-  AddRun(e, "new", Qt::black, "Arial", 12, 0);
-  e.SaveToFile(file);
-  EXPECT_EQ(ReadAll(file), e.ToRtf());
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.rtf"});
+    const QString file = dir.filePath("out.rtf");
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old content that is longer than nothing");
+    }
+    TRichEdit e;
+    AddRun(e, "new", Qt::black, "Arial", 12, 0);
+    e.SaveToFile(file);
+    EXPECT_EQ(ReadAll(file), e.ToRtf());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.rtf"});
 }
 
 TEST_F(RtfTest, AFailedSaveKeepsTheOldFile) {
-  TRichEdit e;
-  AddRun(e, "text", Qt::black, "Arial", 12, 0);
-  EXPECT_THROW(e.SaveToFile(dir.filePath("missing/folder/x.rtf")), std::runtime_error);
-  // A folder in the way of the name: nothing replaced, nothing left behind.
-  QDir(dir.path()).mkdir("taken.rtf");
-  EXPECT_THROW(e.SaveToFile(dir.filePath("taken.rtf")), std::runtime_error);
-  EXPECT_TRUE(QFileInfo(dir.filePath("taken.rtf")).isDir());
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+    TRichEdit e;
+    AddRun(e, "text", Qt::black, "Arial", 12, 0);
+    EXPECT_THROW(e.SaveToFile(dir.filePath("missing/folder/x.rtf")), std::runtime_error);
+    // A folder in the way of the name: nothing replaced, nothing left behind.
+    QDir(dir.path()).mkdir("taken.rtf");
+    EXPECT_THROW(e.SaveToFile(dir.filePath("taken.rtf")), std::runtime_error);
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.rtf")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }

@@ -26,4 +26,5 @@ private:
 };
 
 // Opens a table of the tiny database.
-std::unique_ptr<TTable> openTable(const QString& file, const QString& index = QString(), bool open = true);
+std::unique_ptr<TTable> openTable(const QString& file, const QString& index = QString(),
+                                  bool open = true);

@@ -10,8 +10,7 @@ protected:
     TinyDb db;
 };
 
-TEST_F(tableengine_Fields, NamesAreCaseInsensitive)
-{
+TEST_F(tableengine_Fields, NamesAreCaseInsensitive) {
     auto bible = openTable("Bible.DB", "ndxBible1");
     EXPECT_EQ(bible->FieldByName("bookid"), bible->FieldByName("BOOKID"));
     EXPECT_EQ(bible->FieldByName("bookid")->FieldName(), "BookID");
@@ -24,8 +23,7 @@ TEST_F(tableengine_Fields, NamesAreCaseInsensitive)
     }
 }
 
-TEST_F(tableengine_Fields, TypesAndSizesComeFromTheFile)
-{
+TEST_F(tableengine_Fields, TypesAndSizesComeFromTheFile) {
     auto books = openTable("BibleBooks.db");
     EXPECT_EQ(books->FieldByName("ID")->DataType(), TFieldType::ftAutoInc);
     EXPECT_EQ(books->FieldByName("BookName")->DataType(), TFieldType::ftString);
@@ -34,8 +32,7 @@ TEST_F(tableengine_Fields, TypesAndSizesComeFromTheFile)
     EXPECT_EQ(books->Fields().size(), 3);
 }
 
-TEST_F(tableengine_Fields, ConversionsAndNulls)
-{
+TEST_F(tableengine_Fields, ConversionsAndNulls) {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     ASSERT_TRUE(detail->FindKey({3, 2}));
     EXPECT_TRUE(detail->FieldByName("PictSaintName")->IsNull());
@@ -49,8 +46,7 @@ TEST_F(tableengine_Fields, ConversionsAndNulls)
     EXPECT_TRUE(words->FieldByName("Included")->AsBoolean());
 }
 
-TEST_F(tableengine_Fields, DatesReadBack)
-{
+TEST_F(tableengine_Fields, DatesReadBack) {
     TTableDef ev{"Ev.DB", {{"EventDate", TFieldType::ftDate}}, {{"", {"EventDate"}}}};
     QTemporaryDir dir;
     {
@@ -67,12 +63,13 @@ TEST_F(tableengine_Fields, DatesReadBack)
     EXPECT_EQ(t.FieldByName("EventDate")->AsDate(), QDate(2024, 1, 7));
 }
 
-TEST_F(tableengine_Fields, LookupFieldsResolveThroughTheLookupTable)
-{
+TEST_F(tableengine_Fields, LookupFieldsResolveThroughTheLookupTable) {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     auto bible = openTable("Bible.DB", "ndxBible1", false);
-    bible->AddLookupField("BookName", TFieldType::ftString, 30, "BookID", books.get(), "ID", "BookName");
-    bible->AddLookupField("BookOrder", TFieldType::ftSmallint, 0, "BookID", books.get(), "ID", "BookOrder");
+    bible->AddLookupField("BookName", TFieldType::ftString, 30, "BookID", books.get(), "ID",
+                          "BookName");
+    bible->AddLookupField("BookOrder", TFieldType::ftSmallint, 0, "BookID", books.get(), "ID",
+                          "BookOrder");
     bible->Open();
     ASSERT_TRUE(bible->FindKey({2, 1, 1}));
     EXPECT_EQ(bible->FieldByName("bookname")->AsString(), "Genesis");
@@ -85,11 +82,11 @@ TEST_F(tableengine_Fields, LookupFieldsResolveThroughTheLookupTable)
     EXPECT_EQ(books->FieldByName("BookName")->AsString(), "Genesis");
 }
 
-TEST_F(tableengine_Fields, LookupFollowsChangesOfTheLookupDataset)
-{
+TEST_F(tableengine_Fields, LookupFollowsChangesOfTheLookupDataset) {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     auto bible = openTable("Bible.DB", "ndxBible1", false);
-    bible->AddLookupField("BookName", TFieldType::ftString, 30, "BookID", books.get(), "ID", "BookName");
+    bible->AddLookupField("BookName", TFieldType::ftString, 30, "BookID", books.get(), "ID",
+                          "BookName");
     bible->Open();
     bible->FindKey({2, 1, 1});
     EXPECT_EQ(bible->FieldByName("BookName")->AsString(), "Genesis");
@@ -102,14 +99,12 @@ TEST_F(tableengine_Fields, LookupFollowsChangesOfTheLookupDataset)
     EXPECT_TRUE(bible->FieldByName("BookName")->IsNull()); // lookup source closed
 }
 
-TEST_F(tableengine_Fields, FieldsCannotBeAddedToAnOpenDataset)
-{
+TEST_F(tableengine_Fields, FieldsCannotBeAddedToAnOpenDataset) {
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->AddCalcField("X", TFieldType::ftString, 10), EDatabaseError);
 }
 
-TEST_F(tableengine_Fields, CalculatedFieldsFilledPerRow)
-{
+TEST_F(tableengine_Fields, CalculatedFieldsFilledPerRow) {
     auto bible = openTable("Bible.DB", "ndxBible1", false);
     bible->AddCalcField("VersText", TFieldType::ftString, 6);
     int calls = 0;
@@ -125,8 +120,7 @@ TEST_F(tableengine_Fields, CalculatedFieldsFilledPerRow)
     EXPECT_THROW(bible->FieldByName("VersText")->SetAsString("x"), EDatabaseError);
 }
 
-TEST_F(tableengine_Fields, DataFieldsOfReadOnlyTableCannotBeSet)
-{
+TEST_F(tableengine_Fields, DataFieldsOfReadOnlyTableCannotBeSet) {
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->FieldByName("Text")->SetAsString("x"), EDatabaseError);
 }

@@ -12,8 +12,7 @@ protected:
     TDataSource source;
     TTable wordVerse;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         words->SetFilter("Included");
         words->SetFiltered(true);
         words->Open();
@@ -23,11 +22,11 @@ protected:
         wordVerse.SetIndexFieldNames("WordID");
         wordVerse.SetMasterSource(&source);
         wordVerse.SetMasterFields("WordID");
-        wordVerse.AddLookupField("Word", TFieldType::ftString, 16, "WordID", words.get(), "WordID", "TheWord");
+        wordVerse.AddLookupField("Word", TFieldType::ftString, 16, "WordID", words.get(), "WordID",
+                                 "TheWord");
         wordVerse.Open();
     }
-    QList<int> verses()
-    {
+    QList<int> verses() {
         QList<int> out;
         for (wordVerse.First(); !wordVerse.Eof(); wordVerse.Next())
             out << wordVerse.FieldByName("VerseID")->AsInteger();
@@ -35,8 +34,7 @@ protected:
     }
 };
 
-TEST_F(tableengine_MasterDetail, DetailShowsRowsOfMasterRow)
-{
+TEST_F(tableengine_MasterDetail, DetailShowsRowsOfMasterRow) {
     EXPECT_EQ(words->FieldByName("TheWord")->AsString(), "FAITH");
     EXPECT_EQ(verses(), (QList<int>{5, 9}));
     EXPECT_EQ(wordVerse.RecordCount(), 2);
@@ -48,8 +46,7 @@ TEST_F(tableengine_MasterDetail, DetailShowsRowsOfMasterRow)
     EXPECT_EQ(wordVerse.RecNo(), 3);
 }
 
-TEST_F(tableengine_MasterDetail, DetailFilterAppliesWithinMasterRow)
-{
+TEST_F(tableengine_MasterDetail, DetailFilterAppliesWithinMasterRow) {
     words->FindKey({"GRACE"});
     wordVerse.SetFilter("VerseID > 2");
     wordVerse.SetFiltered(true);
@@ -58,8 +55,7 @@ TEST_F(tableengine_MasterDetail, DetailFilterAppliesWithinMasterRow)
     EXPECT_EQ(verses(), (QList<int>{5}));
 }
 
-TEST_F(tableengine_MasterDetail, EmptyMasterGivesEmptyDetail)
-{
+TEST_F(tableengine_MasterDetail, EmptyMasterGivesEmptyDetail) {
     words->SetFilter("TheWord = 'NONE'");
     EXPECT_TRUE(words->IsEmpty());
     EXPECT_TRUE(wordVerse.IsEmpty());
@@ -67,8 +63,7 @@ TEST_F(tableengine_MasterDetail, EmptyMasterGivesEmptyDetail)
     EXPECT_EQ(wordVerse.RecordCount(), 0);
 }
 
-TEST(tableengine_DataSource, NoticeOnEveryMove)
-{
+TEST(tableengine_DataSource, NoticeOnEveryMove) {
     TinyDb db;
     auto bible = openTable("Bible.DB", "ndxBible1");
     TDataSource ds;
@@ -91,8 +86,7 @@ TEST(tableengine_DataSource, NoticeOnEveryMove)
     EXPECT_EQ(notices, 6);
 }
 
-TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack)
-{
+TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack) {
     TinyDb db;
     auto bible = openTable("Bible.DB", "ndxBible1");
     TDataSource ds;
@@ -117,8 +111,7 @@ TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack)
 
 namespace {
 
-TEST(tableengine_MasterDetailLifetime, SourceOrMasterMayGoFirst)
-{
+TEST(tableengine_MasterDetailLifetime, SourceOrMasterMayGoFirst) {
     TinyDb db;
     auto words = openTable("BW.db");
     auto source = std::make_unique<TDataSource>();

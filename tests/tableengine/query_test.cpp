@@ -10,8 +10,7 @@ protected:
     TinyDb db;
     TQuery q;
     void SetUp() override { q.SetDatabaseName(kAlias); }
-    QList<int> column(const QString& name)
-    {
+    QList<int> column(const QString& name) {
         QList<int> out;
         for (q.First(); !q.Eof(); q.Next())
             out << q.FieldByName(name)->AsInteger();
@@ -19,10 +18,9 @@ protected:
     }
 };
 
-TEST_F(tableengine_Query, DistinctWithEmptyDoubleQuotedString)
-{
-    q.SetSQL(QStringList{"SELECT DISTINCT PictSaintName , PictureFile  From SynxDetail S", "WHERE PictSaintName <>\"\"",
-                         "ORDER BY PictSaintName"});
+TEST_F(tableengine_Query, DistinctWithEmptyDoubleQuotedString) {
+    q.SetSQL(QStringList{"SELECT DISTINCT PictSaintName , PictureFile  From SynxDetail S",
+                         "WHERE PictSaintName <>\"\"", "ORDER BY PictSaintName"});
     q.Open();
     ASSERT_EQ(q.RecordCount(), 2);
     EXPECT_EQ(q.FieldByName("PictSaintName")->AsString(), "Anthony");
@@ -36,8 +34,7 @@ TEST_F(tableengine_Query, DistinctWithEmptyDoubleQuotedString)
     EXPECT_EQ(q.RecNo(), 2);
 }
 
-TEST_F(tableengine_Query, NamedParameter)
-{
+TEST_F(tableengine_Query, NamedParameter) {
     q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
     ASSERT_EQ(q.Params().size(), 1);
     q.ParamByName("count")->SetAsInteger(5);
@@ -46,75 +43,86 @@ TEST_F(tableengine_Query, NamedParameter)
     EXPECT_THROW(q.ParamByName("other"), EDatabaseError);
 }
 
-TEST_F(tableengine_Query, ParameterWithoutValueIsRefused)
-{
+TEST_F(tableengine_Query, ParameterWithoutValueIsRefused) {
     q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
     EXPECT_THROW(q.Open(), EDatabaseError);
     EXPECT_FALSE(q.Active());
 }
 
-TEST_F(tableengine_Query, ThreeWordSelfJoin)
-{
-    q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-                            " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND V3.WordID =4 "
-                            " ORDER BY BookOrder, VerseID"));
+TEST_F(tableengine_Query, ThreeWordSelfJoin) {
+    q.SetSQL(QStringLiteral(
+        "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+        " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND "
+        "V3.WordID =4 "
+        " ORDER BY BookOrder, VerseID"));
     q.Open();
     EXPECT_EQ(column("VerseID"), (QList<int>{5}));
     EXPECT_EQ(q.FieldByName("BookOrder")->AsInteger(), 40);
 }
 
-TEST_F(tableengine_Query, JoinOrderDoesNotChangeResults)
-{
+TEST_F(tableengine_Query, JoinOrderDoesNotChangeResults) {
     // The rarest word last and first; and a comma join with the condition in WHERE.
-    for (const char* text : {
-             "SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = 3 AND V2.WordID = 4 ORDER BY VerseID",
-             "SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = 4 AND V2.WordID = 3 ORDER BY VerseID",
-             "SELECT v1.VerseID FROM WVN V1, WVN V2 WHERE v1.VerseID = v2.VerseID AND 4 = V2.WordID AND V1.WordID = 3 ORDER BY VerseID",
-             "SELECT v1.VerseID FROM WVN V1 INNER JOIN WVN V2 ON (v1.VerseID = v2.VerseID) WHERE V2.WordID = 4 AND V1.WordID = 3 AND V1.BookID BETWEEN 1 AND 3"}) {
+    for (const char* text :
+         {"SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = "
+          "3 AND V2.WordID = 4 ORDER BY VerseID",
+          "SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = "
+          "4 AND V2.WordID = 3 ORDER BY VerseID",
+          "SELECT v1.VerseID FROM WVN V1, WVN V2 WHERE v1.VerseID = v2.VerseID AND 4 = V2.WordID "
+          "AND V1.WordID = 3 ORDER BY VerseID",
+          "SELECT v1.VerseID FROM WVN V1 INNER JOIN WVN V2 ON (v1.VerseID = v2.VerseID) WHERE "
+          "V2.WordID = 4 AND V1.WordID = 3 AND V1.BookID BETWEEN 1 AND 3"}) {
         q.SetSQL(QString::fromLatin1(text));
         q.Open();
         EXPECT_EQ(column("VerseID"), (QList<int>{5})) << text;
     }
-    q.SetSQL("SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = 1 OR V2.WordID = 4 ORDER BY VerseID");
+    q.SetSQL("SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID "
+             "= 1 OR V2.WordID = 4 ORDER BY VerseID");
     q.Open();
     EXPECT_EQ(q.RecordCount(), 9); // same-verse pairs: 1 + 2 + 5 + 1
 }
 
-TEST_F(tableengine_Query, TwoWordsWithScopeClause)
-{
-    q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-                            " Where V1.WordID = 1  AND V2.WordID =3  AND  (BookID BETWEEN 1 AND 2 OR BookID>80)  ORDER BY BookOrder, VerseID"));
+TEST_F(tableengine_Query, TwoWordsWithScopeClause) {
+    q.SetSQL(QStringLiteral(
+        "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+        " Where V1.WordID = 1  AND V2.WordID =3  AND  (BookID BETWEEN 1 AND 2 OR BookID>80)  ORDER "
+        "BY BookOrder, VerseID"));
     q.Open();
     EXPECT_EQ(column("VerseID"), (QList<int>{2, 5}));
-    q.SetSQL(QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-                            " Where V1.WordID = 1  AND V2.WordID =3  AND  (V1.BookID > 66)  ORDER BY BookOrder, VerseID"));
+    q.SetSQL(QStringLiteral(
+        "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+        " Where V1.WordID = 1  AND V2.WordID =3  AND  (V1.BookID > 66)  ORDER BY BookOrder, "
+        "VerseID"));
     EXPECT_FALSE(q.Active()); // new text closes the query
     q.Open();
     EXPECT_TRUE(q.IsEmpty());
     EXPECT_TRUE(q.Eof());
 }
 
-TEST_F(tableengine_Query, EveryScopeClauseWithOneAndThreeWords)
-{
+TEST_F(tableengine_Query, EveryScopeClauseWithOneAndThreeWords) {
     // The all-words search: its text for one word and for three, with each scope.
-    const QStringList scopes{"", " BookID < 28 ", " (BookID BETWEEN 28 AND 66 OR BookID>80) ", " (BookID > 66) ", " BookID = 2 "};
+    const QStringList scopes{"", " BookID < 28 ", " (BookID BETWEEN 28 AND 66 OR BookID>80) ",
+                             " (BookID > 66) ", " BookID = 2 "};
     const QList<int> oneWord{3, 3, 0, 0, 3};
     const QList<int> threeWords{1, 1, 0, 0, 1};
     for (int i = 0; i < scopes.size(); ++i) {
-        const QString tail = (scopes[i].isEmpty() ? QString() : " AND " + scopes[i]) + " ORDER BY BookOrder, VerseID";
+        const QString tail = (scopes[i].isEmpty() ? QString() : " AND " + scopes[i]) +
+                             " ORDER BY BookOrder, VerseID";
         q.SetSQL("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  Where V1.WordID = 1 " + tail);
         q.Open();
         EXPECT_EQ(q.RecordCount(), oneWord[i]) << scopes[i].toStdString();
-        q.SetSQL("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-                 " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND V3.WordID =4 " + tail);
+        q.SetSQL(
+            "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
+            " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND "
+            "V3.WordID =4 " +
+            tail);
         q.Open();
         EXPECT_EQ(q.RecordCount(), threeWords[i]) << scopes[i].toStdString();
     }
 }
 
-TEST_F(tableengine_Query, TableFileNamesAndFilters)
-{
-    q.SetSQL("SELECT BookID, Chapter, Verse FROM \"Bible.DB\" WHERE Chapter = 2 ORDER BY BookID, Verse");
+TEST_F(tableengine_Query, TableFileNamesAndFilters) {
+    q.SetSQL(
+        "SELECT BookID, Chapter, Verse FROM \"Bible.DB\" WHERE Chapter = 2 ORDER BY BookID, Verse");
     q.Open();
     EXPECT_EQ(q.RecordCount(), 12);
     q.SetFilter("BookID = 3");
@@ -122,11 +130,12 @@ TEST_F(tableengine_Query, TableFileNamesAndFilters)
     EXPECT_EQ(column("Verse"), (QList<int>{1, 2, 3, 4}));
 }
 
-TEST_F(tableengine_Query, BookmarksAndLookups)
-{
+TEST_F(tableengine_Query, BookmarksAndLookups) {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
-    q.SetSQL("SELECT DISTINCT PictSaintName FROM SynxDetail WHERE PictSaintName <> '' ORDER BY PictSaintName");
-    q.AddLookupField("SynxID", TFieldType::ftInteger, 0, "PictSaintName", detail.get(), "PictSaintName", "SynxID");
+    q.SetSQL("SELECT DISTINCT PictSaintName FROM SynxDetail WHERE PictSaintName <> '' ORDER BY "
+             "PictSaintName");
+    q.AddLookupField("SynxID", TFieldType::ftInteger, 0, "PictSaintName", detail.get(),
+                     "PictSaintName", "SynxID");
     q.Open();
     EXPECT_EQ(q.FieldByName("SynxID")->AsInteger(), 1);
     q.Next();
@@ -137,8 +146,7 @@ TEST_F(tableengine_Query, BookmarksAndLookups)
     EXPECT_EQ(q.FieldByName("PictSaintName")->AsString(), "Mary");
 }
 
-TEST_F(tableengine_Query, UntranslatableTextsAreRefused)
-{
+TEST_F(tableengine_Query, UntranslatableTextsAreRefused) {
     const char* bad[] = {
         "DELETE FROM WVN",
         "SELECT * FROM WVN; DROP TABLE WVN",
@@ -159,8 +167,7 @@ TEST_F(tableengine_Query, UntranslatableTextsAreRefused)
     }
 }
 
-TEST_F(tableengine_Query, UnreadableTextsNameTheReason)
-{
+TEST_F(tableengine_Query, UnreadableTextsNameTheReason) {
     const QList<QPair<const char*, const char*>> bad = {
         {"SELECT VerseID FROM WVN /* c */", "comments are not allowed"},
         {"SELECT VerseID FROM WVN WHERE VerseID =< 2", "unknown operator '=<'"},
@@ -176,19 +183,18 @@ TEST_F(tableengine_Query, UnreadableTextsNameTheReason)
             ADD_FAILURE() << "accepted: " << text;
         } catch (const EDatabaseError& e) {
             EXPECT_TRUE(e.Message().startsWith("Cannot run the SQL text '"));
-            EXPECT_TRUE(e.Message().endsWith(QString::fromLatin1(why))) << e.Message().toStdString();
+            EXPECT_TRUE(e.Message().endsWith(QString::fromLatin1(why)))
+                << e.Message().toStdString();
         }
     }
 }
 
-TEST_F(tableengine_Query, WritableUserTableIsNotQueried)
-{
+TEST_F(tableengine_Query, WritableUserTableIsNotQueried) {
     q.SetSQL("SELECT * FROM SRN");
     EXPECT_THROW(q.Open(), EDatabaseError);
 }
 
-TEST_F(tableengine_Query, ProtectedTablesNeedThePassword)
-{
+TEST_F(tableengine_Query, ProtectedTablesNeedThePassword) {
     Session.RemoveAllPasswords();
     q.SetSQL("SELECT VerseID FROM WVN");
     EXPECT_THROW(q.Open(), EDatabaseError);

@@ -9,8 +9,7 @@ class tableengine_RangeFilter : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> bible = openTable("Bible.DB", "ndxBible1");
-    int visible(TDataSet& t)
-    {
+    int visible(TDataSet& t) {
         int n = 0;
         for (t.First(); !t.Eof(); t.Next())
             ++n;
@@ -18,8 +17,7 @@ protected:
     }
 };
 
-TEST_F(tableengine_RangeFilter, RangeBoundsMovesAndCounts)
-{
+TEST_F(tableengine_RangeFilter, RangeBoundsMovesAndCounts) {
     bible->SetRange({2}, {2});
     EXPECT_EQ(bible->RecordCount(), 10);
     EXPECT_EQ(visible(*bible), 10);
@@ -37,8 +35,7 @@ TEST_F(tableengine_RangeFilter, RangeBoundsMovesAndCounts)
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(tableengine_RangeFilter, KeyValuesAsTextCompareAsNumbers)
-{
+TEST_F(tableengine_RangeFilter, KeyValuesAsTextCompareAsNumbers) {
     bible->SetRange({"2"}, {"2"});
     EXPECT_EQ(bible->RecordCount(), 10);
     EXPECT_TRUE(bible->FindKey({"2", "3", "3"}));
@@ -48,16 +45,14 @@ TEST_F(tableengine_RangeFilter, KeyValuesAsTextCompareAsNumbers)
     EXPECT_EQ(bible->FieldByName("Chapter")->AsInteger(), 1);
 }
 
-TEST_F(tableengine_RangeFilter, RangeOnTwoFields)
-{
+TEST_F(tableengine_RangeFilter, RangeOnTwoFields) {
     bible->SetRange({2, 2}, {2, 2});
     EXPECT_EQ(bible->RecordCount(), 4);
     bible->SetRange({1, 3}, {2, 1});
     EXPECT_EQ(visible(*bible), 6);
 }
 
-TEST_F(tableengine_RangeFilter, BooleanFieldFilters)
-{
+TEST_F(tableengine_RangeFilter, BooleanFieldFilters) {
     auto words = openTable("BW.db");
     words->SetFilter("Included");
     words->SetFiltered(true);
@@ -71,8 +66,7 @@ TEST_F(tableengine_RangeFilter, BooleanFieldFilters)
     EXPECT_FALSE(words->FindKey({"LOVE"}));
 }
 
-TEST_F(tableengine_RangeFilter, EmptyStringComparison)
-{
+TEST_F(tableengine_RangeFilter, EmptyStringComparison) {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     detail->SetFilter("PictSaintName<>''");
     detail->SetFiltered(true);
@@ -80,8 +74,7 @@ TEST_F(tableengine_RangeFilter, EmptyStringComparison)
     EXPECT_EQ(visible(*detail), 3);
 }
 
-TEST_F(tableengine_RangeFilter, ScopeExpressions)
-{
+TEST_F(tableengine_RangeFilter, ScopeExpressions) {
     bible->SetFiltered(true);
     bible->SetFilter("(BookID >= 2) AND (BookID<= 2) ");
     EXPECT_EQ(bible->RecordCount(), 10);
@@ -93,8 +86,7 @@ TEST_F(tableengine_RangeFilter, ScopeExpressions)
     EXPECT_EQ(bible->RecordCount(), 10);
 }
 
-TEST_F(tableengine_RangeFilter, AndBindsTighterThanOr)
-{
+TEST_F(tableengine_RangeFilter, AndBindsTighterThanOr) {
     bible->SetFiltered(true);
     bible->SetFilter("BookID = 3 or BookID = 1 and Chapter = 1");
     EXPECT_EQ(bible->RecordCount(), 13);
@@ -102,8 +94,7 @@ TEST_F(tableengine_RangeFilter, AndBindsTighterThanOr)
     EXPECT_EQ(bible->RecordCount(), 13);
 }
 
-TEST_F(tableengine_RangeFilter, FilterHidesRowsFromRecNoAndFindKey)
-{
+TEST_F(tableengine_RangeFilter, FilterHidesRowsFromRecNoAndFindKey) {
     bible->SetFilter("BookID = 3");
     bible->SetFiltered(true);
     bible->First();
@@ -116,8 +107,7 @@ TEST_F(tableengine_RangeFilter, FilterHidesRowsFromRecNoAndFindKey)
     EXPECT_EQ(bible->FieldByName("BookID")->AsInteger(), 3);
 }
 
-TEST_F(tableengine_RangeFilter, FilterTextWaitsForFiltered)
-{
+TEST_F(tableengine_RangeFilter, FilterTextWaitsForFiltered) {
     bible->SetFilter("BookID = 3");
     EXPECT_EQ(bible->RecordCount(), 30);
     bible->SetFiltered(true);
@@ -126,26 +116,26 @@ TEST_F(tableengine_RangeFilter, FilterTextWaitsForFiltered)
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(tableengine_RangeFilter, FilterAndRangeTogether)
-{
+TEST_F(tableengine_RangeFilter, FilterAndRangeTogether) {
     bible->SetRange({2}, {3});
     bible->SetFilter("Chapter = 2");
     bible->SetFiltered(true);
     EXPECT_EQ(bible->RecordCount(), 8);
 }
 
-TEST_F(tableengine_RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays)
-{
+TEST_F(tableengine_RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays) {
     bible->SetFiltered(true);
     bible->SetFilter("BookID = 2");
-    for (const char* bad : {"BookID >", "Nope = 1", "BookID = 1; DROP TABLE Bible", "Chapter",
-                            "BookID = 'x", "(BookID = 1", "BookID = 1)", "BookID == 1", "Text LIKE 'x'",
-                            "BookID = :p", "Chapter * 2 = 4", "BookID = 1 -- x", "[BookID = 1", "BookID = 1 & 1"}) {
+    for (const char* bad :
+         {"BookID >", "Nope = 1", "BookID = 1; DROP TABLE Bible", "Chapter", "BookID = 'x",
+          "(BookID = 1", "BookID = 1)", "BookID == 1", "Text LIKE 'x'", "BookID = :p",
+          "Chapter * 2 = 4", "BookID = 1 -- x", "[BookID = 1", "BookID = 1 & 1"}) {
         try {
             bible->SetFilter(bad);
             ADD_FAILURE() << "accepted: " << bad;
         } catch (const EDatabaseError& e) {
-            EXPECT_TRUE(e.Message().startsWith("Cannot use the filter '" + QString::fromLatin1(bad) + "': "))
+            EXPECT_TRUE(e.Message().startsWith("Cannot use the filter '" +
+                                               QString::fromLatin1(bad) + "': "))
                 << e.Message().toStdString();
         }
         EXPECT_EQ(bible->Filter(), "BookID = 2");
@@ -153,8 +143,7 @@ TEST_F(tableengine_RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays
     }
 }
 
-TEST_F(tableengine_RangeFilter, BadFilterFailsTheOpen)
-{
+TEST_F(tableengine_RangeFilter, BadFilterFailsTheOpen) {
     auto t = openTable("Bible.DB", "ndxBible1", false);
     t->SetFilter("Missing = 1");
     t->SetFiltered(true);
@@ -162,8 +151,7 @@ TEST_F(tableengine_RangeFilter, BadFilterFailsTheOpen)
     EXPECT_FALSE(t->Active());
 }
 
-TEST_F(tableengine_RangeFilter, QuotesInFilterStringsAreData)
-{
+TEST_F(tableengine_RangeFilter, QuotesInFilterStringsAreData) {
     bible->SetFiltered(true);
     bible->SetFilter("Text = 'x'' OR 1=1 --'");
     EXPECT_EQ(bible->RecordCount(), 0);

@@ -9,8 +9,7 @@
 
 namespace {
 
-QString openError(const QString& alias, const QString& file, const QString& index = QString())
-{
+QString openError(const QString& alias, const QString& file, const QString& index = QString()) {
     TTable t;
     t.SetDatabaseName(alias);
     t.SetTableName(file);
@@ -25,16 +24,14 @@ QString openError(const QString& alias, const QString& file, const QString& inde
     return QString();
 }
 
-QByteArray digest(const QString& path)
-{
+QByteArray digest(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-TEST(tableengine_Session, AliasesAndPasswords)
-{
+TEST(tableengine_Session, AliasesAndPasswords) {
     TinyDb db;
     EXPECT_TRUE(Session.IsAlias(kAlias));
     EXPECT_TRUE(Session.IsAlias(kAlias.toLower()));
@@ -52,37 +49,34 @@ TEST(tableengine_Session, AliasesAndPasswords)
     EXPECT_FALSE(Session.HasPassword(kPassword));
 }
 
-TEST(tableengine_OpenFailures, MissingAlias)
-{
+TEST(tableengine_OpenFailures, MissingAlias) {
     TinyDb db;
     EXPECT_TRUE(openError("NoSuchAlias", "Bible.DB").contains("NoSuchAlias"));
 }
 
-TEST(tableengine_OpenFailures, MissingAliasFolder)
-{
+TEST(tableengine_OpenFailures, MissingAliasFolder) {
     TinyDb db;
     Session.AddStandardAlias("Gone", db.folder() + "/missing", "PARADOX");
     EXPECT_TRUE(openError("Gone", "Bible.DB").contains("missing"));
 }
 
-TEST(tableengine_OpenFailures, MissingDatabaseFile)
-{
+TEST(tableengine_OpenFailures, MissingDatabaseFile) {
     TinyDb db;
     QTemporaryDir empty;
     Session.AddStandardAlias("Empty", empty.path(), "PARADOX");
     EXPECT_TRUE(openError("Empty", "Bible.DB").contains(DatabaseFileName()));
-    EXPECT_TRUE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty()); // nothing written
+    EXPECT_TRUE(QDir(empty.path())
+                    .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                    .isEmpty()); // nothing written
 }
 
-TEST(tableengine_OpenFailures, MissingTable)
-{
+TEST(tableengine_OpenFailures, MissingTable) {
     TinyDb db;
     EXPECT_TRUE(openError(kAlias, "Months.DB").contains("Months.DB"));
     EXPECT_TRUE(openError(kAlias, "").contains("table name"));
 }
 
-TEST(tableengine_OpenFailures, MissingIndex)
-{
+TEST(tableengine_OpenFailures, MissingIndex) {
     TinyDb db;
     EXPECT_TRUE(openError(kAlias, "Bible.DB", "ndxNope").contains("ndxNope"));
     TTable t;
@@ -92,8 +86,7 @@ TEST(tableengine_OpenFailures, MissingIndex)
     EXPECT_THROW(t.Open(), EDatabaseError);
 }
 
-TEST(tableengine_OpenFailures, PasswordNotInList)
-{
+TEST(tableengine_OpenFailures, PasswordNotInList) {
     TinyDb db;
     Session.RemoveAllPasswords();
     EXPECT_TRUE(openError(kAlias, "Bible.DB").contains("password"));
@@ -104,8 +97,7 @@ TEST(tableengine_OpenFailures, PasswordNotInList)
     EXPECT_TRUE(openError(kAlias, "Bible.DB").isEmpty());
 }
 
-TEST(tableengine_OpenFailures, FileHoldsNoPlainPassword)
-{
+TEST(tableengine_OpenFailures, FileHoldsNoPlainPassword) {
     TinyDb db;
     QFile f(QDir(db.folder()).filePath(DatabaseFileName()));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -113,8 +105,7 @@ TEST(tableengine_OpenFailures, FileHoldsNoPlainPassword)
     EXPECT_FALSE(bytes.contains(kPassword.toUtf8()));
 }
 
-TEST(tableengine_OpenFailures, CorruptOrForeignFile)
-{
+TEST(tableengine_OpenFailures, CorruptOrForeignFile) {
     TinyDb db;
     QTemporaryDir dir;
     {
@@ -129,15 +120,14 @@ TEST(tableengine_OpenFailures, CorruptOrForeignFile)
     EXPECT_EQ(digest(QDir(dir.path()).filePath(DatabaseFileName())), before);
 }
 
-TEST(tableengine_OpenFailures, TableNamesMapCaseInsensitively)
-{
+TEST(tableengine_OpenFailures, TableNamesMapCaseInsensitively) {
     TinyDb db;
-    for (const char* name : {"Bible.DB", "bible.db", "BIBLE", "BibleBooks.DB", "biblebooks.db", "Rpt1", "rpt1.dbf"})
+    for (const char* name :
+         {"Bible.DB", "bible.db", "BIBLE", "BibleBooks.DB", "biblebooks.db", "Rpt1", "rpt1.dbf"})
         EXPECT_TRUE(openError(kAlias, name).isEmpty()) << name;
 }
 
-TEST(tableengine_OpenFailures, OpeningNeverWritesTheContentFolder)
-{
+TEST(tableengine_OpenFailures, OpeningNeverWritesTheContentFolder) {
     TinyDb db;
     const QString file = QDir(db.folder()).filePath(DatabaseFileName());
     const QByteArray before = digest(file);
@@ -154,18 +144,22 @@ TEST(tableengine_OpenFailures, OpeningNeverWritesTheContentFolder)
         results->Post();
     }
     EXPECT_EQ(digest(file), before);
-    EXPECT_EQ(QDir(db.folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{DatabaseFileName()});
+    EXPECT_EQ(QDir(db.folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{DatabaseFileName()});
 }
 
-TEST(tableengine_Writer, RefusesBadDefinitionsAndRows)
-{
+TEST(tableengine_Writer, RefusesBadDefinitionsAndRows) {
     QTemporaryDir dir;
     TDatabaseWriter w(dir.path(), kPassword);
     EXPECT_THROW(w.CreateTable({"", {{"A", TFieldType::ftInteger}}, {}}), EDatabaseError);
     EXPECT_THROW(w.CreateTable({"T.DB", {}, {}}), EDatabaseError);
-    EXPECT_THROW(w.CreateTable({"T.DB", {{"A", TFieldType::ftInteger}, {"a", TFieldType::ftInteger}}, {}}), EDatabaseError);
-    EXPECT_THROW(w.CreateTable({"T.DB", {{"A", TFieldType::ftInteger}}, {{"ndx", {"B"}}}}), EDatabaseError);
-    w.CreateTable({"T.DB", {{"A", TFieldType::ftInteger}, {"S", TFieldType::ftString, 3}}, {{"ndx", {"A"}}}});
+    EXPECT_THROW(
+        w.CreateTable({"T.DB", {{"A", TFieldType::ftInteger}, {"a", TFieldType::ftInteger}}, {}}),
+        EDatabaseError);
+    EXPECT_THROW(w.CreateTable({"T.DB", {{"A", TFieldType::ftInteger}}, {{"ndx", {"B"}}}}),
+                 EDatabaseError);
+    w.CreateTable(
+        {"T.DB", {{"A", TFieldType::ftInteger}, {"S", TFieldType::ftString, 3}}, {{"ndx", {"A"}}}});
     EXPECT_THROW(w.CreateTable({"t.db", {{"A", TFieldType::ftInteger}}, {}}), EDatabaseError);
     EXPECT_THROW(w.Insert("T.DB", {"S"}, {"toolong"}), EDatabaseError);
     EXPECT_THROW(w.Insert("T.DB", {"Nope"}, {1}), EDatabaseError);
@@ -173,8 +167,7 @@ TEST(tableengine_Writer, RefusesBadDefinitionsAndRows)
     EXPECT_THROW(w.Insert("T.DB", {"A", "S"}, {1}), EDatabaseError);
 }
 
-TEST(tableengine_Writer, AbandonedWriterLeavesNoFile)
-{
+TEST(tableengine_Writer, AbandonedWriterLeavesNoFile) {
     QTemporaryDir dir;
     {
         TDatabaseWriter w(dir.path(), kPassword);
@@ -185,8 +178,7 @@ TEST(tableengine_Writer, AbandonedWriterLeavesNoFile)
     EXPECT_THROW(TDatabaseWriter(dir.path() + "/none", kPassword), EDatabaseError);
 }
 
-TEST(tableengine_Writer, RewritingReplacesTheDatabaseSeenByNewOpens)
-{
+TEST(tableengine_Writer, RewritingReplacesTheDatabaseSeenByNewOpens) {
     TinyDb db;
     {
         auto t = openTable("Bible.DB");

@@ -12,8 +12,7 @@
 
 namespace {
 
-std::unique_ptr<TTable> openResults(bool exclusive = true)
-{
+std::unique_ptr<TTable> openResults(bool exclusive = true) {
     auto t = std::make_unique<TTable>();
     t->SetDatabaseName(kAlias);
     t->SetTableName("SRN.DB");
@@ -22,16 +21,14 @@ std::unique_ptr<TTable> openResults(bool exclusive = true)
     return t;
 }
 
-void appendRow(TTable& t, int verse, int order)
-{
+void appendRow(TTable& t, int verse, int order) {
     t.Append();
     t.FieldByName("VerseID")->SetAsInteger(verse);
     t.FieldByName("BookOrder")->SetAsInteger(order);
     t.Post();
 }
 
-TEST(tableengine_Writing, EmptyAppendPostAndCount)
-{
+TEST(tableengine_Writing, EmptyAppendPostAndCount) {
     TinyDb db;
     auto t = openResults();
     EXPECT_EQ(t->State(), TDataSetState::dsBrowse);
@@ -51,8 +48,7 @@ TEST(tableengine_Writing, EmptyAppendPostAndCount)
     EXPECT_EQ(t->RecordCount(), 0);
 }
 
-TEST(tableengine_Writing, RowsPersistInTheUserFolder)
-{
+TEST(tableengine_Writing, RowsPersistInTheUserFolder) {
     TinyDb db;
     {
         auto t = openResults();
@@ -65,8 +61,7 @@ TEST(tableengine_Writing, RowsPersistInTheUserFolder)
     EXPECT_EQ(t->FieldByName("VerseID")->AsInteger(), 11);
 }
 
-TEST(tableengine_Writing, CancelAndEdit)
-{
+TEST(tableengine_Writing, CancelAndEdit) {
     TinyDb db;
     auto t = openResults();
     t->EmptyTable();
@@ -89,8 +84,7 @@ TEST(tableengine_Writing, CancelAndEdit)
     t->Cancel();
 }
 
-TEST(tableengine_Writing, ReadOnlyTablesRefuseWrites)
-{
+TEST(tableengine_Writing, ReadOnlyTablesRefuseWrites) {
     TinyDb db;
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->Append(), EDatabaseError);
@@ -110,8 +104,7 @@ TEST(tableengine_Writing, ReadOnlyTablesRefuseWrites)
     }
 }
 
-TEST(tableengine_Writing, WorksWhenContentFolderIsReadOnly)
-{
+TEST(tableengine_Writing, WorksWhenContentFolderIsReadOnly) {
     TinyDb db;
     QFile::setPermissions(db.folder(), QFile::ReadOwner | QFile::ExeOwner);
     QFile::setPermissions(QDir(db.folder()).filePath(DatabaseFileName()), QFile::ReadOwner);
@@ -124,12 +117,13 @@ TEST(tableengine_Writing, WorksWhenContentFolderIsReadOnly)
         EXPECT_EQ(t->RecordCount(), 1);
     }
     QFile::setPermissions(db.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile::setPermissions(QDir(db.folder()).filePath(DatabaseFileName()), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(QDir(db.folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{DatabaseFileName()});
+    QFile::setPermissions(QDir(db.folder()).filePath(DatabaseFileName()),
+                          QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(QDir(db.folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{DatabaseFileName()});
 }
 
-TEST(tableengine_Exclusive, SecondOpenInThisProcessFails)
-{
+TEST(tableengine_Exclusive, SecondOpenInThisProcessFails) {
     TinyDb db;
     auto first = openResults();
     try {
@@ -144,8 +138,7 @@ TEST(tableengine_Exclusive, SecondOpenInThisProcessFails)
     EXPECT_NO_THROW(openResults());
 }
 
-TEST(tableengine_Exclusive, ExclusiveOpenFailsWhileSharedOpen)
-{
+TEST(tableengine_Exclusive, ExclusiveOpenFailsWhileSharedOpen) {
     TinyDb db;
     auto shared = openResults(false);
     EXPECT_THROW(openResults(true), EDatabaseError);
@@ -153,8 +146,7 @@ TEST(tableengine_Exclusive, ExclusiveOpenFailsWhileSharedOpen)
     EXPECT_NO_THROW(openResults(true));
 }
 
-TEST(tableengine_Exclusive, SecondProcessIsRefused)
-{
+TEST(tableengine_Exclusive, SecondProcessIsRefused) {
     TinyDb db;
     int toParent[2], toChild[2];
     ASSERT_EQ(pipe(toParent), 0);
@@ -188,8 +180,7 @@ TEST(tableengine_Exclusive, SecondProcessIsRefused)
     EXPECT_NO_THROW(openResults()); // free again once the other process ends
 }
 
-TEST(tableengine_Writing, UserTableFollowsChangedDefinition)
-{
+TEST(tableengine_Writing, UserTableFollowsChangedDefinition) {
     TinyDb db;
     {
         auto t = openResults();
@@ -197,8 +188,11 @@ TEST(tableengine_Writing, UserTableFollowsChangedDefinition)
     }
     {
         TDatabaseWriter w(db.folder(), kPassword);
-        TTableDef srn{"SRN.DB", {{"VerseID", TFieldType::ftInteger}, {"BookOrder", TFieldType::ftSmallint},
-                                 {"Extra", TFieldType::ftString, 5}}, {{"", {}}}};
+        TTableDef srn{"SRN.DB",
+                      {{"VerseID", TFieldType::ftInteger},
+                       {"BookOrder", TFieldType::ftSmallint},
+                       {"Extra", TFieldType::ftString, 5}},
+                      {{"", {}}}};
         srn.UserWritable = true;
         w.CreateTable(srn);
         w.Commit();
