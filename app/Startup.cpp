@@ -9,6 +9,7 @@
 #include "DMMain.h"
 #include "ErrorHandler.h"
 #include "MainNew.h"
+#include "Readings.h"
 
 #include <QPointer>
 #include <QProgressBar>
@@ -57,7 +58,10 @@ void StartUp(const TStartupOptions& options) {
     // frmBibleChapter, frmBibleIndex, frmSearch, frmBibleMain, frmShowIcons,
     // frmPicture, frmUtil, frmMltyDays
     step(); // 3
-    // frmReadings, frmSynx, frmLinkSynx
+    frmReadings = new TfrmReadings;
+    doNotQuitOnClose(frmReadings);
+    created(options, "frmReadings");
+    // frmSynx, frmLinkSynx
     step(); // 4
     // frmAllDates
     step(); // 5
@@ -92,6 +96,8 @@ void ShutDown() {
     frmAbout = nullptr;
     delete frmBuilding;
     frmBuilding = nullptr;
+    delete frmReadings;
+    frmReadings = nullptr;
     delete frmMainNew; // frees its church-date engine
     frmMainNew = nullptr;
     DestroyMainDM();
