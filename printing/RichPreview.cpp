@@ -1,0 +1,570 @@
+// The first preview window: building, commands, printing and closing.
+#include "RichPreview.h"
+
+#include "Dialogs.h"
+#include "arrowbtn.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <cmath>
+
+TRichPreviewForm* RichPreviewForm = nullptr;
+TPreview2* Preview2 = nullptr;
+
+namespace {
+
+const char* const CaptionBuilding = "Print Preview (Formatting)";
+const char* const CaptionDone = "Print Preview";
+const char* const SaveFailedMessage = "Can not save the page information (MetaFiles)";
+const char* const ZoomedHint = "Click right mouse button for original size";
+
+QSize screenSize(QSize screen) {
+    if (!screen.isEmpty())
+        return screen;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size() : QSize(1024, 768);
+}
+
+// Keeps the hourglass for the length of a scope.
+struct TWaitCursor {
+    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QLabel* label(QWidget* parent, const QString& text, const QRect& r, const QString& hint = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(r);
+    l->setToolTip(hint);
+    return l;
+}
+
+QToolButton* speedButton(QWidget* parent, const QString& text, const QRect& r,
+                         const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setText(text);
+    b->setGeometry(r);
+    b->setToolTip(hint);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QScrollArea* scrollBox(QWidget* parent, const QRect& r, TPageImage* image) {
+    auto* box = new QScrollArea(parent);
+    box->setGeometry(r);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setWidget(image);
+    box->setWidgetResizable(false);
+    image->resize(r.size());
+    return box;
+}
+
+} // namespace
+
+TRichPreviewForm::TRichPreviewForm(const TPreviewPaper& paper, bool compress, QSize screen,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), paper_(paper), screen_(screenSize(screen)), files_(compress) {
+    static const bool staleRemoved = [] {
+        TPageFiles::RemoveStale();
+        return true;
+    }();
+    (void)staleRemoved;
+    RichPreviewForm = this;
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(CaptionBuilding));
+    geometry_ = TPreviewGeometry::Compute(screen_, paper_.Ratio());
+    resize(geometry_.Client);
+    move(std::max(0, (screen_.width() - geometry_.FrameWidth) / 2),
+         std::max(0, (screen_.height() - geometry_.FrameHeight) / 2));
+    BuildControls();
+    lblPageCount->hide();
+    chkCompact->hide();
+    UpdateControls();
+    // A preview still open when the program ends takes its files along.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { files_.RemoveAll(); });
+}
+
+TRichPreviewForm::~TRichPreviewForm() {
+    delete second_.data();
+    if (RichPreviewForm == this)
+        RichPreviewForm = nullptr;
+}
+
+void TRichPreviewForm::BuildControls() {
+    const TPreviewGeometry& g = geometry_;
+    Image1 = new TPageImage;
+    Image1->OnRightClick = [this] { ResetZoom(); };
+    ScrollBox1 = scrollBox(this, g.Image, Image1);
+
+    pnlButtons = new QWidget(this);
+    pnlButtons->setGeometry(g.Panel);
+    QWidget* p = pnlButtons;
+    ArrowButton2 = new TArrowButton(p);
+    ArrowButton2->move(2, 2);
+    ArrowButton2->SetDirection(arwUP);
+    ArrowButton2->setToolTip(QStringLiteral("Showing next pages [PgUp]"));
+    ArrowButton2->OnClick = [this] { ArrowButton2Click(); };
+    ArrowButton1 = new TArrowButton(p);
+    ArrowButton1->move(2, 38);
+    ArrowButton1->SetDirection(arwDOWN);
+    ArrowButton1->setToolTip(QStringLiteral("Showing previous pages [PgDn]"));
+    ArrowButton1->OnClick = [this] { ArrowButton1Click(); };
+    QFont small = font();
+    small.setPointSize(7);
+    lblNext = label(p, QStringLiteral("NEXT "), QRect(36, 6, 44, 12));
+    lblNextPage = label(p, QStringLiteral("page"), QRect(36, 19, 44, 12));
+    lblPrevious = label(p, QStringLiteral("PREVIOUS"), QRect(36, 42, 44, 12));
+    lblPreviousPage = label(p, QStringLiteral("page"), QRect(36, 55, 44, 12));
+    for (QLabel* l : {lblNext, lblNextPage, lblPrevious, lblPreviousPage})
+        l->setFont(small);
+
+    lblPageCaption = label(p, QStringLiteral("Page number:"), QRect(82, 4, 74, 22));
+    edtPage = new QLineEdit(p);
+    edtPage->setGeometry(156, 4, 40, 22);
+    edtPage->setToolTip(QStringLiteral("Number of current page (can be changed manually) "));
+    connect(edtPage, &QLineEdit::textEdited, this, [this] { edtPageKeyUp(); });
+    lblPageCount =
+        label(p, QString(), QRect(198, 4, 34, 22), QStringLiteral("Total number of pages"));
+    lblPageCount->setAutoFillBackground(true);
+    QPalette yellow = lblPageCount->palette();
+    yellow.setColor(QPalette::Window, Qt::yellow);
+    yellow.setColor(QPalette::WindowText, Qt::black);
+    lblPageCount->setPalette(yellow);
+    lblPageCount->setAlignment(Qt::AlignCenter);
+
+    SpeedButton1 = speedButton(p, QStringLiteral("&Printing"), QRect(82, 29, 74, 22),
+                               QStringLiteral("Printing of selection from document ['P' key]"));
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    chkCompact = new QCheckBox(QStringLiteral("Compact"), p);
+    chkCompact->setGeometry(160, 29, 72, 22);
+    chkCompact->setToolTip(QStringLiteral("Four pages on one window"));
+    chkCompact->setFocusPolicy(Qt::NoFocus);
+    connect(chkCompact, &QCheckBox::clicked, this, [this] { chkCompactClick(); });
+    SpeedButton2 = speedButton(p, QStringLiteral("&Larger"), QRect(82, 54, 74, 22),
+                               QStringLiteral("Larger zoom ['L' key]"));
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    SpeedButton3 = speedButton(p, QStringLiteral("&Smaller"), QRect(158, 54, 74, 22),
+                               QStringLiteral("Smaller zoom ['S' key]"));
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+
+    lblUnit = label(p, paper_.Inches ? QStringLiteral("inch") : QStringLiteral("mm"),
+                    QRect(236, 4, 70, 22));
+    btnClose = new QPushButton(QStringLiteral("&Close"), p);
+    btnClose->setGeometry(236, 54, 70, 22);
+    btnClose->setToolTip(QStringLiteral("Closing this preview"));
+    btnClose->setFocusPolicy(Qt::NoFocus);
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+
+    lblZoomCaption = label(p, QStringLiteral("Zoom factor:"), QRect(312, 4, 66, 22));
+    lblZoom = label(p, QStringLiteral("1.000"), QRect(378, 4, 38, 22),
+                    QStringLiteral("Actual size of the zoom (double click for a value of one)"));
+    lblZoom->installEventFilter(this);
+    lblZoomStepCaption = label(p, QStringLiteral("Zoom step:"), QRect(312, 29, 66, 22));
+    medtZoomStep = new QLineEdit(p);
+    medtZoomStep->setGeometry(378, 29, 38, 22);
+    medtZoomStep->setInputMask(QStringLiteral("9.999"));
+    medtZoomStep->setText(QStringLiteral("0.250"));
+    medtZoomStep->setToolTip(QStringLiteral("Input step size zooming"));
+    connect(medtZoomStep, &QLineEdit::textEdited, this, [this] { medtZoomStepChange(); });
+    for (QWidget* w :
+         {static_cast<QWidget*>(lblZoomCaption), static_cast<QWidget*>(lblZoom),
+          static_cast<QWidget*>(lblZoomStepCaption), static_cast<QWidget*>(medtZoomStep)})
+        w->setVisible(g.ZoomControls);
+
+    // The form sees every key first.
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+// --- Building ----------------------------------------------------------------
+
+void TRichPreviewForm::SavePage(const QPicture& page) {
+    const int index = view_.PageCount();
+    const QByteArray data(page.data(), qsizetype(page.size()));
+    if (!files_.Save(index, data) && !saveFailed_) {
+        // Once per preview: the pages that follow fail alike.
+        saveFailed_ = true;
+        MessageDlg(QString::fromLatin1(SaveFailedMessage), mtError, mbOK);
+    }
+    view_.AddPage();
+    if (setupDone_) {
+        Changed();
+        return;
+    }
+    // While building, the newest page is shown as it comes.
+    std::vector<std::optional<QPicture>> pages;
+    pages.emplace_back(page);
+    Image1->SetPages(std::move(pages), 1, QSize(paper_.WidthPx, paper_.HeightPx));
+    edtPage->setText(view_.PageText(0));
+    if (isVisible())
+        Image1->repaint();
+}
+
+void TRichPreviewForm::EndBuild() {
+    if (setupDone_)
+        return;
+    setupDone_ = true;
+    view_.EndBuilding();
+    lblPageCount->show();
+    if (view_.PageCount() >= 2 && !second_) {
+        const int w = geometry_.FrameWidth;
+        int left = std::max(0, int(std::lround((screen_.width() - 2.0 * w) / 2)));
+        if (screen_.width() < left + 2 * w) {
+            left = int(std::lround((screen_.width() - w) / 2.0));
+            move(left, y());
+        } else {
+            move(left, y());
+            second_ = new TPreview2(this);
+            view_.SetSecond(true);
+            second_->show();
+        }
+    }
+    setWindowTitle(QString::fromLatin1(CaptionDone));
+    Changed();
+}
+
+void TRichPreviewForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && setupDone_)
+        UpdateControls();
+    QWidget::changeEvent(event);
+}
+
+// --- Showing -----------------------------------------------------------------
+
+std::optional<QPicture> TRichPreviewForm::LoadPage(int index) const {
+    const std::optional<QByteArray> data = files_.Load(index);
+    if (!data)
+        return std::nullopt;
+    QPicture picture;
+    picture.setData(data->constData(), uint(data->size()));
+    if (picture.isNull())
+        return std::nullopt;
+    return picture;
+}
+
+void TRichPreviewForm::ShowWindowPages(int window, TPageImage* image) {
+    std::vector<std::optional<QPicture>> pages;
+    const int first = view_.FirstOf(window);
+    for (int i = 0; i < view_.CountOf(window); ++i)
+        pages.push_back(LoadPage(first + i));
+    image->SetPages(std::move(pages), view_.PagesPerWindow(),
+                    QSize(paper_.WidthPx, paper_.HeightPx));
+}
+
+void TRichPreviewForm::ShowPages() {
+    ShowWindowPages(0, Image1);
+    edtPage->setText(view_.PageText(0));
+    lblPageCount->setText(QStringLiteral("(%1)").arg(view_.PageCount()));
+    if (second_) {
+        ShowWindowPages(1, second_->Image1);
+        const bool any = view_.CountOf(1) > 0;
+        second_->lblPage->setText(view_.PageText(1));
+        second_->lblPage->setVisible(any);
+        second_->lblPageCaption->setVisible(any);
+        second_->lblUnit->setVisible(any);
+    }
+}
+
+void TRichPreviewForm::SizeImageForZoom() {
+    const double zoom = view_.Zoom();
+    auto size = [zoom](QScrollArea* box, TPageImage* image) {
+        const QSize s = box->size();
+        image->resize(zoom <= 1.0 ? s
+                                  : QSize(int(std::lround(s.width() * zoom)),
+                                          int(std::lround(s.height() * zoom))));
+    };
+    size(ScrollBox1, Image1);
+    if (second_)
+        size(second_->ScrollBox1, second_->Image1);
+}
+
+void TRichPreviewForm::UpdateControls() {
+    const bool next = setupDone_ && view_.NextEnabled();
+    const bool previous = setupDone_ && view_.PreviousEnabled();
+    for (QWidget* w : {static_cast<QWidget*>(ArrowButton2), static_cast<QWidget*>(lblNext),
+                       static_cast<QWidget*>(lblNextPage)})
+        w->setEnabled(next);
+    for (QWidget* w : {static_cast<QWidget*>(ArrowButton1), static_cast<QWidget*>(lblPrevious),
+                       static_cast<QWidget*>(lblPreviousPage)})
+        w->setEnabled(previous);
+    SpeedButton3->setEnabled(view_.SmallerEnabled());
+    lblZoom->setText(QString::number(view_.Zoom(), 'f', 3));
+    const QString hint = view_.Zoom() > 1.0 ? QString::fromLatin1(ZoomedHint) : QString();
+    Image1->setToolTip(hint);
+    if (second_)
+        second_->Image1->setToolTip(hint);
+    edtPage->setReadOnly(view_.PageCount() <= 1);
+    chkCompact->setVisible(setupDone_ && view_.PageCount() >= 2);
+    chkCompact->setChecked(view_.Compact());
+}
+
+void TRichPreviewForm::Changed() {
+    TWaitCursor wait;
+    UpdateControls();
+    SizeImageForZoom();
+    ShowPages();
+    update();
+    if (second_)
+        second_->update();
+}
+
+// --- Commands ----------------------------------------------------------------
+
+void TRichPreviewForm::ArrowButton2Click() {
+    view_.Next();
+    Changed();
+}
+
+void TRichPreviewForm::ArrowButton1Click() {
+    view_.Previous();
+    Changed();
+}
+
+void TRichPreviewForm::SpeedButton2Click() {
+    view_.Larger();
+    Changed();
+}
+
+void TRichPreviewForm::SpeedButton3Click() {
+    view_.Smaller();
+    Changed();
+}
+
+void TRichPreviewForm::ResetZoom() {
+    view_.ResetZoom();
+    Changed();
+}
+
+void TRichPreviewForm::chkCompactClick() {
+    view_.SetCompact(chkCompact->isChecked());
+    Changed();
+}
+
+void TRichPreviewForm::edtPageKeyUp() {
+    if (edtPage->isReadOnly() || !setupDone_)
+        return;
+    const bool compactAlone = view_.Compact() && !view_.Second();
+    if (!view_.GoToTyped(edtPage->text()))
+        return;
+    if (compactAlone)
+        edtPage->setText(QStringLiteral("1"));
+    const QString typed = edtPage->text();
+    Changed();
+    // The number stays as typed while the user edits it.
+    if (!view_.Compact())
+        edtPage->setText(typed);
+}
+
+void TRichPreviewForm::medtZoomStepChange() {
+    view_.SetZoomStepText(medtZoomStep->text());
+}
+
+void TRichPreviewForm::ScrollBy(int dx, int dy) {
+    for (QScrollArea* box : {ScrollBox1, second_ ? second_->ScrollBox1 : nullptr}) {
+        if (!box)
+            continue;
+        QScrollBar* h = box->horizontalScrollBar();
+        QScrollBar* v = box->verticalScrollBar();
+        h->setValue(h->value() + dx * h->singleStep());
+        v->setValue(v->value() + dy * v->singleStep());
+    }
+    update();
+    if (second_)
+        second_->update();
+}
+
+bool TRichPreviewForm::FormKeyDown(int key) {
+    switch (key) {
+    case Qt::Key_PageUp:
+        if (ArrowButton2->isEnabled())
+            ArrowButton2Click();
+        return true;
+    case Qt::Key_PageDown:
+        if (ArrowButton1->isEnabled())
+            ArrowButton1Click();
+        return true;
+    case Qt::Key_Home:
+        view_.Home();
+        Changed();
+        return true;
+    case Qt::Key_End:
+        view_.End();
+        Changed();
+        return true;
+    case Qt::Key_Left:
+        ScrollBy(-1, 0);
+        return true;
+    case Qt::Key_Right:
+        ScrollBy(1, 0);
+        return true;
+    case Qt::Key_Up:
+        ScrollBy(0, -1);
+        return true;
+    case Qt::Key_Down:
+        ScrollBy(0, 1);
+        return true;
+    case Qt::Key_L:
+        SpeedButton2Click();
+        return true;
+    case Qt::Key_S:
+        if (SpeedButton3->isEnabled())
+            SpeedButton3Click();
+        return true;
+    case Qt::Key_P:
+        SpeedButton1Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TRichPreviewForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && setupDone_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (second_ && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == second_) {
+            activateWindow();
+            setFocus();
+        }
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        if (FormKeyDown(key->key()))
+            return true;
+    }
+    if (watched == lblZoom && event->type() == QEvent::MouseButtonDblClick) {
+        ResetZoom();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- Printing ----------------------------------------------------------------
+
+void TRichPreviewForm::SpeedButton1Click() {
+    QPrinter& printer = printer_ ? *printer_ : *[] {
+        static QPrinter own(QPrinter::HighResolution);
+        return &own;
+    }();
+    const int sheets = view_.SheetCount();
+    if (sheets < 1)
+        return;
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(1, sheets);
+    if (!ExecutePrintDialog(this, &printer))
+        return;
+    int from = 1, to = sheets;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        from = std::max(1, printer.fromPage());
+        to = std::min(sheets, std::max(from, printer.toPage()));
+    }
+    TWaitCursor wait;
+    PrintSheets(printer, from, to);
+}
+
+void TRichPreviewForm::PrintSheets(QPrinter& printer, int from, int to) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        MessageDlg(QStringLiteral("Not be able to start the printing."), mtError, mbOK);
+        return;
+    }
+    // The pages are drawn from the paper's corner, wherever the printable
+    // area begins.
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QPoint origin =
+        paper.topLeft() - printer.pageRect(QPrinter::DevicePixel).toRect().topLeft();
+    for (int sheet = from - 1; sheet < to; ++sheet) {
+        if (sheet > from - 1 && !printer.newPage()) {
+            MessageDlg(QStringLiteral("Not be able to print a new page."), mtError, mbOK);
+            break;
+        }
+        PaintSheet(painter, sheet, QRectF(origin, paper.size()));
+    }
+    painter.end();
+}
+
+void TRichPreviewForm::PaintSheet(QPainter& painter, int sheet, const QRectF& paper) const {
+    const QSize paperPx(paper_.WidthPx, paper_.HeightPx);
+    if (!view_.Compact()) {
+        if (const std::optional<QPicture> page = LoadPage(view_.PageOnSheet(sheet, 0)))
+            TPageImage::DrawPage(painter, *page, paper, paperPx);
+        return;
+    }
+    // Four pages in the quarters of the upper 95 % of the sheet.
+    const double w = paper.width();
+    const double h = std::round(paper.height() * 0.95);
+    for (int place = 0; place < TPreviewView::PagesPerCompactWindow; ++place) {
+        const int index = view_.PageOnSheet(sheet, place);
+        if (index < 0)
+            continue;
+        if (const std::optional<QPicture> page = LoadPage(index)) {
+            const QRectF quarter(paper.left() + (place % 2) * w / 2,
+                                 paper.top() + (place / 2) * h / 2, w / 2, h / 2);
+            TPageImage::DrawPage(painter, *page, quarter, paperPx);
+        }
+    }
+}
+
+// --- Painting and closing ----------------------------------------------------
+
+void TRichPreviewForm::paintEvent(QPaintEvent*) {
+    if (!setupDone_)
+        return;
+    QPainter painter(this);
+    DrawRulers(painter, ScrollBox1, Image1, paper_);
+}
+
+void TRichPreviewForm::closeEvent(QCloseEvent* event) {
+    TWaitCursor wait;
+    Image1->Clear();
+    files_.RemoveAll();
+    if (second_)
+        second_->close();
+    event->accept();
+}
+
+// --- Second window -----------------------------------------------------------
+
+TPreview2::TPreview2(TRichPreviewForm* first)
+    : QWidget(first, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), first_(first) {
+    Preview2 = this;
+    setWindowTitle(QStringLiteral("next page(s)"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const TPreviewGeometry& g = first->Geometry();
+    resize(g.Client);
+    move(first->x() + g.FrameWidth, first->y());
+    Image1 = new TPageImage;
+    Image1->OnRightClick = [first] { first->ResetZoom(); };
+    ScrollBox1 = scrollBox(this, g.Image, Image1);
+    pnlButtons = new QWidget(this);
+    pnlButtons->setGeometry(g.Panel);
+    lblPageCaption = label(pnlButtons, QStringLiteral("Page number:"), QRect(82, 4, 74, 22));
+    lblPage = label(pnlButtons, QString(), QRect(156, 4, 40, 22),
+                    QStringLiteral("Actual page number (second window)"));
+    lblUnit = label(pnlButtons, first->lblUnit->text(), QRect(236, 4, 70, 22));
+    installEventFilter(first);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(first);
+}
+
+TPreview2::~TPreview2() {
+    if (Preview2 == this)
+        Preview2 = nullptr;
+}
+
+void TPreview2::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DrawRulers(painter, ScrollBox1, Image1, first_->paper_);
+}

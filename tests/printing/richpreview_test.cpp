@@ -1,0 +1,251 @@
+#include "RichPreview.h"
+
+#include "ScriptedDialogs.h"
+#include "arrowbtn.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A4 at 100 pixels per inch.
+TPreviewPaper a4() {
+    return {827, 1169, 210, 297, false};
+}
+
+// Each page is filled with a colour of its own, so a look at a pixel tells
+// which page shows there.
+QColor pageColour(int index) {
+    return QColor(QColor::fromHsv((index * 47) % 360, 255, 200).rgb());
+}
+
+QPicture page(int index) {
+    QPicture picture;
+    picture.setBoundingRect(QRect(0, 0, 827, 1169));
+    QPainter p(&picture);
+    p.fillRect(QRect(0, 0, 827, 1169), pageColour(index));
+    p.setPen(Qt::black);
+    p.setFont(QFont("Times New Roman", 40));
+    p.drawText(QRect(100, 100, 600, 200), Qt::AlignLeft, QString("Page %1").arg(index + 1));
+    p.end();
+    return picture;
+}
+
+const QSize Wide(1600, 1000);   // room for two windows
+const QSize Narrow(1000, 1000); // room for one
+
+// The colour in the middle of a place of an image (0 whole, 1-4 quarters).
+QColor colourAt(QWidget* image, int quarter = 0) {
+    const QImage shot = image->grab().toImage();
+    const int w = shot.width(), h = shot.height();
+    if (quarter == 0)
+        return shot.pixelColor(w / 2, h * 3 / 4);
+    const int q = quarter - 1;
+    return shot.pixelColor((q % 2) * w / 2 + w / 4, (q / 2) * h / 2 + h * 3 / 8);
+}
+
+class RichPreview : public ::testing::Test {
+protected:
+    // A preview of `pages` pages, built and shown.
+    TRichPreviewForm* open(int pages, QSize screen, bool compress = true) {
+        form = new TRichPreviewForm(a4(), compress, screen);
+        form->show();
+        for (int i = 0; i < pages; ++i)
+            form->SavePage(page(i));
+        form->EndBuild();
+        QApplication::processEvents();
+        return form;
+    }
+    void TearDown() override {
+        if (form)
+            form->close();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QPointer<TRichPreviewForm> form;
+    TScriptedDialogs dialogs;
+    TScriptedDialogs::Scope scope{dialogs};
+};
+
+TEST_F(RichPreview, OnePageHasNoSecondWindowAReadOnlyPageAndNoCompact) {
+    open(1, Wide);
+    EXPECT_EQ(form->SecondWindow(), nullptr);
+    EXPECT_TRUE(form->edtPage->isReadOnly());
+    EXPECT_FALSE(form->chkCompact->isVisible());
+    EXPECT_EQ(form->windowTitle(), "Print Preview");
+    EXPECT_EQ(form->lblPageCount->text(), "(1)");
+    EXPECT_EQ(form->edtPage->text(), "   1");
+    EXPECT_EQ(colourAt(form->Image1), pageColour(0));
+    EXPECT_FALSE(form->ArrowButton2->isEnabled());
+    EXPECT_FALSE(form->ArrowButton1->isEnabled());
+}
+
+TEST_F(RichPreview, TwoPagesOpenASecondWindowOnlyWhereTheScreenHasRoom) {
+    open(2, Wide);
+    TPreview2* second = form->SecondWindow();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(Preview2, second);
+    const int w = form->Geometry().FrameWidth;
+    EXPECT_EQ(form->x(), (Wide.width() - 2 * w) / 2);
+    EXPECT_EQ(second->x(), form->x() + w);
+    EXPECT_EQ(second->size(), form->size());
+    EXPECT_EQ(second->windowTitle(), "next page(s)");
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(colourAt(form->Image1), pageColour(0));
+    EXPECT_EQ(colourAt(second->Image1), pageColour(1));
+    EXPECT_EQ(second->lblPage->text(), "   2");
+    EXPECT_TRUE(form->chkCompact->isVisible());
+    EXPECT_FALSE(form->edtPage->isReadOnly());
+    // Fewer than three pages in two windows: nowhere to go.
+    EXPECT_FALSE(form->ArrowButton2->isEnabled());
+    form->close();
+    QApplication::processEvents();
+    EXPECT_EQ(Preview2, nullptr);
+
+    open(2, Narrow);
+    EXPECT_EQ(form->SecondWindow(), nullptr);
+    EXPECT_EQ(form->x(), (Narrow.width() - form->Geometry().FrameWidth + 1) / 2);
+    EXPECT_TRUE(form->ArrowButton2->isEnabled());
+}
+
+TEST_F(RichPreview, FivePagesInCompactModeMakeTwoSheets) {
+    open(5, Narrow);
+    form->chkCompact->click();
+    EXPECT_TRUE(form->View().Compact());
+    EXPECT_EQ(form->edtPage->text(), "1-4");
+    for (int q = 1; q <= 4; ++q)
+        EXPECT_EQ(colourAt(form->Image1, q), pageColour(q - 1)) << q;
+    form->ArrowButton2Click();
+    EXPECT_EQ(form->edtPage->text(), "5");
+    EXPECT_EQ(colourAt(form->Image1, 1), pageColour(4));
+    EXPECT_EQ(colourAt(form->Image1, 2), QColor(Qt::white));
+
+    // The second sheet carries page 5 in its top-left quarter.
+    QImage sheet(827, 1169, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    form->PaintSheet(p, 1, QRectF(0, 0, 827, 1169));
+    p.end();
+    EXPECT_EQ(sheet.pixelColor(200, 400), pageColour(4));
+    EXPECT_EQ(sheet.pixelColor(600, 400), QColor(Qt::white));
+    EXPECT_EQ(sheet.pixelColor(200, 900), QColor(Qt::white));
+
+    // Printing offers the two sheets and prints them in one job.
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("sheets.pdf"));
+    form->SetPrinter(&printer);
+    dialogs.PrintAnswers.push_back(true);
+    QTest::keyClick(form, Qt::Key_P);
+    EXPECT_EQ(dialogs.PrintCalls, 1);
+    EXPECT_EQ(printer.toPage(), 2);
+    QFile pdf(dir.filePath("sheets.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")),
+              2);
+    EXPECT_EQ(form->edtPage->text(), "5");
+}
+
+TEST_F(RichPreview, ZoomStepsTheImageAndSmallerStopsAtOne) {
+    open(3, Narrow);
+    EXPECT_EQ(form->lblZoom->text(), "1.000");
+    EXPECT_FALSE(form->SpeedButton3->isEnabled());
+    const QSize box = form->ScrollBox1->size();
+    EXPECT_EQ(form->Image1->size(), box);
+    form->SpeedButton2->click();
+    EXPECT_EQ(form->lblZoom->text(), "1.250");
+    EXPECT_TRUE(form->SpeedButton3->isEnabled());
+    EXPECT_EQ(form->Image1->width(), qRound(box.width() * 1.25));
+    QApplication::processEvents();
+    EXPECT_GT(form->ScrollBox1->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(form->Image1->toolTip(), "Click right mouse button for original size");
+    QTest::keyClick(form, Qt::Key_S);
+    EXPECT_EQ(form->lblZoom->text(), "1.000");
+    EXPECT_FALSE(form->SpeedButton3->isEnabled());
+    EXPECT_EQ(form->Image1->toolTip(), "");
+    for (int i = 0; i < 50; ++i)
+        QTest::keyClick(form, Qt::Key_L);
+    EXPECT_EQ(form->lblZoom->text(), "8.000");
+    EXPECT_EQ(form->Image1->width(), box.width() * 8);
+    QTest::mouseClick(form->Image1, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(form->lblZoom->text(), "1.000");
+}
+
+TEST_F(RichPreview, KeysAndThePageEditMoveThroughThePages) {
+    open(5, Narrow);
+    QTest::keyClick(form, Qt::Key_PageUp);
+    EXPECT_EQ(form->edtPage->text(), "   2");
+    EXPECT_EQ(colourAt(form->Image1), pageColour(1));
+    QTest::keyClick(form, Qt::Key_End);
+    EXPECT_EQ(form->edtPage->text(), "   5");
+    EXPECT_FALSE(form->ArrowButton2->isEnabled());
+    QTest::keyClick(form, Qt::Key_PageUp);
+    EXPECT_EQ(form->edtPage->text(), "   5");
+    QTest::keyClick(form, Qt::Key_PageDown);
+    EXPECT_EQ(form->edtPage->text(), "   4");
+    QTest::keyClick(form, Qt::Key_Home);
+    EXPECT_FALSE(form->ArrowButton1->isEnabled());
+    form->edtPage->clear();
+    QTest::keyClicks(form->edtPage, "3");
+    EXPECT_EQ(colourAt(form->Image1), pageColour(2));
+    EXPECT_EQ(form->View().Index(), 2);
+    QTest::keyClicks(form->edtPage, "9"); // "39": no such page
+    EXPECT_EQ(form->View().Index(), 2);
+    // The end-of-build set-up runs once: a later activation keeps the page.
+    form->EndBuild();
+    form->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(form->View().Index(), 2);
+}
+
+TEST_F(RichPreview, ClosingRemovesEveryPageFile) {
+    for (bool compress : {false, true}) {
+        open(3, Wide, compress);
+        const QString folder = form->Files().Folder();
+        const QString suffix = compress ? ".CPR" : "";
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+                  QStringList({"PreviewMetafile0" + suffix, "PreviewMetafile1" + suffix,
+                               "PreviewMetafile2" + suffix}));
+        TPreview2* second = form->SecondWindow();
+        ASSERT_NE(second, nullptr);
+        form->btnClose->click();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(QDir(folder).exists());
+        EXPECT_TRUE(form.isNull());
+        EXPECT_EQ(RichPreviewForm, nullptr);
+        EXPECT_EQ(Preview2, nullptr);
+    }
+}
+
+TEST_F(RichPreview, AFailedSaveIsReportedOnceAndThePreviewGoesOn) {
+    form = new TRichPreviewForm(a4(), true, Narrow);
+    form->SavePage(page(0));
+    ASSERT_TRUE(QDir(form->Files().Folder()).removeRecursively());
+    form->SavePage(page(1));
+    form->SavePage(page(2));
+    form->EndBuild();
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, "Can not save the page information (MetaFiles)");
+    EXPECT_EQ(dialogs.Messages[0].Type, mtError);
+    EXPECT_EQ(form->View().PageCount(), 3);
+    EXPECT_EQ(colourAt(form->Image1), QColor(Qt::white));
+}
+
+} // namespace
