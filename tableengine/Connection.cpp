@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QUrl>
@@ -14,6 +15,34 @@ namespace te {
 
 void fail(const QString& message) {
     throw EDatabaseError(message);
+}
+
+ESqlError::ESqlError(int c, const QString& m)
+    : EDatabaseError(QStringLiteral("Database error: ") + m), code(c), sqliteMessage(m) {}
+
+QString tablePlace(const QString& fileName, const QString& alias, const QString& path) {
+    return QStringLiteral("Table '%1' of '%2' in folder '%3'")
+        .arg(fileName, alias, QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+}
+
+void tableFail(const ESqlError& e, const QString& fileName, const QString& alias,
+               const QString& path) {
+    const QString place = tablePlace(fileName, alias, path);
+    const int primary = e.code & 0xff;
+    const QString column = QStringLiteral("no such column: ");
+    if (primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB)
+        fail(place + QStringLiteral(" is damaged"));
+    if (e.sqliteMessage.startsWith(column))
+        fail(place + QStringLiteral(" has no field '%1'").arg(e.sqliteMessage.mid(column.size())));
+    if (e.sqliteMessage.startsWith(QLatin1String("no such table")))
+        fail(place + QStringLiteral(" is missing from the database file"));
+    if (primary == SQLITE_IOERR)
+        fail(place + QStringLiteral(" cannot be read or written (disk error)"));
+    if (primary == SQLITE_FULL)
+        fail(place + QStringLiteral(" cannot be written: the disk is full"));
+    if (primary == SQLITE_READONLY)
+        fail(place + QStringLiteral(" cannot be written: the file is read-only"));
+    fail(place + QStringLiteral(": ") + e.sqliteMessage);
 }
 
 QString quoteId(const QString& name) {
@@ -123,7 +152,7 @@ bool Stmt::step() {
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    fail(QStringLiteral("Database error: %1").arg(QString::fromUtf8(sqlite3_errmsg(db_))));
+    throw ESqlError(sqlite3_extended_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 
 int Stmt::columnCount() const {
@@ -232,8 +261,9 @@ sqlite3_stmt* Connection::prepare(const QString& sql) {
     const QByteArray u = sql.toUtf8();
     if (sqlite3_prepare_v2(db_, u.constData(), int(u.size()), &s, nullptr) != SQLITE_OK) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
+        const int code = sqlite3_extended_errcode(db_);
         sqlite3_finalize(s);
-        fail(msg);
+        throw ESqlError(code, msg);
     }
     if (stmts_.size() > 400) { // keep the cache bounded
         for (sqlite3_stmt* old : std::as_const(stmts_))
@@ -249,7 +279,7 @@ void Connection::exec(const QString& sql) {
     if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         const QString msg = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errmsg(db_));
         sqlite3_free(err);
-        fail(QStringLiteral("Database error: %1").arg(msg));
+        throw ESqlError(sqlite3_extended_errcode(db_), msg);
     }
 }
 

@@ -10,6 +10,12 @@ quint64 te::newCursorSerial() {
 
 TCursor::TCursor() : serial(te::newCursorSerial()) {}
 
+void TCursor::block(int from, int n, std::vector<TRow>& rows) {
+    TRow r;
+    for (int i = 0; i < n && seek(from + i, r); ++i)
+        rows.push_back(std::move(r));
+}
+
 TDataSet::TDataSet(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {
     d->q = this;
 }
@@ -90,8 +96,13 @@ void TDataSet::Impl::calc() {
     std::fill(lookupDone.begin(), lookupDone.end(), false);
     for (QVariant& v : calcValues)
         v = QVariant();
-    if (!q->OnCalcFields || calcValues.isEmpty() || !hasRow)
+    calcDirty = q->OnCalcFields && !calcValues.isEmpty() && hasRow;
+}
+
+void TDataSet::Impl::ensureCalc() {
+    if (!calcDirty || inCalc)
         return;
+    calcDirty = false;
     inCalc = true;
     try {
         q->OnCalcFields(*q);
@@ -482,6 +493,59 @@ void TDataSet::EnableControls() {
 
 bool TDataSet::ControlsDisabled() const {
     return d->disableCount > 0;
+}
+
+QList<QVariantList> TDataSet::ReadRows(int firstRecNo, int count, const QStringList& fields) {
+    QList<QVariantList> out;
+    if (!d->active || !d->cursor || d->state != TDataSetState::dsBrowse || count <= 0)
+        return out;
+    QList<TField*> wanted;
+    for (const QString& name : fields)
+        wanted << FindField(name);
+    // The current row's buffers are borrowed for each row read and given back.
+    TRow savedRow = d->row;
+    const bool savedHasRow = d->hasRow, savedDirty = d->calcDirty, savedPending = d->noticePending;
+    const QVariantList savedCalc = d->calcValues, savedLookups = d->lookupValues;
+    const std::vector<bool> savedDone = d->lookupDone;
+    ++d->disableCount;
+    auto restore = [&] {
+        d->row = std::move(savedRow);
+        d->hasRow = savedHasRow;
+        d->calcDirty = savedDirty;
+        d->calcValues = savedCalc;
+        d->lookupValues = savedLookups;
+        d->lookupDone = savedDone;
+        --d->disableCount;
+        d->noticePending = savedPending;
+    };
+    try {
+        std::vector<TRow> rows;
+        d->cursor->block(firstRecNo, count, rows);
+        out.reserve(qsizetype(rows.size()));
+        for (TRow& r : rows) {
+            d->row = std::move(r);
+            d->hasRow = true;
+            d->calc();
+            QVariantList values;
+            values.reserve(wanted.size());
+            for (TField* f : wanted) {
+                QVariant v;
+                try {
+                    if (f)
+                        v = f->Value();
+                } catch (const EDatabaseError&) {
+                    // A row whose lookup or calculation fails shows empty cells.
+                }
+                values << v;
+            }
+            out << values;
+        }
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+    return out;
 }
 
 void TDataSet::Refresh() {

@@ -9,12 +9,15 @@ void TDataSource::SetDataSet(TDataSet* dataSet) {
     QObject::disconnect(destroyedConn_);
     dataSet_ = dataSet;
     if (dataSet_) {
-        destroyedConn_ =
-            connect(dataSet_, &QObject::destroyed, this, [this] { dataSet_ = nullptr; });
+        destroyedConn_ = connect(dataSet_, &QObject::destroyed, this, [this] {
+            dataSet_ = nullptr;
+            emit dataSetChanged();
+        });
         conn_ = connect(dataSet_, &TDataSet::dataChanged, this, [this] {
             emit dataChange();
             if (enabled_ && OnDataChange)
                 OnDataChange(*this);
         });
     }
+    emit dataSetChanged();
 }

@@ -11,6 +11,7 @@ QVariant TField::Value() const {
     case TFieldKind::fkData:
         return d.row.values.value(slot_);
     case TFieldKind::fkCalculated:
+        d.ensureCalc();
         return d.calcValues.value(slot_);
     case TFieldKind::fkLookup:
         return d.lookupValue(slot_);

@@ -18,6 +18,21 @@ namespace te {
 
 [[noreturn]] void fail(const QString& message);
 
+// A failure reported by SQLite, before a table or query puts it in its own
+// words; its message alone is "Database error: " and SQLite's text.
+class ESqlError : public EDatabaseError {
+public:
+    ESqlError(int code, const QString& sqliteMessage);
+    int code;              // SQLite's extended result code
+    QString sqliteMessage; // SQLite's own text
+};
+// Raises the engine's error for a table file of an alias whose database
+// file is `path`: what is wrong, named by file, alias and folder.
+[[noreturn]] void tableFail(const ESqlError& e, const QString& fileName, const QString& alias,
+                            const QString& path);
+// "Table 'X' of 'Alias' in folder 'F'"
+QString tablePlace(const QString& fileName, const QString& alias, const QString& path);
+
 // Quotes an SQL identifier.
 QString quoteId(const QString& name);
 // Table file name ("Bible.DB", "Rpt1") to its stem ("Bible", "Rpt1").
@@ -125,6 +140,8 @@ public:
     virtual int count() = 0;
     virtual int recNo(const TRow& cur) = 0;
     virtual bool seek(int recNo, TRow& row) = 0;
+    // Up to n rows from record number `from` on, in order.
+    virtual void block(int from, int n, std::vector<TRow>& rows);
     virtual bool gotoBookmark(const QVariant& bm, TRow& row) = 0;
     // The first visible row (in order) whose field equals the value.
     virtual QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues,
@@ -166,13 +183,17 @@ struct TDataSet::Impl {
     int disableCount = 0;
     bool noticePending = false;
     bool inCalc = false;
+    // The calculated fields of the current row are computed when first read,
+    // so moves that nobody reads (a fill, a scan) cost no handler call.
+    bool calcDirty = false;
 
     // Virtuals of the subclasses.
     std::function<void()> openHook, closeHook, rebuildHook;
 
     void rebuildFieldList();
     void setRow(bool found, TRow&& r);
-    void calc();
+    void calc();       // the row changed: its calculated fields are due
+    void ensureCalc(); // runs the handler when they are due
     void notice();
     void requireActive() const;
     QVariant lookupValue(int slot);

@@ -106,6 +106,9 @@ std::shared_ptr<Connection> TSession::Impl::userConnection() {
     if (auto c = connections.value(path))
         return c;
     auto c = std::make_shared<Connection>(path, false);
+    // A commit appends to the log without waiting for the disk; a crash
+    // loses at most the last commits, never the file's consistency.
+    c->exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"));
     connections.insert(path, c);
     return c;
 }

@@ -177,6 +177,13 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
     };
     d->closeHook = [this] {
         TableImpl& ti = *t;
+        if (ti.inBatch) {
+            ti.inBatch = false;
+            try {
+                ti.conn->exec(QStringLiteral("ROLLBACK"));
+            } catch (const EDatabaseError&) {
+            }
+        }
         if (ti.registered) {
             auto& s = Session.impl();
             if (--s.openCounts[ti.lockKey] <= 0)
@@ -227,8 +234,9 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
                 binds << v;
             }
         }
-        d->cursor = std::make_unique<TTableCursor>(ti.conn, ti.meta, ti.order, ti.orderUnique,
-                                                   where.join(QLatin1String(" AND ")), binds);
+        d->cursor =
+            std::make_unique<TTableCursor>(ti.conn, ti.meta, ti.order, ti.orderUnique,
+                                           where.join(QLatin1String(" AND ")), binds, d->alias);
     };
 }
 

@@ -1,5 +1,7 @@
 #include "TableCursor.h"
 
+#include <sqlite3.h>
+
 using namespace te;
 
 namespace te {
@@ -64,9 +66,10 @@ QString keyCompare(const QStringList& cols, const QVariantList& vals, const QStr
 
 TTableCursor::TTableCursor(std::shared_ptr<Connection> conn, std::shared_ptr<TableMeta> meta,
                            QList<TOrderColumn> order, bool orderIsUnique, QString where,
-                           QVariantList binds)
+                           QVariantList binds, QString alias)
     : conn_(std::move(conn)), meta_(std::move(meta)), order_(std::move(order)),
-      unique_(orderIsUnique), where_(std::move(where)), binds_(std::move(binds)) {
+      unique_(orderIsUnique), where_(std::move(where)), binds_(std::move(binds)),
+      alias_(std::move(alias)) {
     QStringList cols{QStringLiteral("rowid")};
     for (const TFieldDef& f : meta_->def.Fields)
         cols << quoteId(f.Name);
@@ -135,20 +138,22 @@ QVariantList TTableCursor::typed(const QVariantList& values, const QList<TOrderC
 
 bool TTableCursor::fetch(const QString& extra, const QVariantList& extraBinds, bool descending,
                          TRow& row, int offset) {
-    QString sql = select_ + whereWith(extra) + (descending ? orderDesc_ : orderAsc_) +
-                  QStringLiteral(" LIMIT 1");
-    if (offset > 0)
-        sql += QStringLiteral(" OFFSET %1").arg(offset);
-    Stmt s(conn_->db(), conn_->prepare(sql));
-    s.bindAll(binds_);
-    s.bindAll(extraBinds, int(binds_.size()) + 1);
-    if (!s.step())
-        return false;
-    row.bookmark = s.columnAuto(0);
-    row.values.clear();
-    for (int i = 0; i < meta_->def.Fields.size(); ++i)
-        row.values << s.column(i + 1, meta_->def.Fields[i].Type);
-    return true;
+    return guarded([&] {
+        QString sql = select_ + whereWith(extra) + (descending ? orderDesc_ : orderAsc_) +
+                      QStringLiteral(" LIMIT 1");
+        if (offset > 0)
+            sql += QStringLiteral(" OFFSET %1").arg(offset);
+        Stmt s(conn_->db(), conn_->prepare(sql));
+        s.bindAll(binds_);
+        s.bindAll(extraBinds, int(binds_.size()) + 1);
+        if (!s.step())
+            return false;
+        row.bookmark = s.columnAuto(0);
+        row.values.clear();
+        for (int i = 0; i < meta_->def.Fields.size(); ++i)
+            row.values << s.column(i + 1, meta_->def.Fields[i].Type);
+        return true;
+    });
 }
 
 bool TTableCursor::first(TRow& row) {
@@ -184,29 +189,81 @@ bool TTableCursor::prior(const TRow& cur, TRow& row) {
     return step(cur, true, row);
 }
 
+QString TTableCursor::countSql(const QString& extra) const {
+    return QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) +
+           whereWith(extra);
+}
+
+bool TTableCursor::usePositions(bool now) {
+    if (positionsRead_ && positionsSerial_ == serial)
+        return true;
+    if (positionsRead_ || positionsSerial_ != serial) {
+        positions_.clear();
+        rankOf_.clear();
+        positionsRead_ = false;
+        positionCalls_ = 0;
+        positionsSerial_ = serial;
+    }
+    // One record number alone is cheaper as one counting query.
+    if (!now && ++positionCalls_ < 2)
+        return false;
+    guarded([&] {
+        Stmt s(conn_->db(),
+               conn_->prepare(QStringLiteral("SELECT rowid FROM %1").arg(quoteId(meta_->sqlName)) +
+                              whereWith(QString()) + orderAsc_));
+        s.bindAll(binds_);
+        while (s.step())
+            positions_.push_back(sqlite3_column_int64(s.raw(), 0));
+    });
+    positionsRead_ = true;
+    return true;
+}
+
 int TTableCursor::count() {
-    Stmt s(conn_->db(),
-           conn_->prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) +
-                          whereWith(QString())));
-    s.bindAll(binds_);
-    return s.step() ? s.columnAuto(0).toInt() : 0;
+    if (positionsRead_ && positionsSerial_ == serial)
+        return int(positions_.size());
+    return guarded([&] {
+        Stmt s(conn_->db(), conn_->prepare(countSql(QString())));
+        s.bindAll(binds_);
+        return s.step() ? s.columnAuto(0).toInt() : 0;
+    });
 }
 
 int TTableCursor::recNo(const TRow& cur) {
+    if (usePositions(false)) {
+        if (rankOf_.isEmpty()) {
+            rankOf_.reserve(qsizetype(positions_.size()));
+            for (size_t i = 0; i < positions_.size(); ++i)
+                rankOf_.insert(positions_[i], int(i));
+        }
+        auto it = rankOf_.constFind(cur.bookmark.toLongLong());
+        if (it != rankOf_.constEnd())
+            return it.value() + 1;
+    }
     QVariantList binds;
     const QString cond = positionCompare(cur, QStringLiteral("<="), binds);
-    Stmt s(conn_->db(),
-           conn_->prepare(QStringLiteral("SELECT count(*) FROM %1").arg(quoteId(meta_->sqlName)) +
-                          whereWith(cond)));
-    s.bindAll(binds_);
-    s.bindAll(binds, int(binds_.size()) + 1);
-    return s.step() ? s.columnAuto(0).toInt() : 0;
+    return guarded([&] {
+        Stmt s(conn_->db(), conn_->prepare(countSql(cond)));
+        s.bindAll(binds_);
+        s.bindAll(binds, int(binds_.size()) + 1);
+        return s.step() ? s.columnAuto(0).toInt() : 0;
+    });
 }
 
 bool TTableCursor::seek(int recNo, TRow& row) {
     if (recNo < 1)
         return false;
+    if (usePositions(false))
+        return recNo <= int(positions_.size()) && gotoBookmark(positions_[size_t(recNo - 1)], row);
     return fetch(QString(), {}, false, row, recNo - 1);
+}
+
+void TTableCursor::block(int from, int n, std::vector<TRow>& rows) {
+    usePositions(true);
+    TRow r;
+    for (int i = from; i < from + n && i >= 1 && i <= int(positions_.size()); ++i)
+        if (gotoBookmark(positions_[size_t(i - 1)], r))
+            rows.push_back(std::move(r));
 }
 
 bool TTableCursor::gotoBookmark(const QVariant& bm, TRow& row) {
@@ -240,10 +297,12 @@ QVariant TTableCursor::lookup(const QStringList& keyFields, const QVariantList& 
     const QString sql =
         QStringLiteral("SELECT %1 FROM %2").arg(quoteId(result), quoteId(meta_->sqlName)) +
         whereWith(conds.join(QLatin1String(" AND "))) + orderAsc_ + QStringLiteral(" LIMIT 1");
-    Stmt s(conn_->db(), conn_->prepare(sql));
-    s.bindAll(binds_);
-    s.bindAll(keyValues, int(binds_.size()) + 1);
-    return s.step() ? s.column(0, resultType) : QVariant();
+    return guarded([&] {
+        Stmt s(conn_->db(), conn_->prepare(sql));
+        s.bindAll(binds_);
+        s.bindAll(keyValues, int(binds_.size()) + 1);
+        return s.step() ? s.column(0, resultType) : QVariant();
+    });
 }
 
 bool TTableCursor::findKey(const QVariantList& values, TRow& row) {

@@ -14,7 +14,8 @@ struct TOrderColumn {
 class TTableCursor : public TCursor {
 public:
     TTableCursor(std::shared_ptr<te::Connection> conn, std::shared_ptr<te::TableMeta> meta,
-                 QList<TOrderColumn> order, bool orderIsUnique, QString where, QVariantList binds);
+                 QList<TOrderColumn> order, bool orderIsUnique, QString where, QVariantList binds,
+                 QString alias);
 
     bool first(TRow& row) override;
     bool last(TRow& row) override;
@@ -23,6 +24,7 @@ public:
     int count() override;
     int recNo(const TRow& cur) override;
     bool seek(int recNo, TRow& row) override;
+    void block(int from, int n, std::vector<TRow>& rows) override;
     bool gotoBookmark(const QVariant& bm, TRow& row) override;
     QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues,
                     const QString& resultField) override;
@@ -36,6 +38,19 @@ public:
                               const QList<TFieldDef>& fields);
 
 private:
+    // An SQLite failure in the words of this table: its file, alias, folder.
+    template <class F> auto guarded(F&& f) -> decltype(f()) {
+        try {
+            return f();
+        } catch (const te::ESqlError& e) {
+            te::tableFail(e, meta_->def.FileName, alias_, conn_->path());
+        }
+    }
+    // Record numbers: the row ids of the visible rows in order, read once
+    // record numbers are used more than once (a grid, a random jump) and
+    // kept while the rows stay the same. False when they are not read.
+    bool usePositions(bool now);
+    QString countSql(const QString& extra) const;
     // The rows after, before or up to the current one, as an SQL condition.
     QString positionCompare(const TRow& cur, const QString& op, QVariantList& binds) const;
     // The row after (before, when back) the current one in the order.
@@ -53,6 +68,12 @@ private:
     QString where_;
     QVariantList binds_;
     QString select_, orderAsc_, orderDesc_;
+    QString alias_;
+    std::vector<qint64> positions_;
+    QHash<qint64, int> rankOf_; // row id -> index in positions_, filled when asked
+    quint64 positionsSerial_ = 0;
+    bool positionsRead_ = false;
+    int positionCalls_ = 0;
 };
 
 struct TTable::TableImpl {
@@ -79,4 +100,5 @@ struct TTable::TableImpl {
 
     TRow savedRow;
     bool savedHasRow = false;
+    bool inBatch = false;
 };

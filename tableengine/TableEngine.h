@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -96,6 +97,10 @@ private:
 
 // The file name of the database inside an alias folder.
 QString DatabaseFileName();
+
+// Waits until a written file, or the entries of a folder (files made or
+// renamed in it), are on the disk; raises naming the path when that fails.
+void SyncToDisk(const QString& path);
 
 // --------------------------------------------------------------- session ---
 
@@ -254,6 +259,12 @@ public:
     // Re-reads the rows (keeps the current row when it still exists).
     void Refresh();
 
+    // The values of `fields` (names; an unknown name reads as null) for up to
+    // `count` visible rows from record number `firstRecNo` on, with lookup and
+    // calculated fields computed for each row. The current row, its fields,
+    // Eof and Bof stay as they are and no notice is sent: grids paint with it.
+    QList<QVariantList> ReadRows(int firstRecNo, int count, const QStringList& fields);
+
     // Implementation access for the engine's own classes.
     struct Impl;
     Impl& impl() const { return *d; }
@@ -313,11 +324,37 @@ public:
     void Post();
     void Cancel();
 
+    // Batched writing: the writes from StartBatch to CommitBatch are one
+    // transaction (an empty-and-fill run is one commit). CancelBatch, closing
+    // the table or a failed commit drops them all: the table holds its old
+    // rows or all the new ones. A posted row is visible to this table at once.
+    void StartBatch();
+    void CommitBatch(); // posts a pending append or edit first
+    void CancelBatch(); // cancels a pending append or edit
+    bool InBatch() const;
+
     struct TableImpl;
     TableImpl& tableImpl() const { return *t; }
 
 private:
     std::unique_ptr<TableImpl> t;
+};
+
+// A batch of a table for one scope: dropped unless Commit ran, so an error
+// that leaves the scope leaves the table's old rows.
+//   TWriteBatch batch(table);
+//   table.EmptyTable(); ... Append(); ... Post(); ...
+//   batch.Commit();
+class TWriteBatch {
+public:
+    explicit TWriteBatch(TTable& table);
+    ~TWriteBatch();
+    TWriteBatch(const TWriteBatch&) = delete;
+    TWriteBatch& operator=(const TWriteBatch&) = delete;
+    void Commit();
+
+private:
+    QPointer<TTable> table_;
 };
 
 class TQuery : public TDataSet {
@@ -357,6 +394,7 @@ public:
 
 signals:
     void dataChange();
+    void dataSetChanged(); // SetDataSet gave it another dataset
 
 private:
     TDataSet* dataSet_ = nullptr;

@@ -15,13 +15,42 @@ void checkWritable(TTable* table, TDataSet::Impl& d) {
         fail(QStringLiteral("Table '%1' is read-only").arg(ti.tableName));
 }
 
+// A failed write in the words of the table.
+template <class F> void writing(TTable* table, TDataSet::Impl& d, F&& f) {
+    auto& t = table->tableImpl();
+    // SQLite ends a transaction by itself on some failures; the writes after
+    // must not be stored one by one as if the batch were still open.
+    if (t.inBatch && sqlite3_get_autocommit(t.conn->db()))
+        fail(tablePlace(t.meta->def.FileName, d.alias, t.conn->path()) +
+             QStringLiteral(": the batch was lost after a failed write"));
+    try {
+        f();
+    } catch (const ESqlError& e) {
+        auto& ti = table->tableImpl();
+        tableFail(e, ti.meta->def.FileName, d.alias, ti.conn->path());
+    }
+}
+
+void rollBack(TTable::TableImpl& ti) {
+    if (!ti.inBatch)
+        return;
+    ti.inBatch = false;
+    try {
+        ti.conn->exec(QStringLiteral("ROLLBACK"));
+    } catch (const EDatabaseError&) {
+        // SQLite has rolled back already when a write failed that way.
+    }
+}
+
 } // namespace
 
 void TTable::EmptyTable() {
     checkWritable(this, *d);
     if (d->state != TDataSetState::dsBrowse)
         Cancel();
-    t->conn->exec(QStringLiteral("DELETE FROM %1").arg(quoteId(t->meta->sqlName)));
+    writing(this, *d, [&] {
+        t->conn->exec(QStringLiteral("DELETE FROM %1").arg(quoteId(t->meta->sqlName)));
+    });
     d->rebuildHook();
     d->resetToFirst();
 }
@@ -74,30 +103,39 @@ void TTable::Post() {
                 : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
                       .arg(quoteId(t->meta->sqlName), cols.join(QLatin1Char(',')),
                            marks.join(QLatin1Char(',')));
-        Stmt s(t->conn->db(), t->conn->prepare(sql));
-        s.bindAll(binds);
-        s.step();
+        writing(this, *d, [&] {
+            Stmt s(t->conn->db(), t->conn->prepare(sql));
+            s.bindAll(binds);
+            s.step();
+        });
         rowid = qint64(sqlite3_last_insert_rowid(t->conn->db()));
     } else {
         QStringList sets;
         for (const QString& c : cols)
             sets << c + QStringLiteral(" = ?");
         rowid = d->row.bookmark;
-        if (!sets.isEmpty()) {
-            Stmt s(t->conn->db(),
-                   t->conn->prepare(
-                       QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                           .arg(quoteId(t->meta->sqlName), sets.join(QLatin1String(", ")))));
-            s.bindAll(binds);
-            s.bind(int(binds.size()) + 1, rowid);
-            s.step();
-        }
+        if (!sets.isEmpty())
+            writing(this, *d, [&] {
+                Stmt s(t->conn->db(),
+                       t->conn->prepare(
+                           QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                               .arg(quoteId(t->meta->sqlName), sets.join(QLatin1String(", ")))));
+                s.bindAll(binds);
+                s.bind(int(binds.size()) + 1, rowid);
+                s.step();
+            });
     }
+    const bool inserted = d->state == TDataSetState::dsInsert;
     d->state = TDataSetState::dsBrowse;
-    d->countCache = -1;
     d->cursor->serial = te::newCursorSerial(); // rows changed: drop cached lookups
     TRow r;
-    if (d->cursor->gotoBookmark(rowid, r)) {
+    const bool visible = d->cursor->gotoBookmark(rowid, r);
+    // A fill asks for the count often: an appended row adds one when seen.
+    if (!inserted)
+        d->countCache = -1;
+    else if (visible && d->countCache >= 0)
+        ++d->countCache;
+    if (visible) {
         d->setRow(true, std::move(r));
         d->eof = d->bof = false;
         d->pastEnd = false;
@@ -115,4 +153,64 @@ void TTable::Cancel() {
     d->state = TDataSetState::dsBrowse;
     d->calc();
     d->notice();
+}
+
+void TTable::StartBatch() {
+    checkWritable(this, *d);
+    if (t->inBatch)
+        fail(QStringLiteral("Table '%1' is already writing a batch").arg(t->tableName));
+    writing(this, *d, [&] { t->conn->exec(QStringLiteral("BEGIN IMMEDIATE")); });
+    t->inBatch = true;
+}
+
+void TTable::CommitBatch() {
+    if (!t->inBatch)
+        return;
+    try {
+        if (d->state == TDataSetState::dsInsert || d->state == TDataSetState::dsEdit)
+            Post();
+        writing(this, *d, [&] { t->conn->exec(QStringLiteral("COMMIT")); });
+        t->inBatch = false;
+    } catch (...) {
+        CancelBatch();
+        throw;
+    }
+}
+
+void TTable::CancelBatch() {
+    if (!t->inBatch)
+        return;
+    Cancel();
+    rollBack(*t);
+    if (d->active) {
+        d->countCache = -1;
+        d->rebuildHook();
+        d->resetToFirst();
+    }
+}
+
+bool TTable::InBatch() const {
+    return t->inBatch;
+}
+
+TWriteBatch::TWriteBatch(TTable& table) : table_(&table) {
+    table.StartBatch();
+}
+
+TWriteBatch::~TWriteBatch() {
+    if (!table_)
+        return;
+    try {
+        table_->CancelBatch();
+    } catch (...) {
+        // A destructor must not throw; the transaction is gone either way.
+    }
+}
+
+void TWriteBatch::Commit() {
+    if (!table_)
+        return;
+    TTable* t = table_;
+    table_ = nullptr;
+    t->CommitBatch();
 }

@@ -8,7 +8,12 @@
 
 #include <filesystem>
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace te {
 
@@ -104,6 +109,19 @@ QString DatabaseFileName() {
     return QStringLiteral("evelmorande.sqlite");
 }
 
+void SyncToDisk(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        fail(QStringLiteral("Cannot open '%1' to save it to disk: %2")
+                 .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    const int rc = ::fsync(fd);
+    const int err = errno;
+    ::close(fd);
+    if (rc != 0)
+        fail(QStringLiteral("Cannot save '%1' to disk: %2")
+                 .arg(path, QString::fromLocal8Bit(std::strerror(err))));
+}
+
 struct TDatabaseWriter::Impl {
     QString path, tmpPath;
     std::unique_ptr<Connection> conn;
@@ -197,6 +215,15 @@ void TDatabaseWriter::Commit() {
     d->conn->exec(QStringLiteral("COMMIT"));
     d->conn.reset();
     Session.impl().forget(d->path);
+    try {
+        // The file is written without SQLite's syncs; it reaches the disk
+        // whole before its name can stand for the database.
+        SyncToDisk(d->tmpPath);
+    } catch (...) {
+        QFile::remove(d->tmpPath);
+        d->committed = true;
+        throw;
+    }
     // One atomic step: readers see the old file or the new one, never none.
     std::error_code ec;
     std::filesystem::rename(d->tmpPath.toStdString(), d->path.toStdString(), ec);
@@ -207,4 +234,5 @@ void TDatabaseWriter::Commit() {
                  .arg(d->path, QString::fromStdString(ec.message())));
     }
     d->committed = true;
+    SyncToDisk(QFileInfo(d->path).absolutePath()); // the rename itself
 }
