@@ -9,6 +9,7 @@
 #include "DMMain.h"
 #include "ErrorHandler.h"
 #include "MainNew.h"
+#include "PrintRich.h"
 #include "Readings.h"
 
 #include <QPointer>
@@ -53,7 +54,9 @@ void StartUp(const TStartupOptions& options) {
     created(options, "MainDM");
     frmMainNew = new TfrmMainNew;
     created(options, "frmMainNew");
-    // frmPrintRich, frmSynxShowSaints, frmSynxSearchResults, frmBible
+    frmPrintRich = new TfrmPrintRich;
+    created(options, "frmPrintRich");
+    // frmSynxShowSaints, frmSynxSearchResults, frmBible
     step(); // 2
     // frmBibleChapter, frmBibleIndex, frmSearch, frmBibleMain, frmShowIcons,
     // frmPicture, frmUtil, frmMltyDays
@@ -98,6 +101,8 @@ void ShutDown() {
     frmBuilding = nullptr;
     delete frmReadings;
     frmReadings = nullptr;
+    delete frmPrintRich;
+    frmPrintRich = nullptr;
     delete frmMainNew; // frees its church-date engine
     frmMainNew = nullptr;
     DestroyMainDM();

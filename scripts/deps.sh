@@ -5,7 +5,7 @@ set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev libgl-dev libsqlite3-dev libjpeg62-turbo-dev zlib1g-dev
       libgtest-dev libgmock-dev googletest libbenchmark-dev
-      fonts-liberation2 unrtf sword-text-web libsword-dev
+      fonts-liberation2 unrtf pandoc poppler-utils sword-text-web libsword-dev
       xvfb xauth clang-format git)
 missing=()
 for p in "${pkgs[@]}"; do

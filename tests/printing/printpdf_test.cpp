@@ -1,0 +1,203 @@
+// Printing into PDF files, read back with poppler's tools.
+#include "PrintTestSupport.h"
+#include "RichEdit.h"
+#include "RichPrint.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PageCollector : public TPreviewPageSink {
+public:
+    void SavePage(const QPicture& page) override { Pages.push_back(page); }
+    std::vector<QPicture> Pages;
+};
+
+// Pages the rich edit's own page layout gives for the printer's text area.
+int LayoutPages(TRichEdit& edit, TRichPrinter& rp) {
+    const QRectF rect(rp.LeftOffset(), rp.TopOffset(), rp.ContentWidth(), rp.ContentHeight());
+    int first = 0, pages = 1;
+    for (;;) {
+        const int next = edit.FormatRange(nullptr, rp.Printer(), rect, first);
+        if (next >= edit.Length() || next <= first)
+            break;
+        first = next;
+        ++pages;
+    }
+    edit.FormatRangeDone();
+    return pages;
+}
+
+QList<int> BodyWords(const QStringList& pages) {
+    QList<int> words;
+    const QRegularExpression re("\\bw(\\d+)\\b");
+    for (const QString& page : pages)
+        for (auto it = re.globalMatch(page); it.hasNext();)
+            words << it.next().captured(1).toInt();
+    return words;
+}
+
+} // namespace
+
+class PrintPdf : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString File(const char* name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(PrintPdf, EveryPageCarriesHeaderAndFooterAndTheBodyExactlyOnce) {
+    TRichEdit edit;
+    FillNumberedText(edit, 120);
+    const auto printer = PdfPrinter(File("long.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.SetShowProgress(false);
+    rp.SetTitle("Readings of the Day");
+    rp.SetFooter("Page {$PAGE}|{$TITLE}");
+    rp.SetFooterFormat("<100|<500");
+    const int expected = LayoutPages(edit, rp);
+    ASSERT_GT(expected, 3);
+    rp.PrintRichEdit(&edit, 1);
+
+    EXPECT_EQ(PdfPageCount(File("long.pdf")), expected);
+    const QStringList pages = PdfPages(File("long.pdf"));
+    ASSERT_EQ(pages.size(), expected);
+    for (int i = 0; i < pages.size(); ++i) {
+        const QStringList lines = pages[i].split('\n', Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_EQ(lines.first().trimmed(), "Readings of the Day") << "page " << i + 1;
+        EXPECT_TRUE(lines.last().contains(
+            QRegularExpression(QString("^\\s*Page %1\\s+Readings of the Day\\s*$").arg(i + 1))))
+            << lines.last().toStdString();
+    }
+    // No body word lost, repeated or out of order across the page breaks.
+    const QList<int> words = BodyWords(pages);
+    ASSERT_FALSE(words.isEmpty());
+    for (int i = 0; i < words.size(); ++i)
+        ASSERT_EQ(words[i], i + 1);
+    EXPECT_EQ(words.size(), BodyWords({edit.Text()}).size());
+}
+
+TEST_F(PrintPdf, AnEmptyControlPrintsOnePageWithHeaderAndFooterOnly) {
+    TRichEdit edit;
+    const auto printer = PdfPrinter(File("empty.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.SetShowProgress(false);
+    rp.SetTitle("Empty");
+    rp.PrintRichEdit(&edit, 1);
+    EXPECT_EQ(PdfPageCount(File("empty.pdf")), 1);
+    const QStringList pages = PdfPages(File("empty.pdf"));
+    ASSERT_EQ(pages.size(), 1);
+    QStringList lines = pages[0].split('\n', Qt::SkipEmptyParts);
+    for (QString& l : lines)
+        l = l.trimmed();
+    lines.removeAll("");
+    EXPECT_EQ(lines, QStringList({"Empty", "Page 1"}));
+}
+
+TEST_F(PrintPdf, ColumnsFollowTheFormatAndPageNumbersStartAtTheFirstPage) {
+    TRichEdit edit;
+    FillNumberedText(edit, 2);
+    const auto printer = PdfPrinter(File("cols.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.SetShowProgress(false);
+    rp.SetHeader("Left|Middle|Dropped");
+    rp.SetHeaderFormat("<60|^60");
+    rp.SetFooter("Page {$PAGE}");
+    rp.SetFooterFormat("<100|<500");
+    rp.PrintRichEdit(&edit, 7);
+    const QStringList pages = PdfPages(File("cols.pdf"));
+    ASSERT_EQ(pages.size(), 1);
+    const QStringList lines = pages[0].split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(lines.first().contains(QRegularExpression("^\\s*Left\\s+Middle\\s*$")))
+        << lines.first().toStdString();
+    EXPECT_FALSE(pages[0].contains("Dropped"));
+    EXPECT_EQ(lines.last().trimmed(), "Page 7");
+}
+
+TEST_F(PrintPdf, PreviewPagesAreThePrintedPages) {
+    TRichEdit edit;
+    FillNumberedText(edit, 60);
+    const auto printer = PdfPrinter(File("unused.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.SetShowProgress(false);
+    rp.SetPageBorders(pbTop | pbBottom | pbLeft | pbRight);
+    PageCollector pages;
+    rp.RenderPreviewPages(&edit, pages);
+    EXPECT_EQ(int(pages.Pages.size()), LayoutPages(edit, rp));
+    EXPECT_FALSE(rp.Previewing());
+    EXPECT_DOUBLE_EQ(TRichPrinter::PreviewRatio(), 0); // only a preview window sets it
+
+    // A page picture replayed at the paper's size: ink inside the text area
+    // and on the border lines, nothing left of the left border.
+    const QPicture& first = pages.Pages.front();
+    EXPECT_EQ(first.boundingRect(), QRect(0, 0, rp.PaperWidthPx(), rp.PaperHeightPx()));
+    QImage image(rp.PaperWidthPx() / 8, rp.PaperHeightPx() / 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(0.125, 0.125);
+    p.drawPicture(0, 0, first);
+    p.end();
+    const QRectF page = rp.Printer()->pageRect(QPrinter::DevicePixel);
+    const int left = (int(page.left()) + rp.LeftOffset()) / 8;
+    const int top = (int(page.top()) + rp.TopOffset()) / 8;
+    int ink = 0;
+    for (int y = top; y < top + rp.ContentHeight() / 8; ++y)
+        for (int x = left; x < left + rp.ContentWidth() / 8; ++x)
+            ink += image.pixelColor(x, y).lightness() < 128;
+    EXPECT_GT(ink, 300);
+    const int border =
+        (int(page.left()) + rp.LeftOffset() - rp.UnitToPixelsX(rp.BorderOffset())) / 8;
+    int borderInk = 0;
+    for (int y = top; y < top + rp.ContentHeight() / 8; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        borderInk += qGray(line[border - 1]) < 200 || qGray(line[border]) < 200 ||
+                     qGray(line[border + 1]) < 200;
+    }
+    EXPECT_GT(borderInk, rp.ContentHeight() / 10);
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < border - 3; ++x)
+            ASSERT_EQ(line[x], qRgb(255, 255, 255)) << x << "," << y;
+    }
+}
+
+TEST_F(PrintPdf, ProgressWindowOnlyWhenAsked) {
+    for (bool show : {false, true}) {
+        TRichEdit edit;
+        FillNumberedText(edit, 3);
+        const auto printer = PdfPrinter(File("progress.pdf"));
+        TRichPrinter rp(nullptr, printer.get());
+        rp.SetShowProgress(show);
+        rp.SetTitle("Job");
+        QStringList seen;
+        rp.OnNewPage = [&](QObject*) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->windowTitle() == "Print Progress")
+                    seen << w->windowTitle();
+        };
+        rp.PrintRichEdit(&edit, 1);
+        EXPECT_EQ(seen.size(), show ? 1 : 0);
+        EXPECT_EQ(rp.ProgressWindow(), nullptr); // closed at the end
+    }
+}
+
+TEST_F(PrintPdf, AFileThatCannotBeWrittenFailsWithItsOwnMessage) {
+    TRichEdit edit;
+    const auto printer = PdfPrinter(File("missing/folder/x.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.SetShowProgress(false);
+    try {
+        rp.PrintRichEdit(&edit, 1);
+        FAIL() << "printed into a missing folder";
+    } catch (const ELinePrinter& e) {
+        EXPECT_TRUE(QString(e.what()).contains("missing/folder/x.pdf")) << e.what();
+    }
+    EXPECT_FALSE(rp.Printing());
+    rp.SetMarginTop(20); // the printer is idle again
+}
