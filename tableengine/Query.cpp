@@ -89,8 +89,43 @@ struct TQuery::QueryImpl {
     std::vector<std::unique_ptr<TParam>> params;
     std::shared_ptr<Connection> conn;
     QString translated;
+    QStringList used; // table files of the SQL text
     std::vector<TRow> rows;
 };
+
+namespace {
+
+void runQuery(TQuery::QueryImpl* q, TDataSet::Impl* d, const QString& sql) {
+    {
+        sqlite3_stmt* raw = q->conn->prepare(sql);
+        Stmt s(q->conn->db(), raw);
+        for (int i = 1; i <= sqlite3_bind_parameter_count(raw); ++i) {
+            const char* pn = sqlite3_bind_parameter_name(raw, i);
+            const QString name = pn ? QString::fromUtf8(pn + 1) : QString();
+            TParam* p = nullptr;
+            for (auto& candidate : q->params)
+                if (candidate->Name().compare(name, Qt::CaseInsensitive) == 0)
+                    p = candidate.get();
+            if (!p || !p->Value().isValid())
+                fail(QStringLiteral("No value for parameter '%1'").arg(name));
+            s.bind(i, p->Value());
+        }
+        q->rows.clear();
+        while (s.step()) {
+            TRow r;
+            r.bookmark = int(q->rows.size());
+            for (int i = 0; i < d->dataDefs.size(); ++i)
+                r.values << s.column(i, d->dataDefs[i].Type);
+            q->rows.push_back(std::move(r));
+        }
+    }
+}
+
+[[noreturn]] void failOnTables(TQuery::QueryImpl* q, TDataSet::Impl* d, const ESqlError& e) {
+    tableFail(e, q->used.join(QStringLiteral("', '")), d->alias, q->conn->path());
+}
+
+} // namespace
 
 TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl>()) {
     d->openHook = [this] {
@@ -110,12 +145,18 @@ TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl
                     QStringLiteral("Table '%1': the password is not in the session's password list")
                         .arg(m->def.FileName));
         }
+        q->used.clear();
+        for (const auto& m : used)
+            q->used << m->def.FileName;
         sqlite3_stmt* raw = nullptr;
         try {
             raw = q->conn->prepare(q->translated);
-        } catch (const EDatabaseError& e) {
+        } catch (const ESqlError& e) {
+            // Damage and missing tables or fields are the tables' faults.
+            if ((e.code & 0xff) != SQLITE_ERROR || e.sqliteMessage.startsWith(u"no such"))
+                failOnTables(q.get(), d.get(), e);
             fail(QStringLiteral("Cannot run the SQL text '%1': %2")
-                     .arg(text.simplified(), e.Message()));
+                     .arg(text.simplified(), e.sqliteMessage));
         }
         d->dataDefs.clear();
         QSet<QString> seen;
@@ -139,26 +180,10 @@ TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl
         QString sql = q->translated;
         if (!d->filterSql.isEmpty())
             sql = QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(sql, d->filterSql);
-        sqlite3_stmt* raw = q->conn->prepare(sql);
-        Stmt s(q->conn->db(), raw);
-        for (int i = 1; i <= sqlite3_bind_parameter_count(raw); ++i) {
-            const char* pn = sqlite3_bind_parameter_name(raw, i);
-            const QString name = pn ? QString::fromUtf8(pn + 1) : QString();
-            TParam* p = nullptr;
-            for (auto& candidate : q->params)
-                if (candidate->Name().compare(name, Qt::CaseInsensitive) == 0)
-                    p = candidate.get();
-            if (!p || !p->Value().isValid())
-                fail(QStringLiteral("No value for parameter '%1'").arg(name));
-            s.bind(i, p->Value());
-        }
-        q->rows.clear();
-        while (s.step()) {
-            TRow r;
-            r.bookmark = int(q->rows.size());
-            for (int i = 0; i < d->dataDefs.size(); ++i)
-                r.values << s.column(i, d->dataDefs[i].Type);
-            q->rows.push_back(std::move(r));
+        try {
+            runQuery(q.get(), d.get(), sql);
+        } catch (const ESqlError& e) {
+            failOnTables(q.get(), d.get(), e);
         }
         d->cursor = std::make_unique<TQueryCursor>(&q->rows, d->dataDefs);
     };

@@ -70,12 +70,11 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
             fail(QStringLiteral("No table name given"));
         auto content = Session.impl().contentConnection(d->alias);
         auto meta = content->table(ti.tableName);
+        const QString place = tablePlace(ti.tableName, d->alias, content->path());
         if (!meta)
-            fail(QStringLiteral("Table '%1' not found in database '%2'")
-                     .arg(ti.tableName, d->alias));
+            fail(place + QStringLiteral(" is not in the database file"));
         if (meta->def.PasswordProtected && !content->checkPassword(Session.impl().passwords))
-            fail(QStringLiteral("Table '%1': the password is not in the session's password list")
-                     .arg(ti.tableName));
+            fail(place + QStringLiteral(": the password is not in the session's password list"));
         // Claimed before the user's copy is touched, so a refused open
         // changes nothing.
         auto conn = meta->def.UserWritable ? Session.impl().userConnection() : content;
@@ -137,16 +136,15 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
                 }
             }
             if (!index)
-                fail(QStringLiteral("Table '%1' has no index on the fields '%2'")
-                         .arg(ti.tableName, ti.indexFieldNames));
+                fail(place +
+                     QStringLiteral(" has no index on the fields '%1'").arg(ti.indexFieldNames));
             fields = index->Fields;
         } else {
             for (const TIndexDef& ix : meta->def.Indexes)
                 if (ix.Name.compare(ti.indexName.trimmed(), Qt::CaseInsensitive) == 0)
                     index = &ix;
             if (!index && !ti.indexName.trimmed().isEmpty())
-                fail(QStringLiteral("Index '%1' not found in table '%2'")
-                         .arg(ti.indexName, ti.tableName));
+                fail(place + QStringLiteral(" has no index '%1'").arg(ti.indexName));
             if (index)
                 fields = index->Fields;
         }
@@ -154,7 +152,7 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
         for (const QString& f : fields) {
             const int i = d->dataIndex(f);
             if (i < 0)
-                fail(QStringLiteral("Field '%1' not found in table '%2'").arg(f, ti.tableName));
+                fail(place + QStringLiteral(" has no field '%1'").arg(f));
             const TFieldDef& fd = d->dataDefs[i];
             TOrderColumn c;
             c.field = i;
@@ -195,6 +193,7 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
         ti.lock.reset();
         ti.conn.reset();
         ti.meta.reset();
+        ti.insertSql.clear();
     };
     d->rebuildHook = [this] {
         TableImpl& ti = *t;

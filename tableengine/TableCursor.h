@@ -29,6 +29,8 @@ public:
     QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues,
                     const QString& resultField) override;
 
+    // No range, filter or master narrows the rows.
+    bool showsEveryRow() const { return where_.isEmpty(); }
     // Exact match on the leading order fields.
     bool findKey(const QVariantList& values, TRow& row);
     // First row at or after the values on the leading order fields.
@@ -101,4 +103,5 @@ struct TTable::TableImpl {
     TRow savedRow;
     bool savedHasRow = false;
     bool inBatch = false;
+    QString insertSql; // made at the first append of an opening
 };

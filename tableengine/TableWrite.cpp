@@ -82,6 +82,8 @@ void TTable::Post() {
     if (d->state == TDataSetState::dsBrowse || d->state == TDataSetState::dsInactive)
         return;
     checkWritable(this, *d);
+    const bool insert = d->state == TDataSetState::dsInsert;
+    const bool needCols = !insert || t->insertSql.isEmpty();
     QStringList cols, marks;
     QVariantList binds;
     for (int i = 0; i < d->dataDefs.size(); ++i) {
@@ -91,18 +93,22 @@ void TTable::Post() {
         QVariant v = d->row.values.value(i);
         if (f.Type == TFieldType::ftBoolean && !v.isNull())
             v = v.toBool() ? 1 : 0;
-        cols << quoteId(f.Name);
-        marks << QStringLiteral("?");
+        if (needCols) {
+            cols << quoteId(f.Name);
+            marks << QStringLiteral("?");
+        }
         binds << v;
     }
     QVariant rowid;
-    if (d->state == TDataSetState::dsInsert) {
-        const QString sql =
-            cols.isEmpty()
-                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteId(t->meta->sqlName))
-                : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
-                      .arg(quoteId(t->meta->sqlName), cols.join(QLatin1Char(',')),
-                           marks.join(QLatin1Char(',')));
+    if (insert) {
+        if (t->insertSql.isEmpty())
+            t->insertSql =
+                cols.isEmpty()
+                    ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteId(t->meta->sqlName))
+                    : QStringLiteral("INSERT INTO %1(%2) VALUES(%3)")
+                          .arg(quoteId(t->meta->sqlName), cols.join(QLatin1Char(',')),
+                               marks.join(QLatin1Char(',')));
+        const QString& sql = t->insertSql;
         writing(this, *d, [&] {
             Stmt s(t->conn->db(), t->conn->prepare(sql));
             s.bindAll(binds);
@@ -129,7 +135,18 @@ void TTable::Post() {
     d->state = TDataSetState::dsBrowse;
     d->cursor->serial = te::newCursorSerial(); // rows changed: drop cached lookups
     TRow r;
-    const bool visible = d->cursor->gotoBookmark(rowid, r);
+    bool visible;
+    if (inserted && static_cast<TTableCursor*>(d->cursor.get())->showsEveryRow()) {
+        // Seen for sure, with the values just stored: no need to read it back.
+        r.values = std::move(d->row.values);
+        r.bookmark = rowid;
+        for (int i = 0; i < d->dataDefs.size(); ++i)
+            if (d->dataDefs[i].Type == TFieldType::ftAutoInc)
+                r.values[i] = int(rowid.toLongLong());
+        visible = true;
+    } else {
+        visible = d->cursor->gotoBookmark(rowid, r);
+    }
     // A fill asks for the count often: an appended row adds one when seen.
     if (!inserted)
         d->countCache = -1;

@@ -1,5 +1,6 @@
 // The table engine on a generated Bible-sized database: 36,000 verses and
 // 800,000 word-verse rows, with the 28 tables opened at start-up.
+#include "GridModel.h"
 #include "TableEngine.h"
 
 #include <benchmark/benchmark.h>
@@ -414,5 +415,107 @@ void BM_ThreeWordQueryMostFrequent(benchmark::State& state) {
     threeWords(state, 1, 2, 3);
 }
 BENCHMARK(BM_ThreeWordQueryMostFrequent)->Unit(benchmark::kMillisecond);
+
+// The phrase-search results table as the search window shows it: lookups
+// of the verse's place and calculated text and citation.
+constexpr int kResultRows = 31878;
+
+struct Results {
+    TTable bible, bibleByID, results;
+    TDataSource source;
+    Results() {
+        fixture();
+        for (TTable* t : {&bible, &bibleByID}) {
+            t->SetDatabaseName(kAlias);
+            t->SetTableName(QStringLiteral("Bible.DB"));
+            t->SetReadOnly(true);
+        }
+        bible.SetIndexName(QStringLiteral("ndxBible1"));
+        results.SetDatabaseName(kAlias);
+        results.SetTableName(QStringLiteral("SRN.DB"));
+        results.SetExclusive(true);
+        results.AddLookupField("ChapterNum", FT::ftSmallint, 0, "VerseID", &bible, "ID", "Chapter");
+        results.AddLookupField("VerseNum", FT::ftSmallint, 0, "VerseID", &bible, "ID", "Verse");
+        results.AddLookupField("BookID", FT::ftInteger, 0, "VerseID", &bible, "ID", "BookID");
+        results.AddCalcField("VerseText", FT::ftString, 1180);
+        results.AddCalcField("Citation", FT::ftString, 80);
+        results.OnCalcFields = [this](TDataSet& ds) {
+            QString text;
+            if (bibleByID.FindKey({ds.FieldByName("VerseID")->AsInteger()}))
+                text = bibleByID.FieldByName("Text")->AsString();
+            ds.FieldByName("VerseText")->SetAsString(text);
+            ds.FieldByName("Citation")
+                ->SetAsString(QStringLiteral("Book %1 %2:%3")
+                                  .arg(ds.FieldByName("BookID")->AsString(),
+                                       ds.FieldByName("ChapterNum")->AsString(),
+                                       ds.FieldByName("VerseNum")->AsString()));
+        };
+        bible.Open();
+        bibleByID.Open();
+        results.Open();
+        source.SetDataSet(&results);
+    }
+    // Empties the table and appends `rows` results in one batch, as the
+    // phrase search writes them.
+    void fill(int rows) {
+        TWriteBatch batch(results);
+        results.EmptyTable();
+        TField* verse = results.FieldByName(QStringLiteral("VerseID"));
+        TField* order = results.FieldByName(QStringLiteral("BookOrder"));
+        for (int i = 0; i < rows; ++i) {
+            results.Append();
+            verse->SetAsInteger(1 + i % 36000);
+            order->SetAsInteger(1 + i / 450);
+            results.Post();
+        }
+        batch.Commit();
+    }
+};
+
+void BM_EmptyAndFillResults(benchmark::State& state) {
+    Results r;
+    for (auto _ : state)
+        r.fill(kResultRows);
+    state.counters["rows"] = r.results.RecordCount();
+}
+BENCHMARK(BM_EmptyAndFillResults)->Unit(benchmark::kMillisecond);
+
+// One iteration is one screen of 40 rows, painted from top to bottom; at the
+// end the grid starts again from the top with nothing read.
+void BM_GridPaintScreen(benchmark::State& state) {
+    Results r;
+    r.fill(kResultRows);
+    TGridModel model;
+    model.SetColumns({{"Citation"}, {"VerseText"}});
+    model.SetDataSource(&r.source);
+    constexpr int kScreen = 40;
+    int top = 0, chars = 0;
+    for (auto _ : state) {
+        for (int row = top; row < top + kScreen && row < model.rowCount(); ++row)
+            for (int col = 0; col < 2; ++col)
+                chars += int(model.data(model.index(row, col)).toString().size());
+        top += kScreen;
+        if (top >= model.rowCount()) {
+            state.PauseTiming();
+            top = 0;
+            model.Reload();
+            state.ResumeTiming();
+        }
+    }
+    benchmark::DoNotOptimize(chars);
+    state.counters["rows"] = model.rowCount();
+}
+BENCHMARK(BM_GridPaintScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_SetRecNoRandom(benchmark::State& state) {
+    Results r;
+    r.fill(30000);
+    QRandomGenerator rng(11);
+    for (auto _ : state) {
+        r.results.SetRecNo(int(rng.bounded(1, 30001)));
+        benchmark::DoNotOptimize(r.results.RecNo());
+    }
+}
+BENCHMARK(BM_SetRecNoRandom)->Unit(benchmark::kMicrosecond);
 
 } // namespace

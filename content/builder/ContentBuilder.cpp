@@ -165,11 +165,16 @@ ContentBuildResult BuildContent(const QString& outputFolder, bool force,
         WritePictures(tempDir.filePath(QStringLiteral("pict")), pictures);
         result.Pictures = int(pictures.size());
 
-        QSaveFile stampFile(QDir(tempDir.filePath(QStringLiteral("DataEng")))
-                                .filePath(QString::fromLatin1(kStampFileName)));
+        // The stamp is written last, once the database and the pictures
+        // are on the disk: a stamp never vouches for a file a crash cut short.
+        const QString dataFolder = tempDir.filePath(QStringLiteral("DataEng"));
+        const QString stampPath = QDir(dataFolder).filePath(QString::fromLatin1(kStampFileName));
+        QSaveFile stampFile(stampPath);
         if (!stampFile.open(QIODevice::WriteOnly) || stampFile.write(stamp.toUtf8()) < 0 ||
             !stampFile.commit())
             throw std::runtime_error("Cannot write the content stamp");
+        SyncToDisk(stampPath);
+        SyncToDisk(dataFolder);
 
         // The database folder moves last: its stamp says the pictures are in place.
         replaceFolder(tempDir.filePath(QStringLiteral("pict")),
@@ -178,6 +183,7 @@ ContentBuildResult BuildContent(const QString& outputFolder, bool force,
         replaceFolder(tempDir.filePath(QStringLiteral("DataEng")),
                       out.filePath(QStringLiteral("DataEng")),
                       tempDir.filePath(QStringLiteral("DataEng.old")));
+        SyncToDisk(out.absolutePath());
     } catch (const EDatabaseError& e) {
         QDir(temp).removeRecursively();
         throw std::runtime_error(

@@ -11,7 +11,7 @@
 #include <functional>
 
 // Bump when the content changes, so that installed content is rebuilt.
-inline constexpr const char* kContentBuilderVersion = "2";
+inline constexpr const char* kContentBuilderVersion = "3";
 
 struct ContentBuildResult {
     bool Skipped = false; // the content was already up to date

@@ -4,7 +4,8 @@
 
 namespace {
 
-// Stands where a note was cut out; resolved to a blank or nothing at the end.
+// Stands where a note or a bracket was cut out; resolved to a blank or
+// nothing at the end.
 constexpr QChar kNoteMark(0x0001);
 
 struct Tag {
@@ -135,7 +136,13 @@ QString OsisToPlainText(const QString& osis) {
                 continue;
             }
         }
-        raw += c.isSpace() ? QChar(u' ') : c;
+        // Square brackets of the source mark added passages; the passage
+        // styling takes brackets as chapter markers, so they go, leaving a
+        // blank only where they stood between two words.
+        if (c == u'[' || c == u']')
+            raw += kNoteMark;
+        else
+            raw += c.isSpace() ? QChar(u' ') : c;
         ++i;
     }
 

@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "TableEngine.h"
+
 #include <QDir>
 #include <QFont>
 #include <QImage>
@@ -158,5 +160,7 @@ void WritePictures(const QString& folder, const QMap<QString, QString>& pictures
         if (!img.save(dir.filePath(it.key()), "JPEG", 85))
             throw std::runtime_error(
                 ("Cannot write picture " + dir.filePath(it.key())).toStdString());
+        SyncToDisk(dir.filePath(it.key()));
     }
+    SyncToDisk(folder);
 }

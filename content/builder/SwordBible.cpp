@@ -23,6 +23,22 @@ sword::SWModule* findModule(sword::SWMgr& mgr, const char* moduleName) {
 
 } // namespace
 
+void FillVerseGaps(QList<VerseRow>& verses) {
+    QList<VerseRow> out;
+    out.reserve(verses.size() + 64);
+    int expected = 1;
+    for (qsizetype i = 0; i < verses.size(); ++i) {
+        const VerseRow& v = verses[i];
+        if (i == 0 || v.BookID != verses[i - 1].BookID || v.Chapter != verses[i - 1].Chapter)
+            expected = 1;
+        for (; expected < v.Verse; ++expected)
+            out.append(VerseRow{v.BookID, v.Chapter, expected, QString()});
+        out.append(v);
+        expected = std::max(expected, v.Verse + 1);
+    }
+    verses = std::move(out);
+}
+
 QString SwordModuleVersion(const char* moduleName) {
     sword::SWMgr mgr;
     sword::SWModule* module = mgr.getModule(moduleName);
@@ -83,7 +99,9 @@ BibleText ReadSwordBible(const char* moduleName) {
         BookInfo b = bookByOrder.value(it.key());
         b.Order = ++order;
         bible.Books.append(b);
-        bible.Verses.append(it.value());
+        QList<VerseRow> rows = it.value();
+        FillVerseGaps(rows);
+        bible.Verses.append(rows);
     }
     return bible;
 }

@@ -29,6 +29,11 @@ public:
 
 inline constexpr const char* kSwordModuleName = "engWEB2015eb";
 
+// Gives every chapter every verse number from 1 to its last, with an empty
+// text where the source has none, so that a chapter reads as one passage.
+// The rows are in book, chapter and verse order.
+void FillVerseGaps(QList<VerseRow>& verses);
+
 // Raises ESwordError with a message naming the missing module or package.
 BibleText ReadSwordBible(const char* moduleName = kSwordModuleName);
 

@@ -223,7 +223,8 @@ QList<TableRows> BuildSynaxariumTables() {
         detail.add({id, e.Number, QString::fromUtf8(e.Name), QString::fromUtf8(e.Desc), e.LinkMonth,
                     e.LinkDay, e.LinkNum, QString::fromLatin1(e.Picture),
                     QString::fromUtf8(e.PictureName), e.LinkMonthB, e.LinkDayB, e.LinkNumB});
-        keywords[QString::fromUtf8(e.Keyword)].append({id, e.Number});
+        // The index seeks names in capitals, case-sensitively.
+        keywords[QString::fromUtf8(e.Keyword).toUpper()].append({id, e.Number});
     }
 
     // The index lists every keyword once per entry, with a one-letter row
@@ -231,7 +232,7 @@ QList<TableRows> BuildSynaxariumTables() {
     TableRows saints{QStringLiteral("SynxSaints.DB"), {"Name", "SynxID", "SynxNumber"}, {}};
     QChar letter;
     for (auto it = keywords.cbegin(); it != keywords.cend(); ++it) {
-        const QChar first = it.key().at(0).toUpper();
+        const QChar first = it.key().at(0);
         if (first != letter) {
             letter = first;
             saints.add({QString(letter), 0, 0});

@@ -6,6 +6,9 @@
 #include "SwordBible.h"
 #include "TableEngine.h"
 
+#include <QMap>
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,4 +69,48 @@ TEST_F(content_DataModule, EveryReadingGivesItsPassage) {
         ++count;
     }
     EXPECT_GT(count, 5000);
+}
+
+namespace {
+
+// The verse labels ("c:v") at the starts of the lines of a passage.
+int verseLabels(const QString& passage) {
+    static const QRegularExpression label(QStringLiteral("^\\d+:\\d+( |$)"));
+    int n = 0;
+    for (const QString& line : passage.split(QStringLiteral("\r\n")))
+        n += label.match(line).hasMatch() ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+// Every chapter reads as one passage from its first to its last verse, and a
+// whole book gives as many verses as the book has rows.
+TEST_F(content_DataModule, EveryChapterAndBookReadsWhole) {
+    QMap<int, int> rowsOfBook;
+    TTable& bible = MainDM->tblBible;
+    for (bible.First(); !bible.Eof(); bible.Next()) {
+        rowsOfBook[bible.FieldByName(QStringLiteral("BookID"))->AsInteger()] += 1;
+        const QString text = bible.FieldByName(QStringLiteral("Text"))->AsString();
+        EXPECT_FALSE(text.contains(u'[') || text.contains(u']')) << text.toStdString();
+    }
+    ASSERT_GT(rowsOfBook.size(), 70);
+    int chapters = 0;
+    for (auto it = rowsOfBook.cbegin(); it != rowsOfBook.cend(); ++it) {
+        const int book = it.key();
+        const int first = MainDM->GetFirstChapter(book), last = MainDM->GetLastChapter(book);
+        for (int c = first; c <= last; ++c, ++chapters) {
+            const int lastVerse = MainDM->GetLastVerse(book, c);
+            QString text;
+            ASSERT_NO_THROW(text = MainDM->GetPassageText(book, c, c, 1, lastVerse, {}, 0, 0, true,
+                                                          true, true, false, false))
+                << book << " " << c;
+            EXPECT_EQ(verseLabels(text), lastVerse) << book << " " << c;
+        }
+        const QString whole =
+            MainDM->GetPassageText(book, first, last, 1, MainDM->GetLastVerse(book, last), {}, 0, 0,
+                                   true, true, true, false, true);
+        EXPECT_EQ(verseLabels(whole), it.value()) << "book " << book;
+    }
+    EXPECT_GT(chapters, 1300);
 }

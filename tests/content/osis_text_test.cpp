@@ -1,4 +1,5 @@
 #include "OsisText.h"
+#include "SwordBible.h"
 
 #include <gtest/gtest.h>
 
@@ -66,4 +67,31 @@ TEST(content_OsisText, EntitiesAndBlanks) {
     EXPECT_EQ(plain("  Tom &amp; Jerry &lt;x&gt;\n\tsaid &#65;  "),
               QStringLiteral("Tom & Jerry <x> said A"));
     EXPECT_EQ(plain("<note>only a note</note>"), QString());
+}
+
+TEST(content_OsisText, SquareBracketsGoAndKeepWordsApart) {
+    const struct {
+        const char* osis;
+        const char* text;
+    } cases[] = {
+        {"[In the second year", "In the second year"},
+        {"to the end[of days, who", "to the end of days, who"},
+        {"behold,[this wind", "behold, this wind"},
+        {"my fear.] While they", "my fear. While they"},
+        {"and speak] to them", "and speak to them"},
+        {"the letter],", "the letter,"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plain(c.osis), QString::fromUtf8(c.text)) << c.osis;
+}
+
+TEST(content_VerseGaps, EveryChapterGetsEveryVerseNumber) {
+    QList<VerseRow> rows{{3, 17, 1, "a"}, {3, 17, 2, "b"}, {3, 17, 4, "d"},
+                         {3, 18, 2, "x"}, {4, 1, 1, "y"},  {4, 1, 3, "z"}};
+    FillVerseGaps(rows);
+    QStringList got;
+    for (const VerseRow& v : rows)
+        got << QStringLiteral("%1 %2:%3 %4").arg(v.BookID).arg(v.Chapter).arg(v.Verse).arg(v.Text);
+    EXPECT_EQ(got, (QStringList{"3 17:1 a", "3 17:2 b", "3 17:3 ", "3 17:4 d", "3 18:1 ",
+                                "3 18:2 x", "4 1:1 y", "4 1:2 ", "4 1:3 z"}));
 }
