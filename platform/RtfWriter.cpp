@@ -2,12 +2,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QList>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,16 +22,32 @@ struct RunStyle {
     QColor Color;
 };
 
+// The largest size RTF readers take: 1638 points (\fs3276).
+constexpr int MaxHalfPoints = 3276;
+
+double BasePoints(const QFont& base) {
+    if (base.pointSizeF() > 0)
+        return base.pointSizeF();
+    if (base.pixelSize() > 0)
+        return base.pixelSize() * 0.75;
+    return 12;
+}
+
+// Half points as \fs takes them; an unusable size falls back to the base.
+int HalfPoints(double points, const QFont& base) {
+    if (!std::isfinite(points) || points <= 0)
+        points = BasePoints(base);
+    return int(std::clamp<double>(std::round(points * 2), 1, MaxHalfPoints));
+}
+
 RunStyle StyleOf(const QTextCharFormat& f, const QFont& base) {
     RunStyle s;
     const QStringList fam = f.fontFamilies().toStringList();
     s.Family = fam.isEmpty() ? base.family() : fam.first();
     if (f.hasProperty(QTextFormat::FontPointSize))
         s.Points = f.fontPointSize();
-    else if (base.pointSizeF() > 0)
-        s.Points = base.pointSizeF();
     else
-        s.Points = base.pixelSize() * 0.75;
+        s.Points = BasePoints(base);
     s.Bold =
         f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold : base.bold();
     s.Italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : base.italic();
@@ -39,6 +58,12 @@ RunStyle StyleOf(const QTextCharFormat& f, const QFont& base) {
     if (s.HasColor)
         s.Color = f.foreground().color();
     return s;
+}
+
+// \uN with an escaped '?' as the fallback: a plain '?' after the number is
+// taken by some readers as part of the next word.
+QByteArray UnicodeEscape(ushort u) {
+    return "\\u" + QByteArray::number(qint16(u)) + "\\'3f";
 }
 
 // Text of a destination such as a font name: ';' ends the entry there.
@@ -53,7 +78,7 @@ QByteArray EscapeName(const QString& name) {
         else if (u >= 0x20 && u < 0x80)
             out += char(u);
         else if (u >= 0x80)
-            out += "\\u" + QByteArray::number(qint16(u)) + '?';
+            out += UnicodeEscape(u);
     }
     return out;
 }
@@ -81,11 +106,53 @@ void AppendText(QByteArray& out, const QString& text) {
             break; // embedded object: nothing to write
         default:
             if (u >= 0x80)
-                out += "\\u" + QByteArray::number(qint16(u)) + '?'; // surrogates pass one by one
+                out += UnicodeEscape(u); // surrogates pass one by one
             else if (u >= 0x20)
                 out += char(u);
         }
     }
+}
+
+// Family and pitch of a font table entry, so that a reader without the font
+// substitutes a like one.
+QByteArray FontClass(const QString& family) {
+    const QFontInfo info{QFont(family)};
+    const bool fixed =
+        QFontDatabase::isFixedPitch(family) ||
+        (info.family().compare(family, Qt::CaseInsensitive) == 0 && info.fixedPitch());
+    const QString n = family.toLower();
+    auto any = [&](std::initializer_list<const char*> words) {
+        for (const char* w : words)
+            if (n.contains(QLatin1String(w)))
+                return true;
+        return false;
+    };
+    QByteArray cls = "\\fnil";
+    if (fixed || any({"mono", "courier", "consolas", "console", "fixed"}))
+        cls = "\\fmodern";
+    else if (any({"sans", "arial", "helvetica", "verdana", "tahoma", "calibri", "segoe",
+                  "trebuchet", "gothic"}))
+        cls = "\\fswiss";
+    else if (any({"serif", "times", "georgia", "garamond", "cambria", "palatino", "book", "roman",
+                  "century"}))
+        cls = "\\froman";
+    return cls + (fixed || cls == "\\fmodern" ? "\\fprq1" : "\\fprq2");
+}
+
+bool RightToLeft(const QString& text) {
+    for (QChar ch : text) {
+        const QChar::Direction d = ch.direction();
+        if (d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO)
+            return true;
+    }
+    return false;
+}
+
+// The alignment a block shows: its own, else the document's default.
+Qt::Alignment EffectiveAlignment(const QTextDocument* doc, const QTextBlock& b) {
+    const QTextBlockFormat bf = b.blockFormat();
+    return bf.hasProperty(QTextFormat::BlockAlignment) ? bf.alignment()
+                                                       : doc->defaultTextOption().alignment();
 }
 
 } // namespace
@@ -105,7 +172,7 @@ QByteArray WriteRtf(const QTextDocument* doc, int from, int to) {
     int blockIndex = -1;
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
         ++blockIndex;
-        aligns.append(b.blockFormat().alignment());
+        aligns.append(EffectiveAlignment(doc, b));
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
             const int a = std::max(from, frag.position());
@@ -128,7 +195,8 @@ QByteArray WriteRtf(const QTextDocument* doc, int from, int to) {
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
     for (int i = 0; i < fonts.size(); ++i)
-        out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 " + EscapeName(fonts[i]) + ";}";
+        out += "{\\f" + QByteArray::number(i) + FontClass(fonts[i]) + "\\fcharset0 " +
+               EscapeName(fonts[i]) + ";}";
     out += "}\n{\\colortbl;";
     for (const QColor& c : colors)
         out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) +
@@ -148,8 +216,18 @@ QByteArray WriteRtf(const QTextDocument* doc, int from, int to) {
         out += ' ';
         for (; runIndex < runs.size() && runs[runIndex].Block == bi; ++runIndex) {
             const Run& r = runs[runIndex];
-            out += "{\\f" + QByteArray::number(fonts.indexOf(r.Style.Family));
-            out += "\\fs" + QByteArray::number(std::max(1, qRound(r.Style.Points * 2)));
+            const QByteArray font = QByteArray::number(fonts.indexOf(r.Style.Family));
+            const QByteArray size = QByteArray::number(HalfPoints(r.Style.Points, base));
+            out += '{';
+            // Right-to-left runs take font, size, bold and italic from the
+            // associated (\a...) attributes.
+            if (RightToLeft(r.Text)) {
+                out += "\\rtlch\\af" + font + "\\afs" + size;
+                out += r.Style.Bold ? "\\ab" : "\\ab0";
+                out += r.Style.Italic ? "\\ai" : "\\ai0";
+            }
+            out += "\\f" + font;
+            out += "\\fs" + size;
             out += "\\cf" +
                    QByteArray::number(r.Style.HasColor ? colors.indexOf(r.Style.Color) + 1 : 0);
             if (r.Style.Bold)

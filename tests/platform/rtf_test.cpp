@@ -2,11 +2,19 @@
 #include "RichEditRuns.h"
 #include "RtfWriter.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -106,7 +114,8 @@ TEST_F(RtfTest, WriterEscapesSpecialsAndWritesUnicode) {
     TRichEdit e;
     AddRun(e, "a\\b{c}d \u00e9\U0001D11E", Qt::black, "Arial", 12, 0);
     const QByteArray rtf = e.ToRtf();
-    EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}d \\u233?\\u-10188?\\u-8930?")) << rtf.toStdString();
+    EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}d \\u233\\'3f\\u-10188\\'3f\\u-8930\\'3f"))
+        << rtf.toStdString();
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi"));
     EXPECT_TRUE(rtf.trimmed().endsWith("}"));
     // Braces balance, counting only unescaped ones.
@@ -156,4 +165,136 @@ TEST_F(RtfTest, AFailedSaveKeepsTheOldFile) {
     EXPECT_THROW(e.SaveToFile(dir.filePath("taken.rtf")), std::runtime_error);
     EXPECT_TRUE(QFileInfo(dir.filePath("taken.rtf")).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+namespace {
+
+QString Pandoc(const QString& file) {
+#ifdef EVELM_PANDOC
+    QProcess p;
+    p.start(EVELM_PANDOC, {"-f", "rtf", "-t", "plain", "--wrap=none", file});
+    if (!p.waitForFinished(60000))
+        return "(pandoc did not finish)";
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+#else
+    (void)file;
+    return {};
+#endif
+}
+
+// The group of the run that holds text, from its opening brace.
+QByteArray RunGroup(const QByteArray& rtf, const QByteArray& text) {
+    const qsizetype at = rtf.indexOf(text);
+    const qsizetype open = rtf.lastIndexOf('{', at);
+    return at < 0 || open < 0 ? QByteArray() : rtf.mid(open, at - open);
+}
+
+} // namespace
+
+class RtfReaders : public RtfTest {
+protected:
+    void SetUp() override {
+        RtfTest::SetUp();
+#ifndef EVELM_PANDOC
+        GTEST_SKIP() << "pandoc is not installed";
+#endif
+    }
+};
+
+TEST_F(RtfReaders, EveryCharacterAfterANonAsciiOneSurvives) {
+    const QStringList texts = {"Caf\u00e9, na\u00efve", "\u00c6gypt \u2013 \u00a9 2024",
+                               "\u03a9\u03bc\u03ad\u03b3\u03b1 x", "\u0627\u0644\u0644\u0647 ab",
+                               "\u2c80\u2c81 z"};
+    for (const QString& text : texts) {
+        TRichEdit e;
+        AddRun(e, text, Qt::black, "Liberation Serif", 12, 0);
+        const QString file = dir.filePath("chars.rtf");
+        e.SaveToFile(file);
+        EXPECT_EQ(Pandoc(file), text) << text.toStdString();
+        // unrtf keeps the whole word after the character too.
+        const QString last = text.section(' ', -1);
+        EXPECT_TRUE(Unrtf(file, "--text").contains(last.right(1))) << text.toStdString();
+    }
+}
+
+TEST_F(RtfReaders, RightToLeftRunsCarryTheirFontSizeAndStyle) {
+    TRichEdit e;
+    AddRun(e, "Latin ", Qt::black, "Liberation Serif", 12, 0);
+    AddRun(e, "\u0627\u0644\u0644\u0647", Qt::black, "Liberation Sans", 14, fsBold | fsItalic);
+    AddRun(e, " \u0645\u062d\u0628\u0629", Qt::black, "Liberation Sans", 18, 0);
+    const QByteArray rtf = e.ToRtf();
+    const QByteArray bold = RunGroup(rtf, "\\u1575\\'3f");
+    EXPECT_TRUE(bold.contains("\\rtlch\\af1\\afs28\\ab\\ai")) << bold.toStdString();
+    EXPECT_TRUE(bold.contains("\\f1\\fs28"));
+    const QByteArray plain = RunGroup(rtf, "\\u1605\\'3f");
+    EXPECT_TRUE(plain.contains("\\rtlch\\af1\\afs36\\ab0\\ai0")) << plain.toStdString();
+    EXPECT_FALSE(RunGroup(rtf, "Latin").contains("\\rtlch"));
+    const QString file = dir.filePath("rtl.rtf");
+    e.SaveToFile(file);
+    EXPECT_EQ(Pandoc(file), "Latin \u0627\u0644\u0644\u0647 \u0645\u062d\u0628\u0629");
+}
+
+TEST_F(RtfReaders, FontTableGivesFamilyAndPitch) {
+    const struct {
+        const char* Font;
+        const char* Entry;
+    } cases[] = {
+        {"Times New Roman", "\\froman\\fprq2\\fcharset0 Times New Roman;"},
+        {"Liberation Serif", "\\froman\\fprq2\\fcharset0 Liberation Serif;"},
+        {"Arial", "\\fswiss\\fprq2\\fcharset0 Arial;"},
+        {"Liberation Sans", "\\fswiss\\fprq2\\fcharset0 Liberation Sans;"},
+        {"Courier New", "\\fmodern\\fprq1\\fcharset0 Courier New;"},
+        {"Liberation Mono", "\\fmodern\\fprq1\\fcharset0 Liberation Mono;"},
+    };
+    for (const auto& c : cases) {
+        TRichEdit e;
+        AddRun(e, "x", Qt::black, c.Font, 12, 0);
+        EXPECT_TRUE(e.ToRtf().contains(QByteArray("{\\f0") + c.Entry))
+            << c.Font << ": " << e.ToRtf().toStdString();
+    }
+}
+
+TEST_F(RtfReaders, ADocumentCentredByDefaultSavesAndCopiesCentred) {
+    TRichEdit e;
+    QTextOption centred = e.document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    e.document()->setDefaultTextOption(centred);
+    AddRun(e, "Verse of the day\r\nsecond line", Qt::black, "Liberation Serif", 12, 0);
+    const QByteArray rtf = e.ToRtf();
+    EXPECT_EQ(rtf.count("\\pard\\plain\\qc "), 2) << rtf.toStdString();
+    const QString file = dir.filePath("centred.rtf");
+    e.SaveToFile(file);
+    const QString html = Unrtf(file, "--html");
+    EXPECT_TRUE(html.contains(QRegularExpression("<center>(<[^>]*>)*Verse of the day")))
+        << html.toStdString();
+    e.SelectAll();
+    e.CopyToClipboard();
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->data("text/rtf").contains("\\qc "));
+    // A paragraph's own alignment wins over the default.
+    QTextCursor c(e.document());
+    QTextBlockFormat left;
+    left.setAlignment(Qt::AlignLeft);
+    c.setBlockFormat(left);
+    EXPECT_EQ(e.ToRtf().count("\\qc "), 1);
+}
+
+TEST_F(RtfReaders, SizesStayWithinWhatRtfHolds) {
+    const struct {
+        double Points;
+        const char* Size;
+    } cases[] = {{0, "\\fs24"},      {-3, "\\fs24"},     {0.2, "\\fs1"},
+                 {10.5, "\\fs21"},   {1e12, "\\fs3276"}, {std::nan(""), "\\fs24"},
+                 {1638, "\\fs3276"}, {5000, "\\fs3276"}};
+    for (const auto& c : cases) {
+        TRichEdit e;
+        QFont base = e.document()->defaultFont();
+        base.setPointSize(12);
+        e.document()->setDefaultFont(base);
+        QTextCursor cur(e.document());
+        QTextCharFormat f;
+        f.setFontPointSize(c.Points);
+        cur.insertText("sized", f);
+        const QByteArray group = RunGroup(e.ToRtf(), "sized");
+        EXPECT_TRUE(group.contains(QByteArray(c.Size) + "\\")) << c.Points << group.toStdString();
+    }
 }
