@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "Environment.h"
 #include "Shell.h"
 
 #include <QCloseEvent>
@@ -25,11 +26,6 @@ const char* const TfrmAbout::WebAddress = "https://evelmorande.example.org/";
 const char* const TfrmAbout::ContactAddress = "mailto:contact@evelmorande.example.org";
 
 namespace {
-
-std::function<quint32()>& TickHook() {
-    static std::function<quint32()> hook;
-    return hook;
-}
 
 const QColor kMaroon(0x80, 0, 0);
 const QColor kNavy(0, 0, 0x80);
@@ -99,15 +95,8 @@ void AddTabPage(QTabWidget* tabs, const QString& caption, const QList<QWidget*>&
 
 } // namespace
 
-void TfrmAbout::SetTickSource(std::function<quint32()> source) {
-    TickHook() = std::move(source);
-}
-
 quint32 TfrmAbout::Tick() {
-    if (TickHook())
-        return TickHook()();
-    using namespace std::chrono;
-    return quint32(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    return TickCount();
 }
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {

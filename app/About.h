@@ -2,7 +2,6 @@
 // The About window: the start-up splash (its own instance, freed when it
 // closes) and the About box frmAbout (hidden when closed, shown again later).
 #include <QWidget>
-#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -24,9 +23,8 @@ public:
     void SetCloseDelay(int ms) { CloseDelay = ms; }
     int GetCloseDelay() const { return CloseDelay; }
 
-    // The system tick counter in milliseconds; it wraps like a 32-bit counter.
-    // Tests replace it; an empty function restores the real one.
-    static void SetTickSource(std::function<quint32()> source);
+    // The environment's tick counter in milliseconds; it wraps like a 32-bit
+    // counter.
     static quint32 Tick();
 
     static const char* const WebAddress;

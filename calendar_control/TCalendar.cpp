@@ -3,6 +3,7 @@
 #include "Apaqty.h"
 
 #include "CldrTypes.h"
+#include "Environment.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,7 +12,7 @@
 
 TCalendar::TCalendar(QWidget* parent) : QWidget(parent), FColor(Qt::white) {
     setFocusPolicy(Qt::StrongFocus);
-    FDate = QDate::currentDate();
+    FDate = Today();
     resize(122, 115);
     UpdateCalendar();
 }

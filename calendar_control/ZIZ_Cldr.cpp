@@ -1,6 +1,7 @@
 #include "ZIZ_Cldr.h"
 
 #include "CldrDates.h"
+#include "Environment.h"
 #include "TButPanel.h"
 #include "TCalendarLighted.h"
 
@@ -77,11 +78,11 @@ TButPanel* TFullCalendarAncestor::StepButton(int tag) const {
 }
 
 QDate TFullCalendarAncestor::Date() const {
-    return FDate.isValid() ? FDate : QDate::currentDate();
+    return FDate.isValid() ? FDate : Today();
 }
 
 void TFullCalendarAncestor::SetDate(const QDate& date) {
-    const QDate value = date.isValid() ? date : QDate::currentDate();
+    const QDate value = date.isValid() ? date : Today();
     if (value.year() < MinCalendarYear || value.year() > MaxCalendarYear)
         return;
     const QDate previous = FDate;
@@ -93,7 +94,7 @@ void TFullCalendarAncestor::SetDate(const QDate& date) {
 
 void TFullCalendarAncestor::SetYearRange(int range) {
     FYearRange = qBound(0, range, 65535);
-    const int thisYear = QDate::currentDate().year();
+    const int thisYear = Today().year();
     FSpinMin = thisYear - FYearRange;
     FSpinMax = thisYear + FYearRange;
     const bool wasAttached = FAttached;
@@ -178,7 +179,7 @@ void TFullCalendarAncestor::SetEnabled(bool value) {
 void TFullCalendarAncestor::UpdateParts() {
     Detach();
     if (!FDate.isValid())
-        FDate = QDate::currentDate();
+        FDate = Today();
     FGrid->CopyDayColours(*this);
     FGrid->SetStartOfWeek(FStartOfWeek);
     FGrid->SetWeekEnd(FWeekEnd);
@@ -259,7 +260,7 @@ void TFullCalendarAncestor::StepByButton(TButPanel* button) {
         button->StopRepeat();
         return;
     }
-    const int thisYear = QDate::currentDate().year();
+    const int thisYear = Today().year();
     const int year = current.year();
     if (button->Tag() == StepYearNext && qAbs(year + 1 - thisYear) > FYearRange)
         SetYearRange(qAbs(year + 1 - thisYear));
@@ -277,7 +278,7 @@ void TFullCalendarAncestor::StepByButton(TButPanel* button) {
 bool TFullCalendarAncestor::StepByEdit() {
     std::optional<QDate> parsed =
         ParseDateText(FEdit->text(), CldrLocale::ShortDateFormat(), CldrLocale::DateSeparator(),
-                      Date(), QDate::currentDate().year());
+                      Date(), Today().year());
     if (!parsed)
         return false;
     if (parsed->year() < 1910) {

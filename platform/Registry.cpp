@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include "Environment.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,9 +11,6 @@
 #include <cstring>
 
 namespace {
-
-QString g_userRoot;
-QString g_machineRoot;
 
 const char* const kValuesFile = ".values";
 
@@ -76,15 +75,9 @@ QByteArray Unescape(const QByteArray& in) {
 
 } // namespace
 
-void TRegistry::SetStorageRoots(const QString& currentUser, const QString& localMachine) {
-    g_userRoot = currentUser;
-    g_machineRoot = localMachine;
-}
-
 QString TRegistry::StorageRoot(THKey root) {
-    const QString over = root == HKEY_LOCAL_MACHINE ? g_machineRoot : g_userRoot;
-    if (!over.isEmpty())
-        return QDir(over).filePath(RootName(root));
+    if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::RegistryFolder))
+        return QDir((*f)()).filePath(RootName(root));
     QString base;
     if (root == HKEY_CURRENT_USER) {
         base = qEnvironmentVariable("XDG_CONFIG_HOME");

@@ -19,11 +19,10 @@ public:
     TRegistry() = default;
     explicit TRegistry(THKey root) : m_root(root) {}
 
-    // Folders of the two roots. Default: $XDG_CONFIG_HOME (or ~/.config) for
-    // the current user, the first of $XDG_CONFIG_DIRS (or /etc/xdg) for the
-    // machine, each followed by EVelmorande/registry/<root name>. Tests point
-    // them at a temporary folder; an empty string restores the default.
-    static void SetStorageRoots(const QString& currentUser, const QString& localMachine);
+    // Folders of the two roots: $XDG_CONFIG_HOME (or ~/.config) for the
+    // current user, the first of $XDG_CONFIG_DIRS (or /etc/xdg) for the
+    // machine, each followed by EVelmorande/registry/<root name>; a test
+    // moves both into the environment's RegistryFolder (Environment.h).
     static QString StorageRoot(THKey root);
 
     THKey RootKey() const { return m_root; }

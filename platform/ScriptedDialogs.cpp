@@ -17,6 +17,22 @@ template <class T> T Take(std::deque<T>& answers, T fallback) {
 
 } // namespace
 
+TScriptedDialogs::TScriptedDialogs() {
+    env_.MessageDlg = [this](const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+        return MessageDlg(text, type, buttons);
+    };
+    env_.ShowModal = [this](QWidget* window) { return ShowModal(window); };
+    env_.SaveDialog = [this](QWidget* parent, const TSaveDialogRequest& request,
+                             QString& fileName) { return SaveDialog(parent, request, fileName); };
+    env_.FontDialog = [this](QWidget* parent, QFont& font) { return FontDialog(parent, font); };
+    env_.PrintDialog = [this](QWidget* parent, QPrinter* printer) {
+        return PrintDialog(parent, printer);
+    };
+    env_.PageSetupDialog = [this](QWidget* parent, QPrinter* printer) {
+        return PageSetupDialog(parent, printer);
+    };
+}
+
 int TScriptedDialogs::MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
     Messages.append({text, type, buttons});
     return Take(MessageAnswers, buttons & mbOK   ? int(mrOk)

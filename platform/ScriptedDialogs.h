@@ -1,6 +1,7 @@
 #pragma once
-// A dialog handler for tests: answers from queues, records every call and
-// never blocks. Install it with TScriptedDialogs::Scope.
+// Scripted dialogs for tests: answers from queues, records every call and
+// never blocks. Put them in force with TScriptedDialogs::Scope; Dialogs()
+// is the environment that holds them, for a larger test environment.
 #include "Dialogs.h"
 
 #include <QFont>
@@ -10,8 +11,12 @@
 #include <functional>
 #include <optional>
 
-class TScriptedDialogs : public TDialogHandler {
+class TScriptedDialogs {
 public:
+    TScriptedDialogs();
+    TScriptedDialogs(const TScriptedDialogs&) = delete;
+    TScriptedDialogs& operator=(const TScriptedDialogs&) = delete;
+
     struct Message {
         QString Text;
         TMsgDlgType Type;
@@ -38,22 +43,22 @@ public:
     int PrintCalls = 0;
     int PageSetupCalls = 0;
 
-    int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
-    int ShowModal(QWidget* window) override;
-    bool SaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName) override;
-    bool FontDialog(QWidget* parent, QFont& font) override;
-    bool PrintDialog(QWidget* parent, QPrinter* printer) override;
-    bool PageSetupDialog(QWidget* parent, QPrinter* printer) override;
+    int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
+    int ShowModal(QWidget* window);
+    bool SaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName);
+    bool FontDialog(QWidget* parent, QFont& font);
+    bool PrintDialog(QWidget* parent, QPrinter* printer);
+    bool PageSetupDialog(QWidget* parent, QPrinter* printer);
 
-    // Installs the handler for the lifetime of the scope.
-    class Scope {
+    // The dialog members of an environment, answered by this object.
+    const TEnvironment& Dialogs() const { return env_; }
+
+    // Puts the dialogs in force for the lifetime of the scope.
+    class Scope : public TEnvironmentScope {
     public:
-        explicit Scope(TScriptedDialogs& d) : m_old(SetDialogHandler(&d)) {}
-        ~Scope() { SetDialogHandler(m_old); }
-        Scope(const Scope&) = delete;
-        Scope& operator=(const Scope&) = delete;
-
-    private:
-        TDialogHandler* m_old;
+        explicit Scope(const TScriptedDialogs& d) : TEnvironmentScope(d.env_) {}
     };
+
+private:
+    TEnvironment env_;
 };

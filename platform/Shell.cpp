@@ -38,36 +38,17 @@ void RealWallpaper(const QString& bitmapFile, int style) {
                             {"set", "org.gnome.desktop.background", "picture-options", options});
 }
 
-TShellOpenHook& OpenHook() {
-    static TShellOpenHook h;
-    return h;
-}
-TWallpaperHook& WallHook() {
-    static TWallpaperHook h;
-    return h;
-}
-
 } // namespace
 
-TShellOpenHook SetShellOpenHook(TShellOpenHook hook) {
-    TShellOpenHook old = std::move(OpenHook());
-    OpenHook() = std::move(hook);
-    return old;
-}
-
-TWallpaperHook SetWallpaperHook(TWallpaperHook hook) {
-    TWallpaperHook old = std::move(WallHook());
-    WallHook() = std::move(hook);
-    return old;
-}
-
 bool ShellOpen(const QString& target) {
-    return OpenHook() ? OpenHook()(target) : RealShellOpen(target);
+    if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::ShellOpen))
+        return (*f)(target);
+    return RealShellOpen(target);
 }
 
 void ReloadDesktopWallpaper(const QString& bitmapFile, int style) {
-    if (WallHook())
-        WallHook()(bitmapFile, style);
+    if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::ReloadWallpaper))
+        (*f)(bitmapFile, style);
     else
         RealWallpaper(bitmapFile, style);
 }

@@ -2,9 +2,9 @@
 // costs), on the sample content beside the program (scripts/content.sh).
 
 #include "DMMain.h"
-#include "Dialogs.h"
 #include "MainNew.h"
 #include "Schema.h"
+#include "ScriptedDialogs.h"
 #include "TableEngine.h"
 
 #include <QApplication>
@@ -18,21 +18,12 @@
 
 namespace {
 
-// Any message box during the run answers at once rather than blocking.
-class TSilentDialogs : public TDialogHandler {
-public:
-    int MessageDlg(const QString&, TMsgDlgType, TMsgDlgButtons) override { return mrOk; }
-    int ShowModal(QWidget*) override { return mrOk; }
-    bool SaveDialog(QWidget*, const TSaveDialogRequest&, QString&) override { return false; }
-    bool FontDialog(QWidget*, QFont&) override { return false; }
-    bool PrintDialog(QWidget*, QPrinter*) override { return false; }
-    bool PageSetupDialog(QWidget*, QPrinter*) override { return false; }
-};
-
 // The main window on the sample content, tables open; null with an error
 // text when the content is missing.
 TfrmMainNew* Window(QString& error) {
-    static TSilentDialogs dialogs;
+    // Any message box during the run answers at once rather than blocking.
+    static TScriptedDialogs dialogs;
+    static TScriptedDialogs::Scope scope(dialogs);
     static std::unique_ptr<TfrmMainNew> window;
     static QString failure;
     static bool tried = false;
@@ -45,7 +36,6 @@ TfrmMainNew* Window(QString& error) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             new QApplication(argc, argv);
         }
-        SetDialogHandler(&dialogs);
         const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/DataEng");
         if (!QDir(folder).exists()) {
             failure = QStringLiteral("no sample content in ") + folder +

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
     // A message box would wait for a user; report it and go on instead.
     TScriptedDialogs dialogs;
-    SetDialogHandler(&dialogs);
+    TScriptedDialogs::Scope scope(dialogs);
 
     TStartupOptions options;
     if (argc > 1)
@@ -39,6 +39,5 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     app.exec();
     ShutDown();
-    SetDialogHandler(nullptr);
     return shown ? 0 : 1;
 }

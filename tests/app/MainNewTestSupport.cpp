@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 void MainNewTest::SetUp() {
-    previousDialogs = SetDialogHandler(&dialogs);
     Session.Reset();
     SetScreen(800, 600, 96);
     TfrmMainNew::ScreenMetricsSource = [this] { return screen; };
@@ -25,7 +24,6 @@ void MainNewTest::TearDown() {
     Session.Reset();
     TfrmMainNew::ScreenMetricsSource = nullptr;
     TfrmMainNew::ProgramFolderSource = nullptr;
-    SetDialogHandler(previousDialogs);
 }
 
 void MainNewTest::SetScreen(int width, int height, int dpi) {

@@ -26,7 +26,7 @@ protected:
     QList<TScriptedDialogs::Message> MessagesOf(TMsgDlgType type) const;
 
     TScriptedDialogs dialogs;
-    TDialogHandler* previousDialogs = nullptr;
+    TScriptedDialogs::Scope dialogsScope{dialogs};
     TScreenMetrics screen;
     QTemporaryDir programFolder; // stands for the folder of the program file
     std::unique_ptr<TfrmMainNew> window;

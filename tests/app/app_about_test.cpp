@@ -1,6 +1,8 @@
 #include "About.h"
 #include "Building.h"
+#include "Environment.h"
 #include "Shell.h"
+#include "TestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,15 +20,16 @@ namespace {
 // A fake tick counter that moves one millisecond per reading.
 struct FakeTicks {
     explicit FakeTicks(quint32 start) : now(start), first(start) {
-        TfrmAbout::SetTickSource([this] {
+        env.TickCount = [this] {
             ++reads;
             return now++;
-        });
+        };
     }
-    ~FakeTicks() { TfrmAbout::SetTickSource({}); }
     quint32 now;
     quint32 first;
     int reads = 0;
+    TEnvironment env;
+    TEnvironmentScope scope{env};
 };
 
 void FlushDeletes() {
@@ -125,11 +128,8 @@ TEST(AboutBox, CloseReturnsAtOnceAndTheSameInstanceShowsAgain) {
 }
 
 TEST(AboutBox, WebAddressAndContactLabelsOpenThroughTheShell) {
-    QStringList opened;
-    TShellOpenHook old = SetShellOpenHook([&](const QString& t) {
-        opened << t;
-        return true;
-    });
+    TTestEnvironment env;
+    const QStringList& opened = env.Opened;
     TfrmAbout a;
     a.SetDialogMode();
     a.show();
@@ -139,7 +139,6 @@ TEST(AboutBox, WebAddressAndContactLabelsOpenThroughTheShell) {
     EXPECT_EQ(a.lblWebsite->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
     QTest::mouseClick(a.lblWebsite, Qt::LeftButton);
     QTest::mouseClick(a.lblEmailAddress, Qt::LeftButton);
-    SetShellOpenHook(old);
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[0], TfrmAbout::WebAddress);
     EXPECT_TRUE(opened[0].startsWith("https://"));

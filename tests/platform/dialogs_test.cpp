@@ -34,22 +34,25 @@ TEST(ScriptedDialogs, UnscriptedMessageBoxAnswersWithoutBlocking) {
     EXPECT_EQ(MessageDlg("x", mtConfirmation, mbOK | mbCancel), mrOk);
 }
 
-TEST(ScriptedDialogs, ScopeRestoresThePreviousHandler) {
-    TDialogHandler* before = DialogHandler();
+TEST(ScriptedDialogs, ScopesNestAndTheInnermostAnswers) {
+    TScriptedDialogs outer;
+    TScriptedDialogs::Scope s1(outer);
     {
-        TScriptedDialogs outer;
-        TScriptedDialogs::Scope s1(outer);
-        {
-            TScriptedDialogs inner;
-            TScriptedDialogs::Scope s2(inner);
-            MessageDlg("inner", mtError, mbOK);
-            EXPECT_EQ(inner.Messages.size(), 1);
-        }
-        MessageDlg("outer", mtError, mbOK);
-        EXPECT_EQ(outer.Messages.size(), 1);
-        EXPECT_EQ(DialogHandler(), &outer);
+        TScriptedDialogs inner;
+        TScriptedDialogs::Scope s2(inner);
+        MessageDlg("inner", mtError, mbOK);
+        EXPECT_EQ(inner.Messages.size(), 1);
+        // A scope that scripts only the date leaves the dialogs to the outer.
+        TEnvironment dateOnly;
+        dateOnly.Today = [] { return QDate(2001, 9, 11); };
+        TEnvironmentScope s3(dateOnly);
+        MessageDlg("still inner", mtError, mbOK);
+        EXPECT_EQ(inner.Messages.size(), 2);
+        EXPECT_EQ(Today(), QDate(2001, 9, 11));
     }
-    EXPECT_EQ(DialogHandler(), before);
+    MessageDlg("outer", mtError, mbOK);
+    EXPECT_EQ(outer.Messages.size(), 1);
+    EXPECT_EQ(TEnvironmentScope::Scripted(&TEnvironment::Today), nullptr);
 }
 
 TEST(ScriptedDialogs, ModalShowShowsTheWindowRunsTheScriptAndHidesIt) {

@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include "Environment.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,9 +14,8 @@ class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        TRegistry::SetStorageRoots(dir.filePath("user"), dir.filePath("machine"));
+        env.RegistryFolder = [this] { return dir.path(); };
     }
-    void TearDown() override { TRegistry::SetStorageRoots({}, {}); }
 
     // Writes the readings font key the way an installer would.
     void WriteFont() {
@@ -27,6 +28,8 @@ protected:
     }
 
     QTemporaryDir dir;
+    TEnvironment env;
+    TEnvironmentScope scope{env};
 };
 
 std::string ErrorOf(const std::function<void()>& fn) {
@@ -142,17 +145,17 @@ TEST_F(RegistryTest, MachineRootInAFolderWithoutWriteAccessCannotBeCreated) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root may write anywhere";
     WriteFont();
-    QFile::setPermissions(dir.filePath("machine/HKEY_LOCAL_MACHINE/Software"),
+    QFile::setPermissions(dir.filePath("HKEY_LOCAL_MACHINE/Software"),
                           QFile::ReadOwner | QFile::ExeOwner);
     TRegistry r(HKEY_LOCAL_MACHINE);
     EXPECT_FALSE(r.OpenKey("\\Software\\Other", true));
     EXPECT_TRUE(r.OpenKey("\\Software\\Tavrin\\EVelmorande\\Font", false));
-    QFile::setPermissions(dir.filePath("machine/HKEY_LOCAL_MACHINE/Software"),
+    QFile::setPermissions(dir.filePath("HKEY_LOCAL_MACHINE/Software"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(RegistryTest, DefaultRootsFollowTheXdgFolders) {
-    TRegistry::SetStorageRoots({}, {});
+    env.RegistryFolder = nullptr;
     qputenv("XDG_CONFIG_HOME", dir.filePath("home").toUtf8());
     qputenv("XDG_CONFIG_DIRS", (dir.filePath("sys1") + ":" + dir.filePath("sys2")).toUtf8());
     EXPECT_EQ(TRegistry::StorageRoot(HKEY_CURRENT_USER),
@@ -170,7 +173,7 @@ TEST_F(RegistryTest, DamagedValueFileLinesAreSkipped) {
     TRegistry r;
     ASSERT_TRUE(r.OpenKey("\\K", true));
     r.WriteInteger("good", 5);
-    QFile f(dir.filePath("user/HKEY_CURRENT_USER/K/.values"));
+    QFile f(dir.filePath("HKEY_CURRENT_USER/K/.values"));
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write("broken line\nbad\tdword\tx\nhuge\tdword\t99999999999\nunsigned\tdword\t4294967295\n");
     f.close();

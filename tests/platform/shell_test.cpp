@@ -1,30 +1,22 @@
 #include "Shell.h"
+#include "TestEnvironment.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
-TEST(Shell, OpenGoesThroughTheHook) {
-    QStringList opened;
-    TShellOpenHook old = SetShellOpenHook([&](const QString& t) {
-        opened << t;
-        return true;
-    });
+TEST(Shell, OpenAndWallpaperGoThroughTheEnvironment) {
+    TTestEnvironment env;
     EXPECT_TRUE(ShellOpen("https://evelmorande.example.org/"));
-    SetShellOpenHook(old);
-    EXPECT_EQ(opened, QStringList{"https://evelmorande.example.org/"});
-}
+    env.ShellOpenResult = false;
+    EXPECT_FALSE(ShellOpen("mailto:contact@evelmorande.example.org"));
+    EXPECT_EQ(env.Opened, QStringList({"https://evelmorande.example.org/",
+                                       "mailto:contact@evelmorande.example.org"}));
 
-TEST(Shell, WallpaperGoesThroughTheHook) {
-    QString file;
-    int style = -1;
-    TWallpaperHook old = SetWallpaperHook([&](const QString& f, int s) {
-        file = f;
-        style = s;
-    });
     ReloadDesktopWallpaper("/pict/EVelmorande.bmp", 2);
-    SetWallpaperHook(old);
-    EXPECT_EQ(file, "/pict/EVelmorande.bmp");
-    EXPECT_EQ(style, 2);
+    ReloadDesktopWallpaper("/pict/Other.bmp", 0);
+    ASSERT_EQ(env.Wallpapers.size(), 2);
+    EXPECT_EQ(env.Wallpapers[0], std::make_pair(QString("/pict/EVelmorande.bmp"), 2));
+    EXPECT_EQ(env.Wallpapers[1], std::make_pair(QString("/pict/Other.bmp"), 0));
 }
 
 TEST(Shell, WithoutADesktopTheRealCallsDoNothing) {

@@ -1,0 +1,36 @@
+#include "Registry.h"
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TEST(TestEnvironment, AnswersEveryMachineQuestionAndEndsWithItsScope) {
+    QString registryFolder;
+    {
+        TTestEnvironment env(QDate(2025, 12, 31));
+        EXPECT_EQ(Today(), QDate(2025, 12, 31));
+        env.Today = QDate(2026, 1, 1);
+        EXPECT_EQ(Today(), QDate(2026, 1, 1));
+
+        env.Ticks = 0xFFFFFFFFu;
+        EXPECT_EQ(TickCount(), 0xFFFFFFFFu);
+
+        EXPECT_EQ(ProgramFolder(), env.ProgramFolder());
+        EXPECT_TRUE(ProgramFolder().endsWith('/'));
+        EXPECT_TRUE(QFileInfo(ProgramFolder()).isDir());
+
+        registryFolder = env.RegistryFolder();
+        TRegistry r(HKEY_CURRENT_USER);
+        ASSERT_TRUE(r.OpenKey("\\Software\\Test", true));
+        r.WriteInteger("x", 5);
+        EXPECT_TRUE(QFileInfo::exists(registryFolder + "/HKEY_CURRENT_USER/Software/Test"));
+
+        // A message box is answered, not shown.
+        EXPECT_EQ(MessageDlg("x", mtWarning, mbYes | mbNo), mrNo);
+        EXPECT_EQ(env.Dialogs.Messages.size(), 1);
+    }
+    EXPECT_EQ(TEnvironmentScope::Scripted(&TEnvironment::Today), nullptr);
+    EXPECT_FALSE(TRegistry::StorageRoot(HKEY_CURRENT_USER).startsWith(registryFolder));
+    EXPECT_FALSE(QFileInfo::exists(registryFolder)) << "the private folder is removed";
+}
