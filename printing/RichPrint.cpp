@@ -312,6 +312,16 @@ void TRichPrinter::SetMargin(MarginSide side, double value) {
     *mine = value;
 }
 
+void TRichPrinter::SetMargins(double left, double top, double right, double bottom) {
+    if (Printing())
+        throw ELinePrinter(QStringLiteral("Unable to change top margin while printing"));
+    marginLeft_ = left;
+    marginTop_ = top;
+    marginRight_ = right;
+    marginBottom_ = bottom;
+    ClampMargins();
+}
+
 void TRichPrinter::ClampMargins() {
     const double top = marginTop_, bottom = marginBottom_, left = marginLeft_, right = marginRight_;
     SetMarginTop(top);
@@ -429,10 +439,7 @@ bool TRichPrinter::PageSetup() {
     printer_->setPageLayout(restored);
     if (!(optionsDialog_ & poDisableMargins)) {
         const QMarginsF m = answer.margins(unit);
-        marginLeft_ = m.left();
-        marginTop_ = m.top();
-        marginRight_ = m.right();
-        marginBottom_ = m.bottom();
+        SetMargins(m.left(), m.top(), m.right(), m.bottom());
     }
     ClampMargins();
     if (saveMargins_)

@@ -97,6 +97,8 @@ public:
     void SetMarginBottom(double value);
     void SetMarginLeft(double value);
     void SetMarginRight(double value);
+    // Takes four margins at once, then clamps them as the setters do.
+    void SetMargins(double left, double top, double right, double bottom);
 
     double LogoTop() const { return logoTop_; }
     double LogoLeft() const { return logoLeft_; }

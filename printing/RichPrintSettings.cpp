@@ -53,10 +53,7 @@ void LoadPrinterSettings(TRichPrinter& printer) {
     // The stored margins are in the stored unit: no conversion.
     printer.SetMeasureUnitOnly(unit == 1 ? muMillimeters : muInches);
     printer.SetOrientation(direction == 1 ? poPortrait : poLandscape);
-    printer.SetMarginLeft(left);
-    printer.SetMarginTop(top);
-    printer.SetMarginBottom(bottom);
-    printer.SetMarginRight(right);
+    printer.SetMargins(left, top, right, bottom);
 }
 
 void SavePrinterSettings(const TRichPrinter& printer) {
