@@ -1,9 +1,9 @@
 // The rich-text printer's properties, columns, macros, margins, unit and
 // page set-up.
+#include "Environment.h"
 #include "PrintTestSupport.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
-#include "ScriptedDialogs.h"
 
 #include <QDate>
 #include <QFontMetrics>
@@ -330,31 +330,32 @@ TEST_F(RichPrinter, DialogFlagsFollowTheOptions) {
 namespace {
 
 // A page set-up dialog whose user picks A5, landscape and new margins.
-class PageSetupUser : public TScriptedDialogs {
-public:
-    bool PageSetupDialog(QWidget*, QPrinter* printer) override {
-        ++PageSetupCalls;
-        Seen = printer->pageLayout().margins(Unit);
-        if (!Answer)
-            return false;
-        QPageLayout l = printer->pageLayout();
-        l.setPageSize(QPageSize(QPageSize::A5));
-        l.setOrientation(QPageLayout::Landscape);
-        l.setMargins(Margins);
-        printer->setPageLayout(l);
-        return true;
+struct PageSetupUser {
+    PageSetupUser() {
+        env.PageSetupDialog = [this](QWidget*, QPrinter* printer) {
+            Seen = printer->pageLayout().margins(Unit);
+            if (!Answer)
+                return false;
+            QPageLayout l = printer->pageLayout();
+            l.setPageSize(QPageSize(QPageSize::A5));
+            l.setOrientation(QPageLayout::Landscape);
+            l.setMargins(Margins);
+            printer->setPageLayout(l);
+            return true;
+        };
     }
     bool Answer = true;
     QPageLayout::Unit Unit = QPageLayout::Millimeter;
     QMarginsF Margins{10, 11, 12, 13};
     QMarginsF Seen;
+    TEnvironment env;
 };
 
 } // namespace
 
 TEST_F(RichPrinter, PageSetupTakesMarginsOrientationAndPaper) {
     PageSetupUser user;
-    TScriptedDialogs::Scope scope(user);
+    TEnvironmentScope scope(user.env);
     TRichPrinter rp(nullptr, printer.get());
     EXPECT_TRUE(rp.PageSetup());
     EXPECT_EQ(user.Seen, QMarginsF(25, 30, 15, 25)); // left, top, right, bottom

@@ -5,6 +5,7 @@
 #include "RichPrint.h"
 #include "RichPrintSettings.h"
 #include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -14,10 +15,8 @@ class PrinterSettings : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        TRegistry::SetStorageRoots(dir.filePath("user"), dir.filePath("machine"));
         printer = PdfPrinter(dir.filePath("out.pdf"));
     }
-    void TearDown() override { TRegistry::SetStorageRoots({}, {}); }
     TRegistry Marges() {
         TRegistry reg(HKEY_CURRENT_USER);
         EXPECT_TRUE(reg.OpenKey("\\RichPrint.Settings\\Marges", true));
@@ -26,6 +25,7 @@ protected:
     QList<double> MarginsOf(const TRichPrinter& rp) {
         return {rp.MarginLeft(), rp.MarginTop(), rp.MarginRight(), rp.MarginBottom()};
     }
+    TTestEnvironment env; // a registry of its own
     QTemporaryDir dir;
     std::unique_ptr<QPrinter> printer;
 };
