@@ -9,9 +9,13 @@
 
 namespace {
 
+// Without a display there is no desktop to tell.
+bool IsDesktopPlatform(const QString& platform) {
+    return platform != "offscreen" && platform != "minimal" && !platform.isEmpty();
+}
+
 bool OnRealDesktop() {
-    const QString p = QGuiApplication::platformName();
-    return p != "offscreen" && p != "minimal" && !p.isEmpty();
+    return IsDesktopPlatform(QGuiApplication::platformName());
 }
 
 bool RealShellOpen(const QString& target) {
@@ -21,21 +25,15 @@ bool RealShellOpen(const QString& target) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-// GNOME-like desktops keep the wallpaper in gsettings; elsewhere there is no
-// common setting, so nothing is touched.
 void RealWallpaper(const QString& bitmapFile, int style) {
-    if (!OnRealDesktop())
-        return;
     const QString gsettings = QStandardPaths::findExecutable("gsettings");
-    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
-    if (gsettings.isEmpty() || !desktop.contains("GNOME", Qt::CaseInsensitive))
+    if (gsettings.isEmpty())
         return;
-    const QString uri = QUrl::fromLocalFile(QFileInfo(bitmapFile).absoluteFilePath()).toString();
-    const QString options = style == 0 ? "wallpaper" : style == 2 ? "stretched" : "centered";
-    for (const char* key : {"picture-uri", "picture-uri-dark"})
-        QProcess::startDetached(gsettings, {"set", "org.gnome.desktop.background", key, uri});
-    QProcess::startDetached(gsettings,
-                            {"set", "org.gnome.desktop.background", "picture-options", options});
+    const QList<QStringList> settings =
+        WallpaperSettings(QGuiApplication::platformName(),
+                          qEnvironmentVariable("XDG_CURRENT_DESKTOP"), bitmapFile, style);
+    for (const QStringList& args : settings)
+        QProcess::startDetached(gsettings, args);
 }
 
 } // namespace
@@ -51,4 +49,18 @@ void ReloadDesktopWallpaper(const QString& bitmapFile, int style) {
         (*f)(bitmapFile, style);
     else
         RealWallpaper(bitmapFile, style);
+}
+
+QList<QStringList> WallpaperSettings(const QString& platform, const QString& desktop,
+                                     const QString& bitmapFile, int style) {
+    // GNOME-like desktops keep the wallpaper in gsettings; elsewhere there is
+    // no common setting.
+    if (!IsDesktopPlatform(platform) || !desktop.contains("GNOME", Qt::CaseInsensitive))
+        return {};
+    const QString uri = QUrl::fromLocalFile(QFileInfo(bitmapFile).absoluteFilePath()).toString();
+    const QString options = style == 0 ? "wallpaper" : style == 2 ? "stretched" : "centered";
+    const QString schema = "org.gnome.desktop.background";
+    return {{"set", schema, "picture-uri", uri},
+            {"set", schema, "picture-uri-dark", uri},
+            {"set", schema, "picture-options", options}};
 }

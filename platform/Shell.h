@@ -4,10 +4,17 @@
 // through the environment (Environment.h), so it never reaches the desktop.
 #include "Environment.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // Opens a web address (or file) with the desktop's default handler.
 bool ShellOpen(const QString& target);
 // Tells the desktop that the wallpaper settings changed: the bitmap to show
 // and the style (0 tiled, 1 centred, 2 stretched).
 void ReloadDesktopWallpaper(const QString& bitmapFile, int style);
+
+// The gsettings argument lists that show the bitmap on a desktop, from the
+// Qt platform name and XDG_CURRENT_DESKTOP; none where nothing is to be set.
+QList<QStringList> WallpaperSettings(const QString& platform, const QString& desktop,
+                                     const QString& bitmapFile, int style);

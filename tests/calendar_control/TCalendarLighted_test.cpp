@@ -1,5 +1,7 @@
 #include "TCalendarLighted.h"
 
+#include "Environment.h"
+
 #include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -48,7 +50,14 @@ TEST_F(calendar_LightedGrid, DefaultsOfTheLightedGrid) {
     EXPECT_EQ(grid.ColorSunday(), QColor(252, 137, 206));
     EXPECT_EQ(grid.WeekEnd(), TLightDay(SunDay) | SaturDay);
     EXPECT_TRUE(grid.UseCurrentDate());
-    EXPECT_EQ(grid.CalendarDate(), QDate::currentDate());
+}
+
+TEST(calendar_LightedGridToday, ANewGridShowsTheEnvironmentsToday) {
+    TEnvironment env;
+    env.Today = [] { return QDate(2026, 12, 31); };
+    TEnvironmentScope scope(env);
+    TCalendarLighted grid;
+    EXPECT_EQ(grid.CalendarDate(), QDate(2026, 12, 31));
 }
 
 TEST_F(calendar_LightedGrid, MonthStartingOnSaturdayWithSundayFirst) {
@@ -187,11 +196,42 @@ TEST_F(calendar_LightedGrid, ClickReportsTheDayOfTheCellItSelects) {
 TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 3));
-    // Right of the last column (the spare pixels of the width) and below the last row.
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(grid.width() - 1, grid.height() - 1));
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(grid.width() + 5, 20));
-    for (const QDate& d : clicks)
-        EXPECT_TRUE(d.isValid());
+    // The last pixel column belongs to the last day column (Saturday 8th in
+    // the second week); past the width there is no cell, so no report.
+    const int y = grid.CellRect(6, 2).center().y();
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(grid.width() - 1, y));
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(grid.width() + 5, y));
+    EXPECT_EQ(clicks, std::vector<QDate>{QDate(2025, 11, 8)});
+    EXPECT_EQ(grid.CalendarDate(), QDate(2025, 11, 8));
+}
+
+TEST_F(calendar_LightedGrid, ArrowKeysMoveWithinTheShownMonth) {
+    grid.SetStartOfWeek(0);
+    struct Row {
+        QDate from;
+        Qt::Key key;
+        QDate to;
+    };
+    const Row rows[] = {
+        {QDate(2025, 6, 10), Qt::Key_Right, QDate(2025, 6, 11)},
+        {QDate(2025, 6, 10), Qt::Key_Left, QDate(2025, 6, 9)},
+        {QDate(2025, 6, 10), Qt::Key_Down, QDate(2025, 6, 17)},
+        {QDate(2025, 6, 10), Qt::Key_Up, QDate(2025, 6, 3)},
+        {QDate(2025, 6, 14), Qt::Key_Right, QDate(2025, 6, 15)}, // Saturday to the next row
+        {QDate(2025, 6, 1), Qt::Key_Left, QDate(2025, 6, 1)},    // not into May
+        {QDate(2025, 6, 30), Qt::Key_Right, QDate(2025, 6, 30)}, // not into July
+        {QDate(2025, 6, 5), Qt::Key_Up, QDate(2025, 6, 5)},
+        {QDate(2025, 6, 26), Qt::Key_Down, QDate(2025, 6, 26)},
+    };
+    for (const Row& r : rows) {
+        grid.SetCalendarDate(r.from);
+        changes = 0;
+        QTest::keyClick(&grid, r.key);
+        EXPECT_EQ(grid.CalendarDate(), r.to) << r.from.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(changes, r.to != r.from ? 1 : 0) << r.from.toString(Qt::ISODate).toStdString();
+        const QPoint cell = CellOfDay(r.to.day());
+        EXPECT_EQ(QPoint(grid.SelectedCol(), grid.SelectedRow()), cell);
+    }
 }
 
 TEST_F(calendar_LightedGrid, DoubleClickReportsTheGridDate) {

@@ -1,4 +1,5 @@
 #include "CldrDates.h"
+#include "Environment.h"
 #include "TButPanel.h"
 #include "TCalendarLighted.h"
 #include "ZIZ_Cldr.h"
@@ -16,6 +17,9 @@ namespace {
 
 class calendar_FullCalendar : public ::testing::Test {
 protected:
+    calendar_FullCalendar() {
+        env.Today = [this] { return today; };
+    }
     void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         cal = std::make_unique<TFullCalendarLight>();
@@ -53,31 +57,36 @@ protected:
         QTest::keyClick(cal->DateEdit(), Qt::Key_Return);
     }
 
+    // The last day of a year: a test that read the real clock would see
+    // today change under it at midnight, and the year change at New Year.
+    const QDate today{2026, 12, 31};
+    TEnvironment env;
+    TEnvironmentScope scope{env};
     std::unique_ptr<TFullCalendarLight> cal;
     int changes = 0;
 };
 
 TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults) {
-    EXPECT_EQ(cal->Date(), QDate::currentDate());
+    EXPECT_EQ(cal->Date(), today);
     EXPECT_EQ(cal->YearRange(), 5);
     EXPECT_EQ(cal->AutoRepeat(), 300);
     EXPECT_EQ(cal->StartOfWeek(), 1);
     EXPECT_EQ(cal->WeekEnd(), TLightDay(SunDay) | SaturDay);
     EXPECT_EQ(cal->MonthCombo()->count(), 12);
     EXPECT_EQ(cal->MonthCombo()->itemText(0), "January");
-    EXPECT_EQ(cal->YearSpin()->value(), QDate::currentDate().year());
+    EXPECT_EQ(cal->YearSpin()->value(), today.year());
     // The first update puts the spin's limits one year beyond the range.
-    EXPECT_EQ(cal->YearSpin()->minimum(), QDate::currentDate().year() - 6);
-    EXPECT_EQ(cal->YearSpin()->maximum(), QDate::currentDate().year() + 6);
-    EXPECT_EQ(cal->Grid()->CalendarDate(), QDate::currentDate());
+    EXPECT_EQ(cal->YearSpin()->minimum(), today.year() - 6);
+    EXPECT_EQ(cal->YearSpin()->maximum(), today.year() + 6);
+    EXPECT_EQ(cal->Grid()->CalendarDate(), today);
 }
 
 TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce) {
     CountChanges();
-    cal->SetDate(QDate::currentDate());
+    cal->SetDate(today);
     EXPECT_EQ(changes, 1);
     cal->UpdateParts();
-    cal->SetDate(QDate::currentDate());
+    cal->SetDate(today);
     EXPECT_EQ(changes, 1);
     cal->SetDate(QDate(2020, 5, 5));
     EXPECT_EQ(changes, 2);
@@ -171,7 +180,7 @@ TEST_F(calendar_FullCalendar, MonthAndYearButtons) {
 }
 
 TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt) {
-    const int t = QDate::currentDate().year();
+    const int t = today.year();
     Start(QDate(t + 5, 6, 1));
     Click(StepYearNext);
     EXPECT_EQ(cal->Date(), QDate(t + 6, 6, 1));
@@ -181,7 +190,7 @@ TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt) {
 }
 
 TEST_F(calendar_FullCalendar, PriorYearPastFiveYearsSetsTheRangeToTheShownYear) {
-    const int t = QDate::currentDate().year();
+    const int t = today.year();
     cal->SetYearRange(20);
     Start(QDate(t - 5, 6, 1));
     Click(StepYearPrior); // to t - 6: past five years
@@ -199,7 +208,7 @@ TEST_F(calendar_FullCalendar, PriorYearPastFiveYearsSetsTheRangeToTheShownYear) 
 
 TEST_F(calendar_FullCalendar, PriorYearWithYearRangeZeroKeepsTheSpinOnTheDate) {
     // As the main window sets it up.
-    const int t = QDate::currentDate().year();
+    const int t = today.year();
     cal->SetYearRange(0);
     Start(QDate(t, 3, 1));
     for (int back = 1; back <= 8; ++back) {
@@ -218,7 +227,7 @@ TEST_F(calendar_FullCalendar, PriorYearWithYearRangeZeroKeepsTheSpinOnTheDate) {
 }
 
 TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear) {
-    const int t = QDate::currentDate().year();
+    const int t = today.year();
     cal->SetYearRange(3);
     EXPECT_EQ(cal->SpinMinValue(), t - 3);
     EXPECT_EQ(cal->SpinMaxValue(), t + 3);
@@ -288,6 +297,17 @@ TEST_F(calendar_FullCalendar, ClickInTheGridSetsTheDate) {
     EXPECT_EQ(changes, 1);
     ASSERT_EQ(clicked.size(), 1u);
     EXPECT_EQ(clicked[0], QDate(2025, 6, 20));
+}
+
+TEST_F(calendar_FullCalendar, ArrowKeysInTheGridSetTheDate) {
+    Start(QDate(2025, 6, 10));
+    QTest::keyClick(cal->Grid(), Qt::Key_Down);
+    EXPECT_EQ(cal->Date(), QDate(2025, 6, 17));
+    EXPECT_EQ(cal->DateEdit()->text(), "6/17/25");
+    EXPECT_EQ(changes, 1);
+    QTest::keyClick(cal->Grid(), Qt::Key_Left);
+    EXPECT_EQ(cal->Date(), QDate(2025, 6, 16));
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(calendar_FullCalendar, TypedDateInMonthDayYearOrder) {

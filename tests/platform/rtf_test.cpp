@@ -54,18 +54,25 @@ QByteArray ReadAll(const QString& path) {
 
 } // namespace
 
+// What the writer writes, read by the test itself.
 class RtfTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QTemporaryDir dir;
+};
+
+// What an independent reader, unrtf, reads back.
+class RtfUnrtf : public RtfTest {
 protected:
     void SetUp() override {
 #ifndef EVELM_UNRTF
         GTEST_SKIP() << "unrtf is not installed";
 #endif
-        ASSERT_TRUE(dir.isValid());
+        RtfTest::SetUp();
     }
-    QTemporaryDir dir;
 };
 
-TEST_F(RtfTest, AnIndependentReaderGetsTextAndLineBreaksBack) {
+TEST_F(RtfUnrtf, AnIndependentReaderGetsTextAndLineBreaksBack) {
     TRichEdit e;
     FillSample(e);
     const QString file = dir.filePath("sample.rtf");
@@ -86,7 +93,7 @@ TEST_F(RtfTest, AnIndependentReaderGetsTextAndLineBreaksBack) {
     EXPECT_EQ(lines[3], "last line");
 }
 
-TEST_F(RtfTest, ColoursBoldSizesAndNonAsciiSurvive) {
+TEST_F(RtfUnrtf, ColoursBoldSizesAndNonAsciiSurvive) {
     TRichEdit e;
     FillSample(e);
     const QString file = dir.filePath("sample.rtf");
@@ -134,12 +141,47 @@ TEST_F(RtfTest, WriterEscapesSpecialsAndWritesUnicode) {
     EXPECT_EQ(depth, 0);
 }
 
-TEST_F(RtfTest, EmptyControlSavesAValidDocument) {
+TEST_F(RtfUnrtf, EmptyControlSavesAValidDocument) {
     TRichEdit e;
     const QString file = dir.filePath("empty.rtf");
     e.SaveToFile(file);
     EXPECT_TRUE(ReadAll(file).startsWith("{\\rtf1"));
     EXPECT_FALSE(Unrtf(file, "--text").contains("error", Qt::CaseInsensitive));
+}
+
+TEST_F(RtfTest, EachParagraphSavesItsAlignment) {
+    TRichEdit e;
+    AddRun(e, "left\r\ncentred\r\nright\r\njustified\r\nplain", Qt::black, "Arial", 12, 0);
+    const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
+                                    Qt::AlignJustify};
+    QTextBlock b = e.document()->begin();
+    for (Qt::Alignment a : aligns) {
+        QTextCursor c(b);
+        QTextBlockFormat f = b.blockFormat();
+        f.setAlignment(a);
+        c.setBlockFormat(f);
+        b = b.next();
+    }
+    const QString file = dir.filePath("aligned.rtf");
+    e.SaveToFile(file);
+    const QByteArray rtf = ReadAll(file);
+    // Each paragraph opens with its own alignment; left is RTF's default.
+    const struct {
+        const char* Text;
+        const char* Opening;
+    } paragraphs[] = {{"left", "\\pard\\plain "},
+                      {"centred", "\\pard\\plain\\qc "},
+                      {"right", "\\pard\\plain\\qr "},
+                      {"justified", "\\pard\\plain\\qj "},
+                      {"plain", "\\pard\\plain "}};
+    qsizetype from = 0;
+    for (const auto& p : paragraphs) {
+        const qsizetype at = rtf.indexOf(QByteArray(p.Text) + '}', from);
+        ASSERT_GE(at, 0) << p.Text << ": " << rtf.toStdString();
+        const qsizetype open = rtf.lastIndexOf("\\pard", at);
+        EXPECT_EQ(rtf.mid(open, rtf.indexOf('{', open) - open), p.Opening) << p.Text;
+        from = at;
+    }
 }
 
 TEST_F(RtfTest, SavingReplacesTheFileWholeAndLeavesNoTemporaryFile) {
@@ -191,10 +233,10 @@ QByteArray RunGroup(const QByteArray& rtf, const QByteArray& text) {
 
 } // namespace
 
-class RtfReaders : public RtfTest {
+class RtfReaders : public RtfUnrtf {
 protected:
     void SetUp() override {
-        RtfTest::SetUp();
+        RtfUnrtf::SetUp();
 #ifndef EVELM_PANDOC
         GTEST_SKIP() << "pandoc is not installed";
 #endif
@@ -234,7 +276,7 @@ TEST_F(RtfReaders, RightToLeftRunsCarryTheirFontSizeAndStyle) {
     EXPECT_EQ(Pandoc(file), "Latin \u0627\u0644\u0644\u0647 \u0645\u062d\u0628\u0629");
 }
 
-TEST_F(RtfReaders, FontTableGivesFamilyAndPitch) {
+TEST_F(RtfTest, FontTableGivesFamilyAndPitch) {
     const struct {
         const char* Font;
         const char* Entry;
@@ -278,7 +320,7 @@ TEST_F(RtfReaders, ADocumentCentredByDefaultSavesAndCopiesCentred) {
     EXPECT_EQ(e.ToRtf().count("\\qc "), 1);
 }
 
-TEST_F(RtfReaders, SizesStayWithinWhatRtfHolds) {
+TEST_F(RtfTest, SizesStayWithinWhatRtfHolds) {
     const struct {
         double Points;
         const char* Size;

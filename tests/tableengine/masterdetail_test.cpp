@@ -112,25 +112,40 @@ TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack) {
 namespace {
 
 TEST(tableengine_MasterDetailLifetime, SourceOrMasterMayGoFirst) {
-    TinyDb db;
-    auto words = openTable("BW.db");
-    auto source = std::make_unique<TDataSource>();
-    source->SetDataSet(words.get());
-    TTable detail;
-    detail.SetDatabaseName(kAlias);
-    detail.SetTableName("WVN.DB");
-    detail.SetIndexFieldNames("WordID");
-    detail.SetMasterSource(source.get());
-    detail.SetMasterFields("WordID");
-    detail.Open();
-    ASSERT_TRUE(words->FindKey({"FAITH"}));
-    EXPECT_EQ(detail.RecordCount(), 2);
-    words.reset();
-    EXPECT_EQ(source->DataSet(), nullptr);
-    source.reset();
-    EXPECT_EQ(detail.MasterSource(), nullptr);
-    detail.Refresh();
-    detail.Close();
+    for (const bool masterFirst : {true, false}) {
+        SCOPED_TRACE(masterFirst ? "master first" : "source first");
+        TinyDb db;
+        auto words = openTable("BW.db");
+        auto source = std::make_unique<TDataSource>();
+        source->SetDataSet(words.get());
+        TTable detail;
+        detail.SetDatabaseName(kAlias);
+        detail.SetTableName("WVN.DB");
+        detail.SetIndexFieldNames("WordID");
+        detail.SetMasterSource(source.get());
+        detail.SetMasterFields("WordID");
+        detail.Open();
+        ASSERT_TRUE(words->FindKey({"FAITH"}));
+        EXPECT_EQ(detail.RecordCount(), 2);
+        if (masterFirst) {
+            words.reset();
+            EXPECT_EQ(source->DataSet(), nullptr);
+            source.reset();
+        } else {
+            source.reset();
+            words->Next();
+            words.reset();
+        }
+        EXPECT_EQ(detail.MasterSource(), nullptr);
+        // Unlinked, the detail is a plain table again: all eight rows.
+        detail.Refresh();
+        EXPECT_TRUE(detail.Active());
+        EXPECT_EQ(detail.RecordCount(), 8);
+        detail.First();
+        EXPECT_EQ(detail.FieldByName("WordID")->AsInteger(), 1);
+        detail.Close();
+        EXPECT_FALSE(detail.Active());
+    }
 }
 
 } // namespace
