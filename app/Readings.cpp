@@ -5,6 +5,7 @@
 
 #include "Building.h"
 #include "DMMain.h"
+#include "Environment.h"
 #include "ErrorHandler.h"
 #include "InputHold.h"
 #include "MainNew.h"
@@ -122,7 +123,7 @@ void TfrmReadings::FormShow() {
         return;
     ReadingsDate = frmMainNew != nullptr && frmMainNew->clndrDate != nullptr
                        ? frmMainNew->clndrDate->Date()
-                       : QDate::currentDate();
+                       : Today();
     PairedBookID = ReadingsRules::PairedBook;
     PsalmsBookID = ReadingsRules::PsalmsBook;
     ShowVerseNumbers = chkbxVerseNum->isChecked();

@@ -393,7 +393,7 @@ QString TRichPrinter::ExpandMacros(const QString& text) const {
     const std::pair<QString, QString> macros[] = {
         {QStringLiteral("{$LINE}"), QString::number(lineCount_)},
         {QStringLiteral("{$PAGE}"), QString::number(pageNumber_)},
-        {QStringLiteral("{$DATE}"), locale.toString(QDate::currentDate(), QLocale::ShortFormat)},
+        {QStringLiteral("{$DATE}"), locale.toString(Today(), QLocale::ShortFormat)},
         {QStringLiteral("{$TIME}"), locale.toString(QTime::currentTime(), QLocale::LongFormat)},
         {QStringLiteral("{$TITLE}"), Title()},
     };

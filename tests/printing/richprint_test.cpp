@@ -168,7 +168,10 @@ TEST_F(RichPrinter, FitTextCutsTooWideTextsToAPrefixThatFits) {
 
 TEST_F(RichPrinter, MacrosExpandExceptWhereTheirValueHoldsThem) {
     TRichPrinter rp(nullptr, printer.get());
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    TEnvironment env;
+    env.Today = [] { return QDate(2026, 12, 31); };
+    TEnvironmentScope scope(env);
+    const QString today = QLocale::system().toString(QDate(2026, 12, 31), QLocale::ShortFormat);
     const struct {
         const char* Title;
         const char* Text;
