@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -248,6 +249,25 @@ TEST_F(AppDaySaintLabels, ClickOpensTheEntryModally) {
     EXPECT_EQ(entry, 2);
     EXPECT_EQ(synxID, SynxHeadID(2, 3));
     EXPECT_EQ(caption, "Babah 3");
+}
+
+TEST_F(AppDaySaintLabels, MouseClickOnALabelOpensItsEntry) {
+    Show(D("2024-10-13")); // three saints
+    const auto labels = w().SynxLabels();
+    for (int i = 0; i < 3; ++i) {
+        int entry = 0;
+        dialogs.WhileModal = [&](QWidget* shown) {
+            entry = shown->property("EntryToShow").toInt();
+        };
+        QTest::mouseClick(labels[i], Qt::LeftButton, {}, labels[i]->rect().center());
+        ASSERT_EQ(dialogs.ModalShows.size(), i + 1);
+        EXPECT_EQ(entry, i + 1);
+    }
+    // A right click, or a left button let go outside the label, opens nothing.
+    QTest::mouseClick(labels[0], Qt::RightButton, {}, labels[0]->rect().center());
+    QTest::mousePress(labels[0], Qt::LeftButton, {}, labels[0]->rect().center());
+    QTest::mouseRelease(labels[0], Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_EQ(dialogs.ModalShows.size(), 3);
 }
 
 // --------------------------------------------------------------- picture ---
