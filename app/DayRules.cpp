@@ -1,7 +1,6 @@
 #include "DayRules.h"
 
 #include "Apaqty.h"
-#include "MainNew.h"
 #include "NativityCalculator.h"
 #include "TableEngine.h"
 
@@ -114,26 +113,26 @@ TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDat
                         const TDayTables& t) {
     TDayRecord r;
 
-    if (key.DayType == 2) {
+    if (key.DayType == dtHolyFifty) {
         if (Find(t.Fifty, {int(key.EasterOffset)}))
             TakeRecord(*t.Fifty, r);
     }
 
-    if (key.DayType == 4) {
+    if (key.DayType == dtSundays) {
         if (e.IsMonthly29th()) {
             key.CopticMonth = 7;
-            key.DayType = 3;
+            key.DayType = dtAnnual;
             r.NoteText = ReadingsSource(CopticMonthNames[7], 29);
         } else if (e.CopticMonth == 5 && e.CopticDay == 12 && e.IsSunday) {
             key.CopticDay = 11;
-            key.DayType = 3;
+            key.DayType = dtAnnual;
             r.NoteText = ReadingsSource(CopticMonthNames[5], 11);
         } else if (Find(t.Sundays, {int(key.CopticMonth), int(key.SundayNumber)})) {
             TakeRecord(*t.Sundays, r);
         }
     }
 
-    if (key.DayType == 3 && Find(t.Yearly, {int(key.CopticMonth), int(key.CopticDay)})) {
+    if (key.DayType == dtAnnual && Find(t.Yearly, {int(key.CopticMonth), int(key.CopticDay)})) {
         TTable& y = *t.Yearly;
         if (r.NoteText.isEmpty()) {
             r.DayComment = Str(y, "Comment");
@@ -148,7 +147,7 @@ TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDat
         }
     }
 
-    if (key.DayType == 1) {
+    if (key.DayType == dtHolyLent) {
         if (Find(t.Lent, {std::abs(int(key.EasterOffset))}))
             TakeRecord(*t.Lent, r);
     }
@@ -175,14 +174,14 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
 
     // The Nativity and its paramoun.
     if (date == n.NativityDate) {
-        key.DayType = 3;
+        key.DayType = dtAnnual;
         key.CopticDay = 29;
         t += n.NativityOnKiahk28 ? CRLF + QStringLiteral("(Nativity Feast Observed)")
                                  : QStringLiteral(" (Nativity Feast)");
         found = true;
     }
     if (n.NativityOnKiahk28 && date == n.NativityDate.addDays(1)) {
-        key.DayType = 3;
+        key.DayType = dtAnnual;
         key.CopticDay = 29;
         t += QStringLiteral(" (Nativity Feast)");
         found = true;
@@ -191,7 +190,7 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
     if (toNativity >= 1 && toNativity <= n.ParamounDays) {
         t += CRLF + QStringLiteral("(Nativity Paramouni)");
         found = true;
-        key.DayType = 3;
+        key.DayType = dtAnnual;
         key.CopticDay = 28;
     }
 
@@ -199,7 +198,7 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
     auto feast = [&](bool holds, const QString& note) {
         if (!holds)
             return false;
-        key.DayType = 3;
+        key.DayType = dtAnnual;
         found = true;
         t += note;
         return true;
@@ -223,7 +222,7 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
 
     // The fifth Sunday before Jonah's fast reads the pre-Lent Sunday.
     if (e.IsFifthSundayBeforeJonah()) {
-        key.DayType = 1;
+        key.DayType = dtHolyLent;
         key.EasterOffset = 56;
         t = QStringLiteral("Fifth Sunday of ") + CopticMonthNames[e.CopticMonth] + CRLF +
             QStringLiteral("(Readings of Pre-Lent Sunday)");
@@ -232,61 +231,54 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
 
     // The Sundays of Kiahk, counted back from the Nativity; they keep the
     // Sundays table.
-    auto kiahkSunday = [&](bool holds, const char* ordinal, quint8 number, const QString& note) {
+    auto kiahkSunday = [&](bool holds, quint8 number, const QString& note) {
         if (!holds)
             return false;
-        t = QLatin1String(ordinal) + QStringLiteral(" Sunday of ") + CopticMonthNames[4] + note;
+        t = OrdinalNames[number] + QStringLiteral(" Sunday of ") + CopticMonthNames[4] + note;
         key.SundayNumber = number;
         found = true;
         return true;
     };
     const QString moved =
         n.KiahkSundaysBorrowed ? CRLF + QStringLiteral("(Moved one week)") : QString();
-    if (kiahkSunday(date == n.FirstKiahkSunday, "First", 1,
+    if (kiahkSunday(date == n.FirstKiahkSunday, 1,
                     n.KiahkSundaysBorrowed ? CRLF + QStringLiteral("(Borrowed From ") +
                                                  CopticMonthNames[3] + QLatin1Char(')')
                                            : QString()))
         key.CopticMonth = 4;
-    kiahkSunday(date == n.SecondKiahkSunday, "Second", 2, moved);
-    kiahkSunday(date == n.ThirdKiahkSunday, "Third", 3, moved);
-    kiahkSunday(n.HasJanuaryFourthSunday && date == n.JanuaryFourthSunday, "Fourth", 4, QString());
-    kiahkSunday(n.HasDecemberFourthSunday && date == n.FourthKiahkSunday, "Fourth", 4, moved);
+    kiahkSunday(date == n.SecondKiahkSunday, 2, moved);
+    kiahkSunday(date == n.ThirdKiahkSunday, 3, moved);
+    kiahkSunday(n.HasJanuaryFourthSunday && date == n.JanuaryFourthSunday, 4, QString());
+    kiahkSunday(n.HasDecemberFourthSunday && date == n.FourthKiahkSunday, 4, moved);
 
     // A year whose 1 Tut is a Sunday: the later Sundays of Tut take the
     // readings of the Sunday before.
     const bool tutOnSunday = e.NayrouzIsSunday && e.CopticMonth == 1;
     if (tutOnSunday && e.IsSunday) {
         if (key.SundayNumber == 1)
-            key.DayType = 3;
+            key.DayType = dtAnnual;
         else
             key.SundayNumber = quint8(key.SundayNumber - 1);
     }
 
-    if (!found && key.DayType == 3) {
+    if (!found && key.DayType == dtAnnual) {
         t = WeekDayNames[DayOfWeekSun1(date)];
         if (date == e.NayrouzDate)
             t += QStringLiteral(" (New Coptic Year)");
     }
 
-    if (!found && key.DayType == 4) {
-        static const char* const ordinals[] = {"First", "Second", "Third", "Fourth", "Fifth"};
-        if (key.SundayNumber >= 1 && key.SundayNumber <= 5)
-            t = QLatin1String(ordinals[key.SundayNumber - 1]);
-        else
-            t.clear();
+    if (!found && key.DayType == dtSundays) {
+        t = key.SundayNumber <= 5 ? OrdinalNames[key.SundayNumber] : QString();
         t += QStringLiteral(" Sunday of ") + CopticMonthNames[e.CopticMonth];
         if (tutOnSunday) {
             key.SundayNumber = quint8(e.SundayOfMonth - 1);
-            static const char* const readingsOf[] = {
-                "(Readings of First Sunday of", "(Readings of Second Sunday of",
-                "(Readings of Third Sunday of", "(Readings of Fourth Sunday of"};
             if (key.SundayNumber >= 1 && key.SundayNumber <= 4)
-                t = QLatin1String(readingsOf[key.SundayNumber - 1]) + QLatin1Char(' ') +
-                    CopticMonthNames[1] + QLatin1Char(')');
+                t = QStringLiteral("(Readings of ") + OrdinalNames[key.SundayNumber] +
+                    QStringLiteral(" Sunday of ") + CopticMonthNames[1] + QLatin1Char(')');
         }
         if (e.CopticMonth == 4 && key.SundayNumber == 5) {
             t += QStringLiteral(" (Using Kiahk 30 Readings)");
-            key.DayType = 3;
+            key.DayType = dtAnnual;
         }
     }
 
@@ -294,7 +286,7 @@ QString BuildDayTitle(const QDate& date, const TApaqty& e, const TNativityCalcul
     if (!record.NoteText.isEmpty())
         t += CRLF + record.NoteText;
 
-    if (!found && (key.DayType == 1 || key.DayType == 2))
+    if (!found && (key.DayType == dtHolyLent || key.DayType == dtHolyFifty))
         t = record.DayName;
     return t;
 }
@@ -307,16 +299,16 @@ bool TitleTopAligned(const QString& title) {
     return TitleIsLong(title) || title.contains(CRLF);
 }
 
-quint8 FastingLevel(const TApaqty& e) {
+TFastingLevel FastingLevel(const TApaqty& e) {
     if (e.IsInHolyFifty() || e.IsNativity() || e.IsEpiphany())
-        return 0;
+        return flNoFasting;
     if (e.IsGreatLent() || e.IsHolyWeek || e.IsJonahFast() || e.IsNativityParamoun() ||
         e.IsEpiphanyParamoun() || e.WeekDay == 4 || e.WeekDay == 6 || e.IsPalmSunday() ||
         e.IsLazarusSaturday())
-        return 2;
+        return flStrict;
     if (e.IsNativityFast() || e.IsApostlesFast() || e.IsStMaryFast())
-        return 1;
-    return 0;
+        return flFishAllowed;
+    return flNoFasting;
 }
 
 bool IsNoAbstinenceDay(const TApaqty& e) {
@@ -326,12 +318,12 @@ bool IsNoAbstinenceDay(const TApaqty& e) {
            e.IsMonthly29th();
 }
 
-QString FastingText(quint8 level, bool noAbstinence) {
+QString FastingText(TFastingLevel level, bool noAbstinence) {
     switch (level) {
-    case 1:
+    case flFishAllowed:
         return noAbstinence ? QStringLiteral("Fasting, No Abstinence, Fish is allowable")
                             : QStringLiteral("Fasting, Fish is allowable");
-    case 2:
+    case flStrict:
         return noAbstinence ? QStringLiteral("Strict Fasting, No Abstinence")
                             : QStringLiteral("Strict Fasting");
     default:
@@ -340,39 +332,39 @@ QString FastingText(quint8 level, bool noAbstinence) {
 }
 
 namespace {
-quint8 TuneBeforeParamoun(const TApaqty& e, const TNativityCalculator& n, const TDayKey& k) {
+TTuneKind TuneBeforeParamoun(const TApaqty& e, const TNativityCalculator& n, const TDayKey& k) {
     const int m = k.CopticMonth;
     const int d = k.CopticDay;
     if (e.IsPalmSunday() || e.IsFeastOfCross())
-        return 3;
+        return tkHosanna;
     if (!e.IsHolyWeek && m == 1 && d >= 1 && d <= 16)
-        return 5;
+        return tkFestal;
     if (m == 4 && (d == 29 || d == 30) && !n.KiahkSundaysBorrowed)
-        return 5;
+        return tkFestal;
     if (e.IsNativity())
-        return 5;
+        return tkFestal;
     if (m == 5 && ((d >= 1 && d <= 6) || (d >= 11 && d <= 13)))
-        return 5;
+        return tkFestal;
     if (e.IsInHolyFifty() || e.IsMajorLordFeast() || e.IsMinorLordFeast() || e.IsMonthly29th())
-        return 5;
+        return tkFestal;
     if (m == 4 && d >= 1 && d <= 28 && !e.IsNativity() && !e.IsNativityParamoun())
-        return 2;
+        return tkKiahk;
     if (e.IsGreatLent() || e.IsJonahFast())
-        return 1;
+        return tkLenten;
     if (e.IsHolyWeek)
-        return e.IsJoyousSaturday() ? 6 : 4;
-    return 0;
+        return e.IsJoyousSaturday() ? tkAttribisAnnual : tkAttribis;
+    return tkAnnual;
 }
 } // namespace
 
-quint8 TuneKind(const TApaqty& e, const TNativityCalculator& n, const TDayKey& key) {
-    const quint8 tune = TuneBeforeParamoun(e, n, key);
+TTuneKind TuneKind(const TApaqty& e, const TNativityCalculator& n, const TDayKey& key) {
+    const TTuneKind tune = TuneBeforeParamoun(e, n, key);
     if (e.IsNativityParamoun() || e.IsEpiphanyParamoun() || e.IsLazarusSaturday())
-        return 0;
+        return tkAnnual;
     return tune;
 }
 
-QString TuneText(quint8 tuneKind) {
+QString TuneText(TTuneKind tuneKind) {
     static const char* const texts[] = {"Annual Tune",         "Lenten Tune",   "Kiahk Tune",
                                         "Hosanna Tune",        "Attribis Tune", "Festal Tune",
                                         "Attribis/Annual Tune"};
@@ -381,10 +373,10 @@ QString TuneText(quint8 tuneKind) {
 
 bool IsSynaxariumRead(const TDayKey& key) {
     switch (key.DayType) {
-    case 1:
+    case dtHolyLent:
         return std::abs(int(key.EasterOffset)) > 7;
-    case 3:
-    case 4:
+    case dtAnnual:
+    case dtSundays:
         return true;
     default:
         return false;
@@ -395,35 +387,35 @@ QString SynaxariumCaption(bool read) {
     return QLatin1String(read ? SynaxariumReadCaption : SynaxariumNotReadCaption);
 }
 
-quint8 DayCategory(const TApaqty& e) {
+TDayCategory DayCategory(const TApaqty& e) {
     if (e.IsEaster())
-        return 1;
+        return dcEaster;
     if (e.IsNativity())
-        return 2;
+        return dcNativity;
     if (e.IsEpiphany())
-        return 3;
+        return dcEpiphany;
     if (e.IsGoodFriday())
-        return 11;
+        return dcGoodFriday;
     if (e.IsHolySaturday())
-        return 12;
+        return dcHolySaturday;
     if (e.IsLazarusSaturday())
-        return 13;
+        return dcLazarusSaturday;
     if (e.IsPalmSunday())
-        return 4;
+        return dcPalmSunday;
     if (e.IsHolyWeek)
-        return 10;
+        return dcHolyWeek;
     if (e.IsFeastOfCross() || e.IsAnnunciation())
-        return 5;
+        return dcOrdinary;
     if (e.IsInHolyFifty())
-        return 7;
+        return dcHolyFifty;
     if (e.IsSunday && !e.IsGreatLent() && !e.IsPreLentSunday())
-        return 6;
+        return dcSunday;
     if (e.IsGreatLent() || e.IsPreLentSunday() || e.IsJonahFast() || e.IsJonahPassover())
-        return e.IsSunday ? 8 : 9;
-    return 5;
+        return e.IsSunday ? dcLentSunday : dcLentWeekday;
+    return dcOrdinary;
 }
 
-TPictureChoice SelectDayPicture(quint8 cat, const TApaqty& e, TTable* yearly) {
+TPictureChoice SelectDayPicture(TDayCategory cat, const TApaqty& e, TTable* yearly) {
     TPictureChoice p;
     auto set = [&p](bool holds, const char* file, const char* caption) {
         if (holds) {
@@ -436,10 +428,10 @@ TPictureChoice SelectDayPicture(quint8 cat, const TApaqty& e, TTable* yearly) {
     const int d = e.CopticDay;
 
     // Great feasts and Holy Week: every rule that holds overwrites.
-    set(cat == 3, "xEpiphany4.jpg", "Epiphany");
-    set(cat == 1, "xResurrection3.jpg", "Resurrection");
-    set(cat == 2, "xNativity3.jpg", "Nativity");
-    set(cat == 4, "xPalmSunday3.jpg", "Palm Sunday");
+    set(cat == dcEpiphany, "xEpiphany4.jpg", "Epiphany");
+    set(cat == dcEaster, "xResurrection3.jpg", "Resurrection");
+    set(cat == dcNativity, "xNativity3.jpg", "Nativity");
+    set(cat == dcPalmSunday, "xPalmSunday3.jpg", "Palm Sunday");
     set(e.IsAscension(), "xAscenssion3.jpg", "Ascension");
     set(e.IsPentecost(), "xPentecost1.jpg", "Pentecost");
     set(e.IsAnnunciation(), "xAnnunciation4.jpg", "Annunciation");

@@ -5,6 +5,8 @@
 // verse of the day. Nothing here touches a widget, so tests and the range
 // readings call the rules without a window.
 
+#include "DayKey.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -14,7 +16,6 @@
 class TApaqty;
 class TNativityCalculator;
 class TTable;
-struct TDayKey;
 
 namespace DayRules {
 
@@ -82,19 +83,18 @@ QString BuildDayTitle(const QDate& date, const TApaqty& engine, const TNativityC
 bool TitleIsLong(const QString& title);
 bool TitleTopAligned(const QString& title);
 
-quint8 FastingLevel(const TApaqty& engine);
+TFastingLevel FastingLevel(const TApaqty& engine);
 bool IsNoAbstinenceDay(const TApaqty& engine);
-QString FastingText(quint8 fastingLevel, bool noAbstinence);
+QString FastingText(TFastingLevel fastingLevel, bool noAbstinence);
 
 // The Coptic month and day tested are those of the key (after the title).
-quint8 TuneKind(const TApaqty& engine, const TNativityCalculator& nativity, const TDayKey& key);
-QString TuneText(quint8 tuneKind);
+TTuneKind TuneKind(const TApaqty& engine, const TNativityCalculator& nativity, const TDayKey& key);
+QString TuneText(TTuneKind tuneKind);
 
 bool IsSynaxariumRead(const TDayKey& key);
 QString SynaxariumCaption(bool read);
 
-// Day category 1..13 that decides the services offered and the picture.
-quint8 DayCategory(const TApaqty& engine);
+TDayCategory DayCategory(const TApaqty& engine);
 
 struct TPictureChoice {
     QString File;
@@ -110,7 +110,7 @@ extern const char* const December17Caption;
 
 // The picture of the day; yearly (may be null) is searched for the day's
 // own picture.
-TPictureChoice SelectDayPicture(quint8 category, const TApaqty& engine, TTable* yearly);
+TPictureChoice SelectDayPicture(TDayCategory category, const TApaqty& engine, TTable* yearly);
 
 // The Synaxarium day of a Coptic date: its head row and the captions of its
 // first twelve entries ("1- " + name). synxDetail is left on entry 1 of the

@@ -139,6 +139,7 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
 
     if (MainDM)
         MainDM->SetDayStateSource(dayStateSource_.get());
+    DayState = this;
     FormCreate();
 }
 
@@ -212,8 +213,8 @@ void TfrmMainNew::FormShow() {
     SelectedGregorianYear = 2006;
 
     Session.AddPassword(TablePassword);
-    if (!Session.IsAlias(MainDMAlias))
-        Session.AddStandardAlias(MainDMAlias, ProgramFolder() + QStringLiteral("DataEng"),
+    if (!Session.IsAlias(DatabaseAlias))
+        Session.AddStandardAlias(DatabaseAlias, ProgramFolder() + QStringLiteral("DataEng"),
                                  QStringLiteral("PARADOX"));
     MainDM->OpenStartupTables();
 

@@ -1,13 +1,16 @@
 #pragma once
-// The main window: holder of the shown church day (the day state) that every
-// other window reads, with the calendar, the day's labels, saints, picture,
-// verse of the day, feast pages and the service and command buttons.
+// The main window: holder of the shown church day (it is the day state of
+// DayState.h, which other windows include instead of this header), with the
+// calendar, the day's labels, saints, picture, verse of the day, feast pages
+// and the service and command buttons.
 //
 // Member functions are spread over several sources:
 //   MainNew.cpp        creation, first show, screen and date-format checks
 //   MainNewLayout.cpp  the controls and their placement
 //   MainNewDay.cpp     day computation, day record, saints, picture, verse look-up
 // and the later files of the feast pages, commands, fonts and services.
+
+#include "DayState.h"
 
 #include <QDate>
 #include <QFont>
@@ -24,20 +27,9 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QFrame;
-class TApaqty;
-class TNativityCalculator;
 class TFullCalendarLight;
 class TRichEdit;
 class IDayStateSource;
-
-// The key that selects the day's record and readings.
-struct TDayKey {
-    quint8 DayType = 0;     // 1 Holy Lent, 2 Holy Fifty Days, 3 Annual, 4 Sundays
-    quint8 CopticDay = 0;   // 1..30
-    quint8 CopticMonth = 0; // 1..13
-    quint8 SundayNumber = 0;
-    qint8 EasterOffset = 0; // days from Easter, low byte, signed
-};
 
 // What the screen check looks at: the primary screen in pixels and its
 // horizontal pixels per logical inch.
@@ -60,36 +52,11 @@ constexpr int CalendarDesignWidth = 206;
 // The calendar's font in the window's design: what its width is judged by.
 QFont CalendarDesignFont(const QFont& base);
 
-class TfrmMainNew : public QWidget {
+class TfrmMainNew : public QWidget, public TDayState {
     Q_OBJECT
 public:
     explicit TfrmMainNew(QWidget* parent = nullptr);
     ~TfrmMainNew() override;
-
-    // ------------------------------------------------------- day state ---
-    QFont ReadingsFont;
-    std::unique_ptr<TApaqty> DayEngine;
-    std::unique_ptr<TNativityCalculator> NativityCalc;
-    QDate CurrentDate;
-    quint16 SelectedGregorianYear = 0;
-    TDayKey DayKey;
-    int VelmTypeID = 0;
-    int DayID = 0;
-    QString DayComment;
-    QString DayName;
-    QString VerseOfTheDay;
-    quint8 FastingLevel = 0;
-    quint8 NoAbstinence = 0;
-    quint8 TuneKind = 0;
-    int SynxID = 0;
-    QString CopticDayText;
-    int ReadingTimeID = 0;
-    QString ServiceName;
-    QString PictureFile;
-    QString PictureCaption;
-    QString PicturesFolder;
-    quint8 SynxMonth = 0;
-    quint8 SynxDay = 0;
 
     // ------------------------------------------ creation and first show ---
     void FormCreate();
@@ -116,16 +83,16 @@ public:
     // In/out: the key bytes of DayKey; out: the strings (emptied first).
     int GetDayRecord(QString& dayComment, QString& dayName, QString& verseOfTheDay,
                      QString& noteText);
-    quint8 GetFastingLevel();
+    TFastingLevel GetFastingLevel();
     bool IsNoAbstinenceDay();
-    quint8 GetTuneKind();
+    TTuneKind GetTuneKind();
     bool IsSynaxariumRead();
 
     // ------------------------------------- saints, picture, verse look-up ---
     void FillSynaxariumLabels();
     int LocateSynaxariumDay();
     void RefreshDayPictureAndTime(bool withPicture);
-    void SelectDayPicture(quint8 category);
+    void SelectDayPicture(TDayCategory category);
     void GetVerseOfTheDay(QString& verse);
     void lblSynx1Click();
     void lblSynx2Click();
@@ -141,7 +108,7 @@ public:
     void lblSynx12Click();
 
     // ----------------------------------- operations filled by later work ---
-    quint8 GetDayCategory();
+    TDayCategory GetDayCategory();
     void FillFeastTabs();
     void ShowVerseOfTheDay();
     void LoadReadingsFont();

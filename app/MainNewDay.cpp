@@ -55,7 +55,7 @@ void TfrmMainNew::ShowDay(bool fillFeastTabs) {
     DayEngine->SetDate(CurrentDate);
     lblGregDate->setText(DayRules::GregorianDateText(CurrentDate));
 
-    DayKey.DayType = quint8(DayEngine->DayType);
+    DayKey.DayType = DayEngine->DayType;
     DayKey.EasterOffset = DayRules::EasterOffsetByte(DayEngine->DaysFromEaster);
 
     const QString title = BuildDayTitle(CurrentDate);
@@ -117,7 +117,7 @@ int TfrmMainNew::GetDayRecord(QString& dayComment, QString& dayName, QString& ve
     return r.DayID;
 }
 
-quint8 TfrmMainNew::GetFastingLevel() {
+TFastingLevel TfrmMainNew::GetFastingLevel() {
     return DayRules::FastingLevel(*DayEngine);
 }
 
@@ -125,7 +125,7 @@ bool TfrmMainNew::IsNoAbstinenceDay() {
     return DayRules::IsNoAbstinenceDay(*DayEngine);
 }
 
-quint8 TfrmMainNew::GetTuneKind() {
+TTuneKind TfrmMainNew::GetTuneKind() {
     return DayRules::TuneKind(*DayEngine, *NativityCalc, DayKey);
 }
 
@@ -133,7 +133,7 @@ bool TfrmMainNew::IsSynaxariumRead() {
     return DayRules::IsSynaxariumRead(DayKey);
 }
 
-quint8 TfrmMainNew::GetDayCategory() {
+TDayCategory TfrmMainNew::GetDayCategory() {
     return DayRules::DayCategory(*DayEngine);
 }
 
@@ -211,7 +211,7 @@ EVELM_SYNX_CLICK(12)
 // ---------------------------------------------------------- picture, time ---
 
 void TfrmMainNew::RefreshDayPictureAndTime(bool withPicture) {
-    const quint8 category = GetDayCategory();
+    const TDayCategory category = GetDayCategory();
     if (withPicture)
         SelectDayPicture(category);
     ReadingTimeID = MainDM->GetReadingTimeID(QStringLiteral("Liturgy"));
@@ -219,7 +219,7 @@ void TfrmMainNew::RefreshDayPictureAndTime(bool withPicture) {
         ShowVerseOfTheDay();
 }
 
-void TfrmMainNew::SelectDayPicture(quint8 category) {
+void TfrmMainNew::SelectDayPicture(TDayCategory category) {
     const DayRules::TPictureChoice choice =
         DayRules::SelectDayPicture(category, *DayEngine, &MainDM->tblYearly);
     // The same picture as shown is not read again; a file that failed once

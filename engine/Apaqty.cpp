@@ -2,31 +2,12 @@
 
 namespace {
 
-const char* const kCopticMonths[] = {"Tut",    "Babah",    "Hatour",    "Kiahk",   "Tubah",
-                                     "Amshir", "Baramhat", "Barmoudah", "Bashans", "Baunah",
-                                     "Abib",   "Misra",    "Nasi"};
-const char* const kGregorianMonths[] = {"January",   "February", "March",    "April",
-                                        "May",       "June",     "July",     "August",
-                                        "September", "October",  "November", "December"};
-const char* const kWeekDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
-
 constexpr int kFriday = 6;
 constexpr int kSaturday = 7;
 constexpr int kSunday = 1;
 constexpr int kMonday = 2;
 
 } // namespace
-
-const TNameTable CopticMonthNames(kCopticMonths);
-const TNameTable GregorianMonthNames(kGregorianMonths);
-const TNameTable WeekDayNames(kWeekDays);
-
-QString TNameTable::operator[](int index) const {
-    if (index < 1 || index > count_)
-        return QString();
-    return QString::fromLatin1(names_[index - 1]);
-}
 
 int DayOfWeekSun1(const QDate& date) {
     return date.dayOfWeek() % 7 + 1; // Qt: Monday 1 .. Sunday 7
@@ -83,21 +64,21 @@ void TApaqty::SetDate(const QDate& date) {
     EasterDate = EasterOfYear(Year);
     IsHolyWeek = false;
     DaysFromEaster = static_cast<int>(EasterDate.daysTo(date));
-    DayType = 0;
+    DayType = dtNone;
     const int N = DaysFromEaster;
     if (N == 0) {
-        DayType = 1; // Easter's readings sit in the Lent book at offset 0
+        DayType = dtHolyLent; // Easter's readings sit in the Lent book at offset 0
     } else if (N < 0) {
         const int a = -N;
         if ((a >= 1 && a <= 57) || (a >= 66 && a <= 69))
-            DayType = 1;
+            DayType = dtHolyLent;
         if (a >= 1 && a <= 6)
             IsHolyWeek = true;
     } else if (N < 50) {
-        DayType = 2;
+        DayType = dtHolyFifty;
     }
-    if (DayType == 0)
-        DayType = IsSunday ? 4 : 3;
+    if (DayType == dtNone)
+        DayType = IsSunday ? dtSundays : dtAnnual;
 }
 
 // ------------------------------------------------------- class operations --

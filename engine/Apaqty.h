@@ -6,30 +6,15 @@
 #include <QDate>
 #include <QString>
 
+#include "DayKey.h"
+#include "NameTables.h"
+
 // Weekday of a date with 1 = Sunday .. 7 = Saturday (QDate counts from
 // Monday); every weekday number in the program comes from here.
 int DayOfWeekSun1(const QDate& date);
 
 // Eve days before a feast on this date: 2 on a Sunday, 3 on a Monday, else 1.
 int ParamounDaysBefore(const QDate& feast);
-
-// A fixed table of names indexed from 1, as the windows expect. An index
-// outside the table gives an empty string rather than undefined behaviour.
-class TNameTable {
-public:
-    template <int N>
-    constexpr TNameTable(const char* const (&names)[N]) : names_(names), count_(N) {}
-    QString operator[](int index) const;
-    constexpr int Count() const { return count_; }
-
-private:
-    const char* const* names_;
-    int count_;
-};
-
-extern const TNameTable CopticMonthNames;    // [1..13] Tut .. Nasi
-extern const TNameTable GregorianMonthNames; // [1..12] January .. December
-extern const TNameTable WeekDayNames;        // [1..7] Sunday .. Saturday
 
 class TApaqty {
 public:
@@ -39,7 +24,7 @@ public:
     void SetDate(const QDate& date);
 
     // ---- fields, written only by SetDate -------------------------------
-    int DayType = 0; // 1 Holy Lent, 2 Holy Fifty Days, 3 Annual, 4 Sundays
+    TDayType DayType = dtNone;
     bool IsSunday = false;
     bool IsHolyWeek = false;
     int SundayOfMonth = 0; // updated on Sundays only

@@ -18,7 +18,7 @@ void DestroyMainDM() {
 namespace {
 
 void setTable(TTable& t, const QString& file, const QString& index, bool readOnly = true) {
-    t.SetDatabaseName(MainDMAlias);
+    t.SetDatabaseName(DatabaseAlias);
     t.SetTableName(file);
     if (!index.isNull())
         t.SetIndexName(index);
@@ -90,7 +90,7 @@ void TMainDM::setUpTables() {
     setFilter(tblBibleWords, "Included");
     setTable(tblBibleOmittedWords, "BW.db", "");
     setFilter(tblBibleOmittedWords, "not Included");
-    tblWordVerse.SetDatabaseName(MainDMAlias);
+    tblWordVerse.SetDatabaseName(DatabaseAlias);
     tblWordVerse.SetTableName("WVN.DB");
     tblWordVerse.SetIndexFieldNames("WordID");
     tblWordVerse.SetReadOnly(true);
@@ -100,11 +100,11 @@ void TMainDM::setUpTables() {
     setTable(tblSearchResults, "SRN.DB", "", false);
     tblSearchResults.SetExclusive(true);
 
-    qrySearch.SetDatabaseName(MainDMAlias);
+    qrySearch.SetDatabaseName(DatabaseAlias);
     qrySearch.SetSQL(QStringLiteral("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count"));
     qrySearch.ParamByName("count")->SetValue(QVariant(QMetaType(QMetaType::Int)));
 
-    qrySynx.SetDatabaseName(MainDMAlias);
+    qrySynx.SetDatabaseName(DatabaseAlias);
     qrySynx.SetSQL(QStringList{
         QStringLiteral("SELECT DISTINCT PictSaintName , PictureFile  From SynxDetail S"),
         QStringLiteral("WHERE PictSaintName <>\"\""), QStringLiteral("ORDER BY PictSaintName")});

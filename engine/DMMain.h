@@ -4,14 +4,12 @@
 // texts, chapter and verse look-ups, day-type and reading-time IDs, the
 // calculated fields).
 
+#include "Schema.h"
 #include "TableEngine.h"
 
 #include <QString>
 
 #include <functional>
-
-// The alias that every dataset of the data module names.
-inline const QString MainDMAlias = QStringLiteral("VelmEng4");
 
 // ID of the book named "Psalms"; the readings window sets it, the data
 // module looks it up when it is still 0 at use.

@@ -1,21 +1,15 @@
 #include "Lectionary.h"
 #include "LectionaryCourse.h"
 #include "LectionaryDays.h"
+#include "NameTables.h"
 
 #include <QMap>
 #include <QRegularExpression>
 
 namespace {
 
-const char* const kCopticMonths[] = {"Tut",    "Babah",    "Hatour",    "Kiahk",   "Tubah",
-                                     "Amshir", "Baramhat", "Barmoudah", "Bashans", "Baunah",
-                                     "Abib",   "Misra",    "Nasi"};
-const char* const kWeekDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
-const char* const kOrdinals[] = {"First", "Second", "Third", "Fourth", "Fifth", "Sixth", "Seventh"};
-
 QString month(int m) {
-    return QString::fromLatin1(kCopticMonths[m - 1]);
+    return CopticMonthNames[m];
 }
 
 int readingTypeOf(int book) {
@@ -312,8 +306,7 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
     for (int m = 1; m <= 13; ++m) {
         for (int w = 1; w <= (m == 13 ? 1 : 5); ++w) {
             const int id = SundayDayID(m, w);
-            const QString name =
-                QString::fromLatin1(kOrdinals[w - 1]) + QStringLiteral(" Sunday of ") + month(m);
+            const QString name = OrdinalNames[w] + QStringLiteral(" Sunday of ") + month(m);
             sundays.add({id, name, QString(), (QStringLiteral("Sunday: ") + month(m)).left(30), m,
                          w, 0, 0});
             addOrdinaryServices(readings, sunday, vtSundays, id);
@@ -342,19 +335,17 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
         const bool greatLent = a <= 55;
         if (day.Name.isEmpty()) {
             if (a >= 66)
-                day.Name = a == 66 ? QStringLiteral("Jonah's Passover")
-                                   : QStringLiteral("%1 Day of Jonah's Fast")
-                                         .arg(QString::fromLatin1(kOrdinals[69 - a]));
+                day.Name = a == 66
+                               ? QStringLiteral("Jonah's Passover")
+                               : QStringLiteral("%1 Day of Jonah's Fast").arg(OrdinalNames[70 - a]);
             else if (!greatLent)
-                day.Name =
-                    QStringLiteral("%1 before Great Lent").arg(QString::fromLatin1(kWeekDays[wd]));
+                day.Name = QStringLiteral("%1 before Great Lent").arg(WeekDayNames[wd + 1]);
             else if (wd == 0)
-                day.Name = QStringLiteral("%1 Sunday of Great Lent")
-                               .arg(QString::fromLatin1(kOrdinals[(56 - a) / 7 - 1]));
+                day.Name =
+                    QStringLiteral("%1 Sunday of Great Lent").arg(OrdinalNames[(56 - a) / 7]);
             else
                 day.Name = QStringLiteral("%1 of the %2 Week of Great Lent")
-                               .arg(QString::fromLatin1(kWeekDays[wd]),
-                                    QString::fromLatin1(kOrdinals[(55 - a) / 7]));
+                               .arg(WeekDayNames[wd + 1], OrdinalNames[(55 - a) / 7 + 1]);
         }
         const QString comment = day.Comment.isEmpty() ? day.Name : day.Comment;
         lent.add({id, a, day.Name,
@@ -394,8 +385,7 @@ QList<TableRows> BuildLectionaryTables(const VerseIndex& index) {
         LentDay day = fiftyDays.value(d);
         if (day.Name.isEmpty())
             day.Name = QStringLiteral("%1 of the %2 Week of the Holy Fifty Days")
-                           .arg(QString::fromLatin1(kWeekDays[wd]),
-                                QString::fromLatin1(kOrdinals[(d - 1) / 7]));
+                           .arg(WeekDayNames[wd + 1], OrdinalNames[(d - 1) / 7 + 1]);
         fifty.add(
             {d, d, day.Name, day.VerseRef.isEmpty() ? QString() : verseText(index, day.VerseRef),
              (day.Comment.isEmpty() ? QStringLiteral("Holy Fifty Days") : day.Comment).left(30),

@@ -43,7 +43,7 @@ struct TShownDay {
             calendarDate = date;
         n.Calculate(date.year());
         e.SetDate(date);
-        key.DayType = quint8(e.DayType);
+        key.DayType = e.DayType;
         key.EasterOffset = EasterOffsetByte(e.DaysFromEaster);
         title = BuildDayTitle(
             date, e, n, key, [&](TDayKey& k) { return GetDayRecord(k, e, calendarDate, Tables()); },
@@ -345,7 +345,7 @@ TEST_F(AppDayRecord, MissingAnnualDayGivesZeroWithoutError) {
     TApaqty e;
     e.SetDate(D("2024-10-22"));
     TDayKey key;
-    key.DayType = 3;
+    key.DayType = dtAnnual;
     key.CopticMonth = 13;
     key.CopticDay = 9;
     const TDayRecord r = GetDayRecord(key, e, D("2024-10-22"), Tables());
@@ -389,7 +389,7 @@ TEST_F(AppDayFastingAndTune, NoAbstinenceDays) {
 }
 
 TEST_F(AppDayFastingAndTune, NoTextBeyondTheSevenTunes) {
-    EXPECT_EQ(TuneText(7), "");
+    EXPECT_EQ(TuneText(TTuneKind(7)), "");
 }
 
 TEST_F(AppDayFastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
@@ -559,7 +559,7 @@ TEST(AppDaySynaxariumRead, ByDayTypeAndOffset) {
                         {3, 10, true},  {4, 0, true},  {4, -20, true}};
     for (const Row& r : rows) {
         TDayKey key;
-        key.DayType = quint8(r.DayType);
+        key.DayType = TDayType(r.DayType);
         key.EasterOffset = qint8(r.EasterOffset);
         EXPECT_EQ(IsSynaxariumRead(key), r.Read) << r.DayType << '/' << r.EasterOffset;
     }

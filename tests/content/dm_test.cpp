@@ -50,7 +50,7 @@ TEST_F(content_DataModule, LookupsOfDayTypesAndServices) {
 TEST_F(content_DataModule, EveryReadingGivesItsPassage) {
     PsalmsBookID = 46;
     TTable readings;
-    readings.SetDatabaseName(MainDMAlias);
+    readings.SetDatabaseName(DatabaseAlias);
     readings.SetTableName(QStringLiteral("Readings.DB"));
     readings.SetIndexName(QStringLiteral("ndxReadings2"));
     readings.Open();

@@ -521,6 +521,9 @@ TEST(ApaqtyNames, TablesIndexedFromOne) {
     EXPECT_EQ(WeekDayNames[7], QStringLiteral("Saturday"));
     EXPECT_TRUE(WeekDayNames[8].isEmpty());
     EXPECT_TRUE(CopticMonthNames[0].isEmpty());
+    EXPECT_EQ(OrdinalNames[1], QStringLiteral("First"));
+    EXPECT_EQ(OrdinalNames[7], QStringLiteral("Seventh"));
+    EXPECT_TRUE(OrdinalNames[8].isEmpty());
 }
 
 TEST(ApaqtyNames, WeekdayNumbering) {

@@ -209,7 +209,7 @@ protected:
     // The word-verse table read straight, without the detail link.
     QList<WordRow> wordRows() {
         TTable wvn;
-        wvn.SetDatabaseName(MainDMAlias);
+        wvn.SetDatabaseName(DatabaseAlias);
         wvn.SetTableName("WVN.DB");
         wvn.Open();
         QList<WordRow> rows;

@@ -1,5 +1,6 @@
 #include "FixtureDb.h"
 
+#include "NameTables.h"
 #include "Schema.h"
 
 #include <QDate>
@@ -302,11 +303,8 @@ void TFixtureDatabase::writeStandardRows() {
            {1, "The Lord is my shepherd; I shall not want. (Psalm 23:1)"});
     Insert("Verses.DB", {"Id", "Verse"}, {2, "God is love. (1 John 4:8)"});
     Insert("Verses.DB", {"Id", "Verse"}, {3, "I am the light of the world. (John 8:12)"});
-    const QStringList months = {"Tut",    "Babah",    "Hatour",    "Kiahk",   "Tubah",
-                                "Amshir", "Baramhat", "Barmoudah", "Bashans", "Baunah",
-                                "Abib",   "Misra",    "Nasi"};
-    for (int i = 1; i <= months.size(); ++i)
-        Insert("Months.DB", {"ID", "MonthName"}, {i, months[i - 1]});
+    for (int i = 1; i <= CopticMonthNames.Count(); ++i)
+        Insert("Months.DB", {"ID", "MonthName"}, {i, CopticMonthNames[i]});
     Insert("Rpt1", {"name", "Text"}, {"Report", "Report text"});
     Insert("Rpt2.db", fifty,
            {1, 0, "Feast of the Resurrection", QString(), "Easter", 1, 1, 1, 0, 0});
