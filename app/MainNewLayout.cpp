@@ -120,6 +120,158 @@ void finishFeastPage(TFeastPage& fp, QLabel* image) {
     image->lower();
 }
 
+using F = TfrmMainNew;
+
+// One row of a feast page: the feast's name and its date. A name without a
+// member is a fixed caption.
+struct TFeastRow {
+    QLabel* TfrmMainNew::*NameMember;
+    const char* Name;
+    const char* Caption;
+    QLabel* TfrmMainNew::*DateMember;
+    const char* DateName;
+    bool MonthDay = true; // the date label starts as "Month, day"
+};
+
+struct TFeastPageDef {
+    QWidget* TfrmMainNew::*Page;
+    const char* Name;
+    const char* TabText;
+    QLabel* TfrmMainNew::*Image;
+    const char* ImageName;
+    const char* Title;
+    QLabel* TfrmMainNew::*Year;
+    const char* YearName;
+    QLabel* TfrmMainNew::*CopticYears;
+    const char* CopticYearsName;
+    QList<TFeastRow> Rows;
+};
+
+const TFeastPageDef MajorPage{
+    &F::tbshtMajor,
+    "tbshtMajor",
+    "Major Feasts",
+    &F::Image4,
+    "Image4",
+    "The Lord's Major Feasts:",
+    &F::lblGregYearMajor,
+    "lblGregYearMajor",
+    &F::lblCopticYearsMajor,
+    "lblCopticYearsMajor",
+    {{&F::lblNativity, "lblNativity", "Nativity:", &F::lblNativityDay, "lblNativityDay"},
+     {&F::lblEpiphany, "lblEpiphany", "Epiphany:", &F::lblEpiphanyDay, "lblEpiphanyDay"},
+     {&F::lblPalmSunday, "lblPalmSunday", "Palm Sunday:", &F::lblPalmSundayDay, "lblPalmSundayDay"},
+     {&F::lblResurrection, "lblResurrection", "Resurrection:", &F::lblResurrectionDay,
+      "lblResurrectionDay"},
+     {&F::lblAscension, "lblAscension", "Ascension:", &F::lblAscensionDay, "lblAscensionDay"},
+     {&F::lblPentecost, "lblPentecost", "Pentecost:", &F::lblPenticostDay, "lblPenticostDay"},
+     {&F::lblAnnunciation, "lblAnnunciation", "Annunciation:", &F::lblAnnunciationDay,
+      "lblAnnunciationDay"}}};
+
+const TFeastPageDef MinorPage{
+    &F::tbshtMinorFeast,
+    "tbshtMinorFeast",
+    "Minor Feasts",
+    &F::Image2,
+    "Image2",
+    "The Lord's Minor Feasts:",
+    &F::lblGregYearMinor,
+    "lblGregYearMinor",
+    &F::lblCopticYearsMinor,
+    "lblCopticYearsMinor",
+    {{&F::lblCircumsision, "lblCircumsision", "Circumcision", &F::lblCircumsisionDay,
+      "lblCircumsisionDay"},
+     {&F::lblCanaGalilee, "lblCanaGalilee", "Cana of Galilee:", &F::lblCanaGalileeDay,
+      "lblCanaGalileeDay"},
+     {&F::lblEntryToTemple, "lblEntryToTemple", "Entry into the Temple:", &F::lblEntryToTempleDay,
+      "lblEntryToTempleDay"},
+     {&F::lblMoundThursday, "lblMoundThursday", "Maundy Thursday:", &F::lblMoundThursdayDay,
+      "lblMoundThursdayDay"},
+     {&F::lblThomasSunday, "lblThomasSunday", "Thomas Sunday:", &F::lblThomasSundayDay,
+      "lblThomasSundayDay"},
+     {&F::lblEntryToEgypt, "lblEntryToEgypt", "Entry into Egypt:", &F::lblEntryToEgyptDay,
+      "lblEntryToEgyptDay"},
+     {&F::lblTransfiguration, "lblTransfiguration", "Transfiguration:", &F::lblTransfigurationDay,
+      "lblTransfigurationDay"}}};
+
+const QList<TFeastRow> CrossRows{
+    {&F::lblCross1, "lblCross1", "First feast of the Cross:", &F::lblCrossDay1, "lblCrossDay1"},
+    {&F::lblCross2, "lblCross2", "Second feast: (3 days)", &F::lblCrossDay2, "lblCrossDay2"}};
+
+const TFeastPageDef StMaryPage{
+    &F::tbshtStMary,
+    "tbshtStMary",
+    "St. Mary's",
+    &F::Image3,
+    "Image3",
+    "Feasts for St. Mary:",
+    &F::lblGregYearStMary,
+    "lblGregYearStMary",
+    &F::lblCopticYearsStMary,
+    "lblCopticYearsStMary",
+    {{&F::lblStMaryAnnuciationForHerBirth, "lblStMaryAnnuciationForHerBirth",
+      "Annunciation of her birth:", &F::lblStMaryAnnuciationForHerBirthDay,
+      "lblStMaryAnnuciationForHerBirthDay"},
+     {&F::lblStMaryBirthday, "lblStMaryBirthday", "Birthday:", &F::lblStMaryBirthdayDay,
+      "lblStMaryBirthdayDay"},
+     {&F::lblStMaryEntryToTemple, "lblStMaryEntryToTemple",
+      "Entry into the Temple:", &F::lblStMaryEntryToTempleDay, "lblStMaryEntryToTempleDay"},
+     {&F::lblStMaryDeparture, "lblStMaryDeparture", "Departure:", &F::lblStMaryDepartureDay,
+      "lblStMaryDepartureDay"},
+     {&F::lblStMaryBodyAssumption, "lblStMaryBodyAssumption",
+      "Assumption of her body:", &F::lblStMaryBodyAssumptionDay, "lblStMaryBodyAssumptionDay"},
+     {&F::lblStMaryFirstChurch, "lblStMaryFirstChurch",
+      "1st church after her name:", &F::lblStMaryFirstChurchDay, "lblStMaryFirstChurchDay"},
+     {&F::lblStMaryZitune, "lblStMaryZitune", "Apparition in Zeiton", &F::lblStMaryZituneDay,
+      "lblStMaryZituneDay"}}};
+
+const TFeastPageDef TravelingPage{
+    &F::tbshtTraveling,
+    "tbshtTraveling",
+    "Traveling",
+    &F::Image1,
+    "Image1",
+    "Traveling Feasts / Fasts: ",
+    &F::lblGregYearChangeable,
+    "lblGregYearChangeable",
+    &F::lblCopticYearsChangeable,
+    "lblCopticYearsChangeable",
+    {{nullptr, "", "Nativity's Paramouni:", &F::lblNativityParamouni, "lblNativityParamouni",
+      false},
+     {nullptr, "", "Epiphany's Paramouni", &F::lblEpiphanyParamouni, "lblEpiphanyParamouni", false},
+     {nullptr, "", "From Nativity to the Lent:", &F::lblUnfastingDays, "lblUnfastingDays", false},
+     {nullptr, "", "Start of Jonah's Fast:", &F::lblStartOfJonahFast, "lblStartOfJonahFast"},
+     {nullptr, "", "Start of the Lent:", &F::lblStartOfTheLent, "lblStartOfTheLent"},
+     {nullptr, "", "Holy Resurrection Feast:", &F::lblResurrectionFeast, "lblResurrectionFeast"},
+     {nullptr, "", "Apostles Fast starts on:", &F::lblStartOfApostoleslFast,
+      "lblStartOfApostoleslFast"},
+     {nullptr, "", "Apostles Fast length:", &F::lblApostolesFastDuration,
+      "lblApostolesFastDuration", false},
+     {&F::lblCopticNewYear, "lblCopticNewYear", "Coptic New Year:", &F::lblCopticNewYearDate,
+      "lblCopticNewYearDate"}}};
+
+void addFeastRows(TfrmMainNew& w, TFeastPage& page, const QList<TFeastRow>& rows) {
+    for (const TFeastRow& r : rows) {
+        QLabel* name = makeFeastLabel(page.page, QLatin1String(r.Name), QLatin1String(r.Caption));
+        if (r.NameMember != nullptr)
+            w.*r.NameMember = name;
+        QLabel* date = makeFeastLabel(page.page, QLatin1String(r.DateName),
+                                      r.MonthDay ? QStringLiteral("Month, day") : QString());
+        w.*r.DateMember = date;
+        page.addRow(name, date);
+    }
+}
+
+TFeastPage buildFeastPage(TfrmMainNew& w, QTabWidget* tabs, const TFeastPageDef& def) {
+    TFeastPage page = makeFeastPage(
+        tabs, QLatin1String(def.Name), QLatin1String(def.TabText), w.*def.Image,
+        QLatin1String(def.ImageName), QLatin1String(def.Title), w.*def.Year,
+        QLatin1String(def.YearName), w.*def.CopticYears, QLatin1String(def.CopticYearsName));
+    w.*def.Page = page.page;
+    addFeastRows(w, page, def.Rows);
+    return page;
+}
+
 } // namespace
 
 std::array<QLabel*, 12> TfrmMainNew::SynxLabels() const {
@@ -209,140 +361,118 @@ QWidget* TfrmMainNew::CreateLeftPanel() {
     return pnlLeft;
 }
 
+namespace {
+
+// One service button and its cell in its group's grid.
+struct TServiceButtonRow {
+    QPushButton* TfrmMainNew::*Member;
+    const char* Name;
+    const char* Caption;
+    int Row;
+    int Column;
+    int ColumnSpan = 1;
+};
+
+// A group of service buttons; a column group stacks its buttons.
+struct TServiceGroup {
+    QGroupBox* TfrmMainNew::*Member;
+    const char* Name;
+    const char* Caption;
+    bool Column;
+    QList<TServiceButtonRow> Buttons;
+};
+
+using F = TfrmMainNew;
+
+const TServiceGroup TimesGroup{&F::grpbxTimes,
+                               "grpbxTimes",
+                               "Time of the day",
+                               false,
+                               {{&F::btnVespers, "btnVespers", "Vespers (night before)", 0, 0, 2},
+                                {&F::btnMatins, "btnMatins", "Matins", 1, 0},
+                                {&F::btnLiturgy, "btnLiturgy", "Liturgy", 1, 1},
+                                {&F::btnEvening, "btnEvening", "Evening", 2, 0, 2}}};
+
+const TServiceGroup PalmSundayGroup{
+    &F::grpbxPalmSunday,
+    "grpbxPalmSunday",
+    "Palm Sunday",
+    false,
+    {{&F::btnPalmVespers, "btnPalmVespers", "Vespers", 0, 0},
+     {&F::btnPalmMatins, "btnPalmMatins", "Matins", 0, 1},
+     {&F::btnPalmLiturgy, "btnPalmLiturgy", "Liturgy", 0, 2},
+     {&F::btnPalmDay6thHour, "btnPalmDay6thHour", "G. Funeral", 1, 0},
+     {&F::btnPalmDay9thHour, "btnPalmDay9thHour", "Ninth", 1, 1},
+     {&F::btnPalmDay11thHour, "btnPalmDay11thHour", "Eleventh", 1, 2}}};
+
+const TServiceGroup DayHoursGroup{&F::grpbxHolyWeekHoursDay,
+                                  "grpbxHolyWeekHoursDay",
+                                  "Hours, Day",
+                                  true,
+                                  {{&F::btnDay1stHour, "btnDay1stHour", "First", 0, 0},
+                                   {&F::btnDay3rdHour, "btnDay3rdHour", "Third", 1, 0},
+                                   {&F::btnDay6thHour, "btnDay6thHour", "Sixth", 2, 0},
+                                   {&F::btnDay9thHour, "btnDay9thHour", "Ninth", 3, 0},
+                                   {&F::btnDay11thHour, "btnDay11thHour", "Eleventh", 4, 0},
+                                   {&F::btnDay12thHour, "btnDay12thHour", "Twelfth", 5, 0}}};
+
+const TServiceGroup NightHoursGroup{&F::grpbxHolyWeekHoursNight,
+                                    "grpbxHolyWeekHoursNight",
+                                    "Hours, Night",
+                                    true,
+                                    {{&F::btnNight1stHour, "btnNight1stHour", "First", 0, 0},
+                                     {&F::btnNight3rdHour, "btnNight3rdHour", "Third", 1, 0},
+                                     {&F::btnNight6thHour, "btnNight6thHour", "Sixth", 2, 0},
+                                     {&F::btnNight9thHour, "btnNight9thHour", "Ninth", 3, 0},
+                                     {&F::btnNight11thHour, "btnNight11thHour", "Eleventh", 4, 0}}};
+
+const TServiceGroup BrightSaturdayGroup{
+    &F::grpbxGoodSaturday,
+    "grpbxGoodSaturday",
+    "Bright Saturday",
+    false,
+    {{&F::btnLightSaturdayPraises, "btnLightSaturdayPraises", "Songs and Prayers", 0, 0, 3},
+     {&F::btnLightSaturday1stHour, "btnLightSaturday1stHour", "First", 1, 0},
+     {&F::btnLightSaturday3rdHour, "btnLightSaturday3rdHour", "Third", 1, 1},
+     {&F::btnLightSaturday6thHour, "btnLightSaturday6thHour", "Sixth", 1, 2},
+     {&F::btnLightSaturday9thHour, "btnLightSaturday9thHour", "Ninth and Liturgy", 2, 0, 2},
+     {&F::btnLightSaturdayLiturgy, "btnLightSaturdayLiturgy", "Liturgy", 2, 2}}};
+
+QGroupBox* createServiceGroup(TfrmMainNew& w, QWidget* parent, const TServiceGroup& group) {
+    QGroupBox* box = makeGroup(parent, QLatin1String(group.Name), QLatin1String(group.Caption));
+    w.*group.Member = box;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(4, 2, 4, 4);
+    grid->setSpacing(group.Column ? 1 : 2);
+    for (const TServiceButtonRow& b : group.Buttons) {
+        w.*b.Member = makeButton(box, QLatin1String(b.Name), QLatin1String(b.Caption));
+        grid->addWidget(w.*b.Member, b.Row, b.Column, 1, b.ColumnSpan);
+    }
+    return box;
+}
+
+} // namespace
+
 QWidget* TfrmMainNew::CreateServiceButtons() {
     auto* box = new QWidget(pnlLeft);
     auto* col = new QVBoxLayout(box);
     col->setContentsMargins(0, 0, 0, 0);
     col->setSpacing(2);
 
-    auto grid = [](QGroupBox* g) {
-        auto* l = new QGridLayout(g);
-        l->setContentsMargins(4, 2, 4, 4);
-        l->setSpacing(2);
-        return l;
-    };
-
-    grpbxTimes = makeGroup(box, QStringLiteral("grpbxTimes"), QStringLiteral("Time of the day"));
-    btnVespers = makeButton(grpbxTimes, QStringLiteral("btnVespers"),
-                            QStringLiteral("Vespers (night before)"));
-    btnMatins = makeButton(grpbxTimes, QStringLiteral("btnMatins"), QStringLiteral("Matins"));
-    btnLiturgy = makeButton(grpbxTimes, QStringLiteral("btnLiturgy"), QStringLiteral("Liturgy"));
-    btnEvening = makeButton(grpbxTimes, QStringLiteral("btnEvening"), QStringLiteral("Evening"));
+    col->addWidget(createServiceGroup(*this, box, TimesGroup));
     btnEvening->setVisible(false);
-    {
-        auto* l = grid(grpbxTimes);
-        l->addWidget(btnVespers, 0, 0, 1, 2);
-        l->addWidget(btnMatins, 1, 0);
-        l->addWidget(btnLiturgy, 1, 1);
-        l->addWidget(btnEvening, 2, 0, 1, 2);
-    }
-
-    grpbxPalmSunday =
-        makeGroup(box, QStringLiteral("grpbxPalmSunday"), QStringLiteral("Palm Sunday"));
-    btnPalmVespers =
-        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmVespers"), QStringLiteral("Vespers"));
-    btnPalmMatins =
-        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmMatins"), QStringLiteral("Matins"));
-    btnPalmLiturgy =
-        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmLiturgy"), QStringLiteral("Liturgy"));
-    btnPalmDay6thHour = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay6thHour"),
-                                   QStringLiteral("G. Funeral"));
-    btnPalmDay9thHour =
-        makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay9thHour"), QStringLiteral("Ninth"));
-    btnPalmDay11thHour = makeButton(grpbxPalmSunday, QStringLiteral("btnPalmDay11thHour"),
-                                    QStringLiteral("Eleventh"));
-    {
-        auto* l = grid(grpbxPalmSunday);
-        l->addWidget(btnPalmVespers, 0, 0);
-        l->addWidget(btnPalmMatins, 0, 1);
-        l->addWidget(btnPalmLiturgy, 0, 2);
-        l->addWidget(btnPalmDay6thHour, 1, 0);
-        l->addWidget(btnPalmDay9thHour, 1, 1);
-        l->addWidget(btnPalmDay11thHour, 1, 2);
-    }
+    col->addWidget(createServiceGroup(*this, box, PalmSundayGroup));
     grpbxPalmSunday->setVisible(false);
-
     auto* hours = new QHBoxLayout;
     hours->setSpacing(2);
-    grpbxHolyWeekHoursDay =
-        makeGroup(box, QStringLiteral("grpbxHolyWeekHoursDay"), QStringLiteral("Hours, Day"));
-    btnDay1stHour =
-        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay1stHour"), QStringLiteral("First"));
-    btnDay3rdHour =
-        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay3rdHour"), QStringLiteral("Third"));
-    btnDay6thHour =
-        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay6thHour"), QStringLiteral("Sixth"));
-    btnDay9thHour =
-        makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay9thHour"), QStringLiteral("Ninth"));
-    btnDay11thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay11thHour"),
-                                QStringLiteral("Eleventh"));
-    btnDay12thHour = makeButton(grpbxHolyWeekHoursDay, QStringLiteral("btnDay12thHour"),
-                                QStringLiteral("Twelfth"));
-    {
-        auto* l = new QVBoxLayout(grpbxHolyWeekHoursDay);
-        l->setContentsMargins(4, 2, 4, 4);
-        l->setSpacing(1);
-        for (QPushButton* b : {btnDay1stHour, btnDay3rdHour, btnDay6thHour, btnDay9thHour,
-                               btnDay11thHour, btnDay12thHour})
-            l->addWidget(b);
-    }
-    grpbxHolyWeekHoursDay->setVisible(false);
-    grpbxHolyWeekHoursNight =
-        makeGroup(box, QStringLiteral("grpbxHolyWeekHoursNight"), QStringLiteral("Hours, Night"));
-    btnNight1stHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight1stHour"),
-                                 QStringLiteral("First"));
-    btnNight3rdHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight3rdHour"),
-                                 QStringLiteral("Third"));
-    btnNight6thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight6thHour"),
-                                 QStringLiteral("Sixth"));
-    btnNight9thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight9thHour"),
-                                 QStringLiteral("Ninth"));
-    btnNight11thHour = makeButton(grpbxHolyWeekHoursNight, QStringLiteral("btnNight11thHour"),
-                                  QStringLiteral("Eleventh"));
-    {
-        auto* l = new QVBoxLayout(grpbxHolyWeekHoursNight);
-        l->setContentsMargins(4, 2, 4, 4);
-        l->setSpacing(1);
-        for (QPushButton* b :
-             {btnNight1stHour, btnNight3rdHour, btnNight6thHour, btnNight9thHour, btnNight11thHour})
-            l->addWidget(b);
-    }
-    grpbxHolyWeekHoursNight->setVisible(false);
-    hours->addWidget(grpbxHolyWeekHoursDay, 0, Qt::AlignTop);
-    hours->addWidget(grpbxHolyWeekHoursNight, 0, Qt::AlignTop);
+    hours->addWidget(createServiceGroup(*this, box, DayHoursGroup), 0, Qt::AlignTop);
+    hours->addWidget(createServiceGroup(*this, box, NightHoursGroup), 0, Qt::AlignTop);
     hours->addStretch(1);
-
-    grpbxGoodSaturday =
-        makeGroup(box, QStringLiteral("grpbxGoodSaturday"), QStringLiteral("Bright Saturday"));
-    btnLightSaturdayPraises =
-        makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturdayPraises"),
-                   QStringLiteral("Songs and Prayers"));
-    btnLightSaturday1stHour = makeButton(
-        grpbxGoodSaturday, QStringLiteral("btnLightSaturday1stHour"), QStringLiteral("First"));
-    btnLightSaturday3rdHour = makeButton(
-        grpbxGoodSaturday, QStringLiteral("btnLightSaturday3rdHour"), QStringLiteral("Third"));
-    btnLightSaturday6thHour = makeButton(
-        grpbxGoodSaturday, QStringLiteral("btnLightSaturday6thHour"), QStringLiteral("Sixth"));
-    btnLightSaturday9thHour =
-        makeButton(grpbxGoodSaturday, QStringLiteral("btnLightSaturday9thHour"),
-                   QStringLiteral("Ninth and Liturgy"));
-    btnLightSaturdayLiturgy = makeButton(
-        grpbxGoodSaturday, QStringLiteral("btnLightSaturdayLiturgy"), QStringLiteral("Liturgy"));
-    {
-        auto* l = grid(grpbxGoodSaturday);
-        l->addWidget(btnLightSaturdayPraises, 0, 0, 1, 3);
-        l->addWidget(btnLightSaturday1stHour, 1, 0);
-        l->addWidget(btnLightSaturday3rdHour, 1, 1);
-        l->addWidget(btnLightSaturday6thHour, 1, 2);
-        l->addWidget(btnLightSaturday9thHour, 2, 0, 1, 2);
-        l->addWidget(btnLightSaturdayLiturgy, 2, 2);
-    }
-    grpbxGoodSaturday->setVisible(false);
-
-    col->addWidget(grpbxTimes);
-    col->addWidget(grpbxPalmSunday);
+    grpbxHolyWeekHoursDay->setVisible(false);
+    grpbxHolyWeekHoursNight->setVisible(false);
     col->addLayout(hours);
-    col->addWidget(grpbxGoodSaturday);
+    col->addWidget(createServiceGroup(*this, box, BrightSaturdayGroup));
+    grpbxGoodSaturday->setVisible(false);
 
     auto* all = new QHBoxLayout;
     all->setSpacing(2);
@@ -499,30 +629,10 @@ QWidget* TfrmMainNew::CreateFeastPages() {
     auto feast = [](QWidget* page, const char* name, const QString& caption) {
         return makeFeastLabel(page, QString::fromLatin1(name), caption);
     };
-    const QString monthDay = QStringLiteral("Month, day");
 
     // Major.
-    TFeastPage major =
-        makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtMajor"), QStringLiteral("Major Feasts"),
-                      Image4, QStringLiteral("Image4"), QStringLiteral("The Lord's Major Feasts:"),
-                      lblGregYearMajor, QStringLiteral("lblGregYearMajor"), lblCopticYearsMajor,
-                      QStringLiteral("lblCopticYearsMajor"));
-    tbshtMajor = major.page;
+    TFeastPage major = buildFeastPage(*this, pgcntrlFeasts, MajorPage);
     QWidget* p = tbshtMajor;
-    major.addRow(lblNativity = feast(p, "lblNativity", QStringLiteral("Nativity:")),
-                 lblNativityDay = feast(p, "lblNativityDay", monthDay));
-    major.addRow(lblEpiphany = feast(p, "lblEpiphany", QStringLiteral("Epiphany:")),
-                 lblEpiphanyDay = feast(p, "lblEpiphanyDay", monthDay));
-    major.addRow(lblPalmSunday = feast(p, "lblPalmSunday", QStringLiteral("Palm Sunday:")),
-                 lblPalmSundayDay = feast(p, "lblPalmSundayDay", monthDay));
-    major.addRow(lblResurrection = feast(p, "lblResurrection", QStringLiteral("Resurrection:")),
-                 lblResurrectionDay = feast(p, "lblResurrectionDay", monthDay));
-    major.addRow(lblAscension = feast(p, "lblAscension", QStringLiteral("Ascension:")),
-                 lblAscensionDay = feast(p, "lblAscensionDay", monthDay));
-    major.addRow(lblPentecost = feast(p, "lblPentecost", QStringLiteral("Pentecost:")),
-                 lblPenticostDay = feast(p, "lblPenticostDay", monthDay));
-    major.addRow(lblAnnunciation = feast(p, "lblAnnunciation", QStringLiteral("Annunciation:")),
-                 lblAnnunciationDay = feast(p, "lblAnnunciationDay", monthDay));
     lblNotCelebrated = feast(p, "lblNotCelebrated", QStringLiteral("* Not celebrated this year"));
     lblNotCelebrated->setCursor(Qt::PointingHandCursor);
     lblNotCelebrated->setVisible(false);
@@ -530,30 +640,8 @@ QWidget* TfrmMainNew::CreateFeastPages() {
     finishFeastPage(major, Image4);
 
     // Minor.
-    TFeastPage minor = makeFeastPage(
-        pgcntrlFeasts, QStringLiteral("tbshtMinorFeast"), QStringLiteral("Minor Feasts"), Image2,
-        QStringLiteral("Image2"), QStringLiteral("The Lord's Minor Feasts:"), lblGregYearMinor,
-        QStringLiteral("lblGregYearMinor"), lblCopticYearsMinor,
-        QStringLiteral("lblCopticYearsMinor"));
-    tbshtMinorFeast = minor.page;
+    TFeastPage minor = buildFeastPage(*this, pgcntrlFeasts, MinorPage);
     p = tbshtMinorFeast;
-    minor.addRow(lblCircumsision = feast(p, "lblCircumsision", QStringLiteral("Circumcision")),
-                 lblCircumsisionDay = feast(p, "lblCircumsisionDay", monthDay));
-    minor.addRow(lblCanaGalilee = feast(p, "lblCanaGalilee", QStringLiteral("Cana of Galilee:")),
-                 lblCanaGalileeDay = feast(p, "lblCanaGalileeDay", monthDay));
-    minor.addRow(lblEntryToTemple =
-                     feast(p, "lblEntryToTemple", QStringLiteral("Entry into the Temple:")),
-                 lblEntryToTempleDay = feast(p, "lblEntryToTempleDay", monthDay));
-    minor.addRow(lblMoundThursday =
-                     feast(p, "lblMoundThursday", QStringLiteral("Maundy Thursday:")),
-                 lblMoundThursdayDay = feast(p, "lblMoundThursdayDay", monthDay));
-    minor.addRow(lblThomasSunday = feast(p, "lblThomasSunday", QStringLiteral("Thomas Sunday:")),
-                 lblThomasSundayDay = feast(p, "lblThomasSundayDay", monthDay));
-    minor.addRow(lblEntryToEgypt = feast(p, "lblEntryToEgypt", QStringLiteral("Entry into Egypt:")),
-                 lblEntryToEgyptDay = feast(p, "lblEntryToEgyptDay", monthDay));
-    minor.addRow(lblTransfiguration =
-                     feast(p, "lblTransfiguration", QStringLiteral("Transfiguration:")),
-                 lblTransfigurationDay = feast(p, "lblTransfigurationDay", monthDay));
     grpbxCrossFeasts = makeGroup(p, QStringLiteral("grpbxCrossFeasts"),
                                  QStringLiteral("Feasts of the Holy Cross"));
     {
@@ -564,19 +652,12 @@ QWidget* TfrmMainNew::CreateFeastPages() {
         g->setContentsMargins(4, 0, 4, 2);
         g->setHorizontalSpacing(8);
         g->setVerticalSpacing(0);
-        lblCross1 =
-            feast(grpbxCrossFeasts, "lblCross1", QStringLiteral("First feast of the Cross:"));
+        TFeastPage cross{grpbxCrossFeasts, g, 0};
+        addFeastRows(*this, cross, CrossRows);
         lblCross1->setToolTip(QStringLiteral("First feast of the Cross, Always in the Lent (it is "
                                              "the Second one in the Coptic year)"));
-        lblCrossDay1 = feast(grpbxCrossFeasts, "lblCrossDay1", monthDay);
-        lblCross2 = feast(grpbxCrossFeasts, "lblCross2", QStringLiteral("Second feast: (3 days)"));
         lblCross2->setToolTip(
             QStringLiteral("Second feast of the Cross, for 3 days (First in the Coptic Year)"));
-        lblCrossDay2 = feast(grpbxCrossFeasts, "lblCrossDay2", monthDay);
-        g->addWidget(lblCross1, 0, 0);
-        g->addWidget(lblCrossDay1, 0, 1);
-        g->addWidget(lblCross2, 1, 0);
-        g->addWidget(lblCrossDay2, 1, 1);
         g->setColumnStretch(1, 1);
     }
     grpbxCrossFeasts->setAttribute(Qt::WA_TranslucentBackground);
@@ -584,63 +665,11 @@ QWidget* TfrmMainNew::CreateFeastPages() {
     finishFeastPage(minor, Image2);
 
     // St. Mary's.
-    TFeastPage mary =
-        makeFeastPage(pgcntrlFeasts, QStringLiteral("tbshtStMary"), QStringLiteral("St. Mary's"),
-                      Image3, QStringLiteral("Image3"), QStringLiteral("Feasts for St. Mary:"),
-                      lblGregYearStMary, QStringLiteral("lblGregYearStMary"), lblCopticYearsStMary,
-                      QStringLiteral("lblCopticYearsStMary"));
-    tbshtStMary = mary.page;
-    p = tbshtStMary;
-    mary.addRow(lblStMaryAnnuciationForHerBirth =
-                    feast(p, "lblStMaryAnnuciationForHerBirth",
-                          QStringLiteral("Annunciation of her birth:")),
-                lblStMaryAnnuciationForHerBirthDay =
-                    feast(p, "lblStMaryAnnuciationForHerBirthDay", monthDay));
-    mary.addRow(lblStMaryBirthday = feast(p, "lblStMaryBirthday", QStringLiteral("Birthday:")),
-                lblStMaryBirthdayDay = feast(p, "lblStMaryBirthdayDay", monthDay));
-    mary.addRow(lblStMaryEntryToTemple =
-                    feast(p, "lblStMaryEntryToTemple", QStringLiteral("Entry into the Temple:")),
-                lblStMaryEntryToTempleDay = feast(p, "lblStMaryEntryToTempleDay", monthDay));
-    mary.addRow(lblStMaryDeparture = feast(p, "lblStMaryDeparture", QStringLiteral("Departure:")),
-                lblStMaryDepartureDay = feast(p, "lblStMaryDepartureDay", monthDay));
-    mary.addRow(lblStMaryBodyAssumption =
-                    feast(p, "lblStMaryBodyAssumption", QStringLiteral("Assumption of her body:")),
-                lblStMaryBodyAssumptionDay = feast(p, "lblStMaryBodyAssumptionDay", monthDay));
-    mary.addRow(lblStMaryFirstChurch =
-                    feast(p, "lblStMaryFirstChurch", QStringLiteral("1st church after her name:")),
-                lblStMaryFirstChurchDay = feast(p, "lblStMaryFirstChurchDay", monthDay));
-    mary.addRow(lblStMaryZitune =
-                    feast(p, "lblStMaryZitune", QStringLiteral("Apparition in Zeiton")),
-                lblStMaryZituneDay = feast(p, "lblStMaryZituneDay", monthDay));
+    TFeastPage mary = buildFeastPage(*this, pgcntrlFeasts, StMaryPage);
     finishFeastPage(mary, Image3);
 
     // Traveling.
-    TFeastPage travel = makeFeastPage(
-        pgcntrlFeasts, QStringLiteral("tbshtTraveling"), QStringLiteral("Traveling"), Image1,
-        QStringLiteral("Image1"), QStringLiteral("Traveling Feasts / Fasts: "),
-        lblGregYearChangeable, QStringLiteral("lblGregYearChangeable"), lblCopticYearsChangeable,
-        QStringLiteral("lblCopticYearsChangeable"));
-    tbshtTraveling = travel.page;
-    p = tbshtTraveling;
-    travel.addRow(feast(p, "", QStringLiteral("Nativity's Paramouni:")),
-                  lblNativityParamouni = feast(p, "lblNativityParamouni", QString()));
-    travel.addRow(feast(p, "", QStringLiteral("Epiphany's Paramouni")),
-                  lblEpiphanyParamouni = feast(p, "lblEpiphanyParamouni", QString()));
-    travel.addRow(feast(p, "", QStringLiteral("From Nativity to the Lent:")),
-                  lblUnfastingDays = feast(p, "lblUnfastingDays", QString()));
-    travel.addRow(feast(p, "", QStringLiteral("Start of Jonah's Fast:")),
-                  lblStartOfJonahFast = feast(p, "lblStartOfJonahFast", monthDay));
-    travel.addRow(feast(p, "", QStringLiteral("Start of the Lent:")),
-                  lblStartOfTheLent = feast(p, "lblStartOfTheLent", monthDay));
-    travel.addRow(feast(p, "", QStringLiteral("Holy Resurrection Feast:")),
-                  lblResurrectionFeast = feast(p, "lblResurrectionFeast", monthDay));
-    travel.addRow(feast(p, "", QStringLiteral("Apostles Fast starts on:")),
-                  lblStartOfApostoleslFast = feast(p, "lblStartOfApostoleslFast", monthDay));
-    travel.addRow(feast(p, "", QStringLiteral("Apostles Fast length:")),
-                  lblApostolesFastDuration = feast(p, "lblApostolesFastDuration", QString()));
-    travel.addRow(lblCopticNewYear =
-                      feast(p, "lblCopticNewYear", QStringLiteral("Coptic New Year:")),
-                  lblCopticNewYearDate = feast(p, "lblCopticNewYearDate", monthDay));
+    TFeastPage travel = buildFeastPage(*this, pgcntrlFeasts, TravelingPage);
     finishFeastPage(travel, Image1);
 
     pgcntrlFeasts->setCurrentIndex(0);
