@@ -11,6 +11,7 @@
 #include "Jpeg.h"
 #include "NativityCalculator.h"
 #include "Schema.h"
+#include "Shell.h"
 #include "TableEngine.h"
 #include "ZIZ_Cldr.h"
 
@@ -52,8 +53,7 @@ public:
     int WeekDay() const override {
         if (window_.DayEngine && window_.DayEngine->WeekDay != 0)
             return window_.DayEngine->WeekDay;
-        return DayOfWeekSun1(window_.CurrentDate.isValid() ? window_.CurrentDate
-                                                           : QDate::currentDate());
+        return DayOfWeekSun1(window_.CurrentDate.isValid() ? window_.CurrentDate : Today());
     }
     int SelectedGregorianYear() const override { return window_.SelectedGregorianYear; }
 
@@ -88,27 +88,12 @@ QString ScreenCheckWarning(const TScreenMetrics& screen) {
     return QString();
 }
 
-std::function<TScreenMetrics()> TfrmMainNew::ScreenMetricsSource;
-
 TScreenMetrics TfrmMainNew::CurrentScreenMetrics() {
-    if (ScreenMetricsSource)
-        return ScreenMetricsSource();
-    TScreenMetrics m;
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        const QSize px = s->geometry().size() * s->devicePixelRatio();
-        m.Width = px.width();
-        m.Height = px.height();
-        m.LogPixelsX = roundToInt(s->logicalDotsPerInchX());
-    }
-    return m;
+    return PrimaryScreenMetrics();
 }
 
-std::function<QString()> TfrmMainNew::ProgramFolderSource;
-
 QString TfrmMainNew::ProgramFolder() {
-    if (ProgramFolderSource)
-        return ProgramFolderSource();
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return ::ProgramFolder();
 }
 
 TfrmMainNew::TfrmMainNew(QWidget* parent)
@@ -221,7 +206,7 @@ void TfrmMainNew::FormShow() {
     // The calendar's first update with its change handler attached reports
     // a change, and the change handler shows today.
     clndrDate->ClearLightDates();
-    clndrDate->SetDate(QDate::currentDate());
+    clndrDate->SetDate(Today());
 
     ShowDay(true);
     RefreshDayPictureAndTime(true);

@@ -11,6 +11,7 @@
 // and the later files of the feast pages, commands, fonts and services.
 
 #include "DayState.h"
+#include "Environment.h"
 
 #include <QDate>
 #include <QFont>
@@ -30,14 +31,6 @@ class QFrame;
 class TFullCalendarLight;
 class TRichEdit;
 class IDayStateSource;
-
-// What the screen check looks at: the primary screen in pixels and its
-// horizontal pixels per logical inch.
-struct TScreenMetrics {
-    int Width = 800;
-    int Height = 600;
-    int LogPixelsX = 96;
-};
 
 // The warning the screen check gives for a screen, or "" when none.
 QString ScreenCheckWarning(const TScreenMetrics& screen);
@@ -65,15 +58,13 @@ public:
     // default handler; the window stays up with what was opened.
     void FormShowGuarded();
     bool hasLargeFonts(double& ratio) const;
-    // The primary screen as the checks see it; tests replace it.
-    static std::function<TScreenMetrics()> ScreenMetricsSource;
+    // The primary screen as the checks see it (the environment's).
     static TScreenMetrics CurrentScreenMetrics();
     // The date-format check and the widening it causes (first show step 1).
     void CheckDateFormat();
-    // Folder of the program file with its trailing separator; tests point
-    // it elsewhere through ProgramFolderSource.
+    // Folder of the program file with its trailing separator (the
+    // environment's).
     static QString ProgramFolder();
-    static std::function<QString()> ProgramFolderSource;
 
     // ------------------------------------------------ day computation ---
     void clndrDateChange();

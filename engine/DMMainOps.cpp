@@ -2,6 +2,7 @@
 
 #include "Apaqty.h"
 #include "DMMain.h"
+#include "Environment.h"
 #include "Tokens.h"
 
 namespace {
@@ -221,7 +222,7 @@ QString TMainDM::GetReadingTimeName(int TimeID, bool PalmSunday, bool JoyousSatu
 }
 
 int TMainDM::currentWeekDay() const {
-    return dayState_ ? dayState_->WeekDay() : DayOfWeekSun1(QDate::currentDate());
+    return dayState_ ? dayState_->WeekDay() : DayOfWeekSun1(Today());
 }
 
 int TMainDM::selectedGregorianYear() const {

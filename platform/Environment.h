@@ -9,6 +9,7 @@
 //     page set-up dialogs         ...Print..., ...PageSetup...
 //   opening a web address       ShellOpen                       Shell.h
 //   the desktop wallpaper       ReloadDesktopWallpaper          Shell.h
+//   the primary screen          PrimaryScreenMetrics            Shell.h
 //   the folder of the registry  TRegistry                       Registry.h
 //   today's date                Today                           here
 //   the program's folder        ProgramFolder                   here
@@ -45,6 +46,14 @@ struct TSaveDialogRequest {
     QString FileName; // initial name
 };
 
+// What the screen check looks at: the primary screen in pixels and its
+// horizontal pixels per logical inch.
+struct TScreenMetrics {
+    int Width = 800;
+    int Height = 600;
+    int LogPixelsX = 96;
+};
+
 struct TEnvironment {
     std::function<int(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons)> MessageDlg;
     // A dialog answers from its result; another window ends the modal show by
@@ -61,6 +70,7 @@ struct TEnvironment {
     std::function<bool(const QString& target)> ShellOpen;
     // The bitmap to show and the style (0 tiled, 1 centred, 2 stretched).
     std::function<void(const QString& bitmapFile, int style)> ReloadWallpaper;
+    std::function<TScreenMetrics()> ScreenMetrics;
 
     // The folder that holds the folders of both registry roots.
     std::function<QString()> RegistryFolder;

@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cmath>
 
 namespace {
 
@@ -49,6 +51,19 @@ void ReloadDesktopWallpaper(const QString& bitmapFile, int style) {
         (*f)(bitmapFile, style);
     else
         RealWallpaper(bitmapFile, style);
+}
+
+TScreenMetrics PrimaryScreenMetrics() {
+    if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::ScreenMetrics))
+        return (*f)();
+    TScreenMetrics m;
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QSize px = s->geometry().size() * s->devicePixelRatio();
+        m.Width = px.width();
+        m.Height = px.height();
+        m.LogPixelsX = int(std::lround(s->logicalDotsPerInchX()));
+    }
+    return m;
 }
 
 QList<QStringList> WallpaperSettings(const QString& platform, const QString& desktop,

@@ -1,7 +1,8 @@
 #pragma once
 // The desktop services the program uses: opening a web address in the
-// default browser and reloading the desktop wallpaper. A test answers them
-// through the environment (Environment.h), so it never reaches the desktop.
+// default browser, reloading the desktop wallpaper and the primary screen's
+// size. A test answers them through the environment (Environment.h), so it
+// never reaches the desktop.
 #include "Environment.h"
 
 #include <QList>
@@ -13,6 +14,7 @@ bool ShellOpen(const QString& target);
 // Tells the desktop that the wallpaper settings changed: the bitmap to show
 // and the style (0 tiled, 1 centred, 2 stretched).
 void ReloadDesktopWallpaper(const QString& bitmapFile, int style);
+TScreenMetrics PrimaryScreenMetrics();
 
 // The gsettings argument lists that show the bitmap on a desktop, from the
 // Qt platform name and XDG_CURRENT_DESKTOP; none where nothing is to be set.

@@ -14,7 +14,8 @@ TTestEnvironment::TTestEnvironment(const QDate& today) : Today(today) {
     env_.RegistryFolder = [this] { return RegistryFolder(); };
     env_.Today = [this] { return Today; };
     env_.ProgramFolder = [this] { return ProgramFolder(); };
-    env_.TickCount = [this] { return Ticks; };
+    env_.TickCount = [this] { return Ticks++; };
+    env_.ScreenMetrics = [this] { return Screen; };
     QDir().mkpath(RegistryFolder());
     QDir().mkpath(ProgramFolder());
     scope_ = std::make_unique<TEnvironmentScope>(env_);

@@ -1,8 +1,10 @@
 #pragma once
 // A whole environment for tests, in force from construction to destruction:
-// scripted dialogs, a recorded shell and wallpaper, a fixed today, a tick
-// counter that only the test moves, and a registry and program folder of its
-// own in a private temporary folder. A test changes any answer at any time.
+// scripted dialogs, a recorded shell and wallpaper, a chosen screen, a fixed
+// today, a tick counter that moves one millisecond at each reading (so a
+// wait for time to pass ends at once), and a registry and program folder of
+// its own in a private temporary folder. A test changes any answer at any
+// time.
 #include "ScriptedDialogs.h"
 
 #include <QDate>
@@ -22,7 +24,8 @@ public:
 
     TScriptedDialogs Dialogs;
     QDate Today;
-    quint32 Ticks = 0;
+    quint32 Ticks = 0; // the next reading
+    TScreenMetrics Screen;
     // What ShellOpen answers, and the targets it was given.
     bool ShellOpenResult = true;
     QStringList Opened;

@@ -11,9 +11,6 @@
 void MainNewTest::SetUp() {
     Session.Reset();
     SetScreen(800, 600, 96);
-    TfrmMainNew::ScreenMetricsSource = [this] { return screen; };
-    ASSERT_TRUE(programFolder.isValid());
-    TfrmMainNew::ProgramFolderSource = [this] { return programFolder.path() + QLatin1Char('/'); };
     CreateMainDM();
 }
 
@@ -22,8 +19,6 @@ void MainNewTest::TearDown() {
     frmMainNew = nullptr;
     DestroyMainDM();
     Session.Reset();
-    TfrmMainNew::ScreenMetricsSource = nullptr;
-    TfrmMainNew::ProgramFolderSource = nullptr;
 }
 
 void MainNewTest::SetScreen(int width, int height, int dpi) {

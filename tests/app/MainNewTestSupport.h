@@ -5,10 +5,10 @@
 #include "DMMain.h"
 #include "MainNew.h"
 #include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
 
 #include <QByteArray>
 #include <QMap>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,10 +25,11 @@ protected:
     // Only the messages of the given kind.
     QList<TScriptedDialogs::Message> MessagesOf(TMsgDlgType type) const;
 
-    TScriptedDialogs dialogs;
-    TScriptedDialogs::Scope dialogsScope{dialogs};
-    TScreenMetrics screen;
-    QTemporaryDir programFolder; // stands for the folder of the program file
+    // Dialogs, screen, today, the registry and the folder of the program
+    // file are the test's own.
+    TTestEnvironment env;
+    TScriptedDialogs& dialogs = env.Dialogs;
+    TScreenMetrics& screen = env.Screen;
     std::unique_ptr<TfrmMainNew> window;
 };
 

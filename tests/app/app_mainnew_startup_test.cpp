@@ -81,7 +81,7 @@ TEST_F(app_mainnew_Startup, OrderOfStartUp) {
     EXPECT_EQ(events, expected) << events.join(QLatin1String(" | ")).toStdString();
     EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("English Velmorande"));
     EXPECT_TRUE(frmMainNew->isVisible());
-    EXPECT_EQ(frmMainNew->CurrentDate, QDate::currentDate());
+    EXPECT_EQ(frmMainNew->CurrentDate, env.Today);
     EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 

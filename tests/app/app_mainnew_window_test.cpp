@@ -97,7 +97,7 @@ TEST_F(app_mainnew_Window, CreationSetsTheDayStateDefaults) {
     EXPECT_FALSE(w.ReadingsFont.italic());
     EXPECT_EQ(w.PictureFile, QStringLiteral("xPantocrator2.jpg"));
     EXPECT_EQ(w.PictureCaption, QStringLiteral("Christ on the Throne"));
-    EXPECT_EQ(w.PicturesFolder, programFolder.path() + QStringLiteral("/pict/"));
+    EXPECT_EQ(w.PicturesFolder, env.ProgramFolder() + QStringLiteral("pict/"));
     // The data module reads the Synaxarium year from the window.
     ASSERT_NE(MainDM->DayStateSource(), nullptr);
     w.SelectedGregorianYear = 1999;
@@ -292,10 +292,10 @@ TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral("E-Velmorande 2.0"));
     EXPECT_TRUE(w.btnIconList->isVisible());
     EXPECT_EQ(w.pgcntrlFeasts->currentIndex(), 0);
-    EXPECT_EQ(w.CurrentDate, QDate::currentDate());
-    EXPECT_EQ(w.clndrDate->Date(), QDate::currentDate());
+    EXPECT_EQ(w.CurrentDate, env.Today);
+    EXPECT_EQ(w.clndrDate->Date(), env.Today);
     // After the first computation the year is the shown day's.
-    EXPECT_EQ(w.SelectedGregorianYear, QDate::currentDate().year());
+    EXPECT_EQ(w.SelectedGregorianYear, env.Today.year());
     EXPECT_TRUE(Session.HasPassword(TablePassword));
     const QList<TDataSet*> tables = MainDM->StartupTables();
     for (int i = 0; i < tables.size(); ++i)
@@ -366,12 +366,12 @@ TEST_F(app_mainnew_Window, LargeFontsScaleTheSizeLimits) {
 
 class app_mainnew_Failure : public MainNewTest {
 protected:
-    QString DataEng() const { return programFolder.path() + QStringLiteral("/DataEng"); }
+    QString DataEng() const { return env.ProgramFolder() + QStringLiteral("DataEng"); }
 
     // Shows the window and checks what every failure has in common: one
     // error message, no crash, the window up, the content folder untouched.
     QString ShowAndExpectOneError() {
-        const auto before = FolderSnapshot(programFolder.path());
+        const auto before = FolderSnapshot(env.ProgramFolder());
         TfrmMainNew& w = CreateWindow();
         w.show();
         QCoreApplication::processEvents(); // the calendar appears and paints
@@ -379,7 +379,7 @@ protected:
         w.clndrDate->SetDate(QDate(2024, 5, 5));
         QCoreApplication::processEvents();
         EXPECT_TRUE(w.isVisible());
-        EXPECT_EQ(FolderSnapshot(programFolder.path()), before);
+        EXPECT_EQ(FolderSnapshot(env.ProgramFolder()), before);
         EXPECT_EQ(Session.AliasPath(QStringLiteral("VelmEng4")), DataEng());
         const auto errors = MessagesOf(mtError);
         EXPECT_EQ(errors.size(), 1)

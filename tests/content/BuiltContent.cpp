@@ -1,10 +1,11 @@
 #include "BuiltContent.h"
 
+#include "Environment.h"
+
 #include "Schema.h"
 #include "SwordBible.h"
 #include "TableEngine.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -40,14 +41,11 @@ const BuiltContent& BuiltContent::Get() {
         built = true;
         content.Available = !SwordModuleVersion().isEmpty();
         if (content.Available) {
-            // One folder per builder: test runs of other build folders,
-            // whose builders write other content, must not replace it.
-            const QString base = QDir::temp().filePath(
-                QStringLiteral("evelm-content-test-") +
-                QString::fromLatin1(
-                    QCryptographicHash::hash(EVELM_CONTENT_BUILDER, QCryptographicHash::Sha1)
-                        .toHex()
-                        .left(12)));
+            // A folder of this build tree's own, beside the test programs:
+            // nothing outside the tree shares it or cleans it up under a
+            // run, and the builder's stamp rebuilds it when the builder
+            // changes.
+            const QString base = ProgramFolder() + QStringLiteral("content-test");
             QDir().mkpath(base);
             QLockFile lock(base + QStringLiteral("/build.lock"));
             lock.setStaleLockTime(0);

@@ -1,4 +1,5 @@
 #include "Registry.h"
+#include "Shell.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -15,6 +16,13 @@ TEST(TestEnvironment, AnswersEveryMachineQuestionAndEndsWithItsScope) {
 
         env.Ticks = 0xFFFFFFFFu;
         EXPECT_EQ(TickCount(), 0xFFFFFFFFu);
+        EXPECT_EQ(TickCount(), 0u); // it wraps
+
+        env.Screen = {1024, 768, 120};
+        const TScreenMetrics screen = PrimaryScreenMetrics();
+        EXPECT_EQ(screen.Width, 1024);
+        EXPECT_EQ(screen.Height, 768);
+        EXPECT_EQ(screen.LogPixelsX, 120);
 
         EXPECT_EQ(ProgramFolder(), env.ProgramFolder());
         EXPECT_TRUE(ProgramFolder().endsWith('/'));
