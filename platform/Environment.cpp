@@ -1,6 +1,7 @@
 #include "Environment.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <chrono>
 
 TEnvironmentScope* TEnvironmentScope::innermost_ = nullptr;
@@ -25,7 +26,11 @@ QDate Today() {
 QString ProgramFolder() {
     if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::ProgramFolder))
         return (*f)();
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    // Before (or without) the application object Qt knows no program path.
+    const QString folder = QCoreApplication::instance()
+                               ? QCoreApplication::applicationDirPath()
+                               : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    return folder + QLatin1Char('/');
 }
 
 quint32 TickCount() {

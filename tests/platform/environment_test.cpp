@@ -2,6 +2,7 @@
 #include "Shell.h"
 #include "TestEnvironment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -41,4 +42,9 @@ TEST(TestEnvironment, AnswersEveryMachineQuestionAndEndsWithItsScope) {
     EXPECT_EQ(TEnvironmentScope::Scripted(&TEnvironment::Today), nullptr);
     EXPECT_FALSE(TRegistry::StorageRoot(HKEY_CURRENT_USER).startsWith(registryFolder));
     EXPECT_FALSE(QFileInfo::exists(registryFolder)) << "the private folder is removed";
+}
+
+TEST(Environment, RealProgramFolderIsTheFolderOfThisProgram) {
+    EXPECT_EQ(ProgramFolder(), QCoreApplication::applicationDirPath() + '/');
+    EXPECT_TRUE(QFileInfo::exists(ProgramFolder() + "platform_environment"));
 }
