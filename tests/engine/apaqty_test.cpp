@@ -340,6 +340,29 @@ TEST(ApaqtyFeasts, AnnunciationSkippedNearEaster) {
     EXPECT_FALSE(a.IsMajorLordFeast());
 }
 
+TEST(ApaqtyFeasts, AnnunciationWindowEndsNineDaysBeforeAndOneDayAfterEaster) {
+    // Baramhat 29 (7 April) against the Easters that put it just inside and
+    // just outside the days from nine before Easter to the day after.
+    const struct {
+        int Year;
+        QDate Easter;
+        bool Celebrated;
+    } rows[] = {
+        {2039, QDate(2039, 4, 17), true},  // ten days before Easter
+        {2023, QDate(2023, 4, 16), false}, // nine days before
+        {1980, QDate(1980, 4, 6), false},  // the day after Easter
+        {2037, QDate(2037, 4, 5), true},   // two days after
+    };
+    for (const auto& r : rows) {
+        const TApaqty a = At(r.Year, 4, 7);
+        ASSERT_EQ(a.EasterDate, r.Easter) << r.Year;
+        ExpectCoptic(a, r.Year - 284, 7, 29);
+        EXPECT_EQ(a.IsAnnunciationCelebrated(), r.Celebrated) << r.Year;
+        EXPECT_EQ(a.IsAnnunciation(), r.Celebrated) << r.Year;
+        EXPECT_EQ(a.IsMajorLordFeast(), r.Celebrated || a.IsEaster()) << r.Year;
+    }
+}
+
 TEST(ApaqtyFeasts, EntryToEgyptGivesWayToPentecostAndAscension) {
     int checked = 0;
     for (int y = 1900; y <= 2099; ++y) {
