@@ -12,6 +12,7 @@
 #include "NativityCalculator.h"
 #include "Schema.h"
 #include "Shell.h"
+#include "ShownDay.h"
 #include "TableEngine.h"
 #include "ZIZ_Cldr.h"
 

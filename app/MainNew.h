@@ -31,6 +31,9 @@ class QFrame;
 class TFullCalendarLight;
 class TRichEdit;
 class IDayStateSource;
+namespace DayRules {
+struct TShownDay;
+}
 
 // The warning the screen check gives for a screen, or "" when none.
 QString ScreenCheckWarning(const TScreenMetrics& screen);
@@ -284,6 +287,8 @@ private:
     bool shownOnce_ = false;
     // What the data module reads of the shown day (weekday, Synaxarium year).
     std::unique_ptr<IDayStateSource> dayStateSource_;
+    // The day last computed by ShowDay.
+    std::unique_ptr<DayRules::TShownDay> shownDay_;
 };
 
 extern TfrmMainNew* frmMainNew;

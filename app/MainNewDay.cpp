@@ -1,15 +1,18 @@
 // Day computation of the main window: the calendar's change, the refresh of
 // the day state and its labels, the day record, the saints of the day, the
-// day picture and the verse look-up. The rules themselves are in DayRules.
+// day picture and the verse look-up. The day itself is computed whole by
+// ComputeShownDay before any label shows a part of it.
 
 #include "MainNew.h"
 
 #include "Apaqty.h"
 #include "DMMain.h"
 #include "DayRules.h"
+#include "DayTables.h"
 #include "Dialogs.h"
 #include "Jpeg.h"
 #include "NativityCalculator.h"
+#include "ShownDay.h"
 #include "ZIZ_Cldr.h"
 
 #include <QDialog>
@@ -19,14 +22,6 @@
 #include <QPixmap>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-namespace {
-
-DayRules::TDayTables DayTables() {
-    return {&MainDM->tblLent, &MainDM->tblFifty, &MainDM->tblSundays, &MainDM->tblYearly};
-}
-
-} // namespace
 
 void TfrmMainNew::clndrDateChange() {
     bool ok = false;
@@ -47,40 +42,42 @@ void TfrmMainNew::RefreshDay() {
 }
 
 void TfrmMainNew::ShowDay(bool fillFeastTabs) {
-    const int year = CurrentDate.year();
-    if (year != NativityCalc->Year)
-        NativityCalc->Calculate(year);
-    SelectedGregorianYear = quint16(year);
+    DayRules::TDataModuleDayTables tables(*MainDM);
+    // The start of the fasts is told by the calendar's own date.
+    const QDate calendarDate = clndrDate != nullptr ? clndrDate->Date() : CurrentDate;
+    DayRules::TShownDay day =
+        DayRules::ComputeShownDay(CurrentDate, calendarDate, *DayEngine, *NativityCalc, tables);
+    if (day.Record.ChainError)
+        MessageDlg(QString::fromLatin1(DayRules::AnnualDayNotFoundMessage), mtError, mbOK);
+    const int velmTypeID = MainDM->GetVelmTypeID(day.DayKey.DayType);
 
-    DayEngine->SetDate(CurrentDate);
-    lblGregDate->setText(DayRules::GregorianDateText(CurrentDate));
+    // The day is complete: only now the day state and the labels change.
+    SelectedGregorianYear = quint16(CurrentDate.year());
+    DayKey = day.DayKey;
+    DayID = day.Record.DayID;
+    DayComment = day.Record.DayComment;
+    DayName = day.Record.DayName;
+    VerseOfTheDay = day.Record.VerseOfTheDay;
+    VelmTypeID = velmTypeID;
+    FastingLevel = day.FastingLevel;
+    NoAbstinence = day.NoAbstinence ? 1 : 0;
+    TuneKind = day.TuneKind;
+    CopticDayText = day.CopticDayText;
+    shownDay_ = std::make_unique<DayRules::TShownDay>(std::move(day));
+    const DayRules::TShownDay& d = *shownDay_;
 
-    DayKey.DayType = DayEngine->DayType;
-    DayKey.EasterOffset = DayRules::EasterOffsetByte(DayEngine->DaysFromEaster);
-
-    const QString title = BuildDayTitle(CurrentDate);
-    lblDOW->setText(title);
+    lblGregDate->setText(d.GregorianDateText);
+    lblDOW->setText(d.Title);
     lblDOW->setAlignment(Qt::AlignHCenter |
-                         (DayRules::TitleTopAligned(title) ? Qt::AlignTop : Qt::AlignVCenter));
-    lblDOW->setToolTip(title);
-
-    VelmTypeID = MainDM->GetVelmTypeID(DayKey.DayType);
-
-    FastingLevel = GetFastingLevel();
-    NoAbstinence = IsNoAbstinenceDay() ? 1 : 0;
+                         (DayRules::TitleTopAligned(d.Title) ? Qt::AlignTop : Qt::AlignVCenter));
+    lblDOW->setToolTip(d.Title);
     lblFasting->setText(DayRules::FastingText(FastingLevel, NoAbstinence != 0));
-
-    TuneKind = GetTuneKind();
     lblTune->setText(DayRules::TuneText(TuneKind));
-
-    grpbxSynexeriam->setTitle(DayRules::SynaxariumCaption(IsSynaxariumRead()));
-
+    grpbxSynexeriam->setTitle(DayRules::SynaxariumCaption(d.SynaxariumRead));
     QFont f = lblDOW->font();
-    f.setPointSize(DayRules::TitleIsLong(title) ? 8 : 10);
+    f.setPointSize(DayRules::TitleIsLong(d.Title) ? 8 : 10);
     lblDOW->setFont(f);
-
-    CopticDayText = DayRules::CopticDayText(*DayEngine);
-    lblCopticDate->setText(DayRules::CopticDateText(*DayEngine));
+    lblCopticDate->setText(d.CopticDateText);
 
     if (fillFeastTabs)
         FillFeastTabs();
@@ -106,8 +103,8 @@ int TfrmMainNew::GetDayRecord(QString& dayComment, QString& dayName, QString& ve
                               QString& noteText) {
     // The start of the fasts is told by the calendar's own date.
     const QDate calendarDate = clndrDate != nullptr ? clndrDate->Date() : CurrentDate;
-    const DayRules::TDayRecord r =
-        DayRules::GetDayRecord(DayKey, *DayEngine, calendarDate, DayTables());
+    DayRules::TDataModuleDayTables tables(*MainDM);
+    const DayRules::TDayRecord r = DayRules::GetDayRecord(DayKey, *DayEngine, calendarDate, tables);
     if (r.ChainError)
         MessageDlg(QString::fromLatin1(DayRules::AnnualDayNotFoundMessage), mtError, mbOK);
     dayComment = r.DayComment;
@@ -220,8 +217,12 @@ void TfrmMainNew::RefreshDayPictureAndTime(bool withPicture) {
 }
 
 void TfrmMainNew::SelectDayPicture(TDayCategory category) {
+    // The shown day's own choice, unless asked for another category.
+    DayRules::TDataModuleDayTables tables(*MainDM);
+    const bool computed =
+        shownDay_ && shownDay_->Date == CurrentDate && shownDay_->Category == category;
     const DayRules::TPictureChoice choice =
-        DayRules::SelectDayPicture(category, *DayEngine, &MainDM->tblYearly);
+        computed ? shownDay_->Picture : DayRules::SelectDayPicture(category, *DayEngine, &tables);
     // The same picture as shown is not read again; a file that failed once
     // is not retried for the same choice either.
     if (choice.File != PictureFile) {

@@ -8,70 +8,29 @@ namespace DayFixture {
 
 namespace {
 
-int DaysInCopticMonth(int month) {
-    return month == 13 ? 6 : 30;
-}
-
 void FillYearly(TFixtureDatabase& w) {
     const QStringList fields = {"DayID",       "MonthID",         "Day",       "VerseOfTheDay",
                                 "Comment",     "DayName",         "FromMonth", "FromDay",
                                 "PictureFile", "PictureSaintName"};
-    for (int m = 1; m <= 13; ++m) {
-        for (int d = 1; d <= DaysInCopticMonth(m); ++d) {
-            int fromMonth = 0;
-            int fromDay = 0;
-            if (m == 2 && (d == 5 || d == 6)) { // Babah 5 -> 6 -> 7
-                fromMonth = 2;
-                fromDay = d + 1;
-            }
-            if (m == 2 && d == 10) { // Babah 10 <-> 11
-                fromMonth = 2;
-                fromDay = 11;
-            }
-            if (m == 2 && d == 11) {
-                fromMonth = 2;
-                fromDay = 10;
-            }
-            QString picture;
-            QString caption;
-            if (m == 2 && d == 15) {
-                picture = OwnPicture;
-                caption = OwnPictureCaption;
-            }
-            const QString md = QStringLiteral("%1/%2").arg(m).arg(d);
-            w.Insert(QStringLiteral("Yearly.DB"), fields,
-                     {YearlyID(m, d), m, d, QStringLiteral("Annual verse ") + md,
-                      QStringLiteral("Annual comment ") + md, QStringLiteral("Annual name ") + md,
-                      fromMonth, fromDay, picture, caption});
-        }
-    }
+    for (const DayRules::TYearlyRow& r : YearlyRows())
+        w.Insert(QStringLiteral("Yearly.DB"), fields,
+                 {r.DayID, r.MonthID, r.Day, r.VerseOfTheDay, r.Comment, r.DayName, r.FromMonth,
+                  r.FromDay, r.PictureFile, r.PictureSaintName});
 }
 
 void FillDayTables(TFixtureDatabase& w) {
-    for (int n = 0; n <= 69; ++n) {
-        const QString s = QString::number(n);
+    for (const auto& [n, r] : LentRows())
         w.Insert(QStringLiteral("Lent_HolyWeek.DB"),
                  {"ID", "DaysFromEaster", "DayName", "VerseOfTheDay", "Comment"},
-                 {LentID(n), n, QStringLiteral("Lent name ") + s, QStringLiteral("Lent verse ") + s,
-                  QStringLiteral("Lent comment ") + s});
-    }
-    for (int n = 1; n <= 49; ++n) {
-        const QString s = QString::number(n);
+                 {r.ID, n, r.DayName, r.VerseOfTheDay, r.Comment});
+    for (const auto& [n, r] : FiftyRows())
         w.Insert(QStringLiteral("FiftyDays.DB"),
                  {"ID", "DaysFromEster", "DayName", "VerseOfTheDay", "Comment"},
-                 {FiftyID(n), n, QStringLiteral("Fifty name ") + s,
-                  QStringLiteral("Fifty verse ") + s, QStringLiteral("Fifty comment ") + s});
-    }
-    for (int m = 1; m <= 13; ++m) {
-        for (int k = 1; k <= 5; ++k) {
-            const QString s = QStringLiteral("%1/%2").arg(m).arg(k);
-            w.Insert(QStringLiteral("Sundays.DB"),
-                     {"ID", "DayName", "VerseOfTheDay", "Comment", "Month", "Week"},
-                     {SundayID(m, k), QStringLiteral("Sunday name ") + s,
-                      QStringLiteral("Sunday verse ") + s, QStringLiteral("Sunday comment ") + s, m,
-                      k});
-        }
-    }
+                 {r.ID, n, r.DayName, r.VerseOfTheDay, r.Comment});
+    for (const auto& [key, r] : SundayRows())
+        w.Insert(QStringLiteral("Sundays.DB"),
+                 {"ID", "DayName", "VerseOfTheDay", "Comment", "Month", "Week"},
+                 {r.ID, r.DayName, r.VerseOfTheDay, r.Comment, key / 10, key % 10});
 }
 
 void FillSynaxarium(TFixtureDatabase& w) {

@@ -5,6 +5,8 @@
 // with 1, 3 and 13 entries and two days that cannot be found, and a table of
 // verses. The data module is opened on it.
 
+#include "DayRows.h"
+
 #include <QString>
 
 #include <memory>
@@ -12,26 +14,6 @@
 class TFixtureDatabase;
 
 namespace DayFixture {
-
-// Annual record IDs are month * 100 + day; Lent 1000 + days before Easter,
-// Fifty Days 2000 + days after, Sundays 3000 + month * 10 + Sunday number.
-constexpr int YearlyID(int month, int day) {
-    return month * 100 + day;
-}
-constexpr int LentID(int daysBefore) {
-    return 1000 + daysBefore;
-}
-constexpr int FiftyID(int daysAfter) {
-    return 2000 + daysAfter;
-}
-constexpr int SundayID(int month, int week) {
-    return 3000 + month * 10 + week;
-}
-
-// Borrowing: Babah 5 -> Babah 6 -> Babah 7; Babah 10 -> Babah 11 -> Babah 10.
-// Babah 15 has its own picture; every other day an empty file name.
-inline const QString OwnPicture = QStringLiteral("xOwnPictureBabah15.jpg");
-inline const QString OwnPictureCaption = QStringLiteral("Saint of Babah 15");
 
 // Synaxarium: Babah 3 has 3 entries, Babah 4 has 13, Hatour 7 has no head
 // row and Hatour 8 no entry number 1; every other day one entry.

@@ -1,17 +1,16 @@
-// The day rules on the fixture tables, without a window: titles and keys,
-// day records, fasting, tune, Synaxarium reading, pictures, saints, verse.
+// The day rules without a window or a database: titles and keys, day
+// records, fasting, tune, Synaxarium reading and pictures, each computed
+// through the one computation of the shown day on the day rows in memory.
 
 #include "DayRules.h"
 
 #include "Apaqty.h"
-#include "DMMain.h"
-#include "MainNew.h"
+#include "DayRows.h"
 #include "NativityCalculator.h"
-#include "day_fixture.h"
+#include "ShownDay.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 
 using namespace DayRules;
@@ -25,54 +24,40 @@ QDate D(const char* iso) {
     return QDate::fromString(QLatin1String(iso), Qt::ISODate);
 }
 
-TDayTables Tables() {
-    return {&MainDM->tblLent, &MainDM->tblFifty, &MainDM->tblSundays, &MainDM->tblYearly};
-}
-
-// One shown day: engine, calculator, key, title and record, computed as the
-// main window computes them.
-struct TShownDay {
+// One shown day as the main window computes it; calendarDate is the date
+// the calendar shows (the same unless given).
+struct TDay {
     TApaqty e;
     TNativityCalculator n;
+    TMemoryDayTables tables;
+    TShownDay shown;
     TDayKey key;
     TDayRecord record;
     QString title;
 
-    explicit TShownDay(const QDate& date, QDate calendarDate = QDate()) {
-        if (!calendarDate.isValid())
-            calendarDate = date;
-        n.Calculate(date.year());
-        e.SetDate(date);
-        key.DayType = e.DayType;
-        key.EasterOffset = EasterOffsetByte(e.DaysFromEaster);
-        title = BuildDayTitle(
-            date, e, n, key, [&](TDayKey& k) { return GetDayRecord(k, e, calendarDate, Tables()); },
-            record);
+    explicit TDay(const QDate& date, QDate calendarDate = QDate()) {
+        shown = ComputeShownDay(date, calendarDate.isValid() ? calendarDate : date, e, n, tables);
+        key = shown.DayKey;
+        record = shown.Record;
+        title = shown.Title;
     }
-    quint8 Fasting() const { return FastingLevel(e); }
-    QString FastingLabel() const { return FastingText(FastingLevel(e), IsNoAbstinenceDay(e)); }
-    QString TuneLabel() const { return TuneText(TuneKind(e, n, key)); }
-    TPictureChoice Picture() const {
-        return SelectDayPicture(DayCategory(e), e, &MainDM->tblYearly);
-    }
+    TFastingLevel Fasting() const { return shown.FastingLevel; }
+    QString FastingLabel() const { return FastingText(shown.FastingLevel, shown.NoAbstinence); }
+    QString TuneLabel() const { return TuneText(shown.TuneKind); }
+    TPictureChoice Picture() const { return shown.Picture; }
 };
 
-class DayRulesTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { db_ = std::make_unique<TDayDatabase>(); }
-    static void TearDownTestSuite() { db_.reset(); }
-    static std::unique_ptr<TDayDatabase> db_;
-};
-std::unique_ptr<TDayDatabase> DayRulesTest::db_;
+// The rules are pure: a suite needs nothing set up.
+class DayRulesTest : public ::testing::Test {};
 
 } // namespace
 
 // ------------------------------------------------------------------ titles ---
 
-class AppDayTitle : public DayRulesTest {};
+class DayTitle : public DayRulesTest {};
 
-TEST_F(AppDayTitle, PlainAnnualWeekdayIsTheWeekdayName) {
-    TShownDay day(D("2024-10-22")); // Tuesday, Babah 12
+TEST_F(DayTitle, PlainAnnualWeekdayIsTheWeekdayName) {
+    TDay day(D("2024-10-22")); // Tuesday, Babah 12
     EXPECT_EQ(day.title, "Tuesday");
     EXPECT_EQ(day.key.DayType, 3);
     EXPECT_EQ(day.record.DayID, YearlyID(2, 12));
@@ -80,8 +65,8 @@ TEST_F(AppDayTitle, PlainAnnualWeekdayIsTheWeekdayName) {
     EXPECT_EQ(day.record.DayName, "Annual name 2/12");
 }
 
-TEST_F(AppDayTitle, SundayOnMonthly29thReadsBaramhat29WithNote) {
-    TShownDay day(D("2026-11-08")); // Sunday, Babah 29
+TEST_F(DayTitle, SundayOnMonthly29thReadsBaramhat29WithNote) {
+    TDay day(D("2026-11-08")); // Sunday, Babah 29
     EXPECT_EQ(day.title, "Fifth Sunday of Babah" + NL + "Readings source: Baramhat 29");
     EXPECT_EQ(day.key.DayType, 3);
     EXPECT_EQ(day.key.CopticMonth, 7);
@@ -92,52 +77,52 @@ TEST_F(AppDayTitle, SundayOnMonthly29thReadsBaramhat29WithNote) {
     EXPECT_EQ(day.record.VerseOfTheDay, "Annual verse 7/29");
 }
 
-TEST_F(AppDayTitle, NativityOnKiahk28IsObservedOnTwoDays) {
-    TShownDay jan7(D("2024-01-07"));
+TEST_F(DayTitle, NativityOnKiahk28IsObservedOnTwoDays) {
+    TDay jan7(D("2024-01-07"));
     EXPECT_EQ(jan7.title, "Sunday" + NL + "(Nativity Feast Observed)");
     EXPECT_EQ(jan7.key.DayType, 3);
     EXPECT_EQ(jan7.record.DayID, YearlyID(4, 29));
 
-    TShownDay jan8(D("2024-01-08"));
+    TDay jan8(D("2024-01-08"));
     EXPECT_EQ(jan8.title, "Monday (Nativity Feast)");
     EXPECT_EQ(jan8.key.DayType, 3);
     EXPECT_EQ(jan8.record.DayID, YearlyID(4, 29));
 }
 
-TEST_F(AppDayTitle, NativityOnKiahk29IsOneDay) {
-    TShownDay jan7(D("2025-01-07"));
+TEST_F(DayTitle, NativityOnKiahk29IsOneDay) {
+    TDay jan7(D("2025-01-07"));
     EXPECT_EQ(jan7.title, "Tuesday (Nativity Feast)");
-    TShownDay jan8(D("2025-01-08"));
+    TDay jan8(D("2025-01-08"));
     EXPECT_EQ(jan8.title, "Wednesday");
     EXPECT_EQ(jan8.record.DayID, YearlyID(4, 30));
 }
 
-TEST_F(AppDayTitle, ThreeParamounDaysBeforeAMondayNativity) {
+TEST_F(DayTitle, ThreeParamounDaysBeforeAMondayNativity) {
     const char* days[] = {"2019-01-04", "2019-01-05", "2019-01-06"};
     const char* names[] = {"Friday", "Saturday", "Sunday"};
     for (int i = 0; i < 3; ++i) {
-        TShownDay day(D(days[i]));
+        TDay day(D(days[i]));
         EXPECT_EQ(day.title, QString::fromLatin1(names[i]) + NL + "(Nativity Paramouni)")
             << days[i];
         EXPECT_EQ(day.key.DayType, 3);
         EXPECT_EQ(day.key.CopticDay, 28);
         EXPECT_EQ(day.record.DayID, YearlyID(4, 28));
     }
-    TShownDay before(D("2019-01-03"));
+    TDay before(D("2019-01-03"));
     EXPECT_EQ(before.title, "Thursday");
     EXPECT_EQ(before.record.DayID, YearlyID(4, 25));
 }
 
-TEST_F(AppDayTitle, AnnunciationInLentUsesTheAnnualRecord) {
-    TShownDay day(D("2024-04-07")); // a Sunday of Great Lent
+TEST_F(DayTitle, AnnunciationInLentUsesTheAnnualRecord) {
+    TDay day(D("2024-04-07")); // a Sunday of Great Lent
     ASSERT_EQ(day.e.DayType, 1);
     EXPECT_EQ(day.title, "Sunday" + NL + "(Annunciation Feast)");
     EXPECT_EQ(day.key.DayType, 3);
     EXPECT_EQ(day.record.DayID, YearlyID(7, 29));
 }
 
-TEST_F(AppDayTitle, FifthSundayBeforeJonahReadsPreLentSunday) {
-    TShownDay day(D("2039-02-06")); // Tubah 29, 70 days before Easter
+TEST_F(DayTitle, FifthSundayBeforeJonahReadsPreLentSunday) {
+    TDay day(D("2039-02-06")); // Tubah 29, 70 days before Easter
     EXPECT_EQ(day.title, "Fifth Sunday of Tubah" + NL + "(Readings of Pre-Lent Sunday)");
     EXPECT_EQ(day.key.DayType, 1);
     EXPECT_EQ(day.key.EasterOffset, 56);
@@ -145,89 +130,89 @@ TEST_F(AppDayTitle, FifthSundayBeforeJonahReadsPreLentSunday) {
     EXPECT_TRUE(IsSynaxariumRead(day.key));
 }
 
-TEST_F(AppDayTitle, BorrowedKiahkSundays) {
-    TShownDay first(D("2007-12-09")); // Hatour 29
+TEST_F(DayTitle, BorrowedKiahkSundays) {
+    TDay first(D("2007-12-09")); // Hatour 29
     EXPECT_EQ(first.title, "First Sunday of Kiahk" + NL + "(Borrowed From Hatour)" + NL +
                                "Readings source: Baramhat 29");
     EXPECT_EQ(first.record.DayID, YearlyID(7, 29));
 
-    TShownDay second(D("2007-12-16"));
+    TDay second(D("2007-12-16"));
     EXPECT_EQ(second.title, "Second Sunday of Kiahk" + NL + "(Moved one week)");
     EXPECT_EQ(second.key.DayType, 4);
     EXPECT_EQ(second.record.DayID, SundayID(4, 2));
 
-    TShownDay third(D("2007-12-23"));
+    TDay third(D("2007-12-23"));
     EXPECT_EQ(third.title, "Third Sunday of Kiahk" + NL + "(Moved one week)");
     EXPECT_EQ(third.record.DayID, SundayID(4, 3));
 
-    TShownDay fourth(D("2007-12-30"));
+    TDay fourth(D("2007-12-30"));
     EXPECT_EQ(fourth.title, "Fourth Sunday of Kiahk" + NL + "(Moved one week)");
     EXPECT_EQ(fourth.record.DayID, SundayID(4, 4));
 
     // The fourth Sunday that falls in January says nothing of moving.
-    TShownDay january(D("2012-01-01"));
+    TDay january(D("2012-01-01"));
     EXPECT_EQ(january.title, "Fourth Sunday of Kiahk");
     EXPECT_EQ(january.record.DayID, SundayID(4, 4));
 }
 
-TEST_F(AppDayTitle, KiahkSundaysInAYearWithoutBorrowing) {
-    TShownDay first(D("2024-12-15"));
+TEST_F(DayTitle, KiahkSundaysInAYearWithoutBorrowing) {
+    TDay first(D("2024-12-15"));
     EXPECT_EQ(first.title, "First Sunday of Kiahk");
     EXPECT_EQ(first.key.CopticMonth, 4);
     EXPECT_EQ(first.record.DayID, SundayID(4, 1));
-    TShownDay third(D("2024-12-29"));
+    TDay third(D("2024-12-29"));
     EXPECT_EQ(third.title, "Third Sunday of Kiahk");
 }
 
-TEST_F(AppDayTitle, YearWhoseFirstOfTutIsASunday) {
-    TShownDay tut1(D("2022-09-11"));
+TEST_F(DayTitle, YearWhoseFirstOfTutIsASunday) {
+    TDay tut1(D("2022-09-11"));
     EXPECT_EQ(tut1.title, "Sunday (New Coptic Year)");
     EXPECT_EQ(tut1.key.DayType, 3);
     EXPECT_EQ(tut1.record.DayID, YearlyID(1, 1));
 
-    TShownDay tut8(D("2022-09-18"));
+    TDay tut8(D("2022-09-18"));
     EXPECT_EQ(tut8.title, "(Readings of First Sunday of Tut)");
     EXPECT_EQ(tut8.key.SundayNumber, 1);
     EXPECT_EQ(tut8.record.DayID, SundayID(1, 1));
 
-    TShownDay tut22(D("2022-10-02"));
+    TDay tut22(D("2022-10-02"));
     EXPECT_EQ(tut22.title, "(Readings of Third Sunday of Tut)");
     EXPECT_EQ(tut22.record.DayID, SundayID(1, 3));
 }
 
-TEST_F(AppDayTitle, NewCopticYearOnAWeekday) {
-    TShownDay tut1(D("2024-09-11"));
+TEST_F(DayTitle, NewCopticYearOnAWeekday) {
+    TDay tut1(D("2024-09-11"));
     EXPECT_EQ(tut1.title, "Wednesday (New Coptic Year)");
 }
 
-TEST_F(AppDayTitle, FifthSundayOfKiahkUsesKiahk30) {
-    TShownDay day(D("2017-01-08"));
+TEST_F(DayTitle, FifthSundayOfKiahkUsesKiahk30) {
+    TDay day(D("2017-01-08"));
     EXPECT_EQ(day.title, "Fifth Sunday of Kiahk (Using Kiahk 30 Readings)");
     EXPECT_EQ(day.key.DayType, 3);
     EXPECT_EQ(day.record.DayID, YearlyID(4, 30));
 }
 
-TEST_F(AppDayTitle, EntryToEgyptInTheFiftyDaysIsAnnual) {
+TEST_F(DayTitle, EntryToEgyptInTheFiftyDaysIsAnnual) {
     // Bashans 24 on a Sunday of the Fifty Days.
-    TShownDay day(D("2025-06-01"));
+    TDay day(D("2025-06-01"));
     ASSERT_TRUE(day.e.IsEntryToEgypt());
     ASSERT_EQ(day.e.DayType, 2);
     EXPECT_EQ(day.title, "Sunday" + NL + "(Entry of the Lord into Egypt)");
     EXPECT_EQ(day.key.DayType, 3);
 }
 
-TEST_F(AppDayTitle, LentAndFiftyDaysAreNamedByTheirRecord) {
-    TShownDay lent(D("2024-03-20"));
+TEST_F(DayTitle, LentAndFiftyDaysAreNamedByTheirRecord) {
+    TDay lent(D("2024-03-20"));
     EXPECT_EQ(lent.title, "Lent name 46");
     EXPECT_EQ(lent.record.DayID, LentID(46));
-    TShownDay easter(D("2024-05-05"));
+    TDay easter(D("2024-05-05"));
     EXPECT_EQ(easter.title, "Lent name 0");
-    TShownDay fifty(D("2024-05-12"));
+    TDay fifty(D("2024-05-12"));
     EXPECT_EQ(fifty.title, "Fifty name 7");
     EXPECT_EQ(fifty.record.DayID, FiftyID(7));
 }
 
-TEST_F(AppDayTitle, LayoutByLengthAndLines) {
+TEST_F(DayTitle, LayoutByLengthAndLines) {
     EXPECT_FALSE(TitleIsLong("Tuesday"));
     EXPECT_FALSE(TitleTopAligned("Tuesday"));
     const QString twoLines = "Sunday" + NL + "(X)";
@@ -237,8 +222,8 @@ TEST_F(AppDayTitle, LayoutByLengthAndLines) {
     EXPECT_TRUE(TitleIsLong(QString(26, QLatin1Char('a'))));
 }
 
-TEST_F(AppDayTitle, DateTexts) {
-    TShownDay day(D("2027-01-07"));
+TEST_F(DayTitle, DateTexts) {
+    TDay day(D("2027-01-07"));
     EXPECT_EQ(GregorianDateText(D("2027-01-07")), "January 7, 2027");
     EXPECT_EQ(CopticDayText(day.e), "Kiahk 29");
     EXPECT_EQ(CopticDateText(day.e), "Kiahk 29, 1743");
@@ -266,11 +251,11 @@ QString Lines(const char* text) {
 
 } // namespace
 
-class AppDayTitleTable : public DayRulesTest, public ::testing::WithParamInterface<TTitleRow> {};
+class DayTitleTable : public DayRulesTest, public ::testing::WithParamInterface<TTitleRow> {};
 
-TEST_P(AppDayTitleTable, FeastNoteAndKey) {
+TEST_P(DayTitleTable, FeastNoteAndKey) {
     const TTitleRow& row = GetParam();
-    TShownDay day(D(row.Date));
+    TDay day(D(row.Date));
     EXPECT_EQ(day.title, Lines(row.Title));
     EXPECT_EQ(day.key.DayType, 3);
     EXPECT_EQ(day.key.CopticDay, row.CopticDay);
@@ -279,7 +264,7 @@ TEST_P(AppDayTitleTable, FeastNoteAndKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AppDayFeasts, AppDayTitleTable,
+    AppDayFeasts, DayTitleTable,
     ::testing::Values(
         TTitleRow{"2018-01-19", "Friday (Epiphany Feast)", 11},
         TTitleRow{"2024-01-20", "Saturday (Epiphany Feast)", 11},
@@ -300,30 +285,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------- day records ---
 
-class AppDayRecord : public DayRulesTest {};
+class DayRecord : public DayRulesTest {};
 
-TEST_F(AppDayRecord, SundaysTable) {
-    TShownDay day(D("2024-10-20")); // second Sunday of Babah
+TEST_F(DayRecord, SundaysTable) {
+    TDay day(D("2024-10-20")); // second Sunday of Babah
     EXPECT_EQ(day.title, "Second Sunday of Babah");
     EXPECT_EQ(day.record.DayID, SundayID(2, 2));
     EXPECT_EQ(day.record.DayComment, "Sunday comment 2/2");
     EXPECT_EQ(day.record.VerseOfTheDay, "Sunday verse 2/2");
 }
 
-TEST_F(AppDayRecord, Tubah12OnASundayReadsTubah11) {
-    TShownDay sunday(D("2024-01-21"));
+TEST_F(DayRecord, Tubah12OnASundayReadsTubah11) {
+    TDay sunday(D("2024-01-21"));
     EXPECT_EQ(sunday.title, "Second Sunday of Tubah" + NL + "Readings source: Tubah 11");
     EXPECT_EQ(sunday.key.CopticDay, 11);
     EXPECT_EQ(sunday.record.DayID, YearlyID(5, 11));
     EXPECT_TRUE(sunday.record.DayComment.isEmpty());
 
-    TShownDay weekday(D("2025-01-20"));
+    TDay weekday(D("2025-01-20"));
     EXPECT_EQ(weekday.title, "Monday");
     EXPECT_EQ(weekday.record.DayID, YearlyID(5, 12));
 }
 
-TEST_F(AppDayRecord, BorrowingChainTakesTheLastDayAndNamesTheFirst) {
-    TShownDay day(D("2024-10-15")); // Babah 5 -> 6 -> 7
+TEST_F(DayRecord, BorrowingChainTakesTheLastDayAndNamesTheFirst) {
+    TDay day(D("2024-10-15")); // Babah 5 -> 6 -> 7
     EXPECT_EQ(day.record.DayID, YearlyID(2, 7));
     EXPECT_EQ(day.record.NoteText, "Readings source: Babah 6");
     EXPECT_EQ(day.record.DayComment, "Annual comment 2/5");
@@ -332,8 +317,8 @@ TEST_F(AppDayRecord, BorrowingChainTakesTheLastDayAndNamesTheFirst) {
     EXPECT_EQ(day.title, "Tuesday" + NL + "Readings source: Babah 6");
 }
 
-TEST_F(AppDayRecord, BorrowingCycleStopsAndIsReported) {
-    TShownDay day(D("2025-10-20")); // Babah 10 -> 11 -> 10
+TEST_F(DayRecord, BorrowingCycleStopsAndIsReported) {
+    TDay day(D("2025-10-20")); // Babah 10 -> 11 -> 10
     EXPECT_TRUE(day.record.ChainError);
     EXPECT_EQ(day.record.DayID, YearlyID(2, 11));
     EXPECT_EQ(day.record.NoteText, "Readings source: Babah 11");
@@ -341,29 +326,30 @@ TEST_F(AppDayRecord, BorrowingCycleStopsAndIsReported) {
               "Annual Day Not Found#13#10Please Report This Error to Technical Support");
 }
 
-TEST_F(AppDayRecord, MissingAnnualDayGivesZeroWithoutError) {
+TEST_F(DayRecord, MissingAnnualDayGivesZeroWithoutError) {
     TApaqty e;
     e.SetDate(D("2024-10-22"));
     TDayKey key;
     key.DayType = dtAnnual;
     key.CopticMonth = 13;
     key.CopticDay = 9;
-    const TDayRecord r = GetDayRecord(key, e, D("2024-10-22"), Tables());
+    TMemoryDayTables tables;
+    const TDayRecord r = GetDayRecord(key, e, D("2024-10-22"), tables);
     EXPECT_EQ(r.DayID, 0);
     EXPECT_FALSE(r.ChainError);
     EXPECT_TRUE(r.DayComment.isEmpty());
 }
 
-TEST_F(AppDayRecord, StartOfTheFastsFollowsTheCalendarDate) {
-    TShownDay apostles(D("2024-06-24"));
+TEST_F(DayRecord, StartOfTheFastsFollowsTheCalendarDate) {
+    TDay apostles(D("2024-06-24"));
     EXPECT_EQ(apostles.record.DayComment, "Start of the Apostles' Fast");
     EXPECT_EQ(apostles.record.VerseOfTheDay,
               "But the days will come when the bridegroom will be taken away from them; then they "
               "will fast in those days. (Luke 5:35)");
-    TShownDay elsewhere(D("2024-06-24"), D("2024-06-25"));
+    TDay elsewhere(D("2024-06-24"), D("2024-06-25"));
     EXPECT_EQ(elsewhere.record.DayComment, "Annual comment 10/17");
 
-    TShownDay stMary(D("2024-08-07"));
+    TDay stMary(D("2024-08-07"));
     EXPECT_EQ(stMary.record.DayComment, "Start of Saint Mary's Fast");
     EXPECT_EQ(stMary.record.VerseOfTheDay,
               "For behold, henceforth all generations will call me blessed For He who is mighty "
@@ -372,29 +358,29 @@ TEST_F(AppDayRecord, StartOfTheFastsFollowsTheCalendarDate) {
 
 // ---------------------------------------------------------- fasting, tune ---
 
-class AppDayFastingAndTune : public DayRulesTest {};
+class DayFastingAndTune : public DayRulesTest {};
 
-TEST_F(AppDayFastingAndTune, LazarusSaturday) {
-    TShownDay day(D("2024-04-27"));
+TEST_F(DayFastingAndTune, LazarusSaturday) {
+    TDay day(D("2024-04-27"));
     ASSERT_TRUE(day.e.IsLazarusSaturday());
     EXPECT_EQ(day.FastingLabel(), "Strict Fasting, No Abstinence");
     EXPECT_EQ(day.TuneLabel(), "Annual Tune");
 }
 
-TEST_F(AppDayFastingAndTune, NoAbstinenceDays) {
-    EXPECT_FALSE(IsNoAbstinenceDay(TShownDay(D("2024-05-04")).e)); // Joyous Saturday
-    EXPECT_TRUE(IsNoAbstinenceDay(TShownDay(D("2024-11-08")).e));  // Babah 29, a Friday
-    EXPECT_TRUE(IsNoAbstinenceDay(TShownDay(D("2025-01-08")).e));  // Kiahk 30
-    EXPECT_FALSE(IsNoAbstinenceDay(TShownDay(D("2024-10-23")).e));
+TEST_F(DayFastingAndTune, NoAbstinenceDays) {
+    EXPECT_FALSE(IsNoAbstinenceDay(TDay(D("2024-05-04")).e)); // Joyous Saturday
+    EXPECT_TRUE(IsNoAbstinenceDay(TDay(D("2024-11-08")).e));  // Babah 29, a Friday
+    EXPECT_TRUE(IsNoAbstinenceDay(TDay(D("2025-01-08")).e));  // Kiahk 30
+    EXPECT_FALSE(IsNoAbstinenceDay(TDay(D("2024-10-23")).e));
 }
 
-TEST_F(AppDayFastingAndTune, NoTextBeyondTheSevenTunes) {
+TEST_F(DayFastingAndTune, NoTextBeyondTheSevenTunes) {
     EXPECT_EQ(TuneText(TTuneKind(7)), "");
 }
 
-TEST_F(AppDayFastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
-    EXPECT_EQ(TShownDay(D("2006-01-08")).TuneLabel(), "Festal Tune");
-    EXPECT_EQ(TShownDay(D("2001-01-08")).TuneLabel(), "Annual Tune");
+TEST_F(DayFastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
+    EXPECT_EQ(TDay(D("2006-01-08")).TuneLabel(), "Festal Tune");
+    EXPECT_EQ(TDay(D("2001-01-08")).TuneLabel(), "Annual Tune");
 }
 
 namespace {
@@ -409,18 +395,17 @@ void PrintTo(const TFastingRow& row, std::ostream* os) {
 }
 } // namespace
 
-class AppDayFastingTable : public DayRulesTest,
-                           public ::testing::WithParamInterface<TFastingRow> {};
+class DayFastingTable : public DayRulesTest, public ::testing::WithParamInterface<TFastingRow> {};
 
-TEST_P(AppDayFastingTable, LevelAndText) {
+TEST_P(DayFastingTable, LevelAndText) {
     const TFastingRow& row = GetParam();
-    TShownDay day(D(row.Date));
+    TDay day(D(row.Date));
     EXPECT_EQ(day.Fasting(), row.Level) << row.Why;
     EXPECT_EQ(day.FastingLabel(), row.Text) << row.Why;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AppDayFasting, AppDayFastingTable,
+    AppDayFasting, DayFastingTable,
     ::testing::Values(
         TFastingRow{"2018-01-19", "Epiphany on a Friday", 0, "(No Fasting)"},
         TFastingRow{"2022-01-07", "Nativity on a Friday", 0, "(No Fasting)"},
@@ -465,15 +450,15 @@ void PrintTo(const TTuneRow& row, std::ostream* os) {
 }
 } // namespace
 
-class AppDayTuneTable : public DayRulesTest, public ::testing::WithParamInterface<TTuneRow> {};
+class DayTuneTable : public DayRulesTest, public ::testing::WithParamInterface<TTuneRow> {};
 
-TEST_P(AppDayTuneTable, FirstRuleWins) {
+TEST_P(DayTuneTable, FirstRuleWins) {
     const TTuneRow& row = GetParam();
-    EXPECT_EQ(TShownDay(D(row.Date)).TuneLabel(), row.Tune) << row.Why;
+    EXPECT_EQ(TDay(D(row.Date)).TuneLabel(), row.Tune) << row.Why;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AppDayTunes, AppDayTuneTable,
+    AppDayTunes, DayTuneTable,
     ::testing::Values(TTuneRow{"2024-04-28", "Palm Sunday", "Hosanna Tune"},
                       TTuneRow{"2024-09-27", "Tut 17, a feast of the Cross", "Hosanna Tune"},
                       TTuneRow{"2024-09-15", "Tut 5", "Festal Tune"},
@@ -505,50 +490,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 // -------------------------------------------------------------- Synaxarium ---
 
-class AppDaySynaxarium : public DayRulesTest {};
+class DaySynaxarium : public DayRulesTest {};
 
-TEST_F(AppDaySynaxarium, CaptionInHolyWeekAndTheFiftyDays) {
+TEST_F(DaySynaxarium, CaptionInHolyWeekAndTheFiftyDays) {
     const QString notRead =
         QStringLiteral("Synaxarium (Not to be read in the church during this time of the year)");
-    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-04-30")).key)), notRead);
-    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-04-28")).key)), notRead);
-    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-05-05")).key)), notRead);
-    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-05-15")).key)), notRead);
-    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-04-27")).key)), "Synaxarium");
-    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2024-03-20")).key)), "Synaxarium");
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TDay(D("2024-04-30")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TDay(D("2024-04-28")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TDay(D("2024-05-05")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TDay(D("2024-05-15")).key)), notRead);
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TDay(D("2024-04-27")).key)), "Synaxarium");
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TDay(D("2024-03-20")).key)), "Synaxarium");
     // A feast in the Fifty Days is read from the Annual table.
-    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TShownDay(D("2025-06-01")).key)), "Synaxarium");
+    EXPECT_EQ(SynaxariumCaption(IsSynaxariumRead(TDay(D("2025-06-01")).key)), "Synaxarium");
 }
 
-TEST_F(AppDaySynaxarium, LabelsOfADay) {
-    TSynaxariumDay three =
-        LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 3, true);
-    ASSERT_TRUE(three.Found);
-    EXPECT_EQ(three.SynxID, SynxHeadID(2, 3));
-    EXPECT_EQ(three.Captions,
-              QStringList({"1- Saint 1 of 2/3", "2- Saint 2 of 2/3", "3- Saint 3 of 2/3"}));
-
-    TSynaxariumDay many =
-        LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 4, true);
-    ASSERT_EQ(many.Captions.size(), 12);
-    EXPECT_EQ(many.Captions.last(), "12- Saint 12 of 2/4");
-}
-
-TEST_F(AppDaySynaxarium, LocateLeavesTheDetailOnEntryOne) {
-    TSynaxariumDay day =
-        LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 2, 4, false);
-    ASSERT_TRUE(day.Found);
-    EXPECT_TRUE(day.Captions.isEmpty());
-    EXPECT_EQ(MainDM->tblSynxDetail.FieldByName("SynxID")->AsInteger(), SynxHeadID(2, 4));
-    EXPECT_EQ(MainDM->tblSynxDetail.FieldByName("Number")->AsInteger(), 1);
-}
-
-TEST_F(AppDaySynaxarium, MissingDaysAreNotFound) {
-    EXPECT_FALSE(LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 3, 7, true).Found);
-    EXPECT_FALSE(LocateSynaxariumDay(MainDM->tblSynxHead, MainDM->tblSynxDetail, 3, 8, true).Found);
-}
-
-TEST(AppDaySynaxariumRead, ByDayTypeAndOffset) {
+TEST(DaySynaxariumRead, ByDayTypeAndOffset) {
     struct Row {
         int DayType;
         int EasterOffset;
@@ -568,35 +525,35 @@ TEST(AppDaySynaxariumRead, ByDayTypeAndOffset) {
 
 // ---------------------------------------------------------------- pictures ---
 
-class AppDayPicture : public DayRulesTest {};
+class DayPicture : public DayRulesTest {};
 
-TEST_F(AppDayPicture, EasterOnThe21stIsStillTheResurrection) {
-    TShownDay easter(D("1951-04-29"));
+TEST_F(DayPicture, EasterOnThe21stIsStillTheResurrection) {
+    TDay easter(D("1951-04-29"));
     ASSERT_TRUE(easter.e.IsEaster());
     ASSERT_EQ(easter.e.CopticDay, 21);
     EXPECT_EQ(easter.Picture().File, "xResurrection3.jpg");
 }
 
-TEST_F(AppDayPicture, OwnPictureOfTheDay) {
-    const TPictureChoice own = TShownDay(D("2024-10-25")).Picture(); // Babah 15
+TEST_F(DayPicture, OwnPictureOfTheDay) {
+    const TPictureChoice own = TDay(D("2024-10-25")).Picture(); // Babah 15
     EXPECT_EQ(own.File, OwnPicture);
     EXPECT_EQ(own.Caption, OwnPictureCaption);
 }
 
-TEST_F(AppDayPicture, DayCategories) {
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-05")).e), 1);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-07")).e), 2);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-01-20")).e), 3);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-28")).e), 4);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-22")).e), 5);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-10-20")).e), 6);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-15")).e), 7);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-24")).e), 8);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-03-21")).e), 9);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-30")).e), 10);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-03")).e), 11);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-05-04")).e), 12);
-    EXPECT_EQ(DayCategory(TShownDay(D("2024-04-27")).e), 13);
+TEST_F(DayPicture, DayCategories) {
+    EXPECT_EQ(DayCategory(TDay(D("2024-05-05")).e), 1);
+    EXPECT_EQ(DayCategory(TDay(D("2024-01-07")).e), 2);
+    EXPECT_EQ(DayCategory(TDay(D("2024-01-20")).e), 3);
+    EXPECT_EQ(DayCategory(TDay(D("2024-04-28")).e), 4);
+    EXPECT_EQ(DayCategory(TDay(D("2024-10-22")).e), 5);
+    EXPECT_EQ(DayCategory(TDay(D("2024-10-20")).e), 6);
+    EXPECT_EQ(DayCategory(TDay(D("2024-05-15")).e), 7);
+    EXPECT_EQ(DayCategory(TDay(D("2024-03-24")).e), 8);
+    EXPECT_EQ(DayCategory(TDay(D("2024-03-21")).e), 9);
+    EXPECT_EQ(DayCategory(TDay(D("2024-04-30")).e), 10);
+    EXPECT_EQ(DayCategory(TDay(D("2024-05-03")).e), 11);
+    EXPECT_EQ(DayCategory(TDay(D("2024-05-04")).e), 12);
+    EXPECT_EQ(DayCategory(TDay(D("2024-04-27")).e), 13);
 }
 
 namespace {
@@ -610,18 +567,17 @@ void PrintTo(const TPictureRow& row, std::ostream* os) {
 }
 } // namespace
 
-class AppDayPictureTable : public DayRulesTest,
-                           public ::testing::WithParamInterface<TPictureRow> {};
+class DayPictureTable : public DayRulesTest, public ::testing::WithParamInterface<TPictureRow> {};
 
-TEST_P(AppDayPictureTable, FileAndCaption) {
+TEST_P(DayPictureTable, FileAndCaption) {
     const TPictureRow& row = GetParam();
-    const TPictureChoice p = TShownDay(D(row.Date)).Picture();
+    const TPictureChoice p = TDay(D(row.Date)).Picture();
     EXPECT_EQ(p.File, row.File) << row.Date;
     EXPECT_EQ(p.Caption, row.Caption) << row.Date;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AppDayPictures, AppDayPictureTable,
+    DayPictures, DayPictureTable,
     ::testing::Values(
         TPictureRow{"2024-01-20", "xEpiphany4.jpg", "Epiphany"},
         TPictureRow{"2024-05-05", "xResurrection3.jpg", "Resurrection"},
@@ -660,17 +616,52 @@ INSTANTIATE_TEST_SUITE_P(
         TPictureRow{"2025-07-03", "xArchangelGabriel.jpg", "Archangel Gabriel"},
         TPictureRow{"2024-10-23", "xPantocrator2.jpg", "Christ on the Throne"}));
 
-// ------------------------------------------------------------------- verse ---
+// ------------------------------------------------------ the whole shown day ---
 
-class AppDayVerse : public DayRulesTest {};
-
-TEST_F(AppDayVerse, ByDayOfTheYear) {
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 366), "Verse 1");
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 1), "Verse 2");
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 365), "Verse 366");
+TEST(ShownDay, OneComputationGivesTheWholeDay) {
+    struct Row {
+        const char* Date;
+        TDayCategory Category;
+        const char* Fasting;
+        const char* Tune;
+        bool SynaxariumRead;
+        const char* Picture;
+        const char* Coptic;
+    };
+    const Row rows[] = {
+        {"2024-05-03", dcGoodFriday, "Strict Fasting", "Attribis Tune", false, "xCross2.jpg",
+         "Barmoudah 25, 1740"},
+        {"2024-01-07", dcNativity, "(No Fasting)", "Festal Tune", true, "xNativity3.jpg",
+         "Kiahk 28, 1740"},
+        {"2024-10-25", dcOrdinary, "Strict Fasting", "Annual Tune", true, "xOwnPictureBabah15.jpg",
+         "Babah 15, 1741"},
+    };
+    TApaqty e;
+    TNativityCalculator n;
+    TMemoryDayTables tables;
+    for (const Row& r : rows) {
+        const TShownDay d = ComputeShownDay(D(r.Date), D(r.Date), e, n, tables);
+        EXPECT_EQ(d.Date, D(r.Date));
+        EXPECT_EQ(d.Category, r.Category) << r.Date;
+        EXPECT_EQ(FastingText(d.FastingLevel, d.NoAbstinence), r.Fasting) << r.Date;
+        EXPECT_EQ(TuneText(d.TuneKind), r.Tune) << r.Date;
+        EXPECT_EQ(d.SynaxariumRead, r.SynaxariumRead) << r.Date;
+        EXPECT_EQ(d.Picture.File, r.Picture) << r.Date;
+        EXPECT_EQ(d.CopticDateText, r.Coptic) << r.Date;
+        // The engine and the calculator are left on the date and its year.
+        EXPECT_EQ(e.Date, D(r.Date));
+        EXPECT_EQ(n.Year, D(r.Date).year());
+    }
 }
 
-TEST(AppDayVerseEmpty, EmptyTableGivesEmptyVerse) {
-    TDayDatabase db(0);
-    EXPECT_EQ(VerseOfTheDay(MainDM->tblVerses, 100), "");
+TEST(ShownDay, ATableErrorInTheChainKeepsTheDayFoundBefore) {
+    TApaqty e;
+    TNativityCalculator n;
+    TMemoryDayTables tables;
+    tables.Failing.insert(206); // Babah 5 borrows from Babah 6
+    const TShownDay d = ComputeShownDay(D("2024-10-15"), D("2024-10-15"), e, n, tables);
+    EXPECT_TRUE(d.Record.ChainError);
+    EXPECT_EQ(d.Record.DayID, YearlyID(2, 5));
+    EXPECT_EQ(d.Record.DayComment, "Annual comment 2/5");
+    EXPECT_EQ(d.Title, "Tuesday");
 }

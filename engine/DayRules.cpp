@@ -2,7 +2,6 @@
 
 #include "Apaqty.h"
 #include "NativityCalculator.h"
-#include "TableEngine.h"
 
 #include <QSet>
 
@@ -41,34 +40,20 @@ QString ReadingsSource(const QString& monthName, int day) {
            QString::number(day);
 }
 
-QString Str(const TTable& table, const char* field) {
-    return table.FieldByName(QLatin1String(field))->AsString();
+void TakeRecord(const TDayRow& row, TDayRecord& r) {
+    r.DayID = row.ID;
+    r.DayComment = row.Comment;
+    r.DayName = row.DayName;
+    r.VerseOfTheDay = row.VerseOfTheDay;
 }
 
-int Int(const TTable& table, const char* field) {
-    return table.FieldByName(QLatin1String(field))->AsInteger();
-}
-
-// ID, Comment, DayName and VerseOfTheDay of the current row of a Lent, Fifty
-// Days or Sundays table.
-void TakeRecord(const TTable& table, TDayRecord& r) {
-    r.DayID = Int(table, "ID");
-    r.DayComment = Str(table, "Comment");
-    r.DayName = Str(table, "DayName");
-    r.VerseOfTheDay = Str(table, "VerseOfTheDay");
-}
-
-bool Find(TTable* table, const QVariantList& key) {
-    return table != nullptr && table->FindKey(key);
-}
-
-// Follows FromMonth/FromDay from the current Yearly row. The readings come
-// from the last day of the chain, the note names the first borrowed day.
-void FollowBorrowing(TTable& yearly, TDayRecord& r) {
+// Follows FromMonth/FromDay from an Annual row. The readings come from the
+// last day of the chain, the note names the first borrowed day.
+void FollowBorrowing(IDayTables& tables, const TYearlyRow& start, TDayRecord& r) {
     QSet<int> visited;
-    visited.insert(Int(yearly, "MonthID") * 100 + Int(yearly, "Day"));
-    int m = Int(yearly, "FromMonth");
-    int d = Int(yearly, "FromDay");
+    visited.insert(start.MonthID * 100 + start.Day);
+    int m = start.FromMonth;
+    int d = start.FromDay;
     bool first = true;
     while (m > 0 && d > 0) {
         // A chain that comes back to a day already seen would never end.
@@ -77,16 +62,16 @@ void FollowBorrowing(TTable& yearly, TDayRecord& r) {
             return;
         }
         visited.insert(m * 100 + d);
-        if (!yearly.FindKey({m, d}))
+        const std::optional<TYearlyRow> row = tables.Yearly(m, d);
+        if (!row)
             return;
-        r.DayID = Int(yearly, "DayID");
+        r.DayID = row->DayID;
         if (first) {
-            r.NoteText =
-                ReadingsSource(CopticMonthNames[Int(yearly, "MonthID")], Int(yearly, "Day"));
+            r.NoteText = ReadingsSource(CopticMonthNames[row->MonthID], row->Day);
             first = false;
         }
-        m = Int(yearly, "FromMonth");
-        d = Int(yearly, "FromDay");
+        m = row->FromMonth;
+        d = row->FromDay;
     }
 }
 
@@ -109,13 +94,12 @@ qint8 EasterOffsetByte(int daysFromEaster) {
     return static_cast<qint8>(static_cast<quint8>(daysFromEaster & 0xFF));
 }
 
-TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDate,
-                        const TDayTables& t) {
+TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDate, IDayTables& t) {
     TDayRecord r;
 
     if (key.DayType == dtHolyFifty) {
-        if (Find(t.Fifty, {int(key.EasterOffset)}))
-            TakeRecord(*t.Fifty, r);
+        if (const auto row = t.Fifty(key.EasterOffset))
+            TakeRecord(*row, r);
     }
 
     if (key.DayType == dtSundays) {
@@ -127,29 +111,30 @@ TDayRecord GetDayRecord(TDayKey& key, const TApaqty& e, const QDate& calendarDat
             key.CopticDay = 11;
             key.DayType = dtAnnual;
             r.NoteText = ReadingsSource(CopticMonthNames[5], 11);
-        } else if (Find(t.Sundays, {int(key.CopticMonth), int(key.SundayNumber)})) {
-            TakeRecord(*t.Sundays, r);
+        } else if (const auto row = t.Sunday(key.CopticMonth, key.SundayNumber)) {
+            TakeRecord(*row, r);
         }
     }
 
-    if (key.DayType == dtAnnual && Find(t.Yearly, {int(key.CopticMonth), int(key.CopticDay)})) {
-        TTable& y = *t.Yearly;
-        if (r.NoteText.isEmpty()) {
-            r.DayComment = Str(y, "Comment");
-            r.DayName = Str(y, "DayName");
-        }
-        r.VerseOfTheDay = Str(y, "VerseOfTheDay");
-        r.DayID = Int(y, "DayID");
-        try {
-            FollowBorrowing(y, r);
-        } catch (const std::exception&) {
-            r.ChainError = true;
+    if (key.DayType == dtAnnual) {
+        if (const auto y = t.Yearly(key.CopticMonth, key.CopticDay)) {
+            if (r.NoteText.isEmpty()) {
+                r.DayComment = y->Comment;
+                r.DayName = y->DayName;
+            }
+            r.VerseOfTheDay = y->VerseOfTheDay;
+            r.DayID = y->DayID;
+            try {
+                FollowBorrowing(t, *y, r);
+            } catch (const std::exception&) {
+                r.ChainError = true;
+            }
         }
     }
 
     if (key.DayType == dtHolyLent) {
-        if (Find(t.Lent, {std::abs(int(key.EasterOffset))}))
-            TakeRecord(*t.Lent, r);
+        if (const auto row = t.Lent(std::abs(int(key.EasterOffset))))
+            TakeRecord(*row, r);
     }
 
     if (e.StartOfApostlesFast() == calendarDate) {
@@ -415,7 +400,7 @@ TDayCategory DayCategory(const TApaqty& e) {
     return dcOrdinary;
 }
 
-TPictureChoice SelectDayPicture(TDayCategory cat, const TApaqty& e, TTable* yearly) {
+TPictureChoice SelectDayPicture(TDayCategory cat, const TApaqty& e, IDayTables* tables) {
     TPictureChoice p;
     auto set = [&p](bool holds, const char* file, const char* caption) {
         if (holds) {
@@ -464,10 +449,10 @@ TPictureChoice SelectDayPicture(TDayCategory cat, const TApaqty& e, TTable* year
     // The rest: first match wins.
     if (e.IsMonthly29th())
         return {QStringLiteral("xTriFeasts3.jpg"), QStringLiteral("Commemoration of the 3 feasts")};
-    if (yearly != nullptr && yearly->FindKey({m, d})) {
-        const QString file = Str(*yearly, "PictureFile");
-        if (!file.isEmpty())
-            return {file, Str(*yearly, "PictureSaintName")};
+    if (tables != nullptr) {
+        const auto y = tables->Yearly(m, d);
+        if (y && !y->PictureFile.isEmpty())
+            return {y->PictureFile, y->PictureSaintName};
     }
     if (d == 12)
         return {QStringLiteral("xStMichael02.jpg"), QStringLiteral("Archangel Michael")};
@@ -482,33 +467,6 @@ TPictureChoice SelectDayPicture(TDayCategory cat, const TApaqty& e, TTable* year
     if ((m == 4 && d == 22) || (m == 7 && d == 30) || (m == 10 && d == 26))
         return {QStringLiteral("xArchangelGabriel.jpg"), QStringLiteral("Archangel Gabriel")};
     return {QStringLiteral("xPantocrator2.jpg"), QStringLiteral("Christ on the Throne")};
-}
-
-TSynaxariumDay LocateSynaxariumDay(TTable& head, TTable& detail, int month, int day,
-                                   bool withCaptions) {
-    TSynaxariumDay s;
-    if (!head.FindKey({month, day}))
-        return s;
-    const int id = Int(head, "ID");
-    if (!detail.FindKey({id, 1}))
-        return s;
-    s.Found = true;
-    s.SynxID = id;
-    if (!withCaptions)
-        return s;
-    while (!detail.Eof() && Int(detail, "SynxID") == id && s.Captions.size() < 12) {
-        s.Captions << Str(detail, "Number") + QStringLiteral("- ") + Str(detail, "Name");
-        detail.Next();
-    }
-    return s;
-}
-
-QString VerseOfTheDay(TTable& verses, int dayOfYear) {
-    const int count = verses.RecordCount();
-    if (count <= 0)
-        return QString();
-    verses.SetRecNo(dayOfYear % count + 1);
-    return Str(verses, "Verse");
 }
 
 } // namespace DayRules

@@ -12,10 +12,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class TApaqty;
 class TNativityCalculator;
-class TTable;
 
 namespace DayRules {
 
@@ -44,13 +44,38 @@ QString CopticDateText(const TApaqty& engine);
 // The low byte of a day count from Easter, as a signed byte.
 qint8 EasterOffsetByte(int daysFromEaster);
 
-// The day tables the day record is read from, each on the index the
-// content schema gives it.
-struct TDayTables {
-    TTable* Lent = nullptr;    // days before Easter, positive
-    TTable* Fifty = nullptr;   // days after Easter
-    TTable* Sundays = nullptr; // Coptic month, Sunday number
-    TTable* Yearly = nullptr;  // Coptic month, Coptic day
+// One row of the Lent, Fifty Days or Sundays table.
+struct TDayRow {
+    int ID = 0;
+    QString Comment;
+    QString DayName;
+    QString VerseOfTheDay;
+};
+
+// One row of the Annual table.
+struct TYearlyRow {
+    int DayID = 0;
+    int MonthID = 0;
+    int Day = 0;
+    QString Comment;
+    QString DayName;
+    QString VerseOfTheDay;
+    int FromMonth = 0; // the day whose readings this one borrows; 0 for none
+    int FromDay = 0;
+    QString PictureFile;
+    QString PictureSaintName;
+};
+
+// The day tables the day record and the day's own picture are read from:
+// the data module reads the content tables, tests read rows from memory. A
+// look-up that finds nothing gives no row; a table error is an exception.
+class IDayTables {
+public:
+    virtual ~IDayTables() = default;
+    virtual std::optional<TDayRow> Lent(int daysBeforeEaster) = 0;
+    virtual std::optional<TDayRow> Fifty(int daysAfterEaster) = 0;
+    virtual std::optional<TDayRow> Sunday(int copticMonth, int sundayNumber) = 0;
+    virtual std::optional<TYearlyRow> Yearly(int copticMonth, int copticDay) = 0;
 };
 
 struct TDayRecord {
@@ -69,7 +94,7 @@ struct TDayRecord {
 // change its month and day. calendarDate is the date the month calendar
 // shows, which alone decides the fixed texts of the start of the fasts.
 TDayRecord GetDayRecord(TDayKey& key, const TApaqty& engine, const QDate& calendarDate,
-                        const TDayTables& tables);
+                        IDayTables& tables);
 
 // The day title of the date, with the day key set by the feast and Sunday
 // rules; dayRecord is called once, at its place in the rules, to read the
@@ -108,23 +133,7 @@ extern const char* const February7Caption;
 extern const char* const December17Picture;
 extern const char* const December17Caption;
 
-// The picture of the day; yearly (may be null) is searched for the day's
-// own picture.
-TPictureChoice SelectDayPicture(TDayCategory category, const TApaqty& engine, TTable* yearly);
-
-// The Synaxarium day of a Coptic date: its head row and the captions of its
-// first twelve entries ("1- " + name). synxDetail is left on entry 1 of the
-// day when the day was found.
-struct TSynaxariumDay {
-    bool Found = false;
-    int SynxID = 0;
-    QStringList Captions;
-};
-TSynaxariumDay LocateSynaxariumDay(TTable& synxHead, TTable& synxDetail, int copticMonth,
-                                   int copticDay, bool withCaptions);
-
-// The verse of the day of the year from the verses table, reached by record
-// number; an empty table gives an empty verse.
-QString VerseOfTheDay(TTable& verses, int dayOfYear);
+// The picture of the day; tables (may be null) give the day's own picture.
+TPictureChoice SelectDayPicture(TDayCategory category, const TApaqty& engine, IDayTables* tables);
 
 } // namespace DayRules
