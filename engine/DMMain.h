@@ -125,6 +125,17 @@ public:
     // PsalmsBookID, looked up by name when still 0.
     int GetPsalmsBookID();
 
+    // ---- all-words search ------------------------------------------------------
+    // The scope clause of a scope of the search window: 0 all books, 1 New
+    // Testament, 2 Old Testament, 3 Deuterocanonical, 4 the book bookID;
+    // empty for all books.
+    static QString AllWordsScopeClause(int scopeIndex, int bookID = 0);
+    // The verses (BookOrder, VerseID) that hold every word of wordIDs (at
+    // least one), within the scope clause when it is not empty.
+    static QString AllWordsSearchSQL(const QList<int>& wordIDs, const QString& scopeClause);
+    // qrySearch closed, given that text and opened.
+    void OpenAllWordsSearch(const QList<int>& wordIDs, const QString& scopeClause);
+
     // ---- handlers ------------------------------------------------------------
     void DataModuleCreate() {}
     void tblBibleCalcFields(TDataSet& DataSet);

@@ -1,5 +1,6 @@
 // The engine on a built content database: set EVELM_CONTENT_DIR to its
 // DataEng folder. Without it every case is skipped.
+#include "DMMain.h"
 #include "Schema.h"
 #include "TableEngine.h"
 
@@ -35,16 +36,10 @@ int wordId(const QString& word) {
 void allWords(benchmark::State& state, const QStringList& words) {
     if (!attach(state))
         return;
-    QStringList ids;
+    QList<int> ids;
     for (const QString& w : words)
-        ids << QString::number(wordId(w));
-    QString sql = QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1 ");
-    for (int k = 2; k <= ids.size(); ++k)
-        sql += QStringLiteral(" JOIN WVN V%1 ON v%2.VerseID = v%1.VerseID ").arg(k).arg(k - 1);
-    sql += QStringLiteral(" Where V1.WordID = %1 ").arg(ids[0]);
-    for (int k = 2; k <= ids.size(); ++k)
-        sql += QStringLiteral(" AND V%1.WordID =%2 ").arg(k).arg(ids[k - 1]);
-    sql += QStringLiteral(" ORDER BY BookOrder, VerseID");
+        ids << wordId(w);
+    const QString sql = TMainDM::AllWordsSearchSQL(ids, QString());
     TQuery q;
     q.SetDatabaseName(DatabaseAlias);
     int rows = 0;

@@ -237,13 +237,15 @@ TEST_F(ComponentsTest, SearchQueryWithItsInitialText) {
 TEST_F(ComponentsTest, AllWordsQueryJoinsTheWordRows) {
     dm().tblBibleByID.Open();
     TQuery& q = dm().qrySearch;
-    q.Close();
-    q.SetSQL("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-             " Where V1.WordID = 1  AND V2.WordID =2  ORDER BY BookOrder, VerseID");
-    q.Open();
+    q.Open(); // the search replaces an open query
+    dm().OpenAllWordsSearch({1, 2}, QString());
+    ASSERT_TRUE(q.Active());
     ASSERT_EQ(q.RecordCount(), 1);
     EXPECT_EQ(q.FieldByName("Citation")->AsString(), "Matthew 1:2");
     EXPECT_EQ(q.FieldByName("VerseText")->AsString(), VerseText(Matthew, 1, 2));
+    // Outside the New Testament the same words find nothing.
+    dm().OpenAllWordsSearch({1, 2}, TMainDM::AllWordsScopeClause(2));
+    EXPECT_EQ(q.RecordCount(), 0);
 }
 
 TEST_F(ComponentsTest, IconQueryListsEachPictureOnceAndTellsTheIconsList) {

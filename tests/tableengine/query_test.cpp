@@ -1,4 +1,5 @@
 // Local SQL: the program's query texts, parameters, and refused texts.
+#include "DMMain.h"
 #include "TinyDb.h"
 
 #include <gtest/gtest.h>
@@ -50,11 +51,7 @@ TEST_F(tableengine_Query, ParameterWithoutValueIsRefused) {
 }
 
 TEST_F(tableengine_Query, ThreeWordSelfJoin) {
-    q.SetSQL(QStringLiteral(
-        "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-        " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND "
-        "V3.WordID =4 "
-        " ORDER BY BookOrder, VerseID"));
+    q.SetSQL(TMainDM::AllWordsSearchSQL({1, 3, 4}, QString()));
     q.Open();
     EXPECT_EQ(column("VerseID"), (QList<int>{5}));
     EXPECT_EQ(q.FieldByName("BookOrder")->AsInteger(), 40);
@@ -99,24 +96,18 @@ TEST_F(tableengine_Query, TwoWordsWithScopeClause) {
 }
 
 TEST_F(tableengine_Query, EveryScopeClauseWithOneAndThreeWords) {
-    // The all-words search: its text for one word and for three, with each scope.
-    const QStringList scopes{"", " BookID < 28 ", " (BookID BETWEEN 28 AND 66 OR BookID>80) ",
-                             " (BookID > 66) ", " BookID = 2 "};
+    // The data module's all-words search text for one word and for three,
+    // with each scope of the search window.
     const QList<int> oneWord{3, 3, 0, 0, 3};
     const QList<int> threeWords{1, 1, 0, 0, 1};
-    for (int i = 0; i < scopes.size(); ++i) {
-        const QString tail = (scopes[i].isEmpty() ? QString() : " AND " + scopes[i]) +
-                             " ORDER BY BookOrder, VerseID";
-        q.SetSQL("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  Where V1.WordID = 1 " + tail);
+    for (int scope = 0; scope < 5; ++scope) {
+        const QString clause = TMainDM::AllWordsScopeClause(scope, 2);
+        q.SetSQL(TMainDM::AllWordsSearchSQL({1}, clause));
         q.Open();
-        EXPECT_EQ(q.RecordCount(), oneWord[i]) << scopes[i].toStdString();
-        q.SetSQL(
-            "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
-            " JOIN WVN V3 ON v2.VerseID = v3.VerseID  Where V1.WordID = 1  AND V2.WordID =3  AND "
-            "V3.WordID =4 " +
-            tail);
+        EXPECT_EQ(q.RecordCount(), oneWord[scope]) << clause.toStdString();
+        q.SetSQL(TMainDM::AllWordsSearchSQL({1, 3, 4}, clause));
         q.Open();
-        EXPECT_EQ(q.RecordCount(), threeWords[i]) << scopes[i].toStdString();
+        EXPECT_EQ(q.RecordCount(), threeWords[scope]) << clause.toStdString();
     }
 }
 
