@@ -486,7 +486,16 @@ INSTANTIATE_TEST_SUITE_P(
                       TTuneRow{"2024-11-08", "Monthly 29th", "Festal Tune"},
                       TTuneRow{"2025-01-18", "Epiphany paramoun, Saturday", "Annual Tune"},
                       TTuneRow{"2018-01-18", "Epiphany paramoun, Thursday", "Annual Tune"},
-                      TTuneRow{"2019-01-05", "Nativity paramoun", "Annual Tune"}));
+                      TTuneRow{"2019-01-05", "Nativity paramoun", "Annual Tune"},
+                      // The festal ranges from their first to past their last day.
+                      TTuneRow{"2024-09-10", "Nasie 6, the eve of the year", "Annual Tune"},
+                      TTuneRow{"2024-09-11", "Tut 1", "Festal Tune"},
+                      TTuneRow{"2024-12-10", "Kiahk 1", "Kiahk Tune"},
+                      TTuneRow{"2025-01-09", "Tubah 1", "Festal Tune"},
+                      TTuneRow{"2025-01-13", "Tubah 5", "Festal Tune"},
+                      TTuneRow{"2025-01-15", "Tubah 7", "Annual Tune"},
+                      TTuneRow{"2027-01-17", "Tubah 9, not a paramoun day", "Annual Tune"},
+                      TTuneRow{"2025-01-21", "Tubah 13", "Festal Tune"}));
 
 // -------------------------------------------------------------- Synaxarium ---
 
