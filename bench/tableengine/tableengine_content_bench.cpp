@@ -33,6 +33,15 @@ int wordId(const QString& word) {
     return t.FindKey({word}) ? t.FieldByName(QStringLiteral("WordID"))->AsInteger() : -1;
 }
 
+// The Bible table on its book, chapter and verse index.
+void openBible(TTable& bible, bool filtered) {
+    bible.SetDatabaseName(DatabaseAlias);
+    bible.SetTableName(QStringLiteral("Bible.DB"));
+    bible.SetIndexName(QStringLiteral("ndxBible1"));
+    bible.SetFiltered(filtered);
+    bible.Open();
+}
+
 void allWords(benchmark::State& state, const QStringList& words) {
     if (!attach(state))
         return;
@@ -64,10 +73,7 @@ void BM_ContentFindKeyAndWalk60(benchmark::State& state) {
     if (!attach(state))
         return;
     TTable bible;
-    bible.SetDatabaseName(DatabaseAlias);
-    bible.SetTableName(QStringLiteral("Bible.DB"));
-    bible.SetIndexName(QStringLiteral("ndxBible1"));
-    bible.Open();
+    openBible(bible, false);
     QRandomGenerator rng(5);
     for (auto _ : state) {
         bible.FindKey({int(rng.bounded(1, 60)), 1, 1});
@@ -83,11 +89,7 @@ void BM_ContentTestamentFilterCount(benchmark::State& state) {
     if (!attach(state))
         return;
     TTable bible;
-    bible.SetDatabaseName(DatabaseAlias);
-    bible.SetTableName(QStringLiteral("Bible.DB"));
-    bible.SetIndexName(QStringLiteral("ndxBible1"));
-    bible.SetFiltered(true);
-    bible.Open();
+    openBible(bible, true);
     bool old = false;
     for (auto _ : state) {
         bible.SetFilter(old ? QStringLiteral("(BookID >= 28) AND (BookID<= 66) ")

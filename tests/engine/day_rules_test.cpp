@@ -233,16 +233,19 @@ TEST_F(DayTitle, DateTexts) {
 
 namespace {
 
-// A date, what the engine must say of it (so a wrong date fails loudly rather
-// than testing something else), and what the rule must give.
-struct TTitleRow {
+// One row of a table of days: the date, the text a rule must give for it
+// ("|" stands for a line break), a number it must give (the key's Coptic day,
+// the fasting level), why the date is listed, and a second text.
+struct TDateRow {
     const char* Date;
-    const char* Title; // "|" stands for a line break
-    int CopticDay;     // of the key; the day type is always Annual
+    const char* Text;
+    int Value = 0;
+    const char* Why = "";
+    const char* Extra = "";
 };
 // Failures name the date rather than the bytes of the row.
-void PrintTo(const TTitleRow& row, std::ostream* os) {
-    *os << row.Date;
+void PrintTo(const TDateRow& row, std::ostream* os) {
+    *os << row.Date << " (" << row.Why << ')';
 }
 
 QString Lines(const char* text) {
@@ -251,37 +254,37 @@ QString Lines(const char* text) {
 
 } // namespace
 
-class DayTitleTable : public DayRulesTest, public ::testing::WithParamInterface<TTitleRow> {};
+class DayTitleTable : public DayRulesTest, public ::testing::WithParamInterface<TDateRow> {};
 
 TEST_P(DayTitleTable, FeastNoteAndKey) {
-    const TTitleRow& row = GetParam();
+    const TDateRow& row = GetParam();
     TDay day(D(row.Date));
-    EXPECT_EQ(day.title, Lines(row.Title));
+    EXPECT_EQ(day.title, Lines(row.Text));
     EXPECT_EQ(day.key.DayType, 3);
-    EXPECT_EQ(day.key.CopticDay, row.CopticDay);
+    EXPECT_EQ(day.key.CopticDay, row.Value);
     // Every feast reads the Annual record of its (possibly moved) day.
-    EXPECT_EQ(day.record.DayID, YearlyID(day.key.CopticMonth, row.CopticDay));
+    EXPECT_EQ(day.record.DayID, YearlyID(day.key.CopticMonth, row.Value));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AppDayFeasts, DayTitleTable,
     ::testing::Values(
-        TTitleRow{"2018-01-19", "Friday (Epiphany Feast)", 11},
-        TTitleRow{"2024-01-20", "Saturday (Epiphany Feast)", 11},
-        TTitleRow{"2018-01-18", "Thursday|(Epiphany Paramouni)", 10},
-        TTitleRow{"2025-04-07", "Monday|(Annunciation Feast)", 29},
-        TTitleRow{"2025-01-14", "Tuesday|(Circumcision Feast)", 6},
-        TTitleRow{"2025-01-21", "Tuesday, Feast of the Wedding of Cana of Galilee", 13},
-        TTitleRow{"2025-02-15", "Saturday, Candlemas Feast", 8},
-        TTitleRow{"2025-06-01", "Sunday|(Entry of the Lord into Egypt)", 24},
-        TTitleRow{"2025-08-19", "Tuesday|(Transfiguration Feast)", 13},
-        TTitleRow{"2025-03-19", "Wednesday|(Feast of the Holy Cross)", 10},
-        TTitleRow{"2024-09-27", "Friday, First day of the|Feast of the Holy Cross", 17},
-        TTitleRow{"2024-09-28", "Saturday, Second day of the|Feast of the Holy Cross", 18},
+        TDateRow{"2018-01-19", "Friday (Epiphany Feast)", 11},
+        TDateRow{"2024-01-20", "Saturday (Epiphany Feast)", 11},
+        TDateRow{"2018-01-18", "Thursday|(Epiphany Paramouni)", 10},
+        TDateRow{"2025-04-07", "Monday|(Annunciation Feast)", 29},
+        TDateRow{"2025-01-14", "Tuesday|(Circumcision Feast)", 6},
+        TDateRow{"2025-01-21", "Tuesday, Feast of the Wedding of Cana of Galilee", 13},
+        TDateRow{"2025-02-15", "Saturday, Candlemas Feast", 8},
+        TDateRow{"2025-06-01", "Sunday|(Entry of the Lord into Egypt)", 24},
+        TDateRow{"2025-08-19", "Tuesday|(Transfiguration Feast)", 13},
+        TDateRow{"2025-03-19", "Wednesday|(Feast of the Holy Cross)", 10},
+        TDateRow{"2024-09-27", "Friday, First day of the|Feast of the Holy Cross", 17},
+        TDateRow{"2024-09-28", "Saturday, Second day of the|Feast of the Holy Cross", 18},
         // A Sunday feast keeps its weekday title and the Annual record.
-        TTitleRow{"2024-09-29", "Sunday, Third day of the|Feast of the Holy Cross", 19},
-        TTitleRow{"2022-01-07", "Friday (Nativity Feast)", 29},
-        TTitleRow{"2024-09-11", "Wednesday (New Coptic Year)", 1}));
+        TDateRow{"2024-09-29", "Sunday, Third day of the|Feast of the Holy Cross", 19},
+        TDateRow{"2022-01-07", "Friday (Nativity Feast)", 29},
+        TDateRow{"2024-09-11", "Wednesday (New Coptic Year)", 1}));
 
 // ------------------------------------------------------------- day records ---
 
@@ -383,119 +386,95 @@ TEST_F(DayFastingAndTune, Kiahk30IsFestalOnlyWithoutBorrowedSundays) {
     EXPECT_EQ(TDay(D("2001-01-08")).TuneLabel(), "Annual Tune");
 }
 
-namespace {
-struct TFastingRow {
-    const char* Date;
-    const char* Why;
-    int Level;
-    const char* Text;
-};
-void PrintTo(const TFastingRow& row, std::ostream* os) {
-    *os << row.Date;
-}
-} // namespace
-
-class DayFastingTable : public DayRulesTest, public ::testing::WithParamInterface<TFastingRow> {};
+class DayFastingTable : public DayRulesTest, public ::testing::WithParamInterface<TDateRow> {};
 
 TEST_P(DayFastingTable, LevelAndText) {
-    const TFastingRow& row = GetParam();
+    const TDateRow& row = GetParam();
     TDay day(D(row.Date));
-    EXPECT_EQ(day.Fasting(), row.Level) << row.Why;
+    EXPECT_EQ(day.Fasting(), row.Value) << row.Why;
     EXPECT_EQ(day.FastingLabel(), row.Text) << row.Why;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AppDayFasting, DayFastingTable,
     ::testing::Values(
-        TFastingRow{"2018-01-19", "Epiphany on a Friday", 0, "(No Fasting)"},
-        TFastingRow{"2022-01-07", "Nativity on a Friday", 0, "(No Fasting)"},
-        TFastingRow{"2024-05-15", "Wednesday of the Fifty Days", 0, "(No Fasting)"},
-        TFastingRow{"2024-05-17", "Friday of the Fifty Days", 0, "(No Fasting)"},
-        TFastingRow{"2024-01-07", "Nativity on Kiahk 28", 0, "(No Fasting)"},
-        TFastingRow{"2024-03-21", "Thursday of Great Lent", 2, "Strict Fasting"},
-        TFastingRow{"2024-03-23", "Saturday of Great Lent", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2018-01-18", "Epiphany paramoun, a Thursday", 2, "Strict Fasting"},
-        TFastingRow{"2019-01-05", "Nativity paramoun, a Saturday", 2,
-                    "Strict Fasting, No Abstinence"},
-        TFastingRow{"2025-02-11", "Jonah's fast", 2, "Strict Fasting"},
-        TFastingRow{"2024-04-30", "Holy Tuesday", 2, "Strict Fasting"},
-        TFastingRow{"2024-05-04", "Joyous Saturday abstains", 2, "Strict Fasting"},
-        TFastingRow{"2024-04-28", "Palm Sunday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2025-04-07", "Annunciation in Lent", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2024-10-25", "Friday of the year", 2, "Strict Fasting"},
-        TFastingRow{"2024-09-27", "Cross feast on a Friday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2024-11-08", "Monthly 29th on a Friday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2025-01-08", "Kiahk 30 on a Wednesday", 2, "Strict Fasting, No Abstinence"},
-        TFastingRow{"2024-12-04", "Wednesday in the Nativity fast", 2, "Strict Fasting"},
-        TFastingRow{"2024-12-05", "Thursday in the Nativity fast", 1, "Fasting, Fish is allowable"},
-        TFastingRow{"2024-12-07", "Saturday in the Nativity fast", 1,
-                    "Fasting, No Abstinence, Fish is allowable"},
-        TFastingRow{"2024-12-08", "Sunday in the Nativity fast", 1,
-                    "Fasting, No Abstinence, Fish is allowable"},
-        TFastingRow{"2024-06-25", "Apostles' fast", 1, "Fasting, Fish is allowable"},
-        TFastingRow{"2024-08-08", "St Mary's fast", 1, "Fasting, Fish is allowable"},
-        TFastingRow{"2025-08-19", "Transfiguration in St Mary's fast", 1,
-                    "Fasting, No Abstinence, Fish is allowable"},
-        TFastingRow{"2024-10-22", "Tuesday of the year", 0, "(No Fasting)"},
-        TFastingRow{"2024-10-23", "Wednesday of the year", 2, "Strict Fasting"}));
+        TDateRow{"2018-01-19", "(No Fasting)", 0, "Epiphany on a Friday"},
+        TDateRow{"2022-01-07", "(No Fasting)", 0, "Nativity on a Friday"},
+        TDateRow{"2024-05-15", "(No Fasting)", 0, "Wednesday of the Fifty Days"},
+        TDateRow{"2024-05-17", "(No Fasting)", 0, "Friday of the Fifty Days"},
+        TDateRow{"2024-01-07", "(No Fasting)", 0, "Nativity on Kiahk 28"},
+        TDateRow{"2024-03-21", "Strict Fasting", 2, "Thursday of Great Lent"},
+        TDateRow{"2024-03-23", "Strict Fasting, No Abstinence", 2, "Saturday of Great Lent"},
+        TDateRow{"2018-01-18", "Strict Fasting", 2, "Epiphany paramoun, a Thursday"},
+        TDateRow{"2019-01-05", "Strict Fasting, No Abstinence", 2, "Nativity paramoun, a Saturday"},
+        TDateRow{"2025-02-11", "Strict Fasting", 2, "Jonah's fast"},
+        TDateRow{"2024-04-30", "Strict Fasting", 2, "Holy Tuesday"},
+        TDateRow{"2024-05-04", "Strict Fasting", 2, "Joyous Saturday abstains"},
+        TDateRow{"2024-04-28", "Strict Fasting, No Abstinence", 2, "Palm Sunday"},
+        TDateRow{"2025-04-07", "Strict Fasting, No Abstinence", 2, "Annunciation in Lent"},
+        TDateRow{"2024-10-25", "Strict Fasting", 2, "Friday of the year"},
+        TDateRow{"2024-09-27", "Strict Fasting, No Abstinence", 2, "Cross feast on a Friday"},
+        TDateRow{"2024-11-08", "Strict Fasting, No Abstinence", 2, "Monthly 29th on a Friday"},
+        TDateRow{"2025-01-08", "Strict Fasting, No Abstinence", 2, "Kiahk 30 on a Wednesday"},
+        TDateRow{"2024-12-04", "Strict Fasting", 2, "Wednesday in the Nativity fast"},
+        TDateRow{"2024-12-05", "Fasting, Fish is allowable", 1, "Thursday in the Nativity fast"},
+        TDateRow{"2024-12-07", "Fasting, No Abstinence, Fish is allowable", 1,
+                 "Saturday in the Nativity fast"},
+        TDateRow{"2024-12-08", "Fasting, No Abstinence, Fish is allowable", 1,
+                 "Sunday in the Nativity fast"},
+        TDateRow{"2024-06-25", "Fasting, Fish is allowable", 1, "Apostles' fast"},
+        TDateRow{"2024-08-08", "Fasting, Fish is allowable", 1, "St Mary's fast"},
+        TDateRow{"2025-08-19", "Fasting, No Abstinence, Fish is allowable", 1,
+                 "Transfiguration in St Mary's fast"},
+        TDateRow{"2024-10-22", "(No Fasting)", 0, "Tuesday of the year"},
+        TDateRow{"2024-10-23", "Strict Fasting", 2, "Wednesday of the year"}));
 
-namespace {
-struct TTuneRow {
-    const char* Date;
-    const char* Why;
-    const char* Tune;
-};
-void PrintTo(const TTuneRow& row, std::ostream* os) {
-    *os << row.Date;
-}
-} // namespace
-
-class DayTuneTable : public DayRulesTest, public ::testing::WithParamInterface<TTuneRow> {};
+class DayTuneTable : public DayRulesTest, public ::testing::WithParamInterface<TDateRow> {};
 
 TEST_P(DayTuneTable, FirstRuleWins) {
-    const TTuneRow& row = GetParam();
-    EXPECT_EQ(TDay(D(row.Date)).TuneLabel(), row.Tune) << row.Why;
+    const TDateRow& row = GetParam();
+    EXPECT_EQ(TDay(D(row.Date)).TuneLabel(), row.Text) << row.Why;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AppDayTunes, DayTuneTable,
-    ::testing::Values(TTuneRow{"2024-04-28", "Palm Sunday", "Hosanna Tune"},
-                      TTuneRow{"2024-09-27", "Tut 17, a feast of the Cross", "Hosanna Tune"},
-                      TTuneRow{"2024-09-15", "Tut 5", "Festal Tune"},
-                      TTuneRow{"2024-09-26", "Tut 16", "Festal Tune"},
-                      TTuneRow{"2024-09-29", "Tut 19, a feast of the Cross", "Hosanna Tune"},
-                      TTuneRow{"2024-09-30", "Tut 20", "Annual Tune"},
-                      TTuneRow{"2001-01-07", "Nativity while Kiahk Sundays are borrowed",
-                               "Festal Tune"},
-                      TTuneRow{"2025-01-11", "Tubah 3", "Festal Tune"},
-                      TTuneRow{"2025-01-16", "Tubah 8", "Annual Tune"},
-                      TTuneRow{"2025-01-20", "Tubah 12", "Festal Tune"},
-                      TTuneRow{"2025-01-22", "Tubah 14", "Annual Tune"},
-                      TTuneRow{"2025-02-15", "Candlemas, a minor feast of the Lord", "Festal Tune"},
-                      TTuneRow{"2025-08-19", "Transfiguration", "Festal Tune"},
-                      TTuneRow{"2025-04-07", "Annunciation in Lent", "Festal Tune"},
-                      TTuneRow{"2024-12-09", "Hatour 30", "Annual Tune"},
-                      TTuneRow{"2025-01-02", "Kiahk 24", "Kiahk Tune"},
-                      TTuneRow{"2025-02-11", "Jonah's fast", "Lenten Tune"},
-                      TTuneRow{"2024-12-19", "Kiahk 10", "Kiahk Tune"},
-                      TTuneRow{"2024-03-21", "Great Lent", "Lenten Tune"},
-                      TTuneRow{"2024-04-30", "Holy Tuesday", "Attribis Tune"},
-                      TTuneRow{"2024-05-04", "Joyous Saturday", "Attribis/Annual Tune"},
-                      TTuneRow{"2024-05-15", "Fifty Days", "Festal Tune"},
-                      TTuneRow{"2024-10-22", "Tuesday of the year", "Annual Tune"},
-                      TTuneRow{"2024-11-08", "Monthly 29th", "Festal Tune"},
-                      TTuneRow{"2025-01-18", "Epiphany paramoun, Saturday", "Annual Tune"},
-                      TTuneRow{"2018-01-18", "Epiphany paramoun, Thursday", "Annual Tune"},
-                      TTuneRow{"2019-01-05", "Nativity paramoun", "Annual Tune"},
-                      // The festal ranges from their first to past their last day.
-                      TTuneRow{"2024-09-10", "Nasie 6, the eve of the year", "Annual Tune"},
-                      TTuneRow{"2024-09-11", "Tut 1", "Festal Tune"},
-                      TTuneRow{"2024-12-10", "Kiahk 1", "Kiahk Tune"},
-                      TTuneRow{"2025-01-09", "Tubah 1", "Festal Tune"},
-                      TTuneRow{"2025-01-13", "Tubah 5", "Festal Tune"},
-                      TTuneRow{"2025-01-15", "Tubah 7", "Annual Tune"},
-                      TTuneRow{"2027-01-17", "Tubah 9, not a paramoun day", "Annual Tune"},
-                      TTuneRow{"2025-01-21", "Tubah 13", "Festal Tune"}));
+    ::testing::Values(
+        TDateRow{"2024-04-28", "Hosanna Tune", 0, "Palm Sunday"},
+        TDateRow{"2024-09-27", "Hosanna Tune", 0, "Tut 17, a feast of the Cross"},
+        TDateRow{"2024-09-15", "Festal Tune", 0, "Tut 5"},
+        TDateRow{"2024-09-26", "Festal Tune", 0, "Tut 16"},
+        TDateRow{"2024-09-29", "Hosanna Tune", 0, "Tut 19, a feast of the Cross"},
+        TDateRow{"2024-09-30", "Annual Tune", 0, "Tut 20"},
+        TDateRow{"2001-01-07", "Festal Tune", 0, "Nativity while Kiahk Sundays are borrowed"},
+        TDateRow{"2025-01-11", "Festal Tune", 0, "Tubah 3"},
+        TDateRow{"2025-01-16", "Annual Tune", 0, "Tubah 8"},
+        TDateRow{"2025-01-20", "Festal Tune", 0, "Tubah 12"},
+        TDateRow{"2025-01-22", "Annual Tune", 0, "Tubah 14"},
+        TDateRow{"2025-02-15", "Festal Tune", 0, "Candlemas, a minor feast of the Lord"},
+        TDateRow{"2025-08-19", "Festal Tune", 0, "Transfiguration"},
+        TDateRow{"2025-04-07", "Festal Tune", 0, "Annunciation in Lent"},
+        TDateRow{"2024-12-09", "Annual Tune", 0, "Hatour 30"},
+        TDateRow{"2025-01-02", "Kiahk Tune", 0, "Kiahk 24"},
+        TDateRow{"2025-02-11", "Lenten Tune", 0, "Jonah's fast"},
+        TDateRow{"2024-12-19", "Kiahk Tune", 0, "Kiahk 10"},
+        TDateRow{"2024-03-21", "Lenten Tune", 0, "Great Lent"},
+        TDateRow{"2024-04-30", "Attribis Tune", 0, "Holy Tuesday"},
+        TDateRow{"2024-05-04", "Attribis/Annual Tune", 0, "Joyous Saturday"},
+        TDateRow{"2024-05-15", "Festal Tune", 0, "Fifty Days"},
+        TDateRow{"2024-10-22", "Annual Tune", 0, "Tuesday of the year"},
+        TDateRow{"2024-11-08", "Festal Tune", 0, "Monthly 29th"},
+        TDateRow{"2025-01-18", "Annual Tune", 0, "Epiphany paramoun, Saturday"},
+        TDateRow{"2018-01-18", "Annual Tune", 0, "Epiphany paramoun, Thursday"},
+        TDateRow{"2019-01-05", "Annual Tune", 0, "Nativity paramoun"},
+        // The festal ranges from their first to past their last day.
+        TDateRow{"2024-09-10", "Annual Tune", 0, "Nasie 6, the eve of the year"},
+        TDateRow{"2024-09-11", "Festal Tune", 0, "Tut 1"},
+        TDateRow{"2024-12-10", "Kiahk Tune", 0, "Kiahk 1"},
+        TDateRow{"2025-01-09", "Festal Tune", 0, "Tubah 1"},
+        TDateRow{"2025-01-13", "Festal Tune", 0, "Tubah 5"},
+        TDateRow{"2025-01-15", "Annual Tune", 0, "Tubah 7"},
+        TDateRow{"2027-01-17", "Annual Tune", 0, "Tubah 9, not a paramoun day"},
+        TDateRow{"2025-01-21", "Festal Tune", 0, "Tubah 13"}));
 
 // -------------------------------------------------------------- Synaxarium ---
 
@@ -565,65 +544,55 @@ TEST_F(DayPicture, DayCategories) {
     EXPECT_EQ(DayCategory(TDay(D("2024-04-27")).e), 13);
 }
 
-namespace {
-struct TPictureRow {
-    const char* Date;
-    const char* File;
-    const char* Caption;
-};
-void PrintTo(const TPictureRow& row, std::ostream* os) {
-    *os << row.Date;
-}
-} // namespace
-
-class DayPictureTable : public DayRulesTest, public ::testing::WithParamInterface<TPictureRow> {};
+class DayPictureTable : public DayRulesTest, public ::testing::WithParamInterface<TDateRow> {};
 
 TEST_P(DayPictureTable, FileAndCaption) {
-    const TPictureRow& row = GetParam();
+    const TDateRow& row = GetParam();
     const TPictureChoice p = TDay(D(row.Date)).Picture();
-    EXPECT_EQ(p.File, row.File) << row.Date;
-    EXPECT_EQ(p.Caption, row.Caption) << row.Date;
+    EXPECT_EQ(p.File, row.Text) << row.Date;
+    EXPECT_EQ(p.Caption, row.Extra) << row.Date;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     DayPictures, DayPictureTable,
     ::testing::Values(
-        TPictureRow{"2024-01-20", "xEpiphany4.jpg", "Epiphany"},
-        TPictureRow{"2024-05-05", "xResurrection3.jpg", "Resurrection"},
-        TPictureRow{"2024-01-07", "xNativity3.jpg", "Nativity"},
-        TPictureRow{"2024-04-28", "xPalmSunday3.jpg", "Palm Sunday"},
-        TPictureRow{"2024-06-13", "xAscenssion3.jpg", "Ascension"},
-        TPictureRow{"2024-06-23", "xPentecost1.jpg", "Pentecost"},
-        TPictureRow{"2024-04-07", "xAnnunciation4.jpg", "Annunciation"},
-        TPictureRow{"2024-04-29", "xGassimany1.jpg", "In Gethsemane"},
-        TPictureRow{"2024-04-30", "xGassimany1.jpg", "In Gethsemane"},
-        TPictureRow{"2024-05-01", "xGassimany1.jpg", "In Gethsemane"},
-        TPictureRow{"2024-05-02", "xLastSupper2.jpg", "Maundy Thursday"},
-        TPictureRow{"2024-05-03", "xCross2.jpg", "Behold, the lamb of God"},
-        TPictureRow{"2024-05-04", "xHadesCoptic.jpg", "Christ saving Adam & Eve"},
-        TPictureRow{"2025-02-15", "xEntryInTemple.jpg", "Lord's Entry to the Temple"},
-        TPictureRow{"2025-01-21", "xCanaGalilee.jpg", "Wedding of Cana"},
-        TPictureRow{"2025-04-27", "xThomasSunday.jpg", "Thomas Sunday"},
-        TPictureRow{"2025-06-01", "xFlightToEgypt.jpg", "Flight to Egypt"},
-        TPictureRow{"2025-08-19", "xTransfiguration.jpg", "Transfiguration"},
-        TPictureRow{"2024-04-27", "xLazarus.jpg", "Lazarus Saturday"},
-        TPictureRow{"2024-09-28", "xCross8.jpg", "The Lord on the Cross"},
-        TPictureRow{"2025-03-19", "xCross8.jpg", "The Lord on the Cross"},
-        TPictureRow{"2025-02-10", "xProphetJonahAndTheWhale.jpg", "Prophet Jonah and the whale"},
-        TPictureRow{"2025-08-13", "xTheotokos1.jpg", "St. Mary the Theotokos"},
-        TPictureRow{"2025-05-09", "xTheotokos1.jpg", "St. Mary the Theotokos"},
-        TPictureRow{"2024-12-12", "xTheotokos3.jpg", "St. Mary the Theotokos"},
-        TPictureRow{"2024-10-31", "xTheotokos2.jpg", "St. Mary the Theotokos"},
-        TPictureRow{"2024-11-08", "xTriFeasts3.jpg", "Commemoration of the 3 feasts"},
-        TPictureRow{"2024-10-22", "xStMichael02.jpg", "Archangel Michael"},
-        TPictureRow{"2024-12-11", "xChurchFatherDec11.jpg", "Church Father of December 11"},
-        TPictureRow{"2024-02-07", "xChurchFatherFeb07.jpg", "Church Father of February 7"},
-        TPictureRow{"2024-12-17", "xChurchFatherDec17.jpg", "Church Father of December 17"},
-        TPictureRow{"2025-06-04", "xStThomasNew.jpg", "St. Thomas the Hermit"},
-        TPictureRow{"2024-12-31", "xArchangelGabriel.jpg", "Archangel Gabriel"},
-        TPictureRow{"2025-04-08", "xArchangelGabriel.jpg", "Archangel Gabriel"},
-        TPictureRow{"2025-07-03", "xArchangelGabriel.jpg", "Archangel Gabriel"},
-        TPictureRow{"2024-10-23", "xPantocrator2.jpg", "Christ on the Throne"}));
+        TDateRow{"2024-01-20", "xEpiphany4.jpg", 0, "", "Epiphany"},
+        TDateRow{"2024-05-05", "xResurrection3.jpg", 0, "", "Resurrection"},
+        TDateRow{"2024-01-07", "xNativity3.jpg", 0, "", "Nativity"},
+        TDateRow{"2024-04-28", "xPalmSunday3.jpg", 0, "", "Palm Sunday"},
+        TDateRow{"2024-06-13", "xAscenssion3.jpg", 0, "", "Ascension"},
+        TDateRow{"2024-06-23", "xPentecost1.jpg", 0, "", "Pentecost"},
+        TDateRow{"2024-04-07", "xAnnunciation4.jpg", 0, "", "Annunciation"},
+        TDateRow{"2024-04-29", "xGassimany1.jpg", 0, "", "In Gethsemane"},
+        TDateRow{"2024-04-30", "xGassimany1.jpg", 0, "", "In Gethsemane"},
+        TDateRow{"2024-05-01", "xGassimany1.jpg", 0, "", "In Gethsemane"},
+        TDateRow{"2024-05-02", "xLastSupper2.jpg", 0, "", "Maundy Thursday"},
+        TDateRow{"2024-05-03", "xCross2.jpg", 0, "", "Behold, the lamb of God"},
+        TDateRow{"2024-05-04", "xHadesCoptic.jpg", 0, "", "Christ saving Adam & Eve"},
+        TDateRow{"2025-02-15", "xEntryInTemple.jpg", 0, "", "Lord's Entry to the Temple"},
+        TDateRow{"2025-01-21", "xCanaGalilee.jpg", 0, "", "Wedding of Cana"},
+        TDateRow{"2025-04-27", "xThomasSunday.jpg", 0, "", "Thomas Sunday"},
+        TDateRow{"2025-06-01", "xFlightToEgypt.jpg", 0, "", "Flight to Egypt"},
+        TDateRow{"2025-08-19", "xTransfiguration.jpg", 0, "", "Transfiguration"},
+        TDateRow{"2024-04-27", "xLazarus.jpg", 0, "", "Lazarus Saturday"},
+        TDateRow{"2024-09-28", "xCross8.jpg", 0, "", "The Lord on the Cross"},
+        TDateRow{"2025-03-19", "xCross8.jpg", 0, "", "The Lord on the Cross"},
+        TDateRow{"2025-02-10", "xProphetJonahAndTheWhale.jpg", 0, "",
+                 "Prophet Jonah and the whale"},
+        TDateRow{"2025-08-13", "xTheotokos1.jpg", 0, "", "St. Mary the Theotokos"},
+        TDateRow{"2025-05-09", "xTheotokos1.jpg", 0, "", "St. Mary the Theotokos"},
+        TDateRow{"2024-12-12", "xTheotokos3.jpg", 0, "", "St. Mary the Theotokos"},
+        TDateRow{"2024-10-31", "xTheotokos2.jpg", 0, "", "St. Mary the Theotokos"},
+        TDateRow{"2024-11-08", "xTriFeasts3.jpg", 0, "", "Commemoration of the 3 feasts"},
+        TDateRow{"2024-10-22", "xStMichael02.jpg", 0, "", "Archangel Michael"},
+        TDateRow{"2024-12-11", "xChurchFatherDec11.jpg", 0, "", "Church Father of December 11"},
+        TDateRow{"2024-02-07", "xChurchFatherFeb07.jpg", 0, "", "Church Father of February 7"},
+        TDateRow{"2024-12-17", "xChurchFatherDec17.jpg", 0, "", "Church Father of December 17"},
+        TDateRow{"2025-06-04", "xStThomasNew.jpg", 0, "", "St. Thomas the Hermit"},
+        TDateRow{"2024-12-31", "xArchangelGabriel.jpg", 0, "", "Archangel Gabriel"},
+        TDateRow{"2025-04-08", "xArchangelGabriel.jpg", 0, "", "Archangel Gabriel"},
+        TDateRow{"2025-07-03", "xArchangelGabriel.jpg", 0, "", "Archangel Gabriel"},
+        TDateRow{"2024-10-23", "xPantocrator2.jpg", 0, "", "Christ on the Throne"}));
 
 // ------------------------------------------------------ the whole shown day ---
 

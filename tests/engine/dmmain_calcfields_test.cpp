@@ -94,47 +94,31 @@ protected:
     }
 };
 
-TEST_F(ConcordanceTest, LongWordMatchesAnywhere) {
-    const Split s = split("LIGHT", 2);
-    EXPECT_EQ(s.before, "God so loved the world; in love He gave ");
-    EXPECT_EQ(s.word, "light");
-    EXPECT_EQ(s.after, ".");
-    EXPECT_EQ(s.citation, "Matthew 1:2");
-}
-
-TEST_F(ConcordanceTest, LongWordInsideALongerWord) {
-    const Split s = split("LOVE", 2);
-    EXPECT_EQ(s.before, "God so ");
-    EXPECT_EQ(s.word, "love");
-    EXPECT_EQ(s.after, "d the world; in love He gave light.");
-}
-
-TEST_F(ConcordanceTest, ShortWordPrefersAWholeWordBetweenBlanks) {
-    const Split s = split("IN", 3);
-    EXPECT_EQ(s.before, "Walk");
-    EXPECT_EQ(s.word, " in ");
-    EXPECT_EQ(s.after, "the light, as He is in the light.");
-}
-
-TEST_F(ConcordanceTest, ShortWordAfterPunctuation) {
-    const Split s = split("IN", 4);
-    EXPECT_EQ(s.before, "Abide,");
-    EXPECT_EQ(s.word, "in ");
-    EXPECT_EQ(s.after, "love and keep My word.");
-}
-
-TEST_F(ConcordanceTest, ShortWordBeforePunctuation) {
-    const Split s = split("IN", 5);
-    EXPECT_EQ(s.before, "Let the light come");
-    EXPECT_EQ(s.word, " in");
-    EXPECT_EQ(s.after, ".");
-}
-
-TEST_F(ConcordanceTest, ShortWordFallsBackToAnyMatch) {
-    const Split s = split("IN", 6);
-    EXPECT_EQ(s.before, "With");
-    EXPECT_EQ(s.word, "in");
-    EXPECT_EQ(s.after, " the beginning of days.");
+TEST_F(ConcordanceTest, WhereTheWordIsFoundInItsVerse) {
+    // A long word matches anywhere; a short one prefers a whole word between
+    // blanks, then one beside punctuation, then any match.
+    struct Row {
+        const char* Word;
+        int Verse;
+        const char* Before;
+        const char* Found;
+        const char* After;
+    };
+    const Row rows[] = {
+        {"LIGHT", 2, "God so loved the world; in love He gave ", "light", "."},
+        {"LOVE", 2, "God so ", "love", "d the world; in love He gave light."},
+        {"IN", 3, "Walk", " in ", "the light, as He is in the light."},
+        {"IN", 4, "Abide,", "in ", "love and keep My word."},
+        {"IN", 5, "Let the light come", " in", "."},
+        {"IN", 6, "With", "in", " the beginning of days."},
+    };
+    for (const Row& r : rows) {
+        const Split s = split(r.Word, r.Verse);
+        EXPECT_EQ(s.before, r.Before) << r.Word << ' ' << r.Verse;
+        EXPECT_EQ(s.word, r.Found) << r.Word << ' ' << r.Verse;
+        EXPECT_EQ(s.after, r.After) << r.Word << ' ' << r.Verse;
+    }
+    EXPECT_EQ(split("LIGHT", 2).citation, "Matthew 1:2");
 }
 
 TEST_F(ConcordanceTest, ContextIsCutAt150Characters) {
