@@ -2,7 +2,7 @@
 // The environment: everything the program asks of the machine and the
 // desktop that a test must be able to answer instead.
 //
-//   what                        the program calls (unchanged names)
+//   what                        the program calls
 //   message boxes               MessageDlg                      Dialogs.h
 //   modal shows                 ShowModal                       Dialogs.h
 //   save, font, print and       ExecuteSaveDialog, ...Font...,  Dialogs.h
