@@ -24,8 +24,7 @@ bool TField::IsNull() const {
     return !v.isValid() || v.isNull();
 }
 
-QString TField::AsString() const {
-    const QVariant v = Value();
+QString te::valueText(const QVariant& v) {
     if (v.isNull())
         return QString();
     if (v.typeId() == QMetaType::Bool)
@@ -33,6 +32,10 @@ QString TField::AsString() const {
     if (v.typeId() == QMetaType::QDate)
         return v.toDate().toString(Qt::ISODate);
     return v.toString();
+}
+
+QString TField::AsString() const {
+    return te::valueText(Value());
 }
 
 int TField::AsInteger() const {

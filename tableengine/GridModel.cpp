@@ -7,16 +7,6 @@ namespace {
 // More blocks than any screen needs; older ones are read again when needed.
 constexpr int kKeptBlocks = 64;
 
-QString displayText(const QVariant& v) {
-    if (v.isNull())
-        return QString();
-    if (v.typeId() == QMetaType::Bool)
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate().toString(Qt::ISODate);
-    return v.toString();
-}
-
 } // namespace
 
 TGridModel::TGridModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -239,7 +229,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
     if (!b || index.row() % BlockSize >= b->rows.size())
         return QVariant();
     const QVariant v = b->rows[index.row() % BlockSize].value(columnSlots_[index.column()]);
-    return role == Qt::DisplayRole ? QVariant(displayText(v)) : v;
+    return role == Qt::DisplayRole ? QVariant(te::valueText(v)) : v;
 }
 
 QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

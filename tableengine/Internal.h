@@ -18,6 +18,10 @@ namespace te {
 
 [[noreturn]] void fail(const QString& message);
 
+// A field value as text: booleans as True/False, dates in ISO form, null as
+// empty. AsString and the grid model show values so.
+QString valueText(const QVariant& v);
+
 // A failure reported by SQLite, before a table or query puts it in its own
 // words; its message alone is "Database error: " and SQLite's text.
 class ESqlError : public EDatabaseError {

@@ -1,4 +1,5 @@
 #include "RichEdit.h"
+#include "support/TextCapture.h"
 
 #include <QImage>
 #include <QPaintDevice>
@@ -9,60 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A page device that records every text item drawn and where.
-class CaptureEngine : public QPaintEngine {
-public:
-    CaptureEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState& s) override {
-        if (s.state() & QPaintEngine::DirtyTransform)
-            transform = s.transform();
-    }
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& ti) override {
-        text += ti.text();
-        baselines << transform.map(p).y();
-    }
-    Type type() const override { return QPaintEngine::User; }
-    QTransform transform;
-    QString text;
-    QList<double> baselines;
-};
-
-class CaptureDevice : public QPaintDevice {
-public:
-    QPaintEngine* paintEngine() const override { return &engine; }
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth:
-            return 1240;
-        case PdmHeight:
-            return 1754;
-        case PdmWidthMM:
-            return 210;
-        case PdmHeightMM:
-            return 297;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 150;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return 0xffffff;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        default:
-            return 0;
-        }
-    }
-    mutable CaptureEngine engine;
-};
 
 void FillLongText(TRichEdit& e, int paragraphs) {
     for (int i = 0; i < paragraphs; ++i) {
@@ -114,23 +61,22 @@ TEST(RichEditPages, PagesSplitTheTextExactly) {
 TEST(RichEditPages, EveryCharacterIsDrawnOnceInsideItsPage) {
     TRichEdit e;
     FillLongText(e, 200);
-    CaptureDevice dev;
+    TTextCaptureDevice dev;
     const QRectF rect(90, 100, 1000, 1400);
     const QString text = e.Text();
     int first = 0;
     int pages = 0;
     while (first < e.Length()) {
-        dev.engine.text.clear();
-        dev.engine.baselines.clear();
+        dev.engine.clear();
         QPainter p(&dev);
         const int next = e.FormatRange(&p, nullptr, rect, first);
         p.end();
         ASSERT_GT(next, first);
-        EXPECT_EQ(NoSpace(dev.engine.text), NoSpace(text.mid(first, next - first)))
+        EXPECT_EQ(NoSpace(dev.engine.texts.join(QString())), NoSpace(text.mid(first, next - first)))
             << "page " << pages;
-        for (double y : dev.engine.baselines) {
-            EXPECT_GT(y, rect.top());
-            EXPECT_LE(y, rect.bottom());
+        for (const QPointF& at : dev.engine.points) {
+            EXPECT_GT(at.y(), rect.top());
+            EXPECT_LE(at.y(), rect.bottom());
         }
         first = next;
         ++pages;

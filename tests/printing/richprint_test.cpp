@@ -4,6 +4,7 @@
 #include "PrintTestSupport.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
+#include "support/TextCapture.h"
 
 #include <QDate>
 #include <QFontMetrics>
@@ -14,59 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Replays page pictures and records every text drawn and where it starts.
-class TextEngine : public QPaintEngine {
-public:
-    TextEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState& s) override {
-        if (s.state() & QPaintEngine::DirtyTransform)
-            transform = s.transform();
-    }
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& ti) override {
-        texts << ti.text();
-        xs << transform.map(p).x();
-    }
-    Type type() const override { return QPaintEngine::User; }
-    QTransform transform;
-    QStringList texts;
-    QList<double> xs;
-};
-
-class TextDevice : public QPaintDevice {
-public:
-    explicit TextDevice(const QSize& size, int dpi) : size_(size), dpi_(dpi) {}
-    QPaintEngine* paintEngine() const override { return &engine; }
-    int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth:
-            return size_.width();
-        case PdmHeight:
-            return size_.height();
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return dpi_;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        default:
-            return 0;
-        }
-    }
-    mutable TextEngine engine;
-
-private:
-    QSize size_;
-    int dpi_;
-};
 
 class Pages : public TPreviewPageSink {
 public:
@@ -200,7 +148,7 @@ TEST_F(RichPrinter, ColumnsStandIndentedInTheirPlaces) {
     rp.RenderPreviewPages(&edit, pages);
     ASSERT_EQ(pages.All.size(), 1u);
     // At 96 dots per inch a picture plays in its own coordinates.
-    TextDevice dev(QSize(rp.PaperWidthPx(), rp.PaperHeightPx()), 96);
+    TTextCaptureDevice dev(QSize(rp.PaperWidthPx(), rp.PaperHeightPx()), 96);
     QPainter p(&dev);
     p.drawPicture(0, 0, pages.All[0]);
     p.end();
@@ -217,10 +165,12 @@ TEST_F(RichPrinter, ColumnsStandIndentedInTheirPlaces) {
     const int col = rp.UnitToPixelsX(50);
     const int indent = 6 * (1200 / 600);
     const double tol = 3;
-    EXPECT_NEAR(dev.engine.xs[0], x0 + indent, tol);
-    EXPECT_NEAR(dev.engine.xs[1] + fm.horizontalAdvance("Right"), x0 + 2 * col - indent, tol);
-    EXPECT_NEAR(dev.engine.xs[2], x0 + 2 * col + (col - fm.horizontalAdvance("Centre")) / 2, tol);
-    EXPECT_NEAR(dev.engine.xs[3], x0 + 3 * col, tol + indent);
+    EXPECT_NEAR(dev.engine.points[0].x(), x0 + indent, tol);
+    EXPECT_NEAR(dev.engine.points[1].x() + fm.horizontalAdvance("Right"), x0 + 2 * col - indent,
+                tol);
+    EXPECT_NEAR(dev.engine.points[2].x(), x0 + 2 * col + (col - fm.horizontalAdvance("Centre")) / 2,
+                tol);
+    EXPECT_NEAR(dev.engine.points[3].x(), x0 + 3 * col, tol + indent);
 }
 
 TEST_F(RichPrinter, MarginsStayBetweenTheGuttersAndLeaveALine) {
