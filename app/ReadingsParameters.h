@@ -3,6 +3,8 @@
 // it, and that its builds read. Fields an opener does not write keep the
 // values of the previous opening.
 
+#include "DayKey.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -15,7 +17,7 @@ enum class ServiceRangeChoice : quint8 {
 
 struct TReadingsParameters {
     int VelmTypeID = 0;
-    quint8 DayType = 0; // 1 Holy Lent, 2 Holy Fifty Days, 3 Annual, 4 Sundays
+    TDayType DayType = dtNone;
     int DayID = 0;
     int ReadingTimeID = 0;
     QString ServiceName;

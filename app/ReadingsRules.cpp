@@ -186,7 +186,7 @@ QString ReadingTitle(const QString& copticDate, const QString& gregorianDate,
                      const QString& dayTitle, const TTitleDay& day) {
     QString title =
         copticDate + QStringLiteral(" - ") + gregorianDate + QStringLiteral(", ") + dayTitle;
-    if (day.DayType != 3 && (day.IsHolyWeek || day.IsPalmSunday) && !day.IsGoodFriday &&
+    if (day.DayType != dtAnnual && (day.IsHolyWeek || day.IsPalmSunday) && !day.IsGoodFriday &&
         !day.IsHolySaturday)
         title += QStringLiteral(" / Night of Holy ") + WeekDayNames[day.WeekDay % 7 + 1];
     return title;

@@ -3,6 +3,8 @@
 // from the readings rows, translation tags, closing sentences, the runs of a
 // passage and the style of every run, and the reading title of a day.
 
+#include "DayKey.h"
+
 #include <QList>
 #include <QString>
 
@@ -100,7 +102,7 @@ QString WithFullStop(const QString& passage);
 // ------------------------------------------------------------ day title ---
 
 struct TTitleDay {
-    int DayType = 0; // 1 Holy Lent, 2 Holy Fifty Days, 3 Annual, 4 Sundays
+    TDayType DayType = dtNone;
     bool IsPalmSunday = false;
     bool IsHolyWeek = false;
     bool IsGoodFriday = false;

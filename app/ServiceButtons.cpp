@@ -42,24 +42,26 @@ const TServiceButton* FindButton(const QString& name) {
     return nullptr;
 }
 
-TGroupState GroupState(int c, bool isEntryToTemple) {
+TGroupState GroupState(TDayCategory c, bool isEntryToTemple) {
     TGroupState g;
-    g.TimesVisible = !(c == 4 || c == 10 || c == 11 || c == 12);
-    g.VespersEnabled = !(c == 1 || c == 9 || c == 13) || isEntryToTemple;
-    g.EveningVisible = c == 1 || c == 8 || c == 9;
-    g.EveningEnabled = c == 1 || c == 8;
-    g.PalmSundayVisible = c == 4;
-    g.DayHoursVisible = c == 10 || c == 11;
-    g.Day12thHourVisible = c == 11;
-    if (c == 11) {
+    g.TimesVisible =
+        !(c == dcPalmSunday || c == dcHolyWeek || c == dcGoodFriday || c == dcHolySaturday);
+    g.VespersEnabled =
+        !(c == dcEaster || c == dcLentWeekday || c == dcLazarusSaturday) || isEntryToTemple;
+    g.EveningVisible = c == dcEaster || c == dcLentSunday || c == dcLentWeekday;
+    g.EveningEnabled = c == dcEaster || c == dcLentSunday;
+    g.PalmSundayVisible = c == dcPalmSunday;
+    g.DayHoursVisible = c == dcHolyWeek || c == dcGoodFriday;
+    g.Day12thHourVisible = c == dcGoodFriday;
+    if (c == dcGoodFriday) {
         g.DayHoursTopAligned = true;
         g.DayHoursWidth = 199;
         g.DayHourButtonLeft = 24;
         g.Day12thHourLeft = 24;
         g.DayHourButtonWidth = 150;
     }
-    g.NightHoursVisible = c == 4 || c == 10;
-    g.BrightSaturdayVisible = c == 12;
+    g.NightHoursVisible = c == dcPalmSunday || c == dcHolyWeek;
+    g.BrightSaturdayVisible = c == dcHolySaturday;
     return g;
 }
 

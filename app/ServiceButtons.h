@@ -2,6 +2,8 @@
 // The main window's service buttons without the widgets: which button opens
 // which service, and which groups and buttons a day category offers.
 
+#include "DayKey.h"
+
 #include <QList>
 #include <QString>
 
@@ -40,8 +42,8 @@ struct TGroupState {
     bool BrightSaturdayVisible = false;
 };
 
-// The groups for a day category 1..13; the Entry of the Lord to the Temple
+// The groups for a day category; the Entry of the Lord to the Temple
 // keeps Vespers open on days that otherwise close it.
-TGroupState GroupState(int category, bool isEntryToTemple);
+TGroupState GroupState(TDayCategory category, bool isEntryToTemple);
 
 } // namespace ServiceButtons

@@ -262,49 +262,39 @@ QString TRegistry::ReadString(const QString& name) const {
     return QString::fromUtf8(v->Data);
 }
 
-int TRegistry::ReadInteger(const QString& name) const {
+QByteArray TRegistry::ReadTyped(const QString& name, TRegDataType type) const {
     const QList<Value> values = Load();
     const Value* v = Find(values, name);
     if (!v)
         throw ERegistryException(FailedToGet(name));
-    if (v->Type != rdInteger)
-        throw ERegistryException(InvalidType(name));
-    return qFromLittleEndian<qint32>(v->Data.constData());
-}
-
-double TRegistry::ReadFloat(const QString& name) const {
-    const QList<Value> values = Load();
-    const Value* v = Find(values, name);
-    if (!v)
-        throw ERegistryException(FailedToGet(name));
-    if (v->Type != rdBinary || v->Data.size() != int(sizeof(double)))
-        throw ERegistryException(InvalidType(name));
-    double d = 0;
-    std::memcpy(&d, v->Data.constData(), sizeof d);
-    return d;
-}
-
-QByteArray TRegistry::ReadBinaryData(const QString& name) const {
-    const QList<Value> values = Load();
-    const Value* v = Find(values, name);
-    if (!v)
-        throw ERegistryException(FailedToGet(name));
-    if (v->Type != rdBinary)
+    if (v->Type != type)
         throw ERegistryException(InvalidType(name));
     return v->Data;
 }
 
-int TRegistry::ReadBinaryData(const QString& name, void* buffer, int bufSize) const {
-    const QList<Value> values = Load();
-    const Value* v = Find(values, name);
-    if (!v)
-        throw ERegistryException(FailedToGet(name));
-    if (v->Type != rdBinary)
+int TRegistry::ReadInteger(const QString& name) const {
+    return qFromLittleEndian<qint32>(ReadTyped(name, rdInteger).constData());
+}
+
+double TRegistry::ReadFloat(const QString& name) const {
+    const QByteArray data = ReadTyped(name, rdBinary);
+    if (data.size() != int(sizeof(double)))
         throw ERegistryException(InvalidType(name));
-    if (v->Data.size() > bufSize)
+    double d = 0;
+    std::memcpy(&d, data.constData(), sizeof d);
+    return d;
+}
+
+QByteArray TRegistry::ReadBinaryData(const QString& name) const {
+    return ReadTyped(name, rdBinary);
+}
+
+int TRegistry::ReadBinaryData(const QString& name, void* buffer, int bufSize) const {
+    const QByteArray data = ReadTyped(name, rdBinary);
+    if (data.size() > bufSize)
         throw ERegistryException(FailedToGet(name));
-    std::memcpy(buffer, v->Data.constData(), size_t(v->Data.size()));
-    return int(v->Data.size());
+    std::memcpy(buffer, data.constData(), size_t(data.size()));
+    return int(data.size());
 }
 
 void TRegistry::Write(const QString& name, TRegDataType type, const QByteArray& data) {

@@ -67,6 +67,9 @@ private:
     QList<Value> Load() const;
     void Save(const QList<Value>& values, const QString& name);
     const Value* Find(const QList<Value>& values, const QString& name) const;
+    // The data of a value of the type; a missing value fails to get, one of
+    // another type is of an invalid type.
+    QByteArray ReadTyped(const QString& name, TRegDataType type) const;
     QStringList Resolve(const QString& key) const;
     QString FolderOf(const QStringList& path, bool create, bool* ok) const;
     void Write(const QString& name, TRegDataType type, const QByteArray& data);

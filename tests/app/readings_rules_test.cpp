@@ -195,13 +195,14 @@ TEST(ReadingsTitle, NightSuffixAndFontSize) {
         TTitleDay day;
         const char* suffix;
     } cases[] = {
-        {{1, true, false, false, false, 1}, " / Night of Holy Monday"},   // Palm Sunday
-        {{1, false, true, false, false, 4}, " / Night of Holy Thursday"}, // Holy Wednesday
-        {{1, false, true, false, false, 5}, " / Night of Holy Friday"},   // Covenant Thursday
-        {{1, false, true, true, false, 6}, ""},                           // Good Friday
-        {{1, false, true, false, true, 7}, ""},                           // Holy Saturday
-        {{3, false, true, false, false, 4}, ""},                          // an Annual day
-        {{1, false, false, false, false, 4}, ""},                         // a Lent day
+        {{dtHolyLent, true, false, false, false, 1}, " / Night of Holy Monday"},   // Palm Sunday
+        {{dtHolyLent, false, true, false, false, 4}, " / Night of Holy Thursday"}, // Holy Wednesday
+        {{dtHolyLent, false, true, false, false, 5},
+         " / Night of Holy Friday"},                       // Covenant Thursday
+        {{dtHolyLent, false, true, true, false, 6}, ""},   // Good Friday
+        {{dtHolyLent, false, true, false, true, 7}, ""},   // Holy Saturday
+        {{dtAnnual, false, true, false, false, 4}, ""},    // an Annual day
+        {{dtHolyLent, false, false, false, false, 4}, ""}, // a Lent day
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadingTitle("Baramhat 9, 1740", "March 18, 2024", "Day", c.day),
@@ -219,8 +220,8 @@ TEST(ReadingsRange, ServiceShownAndFullByChoice) {
     struct Case {
         int time;
         bool shown, full;
-    } cases[] = {{1, false, false}, {2, true, false},  {3, true, true},  {4, true, true},
-                 {5, true, false},  {16, true, false}, {0, false, false}};
+    } cases[] = {{dtHolyLent, false, false}, {2, true, false},  {3, true, true},  {4, true, true},
+                 {5, true, false},           {16, true, false}, {0, false, false}};
     for (const Case& c : cases) {
         EXPECT_EQ(p.IsServiceShown(c.time), c.shown) << c.time;
         EXPECT_EQ(p.IsServiceFull(c.time), c.full) << c.time;
@@ -251,7 +252,8 @@ TEST(ServiceButtonsGroups, EveryCategory) {
         {13, true, false, false, false, false, false, false, false, false},
     };
     for (const Case& c : cases) {
-        const ServiceButtons::TGroupState g = ServiceButtons::GroupState(c.category, false);
+        const ServiceButtons::TGroupState g =
+            ServiceButtons::GroupState(TDayCategory(c.category), false);
         EXPECT_EQ(g.TimesVisible, c.times) << c.category;
         EXPECT_EQ(g.VespersEnabled, c.vespers) << c.category;
         EXPECT_EQ(g.EveningVisible, c.eveningShown) << c.category;
@@ -262,14 +264,15 @@ TEST(ServiceButtonsGroups, EveryCategory) {
         EXPECT_EQ(g.NightHoursVisible, c.night) << c.category;
         EXPECT_EQ(g.BrightSaturdayVisible, c.bright) << c.category;
         // The Entry of the Lord to the Temple keeps Vespers open.
-        EXPECT_TRUE(ServiceButtons::GroupState(c.category, true).VespersEnabled) << c.category;
+        EXPECT_TRUE(ServiceButtons::GroupState(TDayCategory(c.category), true).VespersEnabled)
+            << c.category;
     }
-    const auto friday = ServiceButtons::GroupState(11, false);
+    const auto friday = ServiceButtons::GroupState(dcGoodFriday, false);
     EXPECT_TRUE(friday.DayHoursTopAligned);
     EXPECT_EQ(friday.DayHoursWidth, 199);
     EXPECT_EQ(friday.DayHourButtonLeft, 24);
     EXPECT_EQ(friday.DayHourButtonWidth, 150);
-    const auto monday = ServiceButtons::GroupState(10, false);
+    const auto monday = ServiceButtons::GroupState(dcHolyWeek, false);
     EXPECT_FALSE(monday.DayHoursTopAligned);
     EXPECT_EQ(monday.DayHoursWidth, 100);
     EXPECT_EQ(monday.DayHourButtonLeft, 10);
