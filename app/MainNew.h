@@ -88,6 +88,7 @@ public:
     void RefreshDayPictureAndTime(bool withPicture);
     void SelectDayPicture(TDayCategory category);
     void GetVerseOfTheDay(QString& verse);
+    void OpenSynaxarium(int entry);
     void lblSynx1Click();
     void lblSynx2Click();
     void lblSynx3Click();

@@ -13,15 +13,14 @@
 #include "Jpeg.h"
 #include "NativityCalculator.h"
 #include "ShownDay.h"
+#include "Synx.h"
 #include "ZIZ_Cldr.h"
 
-#include <QDialog>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 void TfrmMainNew::clndrDateChange() {
     bool ok = false;
@@ -170,26 +169,17 @@ int TfrmMainNew::LocateSynaxariumDay() {
     return day.Found ? 1 : 0;
 }
 
-namespace {
-
-// Until the Synaxarium window exists, a plain window names the entry.
-void ShowSynaxariumEntry(QWidget* parent, int entry, int synxID, const QString& caption,
-                         const QString& entryText) {
-    QDialog window(parent);
-    window.setWindowTitle(caption);
-    window.setProperty("EntryToShow", entry);
-    window.setProperty("SynxID", synxID);
-    window.setProperty("DateCaption", caption);
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(new QLabel(entryText, &window));
-    ShowModal(&window);
+// The Synaxarium window opens on the shown day at the clicked saint.
+void TfrmMainNew::OpenSynaxarium(int entry) {
+    frmSynx->EntryToShow = entry;
+    frmSynx->SynxID = SynxID;
+    frmSynx->DateCaption = CopticDayText;
+    ShowModal(frmSynx);
 }
-
-} // namespace
 
 #define EVELM_SYNX_CLICK(n)                                                                        \
     void TfrmMainNew::lblSynx##n##Click() {                                                        \
-        ShowSynaxariumEntry(this, n, SynxID, CopticDayText, lblSynx##n->text());                   \
+        OpenSynaxarium(n);                                                                         \
     }
 EVELM_SYNX_CLICK(1)
 EVELM_SYNX_CLICK(2)

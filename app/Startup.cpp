@@ -11,6 +11,7 @@
 #include "MainNew.h"
 #include "PrintRich.h"
 #include "Readings.h"
+#include "Synx.h"
 
 #include <QPointer>
 #include <QProgressBar>
@@ -64,7 +65,10 @@ void StartUp(const TStartupOptions& options) {
     frmReadings = new TfrmReadings;
     doNotQuitOnClose(frmReadings);
     created(options, "frmReadings");
-    // frmSynx, frmLinkSynx
+    frmSynx = new TfrmSynx;
+    doNotQuitOnClose(frmSynx);
+    created(options, "frmSynx");
+    // frmLinkSynx
     step(); // 4
     // frmAllDates
     step(); // 5
@@ -99,6 +103,8 @@ void ShutDown() {
     frmAbout = nullptr;
     delete frmBuilding;
     frmBuilding = nullptr;
+    delete frmSynx;
+    frmSynx = nullptr;
     delete frmReadings;
     frmReadings = nullptr;
     delete frmPrintRich;

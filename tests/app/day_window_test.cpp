@@ -8,6 +8,8 @@
 #include "MainNew.h"
 #include "MainNewTestSupport.h"
 #include "NativityCalculator.h"
+#include "RichEdit.h"
+#include "Synx.h"
 #include "ZIZ_Cldr.h"
 #include "day_fixture.h"
 
@@ -234,31 +236,35 @@ TEST_F(AppDaySaintLabels, LocateSynaxariumDay) {
     EXPECT_EQ(VisibleSaints(), 12);
 }
 
-TEST_F(AppDaySaintLabels, ClickOpensTheEntryModally) {
+TEST_F(AppDaySaintLabels, ClickOpensTheSynaxariumAtTheEntry) {
+    TfrmSynx synx;
+    frmSynx = &synx;
     Show(D("2024-10-13"));
-    int entry = 0;
-    int synxID = 0;
-    QString caption;
+    QString shownDate;
     dialogs.WhileModal = [&](QWidget* shown) {
-        entry = shown->property("EntryToShow").toInt();
-        synxID = shown->property("SynxID").toInt();
-        caption = shown->property("DateCaption").toString();
+        EXPECT_EQ(shown, &synx);
+        shownDate = synx.lblSynxDate->text();
     };
     w().lblSynx2Click();
+    frmSynx = nullptr;
     ASSERT_EQ(dialogs.ModalShows.size(), 1);
-    EXPECT_EQ(entry, 2);
-    EXPECT_EQ(synxID, SynxHeadID(2, 3));
-    EXPECT_EQ(caption, "Babah 3");
+    EXPECT_EQ(synx.EntryToShow, 2);
+    EXPECT_EQ(synx.SynxID, SynxHeadID(2, 3));
+    EXPECT_EQ(synx.DateCaption, "Babah 3");
+    EXPECT_EQ(shownDate, "Babah 3");
+    // The entry's heading is where the text stands.
+    EXPECT_EQ(synx.rchedtSynx->SelStart(), synx.rchedtSynx->Text().indexOf("[2] "));
+    EXPECT_EQ(w().SelectedGregorianYear, 2024);
 }
 
 TEST_F(AppDaySaintLabels, MouseClickOnALabelOpensItsEntry) {
+    TfrmSynx synx;
+    frmSynx = &synx;
     Show(D("2024-10-13")); // three saints
     const auto labels = w().SynxLabels();
     for (int i = 0; i < 3; ++i) {
         int entry = 0;
-        dialogs.WhileModal = [&](QWidget* shown) {
-            entry = shown->property("EntryToShow").toInt();
-        };
+        dialogs.WhileModal = [&](QWidget*) { entry = synx.EntryToShow; };
         QTest::mouseClick(labels[i], Qt::LeftButton, {}, labels[i]->rect().center());
         ASSERT_EQ(dialogs.ModalShows.size(), i + 1);
         EXPECT_EQ(entry, i + 1);
@@ -268,6 +274,7 @@ TEST_F(AppDaySaintLabels, MouseClickOnALabelOpensItsEntry) {
     QTest::mousePress(labels[0], Qt::LeftButton, {}, labels[0]->rect().center());
     QTest::mouseRelease(labels[0], Qt::LeftButton, {}, QPoint(-5, -5));
     EXPECT_EQ(dialogs.ModalShows.size(), 3);
+    frmSynx = nullptr;
 }
 
 // --------------------------------------------------------------- picture ---
