@@ -152,8 +152,10 @@ void TfrmSynx::CreateControls() {
 
 QWidget* TfrmSynx::CreateTitleBar() {
     pnlTitle = makePanel(this, QStringLiteral("pnlTitle"));
-    auto* row = new QHBoxLayout(pnlTitle);
-    row->setContentsMargins(6, 4, 6, 4);
+    // The day's name centred on the first line, the tools and search below.
+    auto* lines = new QVBoxLayout(pnlTitle);
+    lines->setContentsMargins(6, 4, 6, 4);
+    lines->setSpacing(4);
 
     pnlDayName = makePanel(pnlTitle, QStringLiteral("pnlDayName"));
     pnlDayName->setFrameShape(QFrame::Panel);
@@ -164,13 +166,15 @@ QWidget* TfrmSynx::CreateTitleBar() {
     spdbtnPrevDay = makeToolButton(pnlDayName, QStringLiteral("spdbtnPrevDay"), QString(),
                                    QStringLiteral("Previous Day"));
     spdbtnPrevDay->setArrowType(Qt::LeftArrow);
+    spdbtnPrevDay->setAutoRaise(false);
     lblSynxDate = makeDateLabel(pnlDayName, QStringLiteral("lblSynxDate"));
-    lblSynxDate->setMinimumWidth(130);
+    lblSynxDate->setMinimumWidth(150);
     spdbtnNextDay = makeToolButton(pnlDayName, QStringLiteral("spdbtnNextDay"), QString(),
                                    QStringLiteral("Next Day"));
     spdbtnNextDay->setArrowType(Qt::RightArrow);
+    spdbtnNextDay->setAutoRaise(false);
     lblSynxDateGreg = makeDateLabel(pnlDayName, QStringLiteral("lblSynxDateGreg"));
-    lblSynxDateGreg->setMinimumWidth(130);
+    lblSynxDateGreg->setMinimumWidth(150);
     day->addWidget(spdbtnPrevDay);
     day->addWidget(lblSynxDate);
     day->addWidget(spdbtnNextDay);
@@ -219,11 +223,12 @@ QWidget* TfrmSynx::CreateTitleBar() {
     search->addWidget(chkbxSearchTitlesOnly);
     search->addWidget(btnSynxSearchAll);
 
-    row->addWidget(pnlDayName);
-    row->addStretch(1);
+    lines->addWidget(pnlDayName, 0, Qt::AlignHCenter);
+    auto* row = new QHBoxLayout;
     row->addWidget(Panel2);
-    row->addSpacing(8);
-    row->addWidget(pnlSearch);
+    row->addSpacing(16);
+    row->addWidget(pnlSearch, 1);
+    lines->addLayout(row);
     return pnlTitle;
 }
 
