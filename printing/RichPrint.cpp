@@ -27,9 +27,20 @@ constexpr double MmPerInch = 25.4;
 
 double TRichPrinter::previewRatio_ = 0;
 
+namespace {
+QPrinter* programPrinter = nullptr;
+}
+
 QPrinter& ProgramPrinter() {
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
+    // Freed with the application object, before the print plugins unload.
+    if (!programPrinter) {
+        programPrinter = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine([] {
+            delete programPrinter;
+            programPrinter = nullptr;
+        });
+    }
+    return *programPrinter;
 }
 
 TRichPrinter::TRichPrinter(QObject* owner, QPrinter* printer)

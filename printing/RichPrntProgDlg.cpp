@@ -22,6 +22,10 @@ TRichPrntProgDlg::TRichPrntProgDlg(QWidget* parent)
     grid->addWidget(lblPageNumber, 2, 1);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(260);
+    FitAndCentre();
+}
+
+void TRichPrntProgDlg::FitAndCentre() {
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect r = screen->availableGeometry();
@@ -33,6 +37,8 @@ void TRichPrntProgDlg::SetStatus(const QString& status, const QString& title, in
     lblStatus->setText(status);
     lblTitle->setText(title);
     lblPageNumber->setText(QString::number(page));
+    if (sizeHint().width() > width())
+        FitAndCentre(); // a longer title than the window had room for
     if (isVisible())
         repaint();
 }

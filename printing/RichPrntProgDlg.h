@@ -15,4 +15,7 @@ public:
     QLabel* lblStatus = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblPageNumber = nullptr;
+
+private:
+    void FitAndCentre();
 };
