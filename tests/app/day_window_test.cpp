@@ -10,6 +10,7 @@
 #include "NativityCalculator.h"
 #include "RichEdit.h"
 #include "Synx.h"
+#include "UpDown.h"
 #include "ZIZ_Cldr.h"
 #include "day_fixture.h"
 
@@ -244,6 +245,7 @@ TEST_F(AppDaySaintLabels, ClickOpensTheSynaxariumAtTheEntry) {
     dialogs.WhileModal = [&](QWidget* shown) {
         EXPECT_EQ(shown, &synx);
         shownDate = synx.lblSynxDate->text();
+        synx.updwnSynxYear->Click(true);
     };
     w().lblSynx2Click();
     frmSynx = nullptr;
@@ -254,7 +256,9 @@ TEST_F(AppDaySaintLabels, ClickOpensTheSynaxariumAtTheEntry) {
     EXPECT_EQ(shownDate, "Babah 3");
     // The entry's heading is where the text stands.
     EXPECT_EQ(synx.rchedtSynx->SelStart(), synx.rchedtSynx->Text().indexOf("[2] "));
-    EXPECT_EQ(w().SelectedGregorianYear, 2024);
+    // Opening took the shown day's year; the up-down moved it on.
+    EXPECT_EQ(w().SelectedGregorianYear, 2025);
+    EXPECT_EQ(synx.lblSynxDateGreg->toolTip(), "October 13, 2025");
 }
 
 TEST_F(AppDaySaintLabels, MouseClickOnALabelOpensItsEntry) {
