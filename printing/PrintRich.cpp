@@ -3,9 +3,7 @@
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "RichEdit.h"
-#include "RichPreview.h"
 #include "RichPrint.h"
-#include "RichPrintSettings.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,31 +22,6 @@ void AppendRun(TRichEdit* edit, const QString& text, const QColor& color, TFontS
     edit->SelAttributes().SetStyle(style);
     edit->SelAttributes().SetSize(size);
     edit->SetSelText(text);
-}
-
-// Hands the printer's pages to a preview window; it lives as long as the
-// window does.
-class TPreviewWindowPages : public QObject, public TPreviewPageSink {
-public:
-    explicit TPreviewWindowPages(TRichPreviewForm* form) : QObject(form), form_(form) {}
-    void SavePage(const QPicture& page) override { form_->SavePage(page); }
-    void EndPages() override { form_->EndBuild(); }
-
-private:
-    TRichPreviewForm* form_;
-};
-
-TPreviewPageSink* OpenPreviewWindow(TRichPrinter& printer) {
-    TPreviewPaper paper;
-    paper.WidthPx = printer.PaperWidthPx();
-    paper.HeightPx = printer.PaperHeightPx();
-    paper.Width = printer.PaperWidth();
-    paper.Height = printer.PaperHeight();
-    paper.Inches = printer.MeasureUnit() == muInches;
-    auto* form = new TRichPreviewForm(paper, ReadCompressSetting());
-    form->SetPrinter(printer.Printer());
-    form->show();
-    return new TPreviewWindowPages(form);
 }
 
 } // namespace
@@ -94,7 +67,6 @@ TfrmPrintRich::TfrmPrintRich(QWidget* parent) : QWidget(parent) {
     RichPrinter1->SetOptions_Dialog(poMargins);
     RichPrinter1->SetTitle(QStringLiteral("English Velmorande - Coptic church calendar"));
     PrintDialog1 = new TPrintDialog(RichPrinter1->Printer());
-    TRichPrinter::SetPreviewWindowFactory(OpenPreviewWindow);
     SaveDialog1 = new TSaveDialog;
 }
 

@@ -1,16 +1,11 @@
 // The print host: its printer as stored, highlighted and plain text, Save As.
 #include "PrintRich.h"
-#include "Registry.h"
 #include "RichEdit.h"
-#include "RichPreview.h"
 #include "RichPrint.h"
 #include "ScriptedDialogs.h"
-#include "TestEnvironment.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -164,28 +159,4 @@ TEST_F(PrintHost, CancelAndFailedSavesLeaveEverythingAsItWas) {
     EXPECT_EQ(dialogs.Messages[0].Buttons, mbOK);
     EXPECT_TRUE(dialogs.Messages[0].Text.contains("missing/folder/x.rtf"));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
-TEST_F(PrintHost, PreviewOpensTheWindowWithEveryPage) {
-    TTestEnvironment env; // a registry of its own
-    TRichEdit e;
-    for (int i = 0; i < 400; ++i)
-        host.AddPlainText(&e, QString("Line %1 of the preview\r\n").arg(i), 12);
-    host.RichPrinter1->SetShowProgress(false);
-    host.RichPrinter1->PreviewRichEdit(&e);
-    TRichPreviewForm* form = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<TRichPreviewForm*>(w))
-            form = f;
-    ASSERT_NE(form, nullptr);
-    EXPECT_GT(form->View().PageCount(), 3);
-    EXPECT_FALSE(form->View().Building());
-    EXPECT_GT(TRichPrinter::PreviewRatio(), 1.3); // A4 upright
-    TRegistry reg(HKEY_CURRENT_USER);
-    ASSERT_TRUE(reg.OpenKey("\\RichPrint.Settings\\Compress", false));
-    EXPECT_EQ(reg.ReadString("CompressPreview"), "1");
-    QPointer<TRichPreviewForm> open(form);
-    form->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(open.isNull());
 }
