@@ -170,6 +170,7 @@ void TDataSet::Impl::rebuildFieldList() {
     }
     all.clear();
     byName.clear();
+    asAsked.clear();
     for (auto& f : dataFields) {
         all << f.get();
         byName.insert(f->FieldName().toLower(), f.get());
@@ -370,7 +371,14 @@ QList<TField*> TDataSet::Fields() const {
 }
 
 TField* TDataSet::FindField(const QString& name) const {
-    return d->byName.value(name.trimmed().toLower());
+    // Loops ask for the same few names again and again: spelled as asked,
+    // they need no folding.
+    if (TField* f = d->asAsked.value(name))
+        return f;
+    TField* f = d->byName.value(name.trimmed().toLower());
+    if (f && d->asAsked.size() < 256)
+        d->asAsked.insert(name, f);
+    return f;
 }
 
 TField* TDataSet::FieldByName(const QString& name) const {

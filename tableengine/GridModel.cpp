@@ -129,10 +129,11 @@ void TGridModel::FollowSelection(QItemSelectionModel* selection) {
                                  try {
                                      SelectRow(now.row());
                                  } catch (const std::exception& e) {
-                                     // A slot must not throw; the grid's row
-                                     // goes back to the dataset's.
-                                     qWarning("%s", e.what());
+                                     current_ = cursorRow();
                                      syncSelection();
+                                     if (!OnError)
+                                         throw;
+                                     OnError(e);
                                  }
                              });
     syncSelection();

@@ -24,6 +24,8 @@
 #include <QItemSelectionModel>
 #include <QPointer>
 
+#include <exception>
+#include <functional>
 #include <list>
 
 struct TGridColumn {
@@ -63,6 +65,11 @@ public:
     void SelectRow(int row);
     // Keeps a view's current row and the dataset's cursor together both ways.
     void FollowSelection(QItemSelectionModel* selection);
+    // Gets the error of a cursor move that a selection started (a notice
+    // handler failed) after the view's row went back to the dataset's; a
+    // window shows it in the application's error box. Without a handler the
+    // error goes on to whatever changed the selection.
+    std::function<void(const std::exception&)> OnError;
     // Reads every row anew (after a change the dataset cannot report).
     void Reload();
 

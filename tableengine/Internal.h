@@ -163,6 +163,7 @@ struct TDataSet::Impl {
     std::vector<std::unique_ptr<TField>> extraFields; // lookup and calculated
     QList<TField*> all;
     QHash<QString, TField*> byName;
+    QHash<QString, TField*> asAsked; // names as callers spell them
 
     std::unique_ptr<TCursor> cursor;
     bool hasRow = false;

@@ -176,10 +176,48 @@ QString TTableCursor::positionCompare(const TRow& cur, const QString& op,
 }
 
 bool TTableCursor::step(const TRow& cur, bool back, TRow& row) {
+    const bool sequential = aheadSerial_ == serial && aheadBack_ == back && aheadPos_ > 0 &&
+                            ahead_[aheadPos_ - 1].bookmark == cur.bookmark;
+    if (sequential && aheadPos_ < ahead_.size()) {
+        // The values are handed over; the bookmark stays to know the next step.
+        TRow& next = ahead_[aheadPos_++];
+        row.values = std::move(next.values);
+        row.bookmark = next.bookmark;
+        return true;
+    }
+    if (sequential && ahead_.size() < size_t(aheadSize_))
+        return false; // the last read stopped at the end
+    // Steps in one direction read ahead, more rows each time, so a scan costs
+    // a query per block while a single step stays one small query.
+    aheadSize_ = sequential ? std::min(aheadSize_ * 4, 256) : 1;
     QVariantList binds;
     const QString cond =
         positionCompare(cur, back ? QStringLiteral("<") : QStringLiteral(">"), binds);
-    return fetch(cond, binds, back, row);
+    ahead_.clear();
+    aheadPos_ = 0;
+    aheadSerial_ = serial;
+    aheadBack_ = back;
+    guarded([&] {
+        Stmt s(conn_->db(),
+               conn_->prepare(select_ + whereWith(cond) + (back ? orderDesc_ : orderAsc_) +
+                              QStringLiteral(" LIMIT %1").arg(aheadSize_)));
+        s.bindAll(binds_);
+        s.bindAll(binds, int(binds_.size()) + 1);
+        while (s.step()) {
+            TRow r;
+            r.bookmark = s.columnAuto(0);
+            r.values.reserve(meta_->def.Fields.size());
+            for (int i = 0; i < meta_->def.Fields.size(); ++i)
+                r.values << s.column(i + 1, meta_->def.Fields[i].Type);
+            ahead_.push_back(std::move(r));
+        }
+    });
+    if (ahead_.empty())
+        return false;
+    TRow& first = ahead_[aheadPos_++];
+    row.values = std::move(first.values);
+    row.bookmark = first.bookmark;
+    return true;
 }
 
 bool TTableCursor::next(const TRow& cur, TRow& row) {

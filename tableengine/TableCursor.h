@@ -76,6 +76,12 @@ private:
     quint64 positionsSerial_ = 0;
     bool positionsRead_ = false;
     int positionCalls_ = 0;
+    // Rows read ahead of the last step, in its direction.
+    std::vector<TRow> ahead_;
+    size_t aheadPos_ = 0; // the next row to give
+    int aheadSize_ = 1;   // rows the last read asked for
+    quint64 aheadSerial_ = 0;
+    bool aheadBack_ = false;
 };
 
 struct TTable::TableImpl {

@@ -88,6 +88,20 @@ TEST_F(tableengine_GridModel, SelectionMovesTheCursorAndTheCursorMovesTheSelecti
     EXPECT_EQ(moves, (QList<int>{7, 29}));
 }
 
+TEST_F(tableengine_GridModel, AFailedMoveGoesToTheErrorHandler) {
+    QItemSelectionModel selection(&model);
+    model.FollowSelection(&selection);
+    QObject::connect(&source, &TDataSource::dataChange, [this] {
+        if (bible->RecNo() == 5)
+            throw EDatabaseError("Verse Not Found");
+    });
+    QStringList errors;
+    model.OnError = [&](const std::exception& e) { errors << e.what(); };
+    selection.setCurrentIndex(model.index(4, 0), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(errors, QStringList{"Verse Not Found"});
+    EXPECT_EQ(selection.currentIndex().row(), bible->RecNo() - 1);
+}
+
 TEST_F(tableengine_GridModel, FollowsFilterRangeRefreshAndClose) {
     int resets = 0;
     QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { ++resets; });
