@@ -123,7 +123,7 @@ TEST_F(ComponentsTest, DayTablesFindTheirKeys) {
     EXPECT_TRUE(dm().tblSynxHeadID.FindKey({SynxKiahk29}));
     EXPECT_EQ(dm().tblSynxHeadID.FieldByName("Month")->AsInteger(), 4);
     EXPECT_TRUE(dm().tblSynxSaintByIdNum.FindKey({SynxTut2, 1}));
-    EXPECT_EQ(dm().tblSynxSaintByIdNum.FieldByName("Name")->AsString(), "John the Baptist");
+    EXPECT_EQ(dm().tblSynxSaintByIdNum.FieldByName("Name")->AsString(), "JOHN THE BAPTIST");
 }
 
 TEST_F(ComponentsTest, VersesAreReachedByRecordNumber) {

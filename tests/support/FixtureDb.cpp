@@ -291,12 +291,12 @@ void TFixtureDatabase::writeStandardRows() {
             "bartholomew.jpg", "St. Bartholomew", 0, 0, 0});
     const QStringList saints = {"Name", "SynxID", "SynxNumber"};
     Insert("SynxSaints.DB", saints, {"B", 0, 0});
-    Insert("SynxSaints.DB", saints, {"Bartholomew the Apostle", SynxTut1, 1});
+    Insert("SynxSaints.DB", saints, {"BARTHOLOMEW THE APOSTLE", SynxTut1, 1});
     Insert("SynxSaints.DB", saints, {"J", 0, 0});
-    Insert("SynxSaints.DB", saints, {"Job the Righteous", SynxTut1, 2});
-    Insert("SynxSaints.DB", saints, {"John the Baptist", SynxTut2, 1});
+    Insert("SynxSaints.DB", saints, {"JOB THE RIGHTEOUS", SynxTut1, 2});
+    Insert("SynxSaints.DB", saints, {"JOHN THE BAPTIST", SynxTut2, 1});
     Insert("SynxSaints.DB", saints, {"N", 0, 0});
-    Insert("SynxSaints.DB", saints, {"Nativity", SynxKiahk29, 1});
+    Insert("SynxSaints.DB", saints, {"NATIVITY", SynxKiahk29, 1});
 
     // Verses of the day and the tables that are opened but never read.
     Insert("Verses.DB", {"Id", "Verse"},
