@@ -86,6 +86,13 @@ void TPageImage::DrawPage(QPainter& painter, const QPicture& page, const QRectF&
     painter.setClipRect(target, Qt::IntersectClip);
     painter.translate(target.topLeft());
     painter.scale(target.width() / paper.width(), target.height() / paper.height());
+    // A picture plays scaled by the device's resolution over its own; a
+    // printer's page must not come out many times too large.
+    if (const QPaintDevice* device = painter.device()) {
+        static const QPicture reference;
+        painter.scale(qreal(reference.logicalDpiX()) / device->logicalDpiX(),
+                      qreal(reference.logicalDpiY()) / device->logicalDpiY());
+    }
     painter.drawPicture(0, 0, page);
     painter.restore();
 }

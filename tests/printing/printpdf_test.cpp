@@ -1,6 +1,7 @@
 // Printing into PDF files, read back with poppler's tools.
 #include "PrintTestSupport.h"
 #include "RichEdit.h"
+#include "RichPreview.h"
 #include "RichPrint.h"
 
 #include <QApplication>
@@ -200,4 +201,50 @@ TEST_F(PrintPdf, AFileThatCannotBeWrittenFailsWithItsOwnMessage) {
     }
     EXPECT_FALSE(rp.Printing());
     rp.SetMarginTop(20); // the printer is idle again
+}
+
+TEST_F(PrintPdf, PagePicturesPrintAtTheirSizeOnAnyDevice) {
+    TRichEdit edit;
+    FillNumberedText(edit, 20);
+    const auto printer = PdfPrinter(File("source.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.SetShowProgress(false);
+    rp.SetTitle("Picture title");
+    PageCollector pages;
+    rp.RenderPreviewPages(&edit, pages);
+    ASSERT_FALSE(pages.Pages.empty());
+    const QSize paper(rp.PaperWidthPx(), rp.PaperHeightPx());
+
+    // On a printer of the same paper: the page's text, where it was.
+    const auto out = PdfPrinter(File("replayed.pdf"));
+    out->setFullPage(true);
+    QPainter p(out.get());
+    TPageImage::DrawPage(p, pages.Pages[0], QRectF(QPointF(0, 0), paper), paper);
+    p.end();
+    const QStringList text = PdfPages(File("replayed.pdf"));
+    ASSERT_EQ(text.size(), 1);
+    const QStringList lines = text[0].split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.first().trimmed(), "Picture title");
+    EXPECT_EQ(lines.last().trimmed(), "Page 1");
+    EXPECT_TRUE(text[0].contains("w1 w2 w3"));
+
+    // On an image of another resolution: ink inside, none in the margins.
+    for (int dpm : {3780, 11811}) { // 96 and 300 per inch
+        QImage image(paper / 16, QImage::Format_RGB32);
+        image.setDotsPerMeterX(dpm);
+        image.setDotsPerMeterY(dpm);
+        image.fill(Qt::white);
+        QPainter ip(&image);
+        TPageImage::DrawPage(ip, pages.Pages[0], QRectF(QPointF(0, 0), image.size()), paper);
+        ip.end();
+        int inkTop = 0, inkMargin = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const bool ink = qGray(image.pixel(x, y)) < 160;
+                inkTop += ink && y < image.height() / 2;
+                inkMargin += ink && x < image.width() / 20;
+            }
+        EXPECT_EQ(inkMargin, 0) << dpm;
+        EXPECT_GT(inkTop, 50) << dpm;
+    }
 }
