@@ -248,3 +248,45 @@ TEST_F(PrintPdf, PagePicturesPrintAtTheirSizeOnAnyDevice) {
         EXPECT_GT(inkTop, 50) << dpm;
     }
 }
+
+TEST_F(PrintPdf, TheLogoStandsInItsRectangleBelowTheHeader) {
+    TRichEdit edit;
+    const auto printer = PdfPrinter(File("logo.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.SetShowProgress(false);
+    QImage logo(40, 30, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    rp.SetBitmapLogo(logo);
+    rp.SetLogoLeft(10);
+    rp.SetLogoTop(5);
+    PageCollector pages;
+    rp.RenderPreviewPages(&edit, pages);
+    ASSERT_EQ(pages.Pages.size(), 1u);
+    const int scale = 8;
+    QImage image(rp.PaperWidthPx() / scale, rp.PaperHeightPx() / scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(1.0 / scale, 1.0 / scale);
+    p.drawPicture(0, 0, pages.Pages[0]);
+    p.end();
+    QRect red;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                red |= QRect(x, y, 1, 1);
+        }
+    // Paper offsets of the printable area, then the rule of the logo.
+    const QRectF page = rp.Printer()->pageRect(QPrinter::DevicePixel);
+    const int lh = rp.LineHeight();
+    const int x0 = int(page.left()) + rp.LeftOffset();
+    const int y0 = int(page.top()) + (rp.TopOffset() - lh) / 2 + lh;
+    const int left = x0 + qRound(10 / rp.PaperWidth() * rp.ContentWidth());
+    const int top = y0 + qRound(5 / rp.PaperHeight() * rp.ContentHeight());
+    const int width = qRound(25 / rp.PaperWidth() * rp.ContentWidth());
+    const int height = qRound(20 / rp.PaperHeight() * rp.ContentHeight());
+    EXPECT_NEAR(red.left(), left / scale, 2);
+    EXPECT_NEAR(red.top(), top / scale, 2);
+    EXPECT_NEAR(red.width(), width / scale, 2);
+    EXPECT_NEAR(red.height(), height / scale, 2);
+}
