@@ -12,6 +12,7 @@
 #include "RichEdit.h"
 #include "ZIZ_Cldr.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
@@ -24,6 +25,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -162,6 +164,11 @@ void TfrmReadings::SetBuildingProgressMax(int N) {
 
 void TfrmReadings::EndBuilding(bool Expand) {
     rchedtReadings->show();
+    // While the text was hidden the splitter held the tree alone, at most as
+    // wide as the tree's panel; the text must have its place again before
+    // the first node's heading is looked for.
+    splitter->refresh();
+    layout()->activate();
     rchedtReadings->repaint();
     if (Expand)
         trvwCitiations->expandAll();
@@ -181,6 +188,9 @@ bool TfrmReadings::GotoReading(const QString& Text) {
     if (pos < 0)
         return false;
     edit.setFocus();
+    // A long text is laid out bit by bit after it is written; the place of
+    // the heading is known only when that is done.
+    edit.document()->documentLayout()->documentSize();
     edit.SetSelStart(pos);
     // The found heading goes to the top of the view, or as far up as the end
     // of the text lets it.

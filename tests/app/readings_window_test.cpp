@@ -139,8 +139,10 @@ TEST_F(ReadingsWindow, OneServiceHeadingsNodesTagsAndClosings) {
         crlf + "Matthew 1:5" + crlf +               // type 7, last word cut:
         "5 Let the light come. [WEB]" + crlf;       // a full stop is added
     EXPECT_EQ(Text().toStdString(), expected.toStdString());
-    // The build is over: text shown, progress window closed.
+    // The build is over: text shown in its place beside the tree (not
+    // squeezed by the tree while hidden), progress window closed.
     EXPECT_TRUE(readings->rchedtReadings->isVisibleTo(readings.get()));
+    EXPECT_GT(readings->rchedtReadings->width(), readings->pnlLeft->width());
     EXPECT_FALSE(frmBuilding->isVisible());
     EXPECT_FALSE(readings->Building());
 }
