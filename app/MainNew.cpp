@@ -123,6 +123,8 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     for (int i = 0; i < 12; ++i)
         OnWidgetClick(labels[i], [this, handler = synxClicks[i]] { (this->*handler)(); });
 
+    ConnectServiceButtons();
+
     if (MainDM)
         MainDM->SetDayStateSource(dayStateSource_.get());
     DayState = this;

@@ -34,6 +34,9 @@ class IDayStateSource;
 namespace DayRules {
 struct TShownDay;
 }
+namespace ServiceButtons {
+struct TServiceButton;
+}
 
 // The warning the screen check gives for a screen, or "" when none.
 QString ScreenCheckWarning(const TScreenMetrics& screen);
@@ -108,6 +111,17 @@ public:
     void ShowVerseOfTheDay();
     void LoadReadingsFont();
     void ShowReadingsForDateRange(const QDate& startDate, const QDate& endDate);
+
+    // ---------------------------------------------- services and readings ---
+    // The groups of service buttons that the day category offers.
+    void ShowServiceGroups(TDayCategory category);
+    void ServiceButtonClick(const ServiceButtons::TServiceButton& button);
+    void btnAllReadingsClick();
+    void btnTodayReadingsClick();
+    void btnFeastsClick();
+    // Fills the readings window's parameters from the day state and shows it.
+    void ShowServiceReadings(bool AllServices);
+    void FillReadingsParameters(bool AllServices);
 
     // ------------------------------------------------------- controls ---
     QFrame* pnlLeft = nullptr;
@@ -283,6 +297,7 @@ private:
     QWidget* CreateLeftPanel();
     QWidget* CreateRightPanel();
     QWidget* CreateServiceButtons();
+    void ConnectServiceButtons();
     QWidget* CreateFeastPages();
     void ApplySizeLimits();
     bool shownOnce_ = false;

@@ -207,6 +207,7 @@ void TfrmMainNew::RefreshDayPictureAndTime(bool withPicture) {
 }
 
 void TfrmMainNew::SelectDayPicture(TDayCategory category) {
+    ShowServiceGroups(category);
     // The shown day's own choice, unless asked for another category.
     DayRules::TDataModuleDayTables tables(*MainDM);
     const bool computed =

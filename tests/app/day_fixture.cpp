@@ -60,7 +60,21 @@ void FillLookups(TFixtureDatabase& w, int verseCount) {
     const QStringList types = {"Holy Lent", "Holy Fifty Days", "Annual", "Sundays"};
     for (int i = 0; i < types.size(); ++i)
         w.Insert(QStringLiteral("VelmType.db"), {"ID", "Description"}, {11 + i, types[i]});
-    const QStringList times = {"Vespers", "Matins", "Liturgy", "Evening"};
+    const QStringList times = {"Vespers",
+                               "Matins",
+                               "Liturgy",
+                               "Evening",
+                               "First hour of the day",
+                               "Third hour of the day",
+                               "Sixth hour of the day",
+                               "Ninth hour of the day",
+                               "Eleventh hour of the day",
+                               "Twelfth hour of the day",
+                               "First hour of the night",
+                               "Third hour of the night",
+                               "Sixth hour of the night",
+                               "Ninth hour of the night",
+                               "Eleventh hour of the night"};
     for (int i = 0; i < times.size(); ++i)
         w.Insert(QStringLiteral("ReadingTimes.DB"), {"ID", "Time"}, {i + 1, times[i]});
     for (int i = 1; i <= verseCount; ++i)

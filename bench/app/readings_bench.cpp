@@ -1,0 +1,114 @@
+// The readings of one day, all services, built into the readings window's
+// rich text, on the sample content beside the program (scripts/content.sh):
+// Palm Sunday (many hour services) and an ordinary Sunday.
+
+#include "Building.h"
+#include "DMMain.h"
+#include "Dialogs.h"
+#include "MainNew.h"
+#include "Readings.h"
+#include "RichEdit.h"
+#include "Schema.h"
+#include "TableEngine.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+// Any message box during the run answers at once rather than blocking.
+class TSilentDialogs : public TDialogHandler {
+public:
+    int MessageDlg(const QString&, TMsgDlgType, TMsgDlgButtons) override { return mrOk; }
+    int ShowModal(QWidget*) override { return mrOk; }
+    bool SaveDialog(QWidget*, const TSaveDialogRequest&, QString&) override { return false; }
+    bool FontDialog(QWidget*, QFont&) override { return false; }
+    bool PrintDialog(QWidget*, QPrinter*) override { return false; }
+    bool PageSetupDialog(QWidget*, QPrinter*) override { return false; }
+};
+
+struct TWindows {
+    std::unique_ptr<TfrmMainNew> main;
+    std::unique_ptr<TfrmReadings> readings;
+    std::unique_ptr<TfrmBuilding> building;
+};
+
+// The main and readings windows on the sample content, tables open; null
+// with an error text when the content is missing.
+TWindows* Windows(QString& error) {
+    static TSilentDialogs dialogs;
+    static TWindows windows;
+    static QString failure;
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        static int argc = 1;
+        static char name[] = "app_readings_bench";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            new QApplication(argc, argv);
+        }
+        SetDialogHandler(&dialogs);
+        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/DataEng");
+        if (!QDir(folder).exists()) {
+            failure = QStringLiteral("no sample content in ") + folder +
+                      QStringLiteral(" (run scripts/content.sh with this build folder)");
+        } else {
+            try {
+                Session.AddPassword(TablePassword);
+                if (!Session.IsAlias(DatabaseAlias))
+                    Session.AddStandardAlias(DatabaseAlias, folder, QStringLiteral("PARADOX"));
+                CreateMainDM();
+                MainDM->OpenStartupTables();
+                windows.main = std::make_unique<TfrmMainNew>();
+                frmMainNew = windows.main.get();
+                windows.building = std::make_unique<TfrmBuilding>();
+                frmBuilding = windows.building.get();
+                windows.readings = std::make_unique<TfrmReadings>();
+                frmReadings = windows.readings.get();
+            } catch (const std::exception& e) {
+                failure = QString::fromUtf8(e.what());
+            }
+        }
+    }
+    error = failure;
+    return failure.isEmpty() ? &windows : nullptr;
+}
+
+// All readings of the day, as "All Readings" opens them, built again and
+// again; the counters tell how much text one build writes.
+void BuildAllReadings(benchmark::State& state, const QDate& date) {
+    QString error;
+    TWindows* w = Windows(error);
+    if (w == nullptr) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    w->main->CurrentDate = date;
+    w->main->RefreshDay();
+    w->main->FillReadingsParameters(true);
+    for (auto _ : state)
+        w->readings->BuildDayReadings(true, QString());
+    state.counters["characters"] = w->readings->rchedtReadings->Length();
+    state.counters["nodes"] = w->readings->trvwCitiations->topLevelItemCount();
+}
+
+void BM_Readings_PalmSunday(benchmark::State& state) {
+    BuildAllReadings(state, QDate(2024, 4, 28));
+}
+BENCHMARK(BM_Readings_PalmSunday)->Unit(benchmark::kMillisecond);
+
+void BM_Readings_OrdinarySunday(benchmark::State& state) {
+    BuildAllReadings(state, QDate(2024, 9, 15));
+}
+BENCHMARK(BM_Readings_OrdinarySunday)->Unit(benchmark::kMillisecond);
+
+} // namespace
