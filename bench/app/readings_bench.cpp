@@ -4,11 +4,11 @@
 
 #include "Building.h"
 #include "DMMain.h"
-#include "Dialogs.h"
 #include "MainNew.h"
 #include "Readings.h"
 #include "RichEdit.h"
 #include "Schema.h"
+#include "ScriptedDialogs.h"
 #include "TableEngine.h"
 
 #include <QApplication>
@@ -23,17 +23,6 @@
 
 namespace {
 
-// Any message box during the run answers at once rather than blocking.
-class TSilentDialogs : public TDialogHandler {
-public:
-    int MessageDlg(const QString&, TMsgDlgType, TMsgDlgButtons) override { return mrOk; }
-    int ShowModal(QWidget*) override { return mrOk; }
-    bool SaveDialog(QWidget*, const TSaveDialogRequest&, QString&) override { return false; }
-    bool FontDialog(QWidget*, QFont&) override { return false; }
-    bool PrintDialog(QWidget*, QPrinter*) override { return false; }
-    bool PageSetupDialog(QWidget*, QPrinter*) override { return false; }
-};
-
 struct TWindows {
     std::unique_ptr<TfrmMainNew> main;
     std::unique_ptr<TfrmReadings> readings;
@@ -43,7 +32,9 @@ struct TWindows {
 // The main and readings windows on the sample content, tables open; null
 // with an error text when the content is missing.
 TWindows* Windows(QString& error) {
-    static TSilentDialogs dialogs;
+    // Any message box during the run answers at once rather than blocking.
+    static TScriptedDialogs dialogs;
+    static TScriptedDialogs::Scope scope(dialogs);
     static TWindows windows;
     static QString failure;
     static bool tried = false;
@@ -56,7 +47,6 @@ TWindows* Windows(QString& error) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             new QApplication(argc, argv);
         }
-        SetDialogHandler(&dialogs);
         const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/DataEng");
         if (!QDir(folder).exists()) {
             failure = QStringLiteral("no sample content in ") + folder +
