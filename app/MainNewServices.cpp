@@ -6,6 +6,7 @@
 #include "Apaqty.h"
 #include "DMMain.h"
 #include "Dialogs.h"
+#include "Environment.h"
 #include "ErrorHandler.h"
 #include "Readings.h"
 #include "ReadingsRules.h"
@@ -48,7 +49,7 @@ void TfrmMainNew::btnAllReadingsClick() {
 
 void TfrmMainNew::btnTodayReadingsClick() {
     // The calendar's change notice refreshes the day.
-    clndrDate->SetDate(QDate::currentDate());
+    clndrDate->SetDate(Today());
 }
 
 void TfrmMainNew::btnFeastsClick() {}

@@ -5,6 +5,7 @@
 
 #include "Building.h"
 #include "DMMain.h"
+#include "DayState.h"
 #include "Environment.h"
 #include "ErrorHandler.h"
 #include "InputHold.h"
@@ -136,7 +137,7 @@ void TfrmReadings::FormShow() {
 }
 
 QFont TfrmReadings::ReadingsFont() const {
-    return frmMainNew != nullptr ? frmMainNew->ReadingsFont : rchedtReadings->font();
+    return DayState != nullptr ? DayState->ReadingsFont : rchedtReadings->font();
 }
 
 void TfrmReadings::LetPendingMessagesRun() {

@@ -217,7 +217,7 @@ TEST_F(ServiceButtonsWindow, MainWindowHeldOffDuringABuild) {
     EXPECT_EQ(w().clndrDate->Date(), D("2024-09-17"));
     // Afterwards the button works again.
     QTest::mouseClick(w().btnTodayReadings, Qt::LeftButton);
-    EXPECT_EQ(w().clndrDate->Date(), QDate::currentDate());
+    EXPECT_EQ(w().clndrDate->Date(), env.Today);
 }
 
 } // namespace
