@@ -11,6 +11,7 @@
 #include "MainNew.h"
 #include "PrintRich.h"
 #include "Readings.h"
+#include "RichPreview.h"
 #include "Synx.h"
 
 #include <QPointer>
@@ -57,6 +58,7 @@ void StartUp(const TStartupOptions& options) {
     created(options, "frmMainNew");
     frmPrintRich = new TfrmPrintRich;
     created(options, "frmPrintRich");
+    InstallRichPreview();
     // frmSynxShowSaints, frmSynxSearchResults, frmBible
     step(); // 2
     // frmBibleChapter, frmBibleIndex, frmSearch, frmBibleMain, frmShowIcons,

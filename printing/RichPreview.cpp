@@ -2,21 +2,22 @@
 #include "RichPreview.h"
 
 #include "Dialogs.h"
+#include "RichPrintSettings.h"
+#include "Shell.h"
 #include "arrowbtn.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -30,12 +31,13 @@ const char* const CaptionBuilding = "Print Preview (Formatting)";
 const char* const CaptionDone = "Print Preview";
 const char* const SaveFailedMessage = "Can not save the page information (MetaFiles)";
 const char* const ZoomedHint = "Click right mouse button for original size";
+// Where the zoom controls begin in the button panel; they end before 417,
+// the panel width from which they are shown.
+constexpr int ZoomLeft = 296;
 
-QSize screenSize(QSize screen) {
-    if (!screen.isEmpty())
-        return screen;
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->size() : QSize(1024, 768);
+QSize screenSize() {
+    const TScreenMetrics m = PrimaryScreenMetrics();
+    return QSize(m.Width, m.Height);
 }
 
 // Keeps the hourglass for the length of a scope.
@@ -73,16 +75,12 @@ QScrollArea* scrollBox(QWidget* parent, const QRect& r, TPageImage* image) {
 
 } // namespace
 
-TRichPreviewForm::TRichPreviewForm(const TPreviewPaper& paper, bool compress, QSize screen,
-                                   QWidget* parent)
-    : QWidget(parent, Qt::Window), paper_(paper), screen_(screenSize(screen)), files_(compress) {
-    static const bool staleRemoved = [] {
-        TPageFiles::RemoveStale();
-        return true;
-    }();
-    (void)staleRemoved;
+TRichPreviewForm::TRichPreviewForm(const TPreviewPaper& paper, bool compress, QWidget* parent)
+    : QWidget(parent, Qt::Window), paper_(paper), screen_(screenSize()), files_(compress) {
     RichPreviewForm = this;
     setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its main window, whatever previews are open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QString::fromLatin1(CaptionBuilding));
     geometry_ = TPreviewGeometry::Compute(screen_, paper_.Ratio());
     resize(geometry_.Client);
@@ -130,13 +128,20 @@ void TRichPreviewForm::BuildControls() {
     for (QLabel* l : {lblNext, lblNextPage, lblPrevious, lblPreviousPage})
         l->setFont(small);
 
-    lblPageCaption = label(p, QStringLiteral("Page number:"), QRect(82, 4, 74, 22));
+    // Captions as wide as their text in the panel's font.
+    auto width = [p](const char* text) {
+        return p->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) + 6;
+    };
+    const int editX = 82 + width("Page number:");
+    const int countX = editX + 42;
+    const int unitX = countX + 38;
+    lblPageCaption = label(p, QStringLiteral("Page number:"), QRect(82, 4, editX - 82, 22));
     edtPage = new QLineEdit(p);
-    edtPage->setGeometry(156, 4, 40, 22);
+    edtPage->setGeometry(editX, 4, 40, 22);
     edtPage->setToolTip(QStringLiteral("Number of current page (can be changed manually) "));
     connect(edtPage, &QLineEdit::textEdited, this, [this] { edtPageKeyUp(); });
     lblPageCount =
-        label(p, QString(), QRect(198, 4, 34, 22), QStringLiteral("Total number of pages"));
+        label(p, QString(), QRect(countX, 4, 36, 22), QStringLiteral("Total number of pages"));
     lblPageCount->setAutoFillBackground(true);
     QPalette yellow = lblPageCount->palette();
     yellow.setColor(QPalette::Window, Qt::yellow);
@@ -144,36 +149,39 @@ void TRichPreviewForm::BuildControls() {
     lblPageCount->setPalette(yellow);
     lblPageCount->setAlignment(Qt::AlignCenter);
 
-    SpeedButton1 = speedButton(p, QStringLiteral("&Printing"), QRect(82, 29, 74, 22),
+    SpeedButton1 = speedButton(p, QStringLiteral("&Printing"), QRect(82, 29, 68, 22),
                                QStringLiteral("Printing of selection from document ['P' key]"));
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     chkCompact = new QCheckBox(QStringLiteral("Compact"), p);
-    chkCompact->setGeometry(160, 29, 72, 22);
+    chkCompact->setGeometry(154, 29, 90, 22);
     chkCompact->setToolTip(QStringLiteral("Four pages on one window"));
     chkCompact->setFocusPolicy(Qt::NoFocus);
     connect(chkCompact, &QCheckBox::clicked, this, [this] { chkCompactClick(); });
-    SpeedButton2 = speedButton(p, QStringLiteral("&Larger"), QRect(82, 54, 74, 22),
+    SpeedButton2 = speedButton(p, QStringLiteral("&Larger"), QRect(82, 54, 68, 22),
                                QStringLiteral("Larger zoom ['L' key]"));
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
-    SpeedButton3 = speedButton(p, QStringLiteral("&Smaller"), QRect(158, 54, 74, 22),
+    SpeedButton3 = speedButton(p, QStringLiteral("&Smaller"), QRect(152, 54, 68, 22),
                                QStringLiteral("Smaller zoom ['S' key]"));
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
 
-    lblUnit = label(p, paper_.Inches ? QStringLiteral("inch") : QStringLiteral("mm"),
-                    QRect(236, 4, 70, 22));
+    lblUnit = label(p, paper_.Unit == muInches ? QStringLiteral("inch") : QStringLiteral("mm"),
+                    QRect(unitX, 4, 40, 22));
     btnClose = new QPushButton(QStringLiteral("&Close"), p);
-    btnClose->setGeometry(236, 54, 70, 22);
+    btnClose->setGeometry(222, 54, 68, 22);
     btnClose->setToolTip(QStringLiteral("Closing this preview"));
     btnClose->setFocusPolicy(Qt::NoFocus);
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
 
-    lblZoomCaption = label(p, QStringLiteral("Zoom factor:"), QRect(312, 4, 66, 22));
-    lblZoom = label(p, QStringLiteral("1.000"), QRect(378, 4, 38, 22),
+    const int zoomX = ZoomLeft + std::max(width("Zoom factor:"), width("Zoom step:"));
+    lblZoomCaption =
+        label(p, QStringLiteral("Zoom factor:"), QRect(ZoomLeft, 4, zoomX - ZoomLeft, 22));
+    lblZoom = label(p, QStringLiteral("1.000"), QRect(zoomX, 4, 40, 22),
                     QStringLiteral("Actual size of the zoom (double click for a value of one)"));
     lblZoom->installEventFilter(this);
-    lblZoomStepCaption = label(p, QStringLiteral("Zoom step:"), QRect(312, 29, 66, 22));
+    lblZoomStepCaption =
+        label(p, QStringLiteral("Zoom step:"), QRect(ZoomLeft, 29, zoomX - ZoomLeft, 22));
     medtZoomStep = new QLineEdit(p);
-    medtZoomStep->setGeometry(378, 29, 38, 22);
+    medtZoomStep->setGeometry(zoomX, 29, 40, 22);
     medtZoomStep->setInputMask(QStringLiteral("9.999"));
     medtZoomStep->setText(QStringLiteral("0.250"));
     medtZoomStep->setToolTip(QStringLiteral("Input step size zooming"));
@@ -454,10 +462,7 @@ bool TRichPreviewForm::eventFilter(QObject* watched, QEvent* event) {
 // --- Printing ----------------------------------------------------------------
 
 void TRichPreviewForm::SpeedButton1Click() {
-    QPrinter& printer = printer_ ? *printer_ : *[] {
-        static QPrinter own(QPrinter::HighResolution);
-        return &own;
-    }();
+    QPrinter& printer = printer_ ? *printer_ : ProgramPrinter();
     const int sheets = view_.SheetCount();
     if (sheets < 1)
         return;
@@ -528,11 +533,36 @@ void TRichPreviewForm::paintEvent(QPaintEvent*) {
 
 void TRichPreviewForm::closeEvent(QCloseEvent* event) {
     TWaitCursor wait;
+    closing_ = true;
     Image1->Clear();
     files_.RemoveAll();
     if (second_)
         second_->close();
     event->accept();
+}
+
+// --- Opening -----------------------------------------------------------------
+
+TRichPreviewForm* OpenRichPreview(TRichPrinter& printer) {
+    TPreviewPaper paper;
+    paper.WidthPx = printer.PaperWidthPx();
+    paper.HeightPx = printer.PaperHeightPx();
+    paper.Width = printer.PaperWidth();
+    paper.Height = printer.PaperHeight();
+    paper.Unit = printer.MeasureUnit();
+    auto* form = new TRichPreviewForm(paper, ReadCompressSetting());
+    form->SetPrinter(printer.Printer());
+    form->show();
+    // A rendering that fails midway ends the building at the next turn of
+    // the event loop, with the pages it made.
+    QTimer::singleShot(0, form, [form] { form->EndBuild(); });
+    return form;
+}
+
+void InstallRichPreview() {
+    TPageFiles::RemoveStale();
+    TRichPrinter::SetPreviewWindowFactory(
+        [](TRichPrinter& printer) -> TPreviewPageSink* { return OpenRichPreview(printer); });
 }
 
 // --- Second window -----------------------------------------------------------
@@ -542,6 +572,7 @@ TPreview2::TPreview2(TRichPreviewForm* first)
     Preview2 = this;
     setWindowTitle(QStringLiteral("next page(s)"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
     const TPreviewGeometry& g = first->Geometry();
     resize(g.Client);
     move(first->x() + g.FrameWidth, first->y());
@@ -550,10 +581,11 @@ TPreview2::TPreview2(TRichPreviewForm* first)
     ScrollBox1 = scrollBox(this, g.Image, Image1);
     pnlButtons = new QWidget(this);
     pnlButtons->setGeometry(g.Panel);
-    lblPageCaption = label(pnlButtons, QStringLiteral("Page number:"), QRect(82, 4, 74, 22));
-    lblPage = label(pnlButtons, QString(), QRect(156, 4, 40, 22),
+    lblPageCaption =
+        label(pnlButtons, QStringLiteral("Page number:"), first->lblPageCaption->geometry());
+    lblPage = label(pnlButtons, QString(), first->edtPage->geometry(),
                     QStringLiteral("Actual page number (second window)"));
-    lblUnit = label(pnlButtons, first->lblUnit->text(), QRect(236, 4, 70, 22));
+    lblUnit = label(pnlButtons, first->lblUnit->text(), first->lblUnit->geometry());
     installEventFilter(first);
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(first);
@@ -562,6 +594,14 @@ TPreview2::TPreview2(TRichPreviewForm* first)
 TPreview2::~TPreview2() {
     if (Preview2 == this)
         Preview2 = nullptr;
+}
+
+// The second window has no close button; it goes with the first.
+void TPreview2::closeEvent(QCloseEvent* event) {
+    if (first_->closing_)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TPreview2::paintEvent(QPaintEvent*) {

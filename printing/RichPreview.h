@@ -5,6 +5,7 @@
 // prints chosen pages and removes its page files when it closes.
 #include "PageFiles.h"
 #include "PreviewView.h"
+#include "RichPrint.h"
 
 #include <QPicture>
 #include <QPointer>
@@ -32,7 +33,7 @@ struct TPreviewPaper {
     int HeightPx = 0;
     double Width = 0;
     double Height = 0;
-    bool Inches = false;
+    TMeasureUnit Unit = muMillimeters;
     // Height to width; 0 when unknown.
     double Ratio() const { return Width > 0 ? Height / Width : 0; }
 };
@@ -76,19 +77,20 @@ private:
     QSize paperPx_;
 };
 
-class TRichPreviewForm : public QWidget {
+class TRichPreviewForm : public QWidget, public TPreviewPageSink {
     Q_OBJECT
 public:
-    // screen: the screen to fit (empty: the primary screen's).
-    TRichPreviewForm(const TPreviewPaper& paper, bool compress, QSize screen = QSize(),
-                     QWidget* parent = nullptr);
+    // Fits the primary screen as the environment reports it.
+    TRichPreviewForm(const TPreviewPaper& paper, bool compress, QWidget* parent = nullptr);
     ~TRichPreviewForm() override;
 
     // The printer that prints from the preview (nullptr: the program's).
     void SetPrinter(QPrinter* printer) { printer_ = printer; }
 
     // Stores one finished page and shows it.
-    void SavePage(const QPicture& page);
+    void SavePage(const QPicture& page) override;
+    // The printer has rendered every page.
+    void EndPages() override { EndBuild(); }
     // The end of building, once: back to the first page, the second window
     // when there are two pages or more and the screen has room.
     void EndBuild();
@@ -165,6 +167,7 @@ private:
     TPageFiles files_;
     TPreviewView view_;
     bool setupDone_ = false;
+    bool closing_ = false;
     bool saveFailed_ = false;
     QPrinter* printer_ = nullptr;
     QPointer<TPreview2> second_;
@@ -185,11 +188,20 @@ public:
     QLabel* lblUnit;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     TRichPreviewForm* first_;
 };
+
+// Lets the printer open preview windows, and removes the page folders that
+// runs which died with a preview open have left behind. Called at start-up.
+void InstallRichPreview();
+// What the printer calls to preview: a window for its paper, shown; the
+// end-of-build set-up follows the last page (or, should the rendering fail,
+// the next turn of the event loop).
+TRichPreviewForm* OpenRichPreview(TRichPrinter& printer);
 
 // The preview window shown last, and its second window; null when closed.
 extern TRichPreviewForm* RichPreviewForm;

@@ -129,7 +129,9 @@ void DrawRulers(QPainter& painter, const QScrollArea* box, const QWidget* image,
     const int scrollY = box->verticalScrollBar()->value();
     const QRect left(sb.left() - RulerDepth - 1, sb.top(), RulerDepth, sb.height() + 7);
     const QRect top(sb.left(), sb.top() - RulerDepth - 1, sb.width() + 7, RulerDepth);
-    const double per = paper.Inches ? 1.0 : 10.0;
+    const bool inches = paper.Unit == muInches;
+    // A tick every 10 mm or every inch.
+    const double per = inches ? 1.0 : 10.0;
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(7);
     painter.save();
@@ -160,7 +162,7 @@ void DrawRulers(QPainter& painter, const QScrollArea* box, const QWidget* image,
                 const int x = sb.left() + at;
                 painter.drawLine(x, strip.top() + 5, x, strip.top() + 17);
             }
-            if (i == 0 || (!paper.Inches && i % 2 != 0))
+            if (i == 0 || (!inches && i % 2 != 0))
                 continue;
             const QString label = QString::number(int(i * per));
             if (vertical)

@@ -1,6 +1,6 @@
 #include "RichPreview.h"
 
-#include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
 #include "arrowbtn.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ namespace {
 
 // A4 at 100 pixels per inch.
 TPreviewPaper a4() {
-    return {827, 1169, 210, 297, false};
+    return {827, 1169, 210, 297, muMillimeters};
 }
 
 // Each page is filled with a colour of its own, so a look at a pixel tells
@@ -63,7 +63,8 @@ class RichPreview : public ::testing::Test {
 protected:
     // A preview of `pages` pages, built and shown.
     TRichPreviewForm* open(int pages, QSize screen, bool compress = true) {
-        form = new TRichPreviewForm(a4(), compress, screen);
+        testEnv.Screen = TScreenMetrics{screen.width(), screen.height(), 96};
+        form = new TRichPreviewForm(a4(), compress);
         form->show();
         for (int i = 0; i < pages; ++i)
             form->SavePage(page(i));
@@ -78,8 +79,8 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QPointer<TRichPreviewForm> form;
-    TScriptedDialogs dialogs;
-    TScriptedDialogs::Scope scope{dialogs};
+    TTestEnvironment testEnv;
+    TScriptedDialogs& dialogs = testEnv.Dialogs;
 };
 
 TEST_F(RichPreview, OnePageHasNoSecondWindowAReadOnlyPageAndNoCompact) {
@@ -224,6 +225,11 @@ TEST_F(RichPreview, ClosingRemovesEveryPageFile) {
                                "PreviewMetafile2" + suffix}));
         TPreview2* second = form->SecondWindow();
         ASSERT_NE(second, nullptr);
+        // Keys in the second window work the first; it closes only with it.
+        QTest::keyClick(second->Image1, Qt::Key_End);
+        EXPECT_EQ(form->edtPage->text(), "   3");
+        second->close();
+        EXPECT_TRUE(second->isVisible());
         form->btnClose->click();
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -235,7 +241,8 @@ TEST_F(RichPreview, ClosingRemovesEveryPageFile) {
 }
 
 TEST_F(RichPreview, AFailedSaveIsReportedOnceAndThePreviewGoesOn) {
-    form = new TRichPreviewForm(a4(), true, Narrow);
+    testEnv.Screen = TScreenMetrics{Narrow.width(), Narrow.height(), 96};
+    form = new TRichPreviewForm(a4(), true);
     form->SavePage(page(0));
     ASSERT_TRUE(QDir(form->Files().Folder()).removeRecursively());
     form->SavePage(page(1));

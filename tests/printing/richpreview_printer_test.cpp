@@ -1,0 +1,85 @@
+// The printer's preview through the preview window: the pages the printer
+// would print, one page file each.
+#include "RichPreview.h"
+
+#include "RichEdit.h"
+#include "RichPrint.h"
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+int pdfPages(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+class RichPreviewPrinter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("print.pdf"));
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(5, 6, 7, 8), QPageLayout::Millimeter));
+        for (int i = 0; i < 60; ++i) {
+            edit.SetSelStart(edit.Length());
+            edit.SelAttributes().SetName("Times New Roman");
+            edit.SelAttributes().SetSize(i % 5 == 0 ? 16 : 12);
+            edit.SetSelText(QString("Paragraph %1. ").arg(i + 1).repeated(30) + "\r\n");
+        }
+        InstallRichPreview();
+    }
+    void TearDown() override {
+        if (RichPreviewForm)
+            RichPreviewForm->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QTemporaryDir dir;
+    QPrinter printer{QPrinter::HighResolution};
+    TRichEdit edit;
+    TTestEnvironment testEnv; // registry and dialogs of the test's own
+    TScriptedDialogs& dialogs = testEnv.Dialogs;
+};
+
+TEST_F(RichPreviewPrinter, EveryPrintedPageBecomesAPageFile) {
+    for (bool compress : {true, false}) {
+        TRichPrinter rp(nullptr, &printer);
+        rp.SetShowProgress(false);
+        rp.SetCompressPreview(compress);
+        rp.PrintRichEdit(&edit, 1);
+        const int printed = pdfPages(dir.filePath("print.pdf"));
+        ASSERT_GT(printed, 2);
+
+        rp.PreviewRichEdit(&edit);
+        TRichPreviewForm* form = RichPreviewForm;
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->Files().Compress(), compress);
+        EXPECT_EQ(form->View().PageCount(), printed);
+        EXPECT_EQ(QDir(form->Files().Folder()).entryList(QDir::Files).size(), printed);
+        EXPECT_FALSE(form->View().Building());
+        EXPECT_EQ(form->windowTitle(), "Print Preview");
+        EXPECT_EQ(form->edtPage->text(), "   1");
+
+        // Printing from the preview gives the printer's pages again.
+        QFile::remove(dir.filePath("print.pdf"));
+        dialogs.PrintAnswers.push_back(true);
+        form->SpeedButton1Click();
+        EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), printed);
+        form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+} // namespace
