@@ -239,8 +239,10 @@ QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation == Qt::Horizontal)
         return section >= 0 && section < shown_.size() ? QVariant(shown_[section].Title)
                                                        : QVariant();
-    // The row indicator marks the dataset's current row.
-    return section == current_ ? QStringLiteral("\u25B6") : QString();
+    // The row indicator marks the dataset's current row; the other rows hold
+    // a blank as wide, so the indicator column keeps its width wherever the
+    // grid is scrolled.
+    return section == current_ ? QStringLiteral("\u25B6") : QStringLiteral("\u2003");
 }
 
 Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {

@@ -58,6 +58,7 @@ TEST_F(tableengine_GridModel, PaintingReadsEveryRowWithoutMovingTheCursor) {
     EXPECT_EQ(bible->RecNo(), 15);
     EXPECT_EQ(model.CurrentRow(), 14);
     EXPECT_EQ(model.headerData(14, Qt::Vertical).toString(), QString(u'\u25B6'));
+    EXPECT_EQ(model.headerData(13, Qt::Vertical).toString().trimmed(), QString());
 }
 
 TEST_F(tableengine_GridModel, ASecondPaintUsesTheReadBlock) {
