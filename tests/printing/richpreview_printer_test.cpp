@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -80,6 +82,21 @@ TEST_F(RichPreviewPrinter, EveryPrintedPageBecomesAPageFile) {
         form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+TEST_F(RichPreviewPrinter, ARenderingCutShortEndsItsBuildingAtTheNextTurnOfTheLoop) {
+    TRichPrinter rp(nullptr, &printer);
+    QPointer<TRichPreviewForm> form = OpenRichPreview(rp);
+    QPicture page;
+    QPainter(&page).drawLine(0, 0, 10, 10);
+    form->SavePage(page);
+    form->SavePage(page);
+    EXPECT_TRUE(form->View().Building());
+    QApplication::processEvents();
+    ASSERT_FALSE(form.isNull());
+    EXPECT_FALSE(form->View().Building());
+    EXPECT_EQ(form->windowTitle(), "Print Preview");
+    EXPECT_EQ(form->View().PageCount(), 2);
 }
 
 } // namespace
