@@ -132,6 +132,9 @@ void TRichPrinter::EndJobAfterError() {
         printer_->abort();
         printerPainter_->end();
         printerPainter_.reset();
+        // A print file cut short would look like a finished one.
+        if (!printer_->outputFileName().isEmpty())
+            QFile::remove(printer_->outputFileName());
     }
     if (picturePainter_)
         picturePainter_->end();

@@ -5,6 +5,7 @@
 #include "RichPrint.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -289,4 +290,23 @@ TEST_F(PrintPdf, TheLogoStandsInItsRectangleBelowTheHeader) {
     EXPECT_NEAR(red.top(), top / scale, 2);
     EXPECT_NEAR(red.width(), width / scale, 2);
     EXPECT_NEAR(red.height(), height / scale, 2);
+}
+
+TEST_F(PrintPdf, AJobThatFailsHalfwayLeavesThePrinterReady) {
+    TRichEdit edit;
+    FillNumberedText(edit, 60);
+    const auto printer = PdfPrinter(File("again.pdf"));
+    TRichPrinter rp(nullptr, printer.get());
+    rp.OnNewPage = [&](QObject*) {
+        if (rp.PageNumber() == 2)
+            throw std::runtime_error("stopped on page 2");
+    };
+    EXPECT_THROW(rp.PrintRichEdit(&edit, 1), std::runtime_error);
+    EXPECT_FALSE(QFileInfo::exists(File("again.pdf"))); // no file cut short
+    EXPECT_FALSE(rp.Printing());
+    EXPECT_EQ(rp.ProgressWindow(), nullptr);
+    rp.OnNewPage = nullptr;
+    rp.PrintRichEdit(&edit, 1);
+    EXPECT_GT(PdfPageCount(File("again.pdf")), 1);
+    EXPECT_EQ(PdfPages(File("again.pdf")).size(), PdfPageCount(File("again.pdf")));
 }
