@@ -79,6 +79,17 @@ int main(int argc, char** argv) {
         };
     rp.PrintRichEdit(&all, 1);
     std::printf("%d characters printed into %s\n", all.Length(), qPrintable(out));
+    // READINGS_PDF_PREVIEW=<png>: the screen with the preview of the same pages.
+    const QString preview = qEnvironmentVariable("READINGS_PDF_PREVIEW");
+    if (!preview.isEmpty()) {
+        rp.OnNewPage = nullptr;
+        rp.PreviewRichEdit(&all);
+        for (int i = 0; i < 20; ++i) {
+            app.processEvents();
+            QThread::msleep(50);
+        }
+        QGuiApplication::primaryScreen()->grabWindow(0).save(preview);
+    }
     ShutDown();
     return 0;
 }
