@@ -117,7 +117,8 @@ void SyncToDisk(const QString& path) {
     const int rc = ::fsync(fd);
     const int err = errno;
     ::close(fd);
-    if (rc != 0)
+    // EINVAL: the file system has nothing to sync for this kind of file.
+    if (rc != 0 && err != EINVAL)
         fail(QStringLiteral("Cannot save '%1' to disk: %2")
                  .arg(path, QString::fromLocal8Bit(std::strerror(err))));
 }
