@@ -4,9 +4,11 @@
 #include "Shell.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,9 +17,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <chrono>
 
 TfrmAbout* frmAbout = nullptr;
@@ -50,6 +54,40 @@ QPixmap DesignPicture(const QSize& size) {
     p.drawPath(cross.simplified());
     return pm;
 }
+
+// The narrowest width at which a text wraps into no more lines than at the
+// given width, so its lines come out of even length.
+int BalancedWrapWidth(const QFontMetrics& fm, const QString& text, int width) {
+    auto height = [&](int w) {
+        return fm.boundingRect(QRect(0, 0, w, 100000), Qt::TextWordWrap, text).height();
+    };
+    const int target = height(width);
+    int lo = 1, hi = width;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (height(mid) <= target)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return hi;
+}
+
+// A wrapped label whose lines are balanced: no word left alone on the last.
+class TBalancedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect area = contentsRect();
+        const int w = BalancedWrapWidth(fontMetrics(), text(), area.width());
+        const QRect lines(area.left() + (area.width() - w) / 2, area.top(), w, area.height());
+        style()->drawItemText(&p, lines, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
+                              text(), foregroundRole());
+    }
+};
 
 QLabel* LinkLabel(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -160,8 +198,8 @@ void TfrmAbout::BuildLayout() {
     lblVersion->setAlignment(Qt::AlignCenter);
     right->addWidget(lblVersion);
 
-    lblSubtitle =
-        new QLabel("The Holy Bible and The Lectionary of the Razade Doviruvu Riveri", pnlMain);
+    lblSubtitle = new TBalancedLabel(
+        "The Holy Bible and The Lectionary of the Razade Doviruvu Riveri", pnlMain);
     lblSubtitle->setAutoFillBackground(true);
     QPalette sp = lblSubtitle->palette();
     sp.setColor(QPalette::Window, kMaroon);
@@ -243,20 +281,48 @@ void TfrmAbout::BuildLayout() {
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
 
+void TfrmAbout::ShowSplash() {
+    show();
+    // A window shown is not yet on the screen: until the display has mapped
+    // and exposed it, whatever is painted is thrown away. Start-up blocks the
+    // message loop afterwards, so wait for that here, briefly.
+    const quint32 start = Tick();
+    QWindow* window = windowHandle();
+    while (window && !window->isExposed() && quint32(Tick() - start) < SplashExposeWait)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    repaint();
+}
+
 void TfrmAbout::StepSplash() {
     ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
+    // The bar is a child widget: repaint the whole window so the new bar
+    // reaches the screen now, not when the loop next runs.
     repaint();
 }
 
 void TfrmAbout::SetDialogMode() {
     BitBtn1->show();
     ProgressBar1->hide();
+    BitBtn1->setFocus();
+}
+
+void TfrmAbout::keyPressEvent(QKeyEvent* event) {
+    // OK is the default and the cancel button of the About box.
+    const int key = event->key();
+    const bool okKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+    if (okKey && BitBtn1->isVisible() && event->modifiers() == Qt::NoModifier) {
+        BitBtn1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TfrmAbout::showEvent(QShowEvent* event) {
     if (QScreen* s = screen())
         move(s->geometry().center() - rect().center());
     QWidget::showEvent(event);
+    if (BitBtn1->isVisible())
+        BitBtn1->setFocus();
 }
 
 void TfrmAbout::closeEvent(QCloseEvent* event) {

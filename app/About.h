@@ -14,8 +14,13 @@ class TfrmAbout : public QWidget {
 public:
     explicit TfrmAbout(QWidget* parent = nullptr);
 
+    // Shows the splash and draws it once the display has put it on screen.
+    void ShowSplash();
     // One step of the splash's bar, drawn at once (start-up blocks the loop).
     void StepSplash();
+    // Longest wait, in milliseconds, for the display to put the splash on
+    // screen; a display that never does only costs this much.
+    static constexpr quint32 SplashExposeWait = 2000;
     // Turns the window into the About box: OK button shown, bar hidden.
     void SetDialogMode();
     // Milliseconds the close holds the thread; above 0 the window also frees
@@ -43,6 +48,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

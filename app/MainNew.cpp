@@ -103,6 +103,7 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     setMinimumSize(500, 300);
     CreateControls();
 
+    clndrDate->SetFirstYear(FirstComputedYear);
     clndrDate->SetYearRange(0);
     clndrDate->SetAutoRepeat(2);
     const QColor skyBlue(166, 202, 240);
@@ -185,10 +186,19 @@ void TfrmMainNew::CheckDateFormat() {
 void TfrmMainNew::ApplySizeLimits() {
     double ratio = 1.0;
     if (hasLargeFonts(ratio)) {
-        const int maxHeight = roundToInt(height() * ratio);
-        const int maxWidth = roundToInt(width() * ratio);
+        // The limits are device pixels; Qt already scales the window's own
+        // sizes by the screen's scale, so only the rest of the ratio is ours.
+        const TScreenMetrics screen = CurrentScreenMetrics();
+        const double own = ratio / screen.Scale;
+        const int maxHeight = roundToInt(height() * own);
+        const int maxWidth = roundToInt(width() * own);
         setMaximumSize(maxWidth, maxHeight);
-        resize(maxWidth, maxHeight);
+        // A window larger than the screen would be cut off; the warning has
+        // told the user why it does not fit.
+        const int screenWidth = roundToInt(screen.Width / screen.Scale);
+        const int screenHeight = roundToInt(screen.Height / screen.Scale);
+        resize(std::max(minimumWidth(), std::min(maxWidth, screenWidth)),
+               std::max(minimumHeight(), std::min(maxHeight, screenHeight)));
     } else {
         setMaximumSize(width(), 600);
         resize(width(), 600);

@@ -15,6 +15,7 @@
 
 #include <QDate>
 #include <QFont>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -48,6 +49,10 @@ extern const char* const DateFormatWarning;
 // Width of the calendar with a short English date format; a wider calendar
 // means a long regional date format.
 constexpr int CalendarDesignWidth = 206;
+// The first year whose days the window computes; the calendar shows none
+// before it, so the day shown always matches the calendar.
+constexpr int FirstComputedYear = 1901;
+
 // The calendar's font in the window's design: what its width is judged by.
 QFont CalendarDesignFont(const QFont& base);
 

@@ -23,12 +23,11 @@
 #include <QSpinBox>
 
 void TfrmMainNew::clndrDateChange() {
-    bool ok = false;
-    int year = clndrDate->YearSpin() != nullptr ? clndrDate->YearSpin()->cleanText().toInt(&ok) : 0;
-    if (!ok)
-        year = 0;
+    // The spin's value is the year as a number in any locale's digits; the
+    // spin takes a typed year only when typing ends.
+    const int year = clndrDate->YearSpin() != nullptr ? clndrDate->YearSpin()->value() : 0;
     // Half-typed years and the start-up (tables still closed) compute nothing.
-    if (year > 1900 && MainDM != nullptr && MainDM->tblSynxHead.Active()) {
+    if (year >= FirstComputedYear && MainDM != nullptr && MainDM->tblSynxHead.Active()) {
         CurrentDate = clndrDate->Date();
         RefreshDay();
     }

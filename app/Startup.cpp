@@ -30,14 +30,22 @@ void doNotQuitOnClose(QWidget* window) {
     window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
+QString& applicationTitle() {
+    static QString title;
+    return title;
+}
+
 } // namespace
+
+QString ApplicationTitle() {
+    return applicationTitle();
+}
 
 void StartUp(const TStartupOptions& options) {
     // The splash belongs to the application and is held only here.
     QPointer<TfrmAbout> splash = new TfrmAbout;
     doNotQuitOnClose(splash);
-    splash->show();
-    splash->repaint();
+    splash->ShowSplash();
     // Should a window's creation fail, the splash must not stay on screen.
     TScopeGuard freeSplash([&] { delete splash.data(); });
 
@@ -48,9 +56,11 @@ void StartUp(const TStartupOptions& options) {
     };
 
     step(); // 1
-    QApplication::setApplicationDisplayName(QStringLiteral("English Velmorande"));
+    // Not Qt's application display name: that would be appended to the
+    // caption of every window and message box.
+    applicationTitle() = QStringLiteral("English Velmorande");
     if (options.TitleSet)
-        options.TitleSet(QApplication::applicationDisplayName());
+        options.TitleSet(ApplicationTitle());
 
     CreateMainDM();
     created(options, "MainDM");

@@ -21,6 +21,9 @@ struct TStartupOptions {
     int SplashCloseDelay = 1000;
 };
 
+// The application title that start-up sets; no window caption carries it.
+QString ApplicationTitle();
+
 // Everything before the message loop, then the main window shown. Needs the
 // application object.
 void StartUp(const TStartupOptions& options = {});

@@ -138,6 +138,13 @@ void TCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
     if (row == 0) {
         qDrawShadePanel(&painter, rect, palette(), false, 1, &palette().brush(QPalette::Button));
         painter.setPen(palette().color(QPalette::ButtonText));
+        // Weekday names keep clear of the cells' raised edges: when one is
+        // wider than its cell, all are drawn in a smaller size of the font.
+        const QFont normal = painter.font();
+        painter.setFont(HeaderFont(rect.width()));
+        painter.drawText(rect, Qt::AlignCenter, text);
+        painter.setFont(normal);
+        return;
     } else if (selected) {
         painter.fillRect(rect, palette().color(QPalette::Highlight));
         painter.setPen(palette().color(QPalette::HighlightedText));
@@ -146,6 +153,18 @@ void TCalendar::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
         painter.setPen(palette().color(QPalette::Text));
     }
     DrawCellText(painter, rect, text);
+}
+
+QFont TCalendar::HeaderFont(int cellWidth) const {
+    const QFontMetrics fm(font());
+    int widest = 0;
+    for (int d = 0; d < 7; ++d)
+        widest = qMax(widest, fm.horizontalAdvance(CldrLocale::ShortDayName(d)));
+    const int room = cellWidth - 2 * HeaderTextMargin;
+    QFont f = font();
+    if (widest > room && room > 0 && f.pointSizeF() > 0)
+        f.setPointSizeF(qMax(4.0, f.pointSizeF() * room / widest));
+    return f;
 }
 
 void TCalendar::paintEvent(QPaintEvent*) {
@@ -159,6 +178,13 @@ void TCalendar::paintEvent(QPaintEvent*) {
     for (int row = 0; row < 7; ++row)
         for (int col = 0; col < 7; ++col)
             DrawCell(painter, col, row, CellRect(col, row), col == FCol && row == FRow);
+    // The keyboard moves the selected day: a dotted frame on it shows where
+    // the focus is, however the grid got it.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(CellRect(FCol, FRow).adjusted(1, 1, -2, -2));
+    }
 }
 
 void TCalendar::mousePressEvent(QMouseEvent* event) {

@@ -39,6 +39,11 @@ public:
     void SetColor(const QColor& color);
 
     int GridLineWidth() const { return 1; }
+    // Pixels kept free on each side of a weekday name in the header.
+    static constexpr int HeaderTextMargin = 2;
+    // The font of the weekday names: the grid's, smaller when the widest
+    // name would not keep that margin in a cell of the given width.
+    QFont HeaderFont(int cellWidth) const;
     int ColWidth() const { return qMax(0, (width() - 6 * GridLineWidth()) / 7); }
     int RowHeight() const { return qMax(0, (height() - 6 * GridLineWidth()) / 7); }
     QRect CellRect(int col, int row) const;

@@ -4,6 +4,7 @@
 #include "Environment.h"
 #include "TButPanel.h"
 #include "TCalendarLighted.h"
+#include "TYearSpin.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +20,7 @@ TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent) : QFrame(parent) {
     FEdit = new QLineEdit(this);
     FGrid = new TCalendarLighted(this);
     FCombo = new QComboBox(this);
-    FSpin = new QSpinBox(this);
+    FSpin = new TYearSpin(this);
     // The year is taken when typing ends, not at each digit.
     FSpin->setKeyboardTracking(false);
     FSpin->setRange(MinCalendarYear, MaxCalendarYear);
@@ -83,7 +84,7 @@ QDate TFullCalendarAncestor::Date() const {
 
 void TFullCalendarAncestor::SetDate(const QDate& date) {
     const QDate value = date.isValid() ? date : Today();
-    if (value.year() < MinCalendarYear || value.year() > MaxCalendarYear)
+    if (value.year() < FFirstYear || value.year() > MaxCalendarYear)
         return;
     const QDate previous = FDate;
     FDate = value;
@@ -105,11 +106,11 @@ void TFullCalendarAncestor::SetYearRange(int range) {
 }
 
 void TFullCalendarAncestor::ApplySpinLimits() {
-    int lo = MinCalendarYear;
+    int lo = FFirstYear;
     int hi = MaxCalendarYear;
     if (FSpinMin != FSpinMax) {
-        lo = qBound(MinCalendarYear, qMin(FSpinMin, FSpinMax), MaxCalendarYear);
-        hi = qBound(MinCalendarYear, qMax(FSpinMin, FSpinMax), MaxCalendarYear);
+        lo = qBound(FFirstYear, qMin(FSpinMin, FSpinMax), MaxCalendarYear);
+        hi = qBound(FFirstYear, qMax(FSpinMin, FSpinMax), MaxCalendarYear);
     }
     FSpin->setRange(lo, hi);
 }
@@ -121,6 +122,14 @@ void TFullCalendarAncestor::SetSpinYear(int year) {
         FSpinMax = year;
     ApplySpinLimits();
     FSpin->setValue(year);
+}
+
+void TFullCalendarAncestor::SetFirstYear(int year) {
+    FFirstYear = qBound(MinCalendarYear, year, MaxCalendarYear);
+    const bool wasAttached = FAttached;
+    Detach();
+    ApplySpinLimits();
+    FAttached = wasAttached;
 }
 
 void TFullCalendarAncestor::SetStartOfWeek(int day) {
@@ -254,7 +263,7 @@ void TFullCalendarAncestor::StepDate(QObject* sender) {
 void TFullCalendarAncestor::StepByButton(TButPanel* button) {
     const QDate current = Date();
     const std::optional<QDate> next = SteppedDate(current, button->Tag());
-    if (!next) {
+    if (!next || next->year() < FFirstYear) {
         // A step past the years a date can hold changes nothing, and a held
         // button stops rather than failing again at every tick.
         button->StopRepeat();
@@ -287,6 +296,8 @@ bool TFullCalendarAncestor::StepByEdit() {
             return false;
         parsed = moved;
     }
+    if (parsed->year() < FFirstYear)
+        return false;
     FDate = *parsed;
     FGrid->SetCalendarDate(FDate);
     FCombo->setCurrentIndex(FDate.month() - 1);

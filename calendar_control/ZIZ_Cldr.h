@@ -32,6 +32,10 @@ public:
     int YearRange() const { return FYearRange; }
     // Sets the year spin's limits to this year +- the value.
     void SetYearRange(int range);
+    // The lowest year the calendar shows: a step or a typed date below it
+    // changes nothing, a typed year below it becomes this year.
+    int FirstYear() const { return FFirstYear; }
+    void SetFirstYear(int year);
     // Stored only; the step buttons repeat every 300 ms.
     int AutoRepeat() const { return FAutoRepeat; }
     void SetAutoRepeat(int ms) { FAutoRepeat = ms; }
@@ -123,6 +127,7 @@ private:
 
     QDate FDate;
     int FYearRange = 5;
+    int FFirstYear = MinCalendarYear;
     int FAutoRepeat = 300;
     int FStartOfWeek = 1;
     TLightDay FWeekEnd = TLightDay(SunDay) | SaturDay;

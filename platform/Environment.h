@@ -46,12 +46,15 @@ struct TSaveDialogRequest {
     QString FileName; // initial name
 };
 
-// What the screen check looks at: the primary screen in pixels and its
-// horizontal pixels per logical inch.
+// What the screen check looks at: the primary screen in device pixels and
+// the pixels per logical inch that the user set, font DPI and scale together.
 struct TScreenMetrics {
     int Width = 800;
     int Height = 600;
     int LogPixelsX = 96;
+    // Device pixels per pixel of a window's own sizes: the part of the
+    // user's setting that Qt applies to every size by itself.
+    double Scale = 1.0;
 };
 
 struct TEnvironment {

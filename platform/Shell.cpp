@@ -56,13 +56,21 @@ void ReloadDesktopWallpaper(const QString& bitmapFile, int style) {
 TScreenMetrics PrimaryScreenMetrics() {
     if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::ScreenMetrics))
         return (*f)();
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        return ScreenMetricsOf(s->geometry().size(), s->logicalDotsPerInchX(),
+                               s->devicePixelRatio());
+    return TScreenMetrics();
+}
+
+TScreenMetrics ScreenMetricsOf(const QSize& size, double logicalDpi, double devicePixelRatio) {
+    // Qt turns a font DPI of 120 or a scale of 1.25 alike into 96 logical
+    // DPI and a ratio of 1.25; what the user set is the two together.
+    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     TScreenMetrics m;
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        const QSize px = s->geometry().size() * s->devicePixelRatio();
-        m.Width = px.width();
-        m.Height = px.height();
-        m.LogPixelsX = int(std::lround(s->logicalDotsPerInchX()));
-    }
+    m.Width = int(std::lround(size.width() * ratio));
+    m.Height = int(std::lround(size.height() * ratio));
+    m.LogPixelsX = int(std::lround(logicalDpi * ratio));
+    m.Scale = ratio;
     return m;
 }
 

@@ -6,6 +6,7 @@
 #include "Environment.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,10 @@ bool ShellOpen(const QString& target);
 // and the style (0 tiled, 1 centred, 2 stretched).
 void ReloadDesktopWallpaper(const QString& bitmapFile, int style);
 TScreenMetrics PrimaryScreenMetrics();
+// The metrics of a screen as Qt reports it: its size in device-independent
+// pixels, its logical DPI (the font DPI left after scaling) and its device
+// pixel ratio (the scale).
+TScreenMetrics ScreenMetricsOf(const QSize& size, double logicalDpi, double devicePixelRatio);
 
 // The gsettings argument lists that show the bitmap on a desktop, from the
 // Qt platform name and XDG_CURRENT_DESKTOP; none where nothing is to be set.

@@ -127,6 +127,67 @@ TEST(AboutBox, CloseReturnsAtOnceAndTheSameInstanceShowsAgain) {
     delete box;
 }
 
+TEST(AboutBox, EnterAndEscCloseItLikeItsOkButton) {
+    TfrmAbout box;
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        box.SetDialogMode();
+        box.show();
+        box.activateWindow();
+        ASSERT_TRUE(box.isVisible());
+        EXPECT_EQ(box.focusWidget(), box.BitBtn1);
+        FakeTicks ticks(0);
+        QTest::keyClick(box.focusWidget(), key);
+        EXPECT_FALSE(box.isVisible()) << key;
+        EXPECT_LE(ticks.reads, 2); // closed at once, not after a delay
+    }
+    // The splash has no OK button to press: a key leaves it up.
+    TfrmAbout splash;
+    splash.show();
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    QTest::keyClick(&splash, Qt::Key_Return);
+    EXPECT_TRUE(splash.isVisible());
+    splash.hide();
+}
+
+TEST(AboutBox, SubtitleLinesAreBalanced) {
+    TfrmAbout box;
+    box.SetDialogMode();
+    box.show();
+    QCoreApplication::processEvents();
+    // At the box's width the subtitle takes two lines; neither is a lone word.
+    const QImage shot = box.lblSubtitle->grab().toImage();
+    QList<int> inkRows; // widest run of yellow text per line
+    int lines = 0;
+    bool inLine = false;
+    int narrowest = shot.width(), widest = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        int left = -1, right = -1;
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (c.red() > 200 && c.green() > 150 && c.blue() < 100) {
+                if (left < 0)
+                    left = x;
+                right = x;
+            }
+        }
+        if (left >= 0 && !inLine) {
+            ++lines;
+            inLine = true;
+            inkRows << 0;
+        }
+        if (left < 0)
+            inLine = false;
+        if (left >= 0)
+            inkRows.last() = qMax(inkRows.last(), right - left);
+    }
+    for (int w : inkRows) {
+        narrowest = qMin(narrowest, w);
+        widest = qMax(widest, w);
+    }
+    ASSERT_EQ(lines, 2);
+    EXPECT_GT(narrowest, widest / 2) << narrowest << " of " << widest;
+}
+
 TEST(AboutBox, WebAddressAndContactLabelsOpenThroughTheShell) {
     TTestEnvironment env;
     const QStringList& opened = env.Opened;

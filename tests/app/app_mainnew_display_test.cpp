@@ -1,0 +1,126 @@
+// The main window as a user's display and locale see it: the screen check
+// from font DPI and scale, the calendar's years and an Arabic locale.
+
+#include "MainNewTestSupport.h"
+
+#include "CldrDates.h"
+#include "FixtureDb.h"
+#include "Shell.h"
+#include "TButPanel.h"
+#include "ZIZ_Cldr.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+class MainWindowDisplay : public MainNewTest {};
+
+} // namespace
+
+TEST(ScreenMetrics, RatioComesFromFontDpiAndScaleTogether) {
+    struct Case {
+        const char* setting;
+        QSize qtSize; // device-independent pixels, as Qt reports them
+        double logicalDpi;
+        double ratio;
+        QString warning;
+    } const cases[] = {
+        {"96 dpi, 800x600", {800, 600}, 96, 1.0, QString()},
+        {"font DPI 120 as scale, 1280x720",
+         {1024, 576},
+         96,
+         1.25,
+         QString::fromLatin1(LargeFontsWarning)},
+        {"font DPI 120 unscaled, 1280x720",
+         {1280, 720},
+         120,
+         1.0,
+         QString::fromLatin1(LargeFontsWarning)},
+        {"scale 1.25, 1024x768", {819, 614}, 96, 1.25, QString()},
+        {"96 dpi, 1024x576", {1024, 576}, 96, 1.0, QString::fromLatin1(ResolutionWarning)},
+    };
+    for (const Case& c : cases) {
+        const TScreenMetrics m = ScreenMetricsOf(c.qtSize, c.logicalDpi, c.ratio);
+        EXPECT_EQ(ScreenCheckWarning(m), c.warning) << c.setting;
+        EXPECT_DOUBLE_EQ(m.Scale, c.ratio) << c.setting;
+    }
+    const TScreenMetrics scaled = ScreenMetricsOf({1024, 576}, 96, 1.25);
+    EXPECT_EQ(scaled.Width, 1280);
+    EXPECT_EQ(scaled.Height, 720);
+    EXPECT_EQ(scaled.LogPixelsX, 120);
+}
+
+TEST_F(MainWindowDisplay, LargeFontsSizeTheWindowInTheScreensOwnPixels) {
+    TFixtureDatabase db;
+    db.Finish();
+    struct Case {
+        const char* setting;
+        double scale;
+        QSize maximum; // the window's own (device-independent) pixels
+        QSize size;
+    } const cases[] = {
+        // Qt scales the window itself: 800x600 is 1000x750 on the screen,
+        // cut to the 1024x576 the screen holds.
+        {"scale 1.25", 1.25, {800, 600}, {800, 576}},
+        // Unscaled, the window grows by the ratio itself.
+        {"font DPI 120", 1.0, {1000, 750}, {1000, 720}},
+    };
+    for (const Case& c : cases) {
+        SetScreen(1280, 720, 120);
+        screen.Scale = c.scale;
+        TfrmMainNew& w = CreateWindow();
+        w.show();
+        EXPECT_EQ(w.maximumSize(), c.maximum) << c.setting;
+        EXPECT_EQ(w.size(), c.size) << c.setting;
+        ASSERT_FALSE(dialogs.Messages.isEmpty());
+        EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(LargeFontsWarning));
+        dialogs.Messages.clear();
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowDisplay, ArabicLocaleShowsTheDayOfTheCalendar) {
+    TFixtureDatabase db;
+    db.Finish();
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    QCoreApplication::processEvents();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(w.CurrentDate, today);
+    EXPECT_EQ(w.lblGregDate->text(), QStringLiteral("%1 %2, %3")
+                                         .arg(QLocale::c().standaloneMonthName(today.month()))
+                                         .arg(today.day())
+                                         .arg(today.year()));
+    w.clndrDate->SetDate(QDate(2027, 1, 7));
+    EXPECT_EQ(w.CurrentDate, QDate(2027, 1, 7));
+    EXPECT_EQ(w.lblGregDate->text(), QStringLiteral("January 7, 2027"));
+    EXPECT_TRUE(MessagesOf(mtError).isEmpty());
+    window.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(MainWindowDisplay, CalendarStaysWithinTheYearsTheWindowComputes) {
+    TFixtureDatabase db;
+    db.Finish();
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    w.clndrDate->SetDate(QDate(1901, 12, 7));
+    ASSERT_EQ(w.CurrentDate, QDate(1901, 12, 7));
+    // By the arrow, by a typed year and by a date set: never 1900.
+    TButPanel* prior = w.clndrDate->StepButton(StepYearPrior);
+    prior->OnTick(prior);
+    QSpinBox* spin = w.clndrDate->YearSpin();
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, QStringLiteral("1900"));
+    QTest::keyClick(spin, Qt::Key_Return);
+    w.clndrDate->SetDate(QDate(1900, 12, 7));
+    EXPECT_EQ(w.clndrDate->Date(), QDate(1901, 12, 7));
+    EXPECT_EQ(w.CurrentDate, QDate(1901, 12, 7));
+    EXPECT_EQ(w.lblGregDate->text(), QStringLiteral("December 7, 1901"));
+}
