@@ -4,7 +4,9 @@
 #include "MainNew.h"
 
 #include "About.h"
+#include "PanelScroller.h"
 #include "RichEdit.h"
+#include "WrappedGroupBox.h"
 #include "ZIZ_Cldr.h"
 
 #include <QGridLayout>
@@ -284,8 +286,10 @@ void TfrmMainNew::CreateControls() {
     auto* main = new QHBoxLayout(this);
     main->setContentsMargins(4, 4, 4, 4);
     main->setSpacing(4);
-    main->addWidget(CreateLeftPanel());
-    main->addWidget(CreateRightPanel(), 1);
+    // Each panel scrolls its own content when the window is smaller than
+    // the panel needs; the left one only upwards and downwards.
+    main->addWidget(new TPanelScroller(CreateLeftPanel(), Qt::Vertical, this));
+    main->addWidget(new TPanelScroller(CreateRightPanel(), Qt::Vertical | Qt::Horizontal, this), 1);
 }
 
 QWidget* TfrmMainNew::CreateLeftPanel() {
@@ -337,6 +341,9 @@ QWidget* TfrmMainNew::CreateLeftPanel() {
     lblDOW = dateLabel(QStringLiteral("lblDOW"), 10, QColor(128, 0, 0));
     lblDOW->setFixedHeight(56);
     lblFasting = dateLabel(QStringLiteral("lblFasting"), 8, Qt::black);
+    // Two lines always, so a text that wraps does not move what lies below
+    // from one day to the next.
+    lblFasting->setFixedHeight(2 * lblFasting->fontMetrics().lineSpacing());
     lblTune = dateLabel(QStringLiteral("lblTune"), 8, Qt::black);
     col->addWidget(pnlDates);
 
@@ -510,7 +517,7 @@ QWidget* TfrmMainNew::CreateRightPanel() {
     rchedtVOD = new TRichEdit(pnlTopRight);
     rchedtVOD->setObjectName(QStringLiteral("rchedtVOD"));
     rchedtVOD->setReadOnly(true);
-    rchedtVOD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    rchedtVOD->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     {
         // Paragraphs are centred unless a text says otherwise.
         QTextOption centred = rchedtVOD->document()->defaultTextOption();
@@ -537,8 +544,9 @@ QWidget* TfrmMainNew::CreateRightPanel() {
     // Saints of the day and the day picture.
     auto* middle = new QHBoxLayout;
     middle->setSpacing(4);
-    grpbxSynexeriam =
-        makeGroup(right, QStringLiteral("grpbxSynexeriam"), QStringLiteral("Synaxarium"));
+    // Its caption is long on Holy Week and the Holy Fifty days: it wraps.
+    grpbxSynexeriam = new TWrappedGroupBox(QStringLiteral("Synaxarium"), right);
+    grpbxSynexeriam->setObjectName(QStringLiteral("grpbxSynexeriam"));
     {
         auto* l = new QVBoxLayout(grpbxSynexeriam);
         l->setContentsMargins(6, 2, 6, 4);

@@ -7,13 +7,19 @@
 #include "FixtureDb.h"
 #include "Shell.h"
 #include "TButPanel.h"
+#include "WrappedGroupBox.h"
 #include "ZIZ_Cldr.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 
@@ -123,4 +129,106 @@ TEST_F(MainWindowDisplay, CalendarStaysWithinTheYearsTheWindowComputes) {
     EXPECT_EQ(w.clndrDate->Date(), QDate(1901, 12, 7));
     EXPECT_EQ(w.CurrentDate, QDate(1901, 12, 7));
     EXPECT_EQ(w.lblGregDate->text(), QStringLiteral("December 7, 1901"));
+}
+
+namespace {
+
+// The part of a widget the window shows: its rectangle cut by every
+// ancestor's (a scrolled panel shows only what its viewport holds).
+QRect VisibleRect(const QWidget* w, const QWidget* window) {
+    QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+    for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        r &= QRect(p->mapTo(window, QPoint(0, 0)), p->size());
+    return r & window->rect();
+}
+
+// Pairs of controls that cover one another, neither holding the other.
+QStringList Overlaps(const QWidget& window) {
+    QList<const QWidget*> controls;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        // The feast pages draw their picture under their rows on purpose.
+        if (qobject_cast<const QLabel*>(w) && w->objectName().startsWith(QLatin1String("Image")))
+            continue;
+        if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+            qobject_cast<const QGroupBox*>(w) || qobject_cast<const TFullCalendarLight*>(w) ||
+            qobject_cast<const QTabBar*>(w) || qobject_cast<const QTextEdit*>(w))
+            controls << w;
+    }
+    QStringList out;
+    for (int i = 0; i < controls.size(); ++i) {
+        const QRect a = VisibleRect(controls[i], &window);
+        if (a.isEmpty())
+            continue;
+        for (int j = i + 1; j < controls.size(); ++j) {
+            if (controls[i]->isAncestorOf(controls[j]) || controls[j]->isAncestorOf(controls[i]))
+                continue;
+            const QRect b = VisibleRect(controls[j], &window);
+            if (!b.isEmpty() && a.intersects(b))
+                out << controls[i]->objectName() + QLatin1String(" / ") + controls[j]->objectName();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_F(MainWindowDisplay, NoControlCoversAnotherAtAnySizeTheWindowAllows) {
+    TFixtureDatabase db;
+    db.Finish();
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    // A Holy Week day shows its longest caption; a long title wraps.
+    for (const QDate& day : {QDate(2026, 10, 20), QDate(2027, 4, 28)}) {
+        w.clndrDate->SetDate(day);
+        for (const QSize& size : {QSize(800, 600), QSize(650, 450), QSize(500, 300)}) {
+            w.resize(size);
+            QCoreApplication::processEvents();
+            ASSERT_EQ(w.size(), size);
+            // The panels share the whole width between them.
+            QRect panels;
+            for (const QWidget* c :
+                 w.findChildren<QAbstractScrollArea*>(QString(), Qt::FindDirectChildrenOnly))
+                panels |= c->geometry();
+            EXPECT_GE(panels.width(), size.width() - 8) << size.width() << "x" << size.height();
+            const QStringList overlaps = Overlaps(w);
+            EXPECT_TRUE(overlaps.isEmpty()) << size.width() << "x" << size.height() << " "
+                                            << day.toString(Qt::ISODate).toStdString() << ": "
+                                            << overlaps.join(QLatin1String(", ")).toStdString();
+        }
+    }
+}
+
+TEST_F(MainWindowDisplay, SynaxariumCaptionShowsWholeAndKeepsItsPlace) {
+    TFixtureDatabase db;
+    db.Finish();
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    w.clndrDate->SetDate(QDate(2027, 4, 28)); // Holy Week: the long caption
+    auto* box = qobject_cast<TWrappedGroupBox*>(w.grpbxSynexeriam);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->title(),
+              "Synaxarium (Not to be read in the church during this time of the year)");
+    int fastingHeight = -1;
+    for (const QSize& size : {QSize(800, 600), QSize(650, 450), QSize(500, 300)}) {
+        w.resize(size);
+        QCoreApplication::processEvents();
+        const QRect title = box->TitleRect();
+        const int needed =
+            box->fontMetrics()
+                .boundingRect(QRect(0, 0, title.width(), 100000), Qt::TextWordWrap, box->title())
+                .height();
+        EXPECT_GE(title.height(), needed) << size.width();
+        EXPECT_TRUE(box->rect().contains(title)) << size.width();
+        EXPECT_GE(box->contentsRect().top(), title.bottom()) << size.width();
+        if (fastingHeight < 0)
+            fastingHeight = w.lblFasting->height();
+        EXPECT_EQ(w.lblFasting->height(), fastingHeight);
+    }
+    // A fasting text of one line keeps the two lines' room as well.
+    const int wrapped = w.lblFasting->height();
+    w.clndrDate->SetDate(QDate(2026, 10, 20));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.lblFasting->height(), wrapped);
 }

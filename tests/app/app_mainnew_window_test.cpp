@@ -221,7 +221,7 @@ TEST_F(app_mainnew_Window, FeastPagesInTheirOrderWithTabsBelow) {
 TEST_F(app_mainnew_Window, VersePanelIsReadOnlyAndCentred) {
     TfrmMainNew& w = CreateWindow();
     EXPECT_TRUE(w.rchedtVOD->isReadOnly());
-    EXPECT_EQ(w.rchedtVOD->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(w.rchedtVOD->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     w.rchedtVOD->Clear(); // every verse starts from a cleared box
     EXPECT_TRUE(w.rchedtVOD->document()->defaultTextOption().alignment() & Qt::AlignHCenter);
 }

@@ -1,0 +1,43 @@
+#include "PanelScroller.h"
+
+#include <QEvent>
+#include <QScrollBar>
+
+TPanelScroller::TPanelScroller(QWidget* panel, Qt::Orientations directions, QWidget* parent)
+    : QScrollArea(parent), directions_(directions) {
+    setObjectName(panel->objectName() + QStringLiteral("Scroller"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(directions & Qt::Horizontal ? Qt::ScrollBarAsNeeded
+                                                             : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(directions & Qt::Vertical ? Qt::ScrollBarAsNeeded
+                                                         : Qt::ScrollBarAlwaysOff);
+    setWidget(panel);
+    if (!(directions & Qt::Horizontal)) {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        panel->installEventFilter(this);
+        verticalScrollBar()->installEventFilter(this);
+        FollowPanelWidth();
+    }
+}
+
+bool TPanelScroller::eventFilter(QObject* watched, QEvent* event) {
+    // The scroll area watches its panel as well; only a vertical-only
+    // scroller follows the panel's width.
+    const QEvent::Type t = event->type();
+    if (!(directions_ & Qt::Horizontal) && (t == QEvent::Show || t == QEvent::Hide ||
+                                            t == QEvent::Resize || t == QEvent::LayoutRequest))
+        FollowPanelWidth();
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void TPanelScroller::FollowPanelWidth() {
+    QWidget* panel = widget();
+    if (!panel)
+        return;
+    const int panelWidth = std::max(panel->minimumWidth(), panel->minimumSizeHint().width());
+    const int bar =
+        verticalScrollBar()->isVisibleTo(this) ? verticalScrollBar()->sizeHint().width() : 0;
+    if (width() != panelWidth + bar || minimumWidth() != panelWidth + bar)
+        setFixedWidth(panelWidth + bar);
+}
