@@ -221,8 +221,12 @@ void TfrmMainNew::FormShow() {
     clndrDate->ClearLightDates();
     clndrDate->SetDate(Today());
 
-    ShowDay(true);
-    RefreshDayPictureAndTime(true);
+    // Only a day the calendar has set is shown: none is computed from an
+    // empty date.
+    if (CurrentDate.isValid()) {
+        ShowDay(true);
+        RefreshDayPictureAndTime(true);
+    }
     pgcntrlFeasts->setCurrentIndex(0);
     setWindowTitle(QStringLiteral("E-Velmorande 2.0"));
     btnIconList->setVisible(true);

@@ -80,6 +80,8 @@ public:
     // ------------------------------------------------ day computation ---
     void clndrDateChange();
     void RefreshDay();
+    // After a day failed to compute: back to the given day, shown whole.
+    void ReturnToDay(const QDate& day);
     void ShowDay(bool fillFeastTabs);
     QString BuildDayTitle(const QDate& date);
     // In/out: the key bytes of DayKey; out: the strings (emptied first).

@@ -22,14 +22,38 @@
 #include <QPixmap>
 #include <QSpinBox>
 
+#include <utility>
+
 void TfrmMainNew::clndrDateChange() {
     // The spin's value is the year as a number in any locale's digits; the
     // spin takes a typed year only when typing ends.
     const int year = clndrDate->YearSpin() != nullptr ? clndrDate->YearSpin()->value() : 0;
     // Half-typed years and the start-up (tables still closed) compute nothing.
     if (year >= FirstComputedYear && MainDM != nullptr && MainDM->tblSynxHead.Active()) {
+        const QDate previous = CurrentDate;
         CurrentDate = clndrDate->Date();
+        try {
+            RefreshDay();
+        } catch (...) {
+            ReturnToDay(previous);
+            throw;
+        }
+    }
+}
+
+void TfrmMainNew::ReturnToDay(const QDate& day) {
+    // A day that failed halfway is not shown: the window, its day state and
+    // the calendar go back to the last day that was shown whole.
+    CurrentDate = day;
+    if (!day.isValid())
+        return;
+    const auto onChange = std::exchange(clndrDate->OnChange, nullptr);
+    clndrDate->SetDate(day);
+    clndrDate->OnChange = onChange;
+    try {
         RefreshDay();
+    } catch (...) {
+        // The error on its way is the one to report.
     }
 }
 

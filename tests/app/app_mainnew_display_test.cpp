@@ -232,3 +232,35 @@ TEST_F(MainWindowDisplay, SynaxariumCaptionShowsWholeAndKeepsItsPlace) {
     QCoreApplication::processEvents();
     EXPECT_EQ(w.lblFasting->height(), wrapped);
 }
+
+TEST_F(MainWindowDisplay, ATableErrorMidDayLeavesTheLastWholeDay) {
+    TFixtureDatabase db;
+    db.Finish();
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    w.clndrDate->SetDate(QDate(2026, 10, 21));
+    ASSERT_EQ(w.CurrentDate, QDate(2026, 10, 21));
+    const QStringList shown = {w.lblGregDate->text(), w.lblCopticDate->text(), w.lblDOW->text(),
+                               w.lblFasting->text(), w.lblTune->text()};
+    const int engineDay = w.DayEngine->CopticDay;
+    dialogs.Messages.clear();
+
+    // The Yearly table fails on the next day, an Annual day.
+    MainDM->tblYearly.Close();
+    TButPanel* back = w.clndrDate->StepButton(StepDayPrior);
+    QTest::mouseClick(back, Qt::LeftButton, {}, QPoint(back->width() / 2, back->height() / 2));
+    ASSERT_EQ(MessagesOf(mtError).size(), 1);
+    const QStringList after = {w.lblGregDate->text(), w.lblCopticDate->text(), w.lblDOW->text(),
+                               w.lblFasting->text(), w.lblTune->text()};
+    EXPECT_EQ(after, shown);
+    EXPECT_EQ(w.CurrentDate, QDate(2026, 10, 21));
+    EXPECT_EQ(w.clndrDate->Date(), QDate(2026, 10, 21));
+    EXPECT_EQ(w.DayEngine->CopticDay, engineDay);
+
+    // Mended, the same step shows the day.
+    MainDM->tblYearly.Open();
+    QTest::mouseClick(back, Qt::LeftButton, {}, QPoint(back->width() / 2, back->height() / 2));
+    EXPECT_EQ(w.CurrentDate, QDate(2026, 10, 20));
+    EXPECT_EQ(w.lblGregDate->text(), QStringLiteral("October 20, 2026"));
+    EXPECT_EQ(MessagesOf(mtError).size(), 1);
+}
