@@ -126,6 +126,41 @@ const Entry kEntries[] = {
     {4, 20, 1, "Obadiah the Prophet", "Obadiah the Prophet",
      "Obadiah, the shortest of the prophetic books, announced that the kingdom shall be the "
      "Lord's."},
+    // Kiahk 20 remembers the forefathers who waited for the Lord with the
+    // prophets: a day with the twelve saints the main window can list.
+    {4, 20, 2, "Haggai the Prophet", "Haggai the Prophet",
+     "Haggai stirred up the people returned from exile to rebuild the house of the Lord, promising "
+     "that its glory would be greater than the first."},
+    {4, 20, 3, "Nahum the Prophet", "Nahum the Prophet",
+     "Nahum proclaimed the fall of Nineveh and the good tidings of one who brings peace upon the "
+     "mountains."},
+    {4, 20, 4, "Zephaniah the Prophet", "Zephaniah the Prophet",
+     "Zephaniah called the humble of the land to seek righteousness and foretold the Lord "
+     "rejoicing over His people with singing."},
+    {4, 20, 5, "Jonah the Prophet", "Jonah the Prophet",
+     "Jonah, three days in the belly of the fish, became a sign of the Lord's three days in the "
+     "heart of the earth."},
+    {4, 20, 6, "Enoch the Righteous", "Enoch",
+     "Enoch walked with God and was not, for God took him; the Church remembers him among those "
+     "who waited in faith."},
+    {4, 20, 7, "Noah the Righteous", "Noah",
+     "Noah found grace in the eyes of the Lord and was saved with his household in the ark, a "
+     "figure of salvation through water."},
+    {4, 20, 8, "Abraham the Father of the Faithful", "Abraham",
+     "Abraham believed God and it was counted to him as righteousness; in his seed all the nations "
+     "of the earth are blessed."},
+    {4, 20, 9, "Isaac the Patriarch", "Isaac",
+     "Isaac, the son of the promise, was offered on the mountain and given back alive, a figure of "
+     "the sacrifice to come."},
+    {4, 20, 10, "Jacob the Patriarch", "Jacob",
+     "Jacob saw a ladder set up on the earth whose top reached to heaven, and blessed Judah, from "
+     "whom the sceptre would not depart."},
+    {4, 20, 11, "Moses the Prophet", "Moses the Prophet",
+     "Moses foretold that the Lord would raise up a prophet like him from among the brethren, to "
+     "whom the people would listen."},
+    {4, 20, 12, "David the King and Prophet", "David the King",
+     "David sang of the Lord who said to his Lord: Sit at my right hand; of his house and lineage "
+     "Christ was born in Bethlehem."},
     {4, 21, 1, "Monthly Commemoration of the Virgin Mary", "Virgin Mary",
      "On the twenty-first of each month the Church honours the Virgin Mary, the Theotokos, and "
      "asks for her "

@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
             {QStringLiteral("02-ordinary-day-800x600.png"), QDate(2026, 10, 20), QSize(800, 600)},
             {QStringLiteral("03-palm-sunday.png"), QDate(2027, 4, 25), QSize()},
             {QStringLiteral("04-holy-week.png"), QDate(2027, 4, 28), QSize()},
-            {QStringLiteral("05-kiahk-twelve-saints.png"), QDate(2026, 12, 30), QSize()},
+            {QStringLiteral("05-kiahk-twelve-saints.png"), QDate(2026, 12, 29), QSize()},
             {QStringLiteral("06-650x450.png"), QDate(2026, 10, 20), QSize(650, 450)},
             {QStringLiteral("07-500x300.png"), QDate(), QSize(500, 300)},
         };
