@@ -109,8 +109,9 @@ TEST_F(RichPrinter, FitTextCutsTooWideTextsToAPrefixThatFits) {
         EXPECT_LT(cut.size(), text.size()) << width;
         EXPECT_LE(fm.horizontalAdvance(cut), width) << width;
         // The bisection finds a prefix within a few characters of the longest.
-        if (width > fm.horizontalAdvance("TTTTTT"))
+        if (width > fm.horizontalAdvance("TTTTTT")) {
             EXPECT_GT(fm.horizontalAdvance(text.left(cut.size() + 4)), width) << width;
+        }
     }
 }
 
