@@ -18,6 +18,18 @@
 
 #include <memory>
 
+class QWidget;
+
+// The font dialog that the font buttons of every window share; it keeps its
+// font between showings.
+class TFontDialog {
+public:
+    QFont Font;
+    // True when confirmed; after Cancel the font is what it was. A size is
+    // kept within the dialog's 6 to 48 points.
+    bool Execute(QWidget* parent = nullptr);
+};
+
 struct TDayState {
     TDayState();
     ~TDayState();
@@ -26,6 +38,12 @@ struct TDayState {
 
     // Font of every readings, Synaxarium and Bible text; read at use time.
     QFont ReadingsFont;
+    TFontDialog FontDialog1;
+    // A font button's work: the font dialog, then its font, confirmed or
+    // not, becomes the readings font. The caller rebuilds its text.
+    void ChooseReadingsFont(QWidget* parent);
+    // The readings font and the dialog's font together.
+    void SetReadingsFont(const QFont& font);
     std::unique_ptr<TApaqty> DayEngine;                // the church day of CurrentDate
     std::unique_ptr<TNativityCalculator> NativityCalc; // for the year of CurrentDate
     QDate CurrentDate;

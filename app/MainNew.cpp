@@ -123,6 +123,7 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     const auto labels = SynxLabels();
     for (int i = 0; i < 12; ++i)
         OnWidgetClick(labels[i], [this, handler = synxClicks[i]] { (this->*handler)(); });
+    ConnectFeastsAndFonts();
 
     ConnectServiceButtons();
 
@@ -143,6 +144,7 @@ void TfrmMainNew::FormCreate() {
     ReadingsFont = QFont(QStringLiteral("Times New Roman"));
     ReadingsFont.setPointSize(12);
     ReadingsFont.setBold(true);
+    FontDialog1.Font = ReadingsFont;
 
     DayEngine = std::make_unique<TApaqty>();
     NativityCalc = std::make_unique<TNativityCalculator>();

@@ -24,6 +24,7 @@
 #include <memory>
 
 class QGroupBox;
+class QPainter;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -129,6 +130,16 @@ public:
     // Fills the readings window's parameters from the day state and shows it.
     void ShowServiceReadings(bool AllServices);
     void FillReadingsParameters(bool AllServices);
+
+    // ------------------------------------ feast pages, verse and fonts ---
+    // "January 7": the feast pages' date text.
+    QString FormatMonthDay(const QDate& date) const;
+    void pgcntrlFeastsDrawTab(QPainter& canvas, int TabIndex, const QRect& rect, bool Active);
+    void lblNotCelebratedClick();
+    void pblShowAllTheVerseClick();
+    void pnlTopRightDblClick();
+    void btnSetFontClick();
+    void btnRestoreDefaultsClick();
 
     // ------------------------------------------------------- controls ---
     QFrame* pnlLeft = nullptr;
@@ -306,6 +317,9 @@ private:
     QWidget* CreateServiceButtons();
     void ConnectServiceButtons();
     QWidget* CreateFeastPages();
+    void ConnectFeastsAndFonts();
+    // The verse window's title and text for the shown day, then its show.
+    void ShowVerseWindow();
     void ApplySizeLimits();
     bool shownOnce_ = false;
     // What the data module reads of the shown day (weekday, Synaxarium year).

@@ -4,6 +4,7 @@
 #include "MainNew.h"
 
 #include "About.h"
+#include "PageControl.h"
 #include "PanelScroller.h"
 #include "RichEdit.h"
 #include "WrappedGroupBox.h"
@@ -618,7 +619,7 @@ QWidget* TfrmMainNew::CreateRightPanel() {
 }
 
 QWidget* TfrmMainNew::CreateFeastPages() {
-    pgcntrlFeasts = new QTabWidget(this);
+    pgcntrlFeasts = new TPageControl(this);
     pgcntrlFeasts->setObjectName(QStringLiteral("pgcntrlFeasts"));
     pgcntrlFeasts->setTabPosition(QTabWidget::South);
     pgcntrlFeasts->setFixedHeight(214);

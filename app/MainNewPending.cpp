@@ -1,14 +1,7 @@
-// Main-window operations that the feast pages, the verse of the day, the
-// readings font and the range of readings fill in their own sources. Until
-// those land, first show and refresh call these, which leave the window as it
-// is. Each later source removes its function from this file.
+// Main-window operations that the range of readings fills in its own source.
+// Until it lands, the callers get this, which leaves the window as it is.
+// The later source removes its function from this file.
 
 #include "MainNew.h"
-
-void TfrmMainNew::FillFeastTabs() {}
-
-void TfrmMainNew::ShowVerseOfTheDay() {}
-
-void TfrmMainNew::LoadReadingsFont() {}
 
 void TfrmMainNew::ShowReadingsForDateRange(const QDate&, const QDate&) {}

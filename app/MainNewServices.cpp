@@ -30,9 +30,6 @@ void TfrmMainNew::ConnectServiceButtons() {
     connect(btnTodayReadings, &QToolButton::clicked, this,
             Guard([this] { btnTodayReadingsClick(); }));
     connect(btnFeasts, &QPushButton::clicked, this, Guard([this] { btnFeastsClick(); }));
-    // Until the window of the year's feasts and events exists there is
-    // nothing for the button to open.
-    btnFeasts->setEnabled(false);
 }
 
 void TfrmMainNew::ServiceButtonClick(const ServiceButtons::TServiceButton& button) {
@@ -51,8 +48,6 @@ void TfrmMainNew::btnTodayReadingsClick() {
     // The calendar's change notice refreshes the day.
     clndrDate->SetDate(Today());
 }
-
-void TfrmMainNew::btnFeastsClick() {}
 
 void TfrmMainNew::ShowServiceGroups(TDayCategory category) {
     const ServiceButtons::TGroupState g =

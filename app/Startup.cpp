@@ -5,6 +5,7 @@
 #include "Startup.h"
 
 #include "About.h"
+#include "AllDates.h"
 #include "Building.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
@@ -13,6 +14,7 @@
 #include "Readings.h"
 #include "RichPreview.h"
 #include "Synx.h"
+#include "VerseOfTheDay.h"
 
 #include <QPointer>
 #include <QProgressBar>
@@ -82,13 +84,17 @@ void StartUp(const TStartupOptions& options) {
     created(options, "frmSynx");
     // frmLinkSynx
     step(); // 4
-    // frmAllDates
+    frmAllDates = new TfrmAllDates;
+    doNotQuitOnClose(frmAllDates);
+    created(options, "frmAllDates");
     step(); // 5
     frmBuilding = new TfrmBuilding;
     doNotQuitOnClose(frmBuilding);
     created(options, "frmBuilding");
     step(); // 6
-    // frmVerseOfTheDay
+    frmVerseOfTheDay = new TfrmVerseOfTheDay;
+    doNotQuitOnClose(frmVerseOfTheDay);
+    created(options, "frmVerseOfTheDay");
     step(); // 7
     frmAbout = new TfrmAbout;
     doNotQuitOnClose(frmAbout);
@@ -113,8 +119,12 @@ void StartUp(const TStartupOptions& options) {
 void ShutDown() {
     delete frmAbout;
     frmAbout = nullptr;
+    delete frmVerseOfTheDay;
+    frmVerseOfTheDay = nullptr;
     delete frmBuilding;
     frmBuilding = nullptr;
+    delete frmAllDates;
+    frmAllDates = nullptr;
     delete frmSynx;
     frmSynx = nullptr;
     delete frmReadings;

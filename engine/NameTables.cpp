@@ -1,5 +1,7 @@
 #include "NameTables.h"
 
+#include <QDate>
+
 namespace {
 
 const char* const kCopticMonths[] = {"Tut",    "Babah",    "Hatour",    "Kiahk",   "Tubah",
@@ -23,4 +25,8 @@ QString TNameTable::operator[](int index) const {
     if (index < 1 || index > count_)
         return QString();
     return QString::fromLatin1(names_[index - 1]);
+}
+
+QString MonthDayText(const QDate& date) {
+    return GregorianMonthNames[date.month()] + QLatin1Char(' ') + QString::number(date.day());
 }

@@ -23,3 +23,9 @@ extern const TNameTable CopticMonthNames;    // [1..13] Tut .. Nasi
 extern const TNameTable GregorianMonthNames; // [1..12] January .. December
 extern const TNameTable WeekDayNames;        // [1..7] Sunday .. Saturday
 extern const TNameTable OrdinalNames;        // [1..7] First .. Seventh
+
+class QDate;
+
+// A feast date as the windows show it: the English month name, a blank and
+// the day without a leading zero ("January 7"); no year.
+QString MonthDayText(const QDate& date);

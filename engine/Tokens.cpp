@@ -160,3 +160,13 @@ QString DelimitersToSpaces(const QString& Text, const QString& Delims) {
     }
     return result;
 }
+
+QString TrimControls(const QString& Text) {
+    qsizetype first = 0;
+    qsizetype last = Text.size();
+    while (first < last && Text[first].unicode() <= ' ')
+        ++first;
+    while (last > first && Text[last - 1].unicode() <= ' ')
+        --last;
+    return Text.mid(first, last - first);
+}

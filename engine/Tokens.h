@@ -35,3 +35,7 @@ QString ExtractWord(const QString& Text, int N, const QString& Delims = QString(
 QString RemoveWords(const QString& Text, int N, bool FromStart, const QString& Delims = QString());
 int WordBoundary(const QString& Text, int N, bool FromStart, const QString& Delims = QString());
 QString DelimitersToSpaces(const QString& Text, const QString& Delims = QString());
+
+// Text without the blanks and control characters (code 32 and below) at both
+// ends.
+QString TrimControls(const QString& Text);
