@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextDocument>
 #include <QToolButton>
@@ -220,6 +221,8 @@ void TfrmAllDates::RenderEvents() {
     const int at =
         rchedtAllDates->FindText(QStringLiteral("Date"), 0, rchedtAllDates->Length(), stMatchCase);
     rchedtAllDates->SetSelStart(at < 0 ? 0 : at);
+    // From the top, the title stays in view above the caret.
+    rchedtAllDates->verticalScrollBar()->setValue(0);
     rchedtAllDates->ScrollCaret();
 }
 
