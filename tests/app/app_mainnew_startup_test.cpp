@@ -30,7 +30,7 @@ private:
     QStringList& events_;
 };
 
-class app_mainnew_Startup : public MainNewTest {
+class MainNewStartup : public MainNewTest {
 protected:
     void SetUp() override {
         MainNewTest::SetUp();
@@ -44,7 +44,7 @@ protected:
 
 } // namespace
 
-TEST_F(app_mainnew_Startup, OrderOfStartUp) {
+TEST_F(MainNewStartup, OrderOfStartUp) {
     TFixtureDatabase db;
     db.Finish();
     QStringList events;
@@ -90,7 +90,7 @@ TEST_F(app_mainnew_Startup, OrderOfStartUp) {
     EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 
-TEST_F(app_mainnew_Startup, SplashIsGoneAndTheAboutBoxIsAnotherInstance) {
+TEST_F(MainNewStartup, SplashIsGoneAndTheAboutBoxIsAnotherInstance) {
     TFixtureDatabase db;
     db.Finish();
     int splashes = 0;
@@ -112,7 +112,7 @@ TEST_F(app_mainnew_Startup, SplashIsGoneAndTheAboutBoxIsAnotherInstance) {
     EXPECT_FALSE(frmBuilding->isVisible());
 }
 
-TEST_F(app_mainnew_Startup, ShutDownFreesEverything) {
+TEST_F(MainNewStartup, ShutDownFreesEverything) {
     TFixtureDatabase db;
     db.Finish();
     TStartupOptions options;
@@ -125,7 +125,7 @@ TEST_F(app_mainnew_Startup, ShutDownFreesEverything) {
     EXPECT_EQ(MainDM, nullptr);
 }
 
-TEST_F(app_mainnew_Startup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIsOpen) {
+TEST_F(MainNewStartup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIsOpen) {
     TFixtureDatabase db;
     db.Finish();
     TStartupOptions options;
@@ -151,7 +151,7 @@ TEST_F(app_mainnew_Startup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIs
     EXPECT_FALSE(timedOut); // the open About box did not keep the program running
 }
 
-TEST_F(app_mainnew_Startup, FailedCreationLeavesNoSplashOnScreen) {
+TEST_F(MainNewStartup, FailedCreationLeavesNoSplashOnScreen) {
     TFixtureDatabase db;
     db.Finish();
     TStartupOptions options;

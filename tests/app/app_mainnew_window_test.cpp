@@ -21,36 +21,36 @@
 #include <QTextDocument>
 #include <QToolButton>
 
-class app_mainnew_Window : public MainNewTest {};
+class MainNewWindow : public MainNewTest {};
 
 // ------------------------------------------------------------ screen check ---
 
-TEST(app_mainnew_ScreenCheck, NoWarningAt96DpiOn800x600) {
+TEST(MainNewScreenCheck, NoWarningAt96DpiOn800x600) {
     EXPECT_EQ(ScreenCheckWarning({800, 600, 96}), QString());
 }
 
-TEST(app_mainnew_ScreenCheck, LargeFontsFitOn1024x768At120Dpi) {
+TEST(MainNewScreenCheck, LargeFontsFitOn1024x768At120Dpi) {
     EXPECT_EQ(ScreenCheckWarning({1024, 768, 120}), QString());
 }
 
-TEST(app_mainnew_ScreenCheck, LargeFontsTooHighOn1280x720At120Dpi) {
+TEST(MainNewScreenCheck, LargeFontsTooHighOn1280x720At120Dpi) {
     EXPECT_EQ(ScreenCheckWarning({1280, 720, 120}), QString::fromLatin1(LargeFontsWarning));
 }
 
-TEST(app_mainnew_ScreenCheck, LargeFontsTooWide) {
+TEST(MainNewScreenCheck, LargeFontsTooWide) {
     // 800 x 1.25 = 1000 > 999 while the height fits.
     EXPECT_EQ(ScreenCheckWarning({999, 900, 120}), QString::fromLatin1(LargeFontsWarning));
 }
 
-TEST(app_mainnew_ScreenCheck, LowScreenAt96Dpi) {
+TEST(MainNewScreenCheck, LowScreenAt96Dpi) {
     EXPECT_EQ(ScreenCheckWarning({1024, 576, 96}), QString::fromLatin1(ResolutionWarning));
 }
 
-TEST(app_mainnew_ScreenCheck, NarrowScreenAt96Dpi) {
+TEST(MainNewScreenCheck, NarrowScreenAt96Dpi) {
     EXPECT_EQ(ScreenCheckWarning({799, 600, 96}), QString::fromLatin1(ResolutionWarning));
 }
 
-TEST_F(app_mainnew_Window, CreationWarnsOnceForLargeFontsAndGoesOn) {
+TEST_F(MainNewWindow, CreationWarnsOnceForLargeFontsAndGoesOn) {
     SetScreen(1280, 720, 120);
     TfrmMainNew& w = CreateWindow();
     ASSERT_EQ(dialogs.Messages.size(), 1);
@@ -61,7 +61,7 @@ TEST_F(app_mainnew_Window, CreationWarnsOnceForLargeFontsAndGoesOn) {
     EXPECT_TRUE(w.NativityCalc);
 }
 
-TEST_F(app_mainnew_Window, CreationWarnsOnceForLowResolution) {
+TEST_F(MainNewWindow, CreationWarnsOnceForLowResolution) {
     SetScreen(1024, 576, 96);
     CreateWindow();
     ASSERT_EQ(dialogs.Messages.size(), 1);
@@ -69,7 +69,7 @@ TEST_F(app_mainnew_Window, CreationWarnsOnceForLowResolution) {
     EXPECT_EQ(dialogs.Messages[0].Type, mtWarning);
 }
 
-TEST_F(app_mainnew_Window, CreationIsSilentOnGoodScreens) {
+TEST_F(MainNewWindow, CreationIsSilentOnGoodScreens) {
     CreateWindow();
     window.reset();
     SetScreen(1024, 768, 120);
@@ -77,7 +77,7 @@ TEST_F(app_mainnew_Window, CreationIsSilentOnGoodScreens) {
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
 
-TEST_F(app_mainnew_Window, LargeFontsRatio) {
+TEST_F(MainNewWindow, LargeFontsRatio) {
     TfrmMainNew& w = CreateWindow();
     double ratio = 0;
     EXPECT_FALSE(w.hasLargeFonts(ratio));
@@ -89,7 +89,7 @@ TEST_F(app_mainnew_Window, LargeFontsRatio) {
 
 // ----------------------------------------------------------- day state ---
 
-TEST_F(app_mainnew_Window, CreationSetsTheDayStateDefaults) {
+TEST_F(MainNewWindow, CreationSetsTheDayStateDefaults) {
     TfrmMainNew& w = CreateWindow();
     EXPECT_EQ(w.ReadingsFont.family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(w.ReadingsFont.pointSize(), 12);
@@ -104,7 +104,7 @@ TEST_F(app_mainnew_Window, CreationSetsTheDayStateDefaults) {
     EXPECT_EQ(MainDM->DayStateSource()->SelectedGregorianYear(), 1999);
 }
 
-TEST_F(app_mainnew_Window, WindowHasItsDesignSizeAndLimits) {
+TEST_F(MainNewWindow, WindowHasItsDesignSizeAndLimits) {
     TfrmMainNew& w = CreateWindow();
     EXPECT_EQ(w.size(), QSize(800, 600));
     EXPECT_EQ(w.minimumSize(), QSize(500, 300));
@@ -130,7 +130,7 @@ QString captionOf(const QWidget& root, const char* name) {
 
 } // namespace
 
-TEST_F(app_mainnew_Window, ControlsCarryTheirCaptions) {
+TEST_F(MainNewWindow, ControlsCarryTheirCaptions) {
     const TfrmMainNew& w = CreateWindow();
     const std::pair<const char*, const char*> captions[] = {
         {"grpbxTimes", "Time of the day"},
@@ -191,7 +191,7 @@ TEST_F(app_mainnew_Window, ControlsCarryTheirCaptions) {
         EXPECT_EQ(widget->toolTip(), QString::fromLatin1(hint)) << qPrintable(widget->objectName());
 }
 
-TEST_F(app_mainnew_Window, FeastPagesInTheirOrderWithTabsBelow) {
+TEST_F(MainNewWindow, FeastPagesInTheirOrderWithTabsBelow) {
     const TfrmMainNew& w = CreateWindow();
     ASSERT_EQ(w.pgcntrlFeasts->count(), 4);
     const QStringList tabs = {QStringLiteral("Major Feasts"), QStringLiteral("Minor Feasts"),
@@ -218,7 +218,7 @@ TEST_F(app_mainnew_Window, FeastPagesInTheirOrderWithTabsBelow) {
     EXPECT_FALSE(w.lblNotCelebrated->isVisibleTo(&w));
 }
 
-TEST_F(app_mainnew_Window, VersePanelIsReadOnlyAndCentred) {
+TEST_F(MainNewWindow, VersePanelIsReadOnlyAndCentred) {
     TfrmMainNew& w = CreateWindow();
     EXPECT_TRUE(w.rchedtVOD->isReadOnly());
     EXPECT_EQ(w.rchedtVOD->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
@@ -228,7 +228,7 @@ TEST_F(app_mainnew_Window, VersePanelIsReadOnlyAndCentred) {
 
 // ------------------------------------------------------ date-format check ---
 
-TEST_F(app_mainnew_Window, CalendarOf206PixelsNeitherWarnsNorWidens) {
+TEST_F(MainNewWindow, CalendarOf206PixelsNeitherWarnsNorWidens) {
     TfrmMainNew& w = CreateWindow();
     w.clndrDate->setFixedWidth(206);
     const int window = w.width(), left = w.pnlLeft->width(), dates = w.pnlDates->width();
@@ -239,7 +239,7 @@ TEST_F(app_mainnew_Window, CalendarOf206PixelsNeitherWarnsNorWidens) {
     EXPECT_EQ(w.pnlDates->width(), dates);
 }
 
-TEST_F(app_mainnew_Window, CalendarOf207PixelsWarnsAndWidensByOne) {
+TEST_F(MainNewWindow, CalendarOf207PixelsWarnsAndWidensByOne) {
     TfrmMainNew& w = CreateWindow();
     w.clndrDate->setFixedWidth(207);
     const int window = w.width(), left = w.pnlLeft->width(), dates = w.pnlDates->width();
@@ -253,7 +253,7 @@ TEST_F(app_mainnew_Window, CalendarOf207PixelsWarnsAndWidensByOne) {
     EXPECT_EQ(w.pnlDates->width(), dates + 1);
 }
 
-TEST_F(app_mainnew_Window, EnglishDateFormatGivesNoWarning) {
+TEST_F(MainNewWindow, EnglishDateFormatGivesNoWarning) {
     const QString locale = QLocale::system().name();
     if (!locale.startsWith(QLatin1String("en")) && locale != QLatin1String("C"))
         GTEST_SKIP() << "the system's date format is not English: " << locale.toStdString();
@@ -264,7 +264,7 @@ TEST_F(app_mainnew_Window, EnglishDateFormatGivesNoWarning) {
     EXPECT_EQ(w.width(), 800);
 }
 
-TEST_F(app_mainnew_Window, LongMonthNamesWarnAndWidenTheWindow) {
+TEST_F(MainNewWindow, LongMonthNamesWarnAndWidenTheWindow) {
     // Malayalam month names are far wider than "September".
     QLocale::setDefault(QLocale(QLocale::Malayalam, QLocale::India));
     TfrmMainNew& w = CreateWindow();
@@ -280,7 +280,7 @@ TEST_F(app_mainnew_Window, LongMonthNamesWarnAndWidenTheWindow) {
 
 // ------------------------------------------------------------ first show ---
 
-TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday) {
+TEST_F(MainNewWindow, FirstShowOpensTheTablesAndShowsToday) {
     TFixtureDatabase db;
     db.Finish();
     const auto before = FolderSnapshot(db.Folder());
@@ -305,7 +305,7 @@ TEST_F(app_mainnew_Window, FirstShowOpensTheTablesAndShowsToday) {
     EXPECT_EQ(w.maximumWidth(), w.width());
 }
 
-TEST_F(app_mainnew_Window, StartupTablesOpenInTheirFixedOrder) {
+TEST_F(MainNewWindow, StartupTablesOpenInTheirFixedOrder) {
     TMainDM& dm = *MainDM;
     const QList<TDataSet*> expected = {&dm.tblReadings,
                                        &dm.tblBookNames,
@@ -341,7 +341,7 @@ TEST_F(app_mainnew_Window, StartupTablesOpenInTheirFixedOrder) {
         EXPECT_EQ(tables[i], expected[i]) << "table " << i + 1;
 }
 
-TEST_F(app_mainnew_Window, ExistingAliasIsUsedUnchanged) {
+TEST_F(MainNewWindow, ExistingAliasIsUsedUnchanged) {
     TFixtureDatabase db; // registers VelmEng4 on its own folder
     db.Finish();
     ASSERT_TRUE(Session.IsAlias(QStringLiteral("VelmEng4")));
@@ -352,7 +352,7 @@ TEST_F(app_mainnew_Window, ExistingAliasIsUsedUnchanged) {
     EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 
-TEST_F(app_mainnew_Window, LargeFontsScaleTheSizeLimits) {
+TEST_F(MainNewWindow, LargeFontsScaleTheSizeLimits) {
     TFixtureDatabase db;
     db.Finish();
     SetScreen(1600, 1200, 120);
@@ -364,7 +364,7 @@ TEST_F(app_mainnew_Window, LargeFontsScaleTheSizeLimits) {
 
 // --------------------------------------------------------------- failures ---
 
-class app_mainnew_Failure : public MainNewTest {
+class MainNewFailure : public MainNewTest {
 protected:
     QString DataEng() const { return env.ProgramFolder() + QStringLiteral("DataEng"); }
 
@@ -402,14 +402,14 @@ protected:
     }
 };
 
-TEST_F(app_mainnew_Failure, MissingDataEngFolder) {
+TEST_F(MainNewFailure, MissingDataEngFolder) {
     const QString message = ShowAndExpectOneError();
     EXPECT_FALSE(message.isEmpty());
     EXPECT_FALSE(QDir(DataEng()).exists());
     EXPECT_FALSE(MainDM->tblReadings.Active());
 }
 
-TEST_F(app_mainnew_Failure, MissingTableKeepsWhatWasOpened) {
+TEST_F(MainNewFailure, MissingTableKeepsWhatWasOpened) {
     WriteContent(TablePassword, QStringLiteral("Verses.DB"));
     const QString message = ShowAndExpectOneError();
     EXPECT_TRUE(message.contains(QStringLiteral("Verses"), Qt::CaseInsensitive))
@@ -421,13 +421,13 @@ TEST_F(app_mainnew_Failure, MissingTableKeepsWhatWasOpened) {
     EXPECT_FALSE(MainDM->tblWordVerse.Active());
 }
 
-TEST_F(app_mainnew_Failure, WrongPassword) {
+TEST_F(MainNewFailure, WrongPassword) {
     WriteContent(QStringLiteral("99zzzzzz000000"));
     ShowAndExpectOneError();
     EXPECT_FALSE(MainDM->tblReadings.Active());
 }
 
-TEST_F(app_mainnew_Failure, CorruptDatabaseFile) {
+TEST_F(MainNewFailure, CorruptDatabaseFile) {
     ASSERT_TRUE(QDir().mkpath(DataEng()));
     QFile f(DataEng() + QLatin1Char('/') + DatabaseFileName());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));

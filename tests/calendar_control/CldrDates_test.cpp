@@ -37,7 +37,7 @@ const StepCase StepCases[] = {
     {QDate(2024, 3, 1), StepDayPrior, QDate(2024, 2, 29)},
 };
 
-TEST(calendar_StepDates, StepTable) {
+TEST(CalendarStepDates, StepTable) {
     for (const StepCase& c : StepCases) {
         const auto r = SteppedDate(c.from, c.kind);
         ASSERT_TRUE(r) << c.from.toString(Qt::ISODate).toStdString() << " kind " << c.kind;
@@ -46,7 +46,7 @@ TEST(calendar_StepDates, StepTable) {
     }
 }
 
-TEST(calendar_StepDates, DaysInMonthOfHasTheCenturyRule) {
+TEST(CalendarStepDates, DaysInMonthOfHasTheCenturyRule) {
     EXPECT_EQ(DaysInMonthOf(QDate(2100, 2, 1)), 28);
     EXPECT_EQ(DaysInMonthOf(QDate(2000, 2, 1)), 29);
     EXPECT_EQ(DaysInMonthOf(QDate(2024, 2, 1)), 29);
@@ -54,7 +54,7 @@ TEST(calendar_StepDates, DaysInMonthOfHasTheCenturyRule) {
     EXPECT_EQ(DaysInMonthOf(QDate(2024, 12, 1)), 31);
 }
 
-TEST(calendar_StepDates, StepsPastTheYearsADateHoldsFail) {
+TEST(CalendarStepDates, StepsPastTheYearsADateHoldsFail) {
     EXPECT_FALSE(SteppedDate(QDate(9999, 12, 31), StepDayNext));
     EXPECT_FALSE(SteppedDate(QDate(9999, 12, 1), StepMonthNext));
     EXPECT_FALSE(SteppedDate(QDate(9999, 6, 1), StepYearNext));
@@ -64,20 +64,20 @@ TEST(calendar_StepDates, StepsPastTheYearsADateHoldsFail) {
     EXPECT_FALSE(SteppedDate(QDate(2020, 6, 1), 7));
 }
 
-TEST(calendar_ParseDateText, MonthDayYearOrder) {
+TEST(CalendarParseDateText, MonthDayYearOrder) {
     const QDate shown(2024, 3, 3);
     EXPECT_EQ(ParseDateText("1/5/2024", "M/d/yy", '/', shown, 2026), QDate(2024, 1, 5));
     EXPECT_EQ(ParseDateText("12/31/1999", "M/d/yy", '/', shown, 2026), QDate(1999, 12, 31));
 }
 
-TEST(calendar_ParseDateText, DayMonthYearOrderWithTwoDigitYear) {
+TEST(CalendarParseDateText, DayMonthYearOrderWithTwoDigitYear) {
     const QDate shown(2024, 3, 3);
     EXPECT_EQ(ParseDateText("5/1/24", "dd/MM/yyyy", '/', shown, 2026), QDate(2024, 1, 5));
     EXPECT_EQ(ParseDateText("5.1.24", "dd.MM.yy", '.', shown, 2026), QDate(2024, 1, 5));
     EXPECT_EQ(ParseDateText("2024-01-05", "yyyy-MM-dd", '-', shown, 2026), QDate(2024, 1, 5));
 }
 
-TEST(calendar_ParseDateText, TwoDigitYearsAroundTheCentury) {
+TEST(CalendarParseDateText, TwoDigitYearsAroundTheCentury) {
     // Within 50 years of today.
     EXPECT_EQ(ExpandTwoDigitYear(24, 2026), 2024);
     EXPECT_EQ(ExpandTwoDigitYear(99, 2026), 1999);
@@ -88,7 +88,7 @@ TEST(calendar_ParseDateText, TwoDigitYearsAroundTheCentury) {
     EXPECT_EQ(ParseDateText("1/5/10", "M/d/yy", '/', QDate(2050, 1, 1), 2026), QDate(2010, 1, 5));
 }
 
-TEST(calendar_ParseDateText, UnreadableTextsFail) {
+TEST(CalendarParseDateText, UnreadableTextsFail) {
     const QDate shown(2024, 3, 3);
     const char* bad[] = {
         "1/5", "1/5/2024/3", "a/5/2024", "13/5/2024", "1/32/2024", "0/5/2024",  "1/0/2024",
@@ -97,14 +97,14 @@ TEST(calendar_ParseDateText, UnreadableTextsFail) {
         EXPECT_FALSE(ParseDateText(text, "M/d/yy", '/', shown, 2026)) << text;
 }
 
-TEST(calendar_Types, ColoursAreBlueGreenRed) {
+TEST(CalendarTypes, ColoursAreBlueGreenRed) {
     EXPECT_EQ(BgrColor(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(BgrColor(0xFF0000), QColor(0, 0, 255));
     EXPECT_EQ(BgrColor(0x000080), QColor(128, 0, 0));
     EXPECT_EQ(BgrColor(0xCE89FC), QColor(252, 137, 206));
 }
 
-TEST(calendar_Types, WeekdaysCountFromSunday) {
+TEST(CalendarTypes, WeekdaysCountFromSunday) {
     EXPECT_EQ(DayOfWeekSun1(QDate(2025, 6, 1)), 1); // Sunday
     EXPECT_EQ(DayOfWeekSun1(QDate(2025, 6, 7)), 7); // Saturday
     EXPECT_EQ(DayOfWeekSun1(QDate(2025, 6, 2)), 2); // Monday
@@ -112,7 +112,7 @@ TEST(calendar_Types, WeekdaysCountFromSunday) {
     EXPECT_EQ(DayFlagOf(7), SaturDay);
 }
 
-TEST(calendar_Types, DayNumbersStartAt30December1899) {
+TEST(CalendarTypes, DayNumbersStartAt30December1899) {
     EXPECT_EQ(DayNumberOf(QDate(1899, 12, 30)), 0);
     EXPECT_EQ(DayNumberOf(QDate(1900, 1, 1)), 2);
     EXPECT_EQ(DayNumberOf(QDate(2023, 3, 15)), 45000);

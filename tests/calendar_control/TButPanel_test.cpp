@@ -9,7 +9,7 @@
 
 namespace {
 
-class calendar_ButPanel : public ::testing::Test {
+class CalendarButPanel : public ::testing::Test {
 protected:
     void SetUp() override {
         button.resize(24, 24);
@@ -23,7 +23,7 @@ protected:
     TButPanel* lastSender = nullptr;
 };
 
-TEST_F(calendar_ButPanel, SingleClickGivesOneTick) {
+TEST_F(CalendarButPanel, SingleClickGivesOneTick) {
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(lastSender, &button);
@@ -31,7 +31,7 @@ TEST_F(calendar_ButPanel, SingleClickGivesOneTick) {
     EXPECT_FALSE(button.Repeating());
 }
 
-TEST_F(calendar_ButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick) {
+TEST_F(CalendarButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 1);
     EXPECT_TRUE(button.Down());
@@ -47,7 +47,7 @@ TEST_F(calendar_ButPanel, HeldButtonTicksAtOnceAndOnEveryTimerTick) {
     EXPECT_EQ(ticks, 4);
 }
 
-TEST_F(calendar_ButPanel, ReleaseOutsideTheButtonEndsTheRepeat) {
+TEST_F(CalendarButPanel, ReleaseOutsideTheButtonEndsTheRepeat) {
     QWidget window;
     window.resize(200, 200);
     button.setParent(&window);
@@ -64,7 +64,7 @@ TEST_F(calendar_ButPanel, ReleaseOutsideTheButtonEndsTheRepeat) {
     button.setParent(nullptr);
 }
 
-TEST_F(calendar_ButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat) {
+TEST_F(CalendarButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(0, 12));
     EXPECT_EQ(ticks, 0);
     EXPECT_FALSE(button.Down());
@@ -77,14 +77,14 @@ TEST_F(calendar_ButPanel, PressOnTheEdgeDoesNotTickAndStopsARepeat) {
     EXPECT_EQ(ticks, 1);
 }
 
-TEST_F(calendar_ButPanel, PressWhileDownChangesNothing) {
+TEST_F(CalendarButPanel, PressWhileDownChangesNothing) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(ticks, 1);
     EXPECT_TRUE(button.Repeating());
 }
 
-TEST_F(calendar_ButPanel, AutoRepeatChangeTakesEffectAtNextPress) {
+TEST_F(CalendarButPanel, AutoRepeatChangeTakesEffectAtNextPress) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     button.SetAutoRepeat(50);
     EXPECT_EQ(button.RepeatInterval(), 300);
@@ -93,7 +93,7 @@ TEST_F(calendar_ButPanel, AutoRepeatChangeTakesEffectAtNextPress) {
     EXPECT_EQ(button.RepeatInterval(), 50);
 }
 
-TEST_F(calendar_ButPanel, RunningTimerDrivesTheTicks) {
+TEST_F(CalendarButPanel, RunningTimerDrivesTheTicks) {
     button.SetAutoRepeat(40);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 1);
@@ -111,7 +111,7 @@ TEST_F(calendar_ButPanel, RunningTimerDrivesTheTicks) {
     EXPECT_FALSE(timer->isActive());
 }
 
-TEST_F(calendar_ButPanel, FailingTickStopsTheRepeat) {
+TEST_F(CalendarButPanel, FailingTickStopsTheRepeat) {
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(12, 12));
     button.OnTick = [](TButPanel*) { throw std::runtime_error("step failed"); };
     EXPECT_THROW(button.TimerTick(), std::runtime_error);
@@ -120,7 +120,7 @@ TEST_F(calendar_ButPanel, FailingTickStopsTheRepeat) {
     EXPECT_NO_THROW(button.TimerTick());
 }
 
-TEST_F(calendar_ButPanel, HidingOrDisablingStopsTheRepeat) {
+TEST_F(CalendarButPanel, HidingOrDisablingStopsTheRepeat) {
     QWidget window;
     button.setParent(&window);
     window.show();
@@ -137,12 +137,12 @@ TEST_F(calendar_ButPanel, HidingOrDisablingStopsTheRepeat) {
     button.setParent(nullptr);
 }
 
-TEST_F(calendar_ButPanel, RightButtonDoesNotTick) {
+TEST_F(CalendarButPanel, RightButtonDoesNotTick) {
     QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(12, 12));
     EXPECT_EQ(ticks, 0);
 }
 
-TEST_F(calendar_ButPanel, GlyphIsDrawnCentred) {
+TEST_F(CalendarButPanel, GlyphIsDrawnCentred) {
     QPixmap glyph(4, 4);
     glyph.fill(Qt::red);
     button.resize(20, 20);

@@ -8,7 +8,7 @@
 
 namespace {
 
-class calendar_LightedGrid : public ::testing::Test {
+class CalendarLightedGrid : public ::testing::Test {
 protected:
     void SetUp() override {
         grid.resize(216, 167);
@@ -42,7 +42,7 @@ protected:
     Qt::MouseButton lastButton = Qt::NoButton;
 };
 
-TEST_F(calendar_LightedGrid, DefaultsOfTheLightedGrid) {
+TEST_F(CalendarLightedGrid, DefaultsOfTheLightedGrid) {
     EXPECT_EQ(grid.StartOfWeek(), 1);
     EXPECT_EQ(grid.ColorLight(), QColor(255, 255, 0));
     EXPECT_EQ(grid.ColorLightSelect(), QColor(0, 255, 0));
@@ -52,7 +52,7 @@ TEST_F(calendar_LightedGrid, DefaultsOfTheLightedGrid) {
     EXPECT_TRUE(grid.UseCurrentDate());
 }
 
-TEST(calendar_LightedGridToday, ANewGridShowsTheEnvironmentsToday) {
+TEST(CalendarLightedGridToday, ANewGridShowsTheEnvironmentsToday) {
     TEnvironment env;
     env.Today = [] { return QDate(2026, 12, 31); };
     TEnvironmentScope scope(env);
@@ -60,7 +60,7 @@ TEST(calendar_LightedGridToday, ANewGridShowsTheEnvironmentsToday) {
     EXPECT_EQ(grid.CalendarDate(), QDate(2026, 12, 31));
 }
 
-TEST_F(calendar_LightedGrid, MonthStartingOnSaturdayWithSundayFirst) {
+TEST_F(CalendarLightedGrid, MonthStartingOnSaturdayWithSundayFirst) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 1)); // a Saturday
     EXPECT_EQ(grid.MonthOffset(), -5);
@@ -71,7 +71,7 @@ TEST_F(calendar_LightedGrid, MonthStartingOnSaturdayWithSundayFirst) {
     EXPECT_EQ(grid.CellText(0, 6), "30"); // 30 November sits in the sixth week
 }
 
-TEST_F(calendar_LightedGrid, MonthStartingOnSundayWithSundayFirst) {
+TEST_F(CalendarLightedGrid, MonthStartingOnSundayWithSundayFirst) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 6, 15)); // 1 June 2025 is a Sunday
     EXPECT_EQ(grid.MonthOffset(), 1);
@@ -80,21 +80,21 @@ TEST_F(calendar_LightedGrid, MonthStartingOnSundayWithSundayFirst) {
     EXPECT_EQ(grid.SelectedRow(), 3);
 }
 
-TEST_F(calendar_LightedGrid, MondayFirstPutsASundayFirstDayInTheLastColumn) {
+TEST_F(CalendarLightedGrid, MondayFirstPutsASundayFirstDayInTheLastColumn) {
     grid.SetStartOfWeek(1);
     grid.SetCalendarDate(QDate(2025, 6, 1));
     EXPECT_EQ(grid.CellText(6, 1), "1");
     EXPECT_EQ(grid.CellText(0, 0), QLocale().dayName(1, QLocale::ShortFormat));
 }
 
-TEST_F(calendar_LightedGrid, LeapRuleOfTheGridIsGregorian) {
+TEST_F(CalendarLightedGrid, LeapRuleOfTheGridIsGregorian) {
     grid.SetCalendarDate(QDate(2100, 2, 1));
     EXPECT_EQ(CellOfDay(29), QPoint(-1, -1));
     grid.SetCalendarDate(QDate(2000, 2, 1));
     EXPECT_NE(CellOfDay(29), QPoint(-1, -1));
 }
 
-TEST_F(calendar_LightedGrid, LightListKeepsOneEntryPerDateSorted) {
+TEST_F(CalendarLightedGrid, LightListKeepsOneEntryPerDateSorted) {
     grid.AddLight(QDate(2024, 5, 3));
     grid.AddLight(QDate(2024, 1, 7));
     grid.AddLight(QDate(2024, 5, 3));
@@ -106,7 +106,7 @@ TEST_F(calendar_LightedGrid, LightListKeepsOneEntryPerDateSorted) {
     EXPECT_FALSE(grid.IsLighted(QDate(2024, 5, 3)));
 }
 
-TEST_F(calendar_LightedGrid, DateZeroIsNeverLighted) {
+TEST_F(CalendarLightedGrid, DateZeroIsNeverLighted) {
     const QDate dayZero(1899, 12, 30);
     grid.AddLight(dayZero);
     grid.AddLight(QDate());
@@ -116,7 +116,7 @@ TEST_F(calendar_LightedGrid, DateZeroIsNeverLighted) {
     EXPECT_TRUE(grid.IsLighted(QDate(1899, 12, 31)));
 }
 
-TEST_F(calendar_LightedGrid, CellColoursOfLitSelectedAndWeekendDays) {
+TEST_F(CalendarLightedGrid, CellColoursOfLitSelectedAndWeekendDays) {
     grid.SetStartOfWeek(0);
     grid.SetWeekEnd(SunDay);
     grid.SetCalendarDate(QDate(2025, 6, 10)); // a Tuesday, selected
@@ -139,14 +139,14 @@ TEST_F(calendar_LightedGrid, CellColoursOfLitSelectedAndWeekendDays) {
     EXPECT_EQ(CellColour(15), highlight); // unlit selected Sunday
 }
 
-TEST_F(calendar_LightedGrid, DisabledGridDropsTheWeekendColour) {
+TEST_F(CalendarLightedGrid, DisabledGridDropsTheWeekendColour) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 6, 10));
     grid.setEnabled(false);
     EXPECT_EQ(CellColour(15), grid.Color());
 }
 
-TEST_F(calendar_LightedGrid, ClickOnADayReportsItsDateAndSelectsIt) {
+TEST_F(CalendarLightedGrid, ClickOnADayReportsItsDateAndSelectsIt) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     changes = 0;
     const QPoint cell = CellOfDay(20);
@@ -158,7 +158,7 @@ TEST_F(calendar_LightedGrid, ClickOnADayReportsItsDateAndSelectsIt) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(calendar_LightedGrid, RightClickReportsTheCellWithoutSelectingIt) {
+TEST_F(CalendarLightedGrid, RightClickReportsTheCellWithoutSelectingIt) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     const QPoint cell = CellOfDay(20);
     QTest::mouseClick(&grid, Qt::RightButton, {}, CentreOf(cell.x(), cell.y()));
@@ -168,7 +168,7 @@ TEST_F(calendar_LightedGrid, RightClickReportsTheCellWithoutSelectingIt) {
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 6, 10));
 }
 
-TEST_F(calendar_LightedGrid, BlankCellAndWeekdayRowReportNothing) {
+TEST_F(CalendarLightedGrid, BlankCellAndWeekdayRowReportNothing) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 1)); // cells 0..5 of row 1 are blank
     changes = 0;
@@ -179,7 +179,7 @@ TEST_F(calendar_LightedGrid, BlankCellAndWeekdayRowReportNothing) {
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 11, 1));
 }
 
-TEST_F(calendar_LightedGrid, ClickReportsTheDayOfTheCellItSelects) {
+TEST_F(CalendarLightedGrid, ClickReportsTheDayOfTheCellItSelects) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 6, 1));
     // 216 pixels: cells of 30 plus a grid line, so near the right the cell
@@ -193,7 +193,7 @@ TEST_F(calendar_LightedGrid, ClickReportsTheDayOfTheCellItSelects) {
     EXPECT_EQ(clicks[0], QDate(2025, 6, 13));
 }
 
-TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid) {
+TEST_F(CalendarLightedGrid, ClickOnTheRightEdgeStaysInTheGrid) {
     grid.SetStartOfWeek(0);
     grid.SetCalendarDate(QDate(2025, 11, 3));
     // The last pixel column belongs to the last day column (Saturday 8th in
@@ -205,7 +205,7 @@ TEST_F(calendar_LightedGrid, ClickOnTheRightEdgeStaysInTheGrid) {
     EXPECT_EQ(grid.CalendarDate(), QDate(2025, 11, 8));
 }
 
-TEST_F(calendar_LightedGrid, ArrowKeysMoveWithinTheShownMonth) {
+TEST_F(CalendarLightedGrid, ArrowKeysMoveWithinTheShownMonth) {
     grid.SetStartOfWeek(0);
     struct Row {
         QDate from;
@@ -234,7 +234,7 @@ TEST_F(calendar_LightedGrid, ArrowKeysMoveWithinTheShownMonth) {
     }
 }
 
-TEST_F(calendar_LightedGrid, DoubleClickReportsTheGridDate) {
+TEST_F(CalendarLightedGrid, DoubleClickReportsTheGridDate) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     const QPoint cell = CellOfDay(12);
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, CentreOf(cell.x(), cell.y()));
@@ -242,12 +242,12 @@ TEST_F(calendar_LightedGrid, DoubleClickReportsTheGridDate) {
     EXPECT_EQ(dblClicks[0], QDate(2025, 6, 12));
 }
 
-TEST_F(calendar_LightedGrid, DoubleClickOnWeekdayRowReportsNothing) {
+TEST_F(CalendarLightedGrid, DoubleClickOnWeekdayRowReportsNothing) {
     QTest::mouseDClick(&grid, Qt::LeftButton, {}, CentreOf(2, 0));
     EXPECT_TRUE(dblClicks.empty());
 }
 
-TEST_F(calendar_LightedGrid, ElementSettersIgnoreBadValues) {
+TEST_F(CalendarLightedGrid, ElementSettersIgnoreBadValues) {
     grid.SetCalendarDate(QDate(2023, 4, 30));
     changes = 0;
     grid.SetDay(0);
@@ -261,7 +261,7 @@ TEST_F(calendar_LightedGrid, ElementSettersIgnoreBadValues) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_LightedGrid, OnlyASetDateElementEndsFollowingToday) {
+TEST_F(CalendarLightedGrid, OnlyASetDateElementEndsFollowingToday) {
     grid.SetCalendarDate(QDate(2023, 4, 30));
     EXPECT_TRUE(grid.UseCurrentDate());
     grid.SetDay(31); // ignored
@@ -270,7 +270,7 @@ TEST_F(calendar_LightedGrid, OnlyASetDateElementEndsFollowingToday) {
     EXPECT_FALSE(grid.UseCurrentDate());
 }
 
-TEST_F(calendar_LightedGrid, YearOrMonthWithoutTheShownDayGiveTheLastDay) {
+TEST_F(CalendarLightedGrid, YearOrMonthWithoutTheShownDayGiveTheLastDay) {
     grid.SetCalendarDate(QDate(2024, 2, 29));
     grid.SetYear(2023);
     EXPECT_EQ(grid.CalendarDate(), QDate(2023, 2, 28));
@@ -279,7 +279,7 @@ TEST_F(calendar_LightedGrid, YearOrMonthWithoutTheShownDayGiveTheLastDay) {
     EXPECT_EQ(grid.CalendarDate(), QDate(2023, 4, 30));
 }
 
-TEST_F(calendar_LightedGrid, ReadOnlyGridKeepsItsDateOnClick) {
+TEST_F(CalendarLightedGrid, ReadOnlyGridKeepsItsDateOnClick) {
     grid.SetCalendarDate(QDate(2025, 6, 10));
     grid.SetReadOnly(true);
     const QPoint cell = CellOfDay(20);

@@ -15,9 +15,9 @@
 
 namespace {
 
-class calendar_FullCalendar : public ::testing::Test {
+class CalendarFullCalendar : public ::testing::Test {
 protected:
-    calendar_FullCalendar() {
+    CalendarFullCalendar() {
         env.Today = [this] { return today; };
     }
     void SetUp() override {
@@ -66,7 +66,7 @@ protected:
     int changes = 0;
 };
 
-TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults) {
+TEST_F(CalendarFullCalendar, StartsOnTodayWithTheDefaults) {
     EXPECT_EQ(cal->Date(), today);
     EXPECT_EQ(cal->YearRange(), 5);
     EXPECT_EQ(cal->AutoRepeat(), 300);
@@ -81,7 +81,7 @@ TEST_F(calendar_FullCalendar, StartsOnTodayWithTheDefaults) {
     EXPECT_EQ(cal->Grid()->CalendarDate(), today);
 }
 
-TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce) {
+TEST_F(CalendarFullCalendar, FirstUpdateWithAHandlerReportsOnce) {
     CountChanges();
     cal->SetDate(today);
     EXPECT_EQ(changes, 1);
@@ -92,7 +92,7 @@ TEST_F(calendar_FullCalendar, FirstUpdateWithAHandlerReportsOnce) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(calendar_FullCalendar, FirstUpdateToAnotherDateReportsTheUpdateAndTheChange) {
+TEST_F(CalendarFullCalendar, FirstUpdateToAnotherDateReportsTheUpdateAndTheChange) {
     CountChanges();
     cal->SetDate(QDate(2020, 5, 5));
     EXPECT_EQ(changes, 2);
@@ -100,7 +100,7 @@ TEST_F(calendar_FullCalendar, FirstUpdateToAnotherDateReportsTheUpdateAndTheChan
     EXPECT_EQ(changes, 3);
 }
 
-TEST_F(calendar_FullCalendar, UpdatePartsDoesNotReportChangesOfItsParts) {
+TEST_F(CalendarFullCalendar, UpdatePartsDoesNotReportChangesOfItsParts) {
     Start(QDate(2024, 2, 29));
     cal->SetStartOfWeek(0);
     cal->SetColorLight(Qt::cyan);
@@ -112,13 +112,13 @@ TEST_F(calendar_FullCalendar, UpdatePartsDoesNotReportChangesOfItsParts) {
     EXPECT_EQ(cal->DateEdit()->text(), "2/29/24");
 }
 
-TEST_F(calendar_FullCalendar, StartOfWeekIsTakenModSeven) {
+TEST_F(CalendarFullCalendar, StartOfWeekIsTakenModSeven) {
     cal->SetStartOfWeek(8);
     EXPECT_EQ(cal->StartOfWeek(), 1);
     EXPECT_EQ(cal->Grid()->StartOfWeek(), 1);
 }
 
-TEST_F(calendar_FullCalendar, OneClickOnNextDayReportsOnce) {
+TEST_F(CalendarFullCalendar, OneClickOnNextDayReportsOnce) {
     Start(QDate(2024, 12, 31));
     Click(StepDayNext);
     EXPECT_EQ(changes, 1);
@@ -129,7 +129,7 @@ TEST_F(calendar_FullCalendar, OneClickOnNextDayReportsOnce) {
     EXPECT_EQ(cal->DateEdit()->text(), "1/1/25");
 }
 
-TEST_F(calendar_FullCalendar, HeldButtonReportsOnEveryTick) {
+TEST_F(CalendarFullCalendar, HeldButtonReportsOnEveryTick) {
     Start(QDate(2024, 3, 1));
     cal->SetAutoRepeat(2); // kept only: the buttons repeat at their own 300 ms
     TButPanel* b = cal->StepButton(StepDayPrior);
@@ -146,14 +146,14 @@ TEST_F(calendar_FullCalendar, HeldButtonReportsOnEveryTick) {
     EXPECT_EQ(cal->Date(), QDate(2024, 2, 26));
 }
 
-TEST_F(calendar_FullCalendar, StepOfAButtonThatIsNotDownIsNotReported) {
+TEST_F(CalendarFullCalendar, StepOfAButtonThatIsNotDownIsNotReported) {
     Start(QDate(2024, 3, 1));
     cal->StepDate(cal->StepButton(StepDayNext));
     EXPECT_EQ(cal->Date(), QDate(2024, 3, 2));
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, MonthAndYearButtons) {
+TEST_F(CalendarFullCalendar, MonthAndYearButtons) {
     struct {
         QDate from;
         int tag;
@@ -179,7 +179,7 @@ TEST_F(calendar_FullCalendar, MonthAndYearButtons) {
     }
 }
 
-TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt) {
+TEST_F(CalendarFullCalendar, NextYearBeyondTheRangeWidensIt) {
     const int t = today.year();
     Start(QDate(t + 5, 6, 1));
     Click(StepYearNext);
@@ -189,7 +189,7 @@ TEST_F(calendar_FullCalendar, NextYearBeyondTheRangeWidensIt) {
     EXPECT_EQ(cal->YearSpin()->value(), t + 6);
 }
 
-TEST_F(calendar_FullCalendar, PriorYearPastFiveYearsSetsTheRangeToTheShownYear) {
+TEST_F(CalendarFullCalendar, PriorYearPastFiveYearsSetsTheRangeToTheShownYear) {
     const int t = today.year();
     cal->SetYearRange(20);
     Start(QDate(t - 5, 6, 1));
@@ -206,7 +206,7 @@ TEST_F(calendar_FullCalendar, PriorYearPastFiveYearsSetsTheRangeToTheShownYear) 
     EXPECT_EQ(cal->YearSpin()->minimum(), t - 20);
 }
 
-TEST_F(calendar_FullCalendar, PriorYearWithYearRangeZeroKeepsTheSpinOnTheDate) {
+TEST_F(CalendarFullCalendar, PriorYearWithYearRangeZeroKeepsTheSpinOnTheDate) {
     // As the main window sets it up.
     const int t = today.year();
     cal->SetYearRange(0);
@@ -226,7 +226,7 @@ TEST_F(calendar_FullCalendar, PriorYearWithYearRangeZeroKeepsTheSpinOnTheDate) {
     EXPECT_EQ(cal->Date(), QDate(t - 8, 3, 1));
 }
 
-TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear) {
+TEST_F(CalendarFullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear) {
     const int t = today.year();
     cal->SetYearRange(3);
     EXPECT_EQ(cal->SpinMinValue(), t - 3);
@@ -238,7 +238,7 @@ TEST_F(calendar_FullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, StepPastTheLastYearStopsTheRepeat) {
+TEST_F(CalendarFullCalendar, StepPastTheLastYearStopsTheRepeat) {
     Start(QDate(9999, 12, 30));
     TButPanel* b = cal->StepButton(StepDayNext);
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
@@ -255,14 +255,14 @@ TEST_F(calendar_FullCalendar, StepPastTheLastYearStopsTheRepeat) {
     EXPECT_EQ(cal->Date(), QDate(9999, 12, 30));
 }
 
-TEST_F(calendar_FullCalendar, StepBeforeTheFirstYearChangesNothing) {
+TEST_F(CalendarFullCalendar, StepBeforeTheFirstYearChangesNothing) {
     Start(QDate(1, 6, 1));
     Click(StepYearPrior);
     EXPECT_EQ(cal->Date(), QDate(1, 6, 1));
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, YearSpinFrom29FebruaryToACommonYearShows28February) {
+TEST_F(CalendarFullCalendar, YearSpinFrom29FebruaryToACommonYearShows28February) {
     Start(QDate(2024, 2, 29));
     cal->YearSpin()->setValue(2023);
     EXPECT_EQ(cal->Date(), QDate(2023, 2, 28));
@@ -271,7 +271,7 @@ TEST_F(calendar_FullCalendar, YearSpinFrom29FebruaryToACommonYearShows28February
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(calendar_FullCalendar, MonthComboTakesTheLastDayOfAShorterMonth) {
+TEST_F(CalendarFullCalendar, MonthComboTakesTheLastDayOfAShorterMonth) {
     Start(QDate(2100, 3, 31));
     cal->MonthCombo()->setCurrentIndex(1);
     EXPECT_EQ(cal->Date(), QDate(2100, 2, 28));
@@ -279,7 +279,7 @@ TEST_F(calendar_FullCalendar, MonthComboTakesTheLastDayOfAShorterMonth) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(calendar_FullCalendar, ClickInTheGridSetsTheDate) {
+TEST_F(CalendarFullCalendar, ClickInTheGridSetsTheDate) {
     Start(QDate(2025, 6, 10));
     std::vector<QDate> clicked;
     cal->OnDateClick = [&](TFullCalendarAncestor*, const QDate& d, Qt::MouseButton) {
@@ -299,7 +299,7 @@ TEST_F(calendar_FullCalendar, ClickInTheGridSetsTheDate) {
     EXPECT_EQ(clicked[0], QDate(2025, 6, 20));
 }
 
-TEST_F(calendar_FullCalendar, ArrowKeysInTheGridSetTheDate) {
+TEST_F(CalendarFullCalendar, ArrowKeysInTheGridSetTheDate) {
     Start(QDate(2025, 6, 10));
     QTest::keyClick(cal->Grid(), Qt::Key_Down);
     EXPECT_EQ(cal->Date(), QDate(2025, 6, 17));
@@ -310,7 +310,7 @@ TEST_F(calendar_FullCalendar, ArrowKeysInTheGridSetTheDate) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST_F(calendar_FullCalendar, TypedDateInMonthDayYearOrder) {
+TEST_F(CalendarFullCalendar, TypedDateInMonthDayYearOrder) {
     Start(QDate(2020, 7, 7));
     Type("1/5/2024");
     EXPECT_EQ(cal->Date(), QDate(2024, 1, 5));
@@ -320,7 +320,7 @@ TEST_F(calendar_FullCalendar, TypedDateInMonthDayYearOrder) {
     EXPECT_GE(changes, 1);
 }
 
-TEST_F(calendar_FullCalendar, TypedDateInDayMonthYearOrderWithTwoDigitYear) {
+TEST_F(CalendarFullCalendar, TypedDateInDayMonthYearOrderWithTwoDigitYear) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     Start(QDate(2020, 7, 7));
     Type("5/1/24");
@@ -328,7 +328,7 @@ TEST_F(calendar_FullCalendar, TypedDateInDayMonthYearOrderWithTwoDigitYear) {
     EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
 }
 
-TEST_F(calendar_FullCalendar, TypingKeepsTheTextUntilEnter) {
+TEST_F(CalendarFullCalendar, TypingKeepsTheTextUntilEnter) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     Start(QDate(2020, 7, 7));
     cal->DateEdit()->clear();
@@ -339,13 +339,13 @@ TEST_F(calendar_FullCalendar, TypingKeepsTheTextUntilEnter) {
     EXPECT_EQ(cal->DateEdit()->text(), "05/01/2024");
 }
 
-TEST_F(calendar_FullCalendar, TypedYearBefore1910MovesACenturyOn) {
+TEST_F(CalendarFullCalendar, TypedYearBefore1910MovesACenturyOn) {
     Start(QDate(2020, 7, 7));
     Type("1/5/1905");
     EXPECT_EQ(cal->Date(), QDate(2005, 1, 5));
 }
 
-TEST_F(calendar_FullCalendar, UnreadableTypedDatesChangeNothing) {
+TEST_F(CalendarFullCalendar, UnreadableTypedDatesChangeNothing) {
     Start(QDate(2020, 7, 7));
     for (const char* text :
          {"1/5", "1/5/2024/1", "a/5/2024", "13/5/2024", "1/32/2024", "2/30/2023", "2/29/1600"}) {
@@ -359,7 +359,7 @@ TEST_F(calendar_FullCalendar, UnreadableTypedDatesChangeNothing) {
     EXPECT_EQ(cal->Date(), QDate(2021, 3, 4));
 }
 
-TEST_F(calendar_FullCalendar, LightingAnAlreadyLitDateIsNotAListChange) {
+TEST_F(CalendarFullCalendar, LightingAnAlreadyLitDateIsNotAListChange) {
     int listChanges = 0, clears = 0;
     cal->OnListChange = [&](TFullCalendarAncestor*) { ++listChanges; };
     cal->OnClear = [&](TFullCalendarAncestor*) { ++clears; };
@@ -375,7 +375,7 @@ TEST_F(calendar_FullCalendar, LightingAnAlreadyLitDateIsNotAListChange) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(calendar_FullCalendar, DoubleClickPassesTheCalendarDate) {
+TEST_F(CalendarFullCalendar, DoubleClickPassesTheCalendarDate) {
     Start(QDate(2025, 6, 10));
     std::vector<QDate> dbl;
     cal->OnDateDblClick = [&](TFullCalendarAncestor*, const QDate& d) { dbl.push_back(d); };
@@ -386,7 +386,7 @@ TEST_F(calendar_FullCalendar, DoubleClickPassesTheCalendarDate) {
     EXPECT_EQ(dbl[0], QDate(2025, 6, 10));
 }
 
-TEST_F(calendar_FullCalendar, EnabledFlagReachesTheParts) {
+TEST_F(CalendarFullCalendar, EnabledFlagReachesTheParts) {
     cal->SetEnabled(false);
     EXPECT_FALSE(cal->GetEnabled());
     EXPECT_FALSE(cal->Grid()->isEnabled());
@@ -414,7 +414,7 @@ void ExpectTidyLayout(TFullCalendarAncestor* c) {
     EXPECT_FALSE(c->StepButton(StepDayNext)->geometry().intersects(c->DateEdit()->geometry()));
 }
 
-TEST_F(calendar_FullCalendar, ArrangedRowsFollowTheFont) {
+TEST_F(CalendarFullCalendar, ArrangedRowsFollowTheFont) {
     TFullCalendarAncestor plain;
     const QFontMetrics fm(plain.font());
     int widest = fm.horizontalAdvance(QLocale().toString(QDate(2000, 12, 31), "M/d/yy"));
@@ -445,7 +445,7 @@ TEST_F(calendar_FullCalendar, ArrangedRowsFollowTheFont) {
     }
 }
 
-TEST_F(calendar_FullCalendar, FontFitsTheHeight) {
+TEST_F(CalendarFullCalendar, FontFitsTheHeight) {
     cal->show();
     cal->resize(209, 209);
     QCoreApplication::processEvents();
@@ -465,7 +465,7 @@ TEST_F(calendar_FullCalendar, FontFitsTheHeight) {
     EXPECT_GE(cal->width(), cal->ArrangedWidth());
 }
 
-TEST_F(calendar_FullCalendar, ArrowGlyphsAreBlueTrianglesWithAGreyOutline) {
+TEST_F(CalendarFullCalendar, ArrowGlyphsAreBlueTrianglesWithAGreyOutline) {
     cal->show();           // a hidden widget gets no resize events
     cal->resize(400, 400); // rows of 20 pixels and more
     const QImage left = cal->StepButton(StepDayPrior)->Glyph().toImage();
@@ -491,7 +491,7 @@ TEST_F(calendar_FullCalendar, ArrowGlyphsAreBlueTrianglesWithAGreyOutline) {
     EXPECT_EQ(cal->StepButton(StepYearNext)->Glyph().width(), cal->GlyphSize());
 }
 
-TEST_F(calendar_FullCalendar, EnterAndExitFollowTheFocusOfTheParts) {
+TEST_F(CalendarFullCalendar, EnterAndExitFollowTheFocusOfTheParts) {
     QWidget window;
     QLineEdit other(&window);
     cal->setParent(&window);
@@ -521,7 +521,7 @@ TEST_F(calendar_FullCalendar, EnterAndExitFollowTheFocusOfTheParts) {
     cal->setParent(nullptr);
 }
 
-TEST_F(calendar_FullCalendar, ShowingTheCalendarIsItsFirstUpdate) {
+TEST_F(CalendarFullCalendar, ShowingTheCalendarIsItsFirstUpdate) {
     CountChanges();
     cal->show();
     QCoreApplication::processEvents();

@@ -24,7 +24,7 @@ namespace {
 
 // One build shared by every test of this file: the builder skips a build
 // that is up to date, and the lock keeps parallel test processes in turn.
-class content_Build : public ::testing::Test {
+class ContentBuild : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { content = &BuiltContent::Get(); }
     static void TearDownTestSuite() { BuiltContent::Release(); }
@@ -61,7 +61,7 @@ protected:
 
 } // namespace
 
-TEST_F(content_Build, EveryTableOpensWithEveryIndex) {
+TEST_F(ContentBuild, EveryTableOpensWithEveryIndex) {
     for (const TTableDef& def : ContentTables()) {
         for (const TIndexDef& index : def.Indexes) {
             std::unique_ptr<TTable> t;
@@ -74,7 +74,7 @@ TEST_F(content_Build, EveryTableOpensWithEveryIndex) {
     }
 }
 
-TEST_F(content_Build, SecondRunIsSkippedAsUpToDate) {
+TEST_F(ContentBuild, SecondRunIsSkippedAsUpToDate) {
     EXPECT_TRUE(second.output.contains(QStringLiteral("up to date")))
         << second.output.toStdString();
     EXPECT_TRUE(
@@ -84,7 +84,7 @@ TEST_F(content_Build, SecondRunIsSkippedAsUpToDate) {
                     .isEmpty());
 }
 
-TEST_F(content_Build, BooksVersesAndKnownTexts) {
+TEST_F(ContentBuild, BooksVersesAndKnownTexts) {
     EXPECT_EQ(open(QStringLiteral("BibleBooks.db"))->RecordCount(), 80);
     // 37,457 verses of the source and the 41 numbers it leaves out, as empty rows.
     EXPECT_EQ(open(QStringLiteral("Bible.DB"))->RecordCount(), 37498);
@@ -124,7 +124,7 @@ TEST_F(content_Build, BooksVersesAndKnownTexts) {
               QStringLiteral("WEB"));
 }
 
-TEST_F(content_Build, ConcordanceMatchesTheVerseTexts) {
+TEST_F(ContentBuild, ConcordanceMatchesTheVerseTexts) {
     // Recount the words of every verse as stored.
     QHash<QString, int> hits;
     QHash<QString, int> verses;
@@ -186,7 +186,7 @@ TEST_F(content_Build, ConcordanceMatchesTheVerseTexts) {
     EXPECT_TRUE(omitted->FieldByName(QStringLiteral("Included"))->AsBoolean());
 }
 
-TEST_F(content_Build, DayTablesAndServices) {
+TEST_F(ContentBuild, DayTablesAndServices) {
     EXPECT_EQ(open(QStringLiteral("Yearly.DB"))->RecordCount(), 366);
     EXPECT_EQ(open(QStringLiteral("Sundays.DB"))->RecordCount(), 61);
     EXPECT_EQ(open(QStringLiteral("Lent_HolyWeek.DB"))->RecordCount(), 62);
@@ -269,7 +269,7 @@ TEST_F(content_Build, DayTablesAndServices) {
     EXPECT_EQ(yearly->FieldByName(QStringLiteral("FromDay"))->AsInteger(), 29);
 }
 
-TEST_F(content_Build, EveryReadingIsAPassageOfTheBible) {
+TEST_F(ContentBuild, EveryReadingIsAPassageOfTheBible) {
     auto bible = open(QStringLiteral("Bible.DB"), QStringLiteral("ndxBible1"));
     auto readings = open(QStringLiteral("Readings.DB"), QStringLiteral("ndxReadings2"));
     int psalmPairs = 0;
@@ -294,7 +294,7 @@ TEST_F(content_Build, EveryReadingIsAPassageOfTheBible) {
     EXPECT_GT(psalmPairs, 100);
 }
 
-TEST_F(content_Build, SynaxariumAndPictures) {
+TEST_F(ContentBuild, SynaxariumAndPictures) {
     auto detail = open(QStringLiteral("SynxDetail.DB"), QStringLiteral("ndxSynxIDNumber"));
     auto head = open(QStringLiteral("SynxHead.db"), QStringLiteral("ndxMonthDay"));
     for (int d = 1; d <= 30; ++d) {
@@ -346,7 +346,7 @@ TEST_F(content_Build, SynaxariumAndPictures) {
 }
 
 // A failed build leaves the content that was there alone.
-TEST(content_BuildFailure, MissingModuleLeavesTheOldContent) {
+TEST(ContentBuildFailure, MissingModuleLeavesTheOldContent) {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("DataEng"));
     QDir().mkpath(data);
@@ -369,7 +369,7 @@ TEST(content_BuildFailure, MissingModuleLeavesTheOldContent) {
                     .isEmpty());
 }
 
-TEST(content_BuildFailure, HalfWrittenContentIsReplaced) {
+TEST(ContentBuildFailure, HalfWrittenContentIsReplaced) {
     if (SwordModuleVersion().isEmpty())
         GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
     QTemporaryDir dir;
@@ -389,7 +389,7 @@ TEST(content_BuildFailure, HalfWrittenContentIsReplaced) {
                                   QString::fromLatin1(kStampFileName)));
 }
 
-TEST(content_BuildFailure, UnwritableOutputFolderIsReported) {
+TEST(ContentBuildFailure, UnwritableOutputFolderIsReported) {
     if (SwordModuleVersion().isEmpty())
         GTEST_SKIP() << "The SWORD module " << kSwordModuleName << " is not installed";
     QTemporaryDir dir;

@@ -20,12 +20,12 @@ QHash<QString, QVariantList> wordsByName(const TableRows& bw) {
 
 } // namespace
 
-TEST(content_Concordance, WordsAreRunsOfLettersUpperCased) {
+TEST(ContentConcordance, WordsAreRunsOfLettersUpperCased) {
     EXPECT_EQ(VerseWords(QStringLiteral("God’s Spirit—moved, 3 times; “Amen!”")),
               (QStringList{"GOD", "S", "SPIRIT", "MOVED", "3", "TIMES", "AMEN"}));
 }
 
-TEST(content_Concordance, HitsVersesAndTheOmittedWordRule) {
+TEST(ContentConcordance, HitsVersesAndTheOmittedWordRule) {
     BibleText b;
     b.Books = {*FindBookByID(28), *FindBookByID(1)};
     // "the" in 501 verses of Genesis: common and frequent, so omitted; "and"
@@ -67,7 +67,7 @@ TEST(content_Concordance, HitsVersesAndTheOmittedWordRule) {
     EXPECT_EQ(beginningRows, 501);
 }
 
-TEST(content_Concordance, VersesOfTheDayAreWholeSentencesWithCitations) {
+TEST(ContentConcordance, VersesOfTheDayAreWholeSentencesWithCitations) {
     BibleText b;
     b.Books = {*FindBookByID(46)};
     for (int c = 1; c <= 10; ++c)

@@ -13,7 +13,7 @@
 
 namespace {
 
-class content_DataModule : public ::testing::Test {
+class ContentDataModule : public ::testing::Test {
 protected:
     void SetUp() override {
         const BuiltContent& c = BuiltContent::Get();
@@ -34,7 +34,7 @@ protected:
 
 } // namespace
 
-TEST_F(content_DataModule, LookupsOfDayTypesAndServices) {
+TEST_F(ContentDataModule, LookupsOfDayTypesAndServices) {
     EXPECT_EQ(MainDM->GetVelmTypeID(1), 1);
     EXPECT_EQ(MainDM->GetVelmTypeID(4), 4);
     EXPECT_EQ(MainDM->GetReadingTimeID(QStringLiteral("Liturgy")), 3);
@@ -47,7 +47,7 @@ TEST_F(content_DataModule, LookupsOfDayTypesAndServices) {
     EXPECT_EQ(MainDM->GetLastVerse(4, 3), 36);
 }
 
-TEST_F(content_DataModule, EveryReadingGivesItsPassage) {
+TEST_F(ContentDataModule, EveryReadingGivesItsPassage) {
     PsalmsBookID = 46;
     TTable readings;
     readings.SetDatabaseName(DatabaseAlias);
@@ -86,7 +86,7 @@ int verseLabels(const QString& passage) {
 
 // Every chapter reads as one passage from its first to its last verse, and a
 // whole book gives as many verses as the book has rows.
-TEST_F(content_DataModule, EveryChapterAndBookReadsWhole) {
+TEST_F(ContentDataModule, EveryChapterAndBookReadsWhole) {
     QMap<int, int> rowsOfBook;
     TTable& bible = MainDM->tblBible;
     for (bible.First(); !bible.Eof(); bible.Next()) {

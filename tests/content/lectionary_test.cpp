@@ -27,7 +27,7 @@ BibleText smallBible() {
     return b;
 }
 
-class content_Lectionary : public ::testing::Test {
+class ContentLectionary : public ::testing::Test {
 protected:
     BibleText bible = smallBible();
     VerseIndex index{bible};
@@ -44,7 +44,7 @@ QString errorOf(const QString& text, const VerseIndex& index) {
 
 } // namespace
 
-TEST_F(content_Lectionary, ServiceOrdersAndJoinedPsalmRanges) {
+TEST_F(ContentLectionary, ServiceOrdersAndJoinedPsalmRanges) {
     const QList<ReadingRow> rows = ParseService(
         QStringLiteral("Gen 1:1-3; Ps 1:1-2 + Ps 1:5-6; #104 John 4:1; John 4:2-6"), index);
     ASSERT_EQ(rows.size(), 5);
@@ -60,7 +60,7 @@ TEST_F(content_Lectionary, ServiceOrdersAndJoinedPsalmRanges) {
     EXPECT_EQ(rows[4].Book, 4);
 }
 
-TEST_F(content_Lectionary, PassageAcrossChapters) {
+TEST_F(ContentLectionary, PassageAcrossChapters) {
     const QList<ReadingRow> rows = ParseService(QStringLiteral("Gen 1:30-2:3"), index);
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].StartChapter, 1);
@@ -68,7 +68,7 @@ TEST_F(content_Lectionary, PassageAcrossChapters) {
     EXPECT_EQ(rows[0].EndVerse, 3);
 }
 
-TEST_F(content_Lectionary, BadReadingsAreRefusedWithTheirReference) {
+TEST_F(ContentLectionary, BadReadingsAreRefusedWithTheirReference) {
     EXPECT_TRUE(
         errorOf(QStringLiteral("Gen 1:1-40"), index).contains(QStringLiteral("Gen 1:1-40")));
     EXPECT_TRUE(errorOf(QStringLiteral("Gen 1:1-40"), index).contains(QStringLiteral("missing")));
@@ -82,7 +82,7 @@ TEST_F(content_Lectionary, BadReadingsAreRefusedWithTheirReference) {
         errorOf(QStringLiteral("Gen 2:3-1"), index).contains(QStringLiteral("ends before")));
 }
 
-TEST_F(content_Lectionary, CourseStaysInsideChaptersAndAroundGaps) {
+TEST_F(ContentLectionary, CourseStaysInsideChaptersAndAroundGaps) {
     Course c(index, {{4, 3, 4}}, 3);
     const ReadingRow a = c.next();
     EXPECT_EQ(a.StartVerse, 1);
@@ -109,13 +109,13 @@ TEST_F(content_Lectionary, CourseStaysInsideChaptersAndAroundGaps) {
                 .isEmpty());
 }
 
-TEST_F(content_Lectionary, CourseLeavesNoStubOfTwoVerses) {
+TEST_F(ContentLectionary, CourseLeavesNoStubOfTwoVerses) {
     Course c(index, {{kPsalmsBookID, 2, 2}}, 5);
     EXPECT_EQ(c.next().EndVerse, 5);
     EXPECT_EQ(c.next().EndVerse, 12); // 6..10 would leave 11..12 behind
 }
 
-TEST_F(content_Lectionary, PsalmOfSixVersesGivesTwoRanges) {
+TEST_F(ContentLectionary, PsalmOfSixVersesGivesTwoRanges) {
     Course c(index, {{kPsalmsBookID, 1, 3}}, 2);
     const QList<ReadingRow> first = c.nextPsalm();
     ASSERT_EQ(first.size(), 2);

@@ -11,14 +11,14 @@ QString plain(const char* osis) {
 
 } // namespace
 
-TEST(content_OsisText, NoteBetweenWordsLeavesOneBlank) {
+TEST(ContentOsisText, NoteBetweenWordsLeavesOneBlank) {
     EXPECT_EQ(
         plain("<w lemma=\"x\">God</w><note placement=\"foot\"><reference>1:1 </reference>The word "
               "“God”.</note><w>created</w> the heavens."),
         QStringLiteral("God created the heavens."));
 }
 
-TEST(content_OsisText, NoteBeforePunctuationLeavesNoBlank) {
+TEST(ContentOsisText, NoteBeforePunctuationLeavesNoBlank) {
     EXPECT_EQ(
         plain("the earth<note type=\"crossReference\"><reference>Isa 1:1</reference></note>. Amen"),
         QStringLiteral("the earth. Amen"));
@@ -26,14 +26,14 @@ TEST(content_OsisText, NoteBeforePunctuationLeavesNoBlank) {
               QStringLiteral("Christ, the son"));
 }
 
-TEST(content_OsisText, NestedNoteIsDroppedWhole) {
+TEST(ContentOsisText, NestedNoteIsDroppedWhole) {
     EXPECT_EQ(
         plain("only born</q><note><reference>3:16</reference>The phrase <hi>only</hi> born</note>"
               "<q marker=\"\"><w>Son</w>, that"),
         QStringLiteral("only born Son, that"));
 }
 
-TEST(content_OsisText, TitlesAndPoetryMarkupGo) {
+TEST(ContentOsisText, TitlesAndPoetryMarkupGo) {
     EXPECT_EQ(plain("<div type=\"x-milestone\" sID=\"p1\"/><title canonical=\"true\" "
                     "type=\"psalm\">A Psalm by "
                     "David.</title> <lg sID=\"g1\"/> <l level=\"1\" sID=\"g2\"/><w>Yahweh</w> is "
@@ -43,12 +43,12 @@ TEST(content_OsisText, TitlesAndPoetryMarkupGo) {
               QStringLiteral("Yahweh is my shepherd; I shall lack nothing."));
 }
 
-TEST(content_OsisText, LineMarkersSeparateWords) {
+TEST(ContentOsisText, LineMarkersSeparateWords) {
     EXPECT_EQ(plain("forever<l eID=\"a\"/><l sID=\"b\"/>and ever"),
               QStringLiteral("forever and ever"));
 }
 
-TEST(content_OsisText, AppendixAfterTheBookEndIsDropped) {
+TEST(ContentOsisText, AppendixAfterTheBookEndIsDropped) {
     EXPECT_EQ(plain("saints. Amen. <chapter eID=\"Rev.22\"/> <div canonical=\"true\" eID=\"g9\" "
                     "osisID=\"Rev\" "
                     "type=\"book\"/> <div sID=\"g10\" type=\"glossary\"/> <title>Glossary</title> "
@@ -56,20 +56,20 @@ TEST(content_OsisText, AppendixAfterTheBookEndIsDropped) {
               QStringLiteral("saints. Amen."));
 }
 
-TEST(content_OsisText, GlossaryDivIsSkippedToItsEnd) {
+TEST(ContentOsisText, GlossaryDivIsSkippedToItsEnd) {
     EXPECT_EQ(plain("first <div sID=\"g1\" type=\"introduction\"/>intro text<div eID=\"g1\" "
                     "type=\"introduction\"/>"
                     " last"),
               QStringLiteral("first last"));
 }
 
-TEST(content_OsisText, EntitiesAndBlanks) {
+TEST(ContentOsisText, EntitiesAndBlanks) {
     EXPECT_EQ(plain("  Tom &amp; Jerry &lt;x&gt;\n\tsaid &#65;  "),
               QStringLiteral("Tom & Jerry <x> said A"));
     EXPECT_EQ(plain("<note>only a note</note>"), QString());
 }
 
-TEST(content_OsisText, SquareBracketsGoAndKeepWordsApart) {
+TEST(ContentOsisText, SquareBracketsGoAndKeepWordsApart) {
     const struct {
         const char* osis;
         const char* text;
@@ -85,7 +85,7 @@ TEST(content_OsisText, SquareBracketsGoAndKeepWordsApart) {
         EXPECT_EQ(plain(c.osis), QString::fromUtf8(c.text)) << c.osis;
 }
 
-TEST(content_VerseGaps, EveryChapterGetsEveryVerseNumber) {
+TEST(ContentVerseGaps, EveryChapterGetsEveryVerseNumber) {
     QList<VerseRow> rows{{3, 17, 1, "a"}, {3, 17, 2, "b"}, {3, 17, 4, "d"},
                          {3, 18, 2, "x"}, {4, 1, 1, "y"},  {4, 1, 3, "z"}};
     FillVerseGaps(rows);

@@ -61,7 +61,7 @@ void refuseVerse(const QString& userFolder, int verse) {
     sqlite3_close(db);
 }
 
-TEST(tableengine_Batch, AFillIsStoredWhole) {
+TEST(TableEngineBatch, AFillIsStoredWhole) {
     TinyDb db;
     auto t = openResults();
     fill(*t, {3, 1, 2});
@@ -72,7 +72,7 @@ TEST(tableengine_Batch, AFillIsStoredWhole) {
     EXPECT_FALSE(t->InBatch());
 }
 
-TEST(tableengine_Batch, AFillThatFailsMidwayLeavesTheOldRows) {
+TEST(TableEngineBatch, AFillThatFailsMidwayLeavesTheOldRows) {
     const struct {
         const char* name;
         bool sqliteRefuses; // else the scan raises between two rows
@@ -102,7 +102,7 @@ TEST(tableengine_Batch, AFillThatFailsMidwayLeavesTheOldRows) {
     }
 }
 
-TEST(tableengine_Batch, ClosingTheTableDropsAnOpenBatch) {
+TEST(TableEngineBatch, ClosingTheTableDropsAnOpenBatch) {
     TinyDb db;
     auto t = openResults();
     fill(*t, {5});
@@ -117,7 +117,7 @@ TEST(tableengine_Batch, ClosingTheTableDropsAnOpenBatch) {
     EXPECT_THROW(bible->StartBatch(), EDatabaseError); // read-only
 }
 
-TEST(tableengine_Batch, TheUserDatabaseKeepsAWriteAheadLog) {
+TEST(TableEngineBatch, TheUserDatabaseKeepsAWriteAheadLog) {
     TinyDb db;
     auto t = openResults();
     fill(*t, {1});

@@ -50,7 +50,7 @@ QString openError(const char* file, const char* index = "") {
     return QString();
 }
 
-TEST(tableengine_Errors, NameTheTableTheFolderAndTheFault) {
+TEST(TableEngineErrors, NameTheTableTheFolderAndTheFault) {
     const struct {
         const char* change; // SQL on the content file, or "" to damage a page
         const char* file;
@@ -78,7 +78,7 @@ TEST(tableengine_Errors, NameTheTableTheFolderAndTheFault) {
     }
 }
 
-TEST(tableengine_Errors, AQueryNamesItsTables) {
+TEST(TableEngineErrors, AQueryNamesItsTables) {
     TinyDb db;
     changeContent(db.folder(), "ALTER TABLE WVN DROP COLUMN BookOrder");
     TQuery q;

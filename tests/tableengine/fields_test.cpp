@@ -5,12 +5,12 @@
 
 namespace {
 
-class tableengine_Fields : public ::testing::Test {
+class TableEngineFields : public ::testing::Test {
 protected:
     TinyDb db;
 };
 
-TEST_F(tableengine_Fields, NamesAreCaseInsensitive) {
+TEST_F(TableEngineFields, NamesAreCaseInsensitive) {
     auto bible = openTable("Bible.DB", "ndxBible1");
     EXPECT_EQ(bible->FieldByName("bookid"), bible->FieldByName("BOOKID"));
     EXPECT_EQ(bible->FieldByName("bookid")->FieldName(), "BookID");
@@ -23,7 +23,7 @@ TEST_F(tableengine_Fields, NamesAreCaseInsensitive) {
     }
 }
 
-TEST_F(tableengine_Fields, TypesAndSizesComeFromTheFile) {
+TEST_F(TableEngineFields, TypesAndSizesComeFromTheFile) {
     auto books = openTable("BibleBooks.db");
     EXPECT_EQ(books->FieldByName("ID")->DataType(), TFieldType::ftAutoInc);
     EXPECT_EQ(books->FieldByName("BookName")->DataType(), TFieldType::ftString);
@@ -32,7 +32,7 @@ TEST_F(tableengine_Fields, TypesAndSizesComeFromTheFile) {
     EXPECT_EQ(books->Fields().size(), 3);
 }
 
-TEST_F(tableengine_Fields, ConversionsAndNulls) {
+TEST_F(TableEngineFields, ConversionsAndNulls) {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     ASSERT_TRUE(detail->FindKey({3, 2}));
     EXPECT_TRUE(detail->FieldByName("PictSaintName")->IsNull());
@@ -46,7 +46,7 @@ TEST_F(tableengine_Fields, ConversionsAndNulls) {
     EXPECT_TRUE(words->FieldByName("Included")->AsBoolean());
 }
 
-TEST_F(tableengine_Fields, DatesReadBack) {
+TEST_F(TableEngineFields, DatesReadBack) {
     TTableDef ev{"Ev.DB", {{"EventDate", TFieldType::ftDate}}, {{"", {"EventDate"}}}};
     QTemporaryDir dir;
     {
@@ -63,7 +63,7 @@ TEST_F(tableengine_Fields, DatesReadBack) {
     EXPECT_EQ(t.FieldByName("EventDate")->AsDate(), QDate(2024, 1, 7));
 }
 
-TEST_F(tableengine_Fields, LookupFieldsResolveThroughTheLookupTable) {
+TEST_F(TableEngineFields, LookupFieldsResolveThroughTheLookupTable) {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     auto bible = openTable("Bible.DB", "ndxBible1", false);
     bible->AddLookupField("BookName", TFieldType::ftString, 30, "BookID", books.get(), "ID",
@@ -82,7 +82,7 @@ TEST_F(tableengine_Fields, LookupFieldsResolveThroughTheLookupTable) {
     EXPECT_EQ(books->FieldByName("BookName")->AsString(), "Genesis");
 }
 
-TEST_F(tableengine_Fields, LookupFollowsChangesOfTheLookupDataset) {
+TEST_F(TableEngineFields, LookupFollowsChangesOfTheLookupDataset) {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     auto bible = openTable("Bible.DB", "ndxBible1", false);
     bible->AddLookupField("BookName", TFieldType::ftString, 30, "BookID", books.get(), "ID",
@@ -99,12 +99,12 @@ TEST_F(tableengine_Fields, LookupFollowsChangesOfTheLookupDataset) {
     EXPECT_TRUE(bible->FieldByName("BookName")->IsNull()); // lookup source closed
 }
 
-TEST_F(tableengine_Fields, FieldsCannotBeAddedToAnOpenDataset) {
+TEST_F(TableEngineFields, FieldsCannotBeAddedToAnOpenDataset) {
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->AddCalcField("X", TFieldType::ftString, 10), EDatabaseError);
 }
 
-TEST_F(tableengine_Fields, CalculatedFieldsFilledPerRow) {
+TEST_F(TableEngineFields, CalculatedFieldsFilledPerRow) {
     auto bible = openTable("Bible.DB", "ndxBible1", false);
     bible->AddCalcField("VersText", TFieldType::ftString, 6);
     int calls = 0;
@@ -120,7 +120,7 @@ TEST_F(tableengine_Fields, CalculatedFieldsFilledPerRow) {
     EXPECT_THROW(bible->FieldByName("VersText")->SetAsString("x"), EDatabaseError);
 }
 
-TEST_F(tableengine_Fields, DataFieldsOfReadOnlyTableCannotBeSet) {
+TEST_F(TableEngineFields, DataFieldsOfReadOnlyTableCannotBeSet) {
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->FieldByName("Text")->SetAsString("x"), EDatabaseError);
 }

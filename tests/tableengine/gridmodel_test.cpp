@@ -9,7 +9,7 @@
 
 namespace {
 
-class tableengine_GridModel : public ::testing::Test {
+class TableEngineGridModel : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> books = openTable("BibleBooks.db", "ndxBookID");
@@ -38,7 +38,7 @@ protected:
     QString cell(int row, int column) { return model.data(model.index(row, column)).toString(); }
 };
 
-TEST_F(tableengine_GridModel, PaintingReadsEveryRowWithoutMovingTheCursor) {
+TEST_F(TableEngineGridModel, PaintingReadsEveryRowWithoutMovingTheCursor) {
     bible->FindKey({2, 2, 2});
     const int before = notices;
     ASSERT_EQ(model.rowCount(), 30);
@@ -61,7 +61,7 @@ TEST_F(tableengine_GridModel, PaintingReadsEveryRowWithoutMovingTheCursor) {
     EXPECT_EQ(model.headerData(13, Qt::Vertical).toString().trimmed(), QString());
 }
 
-TEST_F(tableengine_GridModel, ASecondPaintUsesTheReadBlock) {
+TEST_F(TableEngineGridModel, ASecondPaintUsesTheReadBlock) {
     for (int r = 0; r < 30; ++r)
         cell(r, 0);
     const int first = calcs;
@@ -70,7 +70,7 @@ TEST_F(tableengine_GridModel, ASecondPaintUsesTheReadBlock) {
     EXPECT_EQ(calcs, first);
 }
 
-TEST_F(tableengine_GridModel, SelectionMovesTheCursorAndTheCursorMovesTheSelection) {
+TEST_F(TableEngineGridModel, SelectionMovesTheCursorAndTheCursorMovesTheSelection) {
     QItemSelectionModel selection(&model);
     model.FollowSelection(&selection);
     EXPECT_EQ(selection.currentIndex().row(), 0);
@@ -89,7 +89,7 @@ TEST_F(tableengine_GridModel, SelectionMovesTheCursorAndTheCursorMovesTheSelecti
     EXPECT_EQ(moves, (QList<int>{7, 29}));
 }
 
-TEST_F(tableengine_GridModel, AFailedMoveGoesToTheErrorHandler) {
+TEST_F(TableEngineGridModel, AFailedMoveGoesToTheErrorHandler) {
     QItemSelectionModel selection(&model);
     model.FollowSelection(&selection);
     QObject::connect(&source, &TDataSource::dataChange, [this] {
@@ -103,7 +103,7 @@ TEST_F(tableengine_GridModel, AFailedMoveGoesToTheErrorHandler) {
     EXPECT_EQ(selection.currentIndex().row(), bible->RecNo() - 1);
 }
 
-TEST_F(tableengine_GridModel, FollowsFilterRangeRefreshAndClose) {
+TEST_F(TableEngineGridModel, FollowsFilterRangeRefreshAndClose) {
     int resets = 0;
     QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { ++resets; });
     bible->SetRange({3}, {3});
@@ -131,7 +131,7 @@ TEST_F(tableengine_GridModel, FollowsFilterRangeRefreshAndClose) {
     EXPECT_EQ(model.rowCount(), 3);
 }
 
-TEST_F(tableengine_GridModel, WithoutColumnsEveryFieldIsShown) {
+TEST_F(TableEngineGridModel, WithoutColumnsEveryFieldIsShown) {
     model.SetColumns({});
     EXPECT_EQ(model.columnCount(), 7);
     EXPECT_EQ(model.headerData(6, Qt::Horizontal).toString(), "Citation");
@@ -139,7 +139,7 @@ TEST_F(tableengine_GridModel, WithoutColumnsEveryFieldIsShown) {
               11); // Matthew's verses came second
 }
 
-TEST_F(tableengine_GridModel, ShowsTheAppendedRowsOfAWritableTable) {
+TEST_F(TableEngineGridModel, ShowsTheAppendedRowsOfAWritableTable) {
     TTable results;
     results.SetDatabaseName(kAlias);
     results.SetTableName("SRN.DB");

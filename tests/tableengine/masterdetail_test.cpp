@@ -5,7 +5,7 @@
 
 namespace {
 
-class tableengine_MasterDetail : public ::testing::Test {
+class TableEngineMasterDetail : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> words = openTable("BW.db", QString(), false);
@@ -34,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(tableengine_MasterDetail, DetailShowsRowsOfMasterRow) {
+TEST_F(TableEngineMasterDetail, DetailShowsRowsOfMasterRow) {
     EXPECT_EQ(words->FieldByName("TheWord")->AsString(), "FAITH");
     EXPECT_EQ(verses(), (QList<int>{5, 9}));
     EXPECT_EQ(wordVerse.RecordCount(), 2);
@@ -46,7 +46,7 @@ TEST_F(tableengine_MasterDetail, DetailShowsRowsOfMasterRow) {
     EXPECT_EQ(wordVerse.RecNo(), 3);
 }
 
-TEST_F(tableengine_MasterDetail, DetailFilterAppliesWithinMasterRow) {
+TEST_F(TableEngineMasterDetail, DetailFilterAppliesWithinMasterRow) {
     words->FindKey({"GRACE"});
     wordVerse.SetFilter("VerseID > 2");
     wordVerse.SetFiltered(true);
@@ -55,7 +55,7 @@ TEST_F(tableengine_MasterDetail, DetailFilterAppliesWithinMasterRow) {
     EXPECT_EQ(verses(), (QList<int>{5}));
 }
 
-TEST_F(tableengine_MasterDetail, EmptyMasterGivesEmptyDetail) {
+TEST_F(TableEngineMasterDetail, EmptyMasterGivesEmptyDetail) {
     words->SetFilter("TheWord = 'NONE'");
     EXPECT_TRUE(words->IsEmpty());
     EXPECT_TRUE(wordVerse.IsEmpty());
@@ -63,7 +63,7 @@ TEST_F(tableengine_MasterDetail, EmptyMasterGivesEmptyDetail) {
     EXPECT_EQ(wordVerse.RecordCount(), 0);
 }
 
-TEST(tableengine_DataSource, NoticeOnEveryMove) {
+TEST(TableEngineDataSource, NoticeOnEveryMove) {
     TinyDb db;
     auto bible = openTable("Bible.DB", "ndxBible1");
     TDataSource ds;
@@ -86,7 +86,7 @@ TEST(tableengine_DataSource, NoticeOnEveryMove) {
     EXPECT_EQ(notices, 6);
 }
 
-TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack) {
+TEST(TableEngineDataSource, DisabledControlsHoldNoticesBack) {
     TinyDb db;
     auto bible = openTable("Bible.DB", "ndxBible1");
     TDataSource ds;
@@ -111,7 +111,7 @@ TEST(tableengine_DataSource, DisabledControlsHoldNoticesBack) {
 
 namespace {
 
-TEST(tableengine_MasterDetailLifetime, SourceOrMasterMayGoFirst) {
+TEST(TableEngineMasterDetailLifetime, SourceOrMasterMayGoFirst) {
     for (const bool masterFirst : {true, false}) {
         SCOPED_TRACE(masterFirst ? "master first" : "source first");
         TinyDb db;

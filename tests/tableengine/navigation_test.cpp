@@ -12,13 +12,13 @@ QString key(TDataSet& t) {
         .arg(t.FieldByName("Verse")->AsInteger());
 }
 
-class tableengine_Navigation : public ::testing::Test {
+class TableEngineNavigation : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> bible = openTable("Bible.DB", "ndxBible1");
 };
 
-TEST_F(tableengine_Navigation, RowsComeInIndexOrder) {
+TEST_F(TableEngineNavigation, RowsComeInIndexOrder) {
     QStringList seen;
     for (bible->First(); !bible->Eof(); bible->Next())
         seen << key(*bible);
@@ -32,20 +32,20 @@ TEST_F(tableengine_Navigation, RowsComeInIndexOrder) {
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(tableengine_Navigation, PrimaryIndexOrdersById) {
+TEST_F(TableEngineNavigation, PrimaryIndexOrdersById) {
     auto byId = openTable("Bible.DB");
     EXPECT_EQ(byId->FieldByName("ID")->AsInteger(), 1);
     EXPECT_EQ(key(*byId), "2 1:1"); // book 2 was written first
 }
 
-TEST_F(tableengine_Navigation, FindKeyHitPositions) {
+TEST_F(TableEngineNavigation, FindKeyHitPositions) {
     ASSERT_TRUE(bible->FindKey({2, 2, 4}));
     EXPECT_EQ(bible->FieldByName("Text")->AsString(), "Text 2 2:4");
     EXPECT_FALSE(bible->Eof());
     EXPECT_FALSE(bible->Bof());
 }
 
-TEST_F(tableengine_Navigation, FindKeyMissLeavesCursor) {
+TEST_F(TableEngineNavigation, FindKeyMissLeavesCursor) {
     ASSERT_TRUE(bible->FindKey({3, 1, 2}));
     EXPECT_FALSE(bible->FindKey({2, 9, 9}));
     EXPECT_EQ(key(*bible), "3 1:2");
@@ -53,14 +53,14 @@ TEST_F(tableengine_Navigation, FindKeyMissLeavesCursor) {
     EXPECT_EQ(key(*bible), "3 1:2");
 }
 
-TEST_F(tableengine_Navigation, FindKeyOnLeadingFields) {
+TEST_F(TableEngineNavigation, FindKeyOnLeadingFields) {
     ASSERT_TRUE(bible->FindKey({3}));
     EXPECT_EQ(key(*bible), "3 1:1");
     ASSERT_TRUE(bible->FindKey({2, 3}));
     EXPECT_EQ(key(*bible), "2 3:1");
 }
 
-TEST_F(tableengine_Navigation, FindKeyTextKeyIsCaseSensitiveOnPlainIndex) {
+TEST_F(TableEngineNavigation, FindKeyTextKeyIsCaseSensitiveOnPlainIndex) {
     auto books = openTable("BibleBooks.DB", "ndxBookName");
     ASSERT_TRUE(books->FindKey({"Psalms"}));
     EXPECT_EQ(books->FieldByName("ID")->AsInteger(), 3);
@@ -68,7 +68,7 @@ TEST_F(tableengine_Navigation, FindKeyTextKeyIsCaseSensitiveOnPlainIndex) {
     EXPECT_EQ(books->FieldByName("BookName")->AsString(), "Psalms");
 }
 
-TEST_F(tableengine_Navigation, FindNearestWithSentinels) {
+TEST_F(TableEngineNavigation, FindNearestWithSentinels) {
     bible->FindNearest({2, 0, 0});
     EXPECT_EQ(key(*bible), "2 1:1");
     bible->FindNearest({2, 2, 0});
@@ -82,7 +82,7 @@ TEST_F(tableengine_Navigation, FindNearestWithSentinels) {
     EXPECT_EQ(key(*bible), "2 2:4");
 }
 
-TEST_F(tableengine_Navigation, PriorAfterFindNearestPastLastKeyReachesLastRow) {
+TEST_F(TableEngineNavigation, PriorAfterFindNearestPastLastKeyReachesLastRow) {
     bible->FindNearest({3, 999, 999});
     EXPECT_FALSE(bible->Eof());
     EXPECT_EQ(key(*bible), "3 3:3");
@@ -92,7 +92,7 @@ TEST_F(tableengine_Navigation, PriorAfterFindNearestPastLastKeyReachesLastRow) {
     EXPECT_EQ(key(*bible), "3 3:2");
 }
 
-TEST_F(tableengine_Navigation, NextOnLastRowSetsEofAndStays) {
+TEST_F(TableEngineNavigation, NextOnLastRowSetsEofAndStays) {
     bible->Last();
     EXPECT_EQ(key(*bible), "3 3:3");
     bible->Next();
@@ -103,7 +103,7 @@ TEST_F(tableengine_Navigation, NextOnLastRowSetsEofAndStays) {
     EXPECT_EQ(key(*bible), "3 3:2");
 }
 
-TEST_F(tableengine_Navigation, PriorOnFirstRowSetsBofAndStays) {
+TEST_F(TableEngineNavigation, PriorOnFirstRowSetsBofAndStays) {
     bible->First();
     EXPECT_TRUE(bible->Bof());
     bible->Next();
@@ -114,7 +114,7 @@ TEST_F(tableengine_Navigation, PriorOnFirstRowSetsBofAndStays) {
     EXPECT_EQ(key(*bible), "1 1:1");
 }
 
-TEST_F(tableengine_Navigation, RecNoFollowsOrderAndCanBeSet) {
+TEST_F(TableEngineNavigation, RecNoFollowsOrderAndCanBeSet) {
     bible->SetRecNo(11);
     EXPECT_EQ(key(*bible), "2 1:1");
     EXPECT_EQ(bible->RecNo(), 11);
@@ -124,7 +124,7 @@ TEST_F(tableengine_Navigation, RecNoFollowsOrderAndCanBeSet) {
     EXPECT_EQ(bible->RecNo(), 12);
 }
 
-TEST_F(tableengine_Navigation, MoveByStopsAtTheEnds) {
+TEST_F(TableEngineNavigation, MoveByStopsAtTheEnds) {
     bible->First();
     EXPECT_EQ(bible->MoveBy(4), 4);
     EXPECT_EQ(key(*bible), "1 2:2");
@@ -132,7 +132,7 @@ TEST_F(tableengine_Navigation, MoveByStopsAtTheEnds) {
     EXPECT_TRUE(bible->Bof());
 }
 
-TEST_F(tableengine_Navigation, TableWithoutIndexByRecordNumber) {
+TEST_F(TableEngineNavigation, TableWithoutIndexByRecordNumber) {
     auto verses = openTable("Verses.DB");
     verses->SetRecNo(2);
     EXPECT_EQ(verses->FieldByName("Verse")->AsString(), "second");
@@ -140,7 +140,7 @@ TEST_F(tableengine_Navigation, TableWithoutIndexByRecordNumber) {
     EXPECT_EQ(verses->FieldByName("verse")->AsString().size(), 5000); // memo of any length
 }
 
-TEST_F(tableengine_Navigation, BookmarksReturnToTheRow) {
+TEST_F(TableEngineNavigation, BookmarksReturnToTheRow) {
     bible->FindKey({2, 2, 3});
     const TBookmark bm = bible->GetBookmark();
     EXPECT_TRUE(bible->BookmarkValid(bm));
@@ -151,7 +151,7 @@ TEST_F(tableengine_Navigation, BookmarksReturnToTheRow) {
     EXPECT_THROW(bible->GotoBookmark(TBookmark()), EDatabaseError);
 }
 
-TEST_F(tableengine_Navigation, BookmarkOfFilteredOutRowIsGone) {
+TEST_F(TableEngineNavigation, BookmarkOfFilteredOutRowIsGone) {
     bible->FindKey({1, 1, 1});
     const TBookmark bm = bible->GetBookmark();
     bible->SetFilter("BookID = 3");
@@ -161,7 +161,7 @@ TEST_F(tableengine_Navigation, BookmarkOfFilteredOutRowIsGone) {
     EXPECT_EQ(bible->FieldByName("BookID")->AsInteger(), 3);
 }
 
-TEST_F(tableengine_Navigation, ChangingIndexKeepsRow) {
+TEST_F(TableEngineNavigation, ChangingIndexKeepsRow) {
     bible->FindKey({2, 1, 1});
     bible->SetIndexName("");
     EXPECT_EQ(key(*bible), "2 1:1");
@@ -171,19 +171,19 @@ TEST_F(tableengine_Navigation, ChangingIndexKeepsRow) {
     EXPECT_EQ(bible->IndexName(), "");
 }
 
-TEST(tableengine_PlainDataSet, HasNothingToOpen) {
+TEST(TableEnginePlainDataSet, HasNothingToOpen) {
     TDataSet plain;
     EXPECT_THROW(plain.Open(), EDatabaseError);
     EXPECT_FALSE(plain.Active());
 }
 
-TEST_F(tableengine_Navigation, KeyWithTooManyValuesIsRefused) {
+TEST_F(TableEngineNavigation, KeyWithTooManyValuesIsRefused) {
     EXPECT_THROW(bible->FindKey({1, 1, 1, 1}), EDatabaseError);
     auto verses = openTable("Verses.DB");
     EXPECT_THROW(verses->FindKey({1}), EDatabaseError);
 }
 
-TEST_F(tableengine_Navigation, ClosedDatasetRefusesMoves) {
+TEST_F(TableEngineNavigation, ClosedDatasetRefusesMoves) {
     bible->Close();
     EXPECT_THROW(bible->First(), EDatabaseError);
     EXPECT_EQ(bible->RecordCount(), 0);

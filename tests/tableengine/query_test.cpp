@@ -6,7 +6,7 @@
 
 namespace {
 
-class tableengine_Query : public ::testing::Test {
+class TableEngineQuery : public ::testing::Test {
 protected:
     TinyDb db;
     TQuery q;
@@ -19,7 +19,7 @@ protected:
     }
 };
 
-TEST_F(tableengine_Query, DistinctWithEmptyDoubleQuotedString) {
+TEST_F(TableEngineQuery, DistinctWithEmptyDoubleQuotedString) {
     q.SetSQL(QStringList{"SELECT DISTINCT PictSaintName , PictureFile  From SynxDetail S",
                          "WHERE PictSaintName <>\"\"", "ORDER BY PictSaintName"});
     q.Open();
@@ -35,7 +35,7 @@ TEST_F(tableengine_Query, DistinctWithEmptyDoubleQuotedString) {
     EXPECT_EQ(q.RecNo(), 2);
 }
 
-TEST_F(tableengine_Query, NamedParameter) {
+TEST_F(TableEngineQuery, NamedParameter) {
     q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
     ASSERT_EQ(q.Params().size(), 1);
     q.ParamByName("count")->SetAsInteger(5);
@@ -44,20 +44,20 @@ TEST_F(tableengine_Query, NamedParameter) {
     EXPECT_THROW(q.ParamByName("other"), EDatabaseError);
 }
 
-TEST_F(tableengine_Query, ParameterWithoutValueIsRefused) {
+TEST_F(TableEngineQuery, ParameterWithoutValueIsRefused) {
     q.SetSQL("SELECT WVN.VerseID FROM WVN where WVN.VerseID = :count");
     EXPECT_THROW(q.Open(), EDatabaseError);
     EXPECT_FALSE(q.Active());
 }
 
-TEST_F(tableengine_Query, ThreeWordSelfJoin) {
+TEST_F(TableEngineQuery, ThreeWordSelfJoin) {
     q.SetSQL(TMainDM::AllWordsSearchSQL({1, 3, 4}, QString()));
     q.Open();
     EXPECT_EQ(column("VerseID"), (QList<int>{5}));
     EXPECT_EQ(q.FieldByName("BookOrder")->AsInteger(), 40);
 }
 
-TEST_F(tableengine_Query, JoinOrderDoesNotChangeResults) {
+TEST_F(TableEngineQuery, JoinOrderDoesNotChangeResults) {
     // The rarest word last and first; and a comma join with the condition in WHERE.
     for (const char* text :
          {"SELECT v1.VerseID FROM WVN V1 JOIN WVN V2 ON v1.VerseID = v2.VerseID WHERE V1.WordID = "
@@ -78,7 +78,7 @@ TEST_F(tableengine_Query, JoinOrderDoesNotChangeResults) {
     EXPECT_EQ(q.RecordCount(), 9); // same-verse pairs: 1 + 2 + 5 + 1
 }
 
-TEST_F(tableengine_Query, TwoWordsWithScopeClause) {
+TEST_F(TableEngineQuery, TwoWordsWithScopeClause) {
     q.SetSQL(QStringLiteral(
         "SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1  JOIN WVN V2 ON v1.VerseID = v2.VerseID "
         " Where V1.WordID = 1  AND V2.WordID =3  AND  (BookID BETWEEN 1 AND 2 OR BookID>80)  ORDER "
@@ -95,7 +95,7 @@ TEST_F(tableengine_Query, TwoWordsWithScopeClause) {
     EXPECT_TRUE(q.Eof());
 }
 
-TEST_F(tableengine_Query, EveryScopeClauseWithOneAndThreeWords) {
+TEST_F(TableEngineQuery, EveryScopeClauseWithOneAndThreeWords) {
     // The data module's all-words search text for one word and for three,
     // with each scope of the search window.
     const QList<int> oneWord{3, 3, 0, 0, 3};
@@ -111,7 +111,7 @@ TEST_F(tableengine_Query, EveryScopeClauseWithOneAndThreeWords) {
     }
 }
 
-TEST_F(tableengine_Query, TableFileNamesAndFilters) {
+TEST_F(TableEngineQuery, TableFileNamesAndFilters) {
     q.SetSQL(
         "SELECT BookID, Chapter, Verse FROM \"Bible.DB\" WHERE Chapter = 2 ORDER BY BookID, Verse");
     q.Open();
@@ -121,7 +121,7 @@ TEST_F(tableengine_Query, TableFileNamesAndFilters) {
     EXPECT_EQ(column("Verse"), (QList<int>{1, 2, 3, 4}));
 }
 
-TEST_F(tableengine_Query, BookmarksAndLookups) {
+TEST_F(TableEngineQuery, BookmarksAndLookups) {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     q.SetSQL("SELECT DISTINCT PictSaintName FROM SynxDetail WHERE PictSaintName <> '' ORDER BY "
              "PictSaintName");
@@ -137,7 +137,7 @@ TEST_F(tableengine_Query, BookmarksAndLookups) {
     EXPECT_EQ(q.FieldByName("PictSaintName")->AsString(), "Mary");
 }
 
-TEST_F(tableengine_Query, UntranslatableTextsAreRefused) {
+TEST_F(TableEngineQuery, UntranslatableTextsAreRefused) {
     const char* bad[] = {
         "DELETE FROM WVN",
         "SELECT * FROM WVN; DROP TABLE WVN",
@@ -158,7 +158,7 @@ TEST_F(tableengine_Query, UntranslatableTextsAreRefused) {
     }
 }
 
-TEST_F(tableengine_Query, UnreadableTextsNameTheReason) {
+TEST_F(TableEngineQuery, UnreadableTextsNameTheReason) {
     const QList<QPair<const char*, const char*>> bad = {
         {"SELECT VerseID FROM WVN /* c */", "comments are not allowed"},
         {"SELECT VerseID FROM WVN WHERE VerseID =< 2", "unknown operator '=<'"},
@@ -180,12 +180,12 @@ TEST_F(tableengine_Query, UnreadableTextsNameTheReason) {
     }
 }
 
-TEST_F(tableengine_Query, WritableUserTableIsNotQueried) {
+TEST_F(TableEngineQuery, WritableUserTableIsNotQueried) {
     q.SetSQL("SELECT * FROM SRN");
     EXPECT_THROW(q.Open(), EDatabaseError);
 }
 
-TEST_F(tableengine_Query, ProtectedTablesNeedThePassword) {
+TEST_F(TableEngineQuery, ProtectedTablesNeedThePassword) {
     Session.RemoveAllPasswords();
     q.SetSQL("SELECT VerseID FROM WVN");
     EXPECT_THROW(q.Open(), EDatabaseError);

@@ -5,7 +5,7 @@
 
 namespace {
 
-class tableengine_RangeFilter : public ::testing::Test {
+class TableEngineRangeFilter : public ::testing::Test {
 protected:
     TinyDb db;
     std::unique_ptr<TTable> bible = openTable("Bible.DB", "ndxBible1");
@@ -17,7 +17,7 @@ protected:
     }
 };
 
-TEST_F(tableengine_RangeFilter, RangeBoundsMovesAndCounts) {
+TEST_F(TableEngineRangeFilter, RangeBoundsMovesAndCounts) {
     bible->SetRange({2}, {2});
     EXPECT_EQ(bible->RecordCount(), 10);
     EXPECT_EQ(visible(*bible), 10);
@@ -35,7 +35,7 @@ TEST_F(tableengine_RangeFilter, RangeBoundsMovesAndCounts) {
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(tableengine_RangeFilter, KeyValuesAsTextCompareAsNumbers) {
+TEST_F(TableEngineRangeFilter, KeyValuesAsTextCompareAsNumbers) {
     bible->SetRange({"2"}, {"2"});
     EXPECT_EQ(bible->RecordCount(), 10);
     EXPECT_TRUE(bible->FindKey({"2", "3", "3"}));
@@ -45,14 +45,14 @@ TEST_F(tableengine_RangeFilter, KeyValuesAsTextCompareAsNumbers) {
     EXPECT_EQ(bible->FieldByName("Chapter")->AsInteger(), 1);
 }
 
-TEST_F(tableengine_RangeFilter, RangeOnTwoFields) {
+TEST_F(TableEngineRangeFilter, RangeOnTwoFields) {
     bible->SetRange({2, 2}, {2, 2});
     EXPECT_EQ(bible->RecordCount(), 4);
     bible->SetRange({1, 3}, {2, 1});
     EXPECT_EQ(visible(*bible), 6);
 }
 
-TEST_F(tableengine_RangeFilter, BooleanFieldFilters) {
+TEST_F(TableEngineRangeFilter, BooleanFieldFilters) {
     auto words = openTable("BW.db");
     words->SetFilter("Included");
     words->SetFiltered(true);
@@ -66,7 +66,7 @@ TEST_F(tableengine_RangeFilter, BooleanFieldFilters) {
     EXPECT_FALSE(words->FindKey({"LOVE"}));
 }
 
-TEST_F(tableengine_RangeFilter, EmptyStringComparison) {
+TEST_F(TableEngineRangeFilter, EmptyStringComparison) {
     auto detail = openTable("SynxDetail.DB", "ndxSynxIDNumber");
     detail->SetFilter("PictSaintName<>''");
     detail->SetFiltered(true);
@@ -74,7 +74,7 @@ TEST_F(tableengine_RangeFilter, EmptyStringComparison) {
     EXPECT_EQ(visible(*detail), 3);
 }
 
-TEST_F(tableengine_RangeFilter, ScopeExpressions) {
+TEST_F(TableEngineRangeFilter, ScopeExpressions) {
     bible->SetFiltered(true);
     bible->SetFilter("(BookID >= 2) AND (BookID<= 2) ");
     EXPECT_EQ(bible->RecordCount(), 10);
@@ -86,7 +86,7 @@ TEST_F(tableengine_RangeFilter, ScopeExpressions) {
     EXPECT_EQ(bible->RecordCount(), 10);
 }
 
-TEST_F(tableengine_RangeFilter, AndBindsTighterThanOr) {
+TEST_F(TableEngineRangeFilter, AndBindsTighterThanOr) {
     bible->SetFiltered(true);
     bible->SetFilter("BookID = 3 or BookID = 1 and Chapter = 1");
     EXPECT_EQ(bible->RecordCount(), 13);
@@ -94,7 +94,7 @@ TEST_F(tableengine_RangeFilter, AndBindsTighterThanOr) {
     EXPECT_EQ(bible->RecordCount(), 13);
 }
 
-TEST_F(tableengine_RangeFilter, FilterHidesRowsFromRecNoAndFindKey) {
+TEST_F(TableEngineRangeFilter, FilterHidesRowsFromRecNoAndFindKey) {
     bible->SetFilter("BookID = 3");
     bible->SetFiltered(true);
     bible->First();
@@ -107,7 +107,7 @@ TEST_F(tableengine_RangeFilter, FilterHidesRowsFromRecNoAndFindKey) {
     EXPECT_EQ(bible->FieldByName("BookID")->AsInteger(), 3);
 }
 
-TEST_F(tableengine_RangeFilter, FilterTextWaitsForFiltered) {
+TEST_F(TableEngineRangeFilter, FilterTextWaitsForFiltered) {
     bible->SetFilter("BookID = 3");
     EXPECT_EQ(bible->RecordCount(), 30);
     bible->SetFiltered(true);
@@ -116,14 +116,14 @@ TEST_F(tableengine_RangeFilter, FilterTextWaitsForFiltered) {
     EXPECT_EQ(bible->RecordCount(), 30);
 }
 
-TEST_F(tableengine_RangeFilter, FilterAndRangeTogether) {
+TEST_F(TableEngineRangeFilter, FilterAndRangeTogether) {
     bible->SetRange({2}, {3});
     bible->SetFilter("Chapter = 2");
     bible->SetFiltered(true);
     EXPECT_EQ(bible->RecordCount(), 8);
 }
 
-TEST_F(tableengine_RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays) {
+TEST_F(TableEngineRangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays) {
     bible->SetFiltered(true);
     bible->SetFilter("BookID = 2");
     for (const char* bad :
@@ -143,7 +143,7 @@ TEST_F(tableengine_RangeFilter, UntranslatableFiltersAreRefusedAndOldFilterStays
     }
 }
 
-TEST_F(tableengine_RangeFilter, BadFilterFailsTheOpen) {
+TEST_F(TableEngineRangeFilter, BadFilterFailsTheOpen) {
     auto t = openTable("Bible.DB", "ndxBible1", false);
     t->SetFilter("Missing = 1");
     t->SetFiltered(true);
@@ -151,7 +151,7 @@ TEST_F(tableengine_RangeFilter, BadFilterFailsTheOpen) {
     EXPECT_FALSE(t->Active());
 }
 
-TEST_F(tableengine_RangeFilter, QuotesInFilterStringsAreData) {
+TEST_F(TableEngineRangeFilter, QuotesInFilterStringsAreData) {
     bible->SetFiltered(true);
     bible->SetFilter("Text = 'x'' OR 1=1 --'");
     EXPECT_EQ(bible->RecordCount(), 0);

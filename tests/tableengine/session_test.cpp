@@ -31,7 +31,7 @@ QByteArray digest(const QString& path) {
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-TEST(tableengine_Session, AliasesAndPasswords) {
+TEST(TableEngineSession, AliasesAndPasswords) {
     TinyDb db;
     EXPECT_TRUE(Session.IsAlias(kAlias));
     EXPECT_TRUE(Session.IsAlias(kAlias.toLower()));
@@ -49,18 +49,18 @@ TEST(tableengine_Session, AliasesAndPasswords) {
     EXPECT_FALSE(Session.HasPassword(kPassword));
 }
 
-TEST(tableengine_OpenFailures, MissingAlias) {
+TEST(TableEngineOpenFailures, MissingAlias) {
     TinyDb db;
     EXPECT_TRUE(openError("NoSuchAlias", "Bible.DB").contains("NoSuchAlias"));
 }
 
-TEST(tableengine_OpenFailures, MissingAliasFolder) {
+TEST(TableEngineOpenFailures, MissingAliasFolder) {
     TinyDb db;
     Session.AddStandardAlias("Gone", db.folder() + "/missing", "PARADOX");
     EXPECT_TRUE(openError("Gone", "Bible.DB").contains("missing"));
 }
 
-TEST(tableengine_OpenFailures, MissingDatabaseFile) {
+TEST(TableEngineOpenFailures, MissingDatabaseFile) {
     TinyDb db;
     QTemporaryDir empty;
     Session.AddStandardAlias("Empty", empty.path(), "PARADOX");
@@ -70,13 +70,13 @@ TEST(tableengine_OpenFailures, MissingDatabaseFile) {
                     .isEmpty()); // nothing written
 }
 
-TEST(tableengine_OpenFailures, MissingTable) {
+TEST(TableEngineOpenFailures, MissingTable) {
     TinyDb db;
     EXPECT_TRUE(openError(kAlias, "Months.DB").contains("Months.DB"));
     EXPECT_TRUE(openError(kAlias, "").contains("table name"));
 }
 
-TEST(tableengine_OpenFailures, MissingIndex) {
+TEST(TableEngineOpenFailures, MissingIndex) {
     TinyDb db;
     EXPECT_TRUE(openError(kAlias, "Bible.DB", "ndxNope").contains("ndxNope"));
     TTable t;
@@ -86,7 +86,7 @@ TEST(tableengine_OpenFailures, MissingIndex) {
     EXPECT_THROW(t.Open(), EDatabaseError);
 }
 
-TEST(tableengine_OpenFailures, PasswordNotInList) {
+TEST(TableEngineOpenFailures, PasswordNotInList) {
     TinyDb db;
     Session.RemoveAllPasswords();
     EXPECT_TRUE(openError(kAlias, "Bible.DB").contains("password"));
@@ -97,7 +97,7 @@ TEST(tableengine_OpenFailures, PasswordNotInList) {
     EXPECT_TRUE(openError(kAlias, "Bible.DB").isEmpty());
 }
 
-TEST(tableengine_OpenFailures, FileHoldsNoPlainPassword) {
+TEST(TableEngineOpenFailures, FileHoldsNoPlainPassword) {
     TinyDb db;
     QFile f(QDir(db.folder()).filePath(DatabaseFileName()));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -105,7 +105,7 @@ TEST(tableengine_OpenFailures, FileHoldsNoPlainPassword) {
     EXPECT_FALSE(bytes.contains(kPassword.toUtf8()));
 }
 
-TEST(tableengine_OpenFailures, CorruptOrForeignFile) {
+TEST(TableEngineOpenFailures, CorruptOrForeignFile) {
     TinyDb db;
     QTemporaryDir dir;
     {
@@ -120,14 +120,14 @@ TEST(tableengine_OpenFailures, CorruptOrForeignFile) {
     EXPECT_EQ(digest(QDir(dir.path()).filePath(DatabaseFileName())), before);
 }
 
-TEST(tableengine_OpenFailures, TableNamesMapCaseInsensitively) {
+TEST(TableEngineOpenFailures, TableNamesMapCaseInsensitively) {
     TinyDb db;
     for (const char* name :
          {"Bible.DB", "bible.db", "BIBLE", "BibleBooks.DB", "biblebooks.db", "Rpt1", "rpt1.dbf"})
         EXPECT_TRUE(openError(kAlias, name).isEmpty()) << name;
 }
 
-TEST(tableengine_OpenFailures, OpeningNeverWritesTheContentFolder) {
+TEST(TableEngineOpenFailures, OpeningNeverWritesTheContentFolder) {
     TinyDb db;
     const QString file = QDir(db.folder()).filePath(DatabaseFileName());
     const QByteArray before = digest(file);
@@ -148,7 +148,7 @@ TEST(tableengine_OpenFailures, OpeningNeverWritesTheContentFolder) {
               QStringList{DatabaseFileName()});
 }
 
-TEST(tableengine_Writer, RefusesBadDefinitionsAndRows) {
+TEST(TableEngineWriter, RefusesBadDefinitionsAndRows) {
     QTemporaryDir dir;
     TDatabaseWriter w(dir.path(), kPassword);
     EXPECT_THROW(w.CreateTable({"", {{"A", TFieldType::ftInteger}}, {}}), EDatabaseError);
@@ -167,7 +167,7 @@ TEST(tableengine_Writer, RefusesBadDefinitionsAndRows) {
     EXPECT_THROW(w.Insert("T.DB", {"A", "S"}, {1}), EDatabaseError);
 }
 
-TEST(tableengine_Writer, AbandonedWriterLeavesNoFile) {
+TEST(TableEngineWriter, AbandonedWriterLeavesNoFile) {
     QTemporaryDir dir;
     {
         TDatabaseWriter w(dir.path(), kPassword);
@@ -178,7 +178,7 @@ TEST(tableengine_Writer, AbandonedWriterLeavesNoFile) {
     EXPECT_THROW(TDatabaseWriter(dir.path() + "/none", kPassword), EDatabaseError);
 }
 
-TEST(tableengine_Writer, RewritingReplacesTheDatabaseSeenByNewOpens) {
+TEST(TableEngineWriter, RewritingReplacesTheDatabaseSeenByNewOpens) {
     TinyDb db;
     {
         auto t = openTable("Bible.DB");

@@ -28,7 +28,7 @@ void appendRow(TTable& t, int verse, int order) {
     t.Post();
 }
 
-TEST(tableengine_Writing, EmptyAppendPostAndCount) {
+TEST(TableEngineWriting, EmptyAppendPostAndCount) {
     TinyDb db;
     auto t = openResults();
     EXPECT_EQ(t->State(), TDataSetState::dsBrowse);
@@ -48,7 +48,7 @@ TEST(tableengine_Writing, EmptyAppendPostAndCount) {
     EXPECT_EQ(t->RecordCount(), 0);
 }
 
-TEST(tableengine_Writing, RowsPersistInTheUserFolder) {
+TEST(TableEngineWriting, RowsPersistInTheUserFolder) {
     TinyDb db;
     {
         auto t = openResults();
@@ -61,7 +61,7 @@ TEST(tableengine_Writing, RowsPersistInTheUserFolder) {
     EXPECT_EQ(t->FieldByName("VerseID")->AsInteger(), 11);
 }
 
-TEST(tableengine_Writing, CancelAndEdit) {
+TEST(TableEngineWriting, CancelAndEdit) {
     TinyDb db;
     auto t = openResults();
     t->EmptyTable();
@@ -84,7 +84,7 @@ TEST(tableengine_Writing, CancelAndEdit) {
     t->Cancel();
 }
 
-TEST(tableengine_Writing, ReadOnlyTablesRefuseWrites) {
+TEST(TableEngineWriting, ReadOnlyTablesRefuseWrites) {
     TinyDb db;
     auto bible = openTable("Bible.DB");
     EXPECT_THROW(bible->Append(), EDatabaseError);
@@ -104,7 +104,7 @@ TEST(tableengine_Writing, ReadOnlyTablesRefuseWrites) {
     }
 }
 
-TEST(tableengine_Writing, WorksWhenContentFolderIsReadOnly) {
+TEST(TableEngineWriting, WorksWhenContentFolderIsReadOnly) {
     TinyDb db;
     QFile::setPermissions(db.folder(), QFile::ReadOwner | QFile::ExeOwner);
     QFile::setPermissions(QDir(db.folder()).filePath(DatabaseFileName()), QFile::ReadOwner);
@@ -123,7 +123,7 @@ TEST(tableengine_Writing, WorksWhenContentFolderIsReadOnly) {
               QStringList{DatabaseFileName()});
 }
 
-TEST(tableengine_Exclusive, SecondOpenInThisProcessFails) {
+TEST(TableEngineExclusive, SecondOpenInThisProcessFails) {
     TinyDb db;
     auto first = openResults();
     try {
@@ -138,7 +138,7 @@ TEST(tableengine_Exclusive, SecondOpenInThisProcessFails) {
     EXPECT_NO_THROW(openResults());
 }
 
-TEST(tableengine_Exclusive, ExclusiveOpenFailsWhileSharedOpen) {
+TEST(TableEngineExclusive, ExclusiveOpenFailsWhileSharedOpen) {
     TinyDb db;
     auto shared = openResults(false);
     EXPECT_THROW(openResults(true), EDatabaseError);
@@ -146,7 +146,7 @@ TEST(tableengine_Exclusive, ExclusiveOpenFailsWhileSharedOpen) {
     EXPECT_NO_THROW(openResults(true));
 }
 
-TEST(tableengine_Exclusive, SecondProcessIsRefused) {
+TEST(TableEngineExclusive, SecondProcessIsRefused) {
     TinyDb db;
     int toParent[2], toChild[2];
     ASSERT_EQ(pipe(toParent), 0);
@@ -180,7 +180,7 @@ TEST(tableengine_Exclusive, SecondProcessIsRefused) {
     EXPECT_NO_THROW(openResults()); // free again once the other process ends
 }
 
-TEST(tableengine_Writing, UserTableFollowsChangedDefinition) {
+TEST(TableEngineWriting, UserTableFollowsChangedDefinition) {
     TinyDb db;
     {
         auto t = openResults();
