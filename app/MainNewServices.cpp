@@ -94,7 +94,7 @@ void TfrmMainNew::FillReadingsParameters(bool AllServices) {
     r.IsJoyousSaturday = DayEngine->IsJoyousSaturday();
     r.IsCovenantThursday = DayEngine->IsCovenantThursday();
     r.IsHolyWeek = DayEngine->IsHolyWeek;
-    r.StartDate = QDateTime::currentDateTime();
+    r.StartDate = QDateTime(Today(), QTime::currentTime());
     r.EndDate = r.StartDate;
 
     const ReadingsRules::TTitleDay day{DayKey.DayType,

@@ -1,4 +1,5 @@
 #include "CldrDates.h"
+#include "Environment.h"
 #include "TButPanel.h"
 #include "ZIZ_Cldr.h"
 
@@ -43,6 +44,10 @@ protected:
         return locale.toString(year);
     }
 
+    // A fixed today: the year limits must not move at New Year under a run.
+    const QDate today{2026, 12, 31};
+    TEnvironment env{.Today = [this] { return today; }};
+    TEnvironmentScope scope{env};
     std::unique_ptr<TFullCalendarLight> cal;
     int changes = 0;
 };
@@ -51,7 +56,7 @@ protected:
 
 TEST_F(CalendarYearSpin, TypedYearsOutsideTheLimitsAreClampedToThem) {
     cal->SetYearRange(3); // limits: this year +- 3
-    const int t = QDate::currentDate().year();
+    const int t = today.year();
     struct Case {
         QString typed;
         int year;
