@@ -100,6 +100,7 @@ public:
     void SelectDayPicture(TDayCategory category);
     void GetVerseOfTheDay(QString& verse);
     void OpenSynaxarium(int entry);
+    void btnBibleClick();
     void lblSynx1Click();
     void lblSynx2Click();
     void lblSynx3Click();

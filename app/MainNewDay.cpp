@@ -6,6 +6,7 @@
 #include "MainNew.h"
 
 #include "Apaqty.h"
+#include "BibleMain.h"
 #include "DMMain.h"
 #include "DayRules.h"
 #include "DayTables.h"
@@ -198,6 +199,11 @@ void TfrmMainNew::OpenSynaxarium(int entry) {
     frmSynx->SynxID = SynxID;
     frmSynx->DateCaption = CopticDayText;
     ShowModal(frmSynx);
+}
+
+// The Bible reader hub.
+void TfrmMainNew::btnBibleClick() {
+    ShowModal(frmBibleMain);
 }
 
 #define EVELM_SYNX_CLICK(n)                                                                        \

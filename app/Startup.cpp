@@ -6,6 +6,8 @@
 
 #include "About.h"
 #include "AllDates.h"
+#include "BibleChapter.h"
+#include "BibleMain.h"
 #include "Building.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
@@ -73,8 +75,14 @@ void StartUp(const TStartupOptions& options) {
     InstallRichPreview();
     // frmSynxShowSaints, frmSynxSearchResults, frmBible
     step(); // 2
-    // frmBibleChapter, frmBibleIndex, frmSearch, frmBibleMain, frmShowIcons,
-    // frmPicture, frmUtil, frmMltyDays
+    frmBibleChapter = new TfrmBibleChapter;
+    doNotQuitOnClose(frmBibleChapter);
+    created(options, "frmBibleChapter");
+    // frmBibleIndex, frmSearch
+    frmBibleMain = new TfrmBibleMain;
+    doNotQuitOnClose(frmBibleMain);
+    created(options, "frmBibleMain");
+    // frmShowIcons, frmPicture, frmUtil, frmMltyDays
     step(); // 3
     frmReadings = new TfrmReadings;
     doNotQuitOnClose(frmReadings);
@@ -129,6 +137,10 @@ void ShutDown() {
     frmSynx = nullptr;
     delete frmReadings;
     frmReadings = nullptr;
+    delete frmBibleMain;
+    frmBibleMain = nullptr;
+    delete frmBibleChapter;
+    frmBibleChapter = nullptr;
     delete frmPrintRich;
     frmPrintRich = nullptr;
     delete frmMainNew; // frees its church-date engine

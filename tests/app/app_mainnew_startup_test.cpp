@@ -72,6 +72,7 @@ TEST_F(MainNewStartup, OrderOfStartUp) {
         QStringLiteral("step 1"),           QStringLiteral("title English Velmorande"),
         QStringLiteral("MainDM"),           QStringLiteral("frmMainNew"),
         QStringLiteral("frmPrintRich"),     QStringLiteral("step 2"),
+        QStringLiteral("frmBibleChapter"),  QStringLiteral("frmBibleMain"),
         QStringLiteral("step 3"),           QStringLiteral("frmReadings"),
         QStringLiteral("frmSynx"),          QStringLiteral("step 4"),
         QStringLiteral("frmAllDates"),      QStringLiteral("step 5"),

@@ -1,0 +1,283 @@
+#include "BibleChapter.h"
+
+#include "BibleText.h"
+#include "Building.h"
+#include "DMMain.h"
+#include "DayState.h"
+#include "Dialogs.h"
+#include "ErrorHandler.h"
+#include "PrintRich.h"
+#include "RichEdit.h"
+#include "RichPrint.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+using BibleText::TBibleRunKind;
+
+TfrmBibleChapter* frmBibleChapter = nullptr;
+
+namespace {
+
+const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+const QColor Black(0, 0, 0);
+const QString CRLF = QStringLiteral("\r\n");
+
+int PointSize(const QFont& f) {
+    return f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
+}
+
+TFontStyles StylesOf(const QFont& f) {
+    TFontStyles s = 0;
+    if (f.bold())
+        s |= fsBold;
+    if (f.italic())
+        s |= fsItalic;
+    if (f.underline())
+        s |= fsUnderline;
+    if (f.strikeOut())
+        s |= fsStrikeOut;
+    return s;
+}
+
+QFont ReadingsFont() {
+    return DayState != nullptr ? DayState->ReadingsFont
+                               : QFont(QStringLiteral("Times New Roman"), 12);
+}
+
+void AppendRun(TRichEdit& edit, const QString& text, const QColor& color, TFontStyles style,
+               int size) {
+    TTextAttributes& a = edit.SelAttributes();
+    a.SetName(ReadingsFont().family());
+    a.SetColor(color);
+    a.SetStyle(style);
+    a.SetSize(size);
+    edit.AppendRun(text);
+}
+
+void ShowBuilding() {
+    if (frmBuilding == nullptr)
+        return;
+    frmBuilding->show();
+    QCoreApplication::processEvents();
+}
+
+void CloseBuilding() {
+    if (frmBuilding != nullptr)
+        frmBuilding->close();
+}
+
+} // namespace
+
+void StepBuildingBar() {
+    if (frmBuilding != nullptr && frmBuilding->prgrsbarChapter != nullptr) {
+        QProgressBar* bar = frmBuilding->prgrsbarChapter;
+        bar->setValue(bar->value() + 1);
+    }
+}
+
+TfrmBibleChapter::TfrmBibleChapter(QWidget* parent) : QWidget(parent) {
+    CreateControls();
+    TranslationTag.clear();
+    TargetVerse = 0;
+    VerseLength = 0;
+    SelectVerse = false;
+}
+
+TfrmBibleChapter::~TfrmBibleChapter() {
+    if (frmBibleChapter == this)
+        frmBibleChapter = nullptr;
+}
+
+void TfrmBibleChapter::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        ensurePolished();
+        RunGuarded([this] { FormShow(); });
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    } else if (!visible && isVisible()) {
+        TargetVerse = 0;
+        SelectVerse = false;
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfrmBibleChapter::FormShow() {
+    FontSize = PointSize(ReadingsFont());
+    ShowChapter(SelectVerse);
+}
+
+void TfrmBibleChapter::ShowChapter(bool Select) {
+    ShowBuilding();
+    TScopeGuard finally([this] {
+        CloseBuilding();
+        TargetVerse = 0;
+    });
+    FindFromStart = true;
+    lblBookAndChapter->setText(BibleText::ChapterCaption(BookName, Chapter));
+    FirstVerse = MainDM->GetFirstVerse(BookID, Chapter);
+    LastVerse = MainDM->GetLastVerse(BookID, Chapter);
+    StartSkipWords = 0;
+    EndSkipWords = 0;
+    if (!chkbxNoHighlight->isChecked())
+        BuildHighlightList(edtHighlight->text());
+    else
+        HighlightList.clear();
+    PassageText =
+        MainDM->GetPassageText(BookID, Chapter, Chapter, FirstVerse, LastVerse, StepBuildingBar,
+                               StartSkipWords, EndSkipWords, WithVerseNumbers, NewLinePerVerse,
+                               WithChapterInLabel, WithChapterHeadings, false);
+    rchedtReadings->Clear();
+    WritePassage(rchedtReadings, PassageText, nullptr, true, TranslationTag, false, FontSize);
+    rchedtReadings->repaint();
+    GotoVerse(rchedtReadings, TargetVerse != 0 ? TargetVerse : FirstVerse, Select);
+}
+
+void TfrmBibleChapter::WritePassage(TRichEdit* RichEdit, const QString& Text,
+                                    QProgressBar* ProgressBar, bool HighlightOn, const QString& Tag,
+                                    bool StepPerHeading, int Size) {
+    TRichEdit& edit = *RichEdit;
+    const QFont font = ReadingsFont();
+    const int readingsSize = PointSize(font);
+    const QString phrase = edtHighlight->text().trimmed();
+    const BibleText::THighlightMode mode =
+        BibleText::HighlightMode(HighlightOn, chkbxNoHighlight->isChecked(),
+                                 chkbxAsPhrase->isChecked(), edtHighlight->text(), HighlightList);
+    edit.SelAttributes().SetName(font.family());
+    edit.SetMaxLength(int(Text.size()));
+
+    for (const BibleText::TBibleRun& run : BibleText::PassageRuns(Text, mode, HighlightList)) {
+        switch (run.Kind) {
+        case TBibleRunKind::Heading:
+            if (StepPerHeading && ProgressBar != nullptr)
+                ProgressBar->setValue(ProgressBar->value() + 1);
+            AppendRun(edit, run.Text, Blue, fsBold, readingsSize + 5);
+            break;
+        case TBibleRunKind::VerseNumber:
+            AppendRun(edit, run.Text, Red, fsBold, readingsSize - 5);
+            break;
+        case TBibleRunKind::Plain:
+            AppendRun(edit, run.Text, Black, StylesOf(font), readingsSize);
+            break;
+        case TBibleRunKind::Marked:
+            AppendRun(edit, run.Text, Blue, fsBold, readingsSize);
+            break;
+        case TBibleRunKind::Phrase:
+            edit.SelAttributes().SetName(font.family());
+            frmPrintRich->AddHighlightedText(&edit, run.Text, Size, phrase);
+            break;
+        }
+    }
+    if (!Tag.isEmpty())
+        AppendRun(edit, QLatin1Char(' ') + Tag, Black, 0, BibleText::TagSize(readingsSize));
+    edit.AppendRun(CRLF);
+}
+
+bool TfrmBibleChapter::GotoVerse(TRichEdit* RichEdit, int Verse, bool Select) {
+    if (Verse == 0)
+        return true;
+    const int found =
+        RichEdit->FindText(QLatin1Char(':') + QString::number(Verse), 0, -1, stMatchCase);
+    if (found < 0)
+        return false;
+    RichEdit->setFocus();
+    RichEdit->SetSelStart(found + 1);
+    RichEdit->SetSelLength(Select ? VerseLength + 3 : 0);
+    return true;
+}
+
+void TfrmBibleChapter::BuildHighlightList(const QString& Text) {
+    HighlightList = BibleText::HighlightWords(Text);
+}
+
+bool TfrmBibleChapter::IsHighlightWord(const QString& Word) const {
+    return BibleText::IsHighlightWord(HighlightList, Word);
+}
+
+void TfrmBibleChapter::Rehighlight() {
+    const int selStart = rchedtReadings->SelStart();
+    if (!chkbxNoHighlight->isChecked() && !edtHighlight->text().isEmpty())
+        BuildHighlightList(edtHighlight->text());
+    else
+        HighlightList.clear();
+    rchedtReadings->Clear();
+    WritePassage(rchedtReadings, PassageText, nullptr, true, TranslationTag, false, FontSize);
+    rchedtReadings->SetSelStart(selStart);
+}
+
+bool TfrmBibleChapter::FindNext(const QString& SearchText, TRichEdit* RichEdit, bool FromStart) {
+    // An empty search text would "find" itself at every position.
+    if (SearchText.isEmpty())
+        return false;
+    const int start = FromStart ? 0 : RichEdit->SelStart() + int(SearchText.size());
+    const int found = RichEdit->FindText(SearchText, start, -1, 0);
+    if (found < 0)
+        return false;
+    RichEdit->setFocus();
+    RichEdit->SetSelStart(found);
+    RichEdit->SetSelLength(int(SearchText.size()));
+    return true;
+}
+
+// --------------------------------------------------------------- handlers ---
+
+void TfrmBibleChapter::btSearchClick() {
+    if (!FindNext(edtSearch->text(), rchedtReadings, FindFromStart))
+        MessageDlg(QStringLiteral("No Further Match"), mtWarning, mbOK);
+    FindFromStart = false;
+    btSearch->setFocus();
+}
+
+void TfrmBibleChapter::HighlightClick() {
+    const bool on = !chkbxNoHighlight->isChecked();
+    btnHighlight->setEnabled(on);
+    edtHighlight->setEnabled(on);
+    chkbxAsPhrase->setEnabled(on);
+    ShowBuilding();
+    TScopeGuard finally([] { CloseBuilding(); });
+    Rehighlight();
+    rchedtReadings->repaint();
+}
+
+void TfrmBibleChapter::spdbtnPrevDayClick() {
+    if (Chapter > FirstChapter) {
+        --Chapter;
+        ShowChapter(false);
+    }
+}
+
+void TfrmBibleChapter::spdbtnNextDayClick() {
+    if (Chapter < LastChapter) {
+        ++Chapter;
+        ShowChapter(false);
+    }
+}
+
+QString TfrmBibleChapter::PrintHeader() const {
+    return BibleText::PrintHeader(lblBookAndChapter->text());
+}
+
+void TfrmBibleChapter::spdbtnPrintClick() {
+    frmPrintRich->RichPrinter1->SetHeader(PrintHeader());
+    if (frmPrintRich->PrintDialog1->Execute(this))
+        frmPrintRich->RichPrinter1->PrintRichEdit(rchedtReadings, 1);
+}
+
+void TfrmBibleChapter::spdbtnPreviewClick() {
+    frmPrintRich->RichPrinter1->SetHeader(PrintHeader());
+    frmPrintRich->RichPrinter1->PreviewRichEdit(rchedtReadings);
+}
+
+void TfrmBibleChapter::spdbtnPageSetupClick() {
+    frmPrintRich->RichPrinter1->PageSetup();
+}
+
+void TfrmBibleChapter::spdbtnSaveAsClick() {
+    frmPrintRich->SaveRichEditAs(rchedtReadings);
+}

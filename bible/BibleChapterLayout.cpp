@@ -1,0 +1,120 @@
+// The controls of the one-chapter window and their handlers. Behaviour lives
+// in BibleChapter.cpp.
+
+#include "BibleChapter.h"
+
+#include "BibleLayout.h"
+#include "ErrorHandler.h"
+#include "RichEdit.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace BibleLayout;
+
+namespace {
+
+// A click in the line edit selects its whole text.
+class TSelectAllOnClick : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease)
+            if (auto* edit = qobject_cast<QLineEdit*>(watched))
+                QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+        return false;
+    }
+};
+
+} // namespace
+
+void TfrmBibleChapter::CreateControls() {
+    setObjectName(QStringLiteral("frmBibleChapter"));
+    setWindowTitle(QStringLiteral("The Bible, one chapter at a time."));
+    resize(700, 560);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    auto* title = new QHBoxLayout;
+    spdbtnPrevDay = ToolButton(this, QStringLiteral("spdbtnPrevDay"), QStringLiteral("<<"),
+                               QStringLiteral("Previous Chapter"));
+    lblBookAndChapter = Label(this, QStringLiteral("lblBookAndChapter"), QString());
+    lblBookAndChapter->setAlignment(Qt::AlignCenter);
+    {
+        QFont f(QStringLiteral("Times New Roman"));
+        f.setPointSize(14);
+        f.setBold(true);
+        lblBookAndChapter->setFont(f);
+        QPalette p = lblBookAndChapter->palette();
+        p.setColor(QPalette::WindowText, QColor(128, 0, 0));
+        lblBookAndChapter->setPalette(p);
+    }
+    spdbtnNextDay = ToolButton(this, QStringLiteral("spdbtnNextDay"), QStringLiteral(">>"),
+                               QStringLiteral("Next Chapter"));
+    title->addWidget(spdbtnPrevDay);
+    title->addWidget(lblBookAndChapter, 1);
+    title->addWidget(spdbtnNextDay);
+    layout->addLayout(title);
+
+    auto* tools = new QHBoxLayout;
+    edtSearch = new QLineEdit(this);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    btSearch = Button(this, QStringLiteral("btSearch"), QStringLiteral("Find Now"));
+    edtHighlight = new QLineEdit(this);
+    edtHighlight->setObjectName(QStringLiteral("edtHighlight"));
+    chkbxNoHighlight = new QCheckBox(QStringLiteral("No Highlight"), this);
+    chkbxNoHighlight->setObjectName(QStringLiteral("chkbxNoHighlight"));
+    chkbxAsPhrase = new QCheckBox(QStringLiteral("As Phrase"), this);
+    chkbxAsPhrase->setObjectName(QStringLiteral("chkbxAsPhrase"));
+    chkbxAsPhrase->setChecked(true);
+    btnHighlight = Button(this, QStringLiteral("btnHighlight"), QStringLiteral("Highlight Now"));
+    tools->addWidget(edtSearch, 1);
+    tools->addWidget(btSearch);
+    tools->addSpacing(12);
+    tools->addWidget(edtHighlight, 1);
+    tools->addWidget(chkbxNoHighlight);
+    tools->addWidget(chkbxAsPhrase);
+    tools->addWidget(btnHighlight);
+    layout->addLayout(tools);
+
+    rchedtReadings = ReadingsEdit(this, QStringLiteral("Copy1"), QStringLiteral("SelectAll1"));
+    layout->addWidget(rchedtReadings, 1);
+
+    auto* bottom = new QHBoxLayout;
+    TPrintButtons print;
+    bottom->addWidget(PrintPanel(this, print));
+    spdbtnPrint = print.Print;
+    spdbtnPreview = print.Preview;
+    spdbtnPageSetup = print.PageSetup;
+    spdbtnSaveAs = print.SaveAs;
+    bottom->addStretch(1);
+    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    bottom->addWidget(btnClose);
+    layout->addLayout(bottom);
+
+    auto* selectAll = new TSelectAllOnClick(this);
+    edtSearch->installEventFilter(selectAll);
+    edtHighlight->installEventFilter(selectAll);
+
+    connect(spdbtnPrevDay, &QToolButton::clicked, this, Guard([this] { spdbtnPrevDayClick(); }));
+    connect(spdbtnNextDay, &QToolButton::clicked, this, Guard([this] { spdbtnNextDayClick(); }));
+    connect(btSearch, &QPushButton::clicked, this, Guard([this] { btSearchClick(); }));
+    connect(edtSearch, &QLineEdit::textChanged, this, [this] { FindFromStart = true; });
+    connect(btnHighlight, &QPushButton::clicked, this, Guard([this] { HighlightClick(); }));
+    connect(chkbxNoHighlight, &QCheckBox::clicked, this, Guard([this] { HighlightClick(); }));
+    connect(chkbxAsPhrase, &QCheckBox::clicked, this, Guard([this] { HighlightClick(); }));
+    connect(spdbtnPrint, &QToolButton::clicked, this, Guard([this] { spdbtnPrintClick(); }));
+    connect(spdbtnPreview, &QToolButton::clicked, this, Guard([this] { spdbtnPreviewClick(); }));
+    connect(spdbtnPageSetup, &QToolButton::clicked, this,
+            Guard([this] { spdbtnPageSetupClick(); }));
+    connect(spdbtnSaveAs, &QToolButton::clicked, this, Guard([this] { spdbtnSaveAsClick(); }));
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    CloseOnEscape(this);
+}

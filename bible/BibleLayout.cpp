@@ -1,0 +1,91 @@
+#include "BibleLayout.h"
+
+#include "RichEdit.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace BibleLayout {
+
+QLabel* Label(QWidget* parent, const QString& name, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QToolButton* ToolButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    return b;
+}
+
+TRichEdit* ReadingsEdit(QWidget* parent, const QString& copyName, const QString& selectAllName) {
+    auto* edit = new TRichEdit(parent);
+    edit->setObjectName(QStringLiteral("rchedtReadings"));
+    edit->setReadOnly(true);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* menu = new QMenu(edit);
+    QAction* copy = menu->addAction(QStringLiteral("&Copy"));
+    copy->setObjectName(copyName);
+    QAction* all = menu->addAction(QStringLiteral("Select &All"));
+    all->setObjectName(selectAllName);
+    QObject::connect(copy, &QAction::triggered, edit, [edit] { edit->CopyToClipboard(); });
+    QObject::connect(all, &QAction::triggered, edit, [edit] { edit->SelectAll(); });
+    QObject::connect(edit, &QWidget::customContextMenuRequested, edit,
+                     [edit, menu, copy](const QPoint& pos) {
+                         copy->setEnabled(edit->SelLength() > 0);
+                         menu->popup(edit->viewport()->mapToGlobal(pos));
+                     });
+    return edit;
+}
+
+void CloseOnEscape(QWidget* window) {
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    esc->setContext(Qt::WindowShortcut);
+    QObject::connect(esc, &QShortcut::activated, window, &QWidget::close);
+}
+
+QWidget* PrintPanel(QWidget* parent, TPrintButtons& b) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("pnlPrinting"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    p.setColor(QPalette::ButtonText, QColor(128, 0, 0));
+    panel->setPalette(p);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(Label(panel, QStringLiteral("lblPrinting"), QStringLiteral("Printing")));
+    b.Print = ToolButton(panel, QStringLiteral("spdbtnPrint"), QStringLiteral("Print"),
+                         QStringLiteral("Print"));
+    b.Preview = ToolButton(panel, QStringLiteral("spdbtnPreview"), QStringLiteral("Preview"),
+                           QStringLiteral("Print Preview"));
+    b.PageSetup = ToolButton(panel, QStringLiteral("spdbtnPageSetup"), QStringLiteral("Page Setup"),
+                             QStringLiteral("Page Setup"));
+    b.SaveAs = ToolButton(panel, QStringLiteral("spdbtnSaveAs"), QStringLiteral("Save As"),
+                          QStringLiteral("Save As"));
+    for (QToolButton* t : {b.Print, b.Preview, b.PageSetup, b.SaveAs})
+        row->addWidget(t);
+    return panel;
+}
+
+} // namespace BibleLayout

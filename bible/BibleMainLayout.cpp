@@ -1,0 +1,150 @@
+// The controls of the Bible reader hub and their handlers. Behaviour lives in
+// BibleMain.cpp.
+
+#include "BibleMain.h"
+
+#include "BibleLayout.h"
+#include "Dialogs.h"
+#include "ErrorHandler.h"
+#include "RichEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace BibleLayout;
+
+namespace {
+
+QRadioButton* Radio(QWidget* parent, const QString& name, const QString& caption) {
+    auto* r = new QRadioButton(caption, parent);
+    r->setObjectName(name);
+    return r;
+}
+
+QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption, bool checked) {
+    auto* c = new QCheckBox(caption, parent);
+    c->setObjectName(name);
+    c->setChecked(checked);
+    return c;
+}
+
+} // namespace
+
+void TfrmBibleMain::CreateControls() {
+    setObjectName(QStringLiteral("frmBibleMain"));
+    setWindowTitle(QStringLiteral("The Holy Bible"));
+    resize(800, 600);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+
+    auto* top = new QHBoxLayout;
+    auto* scopes = new QGroupBox(this);
+    scopes->setObjectName(QStringLiteral("grpbxScope"));
+    auto* scopeColumn = new QVBoxLayout(scopes);
+    rdbtnAllBooks =
+        Radio(scopes, QStringLiteral("rdbtnAllBooks"), QStringLiteral("All Books of The Bible"));
+    rdbtnAllBooks->setChecked(true);
+    rdbtnNewTestament =
+        Radio(scopes, QStringLiteral("rdbtnNewTestament"), QStringLiteral("New Testament Only"));
+    rdbtnOldTestament =
+        Radio(scopes, QStringLiteral("rdbtnOldTestament"), QStringLiteral("Old Testament Only"));
+    rdbtnSecondCanonical = Radio(scopes, QStringLiteral("rdbtnSecondCanonical"),
+                                 QStringLiteral("Deuterocanonical Only "));
+    rdbtnSecondCanonical->setToolTip(QStringLiteral("Second Canonical Books"));
+    chkbxNKJV = Check(scopes, QStringLiteral("chkbxNKJV"),
+                      QStringLiteral("NKJV (New King James Version) Only"), false);
+    for (QWidget* w :
+         {static_cast<QWidget*>(rdbtnAllBooks), static_cast<QWidget*>(rdbtnNewTestament),
+          static_cast<QWidget*>(rdbtnOldTestament), static_cast<QWidget*>(rdbtnSecondCanonical),
+          static_cast<QWidget*>(chkbxNKJV)})
+        scopeColumn->addWidget(w);
+    top->addWidget(scopes);
+
+    auto* choice = new QGridLayout;
+    dblkupcmbxBibleBooks = new QComboBox(this);
+    dblkupcmbxBibleBooks->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
+    dblkupcmbxBibleBooks->setMaxVisibleItems(29);
+    dblkupcmbxBibleBooks->setMinimumWidth(220);
+    lblChapter = Label(this, QStringLiteral("lblChapter"), QStringLiteral("Chapter:"));
+    spnedtChapter = new QSpinBox(this);
+    spnedtChapter->setObjectName(QStringLiteral("spnedtChapter"));
+    spnedtChapter->setRange(1, 151);
+    spnedtChapter->setValue(1);
+    spnedtChapter->setKeyboardTracking(false);
+    lblChapterRange = Label(this, QStringLiteral("lblChapterRange"), QString());
+    lblBookMoreInfo = Label(this, QStringLiteral("lblBookMoreInfo"), QString());
+    lblBookMoreInfo->setWordWrap(true);
+    chkbxShowChapter = Check(this, QStringLiteral("chkbxShowChapter"),
+                             QStringLiteral("Show Chapter Number  for Each Verse"), true);
+    chkbxNewLinePerVerse = Check(this, QStringLiteral("chkbxNewLinePerVerse"),
+                                 QStringLiteral("Every Verse on a New Line"), true);
+    choice->addWidget(Label(this, QStringLiteral("lblBook"), QStringLiteral("Book:")), 0, 0);
+    choice->addWidget(dblkupcmbxBibleBooks, 0, 1, 1, 3);
+    choice->addWidget(lblChapter, 1, 0);
+    choice->addWidget(spnedtChapter, 1, 1);
+    choice->addWidget(lblChapterRange, 1, 2);
+    choice->addWidget(lblBookMoreInfo, 2, 0, 1, 4);
+    choice->addWidget(chkbxShowChapter, 3, 0, 1, 4);
+    choice->addWidget(chkbxNewLinePerVerse, 4, 0, 1, 4);
+    choice->setColumnStretch(3, 1);
+    top->addLayout(choice, 1);
+
+    auto* commands = new QVBoxLayout;
+    btnSetFont = Button(this, QStringLiteral("btnSetFont"), QStringLiteral("Change Font"));
+    btnShowWholeBook =
+        Button(this, QStringLiteral("btnShowWholeBook"), QStringLiteral("Show Current Book"));
+    btnBibleIndex = Button(this, QStringLiteral("btnBibleIndex"), QStringLiteral("Bible Keywords"));
+    btnBibleIndex->setToolTip(QStringLiteral("Bible Concordance"));
+    BitBtn2 = Button(this, QStringLiteral("BitBtn2"), QStringLiteral("Search The Bible"));
+    for (QPushButton* b : {btnSetFont, btnShowWholeBook, btnBibleIndex, BitBtn2})
+        commands->addWidget(b);
+    commands->addStretch(1);
+    top->addLayout(commands);
+    layout->addLayout(top);
+
+    rchedtReadings =
+        ReadingsEdit(this, QStringLiteral("mnuitmCopy"), QStringLiteral("mnuitmSelectAll"));
+    layout->addWidget(rchedtReadings, 1);
+
+    auto* bottom = new QHBoxLayout;
+    TPrintButtons print;
+    bottom->addWidget(PrintPanel(this, print));
+    spdbtnPrint = print.Print;
+    spdbtnPreview = print.Preview;
+    spdbtnPageSetup = print.PageSetup;
+    spdbtnSaveAs = print.SaveAs;
+    bottom->addStretch(1);
+    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    bottom->addWidget(btnClose);
+    layout->addLayout(bottom);
+
+    for (QRadioButton* r :
+         {rdbtnAllBooks, rdbtnNewTestament, rdbtnOldTestament, rdbtnSecondCanonical})
+        connect(r, &QRadioButton::clicked, this, Guard([this] { FilterBooks(); }));
+    connect(chkbxNKJV, &QCheckBox::clicked, this, Guard([this] { chkbxNKJVClick(); }));
+    connect(dblkupcmbxBibleBooks, &QComboBox::activated, this,
+            Guard([this](int index) { BookChosen(index); }));
+    connect(spnedtChapter, &QSpinBox::valueChanged, this, Guard([this] { spnedtChapterChange(); }));
+    connect(chkbxShowChapter, &QCheckBox::clicked, this, Guard([this] { ShowChapter(); }));
+    connect(chkbxNewLinePerVerse, &QCheckBox::clicked, this, Guard([this] { ShowChapter(); }));
+    connect(btnSetFont, &QPushButton::clicked, this, Guard([this] { btnSetFontClick(); }));
+    connect(btnShowWholeBook, &QPushButton::clicked, this, Guard([this] { ShowWholeBook(); }));
+    connect(btnBibleIndex, &QPushButton::clicked, this, Guard([this] { OpenConcordance(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, Guard([this] { OpenSearch(); }));
+    connect(spdbtnPrint, &QToolButton::clicked, this, Guard([this] { spdbtnPrintClick(); }));
+    connect(spdbtnPreview, &QToolButton::clicked, this, Guard([this] { spdbtnPreviewClick(); }));
+    connect(spdbtnPageSetup, &QToolButton::clicked, this,
+            Guard([this] { spdbtnPageSetupClick(); }));
+    connect(spdbtnSaveAs, &QToolButton::clicked, this, Guard([this] { spdbtnSaveAsClick(); }));
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    CloseOnEscape(this);
+}

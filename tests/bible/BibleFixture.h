@@ -1,0 +1,22 @@
+#pragma once
+// Books of the Bible reader tests, added to the fixture's own: one at the
+// end of the deuterocanonical range, one of another translation above 80
+// whose name ends in a digit, and one whose first chapter misses a verse.
+
+#include "MainDMTest.h"
+
+namespace BibleFixture {
+
+constexpr int OtherJob = 40; // one verse, translation 2
+constexpr int Baruch = 80;   // two chapters of 3 verses, translation 1
+constexpr int Psalm151 = 82; // "Psalm 151": one chapter of 3 verses, translation 2
+constexpr int Broken = 83;   // chapter 1 holds verses 1 and 3 only
+
+void AddBibleRows(TFixtureDatabase& db);
+
+} // namespace BibleFixture
+
+class BibleTest : public MainDMTest {
+protected:
+    void AddRows(TFixtureDatabase& db) override { BibleFixture::AddBibleRows(db); }
+};

@@ -1,0 +1,314 @@
+// The one-chapter window and the reader hub on the fixture books: verse
+// selection, highlighted words and phrases, find next to the end, stepping
+// at the ends of a book, the hub's filters, a one-chapter book and errors.
+
+#include "BibleChapter.h"
+#include "BibleFixture.h"
+#include "BibleMain.h"
+#include "Building.h"
+#include "DMMain.h"
+#include "DayState.h"
+#include "FixtureDb.h"
+#include "PrintRich.h"
+#include "RichEdit.h"
+#include "ScriptedDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Fixture;
+using namespace BibleFixture;
+
+namespace {
+
+const QColor Blue(0, 0, 255);
+const QColor Black(0, 0, 0);
+
+class BibleWindow : public BibleTest {
+protected:
+    void SetUp() override {
+        BibleTest::SetUp();
+        state.DayEngine = std::make_unique<TApaqty>();
+        state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
+        DayState = &state;
+        printRich = std::make_unique<TfrmPrintRich>();
+        frmPrintRich = printRich.get();
+        building = std::make_unique<TfrmBuilding>();
+        frmBuilding = building.get();
+        chapter = std::make_unique<TfrmBibleChapter>();
+        frmBibleChapter = chapter.get();
+        hub = std::make_unique<TfrmBibleMain>();
+        frmBibleMain = hub.get();
+    }
+    void TearDown() override {
+        hub.reset();
+        chapter.reset();
+        building.reset();
+        printRich.reset();
+        frmPrintRich = nullptr;
+        frmBuilding = nullptr;
+        DayState = nullptr;
+        BibleTest::TearDown();
+    }
+
+    // Opens the chapter window as the readings window does on a citation.
+    void OpenChapter(int book, const QString& name, int chap, int verse, bool select,
+                     const std::function<void()>& whileOpen = {}) {
+        TfrmBibleChapter& w = *chapter;
+        w.BookID = book;
+        w.BookName = name;
+        w.Chapter = chap;
+        w.FirstChapter = MainDM->GetFirstChapter(book);
+        w.LastChapter = MainDM->GetLastChapter(book);
+        w.TargetVerse = verse;
+        w.VerseLength = verse > 0 ? int(VerseText(book, chap, verse).size()) : 0;
+        w.SelectVerse = select;
+        dialogs.WhileModal = [&](QWidget*) {
+            if (whileOpen)
+                whileOpen();
+        };
+        ShowModal(&w);
+        dialogs.WhileModal = nullptr;
+    }
+
+    // Colour and boldness of the character at pos of a rich edit.
+    static QColor ColorAt(TRichEdit* e, int pos) {
+        e->SetSelStart(pos);
+        e->SetSelLength(1);
+        return e->SelAttributes().Color();
+    }
+    static bool BoldAt(TRichEdit* e, int pos) {
+        e->SetSelStart(pos);
+        e->SetSelLength(1);
+        return (e->SelAttributes().Style() & fsBold) != 0;
+    }
+
+    QStringList ComboBooks() {
+        QStringList names;
+        for (int i = 0; i < hub->dblkupcmbxBibleBooks->count(); ++i)
+            names << hub->dblkupcmbxBibleBooks->itemText(i);
+        return names;
+    }
+    void ChooseBook(const QString& name) {
+        const int index = hub->dblkupcmbxBibleBooks->findText(name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        hub->dblkupcmbxBibleBooks->setCurrentIndex(index);
+        emit hub->dblkupcmbxBibleBooks->activated(index);
+    }
+
+    TDayState state;
+    TScriptedDialogs dialogs;
+    TScriptedDialogs::Scope dialogScope{dialogs};
+    std::unique_ptr<TfrmPrintRich> printRich;
+    std::unique_ptr<TfrmBuilding> building;
+    std::unique_ptr<TfrmBibleChapter> chapter;
+    std::unique_ptr<TfrmBibleMain> hub;
+};
+
+} // namespace
+
+TEST_F(BibleWindow, TargetVerseIsSelectedWithItsNumber) {
+    QString selected, caption;
+    OpenChapter(Matthew, "Matthew", 1, 12, true, [&] {
+        selected = chapter->rchedtReadings->SelText();
+        caption = chapter->lblBookAndChapter->text();
+        EXPECT_EQ(chapter->FirstVerse, 1);
+        EXPECT_EQ(chapter->LastVerse, 25);
+    });
+    EXPECT_EQ(caption, "Matthew 1");
+    // The number, the blank after it and the verse text, plus one more.
+    EXPECT_TRUE(selected.startsWith("12 " + VerseText(Matthew, 1, 12))) << selected.toStdString();
+    EXPECT_EQ(selected.size(), VerseText(Matthew, 1, 12).size() + 3);
+    // Closing forgets the target; the next opening goes to the first verse.
+    EXPECT_EQ(chapter->TargetVerse, 0);
+    EXPECT_FALSE(chapter->SelectVerse);
+    EXPECT_FALSE(frmBuilding->isVisible());
+}
+
+TEST_F(BibleWindow, WordModeMarksWholeWordsInAnyCase) {
+    chapter->edtHighlight->setText("LOVE light");
+    chapter->chkbxAsPhrase->setChecked(false);
+    OpenChapter(Matthew, "Matthew", 1, 0, false, [&] {
+        TRichEdit* e = chapter->rchedtReadings;
+        const QString text = e->Text();
+        const int loved = text.indexOf("loved");
+        const int love = text.indexOf("in love He");
+        const int light = text.indexOf("light.");
+        ASSERT_GT(loved, 0);
+        EXPECT_EQ(ColorAt(e, loved), Black);
+        EXPECT_EQ(ColorAt(e, love + 3), Blue);
+        EXPECT_TRUE(BoldAt(e, love + 3));
+        EXPECT_EQ(ColorAt(e, love + 7), Black);
+        EXPECT_EQ(ColorAt(e, light), Blue);
+        EXPECT_EQ(chapter->HighlightList, (QStringList{"LOVE", "LIGHT"}));
+    });
+}
+
+TEST_F(BibleWindow, PhraseModeAndNoHighlight) {
+    chapter->edtHighlight->setText(" in love ");
+    chapter->chkbxAsPhrase->setChecked(true);
+    OpenChapter(Matthew, "Matthew", 1, 0, false, [&] {
+        TRichEdit* e = chapter->rchedtReadings;
+        int at = e->Text().indexOf("Abide,in love");
+        ASSERT_GT(at, 0);
+        EXPECT_EQ(ColorAt(e, at + 6), Blue);
+        EXPECT_EQ(ColorAt(e, at), Black);
+        EXPECT_TRUE(BoldAt(e, at));
+        // "No Highlight" rewrites the text plainly and disables the controls.
+        chapter->chkbxNoHighlight->click();
+        EXPECT_FALSE(chapter->edtHighlight->isEnabled());
+        EXPECT_FALSE(chapter->btnHighlight->isEnabled());
+        at = e->Text().indexOf("Abide,in love");
+        EXPECT_EQ(ColorAt(e, at + 6), Black);
+        chapter->chkbxNoHighlight->click();
+        EXPECT_EQ(ColorAt(e, e->Text().indexOf("Abide,in love") + 6), Blue);
+    });
+    chapter->chkbxNoHighlight->setChecked(false);
+}
+
+TEST_F(BibleWindow, FindNextWalksToTheEndThenWarns) {
+    int finds = 0;
+    QList<int> positions;
+    OpenChapter(Matthew, "Matthew", 1, 0, false, [&] {
+        chapter->edtSearch->setText("LIGHT");
+        for (int i = 0; i < 10 && dialogs.Messages.isEmpty(); ++i) {
+            chapter->btSearch->click();
+            if (dialogs.Messages.isEmpty()) {
+                ++finds;
+                positions << chapter->rchedtReadings->SelStart();
+                EXPECT_EQ(chapter->rchedtReadings->SelText().toUpper(), "LIGHT");
+            }
+        }
+    });
+    const QString text = chapter->rchedtReadings->Text().toUpper();
+    EXPECT_EQ(finds, text.count("LIGHT"));
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, "No Further Match");
+    EXPECT_EQ(dialogs.Messages[0].Type, mtWarning);
+}
+
+TEST_F(BibleWindow, SteppingStaysInTheBook) {
+    QStringList captions;
+    OpenChapter(Matthew, "Matthew", 3, 0, false, [&] {
+        chapter->spdbtnNextDay->click();
+        captions << chapter->lblBookAndChapter->text();
+        chapter->spdbtnPrevDay->click();
+        captions << chapter->lblBookAndChapter->text();
+        EXPECT_EQ(chapter->rchedtReadings->SelStart(),
+                  chapter->rchedtReadings->Text().indexOf("2:1") + 2);
+        EXPECT_EQ(chapter->rchedtReadings->SelLength(), 0);
+        chapter->spdbtnPrevDay->click();
+        chapter->spdbtnPrevDay->click();
+        captions << chapter->lblBookAndChapter->text();
+    });
+    EXPECT_EQ(captions, (QStringList{"Matthew 3", "Matthew 2", "Matthew 1"}));
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+}
+
+TEST_F(BibleWindow, OneChapterBookWithDigitInItsName) {
+    QString caption;
+    OpenChapter(Psalm151, "Psalm 151", 1, 0, false, [&] {
+        caption = chapter->lblBookAndChapter->text();
+        chapter->spdbtnNextDay->click();
+        chapter->spdbtnPrevDay->click();
+        EXPECT_EQ(chapter->Chapter, 1);
+    });
+    EXPECT_EQ(caption, "Psalm 151");
+}
+
+TEST_F(BibleWindow, MissingVerseClosesTheProgressAndKeepsTheText) {
+    OpenChapter(Broken, "Broken", 1, 3, true);
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Type, mtError);
+    EXPECT_FALSE(frmBuilding->isVisible());
+    EXPECT_EQ(chapter->TargetVerse, 0);
+}
+
+// ---------------------------------------------------------------- the hub ---
+
+TEST_F(BibleWindow, HubShowsTheFirstBookAndFiltersItsList) {
+    QStringList all, nt, ot, dc, otNkjv;
+    bool dcEnabled = true;
+    QString text;
+    ShowModal(hub.get());
+    text = hub->rchedtReadings->Text();
+    EXPECT_TRUE(text.contains("[Chapter 1]")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\r\n1:2 ")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[WEB]"));
+    all = ComboBooks();
+    EXPECT_EQ(hub->dblkupcmbxBibleBooks->currentText(), "Genesis");
+    hub->rdbtnNewTestament->click();
+    nt = ComboBooks();
+    hub->rdbtnOldTestament->click();
+    ot = ComboBooks();
+    hub->rdbtnSecondCanonical->click();
+    dc = ComboBooks();
+    hub->chkbxNKJV->click();
+    dcEnabled = hub->rdbtnSecondCanonical->isEnabled();
+    EXPECT_TRUE(hub->rdbtnAllBooks->isChecked());
+    hub->rdbtnOldTestament->click();
+    otNkjv = ComboBooks();
+
+    EXPECT_EQ(all.size(), 11);
+    EXPECT_EQ(nt, (QStringList{"Matthew", "Mark"}));
+    EXPECT_EQ(ot, (QStringList{"Genesis", "Psalms", "Proverbs", "Other Job", "Prayer of Manasseh",
+                               "Psalm 151", "Broken"}));
+    EXPECT_EQ(dc, (QStringList{"Tobit", "Baruch"}));
+    EXPECT_FALSE(dcEnabled);
+    EXPECT_EQ(otNkjv,
+              (QStringList{"Genesis", "Psalms", "Proverbs", "Prayer of Manasseh", "Broken"}));
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+}
+
+TEST_F(BibleWindow, HubClampsTheChapterWithoutShowingItTwice) {
+    ShowModal(hub.get());
+    hub->rdbtnNewTestament->click();
+    ChooseBook("Matthew");
+    hub->spnedtChapter->setValue(3);
+    EXPECT_TRUE(hub->rchedtReadings->Text().contains("[Chapter 3]"));
+    int changes = 0;
+    QObject::connect(hub->spnedtChapter, &QSpinBox::valueChanged, [&] { ++changes; });
+    // A one-chapter book: the chapter is held at 1 without a change report.
+    hub->rdbtnOldTestament->click();
+    ChooseBook("Proverbs");
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(hub->spnedtChapter->value(), 1);
+    EXPECT_FALSE(hub->spnedtChapter->isEnabled());
+    EXPECT_TRUE(hub->lblChapterRange->text().isEmpty());
+    EXPECT_EQ(hub->spnedtChapter->toolTip(),
+              "* * You Can Not Change the Chapter Number For Current Book * *");
+    EXPECT_EQ(hub->lblChapter->toolTip(), hub->spnedtChapter->toolTip());
+    ChooseBook("Genesis");
+    EXPECT_TRUE(hub->spnedtChapter->isEnabled());
+    EXPECT_EQ(hub->lblChapterRange->text(), "1 .. 2");
+}
+
+TEST_F(BibleWindow, HubVerseLabelsFollowTheChapterBox) {
+    ShowModal(hub.get());
+    hub->chkbxShowChapter->click(); // off
+    const QString text = hub->rchedtReadings->Text();
+    EXPECT_TRUE(text.contains("\r\n1:1 ")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\r\n2 ")) << text.toStdString();
+    EXPECT_FALSE(text.contains("\r\n1:2 ")) << text.toStdString();
+    hub->chkbxShowChapter->click();
+}
+
+TEST_F(BibleWindow, HubShowsTheTextAgainAfterAnError) {
+    ShowModal(hub.get());
+    ChooseBook("Broken");
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Type, mtError);
+    EXPECT_FALSE(hub->rchedtReadings->isHidden());
+    EXPECT_FALSE(frmBuilding->isVisible());
+}
