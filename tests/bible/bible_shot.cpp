@@ -34,13 +34,13 @@ int main(int argc, char** argv) {
                 w.Chapter = 3;
                 w.FirstChapter = MainDM->GetFirstChapter(john);
                 w.LastChapter = MainDM->GetLastChapter(john);
-                w.TargetVerse = 16;
+                w.TargetVerse = 21;
                 TTable& bible = MainDM->tblBible;
                 w.VerseLength =
                     bible.FindKey({john, 3, 16})
                         ? int(bible.FieldByName(QStringLiteral("Text"))->AsString().size())
                         : 0;
-                w.SelectVerse = true;
+                w.SelectVerse = false;
                 w.NewLinePerVerse = frmBibleMain->chkbxNewLinePerVerse->isChecked();
                 w.edtHighlight->setText(QStringLiteral("love"));
                 w.show();
