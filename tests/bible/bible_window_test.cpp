@@ -11,15 +11,18 @@
 #include "FixtureDb.h"
 #include "PrintRich.h"
 #include "RichEdit.h"
+#include "RichPrint.h"
 #include "ScriptedDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -311,4 +314,23 @@ TEST_F(BibleWindow, HubShowsTheTextAgainAfterAnError) {
     EXPECT_EQ(dialogs.Messages[0].Type, mtError);
     EXPECT_FALSE(hub->rchedtReadings->isHidden());
     EXPECT_FALSE(frmBuilding->isVisible());
+}
+
+TEST_F(BibleWindow, PrintAndSaveGoThroughThePrintHost) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("matthew");
+    dialogs.SaveAnswers = {name};
+    dialogs.PrintAnswers = {false};
+    OpenChapter(Matthew, "Matthew", 2, 0, false, [&] {
+        chapter->spdbtnPrint->click();
+        chapter->spdbtnSaveAs->click();
+    });
+    EXPECT_EQ(dialogs.PrintCalls, 1);
+    EXPECT_EQ(frmPrintRich->RichPrinter1->Header(), "Matthew 2");
+    QFile saved(name + ".rtf");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf"));
+    EXPECT_TRUE(rtf.contains(" speaks of grace and truth."));
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
