@@ -131,6 +131,10 @@ public:
     // Fills the readings window's parameters from the day state and shows it.
     void ShowServiceReadings(bool AllServices);
     void FillReadingsParameters(bool AllServices);
+    // The readings title of the shown day, and its size, on a label.
+    void SetReadingTitle(QLabel* label);
+    // The multiple-days dialog for the calendar's date.
+    void btnMultipleReadingsClick();
 
     // ------------------------------------ feast pages, verse and fonts ---
     // "January 7": the feast pages' date text.

@@ -30,6 +30,8 @@ void TfrmMainNew::ConnectServiceButtons() {
     connect(btnTodayReadings, &QToolButton::clicked, this,
             Guard([this] { btnTodayReadingsClick(); }));
     connect(btnFeasts, &QPushButton::clicked, this, Guard([this] { btnFeastsClick(); }));
+    connect(btnMultipleReadings, &QToolButton::clicked, this,
+            Guard([this] { btnMultipleReadingsClick(); }));
 }
 
 void TfrmMainNew::ServiceButtonClick(const ServiceButtons::TServiceButton& button) {
@@ -97,6 +99,10 @@ void TfrmMainNew::FillReadingsParameters(bool AllServices) {
     r.StartDate = QDateTime(Today(), QTime::currentTime());
     r.EndDate = r.StartDate;
 
+    SetReadingTitle(r.lblReadingTitle);
+}
+
+void TfrmMainNew::SetReadingTitle(QLabel* label) {
     const ReadingsRules::TTitleDay day{DayKey.DayType,
                                        DayEngine->IsPalmSunday(),
                                        DayEngine->IsHolyWeek,
@@ -105,8 +111,8 @@ void TfrmMainNew::FillReadingsParameters(bool AllServices) {
                                        DayEngine->WeekDay};
     const QString title = ReadingsRules::ReadingTitle(lblCopticDate->text(), lblGregDate->text(),
                                                       lblDOW->text(), day);
-    r.lblReadingTitle->setText(title);
-    QFont f = r.lblReadingTitle->font();
+    label->setText(title);
+    QFont f = label->font();
     f.setPointSize(ReadingsRules::ReadingTitleFontSize(title));
-    r.lblReadingTitle->setFont(f);
+    label->setFont(f);
 }

@@ -20,13 +20,16 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -80,11 +83,7 @@ void TfrmReadings::CreateControls() {
     trvwCitiations->setSelectionBehavior(QAbstractItemView::SelectRows);
     trvwCitiations->setToolTip(QStringLiteral("Click to move the cursor to a reading."));
     left->addWidget(trvwCitiations, 1);
-    // The tree's commands take their place below the tree.
-    chkbxVerseNum = new QCheckBox(QStringLiteral("Show Verse Number"), pnlLeft);
-    chkbxVerseNum->setObjectName(QStringLiteral("chkbxVerseNum"));
-    chkbxVerseNum->setChecked(true);
-    left->addWidget(chkbxVerseNum);
+    CreateCommands(pnlLeft);
 
     rchedtReadings = new TRichEdit(splitter);
     rchedtReadings->setObjectName(QStringLiteral("rchedtReadings"));
@@ -96,8 +95,31 @@ void TfrmReadings::CreateControls() {
     splitter->setSizes({230, 670});
     outer->addWidget(splitter, 1);
 
-    // The printing commands take their place left of the close button.
+    // The printing commands under the tree, the close button centred.
     auto* bottom = new QHBoxLayout;
+    pnlOptions = new QFrame(this);
+    pnlOptions->setObjectName(QStringLiteral("pnlOptions"));
+    auto* options = new QHBoxLayout(pnlOptions);
+    options->setContentsMargins(0, 0, 0, 0);
+    options->addWidget(new QLabel(QStringLiteral("Printing"), pnlOptions));
+    auto speedButton = [&](const char* name, const char* hint, QStyle::StandardPixmap icon) {
+        auto* b = new QToolButton(pnlOptions);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(QLatin1String(hint));
+        b->setIcon(style()->standardIcon(icon));
+        b->setAutoRaise(true);
+        options->addWidget(b);
+        return b;
+    };
+    spdbtnPrint = speedButton("spdbtnPrint", "Print", QStyle::SP_FileIcon);
+    spdbtnPreview =
+        speedButton("spdbtnPreview", "Print Preview", QStyle::SP_FileDialogContentsView);
+    spdbtnPageSetup =
+        speedButton("spdbtnPageSetup", "Page Setup", QStyle::SP_FileDialogDetailedView);
+    spdbtnSaveAs = speedButton("spdbtnSaveAs", "Save As", QStyle::SP_DialogSaveButton);
+    options->addStretch(1);
+    pnlOptions->setFixedWidth(230);
+    bottom->addWidget(pnlOptions);
     bottom->addStretch(1);
     btnClose = new QPushButton(QStringLiteral("&Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
@@ -105,7 +127,59 @@ void TfrmReadings::CreateControls() {
     btnClose->setAutoDefault(false);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     bottom->addWidget(btnClose);
+    // The same width right of the button keeps it centred.
+    bottom->addStretch(1);
+    bottom->addSpacing(230);
     outer->addLayout(bottom);
+
+    rchedtReadings->setContextMenuPolicy(Qt::CustomContextMenu);
+    mnuText = new QMenu(this);
+    mnuitmCopy = mnuText->addAction(QStringLiteral("&Copy"));
+    mnuitmCopy->setObjectName(QStringLiteral("mnuitmCopy"));
+    SelectAll1 = mnuText->addAction(QStringLiteral("Select &All"));
+    SelectAll1->setObjectName(QStringLiteral("SelectAll1"));
+    trvwCitiations->setContextMenuPolicy(Qt::CustomContextMenu);
+    mnuTree = new QMenu(this);
+    ShowBibleChapter1 = mnuTree->addAction(QStringLiteral("Show related Bible chapter"));
+    ShowBibleChapter1->setObjectName(QStringLiteral("ShowBibleChapter1"));
+    ConnectCommands();
+}
+
+void TfrmReadings::CreateCommands(QWidget* panel) {
+    QLayout* left = panel->layout();
+    chkbxTreeSmartExpansion = new QCheckBox(QStringLiteral("Expand Only Current Hour"), panel);
+    chkbxTreeSmartExpansion->setObjectName(QStringLiteral("chkbxTreeSmartExpansion"));
+    chkbxTreeSmartExpansion->setChecked(true);
+    left->addWidget(chkbxTreeSmartExpansion);
+    auto* row = new QHBoxLayout;
+    btnExpandTree = new QPushButton(QStringLiteral("Expand  Tree"), panel);
+    btnExpandTree->setObjectName(QStringLiteral("btnExpandTree"));
+    btnMinimizeTree = new QPushButton(QStringLiteral("Minimize Tree"), panel);
+    btnMinimizeTree->setObjectName(QStringLiteral("btnMinimizeTree"));
+    row->addWidget(btnExpandTree);
+    row->addWidget(btnMinimizeTree);
+    static_cast<QVBoxLayout*>(left)->addLayout(row);
+    chkbxVerseNum = new QCheckBox(QStringLiteral("Show Verse Number"), panel);
+    chkbxVerseNum->setObjectName(QStringLiteral("chkbxVerseNum"));
+    chkbxVerseNum->setChecked(true);
+    left->addWidget(chkbxVerseNum);
+    auto* row2 = new QHBoxLayout;
+    btnSetFont = new QPushButton(QStringLiteral("Change Font"), panel);
+    btnSetFont->setObjectName(QStringLiteral("btnSetFont"));
+    BitBtn1 = new QToolButton(panel);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setText(QStringLiteral("Bible"));
+    BitBtn1->setToolTip(QStringLiteral("Open Bible for Current Citation"));
+    row2->addWidget(btnSetFont, 1);
+    row2->addWidget(BitBtn1);
+    static_cast<QVBoxLayout*>(left)->addLayout(row2);
+    for (QPushButton* b : {btnExpandTree, btnMinimizeTree, btnSetFont})
+        b->setAutoDefault(false);
+}
+
+void TfrmReadings::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    rchedtReadings->update();
 }
 
 void TfrmReadings::FormCreate() {
@@ -183,9 +257,9 @@ void TfrmReadings::EndBuilding(bool Expand) {
     building_ = false;
 }
 
-bool TfrmReadings::GotoReading(const QString& Text) {
+bool TfrmReadings::GotoReading(const QString& Text, int From) {
     TRichEdit& edit = *rchedtReadings;
-    const int pos = edit.FindText(Text, 0, edit.Length(), stMatchCase);
+    const int pos = edit.FindText(Text, From, edit.Length() - From, stMatchCase);
     if (pos < 0)
         return false;
     edit.setFocus();
@@ -205,7 +279,3 @@ QTreeWidgetItem* TfrmReadings::AddNode(QTreeWidgetItem* parent, const QString& t
                                    : new QTreeWidgetItem(trvwCitiations, {text});
     return node;
 }
-
-// The readings of a range of days come with the range request; until then
-// no opener sets RangeMode.
-void TfrmReadings::BuildRangeReadings() {}

@@ -8,6 +8,9 @@
 //   Readings.cpp       creation, controls, show handler, building helpers
 //   ReadingsDay.cpp    the readings of one day
 //   ReadingsFormat.cpp citations, headings, passages, tags, closing sentences
+//   ReadingsRange.cpp  the readings of a range of days
+//   ReadingsCommands.cpp tree, rebuilds, printing, copying, the Bible link,
+//                      closing
 
 #include "ReadingsParameters.h"
 #include "ReadingsRules.h"
@@ -22,6 +25,9 @@
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QMenu;
+class QAction;
+class QToolButton;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
@@ -50,13 +56,34 @@ public:
     // ---------------------------------------------------------- builds ---
     void BuildDayReadings(bool Standalone, const QString& DayNodeText);
     void BuildRangeReadings();
+    void GetRangeTitle(QString& Title);
     // True from the start of a build to its finish.
     bool Building() const { return building_; }
 
     void BeginBuilding();
     void SetBuildingProgressMax(int N);
     void EndBuilding(bool Expand);
-    bool GotoReading(const QString& Text);
+    // Searches from position From (0: the whole text).
+    bool GotoReading(const QString& Text, int From = 0);
+
+    // ------------------------------------------------------- commands ---
+    void trvwCitiationsClick();
+    void chkbxTreeSmartExpansionClick();
+    void btnExpandTreeClick();
+    void btnMinimizeTreeClick();
+    void chkbxVerseNumClick();
+    void btnSetFontClick();
+    // One day again from the unchanged parameters, or the whole range.
+    void Rebuild();
+    void spdbtnPrintClick();
+    void spdbtnPreviewClick();
+    void spdbtnPageSetupClick();
+    void spdbtnSaveAsClick();
+    void OpenBibleAtCitation();
+    void ShowBibleChapter(const QString& BookName, int BookID, int Chapter, int Verse);
+    // The main window goes back to the date it showed when this window was
+    // opened.
+    void HandBackDate();
 
     // ------------------------------------------------------ formatting ---
     void BuildCitation(QString& Result);
@@ -74,11 +101,28 @@ public:
     QFrame* pnlLeft = nullptr;
     QTreeWidget* trvwCitiations = nullptr;
     TRichEdit* rchedtReadings = nullptr;
+    QCheckBox* chkbxTreeSmartExpansion = nullptr;
+    QPushButton* btnExpandTree = nullptr;
+    QPushButton* btnMinimizeTree = nullptr;
     QCheckBox* chkbxVerseNum = nullptr;
+    QPushButton* btnSetFont = nullptr;
+    QToolButton* BitBtn1 = nullptr;
+    QFrame* pnlOptions = nullptr;
+    QToolButton* spdbtnPrint = nullptr;
+    QToolButton* spdbtnPreview = nullptr;
+    QToolButton* spdbtnPageSetup = nullptr;
+    QToolButton* spdbtnSaveAs = nullptr;
+    QMenu* mnuTree = nullptr;
+    QAction* ShowBibleChapter1 = nullptr;
+    QMenu* mnuText = nullptr;
+    QAction* mnuitmCopy = nullptr;
+    QAction* SelectAll1 = nullptr;
     QPushButton* btnClose = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateControls();
@@ -91,6 +135,14 @@ private:
     // Lets the progress window repaint; user input to the held windows waits.
     void LetPendingMessagesRun();
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& text);
+    void CreateCommands(QWidget* treePanel);
+    void ConnectCommands();
+    // Where the text of a range day's nodes is looked for (see MarkDayNode).
+    static constexpr int SearchFromRole = Qt::UserRole;
+    static constexpr int ChildrenSearchFromRole = Qt::UserRole + 1;
+    void MarkDayNode(int dayStart, int headingStart, bool withSynaxarium);
+    int SearchStartOf(const QTreeWidgetItem* node) const;
+    QString PrintHeader() const;
 
     bool building_ = false;
     std::unique_ptr<TInputHold> inputHold_;

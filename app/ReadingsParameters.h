@@ -15,6 +15,14 @@ enum class ServiceRangeChoice : quint8 {
     NotShown = 2,
 };
 
+// The choice of a radio group's item index: 0 and 1 as they are, anything
+// else (2, or no item selected) not shown.
+constexpr ServiceRangeChoice RangeChoiceOfIndex(int index) {
+    return index == 0   ? ServiceRangeChoice::FullReadings
+           : index == 1 ? ServiceRangeChoice::CitationsOnly
+                        : ServiceRangeChoice::NotShown;
+}
+
 struct TReadingsParameters {
     int VelmTypeID = 0;
     TDayType DayType = dtNone;
@@ -43,4 +51,8 @@ struct TReadingsParameters {
     // A range day writes the service's headings (shown) and its passages (full).
     bool IsServiceShown(int readingTime) const;
     bool IsServiceFull(int readingTime) const;
+    // The Synaxarium section of a range day: not when the user chose not to
+    // show it; else when it is read that day or asked for on every day.
+    bool IsSynaxariumShown(bool readInChurch) const;
+    bool IsSynaxariumFull() const;
 };

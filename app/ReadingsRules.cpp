@@ -192,6 +192,33 @@ QString ReadingTitle(const QString& copticDate, const QString& gregorianDate,
     return title;
 }
 
+TCitationLink ParseCitation(const QString& text) {
+    TCitationLink link;
+    const int colon = int(text.indexOf(QLatin1Char(':')));
+    if (colon < 0)
+        return link;
+    // The last blank before the colon, not looking at the first character:
+    // a book name with blanks is taken whole.
+    int blank = -1;
+    for (int i = colon - 1; i >= 1; --i) {
+        if (text[i] == QLatin1Char(' ')) {
+            blank = i;
+            break;
+        }
+    }
+    if (blank < 0)
+        return link;
+    link.BookName = text.left(blank);
+    bool ok = false;
+    const int chapter = text.mid(blank + 1, colon - blank - 1).toInt(&ok);
+    link.Chapter = ok ? chapter : 0;
+    int end = colon + 1;
+    while (end < text.size() && text[end].isDigit())
+        ++end;
+    link.Verse = text.mid(colon + 1, end - colon - 1).toInt();
+    return link;
+}
+
 int ReadingTitleFontSize(const QString& title) {
     return title.size() > 40 ? 10 : 12;
 }
@@ -230,4 +257,14 @@ bool TReadingsParameters::IsServiceFull(int readingTime) const {
         return true;
     const ServiceRangeChoice* c = ChoiceOf(*this, readingTime);
     return c != nullptr && *c == ServiceRangeChoice::FullReadings;
+}
+
+bool TReadingsParameters::IsSynaxariumShown(bool readInChurch) const {
+    if (SynxChoice == ServiceRangeChoice::NotShown)
+        return false;
+    return readInChurch || ShowSynxAlways;
+}
+
+bool TReadingsParameters::IsSynaxariumFull() const {
+    return SynxChoice == ServiceRangeChoice::FullReadings;
 }

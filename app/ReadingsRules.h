@@ -53,6 +53,17 @@ QString TranslationTag(TTable& bookNames, TTable& translations, int bookID);
 // The sentence written after a reading of the type; "" outside 1..6.
 QString ClosingSentence(int readingType);
 
+// The Bible place a citation node names: "Psalms 1:1-3, 5-6" is Psalms,
+// chapter 1, verse 1. Not valid when the chapter or verse is 0 or the book
+// name empty (service, day and Synaxarium nodes).
+struct TCitationLink {
+    QString BookName;
+    int Chapter = 0;
+    int Verse = 0;
+    bool Valid() const { return Chapter != 0 && Verse != 0 && !BookName.isEmpty(); }
+};
+TCitationLink ParseCitation(const QString& text);
+
 // ------------------------------------------------------------------ runs ---
 
 enum class TRunKind {

@@ -12,6 +12,7 @@
 #include "DMMain.h"
 #include "ErrorHandler.h"
 #include "MainNew.h"
+#include "MltyDays.h"
 #include "PrintRich.h"
 #include "Readings.h"
 #include "RichPreview.h"
@@ -82,7 +83,10 @@ void StartUp(const TStartupOptions& options) {
     frmBibleMain = new TfrmBibleMain;
     doNotQuitOnClose(frmBibleMain);
     created(options, "frmBibleMain");
-    // frmShowIcons, frmPicture, frmUtil, frmMltyDays
+    // frmShowIcons, frmPicture, frmUtil
+    frmMltyDays = new TfrmMltyDays;
+    doNotQuitOnClose(frmMltyDays);
+    created(options, "frmMltyDays");
     step(); // 3
     frmReadings = new TfrmReadings;
     doNotQuitOnClose(frmReadings);
@@ -137,6 +141,8 @@ void ShutDown() {
     frmSynx = nullptr;
     delete frmReadings;
     frmReadings = nullptr;
+    delete frmMltyDays;
+    frmMltyDays = nullptr;
     delete frmBibleMain;
     frmBibleMain = nullptr;
     delete frmBibleChapter;

@@ -74,6 +74,12 @@ public:
     void AddRichBody(TRichEdit* RichEdit, const QString& Text);
     QString CopticToGregorianText(int CopticMonth, int CopticDay);
     bool GoToEntry(TRichEdit* RichEdit, int N);
+    // Appends the Synaxarium section of a day of the readings to RichEdit
+    // (hidden, and left hidden) and hands back its title; with WriteText
+    // false only the title is made. SynxID 0 takes the day under the browse
+    // cursor.
+    void AppendSynxToRichEdit(int SynxID, bool WriteText, bool WithDescriptions, bool ReadInChurch,
+                              TRichEdit* RichEdit, QString& Title);
 
     // Call points of the windows that the icons and related dates open.
     void ShowIconPicture(const QString& PictureFile, const QString& PictSaintName);

@@ -73,13 +73,14 @@ TEST_F(MainNewStartup, OrderOfStartUp) {
         QStringLiteral("MainDM"),           QStringLiteral("frmMainNew"),
         QStringLiteral("frmPrintRich"),     QStringLiteral("step 2"),
         QStringLiteral("frmBibleChapter"),  QStringLiteral("frmBibleMain"),
-        QStringLiteral("step 3"),           QStringLiteral("frmReadings"),
-        QStringLiteral("frmSynx"),          QStringLiteral("step 4"),
-        QStringLiteral("frmAllDates"),      QStringLiteral("step 5"),
-        QStringLiteral("frmBuilding"),      QStringLiteral("step 6"),
-        QStringLiteral("frmVerseOfTheDay"), QStringLiteral("step 7"),
-        QStringLiteral("frmAbout"),         QStringLiteral("splash gone"),
-        QStringLiteral("first day shown"),  QStringLiteral("main window shown")};
+        QStringLiteral("frmMltyDays"),      QStringLiteral("step 3"),
+        QStringLiteral("frmReadings"),      QStringLiteral("frmSynx"),
+        QStringLiteral("step 4"),           QStringLiteral("frmAllDates"),
+        QStringLiteral("step 5"),           QStringLiteral("frmBuilding"),
+        QStringLiteral("step 6"),           QStringLiteral("frmVerseOfTheDay"),
+        QStringLiteral("step 7"),           QStringLiteral("frmAbout"),
+        QStringLiteral("splash gone"),      QStringLiteral("first day shown"),
+        QStringLiteral("main window shown")};
     EXPECT_EQ(events, expected) << events.join(QLatin1String(" | ")).toStdString();
     EXPECT_EQ(ApplicationTitle(), QStringLiteral("English Velmorande"));
     // Captions are the windows' own: Qt appends a display name to each.

@@ -34,7 +34,7 @@ void FillDayTables(TFixtureDatabase& w) {
 }
 
 void FillSynaxarium(TFixtureDatabase& w) {
-    const QStringList detail = {"SynxID", "Number", "Name"};
+    const QStringList detail = {"SynxID", "Number", "Name", "Desc"};
     for (int m = 1; m <= 13; ++m) {
         for (int d = 1; d <= DaysInCopticMonth(m); ++d) {
             if (m == 3 && d == 7)
@@ -51,7 +51,8 @@ void FillSynaxarium(TFixtureDatabase& w) {
                 first = 2; // entry 1 missing
             for (int k = first; k < first + count; ++k)
                 w.Insert(QStringLiteral("SynxDetail.DB"), detail,
-                         {id, k, QStringLiteral("Saint %1 of %2/%3").arg(k).arg(m).arg(d)});
+                         {id, k, QStringLiteral("Saint %1 of %2/%3").arg(k).arg(m).arg(d),
+                          QStringLiteral("The story of saint %1 of %2/%3.").arg(k).arg(m).arg(d)});
         }
     }
 }
@@ -84,11 +85,14 @@ void FillLookups(TFixtureDatabase& w, int verseCount) {
 
 } // namespace
 
-TDayDatabase::TDayDatabase(int verseCount) : db_(std::make_unique<TFixtureDatabase>(false)) {
+TDayDatabase::TDayDatabase(int verseCount, const std::function<void(TFixtureDatabase&)>& addRows)
+    : db_(std::make_unique<TFixtureDatabase>(false)) {
     FillYearly(*db_);
     FillDayTables(*db_);
     FillSynaxarium(*db_);
     FillLookups(*db_, verseCount);
+    if (addRows)
+        addRows(*db_);
     db_->Finish();
     CreateMainDM();
     MainDM->OpenStartupTables();

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <memory>
 
 class TFixtureDatabase;
@@ -26,7 +28,9 @@ constexpr int SynxHeadID(int month, int day) {
 // start-up tables; the destructor closes and destroys the data module.
 class TDayDatabase {
 public:
-    explicit TDayDatabase(int verseCount = 366);
+    // addRows writes rows of the test's own before the database is finished.
+    explicit TDayDatabase(int verseCount = 366,
+                          const std::function<void(TFixtureDatabase&)>& addRows = {});
     ~TDayDatabase();
     QString Folder() const;
 
