@@ -115,10 +115,8 @@ void TfrmReadings::chkbxVerseNumClick() {
 
 void TfrmReadings::btnSetFontClick() {
     // The dialog's font becomes the readings font whatever the answer.
-    QFont font = ReadingsFont();
-    ExecuteFontDialog(this, font);
     if (DayState != nullptr)
-        DayState->ReadingsFont = font;
+        DayState->ChooseReadingsFont(this);
     Rebuild();
     if (QTreeWidgetItem* node = trvwCitiations->currentItem())
         GotoReading(node->text(0), SearchStartOf(node));
