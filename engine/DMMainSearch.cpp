@@ -1,5 +1,5 @@
 // The all-words search of the Bible search window: one SQL text over the
-// word-verse table, one self-join per further word.
+// word-verse table.
 
 #include "DMMain.h"
 
@@ -20,12 +20,22 @@ QString TMainDM::AllWordsScopeClause(int scopeIndex, int bookID) {
 }
 
 QString TMainDM::AllWordsSearchSQL(const QList<int>& wordIDs, const QString& scopeClause) {
-    QString sql = QStringLiteral("SELECT v1.BookOrder, v1.VERSEID FROM WVN  V1 ");
-    for (int k = 2; k <= wordIDs.size(); ++k)
-        sql += QStringLiteral(" JOIN WVN V%1 ON v%2.VerseID = v%1.VerseID ").arg(k).arg(k - 1);
-    sql += QStringLiteral(" Where V1.WordID = %1 ").arg(wordIDs.value(0));
-    for (int k = 2; k <= wordIDs.size(); ++k)
-        sql += QStringLiteral(" AND V%1.WordID =%2 ").arg(k).arg(wordIDs[k - 1]);
+    // The rows of the first word, kept when each further word has a row of
+    // the same verse: a subquery per word where a self-join per word would
+    // stop at SQLite's 64 tables of one join. A repeated word is one term.
+    QList<int> ids;
+    for (int id : wordIDs)
+        if (!ids.contains(id))
+            ids << id;
+    QString sql =
+        QStringLiteral("SELECT V1.BookOrder, V1.VerseID FROM WVN V1 Where V1.WordID = %1 ")
+            .arg(ids.value(0));
+    for (int k = 1; k < ids.size(); ++k)
+        sql +=
+            QStringLiteral(" AND V1.VerseID IN (SELECT W%1.VerseID FROM WVN W%1 WHERE W%1.WordID "
+                           "= %2) ")
+                .arg(k + 1)
+                .arg(ids[k]);
     if (!scopeClause.isEmpty())
         sql += QStringLiteral(" AND ") + scopeClause;
     sql += QStringLiteral(" ORDER BY BookOrder, VerseID");

@@ -1,0 +1,145 @@
+// The Bible searches on the sample content (beside the program, or the
+// folder EVELM_DATAENG names), each beside SQLite's own form of the same
+// search on the same file: the phrase search (results written into the
+// results table) against instr(upper(Text), ...), the all-words search
+// against a self-join. Without the sample content every case is skipped.
+
+#include "DMMain.h"
+#include "PhraseSearch.h"
+#include "Schema.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace {
+
+QString contentFolder() {
+    QString folder = qEnvironmentVariable("EVELM_DATAENG");
+    if (folder.isEmpty())
+        folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + "/DataEng";
+    return QFileInfo::exists(QDir(folder).filePath(DatabaseFileName())) ? folder : QString();
+}
+
+struct Content {
+    QTemporaryDir user;
+    QString folder = contentFolder();
+    sqlite3* db = nullptr;
+    std::unique_ptr<TPhraseSearch> phrase;
+    Content() {
+        if (folder.isEmpty())
+            return;
+        Session.AddPassword(TablePassword);
+        Session.AddStandardAlias(DatabaseAlias, folder, "PARADOX");
+        Session.SetUserDataFolder(user.path());
+        CreateMainDM();
+        MainDM->OpenStartupTables();
+        MainDM->tblSearchResults.Open();
+        phrase = std::make_unique<TPhraseSearch>(*MainDM);
+        phrase->Matches(QStringLiteral("x"), false, 0, 0); // reads the texts once
+        sqlite3_open_v2(QDir(folder).filePath(DatabaseFileName()).toUtf8().constData(), &db,
+                        SQLITE_OPEN_READONLY, nullptr);
+    }
+};
+
+Content* content(benchmark::State& state) {
+    static Content c;
+    if (c.folder.isEmpty()) {
+        state.SkipWithError("no sample content");
+        return nullptr;
+    }
+    return &c;
+}
+
+int sqliteRows(sqlite3* db, const char* sql, const QByteArray& arg = {}) {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+    if (!arg.isNull())
+        sqlite3_bind_text(st, 1, arg.constData(), int(arg.size()), SQLITE_TRANSIENT);
+    int rows = 0;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        ++rows;
+    sqlite3_finalize(st);
+    return rows;
+}
+
+void phraseSearch(benchmark::State& state, const char* needle) {
+    Content* c = content(state);
+    if (!c)
+        return;
+    int rows = 0, steps = 0;
+    for (auto _ : state)
+        rows = c->phrase->Run(QString::fromLatin1(needle), false, 0, 0,
+                              [&](int, const QString&) { ++steps; });
+    state.counters["rows"] = rows;
+}
+
+void sqliteInstr(benchmark::State& state, const char* needle) {
+    Content* c = content(state);
+    if (!c)
+        return;
+    int rows = 0;
+    for (auto _ : state)
+        rows = sqliteRows(c->db, "SELECT ID FROM Bible WHERE instr(upper(Text), ?1) > 0",
+                          QByteArray(needle).toUpper());
+    state.counters["rows"] = rows;
+}
+
+int wordID(const char* word) {
+    TTable& w = MainDM->tblBibleWords;
+    return w.FindKey({QString::fromLatin1(word)}) ? w.FieldByName("WordID")->AsInteger() : -1;
+}
+
+void allWords(benchmark::State& state, std::initializer_list<const char*> words) {
+    Content* c = content(state);
+    if (!c)
+        return;
+    QList<int> ids;
+    for (const char* w : words)
+        ids << wordID(w);
+    for (auto _ : state)
+        MainDM->OpenAllWordsSearch(ids, QString());
+    state.counters["rows"] = MainDM->qrySearch.RecordCount();
+}
+
+void sqliteJoin(benchmark::State& state, std::initializer_list<const char*> words) {
+    Content* c = content(state);
+    if (!c)
+        return;
+    QList<int> ids;
+    for (const char* w : words)
+        ids << wordID(w);
+    const QByteArray sql = QStringLiteral("SELECT v1.BookOrder, v1.VerseID FROM WVN v1 JOIN WVN v2 "
+                                          "ON v1.VerseID = v2.VerseID JOIN WVN v3 ON v2.VerseID = "
+                                          "v3.VerseID WHERE v1.WordID = %1 AND v2.WordID = %2 AND "
+                                          "v3.WordID = %3 ORDER BY 1, 2")
+                               .arg(ids[0])
+                               .arg(ids[1])
+                               .arg(ids[2])
+                               .toUtf8();
+    int rows = 0;
+    for (auto _ : state)
+        rows = sqliteRows(c->db, sql.constData());
+    state.counters["rows"] = rows;
+}
+
+} // namespace
+
+#define PHRASE(name, needle)                                                                       \
+    BENCHMARK_CAPTURE(phraseSearch, name, needle)->Unit(benchmark::kMillisecond);                  \
+    BENCHMARK_CAPTURE(sqliteInstr, name, needle)->Unit(benchmark::kMillisecond);
+PHRASE(living_water, "living water")
+PHRASE(love_one_another, "love one another")
+PHRASE(light, "light")
+PHRASE(the, "the")
+
+BENCHMARK_CAPTURE(allWords, rare, {"SHEPHERD", "STILL", "WATERS"})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(sqliteJoin, rare, {"SHEPHERD", "STILL", "WATERS"})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(allWords, frequent, {"YAHWEH", "GOD", "SAID"})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(sqliteJoin, frequent, {"YAHWEH", "GOD", "SAID"})->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,171 @@
+#include "PhraseSearch.h"
+
+#include "DMMain.h"
+
+#include <QHash>
+#include <QStringMatcher>
+
+namespace {
+
+QChar asciiUpper(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') ? QChar(char16_t(u - 32)) : c;
+}
+
+} // namespace
+
+QString PhraseScopeFilter(int scopeIndex, int bookID) {
+    switch (scopeIndex) {
+    case 1:
+        return QStringLiteral("BookID < 28 ");
+    case 2:
+        return QStringLiteral("(BookID >= 28) AND (BookID<= 66) ");
+    case 3:
+        return QStringLiteral("BookID > 66 ");
+    case 4:
+        return QStringLiteral("BookID = ") + QString::number(bookID) + QLatin1Char(' ');
+    default:
+        return QString();
+    }
+}
+
+bool InPhraseScope(int scopeIndex, int bookID, int verseBookID) {
+    switch (scopeIndex) {
+    case 1:
+        return verseBookID < 28;
+    case 2:
+        return verseBookID >= 28 && verseBookID <= 66;
+    case 3:
+        return verseBookID > 66;
+    case 4:
+        return verseBookID == bookID;
+    default:
+        return true;
+    }
+}
+
+QString PhraseNeedle(const QString& typed, bool caseSensitive) {
+    if (caseSensitive)
+        return typed;
+    QString n = typed;
+    for (QChar& c : n)
+        c = asciiUpper(c);
+    return n;
+}
+
+void TPhraseSearch::load() {
+    // Own cursors on the data module's tables, so no window's row moves.
+    TTable books;
+    books.SetDatabaseName(dm_.tblBookNames.DatabaseName());
+    books.SetTableName(dm_.tblBookNames.TableName());
+    books.Open();
+    QHash<int, QPair<int, int>> bookOf; // ID -> (BookOrder, name index)
+    TField* id = books.FieldByName(QStringLiteral("ID"));
+    TField* order = books.FieldByName(QStringLiteral("BookOrder"));
+    TField* name = books.FieldByName(QStringLiteral("BookName"));
+    for (books.First(); !books.Eof(); books.Next()) {
+        bookOf.insert(id->AsInteger(), {order->AsInteger(), int(bookNames_.size())});
+        bookNames_ << name->AsString();
+    }
+    bookNames_ << QString(); // a verse of an unknown book
+
+    TTable bible;
+    bible.SetDatabaseName(dm_.tblBible.DatabaseName());
+    bible.SetTableName(dm_.tblBible.TableName());
+    bible.SetIndexName(dm_.tblBible.IndexName());
+    bible.Open();
+    TField* vid = bible.FieldByName(QStringLiteral("ID"));
+    TField* vbook = bible.FieldByName(QStringLiteral("BookID"));
+    TField* vtext = bible.FieldByName(QStringLiteral("Text"));
+    verses_.reserve(bible.RecordCount());
+    for (bible.First(); !bible.Eof(); bible.Next()) {
+        const QString t = vtext->AsString();
+        const int b = vbook->AsInteger();
+        const auto book = bookOf.value(b, {0, int(bookNames_.size()) - 1});
+        verses_.append({vid->AsInteger(), b, book.first, book.second, text_.size(), t.size()});
+        text_ += t;
+    }
+    upper_ = PhraseNeedle(text_, false);
+    loaded_ = true;
+}
+
+template <typename OnMatch>
+void TPhraseSearch::scan(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
+                         const TPhraseProgress& progress, OnMatch onMatch) {
+    if (!loaded_)
+        load();
+    // Every scope is one run of verses in the Bible table's order (by book).
+    qsizetype first = 0;
+    while (first < verses_.size() && !InPhraseScope(scopeIndex, bookID, verses_[first].bookID))
+        ++first;
+    qsizetype end = first;
+    while (end < verses_.size() && InPhraseScope(scopeIndex, bookID, verses_[end].bookID))
+        ++end;
+    const QString needle = PhraseNeedle(typed, caseSensitive);
+    int found = 0;
+    qsizetype scanned = 0; // verses before verse i, counted from first
+    // Progress after every 50th verse scanned up to verse `upTo` (exclusive).
+    auto stepTo = [&](qsizetype upTo) {
+        if (!progress)
+            return;
+        for (qsizetype next = (scanned / 50 + 1) * 50; first + next <= upTo; next += 50)
+            progress(found, bookNames_[verses_[first + next - 1].bookIndex]);
+        scanned = upTo - first;
+    };
+    if (!needle.isEmpty() && first < end) {
+        const QStringMatcher matcher(needle, Qt::CaseSensitive);
+        const QStringView hay = QStringView(caseSensitive ? text_ : upper_)
+                                    .left(verses_[end - 1].offset + verses_[end - 1].length);
+        qsizetype i = first;
+        qsizetype from = verses_[first].offset;
+        for (;;) {
+            const qsizetype at = matcher.indexIn(hay, from);
+            if (at < 0)
+                break;
+            while (verses_[i].offset + verses_[i].length <= at)
+                ++i;
+            if (at + needle.size() > verses_[i].offset + verses_[i].length) {
+                from = at + 1; // runs into the next verse
+                continue;
+            }
+            stepTo(i);
+            onMatch(verses_[i]);
+            ++found;
+            if (++i >= end)
+                break;
+            from = verses_[i].offset;
+        }
+    }
+    stepTo(end);
+}
+
+QList<int> TPhraseSearch::Matches(const QString& typed, bool caseSensitive, int scopeIndex,
+                                  int bookID, const TPhraseProgress& progress) {
+    QList<int> ids;
+    scan(typed, caseSensitive, scopeIndex, bookID, progress,
+         [&](const Verse& v) { ids.append(v.id); });
+    return ids;
+}
+
+int TPhraseSearch::Run(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
+                       const TPhraseProgress& progress) {
+    TTable& out = dm_.tblSearchResults;
+    TWriteBatch batch(out);
+    out.EmptyTable();
+    TField* vid = nullptr;
+    TField* order = nullptr;
+    int written = 0;
+    scan(typed, caseSensitive, scopeIndex, bookID, progress, [&](const Verse& v) {
+        out.Append();
+        if (!vid) {
+            vid = out.FieldByName(QStringLiteral("VerseID"));
+            order = out.FieldByName(QStringLiteral("BookOrder"));
+        }
+        vid->SetAsInteger(v.id);
+        order->SetAsInteger(v.bookOrder);
+        out.Post();
+        ++written;
+    });
+    batch.Commit();
+    return written;
+}
