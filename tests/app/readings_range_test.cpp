@@ -3,6 +3,8 @@
 // of each day, the tree of day nodes, the commands on a range and the date
 // handed back to the main window on every way of closing.
 
+#include "BibleChapter.h"
+#include "BibleMain.h"
 #include "Building.h"
 #include "DMMain.h"
 #include "FixtureDb.h"
@@ -13,16 +15,19 @@
 #include "RadioGroup.h"
 #include "Readings.h"
 #include "RichEdit.h"
+#include "RichPrint.h"
 #include "Synx.h"
 #include "ZIZ_Cldr.h"
 #include "day_fixture.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -87,9 +92,17 @@ protected:
         frmReadings = readings.get();
         mlty = std::make_unique<TfrmMltyDays>();
         frmMltyDays = mlty.get();
+        bibleMain = std::make_unique<TfrmBibleMain>();
+        frmBibleMain = bibleMain.get();
+        bibleChapter = std::make_unique<TfrmBibleChapter>();
+        frmBibleChapter = bibleChapter.get();
         w().clndrDate->SetDate(D("2024-09-10"));
     }
     void TearDown() override {
+        bibleChapter.reset();
+        frmBibleChapter = nullptr;
+        bibleMain.reset();
+        frmBibleMain = nullptr;
         mlty.reset();
         frmMltyDays = nullptr;
         readings.reset();
@@ -156,6 +169,39 @@ protected:
     std::unique_ptr<TfrmPrintRich> printRich;
     std::unique_ptr<TfrmReadings> readings;
     std::unique_ptr<TfrmMltyDays> mlty;
+    std::unique_ptr<TfrmBibleMain> bibleMain;
+    std::unique_ptr<TfrmBibleChapter> bibleChapter;
+
+    // Runs the commands while the range's window is shown.
+    // other sees the windows that the commands show modally.
+    void WhileRangeShown(const QDate& start, const QDate& end,
+                         const std::function<void()>& commands,
+                         const std::function<void(QWidget*)>& other = {}) {
+        dialogs.WhileModal = [&](QWidget* shown) {
+            if (shown == readings.get())
+                commands();
+            else if (other)
+                other(shown);
+        };
+        Request(start, end);
+        dialogs.WhileModal = nullptr;
+    }
+    QTreeWidgetItem* Node(const QStringList& path) {
+        QTreeWidgetItem* node = nullptr;
+        for (const QString& text : path) {
+            QTreeWidgetItem* next = nullptr;
+            const int n = node ? node->childCount() : r().trvwCitiations->topLevelItemCount();
+            for (int i = 0; i < n && !next; ++i) {
+                QTreeWidgetItem* c = node ? node->child(i) : r().trvwCitiations->topLevelItem(i);
+                if (c->text(0).startsWith(text))
+                    next = c;
+            }
+            if (!next)
+                return nullptr;
+            node = next;
+        }
+        return node;
+    }
 };
 
 const QString ReadNote =
@@ -452,6 +498,112 @@ TEST_F(ReadingsRange, DateHandedBackOnEveryClose) {
         EXPECT_EQ(w().lblGregDate->text(), before.gregorian);
         EXPECT_EQ(w().lblCopticDate->text(), before.coptic);
     }
+}
+
+// A citation that two days share: the tree click goes to the node's own
+// day; a one-day window looks from the start as before.
+TEST_F(ReadingsRange, TreeClickGoesToTheNodesOwnDay) {
+    const TDayCaptions tut7 = Captions(D("2024-09-17"));
+    const TDayCaptions tut9 = Captions(D("2024-09-19"));
+    int first = -1, last = -1, synxAt = -1;
+    WhileRangeShown(D("2024-09-17"), D("2024-09-19"), [&] {
+        const QString text = Text();
+        const int day3 = int(text.indexOf(tut9.title + "\r\n"));
+        ASSERT_GT(day3, 0);
+        for (auto [day, at] : {std::pair{tut7.node, &first}, {tut9.node, &last}}) {
+            QTreeWidgetItem* node = Node({day, "Liturgy", "Mark 1:1-2"});
+            ASSERT_NE(node, nullptr);
+            r().trvwCitiations->setCurrentItem(node);
+            r().trvwCitiationsClick();
+            *at = r().rchedtReadings->SelStart();
+        }
+        EXPECT_EQ(first, int(text.indexOf("Mark 1:1-2")));
+        EXPECT_EQ(last, int(text.indexOf("Mark 1:1-2", day3)));
+        // The Synaxarium node goes to the day's section before its title.
+        r().trvwCitiations->setCurrentItem(Node({tut9.node, "Synaxarium"}));
+        r().trvwCitiationsClick();
+        synxAt = r().rchedtReadings->SelStart();
+        EXPECT_EQ(synxAt, int(text.indexOf("Synaxarium: Tut 9")));
+    });
+    EXPECT_GT(last, first);
+}
+
+// The Bible button: a citation opens its chapter at its first verse; other
+// nodes and no node give their messages and open nothing.
+TEST_F(ReadingsRange, BibleChapterOfACitation) {
+    const TDayCaptions tut7 = Captions(D("2024-09-17"));
+    bool selectVerse = false;
+    QString selected;
+    WhileRangeShown(
+        D("2024-09-17"), D("2024-09-17"),
+        [&] {
+            r().trvwCitiations->setCurrentItem(nullptr);
+            r().BitBtn1->click();
+            r().trvwCitiations->setCurrentItem(Node({tut7.node, "Liturgy"}));
+            r().BitBtn1->click();
+            r().trvwCitiations->setCurrentItem(Node({tut7.node, "Liturgy", "Psalms 1:1-3, 5-6"}));
+            r().ShowBibleChapter1->trigger();
+        },
+        [&](QWidget*) {
+            selectVerse = bibleChapter->SelectVerse;
+            selected = bibleChapter->rchedtReadings->SelText();
+        });
+    ASSERT_EQ(dialogs.Messages.size(), 2);
+    EXPECT_EQ(dialogs.Messages[0].Text, "You need to select one of the citations (from the left "
+                                        "panel) before trying to connect to the Bible");
+    EXPECT_EQ(dialogs.Messages[1].Text, "This is not a valid citation");
+    EXPECT_EQ(dialogs.Messages[1].Type, mtWarning);
+    EXPECT_EQ(dialogs.ModalShows, (QList<QWidget*>{readings.get(), bibleChapter.get()}));
+    const TfrmBibleChapter& c = *bibleChapter;
+    EXPECT_EQ(c.BookID, Psalms);
+    EXPECT_EQ(c.BookName, "Psalms");
+    EXPECT_EQ(c.Chapter, 1);
+    EXPECT_TRUE(selectVerse);
+    // The chapter opens with verse 1 selected.
+    EXPECT_TRUE(selected.contains("Psalms 1:1 text.")) << selected.toStdString();
+    EXPECT_EQ(c.FirstChapter, 1);
+    EXPECT_EQ(c.LastChapter, 2);
+    EXPECT_EQ(c.TranslationTag, "[WEB]");
+    EXPECT_EQ(c.VerseLength, QString("Psalms 1:1 text.").size());
+}
+
+// Verse numbers and the font rebuild the whole range (also after a
+// cancelled font dialog); printing takes the range title as its header.
+TEST_F(ReadingsRange, RebuildsAndPrintingOfARange) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("range.rtf");
+    QString header;
+    WhileRangeShown(D("2024-09-17"), D("2024-09-19"), [&] {
+        EXPECT_TRUE(Text().contains("1:1 Matthew 1:1 text."));
+        r().chkbxVerseNum->click();
+        EXPECT_FALSE(Text().contains("1:1 Matthew"));
+        EXPECT_TRUE(Text().contains("Matthew 1:1 text."));
+        EXPECT_EQ(r().trvwCitiations->topLevelItemCount(), 3);
+        r().chkbxVerseNum->click();
+
+        r().rchedtReadings->AppendRun("written after the build");
+        r().btnSetFont->click(); // cancelled
+        EXPECT_FALSE(Text().contains("written after the build"));
+        EXPECT_EQ(r().trvwCitiations->topLevelItemCount(), 3);
+
+        dialogs.PrintAnswers = {false};
+        r().spdbtnPrint->click();
+        header = frmPrintRich->RichPrinter1->Header();
+        r().spdbtnPageSetup->click();
+        dialogs.SaveAnswers = {file};
+        r().spdbtnSaveAs->click();
+    });
+    EXPECT_EQ(dialogs.FontRequests.size(), 1);
+    EXPECT_EQ(dialogs.PrintCalls, 1);
+    EXPECT_EQ(dialogs.PageSetupCalls, 1);
+    EXPECT_EQ(header, r().lblReadingTitle->text());
+    EXPECT_TRUE(header.startsWith("Readings Between "));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf"));
+    EXPECT_TRUE(rtf.contains("Synaxarium: Tut 9"));
+    EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 
 } // namespace

@@ -113,6 +113,54 @@ TEST_F(ReadingsCitation, TranslationTagOrNothing) {
     EXPECT_EQ(TranslationTag(dm().tblBookNames, dm().tblBibleTranslations, 99), "");
 }
 
+// The Bible place of a tree node: a book name with blanks is taken whole;
+// service, day and Synaxarium nodes are not citations.
+TEST(ReadingsCitationLink, BookChapterAndFirstVerse) {
+    struct Case {
+        const char* node;
+        const char* book;
+        int chapter, verse;
+        bool valid;
+    } cases[] = {
+        {"Psalms 1:1-3, 5-6", "Psalms", 1, 1, true},
+        {"John 3:20-4:6", "John", 3, 20, true},
+        {"1 John 4:8", "1 John", 4, 8, true},
+        {"Song of Songs 2:11", "Song of Songs", 2, 11, true},
+        {"Liturgy", "", 0, 0, false},
+        {"Liturgy Tut 7, 1741 - September 17, 2024, Day title", "", 0, 0, false},
+        {"Synaxarium: Tut 7, 1741 - September 17, 2024", "", 0, 0, false},
+        {"Mark x:1", "Mark", 0, 1, false},
+        {"Mark 1:", "Mark", 1, 0, false},
+        {"", "", 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.node);
+        const ReadingsRules::TCitationLink link = ReadingsRules::ParseCitation(c.node);
+        EXPECT_EQ(link.BookName, QLatin1String(c.book));
+        EXPECT_EQ(link.Chapter, c.chapter);
+        EXPECT_EQ(link.Verse, c.verse);
+        EXPECT_EQ(link.Valid(), c.valid);
+    }
+}
+
+// The radio group's item index as a range choice, and what each choice
+// shows of a service and of the Synaxarium.
+TEST(ReadingsRangeChoice, IndexesAndPredicates) {
+    EXPECT_EQ(RangeChoiceOfIndex(0), ServiceRangeChoice::FullReadings);
+    EXPECT_EQ(RangeChoiceOfIndex(1), ServiceRangeChoice::CitationsOnly);
+    EXPECT_EQ(RangeChoiceOfIndex(2), ServiceRangeChoice::NotShown);
+    EXPECT_EQ(RangeChoiceOfIndex(-1), ServiceRangeChoice::NotShown);
+    TReadingsParameters p;
+    p.SynxChoice = ServiceRangeChoice::CitationsOnly;
+    EXPECT_TRUE(p.IsSynaxariumShown(true));
+    EXPECT_FALSE(p.IsSynaxariumShown(false));
+    EXPECT_FALSE(p.IsSynaxariumFull());
+    p.ShowSynxAlways = true;
+    EXPECT_TRUE(p.IsSynaxariumShown(false));
+    p.SynxChoice = ServiceRangeChoice::NotShown;
+    EXPECT_FALSE(p.IsSynaxariumShown(true));
+}
+
 TEST(ReadingsClosingSentence, OneToSixAndNoneOutside) {
     const char* expected[] = {
         "",
