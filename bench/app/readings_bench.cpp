@@ -1,6 +1,7 @@
 // The readings of one day, all services, built into the readings window's
 // rich text, on the sample content beside the program (scripts/content.sh):
-// Palm Sunday (many hour services) and an ordinary Sunday.
+// Palm Sunday (many hour services) and an ordinary Sunday; and a range of
+// 60 days with every service and the Synaxarium in full.
 
 #include "Building.h"
 #include "DMMain.h"
@@ -9,6 +10,7 @@
 #include "RichEdit.h"
 #include "Schema.h"
 #include "ScriptedDialogs.h"
+#include "Synx.h"
 #include "TableEngine.h"
 
 #include <QApplication>
@@ -27,6 +29,7 @@ struct TWindows {
     std::unique_ptr<TfrmMainNew> main;
     std::unique_ptr<TfrmReadings> readings;
     std::unique_ptr<TfrmBuilding> building;
+    std::unique_ptr<TfrmSynx> synx;
 };
 
 // The main and readings windows on the sample content, tables open; null
@@ -64,6 +67,8 @@ TWindows* Windows(QString& error) {
                 frmBuilding = windows.building.get();
                 windows.readings = std::make_unique<TfrmReadings>();
                 frmReadings = windows.readings.get();
+                windows.synx = std::make_unique<TfrmSynx>();
+                frmSynx = windows.synx.get();
             } catch (const std::exception& e) {
                 failure = QString::fromUtf8(e.what());
             }
@@ -100,5 +105,30 @@ void BM_Readings_OrdinarySunday(benchmark::State& state) {
     BuildAllReadings(state, QDate(2024, 9, 15));
 }
 BENCHMARK(BM_Readings_OrdinarySunday)->Unit(benchmark::kMillisecond);
+
+// Sixty days from September 17, 2024, as the multiple-days dialog asks for
+// them with "Show All Readings".
+void BM_Readings_Range60Days(benchmark::State& state) {
+    QString error;
+    TWindows* w = Windows(error);
+    if (w == nullptr) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    TfrmReadings& r = *w->readings;
+    const QDate start(2024, 9, 17);
+    r.RangeMode = true;
+    r.RangeAllServices = true;
+    r.SynxChoice = ServiceRangeChoice::FullReadings;
+    r.ShowSynxAlways = false;
+    for (auto _ : state) {
+        r.StartDate = QDateTime(start, QTime(0, 0));
+        r.EndDate = QDateTime(start.addDays(59), QTime(0, 0));
+        r.BuildRangeReadings();
+    }
+    state.counters["characters"] = r.rchedtReadings->Length();
+    state.counters["days"] = r.trvwCitiations->topLevelItemCount();
+}
+BENCHMARK(BM_Readings_Range60Days)->Unit(benchmark::kMillisecond);
 
 } // namespace
