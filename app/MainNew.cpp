@@ -126,6 +126,7 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     ConnectFeastsAndFonts();
 
     ConnectServiceButtons();
+    connect(btnIconList, &QPushButton::clicked, this, Guard([this] { btnIconListClick(); }));
 
     if (MainDM)
         MainDM->SetDayStateSource(dayStateSource_.get());

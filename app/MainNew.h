@@ -101,6 +101,7 @@ public:
     void GetVerseOfTheDay(QString& verse);
     void OpenSynaxarium(int entry);
     void btnBibleClick();
+    void btnIconListClick();
     void lblSynx1Click();
     void lblSynx2Click();
     void lblSynx3Click();

@@ -13,6 +13,7 @@
 #include "Dialogs.h"
 #include "Jpeg.h"
 #include "NativityCalculator.h"
+#include "ShowIcons.h"
 #include "ShownDay.h"
 #include "Synx.h"
 #include "ZIZ_Cldr.h"
@@ -204,6 +205,10 @@ void TfrmMainNew::OpenSynaxarium(int entry) {
 // The Bible reader hub.
 void TfrmMainNew::btnBibleClick() {
     ShowModal(frmBibleMain);
+}
+
+void TfrmMainNew::btnIconListClick() {
+    ShowModal(frmShowIcons);
 }
 
 #define EVELM_SYNX_CLICK(n)                                                                        \

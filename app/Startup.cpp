@@ -11,12 +11,16 @@
 #include "Building.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
+#include "LinkSynx.h"
 #include "MainNew.h"
 #include "MltyDays.h"
 #include "PrintRich.h"
 #include "Readings.h"
 #include "RichPreview.h"
+#include "ShowIcons.h"
 #include "Synx.h"
+#include "SynxSearchResults.h"
+#include "SynxShowSaints.h"
 #include "VerseOfTheDay.h"
 
 #include <QPointer>
@@ -74,7 +78,13 @@ void StartUp(const TStartupOptions& options) {
     frmPrintRich = new TfrmPrintRich;
     created(options, "frmPrintRich");
     InstallRichPreview();
-    // frmSynxShowSaints, frmSynxSearchResults, frmBible
+    frmSynxShowSaints = new TfrmSynxShowSaints;
+    doNotQuitOnClose(frmSynxShowSaints);
+    created(options, "frmSynxShowSaints");
+    frmSynxSearchResults = new TfrmSynxSearchResults;
+    doNotQuitOnClose(frmSynxSearchResults);
+    created(options, "frmSynxSearchResults");
+    // frmBible
     step(); // 2
     frmBibleChapter = new TfrmBibleChapter;
     doNotQuitOnClose(frmBibleChapter);
@@ -83,7 +93,10 @@ void StartUp(const TStartupOptions& options) {
     frmBibleMain = new TfrmBibleMain;
     doNotQuitOnClose(frmBibleMain);
     created(options, "frmBibleMain");
-    // frmShowIcons, frmPicture, frmUtil
+    frmShowIcons = new TfrmShowIcons;
+    doNotQuitOnClose(frmShowIcons);
+    created(options, "frmShowIcons");
+    // frmPicture, frmUtil
     frmMltyDays = new TfrmMltyDays;
     doNotQuitOnClose(frmMltyDays);
     created(options, "frmMltyDays");
@@ -94,7 +107,9 @@ void StartUp(const TStartupOptions& options) {
     frmSynx = new TfrmSynx;
     doNotQuitOnClose(frmSynx);
     created(options, "frmSynx");
-    // frmLinkSynx
+    frmLinkSynx = new TfrmLinkSynx;
+    doNotQuitOnClose(frmLinkSynx);
+    created(options, "frmLinkSynx");
     step(); // 4
     frmAllDates = new TfrmAllDates;
     doNotQuitOnClose(frmAllDates);
@@ -137,12 +152,20 @@ void ShutDown() {
     frmBuilding = nullptr;
     delete frmAllDates;
     frmAllDates = nullptr;
+    delete frmLinkSynx;
+    frmLinkSynx = nullptr;
     delete frmSynx;
     frmSynx = nullptr;
     delete frmReadings;
     frmReadings = nullptr;
     delete frmMltyDays;
     frmMltyDays = nullptr;
+    delete frmShowIcons;
+    frmShowIcons = nullptr;
+    delete frmSynxSearchResults;
+    frmSynxSearchResults = nullptr;
+    delete frmSynxShowSaints;
+    frmSynxShowSaints = nullptr;
     delete frmBibleMain;
     frmBibleMain = nullptr;
     delete frmBibleChapter;

@@ -226,6 +226,3 @@ bool TfrmSynx::GoToEntry(TRichEdit* RichEdit, int N) {
 
 // The picture window shows the icon here once it exists.
 void TfrmSynx::ShowIconPicture(const QString&, const QString&) {}
-
-// The linked-entry window opens the related date here once it exists.
-void TfrmSynx::OpenLinkedEntry(int, int, const QString&) {}

@@ -7,6 +7,7 @@
 //
 //   Synx.cpp        opening, one day's entries, stepping, the year
 //   SynxLayout.cpp  the controls and their placement
+//   SynxCommands.cpp printing, font, copying, the links and the other windows
 
 #include "SynxDay.h"
 
@@ -16,11 +17,13 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
@@ -85,6 +88,21 @@ public:
     void ShowIconPicture(const QString& PictureFile, const QString& PictSaintName);
     void OpenLinkedEntry(int HeadID, int EntryNumber, const QString& Keyword);
 
+    // Commands.
+    void spdbtnPrintClick();
+    void spdbtnPreviewClick();
+    void spdbtnPageSetupClick();
+    void spdbtnSaveAsClick();
+    void btnSetFontClick();
+    void cmbxTextSizeChange();
+    void btnSynxSearchAllClick();
+    void chkbxSearchTitlesOnlyClick();
+    void btnSynxSaintsShowClick();
+    void BitBtn1Click();
+    void PopupMenu1Change();
+    void mnuitmSelectAllClick();
+    void mnuitmCopyClick();
+
     // ------------------------------------------------------- controls ---
     QFrame* pnlTitle = nullptr;
     QFrame* pnlDayName = nullptr;
@@ -122,6 +140,9 @@ public:
     QComboBox* cmbxTextSize = nullptr;
     QPushButton* btnSetFont = nullptr;
     QPushButton* btnClose = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* mnuitmSelectAll = nullptr;
+    QAction* mnuitmCopy = nullptr;
 
     // The entry list: a title row, then one row an entry; its height for k
     // entries, held within the list's limits.
@@ -134,6 +155,7 @@ public:
 
 private:
     void CreateControls();
+    void ConnectCommands();
     QWidget* CreateTitleBar();
     QWidget* CreateEntryList();
     QWidget* CreateBottomBar();

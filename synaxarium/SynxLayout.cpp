@@ -148,6 +148,7 @@ void TfrmSynx::CreateControls() {
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WindowShortcut);
     connect(esc, &QShortcut::activated, this, &QWidget::close);
+    ConnectCommands();
 }
 
 QWidget* TfrmSynx::CreateTitleBar() {

@@ -68,19 +68,33 @@ TEST_F(MainNewStartup, OrderOfStartUp) {
 
     StartUp(options);
 
-    const QStringList expected = {
-        QStringLiteral("step 1"),           QStringLiteral("title English Velmorande"),
-        QStringLiteral("MainDM"),           QStringLiteral("frmMainNew"),
-        QStringLiteral("frmPrintRich"),     QStringLiteral("step 2"),
-        QStringLiteral("frmBibleChapter"),  QStringLiteral("frmBibleMain"),
-        QStringLiteral("frmMltyDays"),      QStringLiteral("step 3"),
-        QStringLiteral("frmReadings"),      QStringLiteral("frmSynx"),
-        QStringLiteral("step 4"),           QStringLiteral("frmAllDates"),
-        QStringLiteral("step 5"),           QStringLiteral("frmBuilding"),
-        QStringLiteral("step 6"),           QStringLiteral("frmVerseOfTheDay"),
-        QStringLiteral("step 7"),           QStringLiteral("frmAbout"),
-        QStringLiteral("splash gone"),      QStringLiteral("first day shown"),
-        QStringLiteral("main window shown")};
+    const QStringList expected = {QStringLiteral("step 1"),
+                                  QStringLiteral("title English Velmorande"),
+                                  QStringLiteral("MainDM"),
+                                  QStringLiteral("frmMainNew"),
+                                  QStringLiteral("frmPrintRich"),
+                                  QStringLiteral("frmSynxShowSaints"),
+                                  QStringLiteral("frmSynxSearchResults"),
+                                  QStringLiteral("step 2"),
+                                  QStringLiteral("frmBibleChapter"),
+                                  QStringLiteral("frmBibleMain"),
+                                  QStringLiteral("frmShowIcons"),
+                                  QStringLiteral("frmMltyDays"),
+                                  QStringLiteral("step 3"),
+                                  QStringLiteral("frmReadings"),
+                                  QStringLiteral("frmSynx"),
+                                  QStringLiteral("frmLinkSynx"),
+                                  QStringLiteral("step 4"),
+                                  QStringLiteral("frmAllDates"),
+                                  QStringLiteral("step 5"),
+                                  QStringLiteral("frmBuilding"),
+                                  QStringLiteral("step 6"),
+                                  QStringLiteral("frmVerseOfTheDay"),
+                                  QStringLiteral("step 7"),
+                                  QStringLiteral("frmAbout"),
+                                  QStringLiteral("splash gone"),
+                                  QStringLiteral("first day shown"),
+                                  QStringLiteral("main window shown")};
     EXPECT_EQ(events, expected) << events.join(QLatin1String(" | ")).toStdString();
     EXPECT_EQ(ApplicationTitle(), QStringLiteral("English Velmorande"));
     // Captions are the windows' own: Qt appends a display name to each.

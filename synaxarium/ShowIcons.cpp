@@ -1,0 +1,318 @@
+#include "ShowIcons.h"
+
+#include "ClickFilter.h"
+#include "DMMain.h"
+#include "Dialogs.h"
+#include "Environment.h"
+#include "ErrorHandler.h"
+#include "GridModel.h"
+#include "Jpeg.h"
+#include "LinkSynx.h"
+#include "SynxCommon.h"
+#include "SynxSearch.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+TfrmShowIcons* frmShowIcons = nullptr;
+
+namespace {
+
+// Wallpaper styles of the desktop settings.
+enum TWallpaperStyle { wsTiled = 0, wsCentered = 1, wsStretched = 2 };
+
+QToolButton* navButton(QWidget* parent, Qt::ArrowType arrow, const QString& text,
+                       const QString& hint) {
+    auto* b = new QToolButton(parent);
+    if (text.isEmpty())
+        b->setArrowType(arrow);
+    else
+        b->setText(text);
+    b->setToolTip(hint);
+    return b;
+}
+
+QString Field(const char* name) {
+    return MainDM->qrySynx.FieldByName(QLatin1String(name))->AsString();
+}
+
+} // namespace
+
+QImage LoadIconPicture(const QString& path) {
+    TJPEGImage picture;
+    picture.LoadFromFile(path);
+    return picture.Image();
+}
+
+TIconImage::TIconImage(QWidget* parent) : QWidget(parent) {}
+
+void TIconImage::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void TIconImage::paintEvent(QPaintEvent*) {
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize size = picture_.size().scaled(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.drawImage(target, picture_);
+}
+
+TfrmShowIcons::TfrmShowIcons(QWidget* parent) : QWidget(parent) {
+    PicturesFolder = ProgramFolder() + QStringLiteral("pict/");
+    WallpaperBitmapPath = PicturesFolder + QStringLiteral("EVelmorande.bmp");
+    IconSearchFromTop = true;
+    CreateControls();
+    MainDM->ShowCurrentIcon = [this] { IconQueryMoved(); };
+}
+
+TfrmShowIcons::~TfrmShowIcons() {
+    if (MainDM)
+        MainDM->ShowCurrentIcon = nullptr;
+    if (frmShowIcons == this)
+        frmShowIcons = nullptr;
+}
+
+void TfrmShowIcons::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        ensurePolished();
+        RunGuarded([this] { FormShow(); });
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfrmShowIcons::FormShow() {
+    MainDM->qrySynx.Open();
+    if (model_->DataSource() != &MainDM->dsSynxDtailByPictSaint) {
+        model_->SetDataSource(&MainDM->dsSynxDtailByPictSaint);
+        model_->FollowSelection(dbgrdIcons->selectionModel());
+    }
+    dbgrdIcons->viewport()->update();
+}
+
+void TfrmShowIcons::ShowCurrentIcon() {
+    IconPicturePath = PicturesFolder + Field("PictureFile");
+    lblSaintName->setText(Field("PictSaintName"));
+    imgPicture->SetPicture(LoadIconPicture(IconPicturePath));
+}
+
+// A missing icon file must not stop the list from moving: the row's name
+// shows over an empty picture.
+void TfrmShowIcons::IconQueryMoved() {
+    try {
+        ShowCurrentIcon();
+    } catch (const std::exception&) {
+        imgPicture->SetPicture(QImage());
+    }
+}
+
+void TfrmShowIcons::btnSynxSearchAllClick() {
+    if (edtSearch->text().isEmpty()) {
+        MessageDlg(QStringLiteral("Invalid Keyword"), mtWarning, mbOK);
+        return;
+    }
+    imgPicture->setVisible(false);
+    TScopeGuard showPicture([this] { imgPicture->setVisible(true); });
+    const bool found = FindNextRow(MainDM->qrySynx, QStringLiteral("PictSaintName"),
+                                   AsciiUpper(edtSearch->text()), IconSearchFromTop);
+    pnlFound->setText(found ? QStringLiteral(" Found ") : QStringLiteral("Not Found"));
+    IconSearchFromTop = !found;
+}
+
+void TfrmShowIcons::ShowStory() {
+    frmLinkSynx->Keyword.clear();
+    TQuery& query = MainDM->qrySynx;
+    const int synxID = query.FieldByName(QStringLiteral("SynxID"))->AsInteger();
+    const int number = query.FieldByName(QStringLiteral("SynxNum"))->AsInteger();
+    if (synxID == 0 || number == 0)
+        return;
+    imgPicture->setVisible(false);
+    const int row = query.RecNo();
+    {
+        TScopeGuard back([this, &query, row] {
+            query.SetRecNo(row);
+            imgPicture->setVisible(true);
+        });
+        OpenSynxEntry(synxID, number);
+    }
+}
+
+void TfrmShowIcons::btnWallpaperClick() {
+    switch (cmbxWallpaper->currentIndex()) {
+    case 0:
+        SetWallpaperCentered();
+        break;
+    case 1:
+        SetWallpaperStretched();
+        break;
+    case 2:
+        SetWallpaperTiled();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmShowIcons::SetWallpaperCentered() {
+    SetWallpaper(wsCentered);
+}
+
+void TfrmShowIcons::SetWallpaperStretched() {
+    SetWallpaper(wsStretched);
+}
+
+void TfrmShowIcons::SetWallpaperTiled() {
+    SetWallpaper(wsTiled);
+}
+
+// The picture window's services (conversion to a bitmap file, the desktop
+// wallpaper, saving and copying a picture) act here once that window exists.
+void TfrmShowIcons::SetWallpaper(int /*style*/) {}
+void TfrmShowIcons::SavePictureAs() {}
+void TfrmShowIcons::CopyPicture() {}
+
+void TfrmShowIcons::CreateControls() {
+    setObjectName(QStringLiteral("frmShowIcons"));
+    setWindowTitle(QStringLiteral("Icons from The Synxarium Book"));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    resize(780, 560);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: #800000; }"));
+    splitter->setHandleWidth(4);
+
+    auto* left = new QWidget(splitter);
+    auto* leftLines = new QVBoxLayout(left);
+    leftLines->setContentsMargins(0, 0, 0, 0);
+    dbgrdIcons = new QTableView(left);
+    dbgrdIcons->setObjectName(QStringLiteral("dbgrdIcons"));
+    dbgrdIcons->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dbgrdIcons->setSelectionMode(QAbstractItemView::SingleSelection);
+    dbgrdIcons->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    dbgrdIcons->horizontalHeader()->setStretchLastSection(true);
+    dbgrdIcons->verticalHeader()->setDefaultSectionSize(20);
+    model_ = new TGridModel(this);
+    model_->SetColumns({{QStringLiteral("PictSaintName"), QStringLiteral("Picture Name")}});
+    model_->OnError = [](const std::exception& e) { ShowException(e); };
+    dbgrdIcons->setModel(model_);
+    leftLines->addWidget(dbgrdIcons, 1);
+
+    dbnvgtrSaintsIcons = MakeSynxPanel(left, QStringLiteral("dbnvgtrSaintsIcons"));
+    auto* nav = new QHBoxLayout(dbnvgtrSaintsIcons);
+    nav->setContentsMargins(0, 0, 0, 0);
+    nav->setSpacing(0);
+    QToolButton* first = navButton(dbnvgtrSaintsIcons, Qt::NoArrow, "|<", "First record");
+    QToolButton* prior = navButton(dbnvgtrSaintsIcons, Qt::LeftArrow, {}, "Prior record");
+    QToolButton* next = navButton(dbnvgtrSaintsIcons, Qt::RightArrow, {}, "Next record");
+    QToolButton* last = navButton(dbnvgtrSaintsIcons, Qt::NoArrow, ">|", "Last record");
+    for (QToolButton* b : {first, prior, next, last})
+        nav->addWidget(b);
+    nav->addStretch(1);
+    connect(first, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.First(); }));
+    connect(prior, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.Prior(); }));
+    connect(next, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.Next(); }));
+    connect(last, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.Last(); }));
+    leftLines->addWidget(dbnvgtrSaintsIcons);
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(new QLabel(QStringLiteral("Keyword:"), left));
+    edtSearch = new QLineEdit(left);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    search->addWidget(edtSearch, 1);
+    pnlFound = new QLabel(QStringLiteral("Not Found"), left);
+    pnlFound->setObjectName(QStringLiteral("pnlFound"));
+    pnlFound->setFrameShape(QFrame::Panel);
+    pnlFound->setFrameShadow(QFrame::Sunken);
+    pnlFound->setAlignment(Qt::AlignCenter);
+    pnlFound->setMinimumWidth(70);
+    search->addWidget(pnlFound);
+    btnSynxSearchAll = MakeSynxButton(left, QStringLiteral("btnSynxSearchAll"), "Find");
+    btnSynxSearchAll->setToolTip(
+        QStringLiteral("not case sensitive, mar will return Mark, Marina and Marcorious"));
+    search->addWidget(btnSynxSearchAll);
+    leftLines->addLayout(search);
+
+    auto* right = new QWidget(splitter);
+    auto* rightLines = new QVBoxLayout(right);
+    rightLines->setContentsMargins(0, 0, 0, 0);
+    imgPicture = new TIconImage(right);
+    imgPicture->setObjectName(QStringLiteral("imgPicture"));
+    imgPicture->setMinimumSize(200, 200);
+    imgPicture->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* pictureMenu = new QMenu(this);
+    QAction* copy = pictureMenu->addAction(QStringLiteral("Copy"));
+    QAction* saveAs = pictureMenu->addAction(QStringLiteral("Save As"));
+    connect(
+        imgPicture, &QWidget::customContextMenuRequested, this,
+        [this, pictureMenu](const QPoint& at) { pictureMenu->popup(imgPicture->mapToGlobal(at)); });
+    rightLines->addWidget(imgPicture, 1);
+    lblSaintName = new QLabel(right);
+    lblSaintName->setObjectName(QStringLiteral("lblSaintName"));
+    QFont bold = lblSaintName->font();
+    bold.setBold(true);
+    lblSaintName->setFont(bold);
+    SetTextColor(lblSaintName, SynxNavy);
+    lblSaintName->setAlignment(Qt::AlignCenter);
+    lblSaintName->setWordWrap(true);
+    rightLines->addWidget(lblSaintName);
+
+    auto* buttons = new QHBoxLayout;
+    btnSaveAs = MakeSynxButton(right, QStringLiteral("btnSaveAs"), "Save As");
+    btnSaveAs->setToolTip(QStringLiteral("Save picture as a JPG file"));
+    btnCopyToClipboard =
+        MakeSynxButton(right, QStringLiteral("btnCopyToClipboard"), "Copy to Clipboard");
+    btnCopyToClipboard->setToolTip(QStringLiteral("Copy Picture to Clipboard"));
+    btnShowStory = MakeSynxButton(right, QStringLiteral("btnShowStory"), "Show Story");
+    buttons->addWidget(btnSaveAs);
+    buttons->addWidget(btnCopyToClipboard);
+    buttons->addWidget(btnShowStory);
+    rightLines->addLayout(buttons);
+    auto* wallpaper = new QHBoxLayout;
+    btnWallpaper = MakeSynxButton(right, QStringLiteral("btnWallpaper"), "Use as wallpaper");
+    cmbxWallpaper = new QComboBox(right);
+    cmbxWallpaper->setObjectName(QStringLiteral("cmbxWallpaper"));
+    cmbxWallpaper->addItems({QStringLiteral("Center the picture on the desktop"),
+                             QStringLiteral("Stretch the picture (it might be distorted)"),
+                             QStringLiteral("Tile the picture ")});
+    cmbxWallpaper->setCurrentIndex(0);
+    wallpaper->addWidget(btnWallpaper);
+    wallpaper->addWidget(cmbxWallpaper, 1);
+    rightLines->addLayout(wallpaper);
+
+    splitter->addWidget(left);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    layout->addWidget(splitter, 1);
+
+    btnClose = MakeSynxButton(this, QStringLiteral("btnClose"), "&Close");
+    layout->addWidget(btnClose, 0, Qt::AlignHCenter);
+
+    connect(btnSynxSearchAll, &QPushButton::clicked, this,
+            Guard([this] { btnSynxSearchAllClick(); }));
+    connect(btnShowStory, &QPushButton::clicked, this, Guard([this] { ShowStory(); }));
+    connect(dbgrdIcons, &QTableView::doubleClicked, this, Guard([this] { ShowStory(); }));
+    connect(btnSaveAs, &QPushButton::clicked, this, Guard([this] { SavePictureAs(); }));
+    connect(saveAs, &QAction::triggered, this, Guard([this] { SavePictureAs(); }));
+    connect(btnCopyToClipboard, &QPushButton::clicked, this, Guard([this] { CopyPicture(); }));
+    connect(copy, &QAction::triggered, this, Guard([this] { CopyPicture(); }));
+    connect(btnWallpaper, &QPushButton::clicked, this, Guard([this] { btnWallpaperClick(); }));
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    CloseOnEscape(this);
+}

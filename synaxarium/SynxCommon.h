@@ -1,0 +1,61 @@
+#pragma once
+// What the Synaxarium windows share besides the text writers: the printing
+// commands through the print host, the font change, the text's pop-up menu
+// and a few ways of making controls.
+
+#include <QColor>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QWidget;
+class TRichEdit;
+
+// The printer's header: the caption with every run of line feeds and
+// carriage returns turned into one blank.
+QString PrintHeader(const QString& caption);
+// Sets the header; prints the text from page 1 when the print dialog is
+// confirmed.
+void PrintSynxText(TRichEdit* richEdit, const QString& caption);
+// Sets the header; previews the text.
+void PreviewSynxText(TRichEdit* richEdit, const QString& caption);
+void SynxPageSetup();
+void SaveSynxTextAs(TRichEdit* richEdit);
+
+// Runs the font dialog on the readings font; confirmed or cancelled, the
+// readings font takes the dialog's font.
+void ChangeReadingsFont(QWidget* parent);
+
+// The text's pop-up menu "Select &All", "&Copy".
+struct TTextMenu {
+    QMenu* Menu = nullptr;
+    QAction* SelectAll = nullptr;
+    QAction* Copy = nullptr;
+};
+// Made on the rich edit, which shows it at a right click; onPopup runs just
+// before it shows.
+TTextMenu MakeTextMenu(TRichEdit* richEdit, QWidget* owner, std::function<void()> onPopup);
+
+// The maroon "Printing" panel with its four buttons.
+struct TPrintingButtons {
+    QFrame* Panel = nullptr;
+    QToolButton* Print = nullptr;
+    QToolButton* Preview = nullptr;
+    QToolButton* PageSetup = nullptr;
+    QToolButton* SaveAs = nullptr;
+};
+TPrintingButtons MakePrintingPanel(QWidget* parent);
+
+inline const QColor SynxMaroon = QColor(128, 0, 0);
+inline const QColor SynxNavy = QColor(0, 0, 128);
+
+void SetTextColor(QWidget* w, const QColor& color);
+QPushButton* MakeSynxButton(QWidget* parent, const QString& name, const QString& caption);
+QFrame* MakeSynxPanel(QWidget* parent, const QString& name);
+// Esc closes window, whichever control has the focus.
+void CloseOnEscape(QWidget* window);

@@ -1,0 +1,234 @@
+#include "SynxShowSaints.h"
+
+#include "DMMain.h"
+#include "DayState.h"
+#include "ErrorHandler.h"
+#include "GridModel.h"
+#include "LinkSynx.h"
+#include "SynxCommon.h"
+#include "SynxSearch.h"
+#include "UpDown.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TfrmSynxShowSaints* frmSynxShowSaints = nullptr;
+
+namespace {
+
+const QString YearHint =
+    QStringLiteral("Select Gregorian Year, for the Greg. Month & Day to be Correct");
+
+// Letter-divider rows on the tooltip background, maroon, bold, 12 points.
+class TSaintsDelegate : public QStyledItemDelegate {
+public:
+    TSaintsDelegate(TGridModel* model, QObject* parent)
+        : QStyledItemDelegate(parent), model_(model) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        if (!IsDividerName(model_->FieldValue(index.row(), QStringLiteral("Name")).toString())) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        painter->save();
+        painter->fillRect(option.rect, option.palette.color(QPalette::ToolTipBase));
+        QFont font = option.font;
+        font.setBold(true);
+        font.setPointSize(12);
+        painter->setFont(font);
+        painter->setPen(SynxMaroon);
+        painter->drawText(option.rect.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+        painter->restore();
+    }
+
+private:
+    TGridModel* model_;
+};
+
+QToolButton* navButton(QWidget* parent, Qt::ArrowType arrow, const QString& text,
+                       const QString& hint) {
+    auto* b = new QToolButton(parent);
+    if (text.isEmpty())
+        b->setArrowType(arrow);
+    else
+        b->setText(text);
+    b->setToolTip(hint);
+    return b;
+}
+
+} // namespace
+
+TfrmSynxShowSaints::TfrmSynxShowSaints(QWidget* parent) : QWidget(parent) {
+    CreateControls();
+}
+
+TfrmSynxShowSaints::~TfrmSynxShowSaints() {
+    if (frmSynxShowSaints == this)
+        frmSynxShowSaints = nullptr;
+}
+
+void TfrmSynxShowSaints::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        ensurePolished();
+        RunGuarded([this] { FormShow(); });
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfrmSynxShowSaints::FormShow() {
+    if (model_->DataSource() != &MainDM->dsSynxSaints) {
+        model_->SetDataSource(&MainDM->dsSynxSaints);
+        model_->FollowSelection(dbgrdSynxSaints->selectionModel());
+    }
+    updwnSynxYear->SetPosition(DayState->DayEngine->Year);
+}
+
+void TfrmSynxShowSaints::updwnSynxYearClick() {
+    DayState->SelectedGregorianYear = quint16(updwnSynxYear->Position());
+    MainDM->tblSynxSaints.Refresh();
+    dbgrdSynxSaints->viewport()->update();
+}
+
+void TfrmSynxShowSaints::SeekKeyword() {
+    ShowFound(SeekSaint(MainDM->tblSynxSaints, edtSearch->text()));
+}
+
+void TfrmSynxShowSaints::ShowFound(bool found) {
+    pnlFound->setText(found ? QStringLiteral("Found") : QStringLiteral("Not Found"));
+    QPalette p = pnlFound->palette();
+    p.setColor(QPalette::Window, palette().color(found ? QPalette::ToolTipBase : QPalette::Button));
+    pnlFound->setPalette(p);
+    btnSynxShowText->setEnabled(found);
+}
+
+void TfrmSynxShowSaints::OpenSelectedSaint() {
+    TTable& saints = MainDM->tblSynxSaints;
+    frmLinkSynx->Keyword = saints.FieldByName(QStringLiteral("Name"))->AsString();
+    const int synxID = saints.FieldByName(QStringLiteral("SynxID"))->AsInteger();
+    const int number = saints.FieldByName(QStringLiteral("SynxNumber"))->AsInteger();
+    if (synxID != 0 && number != 0)
+        OpenSynxEntry(synxID, number);
+}
+
+bool TfrmSynxShowSaints::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edtSearch) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            RunGuarded([this] { SeekKeyword(); });
+            break;
+        case QEvent::MouseButtonRelease:
+            edtSearch->selectAll();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmSynxShowSaints::CreateControls() {
+    setObjectName(QStringLiteral("frmSynxShowSaints"));
+    setWindowTitle(QStringLiteral("Index for all Saints / Keywords"));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    resize(760, 560);
+
+    auto* layout = new QVBoxLayout(this);
+    pnlTop = MakeSynxPanel(this, QStringLiteral("pnlTop"));
+    pnlTop->setToolTip(QStringLiteral("Seek a letter"));
+    auto* top = new QHBoxLayout(pnlTop);
+    top->setContentsMargins(0, 0, 0, 0);
+
+    dbnvgtrSynxSaints = MakeSynxPanel(pnlTop, QStringLiteral("dbnvgtrSynxSaints"));
+    auto* nav = new QHBoxLayout(dbnvgtrSynxSaints);
+    nav->setContentsMargins(0, 0, 0, 0);
+    nav->setSpacing(0);
+    QToolButton* first = navButton(dbnvgtrSynxSaints, Qt::NoArrow, "|<", "First record");
+    QToolButton* prior = navButton(dbnvgtrSynxSaints, Qt::LeftArrow, {}, "Prior record");
+    QToolButton* next = navButton(dbnvgtrSynxSaints, Qt::RightArrow, {}, "Next record");
+    QToolButton* last = navButton(dbnvgtrSynxSaints, Qt::NoArrow, ">|", "Last record");
+    for (QToolButton* b : {first, prior, next, last})
+        nav->addWidget(b);
+    connect(first, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.First(); }));
+    connect(prior, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Prior(); }));
+    connect(next, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Next(); }));
+    connect(last, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Last(); }));
+
+    auto* yearPanel = MakeSynxPanel(pnlTop, QStringLiteral("pnlYear"));
+    yearPanel->setToolTip(YearHint);
+    auto* year = new QHBoxLayout(yearPanel);
+    year->setContentsMargins(0, 0, 0, 0);
+    edtGregYear = new QLineEdit(yearPanel);
+    edtGregYear->setObjectName(QStringLiteral("edtGregYear"));
+    edtGregYear->setToolTip(YearHint);
+    edtGregYear->setFixedWidth(50);
+    updwnSynxYear = new TUpDown(edtGregYear, yearPanel);
+    updwnSynxYear->setObjectName(QStringLiteral("updwnSynxYear"));
+    updwnSynxYear->Min = 1900;
+    updwnSynxYear->Max = 5000;
+    updwnSynxYear->OnClick = [this] { RunGuarded([this] { updwnSynxYearClick(); }); };
+    year->addWidget(new QLabel(QStringLiteral("Year:"), yearPanel));
+    year->addWidget(edtGregYear);
+    year->addWidget(updwnSynxYear);
+
+    edtSearch = new QLineEdit(pnlTop);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    edtSearch->installEventFilter(this);
+    pnlFound = new QLabel(QStringLiteral("Not Found"), pnlTop);
+    pnlFound->setObjectName(QStringLiteral("pnlFound"));
+    pnlFound->setAutoFillBackground(true);
+    pnlFound->setFrameShape(QFrame::Panel);
+    pnlFound->setFrameShadow(QFrame::Sunken);
+    pnlFound->setAlignment(Qt::AlignCenter);
+    pnlFound->setMinimumWidth(80);
+    btnSynxShowText = MakeSynxButton(pnlTop, QStringLiteral("btnSynxShowText"), "Show Text");
+    btnSynxShowText->setToolTip(QStringLiteral("Show Text"));
+    btnSynxShowText->setDefault(true);
+
+    top->addWidget(dbnvgtrSynxSaints);
+    top->addSpacing(12);
+    top->addWidget(yearPanel);
+    top->addSpacing(12);
+    top->addWidget(new QLabel(QStringLiteral("Keyword:"), pnlTop));
+    top->addWidget(edtSearch, 1);
+    top->addWidget(pnlFound);
+    top->addWidget(btnSynxShowText);
+    layout->addWidget(pnlTop);
+
+    dbgrdSynxSaints = new QTableView(this);
+    dbgrdSynxSaints->setObjectName(QStringLiteral("dbgrdSynxSaints"));
+    dbgrdSynxSaints->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dbgrdSynxSaints->setSelectionMode(QAbstractItemView::SingleSelection);
+    dbgrdSynxSaints->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    dbgrdSynxSaints->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    dbgrdSynxSaints->verticalHeader()->setDefaultSectionSize(22);
+    dbgrdSynxSaints->viewport()->setCursor(Qt::PointingHandCursor);
+    dbgrdSynxSaints->setFont(QFont(QStringLiteral("Times New Roman"), 10));
+    model_ = new TGridModel(this);
+    model_->OnError = [](const std::exception& e) { ShowException(e); };
+    dbgrdSynxSaints->setModel(model_);
+    dbgrdSynxSaints->setItemDelegate(new TSaintsDelegate(model_, this));
+    layout->addWidget(dbgrdSynxSaints, 1);
+
+    btnClose = MakeSynxButton(this, QStringLiteral("btnClose"), "&Close");
+    layout->addWidget(btnClose, 0, Qt::AlignHCenter);
+
+    connect(edtSearch, &QLineEdit::textEdited, this, Guard([this] { SeekKeyword(); }));
+    connect(edtSearch, &QLineEdit::returnPressed, this, Guard([this] {
+                if (btnSynxShowText->isEnabled())
+                    OpenSelectedSaint();
+            }));
+    connect(btnSynxShowText, &QPushButton::clicked, this, Guard([this] { OpenSelectedSaint(); }));
+    connect(dbgrdSynxSaints, &QTableView::clicked, this, Guard([this] { OpenSelectedSaint(); }));
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    CloseOnEscape(this);
+}
