@@ -1,0 +1,203 @@
+// The linked entry opened from its four openers, the saints index's year and
+// the icons list's move notice over a missing picture file.
+
+#include "DMMain.h"
+#include "DayState.h"
+#include "FixtureDb.h"
+#include "LinkSynx.h"
+#include "RichEdit.h"
+#include "ScriptedDialogs.h"
+#include "ShowIcons.h"
+#include "Synx.h"
+#include "SynxFixture.h"
+#include "SynxSearchResults.h"
+#include "SynxShowSaints.h"
+#include "TableEngine.h"
+#include "UpDown.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace SynxFixture;
+
+namespace {
+
+class SynxLinked : public SynxTest {
+protected:
+    void SetUp() override {
+        SynxTest::SetUp();
+        state.DayEngine = std::make_unique<TApaqty>();
+        state.DayEngine->SetDate(QDate(2007, 4, 9));
+        state.SelectedGregorianYear = 2007;
+        state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
+        DayState = &state;
+        synx = std::make_unique<TfrmSynx>();
+        frmSynx = synx.get();
+        link = std::make_unique<TfrmLinkSynx>();
+        frmLinkSynx = link.get();
+        search = std::make_unique<TfrmSynxSearchResults>();
+        frmSynxSearchResults = search.get();
+        saints = std::make_unique<TfrmSynxShowSaints>();
+        frmSynxShowSaints = saints.get();
+        dialogs.WhileModal = [this](QWidget* w) {
+            if (w == link.get()) {
+                captions << link->windowTitle();
+                texts << link->rchedtSynx->Text();
+            }
+        };
+    }
+    void TearDown() override {
+        saints.reset();
+        search.reset();
+        link.reset();
+        synx.reset();
+        DayState = nullptr;
+        SynxTest::TearDown();
+    }
+    TScriptedDialogs dialogs;
+    TScriptedDialogs::Scope scope{dialogs};
+    TDayState state;
+    std::unique_ptr<TfrmSynx> synx;
+    std::unique_ptr<TfrmLinkSynx> link;
+    std::unique_ptr<TfrmSynxSearchResults> search;
+    std::unique_ptr<TfrmSynxShowSaints> saints;
+    QStringList captions, texts;
+};
+
+} // namespace
+
+TEST_F(SynxLinked, CaptionAndKeywordOfEachOpener) {
+    // A related date of the Synaxarium window.
+    synx->DateCaption = "Barmoudah 1";
+    synx->OpenLinkedEntry(Fixture::SynxTut1, 1, "BARTHOLOMEW");
+    ASSERT_EQ(captions.size(), 1);
+    EXPECT_EQ(captions[0], "Linked From: Barmoudah 1, Link Keyword BARTHOLOMEW");
+    EXPECT_EQ(link->LinkDateText, "Tut 1");
+    EXPECT_EQ(link->PageHeading, "From the Coptic Synaxarium Readings for: Tut 1");
+    EXPECT_EQ(link->EntryHeading, "[1] The Martyrdom of Saint Bartholomew the Apostle");
+    EXPECT_FALSE(link->btnSynx1->isHidden());
+    EXPECT_EQ(link->btnSynx1->toolTip(), "Icon for: St. Bartholomew");
+
+    // A search result: the search text in capitals, no "Linked From".
+    search->SearchText = "righteous";
+    search->FullSearch = false;
+    ShowModal(search.get());
+    ASSERT_EQ(search->ResultKeys, QStringList{"1?2"});
+    search->lstbxSearchResultsClick(0);
+    ASSERT_EQ(captions.size(), 2);
+    EXPECT_EQ(captions[1], "Search result for RIGHTEOUS");
+    EXPECT_TRUE(link->btnSynx1->isHidden());
+    EXPECT_TRUE(texts[1].contains("departed the righteous Job"));
+
+    // A row of the saints index: its name.
+    ShowModal(saints.get());
+    saints->edtSearch->setText("john");
+    saints->SeekKeyword();
+    EXPECT_EQ(saints->pnlFound->text(), "Found");
+    saints->OpenSelectedSaint();
+    ASSERT_EQ(captions.size(), 3);
+    EXPECT_EQ(captions[2], "Search result for JOHN THE BAPTIST");
+    EXPECT_EQ(link->EntryHeading, "[1] The Martyrdom of Saint John the Baptist");
+    // A divider row opens nothing but still sets the keyword.
+    saints->edtSearch->setText("n");
+    saints->SeekKeyword();
+    saints->OpenSelectedSaint();
+    EXPECT_EQ(captions.size(), 3);
+    EXPECT_EQ(link->Keyword, "N");
+
+    // The icons list: no keyword, no caption.
+    OpenSynxEntry(Fixture::SynxKiahk29, 1);
+    link->Keyword.clear();
+    OpenSynxEntry(Fixture::SynxKiahk29, 1);
+    ASSERT_EQ(captions.size(), 5);
+    EXPECT_EQ(captions[4], "");
+}
+
+TEST_F(SynxLinked, HighlightedKeywordRunsAndMissingDay) {
+    link->Keyword = "THE";
+    OpenSynxEntry(Fixture::SynxTut2, 1);
+    ASSERT_EQ(texts.size(), 1);
+    // "the" is written in its own case; the rule of 108 hyphens follows.
+    EXPECT_TRUE(texts[0].contains("On this day John the Baptist was martyred.\r\n" +
+                                  QString(108, QLatin1Char('-')) + "\r\n"));
+    const int at = link->rchedtSynx->Text().lastIndexOf("the Baptist");
+    link->rchedtSynx->SetSelStart(at + 2);
+    EXPECT_EQ(link->rchedtSynx->SelAttributes().Color(), QColor(0, 0, 255));
+    link->chkbxShowSearchWord->setChecked(false);
+    link->FillEntryText();
+    link->rchedtSynx->SetSelStart(at + 2);
+    EXPECT_EQ(link->rchedtSynx->SelAttributes().Color(), QColor(Qt::black));
+    EXPECT_EQ(link->rchedtSynx->Text(), texts[0]);
+
+    // A day without a head row: the error box, no text.
+    OpenSynxEntry(99, 1);
+    ASSERT_FALSE(dialogs.Messages.isEmpty());
+    EXPECT_TRUE(dialogs.Messages.last().Text.startsWith("Synxarim Table Error"));
+}
+
+TEST_F(SynxLinked, SaintsYearRefreshesGregorianDatesOnly) {
+    ShowModal(saints.get());
+    TTable& t = dm().tblSynxSaints;
+    auto rows = [&] {
+        QStringList out;
+        for (t.First(); !t.Eof(); t.Next())
+            out << t.FieldByName("Name")->AsString() + "|" +
+                       t.FieldByName("CopticMonthDay")->AsString() + "|" +
+                       t.FieldByName("GregMonthDay")->AsString();
+        return out;
+    };
+    dayState.gregorianYear = 2007;
+    state.SelectedGregorianYear = 2007;
+    const QStringList before = rows();
+    EXPECT_EQ(saints->updwnSynxYear->Position(), 2007);
+    saints->updwnSynxYear->Click(true);
+    EXPECT_EQ(state.SelectedGregorianYear, 2008);
+    dayState.gregorianYear = 2008;
+    saints->updwnSynxYearClick();
+    const QStringList after = rows();
+    ASSERT_EQ(before.size(), after.size());
+    bool changed = false;
+    for (int i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(before[i].section('|', 0, 1), after[i].section('|', 0, 1));
+        changed = changed || before[i] != after[i];
+    }
+    EXPECT_TRUE(changed);
+}
+
+TEST_F(SynxLinked, MissingIconFileShowsAnEmptyPicture) {
+    TfrmShowIcons icons;
+    frmShowIcons = &icons;
+    QTemporaryDir pictures;
+    icons.PicturesFolder = pictures.path() + "/";
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    ASSERT_TRUE(image.save(pictures.filePath("bartholomew.jpg"), "JPG"));
+    ShowModal(&icons);
+    TQuery& q = dm().qrySynx;
+    q.First(); // Saint One Icon: one.jpg is missing
+    EXPECT_TRUE(icons.imgPicture->Picture().isNull());
+    EXPECT_EQ(icons.lblSaintName->text(), "Saint One Icon");
+    q.Next();
+    EXPECT_FALSE(icons.imgPicture->Picture().isNull());
+    q.Next(); // john.jpg is missing; the list moves on
+    EXPECT_EQ(q.RecNo(), 3);
+    EXPECT_TRUE(icons.imgPicture->Picture().isNull());
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    // Find: empty text warns; "st." wraps.
+    icons.btnSynxSearchAllClick();
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text, "Invalid Keyword");
+    icons.edtSearch->setText("st.");
+    icons.IconSearchFromTop = true;
+    icons.btnSynxSearchAllClick();
+    EXPECT_EQ(icons.pnlFound->text(), " Found ");
+    EXPECT_EQ(q.RecNo(), 2);
+    frmShowIcons = nullptr;
+}
