@@ -5,16 +5,20 @@
 #include "DayState.h"
 #include "FixtureDb.h"
 #include "LinkSynx.h"
+#include "PrintRich.h"
 #include "RichEdit.h"
+#include "RichPrint.h"
 #include "ScriptedDialogs.h"
 #include "ShowIcons.h"
 #include "Synx.h"
+#include "SynxCommon.h"
 #include "SynxFixture.h"
 #include "SynxSearchResults.h"
 #include "SynxShowSaints.h"
 #include "TableEngine.h"
 #include "UpDown.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -200,4 +204,34 @@ TEST_F(SynxLinked, MissingIconFileShowsAnEmptyPicture) {
     EXPECT_EQ(icons.pnlFound->text(), " Found ");
     EXPECT_EQ(q.RecNo(), 2);
     frmShowIcons = nullptr;
+}
+
+TEST_F(SynxLinked, SynaxariumWindowCommands) {
+    TfrmPrintRich host;
+    frmPrintRich = &host;
+    synx->setWindowTitle("The Coptic Synaxarium Readings for: Tut 5");
+    synx->FillSynxEntries();
+    // A cancelled print dialog prints nothing; the header is set all the same.
+    synx->spdbtnPrintClick();
+    EXPECT_EQ(dialogs.PrintCalls, 1);
+    EXPECT_EQ(host.RichPrinter1->Header(), "The Coptic Synaxarium Readings for: Tut 5");
+    EXPECT_EQ(PrintHeader("a\r\n\nb"), "a b");
+    // The font: cancelled or not, the readings font takes the dialog's.
+    dialogs.FontAnswers.push_back(QFont("DejaVu Sans", 15));
+    synx->btnSetFontClick();
+    EXPECT_EQ(state.ReadingsFont.pointSize(), 15);
+    // Copy is enabled exactly with a selection.
+    synx->rchedtSynx->SetSelStart(0);
+    synx->PopupMenu1Change();
+    EXPECT_FALSE(synx->mnuitmCopy->isEnabled());
+    synx->mnuitmSelectAllClick();
+    EXPECT_TRUE(synx->mnuitmCopy->isEnabled());
+    // "Find" hands the text and the choice to the search window.
+    synx->edtSynxSearchAll->setText("john");
+    synx->chkbxSearchTitlesOnly->setChecked(true);
+    synx->btnSynxSearchAllClick();
+    EXPECT_EQ(search->SearchText, "john");
+    EXPECT_TRUE(search->FullSearch);
+    EXPECT_EQ(search->lblMatched->text(), "(1 matches) for \"john\"");
+    frmPrintRich = nullptr;
 }
