@@ -6,7 +6,9 @@
 
 #include "About.h"
 #include "AllDates.h"
+#include "Bible.h"
 #include "BibleChapter.h"
+#include "BibleIndex.h"
 #include "BibleMain.h"
 #include "Building.h"
 #include "DMMain.h"
@@ -17,6 +19,7 @@
 #include "PrintRich.h"
 #include "Readings.h"
 #include "RichPreview.h"
+#include "Search.h"
 #include "ShowIcons.h"
 #include "Synx.h"
 #include "SynxSearchResults.h"
@@ -84,12 +87,19 @@ void StartUp(const TStartupOptions& options) {
     frmSynxSearchResults = new TfrmSynxSearchResults;
     doNotQuitOnClose(frmSynxSearchResults);
     created(options, "frmSynxSearchResults");
-    // frmBible
+    frmBible = new TfrmBible;
+    doNotQuitOnClose(frmBible);
+    created(options, "frmBible");
     step(); // 2
     frmBibleChapter = new TfrmBibleChapter;
     doNotQuitOnClose(frmBibleChapter);
     created(options, "frmBibleChapter");
-    // frmBibleIndex, frmSearch
+    frmBibleIndex = new TfrmBibleIndex;
+    doNotQuitOnClose(frmBibleIndex);
+    created(options, "frmBibleIndex");
+    frmSearch = new TfrmSearch;
+    doNotQuitOnClose(frmSearch);
+    created(options, "frmSearch");
     frmBibleMain = new TfrmBibleMain;
     doNotQuitOnClose(frmBibleMain);
     created(options, "frmBibleMain");
@@ -168,6 +178,12 @@ void ShutDown() {
     frmSynxShowSaints = nullptr;
     delete frmBibleMain;
     frmBibleMain = nullptr;
+    delete frmSearch;
+    frmSearch = nullptr;
+    delete frmBibleIndex;
+    frmBibleIndex = nullptr;
+    delete frmBible;
+    frmBible = nullptr;
     delete frmBibleChapter;
     frmBibleChapter = nullptr;
     delete frmPrintRich;

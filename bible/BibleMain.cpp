@@ -1,5 +1,9 @@
 #include "BibleMain.h"
 
+#include "Bible.h"
+#include "BibleIndex.h"
+#include "Search.h"
+
 #include "BibleChapter.h"
 #include "Building.h"
 #include "DMMain.h"
@@ -199,11 +203,26 @@ void TfrmBibleMain::ShowWholeBook() {
     OpenWholeBook(request);
 }
 
-void TfrmBibleMain::OpenWholeBook(const TWholeBookRequest&) {}
+void TfrmBibleMain::OpenWholeBook(const TWholeBookRequest& request) {
+    TfrmBible& w = *frmBible;
+    w.BookID = request.BookID;
+    w.BookName = request.BookName;
+    w.FirstChapter = request.FirstChapter;
+    w.LastChapter = request.LastChapter;
+    w.WithVerseNumbers = request.WithVerseNumbers;
+    w.NewLinePerVerse = request.NewLinePerVerse;
+    w.WithChapterInLabel = request.WithChapterInLabel;
+    w.WithChapterHeadings = request.WithChapterHeadings;
+    ShowModal(&w);
+}
 
-void TfrmBibleMain::OpenConcordance() {}
+void TfrmBibleMain::OpenConcordance() {
+    ShowModal(frmBibleIndex);
+}
 
-void TfrmBibleMain::OpenSearch() {}
+void TfrmBibleMain::OpenSearch() {
+    ShowModal(frmSearch);
+}
 
 // --------------------------------------------------------------- handlers ---
 

@@ -1,0 +1,241 @@
+// The controls of the concordance window and their handlers. Behaviour
+// lives in BibleIndex.cpp.
+
+#include "BibleIndex.h"
+
+#include "BibleLayout.h"
+#include "DMMain.h"
+#include "ErrorHandler.h"
+#include "GridModel.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace BibleLayout;
+
+namespace {
+
+// First, prior, next and last row of a dataset, then after.
+QWidget* Navigator(QWidget* parent, const QString& name, TDataSet* ds,
+                   std::function<void()> after) {
+    auto* nav = new QWidget(parent);
+    nav->setObjectName(name);
+    auto* row = new QHBoxLayout(nav);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const struct {
+        const char* caption;
+        void (TDataSet::*move)();
+    } steps[] = {{"|<", &TDataSet::First},
+                 {"<", &TDataSet::Prior},
+                 {">", &TDataSet::Next},
+                 {">|", &TDataSet::Last}};
+    for (const auto& s : steps) {
+        auto* b = new QToolButton(nav);
+        b->setText(QString::fromLatin1(s.caption));
+        auto move = s.move;
+        QObject::connect(b, &QToolButton::clicked, nav, [ds, move, after] {
+            RunGuarded([&] {
+                if (ds->Active())
+                    (ds->*move)();
+                after();
+            });
+        });
+        row->addWidget(b);
+    }
+    return nav;
+}
+
+// A label that reports clicks.
+class TClickLabel : public QLabel {
+public:
+    TClickLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton)
+            RunGuarded([this] { onClick_(); });
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+} // namespace
+
+TfrmBibleIndex::TfrmBibleIndex(QWidget* parent) : QWidget(parent, Qt::Window) {
+    CreateControls();
+}
+
+void TfrmBibleIndex::CreateControls() {
+    setObjectName(QStringLiteral("frmBibleIndex"));
+    setWindowTitle(QStringLiteral("Whole Bible Index"));
+    resize(820, 600);
+    TMainDM& dm = *MainDM;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+
+    auto* top = new QHBoxLayout;
+    auto* pick = new QGridLayout;
+    pick->addWidget(Label(this, QStringLiteral("Label1"), QStringLiteral("Type a Word:")), 0, 0);
+    edtSearch = new QLineEdit(this);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    pick->addWidget(edtSearch, 0, 1);
+    pick->addWidget(Label(this, QStringLiteral("Label2"), QStringLiteral("Or Select One:")), 1, 0);
+    wordsModel = new TGridModel(this);
+    wordsModel->SetColumns({{QStringLiteral("TheWord")}});
+    wordsModel->SetDataSource(&dm.dsBibleWords);
+    dblkupcmbxBibleWords = new QComboBox(this);
+    dblkupcmbxBibleWords->setObjectName(QStringLiteral("dblkupcmbxBibleWords"));
+    dblkupcmbxBibleWords->setMaxVisibleItems(25);
+    dblkupcmbxBibleWords->setModel(wordsModel);
+    pick->addWidget(dblkupcmbxBibleWords, 1, 1);
+    dbnvgtrBibleWords = Navigator(this, QStringLiteral("dbnvgtrBibleWords"), &dm.tblBibleWords,
+                                  [this] { ShowWordStatistics(true); });
+    pick->addWidget(dbnvgtrBibleWords, 1, 2);
+    pnlFound = Label(this, QStringLiteral("pnlFound"), QStringLiteral("0 Match"));
+    pnlFound->setToolTip(QStringLiteral(
+        "Number of Verses Could be Less if More Than One  Word Matches in the Same Verse"));
+    pnlFound->setFrameShape(QFrame::Panel);
+    pnlFound->setFrameShadow(QFrame::Sunken);
+    pnlFound->setAlignment(Qt::AlignCenter);
+    pnlFound->setMinimumHeight(26);
+    pnlFound->setCursor(Qt::PointingHandCursor);
+    pick->addWidget(pnlFound, 2, 0, 1, 3);
+    auto* letters = new QHBoxLayout;
+    letters->setSpacing(4);
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const QChar letter = QLatin1Char(c);
+        auto* l = new TClickLabel(QString(letter), this, [this, letter] { LetterClick(letter); });
+        l->setObjectName(c == 'A'   ? QStringLiteral("lblA")
+                         : c == 'B' ? QStringLiteral("lblB")
+                         : c == 'C' ? QStringLiteral("lblC")
+                                    : QStringLiteral("Label%1").arg(c - 'D' + 5));
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        letterLabels << l;
+        letters->addWidget(l);
+    }
+    letters->addStretch();
+    pick->addLayout(letters, 3, 0, 1, 3);
+    top->addLayout(pick, 1);
+
+    auto* scope = new QGroupBox(QStringLiteral("Search In: "), this);
+    scope->setObjectName(QStringLiteral("rdgrpBibleScope"));
+    rdgrpBibleScope = scope;
+    scopeButtons = new QButtonGroup(this);
+    auto* scopeColumn = new QVBoxLayout(scope);
+    const QStringList items{QStringLiteral("All Bible Books"), QStringLiteral("New Testament Only"),
+                            QStringLiteral("Old Testament Only"),
+                            QStringLiteral("Deuterocanonical Only"),
+                            QStringLiteral("Selected  Book Only -=>>")};
+    for (int i = 0; i < items.size(); ++i) {
+        auto* r = new QRadioButton(items[i], scope);
+        scopeButtons->addButton(r, i);
+        scopeColumn->addWidget(r);
+    }
+    scopeButtons->button(0)->setChecked(true);
+    dblkupcmbxBibleBooks = new QComboBox(this);
+    dblkupcmbxBibleBooks->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
+    dblkupcmbxBibleBooks->setMaxVisibleItems(29);
+    dblkupcmbxBibleBooks->setEnabled(false);
+    scopeColumn->addWidget(dblkupcmbxBibleBooks);
+    top->addWidget(scope);
+    layout->addLayout(top);
+
+    dbgridWVerses = new QTableView(this);
+    dbgridWVerses->setObjectName(QStringLiteral("dbgridWVerses"));
+    dbgridWVerses->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dbgridWVerses->setSelectionMode(QAbstractItemView::SingleSelection);
+    dbgridWVerses->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    dbgridWVerses->setWordWrap(false);
+    dbgridWVerses->setCursor(Qt::PointingHandCursor);
+    dbgridWVerses->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    dbgridWVerses->horizontalHeader()->setStretchLastSection(true);
+    versesModel = new TGridModel(this);
+    versesModel->SetColumns(
+        {{QStringLiteral("Citation")},
+         {QStringLiteral("Verse1"), QStringLiteral("Verse"), Qt::AlignRight | Qt::AlignVCenter},
+         {QStringLiteral("Word1"), QString(), Qt::AlignCenter},
+         {QStringLiteral("Verse2"), QString()}});
+    versesModel->SetDataSource(&dm.dsWordVerse);
+    versesModel->OnError = [](const std::exception& e) { ShowException(e); };
+    dbgridWVerses->setModel(versesModel);
+    versesModel->FollowSelection(dbgridWVerses->selectionModel());
+    dbgridWVerses->setColumnWidth(0, 154);
+    layout->addWidget(dbgridWVerses, 1);
+
+    auto* bottom = new QHBoxLayout;
+    dbnvgtrWordVerse = Navigator(this, QStringLiteral("dbnvgtrWordVerse"), &dm.tblWordVerse,
+                                 [this] { ShowWordStatistics(true); });
+    bottom->addWidget(dbnvgtrWordVerse);
+    bottom->addStretch();
+    btnShowChapter = Button(this, QStringLiteral("btnShowChapter"), QStringLiteral("Show Chpater"));
+    bottom->addWidget(btnShowChapter);
+    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    bottom->addWidget(btnClose);
+    layout->addLayout(bottom);
+
+    lblWidth = new QLabel(this);
+    lblWidth->setObjectName(QStringLiteral("lblWidth"));
+    lblWidth->setFont(QFont(QStringLiteral("Courier New"), 10, QFont::Bold));
+    lblWidth->hide();
+    CloseOnEscape(this);
+
+    connect(edtSearch, &QLineEdit::textChanged, this,
+            [this] { RunGuarded([this] { edtSearchChange(); }); });
+    connect(dblkupcmbxBibleWords, &QComboBox::activated, this,
+            [this](int row) { RunGuarded([&] { WordChosen(row); }); });
+    connect(scopeButtons, &QButtonGroup::idClicked, this,
+            [this] { RunGuarded([this] { ScopeClick(); }); });
+    connect(dblkupcmbxBibleBooks, &QComboBox::activated, this,
+            [this] { RunGuarded([this] { ScopeClick(); }); });
+    connect(dbgridWVerses, &QTableView::clicked, this, [this] {
+        RunGuarded([this] {
+            if (!MainDM->tblWordVerse.Eof())
+                ShowVerseChapter();
+        });
+    });
+    connect(btnShowChapter, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { ShowVerseChapter(); }); });
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TfrmBibleIndex::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        ensurePolished();
+        RunGuarded([this] { FormShow(); });
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfrmBibleIndex::closeEvent(QCloseEvent* event) {
+    RunGuarded([this] { FormClose(); });
+    QWidget::closeEvent(event);
+}
+
+void TfrmBibleIndex::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitContextColumn();
+}

@@ -1,0 +1,269 @@
+// The controls of the Bible search window and their handlers. Behaviour
+// lives in Search.cpp.
+
+#include "Search.h"
+
+#include "BibleLayout.h"
+#include "DMMain.h"
+#include "ErrorHandler.h"
+#include "GridModel.h"
+#include "PhraseSearch.h"
+#include "RichEdit.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace BibleLayout;
+
+namespace {
+
+// The navigator: first, prior, next, last row of the grid's dataset.
+QWidget* Navigator(QWidget* parent, TGridModel* model) {
+    auto* nav = new QWidget(parent);
+    nav->setObjectName(QStringLiteral("dbnvgtrWordVerse"));
+    auto* row = new QHBoxLayout(nav);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const struct {
+        const char* caption;
+        void (TDataSet::*move)();
+    } steps[] = {{"|<", &TDataSet::First},
+                 {"<", &TDataSet::Prior},
+                 {">", &TDataSet::Next},
+                 {">|", &TDataSet::Last}};
+    for (const auto& s : steps) {
+        auto* b = new QToolButton(nav);
+        b->setText(QString::fromLatin1(s.caption));
+        auto move = s.move;
+        QObject::connect(b, &QToolButton::clicked, nav, [model, move] {
+            RunGuarded([&] {
+                if (TDataSet* ds = model->DataSet(); ds != nullptr && ds->Active())
+                    (ds->*move)();
+            });
+        });
+        row->addWidget(b);
+    }
+    return nav;
+}
+
+} // namespace
+
+TfrmSearch::TfrmSearch(QWidget* parent) : QWidget(parent, Qt::Window) {
+    CreateControls();
+}
+
+void TfrmSearch::CreateControls() {
+    setObjectName(QStringLiteral("frmSearch"));
+    setWindowTitle(QStringLiteral("Bible Search"));
+    resize(800, 600);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+
+    auto* top = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    lblSearch = Label(this, QStringLiteral("lblSearch"), QStringLiteral("Search for All Words:"));
+    edtSearch = new QLineEdit(this);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    btSearch = Button(this, QStringLiteral("btSearch"), QStringLiteral("Search Now"));
+    btSearch->setDefault(true);
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(edtSearch, 1);
+    searchRow->addWidget(btSearch);
+    chkBxLiteralSearch = new QCheckBox(QStringLiteral("Phrase or part of word"), this);
+    chkBxLiteralSearch->setObjectName(QStringLiteral("chkBxLiteralSearch"));
+    chkbxCaseSensitive = new QCheckBox(QStringLiteral("Case Sensitive"), this);
+    chkbxCaseSensitive->setObjectName(QStringLiteral("chkbxCaseSensitive"));
+    chkbxCaseSensitive->setEnabled(false);
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(chkBxLiteralSearch);
+    checks->addWidget(chkbxCaseSensitive);
+    checks->addStretch();
+    lblMessage = Label(this, QStringLiteral("lblMessage"), QString());
+    lblMessage->hide();
+    lblOmittedWords = Label(this, QStringLiteral("lblOmittedWords"), QString());
+    lblOmittedWords->hide();
+    lblNotFoundWords = Label(this, QStringLiteral("lblNotFoundWords"), QString());
+    lblNotFoundWords->hide();
+    dblkupcmbxBibleOmittedWordsw = new QComboBox(this);
+    dblkupcmbxBibleOmittedWordsw->setObjectName(QStringLiteral("dblkupcmbxBibleOmittedWordsw"));
+    dblkupcmbxBibleOmittedWordsw->hide();
+    auto* found = new QHBoxLayout;
+    found->addWidget(Label(this, QStringLiteral("Label1"), QStringLiteral("Verses Founded:")));
+    lblFoundRecs = Label(this, QStringLiteral("lblFoundRecs"), QStringLiteral("0"));
+    found->addWidget(lblFoundRecs);
+    found->addSpacing(20);
+    found->addWidget(lblMessage);
+    found->addStretch();
+    left->addWidget(lblSearch);
+    left->addLayout(searchRow);
+    left->addLayout(checks);
+    left->addLayout(found);
+    left->addWidget(lblOmittedWords);
+    left->addWidget(lblNotFoundWords);
+    left->addStretch();
+    top->addLayout(left, 1);
+
+    auto* scope = new QGroupBox(QStringLiteral("Search In: "), this);
+    scope->setObjectName(QStringLiteral("rdgrpBibleScope"));
+    rdgrpBibleScope = scope;
+    scopeButtons = new QButtonGroup(this);
+    auto* scopeColumn = new QVBoxLayout(scope);
+    const QStringList items{QStringLiteral("All Bible Books"), QStringLiteral("New Testament Only"),
+                            QStringLiteral("Old Testament Only"),
+                            QStringLiteral("Deuterocanonical Only"),
+                            QStringLiteral("Selected  Book Only -=>>")};
+    for (int i = 0; i < items.size(); ++i) {
+        auto* r = new QRadioButton(items[i], scope);
+        scopeButtons->addButton(r, i);
+        scopeColumn->addWidget(r);
+    }
+    dblkupcmbxBibleBooks = new QComboBox(this);
+    dblkupcmbxBibleBooks->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
+    dblkupcmbxBibleBooks->setMaxVisibleItems(29);
+    dblkupcmbxBibleBooks->setMinimumWidth(180);
+    scopeColumn->addWidget(dblkupcmbxBibleBooks);
+    top->addWidget(scope);
+    layout->addLayout(top);
+
+    dbgrdSearch = new QTableView(this);
+    dbgrdSearch->setObjectName(QStringLiteral("dbgrdSearch"));
+    dbgrdSearch->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dbgrdSearch->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    dbgrdSearch->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    dbgrdSearch->setWordWrap(false);
+    dbgrdSearch->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    dbgrdSearch->horizontalHeader()->setStretchLastSection(true);
+    dbgrdSearch->setContextMenuPolicy(Qt::CustomContextMenu);
+    gridModel = new TGridModel(this);
+    gridModel->SetColumns({{QStringLiteral("Citation")}, {QStringLiteral("VerseText")}});
+    gridModel->SetDataSource(&MainDM->dsSearch);
+    gridModel->OnError = [](const std::exception& e) { ShowException(e); };
+    dbgrdSearch->setModel(gridModel);
+    gridModel->FollowSelection(dbgrdSearch->selectionModel());
+    dbgrdSearch->setColumnWidth(0, 132);
+    // Money green behind the citation column.
+    dbgrdSearch->setStyleSheet(QString());
+    layout->addWidget(dbgrdSearch, 1);
+
+    PopupMenu1 = new QMenu(this);
+    mnuCopySelection = PopupMenu1->addAction(QStringLiteral("&Copy Current Selection Only"));
+    mnuCopySelection->setObjectName(QStringLiteral("mnuCopySelection"));
+    mnuCopyAll = PopupMenu1->addAction(QStringLiteral("Copy &All Verses in Scope"));
+    mnuCopyAll->setObjectName(QStringLiteral("mnuCopyAll"));
+
+    auto* bottom = new QHBoxLayout;
+    dbnvgtrWordVerse = Navigator(this, gridModel);
+    bottom->addWidget(dbnvgtrWordVerse);
+    bottom->addWidget(Label(this, QStringLiteral("Label2"), QStringLiteral("Selected verses:")));
+    lblSelectCount = Label(this, QStringLiteral("lblSelectCount"), QStringLiteral("0"));
+    bottom->addWidget(lblSelectCount);
+    bottom->addStretch();
+    TPrintButtons print;
+    bottom->addWidget(PrintPanel(this, print));
+    spdbtnPrint = print.Print;
+    spdbtnPreview = print.Preview;
+    spdbtnPageSetup = print.PageSetup;
+    spdbtnSaveAs = print.SaveAs;
+    SpeedButton1 =
+        Button(this, QStringLiteral("SpeedButton1"), QStringLiteral("Copy to Clipboard"));
+    bottom->addWidget(SpeedButton1);
+    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    bottom->addWidget(btnClose);
+    layout->addLayout(bottom);
+
+    rchedtReadings = new TRichEdit(this);
+    rchedtReadings->setObjectName(QStringLiteral("rchedtReadings"));
+    rchedtReadings->hide();
+    CloseOnEscape(this);
+
+    auto guarded = [this](void (TfrmSearch::*handler)()) {
+        return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
+    };
+    connect(btSearch, &QPushButton::clicked, this, guarded(&TfrmSearch::btSearchClick));
+    connect(edtSearch, &QLineEdit::returnPressed, this, guarded(&TfrmSearch::btSearchClick));
+    connect(chkBxLiteralSearch, &QCheckBox::clicked, this,
+            guarded(&TfrmSearch::chkBxLiteralSearchClick));
+    connect(chkbxCaseSensitive, &QCheckBox::clicked, this, [this] { AllVersesWritten = false; });
+    connect(scopeButtons, &QButtonGroup::idClicked, this,
+            guarded(&TfrmSearch::rdgrpBibleScopeClick));
+    connect(dblkupcmbxBibleBooks, &QComboBox::activated, this,
+            [this] { AllVersesWritten = false; });
+    connect(edtSearch, &QLineEdit::textEdited, this, guarded(&TfrmSearch::edtSearchChange));
+    connect(dbgrdSearch, &QTableView::clicked, this, guarded(&TfrmSearch::dbgrdSearchCellClick));
+    connect(dbgrdSearch->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateSelectionCount(); });
+    connect(dbgrdSearch, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        PopupMenu1->popup(dbgrdSearch->viewport()->mapToGlobal(p));
+    });
+    connect(mnuCopySelection, &QAction::triggered, this,
+            guarded(&TfrmSearch::mnuCopySelectionClick));
+    connect(mnuCopyAll, &QAction::triggered, this, guarded(&TfrmSearch::mnuCopyAllClick));
+    connect(spdbtnPrint, &QToolButton::clicked, this, guarded(&TfrmSearch::spdbtnPrintClick));
+    connect(spdbtnPreview, &QToolButton::clicked, this, guarded(&TfrmSearch::spdbtnPreviewClick));
+    connect(spdbtnPageSetup, &QToolButton::clicked, this,
+            guarded(&TfrmSearch::spdbtnPageSetupClick));
+    connect(spdbtnSaveAs, &QToolButton::clicked, this, guarded(&TfrmSearch::spdbtnSaveAsClick));
+    connect(SpeedButton1, &QPushButton::clicked, this, guarded(&TfrmSearch::SpeedButton1Click));
+    connect(btnClose, &QPushButton::clicked, this, guarded(&TfrmSearch::btnCloseClick));
+}
+
+void TfrmSearch::chkBxLiteralSearchClick() {
+    const bool phrase = chkBxLiteralSearch->isChecked();
+    if (!phrase)
+        chkbxCaseSensitive->setChecked(false);
+    chkbxCaseSensitive->setEnabled(phrase);
+    lblSearch->setText(phrase ? QStringLiteral("Find Exact Phrase:")
+                              : QStringLiteral("Search for All Words:"));
+    AllVersesWritten = false;
+}
+
+void TfrmSearch::rdgrpBibleScopeClick() {
+    dblkupcmbxBibleBooks->setEnabled(ScopeIndex() == 4);
+    AllVersesWritten = false;
+}
+
+void TfrmSearch::edtSearchChange() {
+    lblOmittedWords->hide();
+    lblNotFoundWords->hide();
+    AllVersesWritten = false;
+}
+
+void TfrmSearch::btnCloseClick() {
+    MainDM->qrySearch.Close();
+    close();
+}
+
+void TfrmSearch::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        ensurePolished();
+        RunGuarded([this] { FormShow(); });
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QWidget::setVisible(visible);
+}
+
+void TfrmSearch::closeEvent(QCloseEvent* event) {
+    if (searching_) {
+        event->ignore();
+        return;
+    }
+    RunGuarded([this] { FormClose(); });
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,315 @@
+// The Bible search window, the concordance and the whole-book window on the
+// fixture books: words searched once, omitted and unknown words, scopes of
+// both modes, the phrase results grid, the output text and its reuse, the
+// concordance's word jump and statistics, the whole book's tree and find.
+
+#include "Bible.h"
+#include "BibleChapter.h"
+#include "BibleIndex.h"
+#include "BibleMain.h"
+#include "Building.h"
+#include "DMMain.h"
+#include "DayState.h"
+#include "FixtureDb.h"
+#include "GridModel.h"
+#include "MainDMTest.h"
+#include "PrintRich.h"
+#include "RichEdit.h"
+#include "ScriptedDialogs.h"
+#include "Search.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Fixture;
+
+namespace {
+
+class SearchWindow : public MainDMTest {
+protected:
+    void SetUp() override {
+        MainDMTest::SetUp();
+        state.DayEngine = std::make_unique<TApaqty>();
+        state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
+        DayState = &state;
+        printRich = std::make_unique<TfrmPrintRich>();
+        frmPrintRich = printRich.get();
+        building = std::make_unique<TfrmBuilding>();
+        frmBuilding = building.get();
+        chapter = std::make_unique<TfrmBibleChapter>();
+        frmBibleChapter = chapter.get();
+        search = std::make_unique<TfrmSearch>();
+        frmSearch = search.get();
+        index = std::make_unique<TfrmBibleIndex>();
+        frmBibleIndex = index.get();
+        book = std::make_unique<TfrmBible>();
+        frmBible = book.get();
+        dm().tblBookNamesFiltered.FindKey({70}); // Matthew, by book order
+    }
+    void TearDown() override {
+        book.reset();
+        index.reset();
+        search.reset();
+        chapter.reset();
+        building.reset();
+        printRich.reset();
+        frmPrintRich = nullptr;
+        frmBuilding = nullptr;
+        frmBibleChapter = nullptr;
+        DayState = nullptr;
+        MainDMTest::TearDown();
+    }
+
+    // Runs a search with the window shown; the scope as given.
+    void Search(const QString& text, bool phrase, int scope, bool caseSensitive = false) {
+        TfrmSearch& w = *search;
+        if (!w.isVisible())
+            w.show();
+        if (w.chkBxLiteralSearch->isChecked() != phrase)
+            w.chkBxLiteralSearch->click();
+        w.chkbxCaseSensitive->setChecked(caseSensitive);
+        w.scopeButtons->button(scope)->click();
+        w.edtSearch->setText(text);
+        w.btSearch->click();
+    }
+    QStringList Citations() {
+        QStringList c;
+        TGridModel* m = search->gridModel;
+        for (int r = 0; r < m->rowCount(); ++r)
+            c << m->FieldValue(r, QStringLiteral("Citation")).toString();
+        return c;
+    }
+
+    TDayState state;
+    TScriptedDialogs dialogs;
+    TScriptedDialogs::Scope dialogScope{dialogs};
+    std::unique_ptr<TfrmPrintRich> printRich;
+    std::unique_ptr<TfrmBuilding> building;
+    std::unique_ptr<TfrmBibleChapter> chapter;
+    std::unique_ptr<TfrmSearch> search;
+    std::unique_ptr<TfrmBibleIndex> index;
+    std::unique_ptr<TfrmBible> book;
+};
+
+TEST_F(SearchWindow, AllWordsSearchesEachWordOnceAndListsTheOthers) {
+    Search(QStringLiteral("light LIGHT Light the xyzzy"), false, 1);
+    TfrmSearch& w = *search;
+    // "the" is an omitted word, "xyzzy" unknown: neither narrows the result.
+    EXPECT_EQ(w.lblOmittedWords->text(), "Omitted Words: THE ");
+    EXPECT_TRUE(w.lblOmittedWords->isVisibleTo(&w));
+    EXPECT_EQ(w.lblNotFoundWords->text(), "Words Not Found: XYZZY ");
+    EXPECT_EQ(Citations(), QStringList({"Matthew 1:2", "Matthew 1:3", "Matthew 1:3", "Matthew 1:5",
+                                        "Matthew 1:7"}));
+    EXPECT_EQ(w.lblFoundRecs->text(), "5");
+    EXPECT_EQ(w.BuildPrintHeader(), "Search For: LIGHT  In: New Testament Only");
+
+    Search(QStringLiteral("god light"), false, 0);
+    EXPECT_EQ(Citations(), QStringList({"Matthew 1:2"}));
+    Search(QStringLiteral("god light in"), false, 0);
+    EXPECT_EQ(Citations(), QStringList({"Matthew 1:2"}));
+    // Only unsearchable words: no query, an empty grid.
+    Search(QStringLiteral("the xyzzy"), false, 0);
+    EXPECT_EQ(w.gridModel->rowCount(), 0);
+    EXPECT_FALSE(dm().qrySearch.Active());
+    w.edtSearch->setText(QStringLiteral("x"));
+    emit w.edtSearch->textEdited(QStringLiteral("x"));
+    EXPECT_FALSE(w.lblOmittedWords->isVisibleTo(&w));
+}
+
+TEST_F(SearchWindow, ScopesOfBothModes) {
+    // "grace" is in every generated verse; books above 80 count with the
+    // Old Testament for the all-words search only.
+    struct Case {
+        bool phrase;
+        int scope;
+        QString first, last;
+    } cases[] = {
+        {false, 2, "Genesis 1:1", "Prayer of Manasseh 2:1"},
+        {true, 2, "Genesis 1:1", "Proverbs 1:10"}, // by book order
+        {false, 3, "Tobit 1:1", "Prayer of Manasseh 2:1"},
+        {true, 3, "Tobit 1:1", "Prayer of Manasseh 2:1"},
+        {true, 1, "Matthew 1:8", "Mark 3:5"},
+        {true, 4, "Mark 1:1", "Mark 3:5"},
+    };
+    TfrmSearch& w = *search;
+    w.show();
+    w.dblkupcmbxBibleBooks->setCurrentIndex(w.dblkupcmbxBibleBooks->findData(Mark));
+    for (const Case& c : cases) {
+        Search(QStringLiteral("grace"), c.phrase, c.scope);
+        const QStringList found = Citations();
+        ASSERT_FALSE(found.isEmpty()) << c.scope;
+        EXPECT_EQ(found.first(), c.first) << c.phrase << c.scope;
+        EXPECT_EQ(found.last(), c.last) << c.phrase << c.scope;
+        EXPECT_EQ(w.ShowsPhraseResults(), c.phrase);
+    }
+    EXPECT_EQ(w.BuildPrintHeader(), "Search For: grace In (Book Name): Mark");
+}
+
+TEST_F(SearchWindow, PhraseSearchFillsTheResultsTableWithInputHeldOff) {
+    TfrmSearch& w = *search;
+    w.show();
+    // While the scan lets messages run, the close button and the grid are
+    // off and a click on the search button goes nowhere.
+    bool heldDuringScan = false;
+    int clicks = 0;
+    QObject::connect(w.btSearch, &QPushButton::clicked, [&] { ++clicks; });
+    QTimer::singleShot(0, [&] {
+        heldDuringScan = !w.btnClose->isEnabled() && !w.dbgrdSearch->isEnabled();
+        const QPointF at(w.btSearch->rect().center());
+        QMouseEvent press(QEvent::MouseButtonPress, at, w.btSearch->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w.btSearch->mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.btSearch, &press);
+        QCoreApplication::sendEvent(w.btSearch, &release);
+    });
+    Search(QStringLiteral("Light"), true, 0, true);
+    EXPECT_TRUE(heldDuringScan);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(Citations().isEmpty()); // "Light" with a capital is in no fixture verse
+    Search(QStringLiteral("light"), true, 0, true);
+    EXPECT_EQ(Citations(),
+              QStringList({"Matthew 1:2", "Matthew 1:3", "Matthew 1:5", "Matthew 1:7"}));
+    EXPECT_EQ(dm().tblSearchResults.RecordCount(), 4);
+    EXPECT_EQ(w.lblFoundRecs->text(), "4");
+    EXPECT_TRUE(w.btnClose->isEnabled());
+    EXPECT_TRUE(w.dbgrdSearch->isEnabled());
+    EXPECT_FALSE(w.lblMessage->isVisibleTo(&w));
+    EXPECT_EQ(w.BuildPrintHeader(), "Search For: light In: All Bible Books");
+    // A new showing empties the results.
+    w.close();
+    w.show();
+    EXPECT_EQ(dm().tblSearchResults.RecordCount(), 0);
+}
+
+TEST_F(SearchWindow, OutputTextOfSelectedOrAllVersesAndItsReuse) {
+    TfrmSearch& w = *search;
+    Search(QStringLiteral("light"), true, 1);
+    ASSERT_EQ(w.gridModel->rowCount(), 4);
+    const int currentBefore = dm().tblSearchResults.RecNo();
+    // No selection: all verses, once; a second output reuses them.
+    w.dbgrdSearch->selectionModel()->clear();
+    EXPECT_TRUE(w.PrepareOutputText(QStringLiteral("Save")));
+    const QString all = w.rchedtReadings->Text();
+    EXPECT_TRUE(all.startsWith("(Matthew 1:2) God so loved the world; in love He gave light.\r\n"));
+    EXPECT_EQ(all.count(QStringLiteral("\r\n")), 4);
+    EXPECT_EQ(dm().tblSearchResults.RecNo(), currentBefore); // the cursor never moved
+    w.rchedtReadings->SetSelStart(5);
+    EXPECT_TRUE(w.PrepareOutputText(QStringLiteral("Save")));
+    EXPECT_EQ(w.rchedtReadings->Text(), all);
+    // Two rows selected, "Yes": only those, in the order of selection.
+    w.dbgrdSearch->selectionModel()->select(
+        w.gridModel->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    w.dbgrdSearch->selectionModel()->select(
+        w.gridModel->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(w.lblSelectCount->text(), "2");
+    EXPECT_EQ(w.mnuCopySelection->text(), "Copy &Current Selection Only");
+    dialogs.MessageAnswers = {mrYes};
+    EXPECT_TRUE(w.PrepareOutputText(QStringLiteral("Save")));
+    EXPECT_EQ(dialogs.Messages.last().Text, "Save Current Selection Only?");
+    EXPECT_EQ(w.rchedtReadings->Text(), "(Matthew 1:5) Let the light come in.\r\n"
+                                        "(Matthew 1:2) God so loved the world; in love He gave "
+                                        "light.\r\n");
+    // "No" after a selection writes all verses again.
+    dialogs.MessageAnswers = {mrNo};
+    EXPECT_TRUE(w.PrepareOutputText(QStringLiteral("Save")));
+    EXPECT_EQ(w.rchedtReadings->Text(), all);
+    // Nothing found: the warning and no output.
+    Search(QStringLiteral("nowhere at all"), true, 0);
+    dialogs.Messages.clear();
+    EXPECT_FALSE(w.PrepareOutputText(QStringLiteral("Save")));
+    ASSERT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.Messages[0].Text,
+              "Can Not Perform This Task When There is No Verses Founded");
+}
+
+// ---- concordance -------------------------------------------------------------
+
+TEST_F(SearchWindow, ConcordanceJumpsToWordsAndCountsTheirVerses) {
+    TfrmBibleIndex& w = *index;
+    w.show();
+    w.edtSearch->setText(QStringLiteral("LI"));
+    EXPECT_EQ(dm().tblBibleWords.FieldByName("TheWord")->AsString(), "LIGHT");
+    // LIGHT: 7 hits in 4 verses (Matthew 1:2, 1:3 twice, 1:5, 1:7 once...).
+    const int hits = dm().tblBibleWords.FieldByName("Hits")->AsInteger();
+    const int verses = dm().tblWordVerse.RecordCount();
+    EXPECT_EQ(w.pnlFound->text(),
+              QStringLiteral("Founded: %1  times in  %2 Verses").arg(hits).arg(verses));
+    EXPECT_EQ(w.dblkupcmbxBibleWords->currentText(), "LIGHT");
+    // The context split around the word.
+    dm().tblWordVerse.First();
+    EXPECT_EQ(dm().tblWordVerse.FieldByName("Verse1")->AsString(),
+              "God so loved the world; in love He gave ");
+    EXPECT_EQ(dm().tblWordVerse.FieldByName("Word1")->AsString(), "light");
+    EXPECT_EQ(dm().tblWordVerse.FieldByName("Verse2")->AsString(), ".");
+    // A prefix no word begins with: red, the not-found banner.
+    w.edtSearch->setText(QStringLiteral("LIZ"));
+    EXPECT_EQ(w.pnlFound->text(), "* * * Word Not Found * * *");
+    EXPECT_EQ(w.edtSearch->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+    // A letter label clears the edit and jumps.
+    w.LetterClick(QLatin1Char('W'));
+    EXPECT_TRUE(w.edtSearch->text().isEmpty());
+    EXPECT_EQ(dm().tblBibleWords.FieldByName("TheWord")->AsString(), "WORD");
+    // Old Testament scope: the words of Matthew only are passed over while
+    // the first letter stays.
+    w.scopeButtons->button(2)->click();
+    w.edtSearch->setText(QStringLiteral("G"));
+    EXPECT_EQ(dm().tblBibleWords.FieldByName("TheWord")->AsString(), "GRACE");
+    EXPECT_TRUE(w.pnlFound->text().startsWith("Founded in: "));
+    w.close();
+}
+
+// ---- whole book -----------------------------------------------------------------
+
+TEST_F(SearchWindow, WholeBookTreeScrollAndFind) {
+    TfrmBible& w = *book;
+    for (const auto& [id, name, prefix] :
+         {std::tuple{Psalms, "Psalms", "Psalm "}, std::tuple{Mark, "Mark", "Chapter "}}) {
+        w.BookID = id;
+        w.BookName = QString::fromLatin1(name);
+        w.FirstChapter = MainDM->GetFirstChapter(id);
+        w.LastChapter = MainDM->GetLastChapter(id);
+        w.show();
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Book Name: ") + name);
+        QTreeWidgetItem* top = w.trvwCitiations->topLevelItem(0);
+        ASSERT_NE(top, nullptr);
+        EXPECT_EQ(top->text(0), name);
+        ASSERT_EQ(top->childCount(), 3);
+        EXPECT_EQ(top->child(2)->text(0), QString::fromLatin1(prefix) + "3");
+        // The caret on the first heading.
+        EXPECT_EQ(w.rchedtReadings->SelStart(), w.rchedtReadings->Text().indexOf('['));
+        w.trvwCitiations->setCurrentItem(top->child(1));
+        w.trvwCitiationsClick();
+        EXPECT_EQ(w.rchedtReadings->SelStart(),
+                  w.rchedtReadings->Text().indexOf(QString::fromLatin1(prefix) + "2"));
+        w.close();
+        EXPECT_TRUE(w.rchedtReadings->Text().isEmpty());
+    }
+    w.show();
+    w.edtSearch->setText(QStringLiteral("speaks"));
+    w.btSearchClick();
+    const int first = w.rchedtReadings->SelStart();
+    EXPECT_EQ(first, w.rchedtReadings->Text().indexOf("speaks"));
+    w.btSearchClick();
+    EXPECT_GT(w.rchedtReadings->SelStart(), first);
+    w.edtSearch->setText(QStringLiteral("nowhere"));
+    w.btSearchClick();
+    EXPECT_EQ(dialogs.Messages.last().Text, "No Further Match");
+}
+
+} // namespace
