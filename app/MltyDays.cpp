@@ -31,6 +31,7 @@ const char* const ShowSynxAlwaysMessage =
 TfrmMltyDays::TfrmMltyDays(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmMltyDays"));
     CreateControls();
+    ResetSelection();
 }
 
 void TfrmMltyDays::CreateControls() {
