@@ -16,6 +16,7 @@
 #include "LinkSynx.h"
 #include "MainNew.h"
 #include "MltyDays.h"
+#include "Picture.h"
 #include "PrintRich.h"
 #include "Readings.h"
 #include "RichPreview.h"
@@ -106,7 +107,10 @@ void StartUp(const TStartupOptions& options) {
     frmShowIcons = new TfrmShowIcons;
     doNotQuitOnClose(frmShowIcons);
     created(options, "frmShowIcons");
-    // frmPicture, frmUtil
+    frmPicture = new TfrmPicture;
+    doNotQuitOnClose(frmPicture);
+    created(options, "frmPicture");
+    // frmUtil holds no state and needs no instance
     frmMltyDays = new TfrmMltyDays;
     doNotQuitOnClose(frmMltyDays);
     created(options, "frmMltyDays");
@@ -170,6 +174,8 @@ void ShutDown() {
     frmReadings = nullptr;
     delete frmMltyDays;
     frmMltyDays = nullptr;
+    delete frmPicture;
+    frmPicture = nullptr;
     delete frmShowIcons;
     frmShowIcons = nullptr;
     delete frmSynxSearchResults;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <chrono>
 
 TEnvironmentScope* TEnvironmentScope::innermost_ = nullptr;
@@ -31,6 +32,13 @@ QString ProgramFolder() {
                                ? QCoreApplication::applicationDirPath()
                                : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     return folder + QLatin1Char('/');
+}
+
+QString UserDataFolder() {
+    if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::DataFolder))
+        return (*f)();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/EVelmorande/");
 }
 
 quint32 TickCount() {

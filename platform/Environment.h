@@ -13,6 +13,7 @@
 //   the folder of the registry  TRegistry                       Registry.h
 //   today's date                Today                           here
 //   the program's folder        ProgramFolder                   here
+//   the user's data folder      UserDataFolder                  here
 //   the millisecond tick        TickCount                       here
 //
 // A test fills the members it scripts in a TEnvironment and puts it in force
@@ -72,7 +73,8 @@ struct TEnvironment {
 
     std::function<bool(const QString& target)> ShellOpen;
     // The bitmap to show and the style (0 tiled, 1 centred, 2 stretched).
-    std::function<void(const QString& bitmapFile, int style)> ReloadWallpaper;
+    // True when the desktop took the wallpaper.
+    std::function<bool(const QString& bitmapFile, int style)> ReloadWallpaper;
     std::function<TScreenMetrics()> ScreenMetrics;
 
     // The folder that holds the folders of both registry roots.
@@ -80,6 +82,8 @@ struct TEnvironment {
     std::function<QDate()> Today;
     // With its trailing separator.
     std::function<QString()> ProgramFolder;
+    // With its trailing separator.
+    std::function<QString()> DataFolder;
     std::function<quint32()> TickCount;
 };
 
@@ -109,5 +113,8 @@ private:
 QDate Today();
 // Folder of the program file with its trailing separator.
 QString ProgramFolder();
+// The user's own writable folder of the program, with its trailing separator;
+// it may not exist yet.
+QString UserDataFolder();
 // The system tick counter in milliseconds; it wraps like a 32-bit counter.
 quint32 TickCount();

@@ -27,15 +27,17 @@ bool RealShellOpen(const QString& target) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void RealWallpaper(const QString& bitmapFile, int style) {
+bool RealWallpaper(const QString& bitmapFile, int style) {
     const QString gsettings = QStandardPaths::findExecutable("gsettings");
     if (gsettings.isEmpty())
-        return;
+        return false;
     const QList<QStringList> settings =
         WallpaperSettings(QGuiApplication::platformName(),
                           qEnvironmentVariable("XDG_CURRENT_DESKTOP"), bitmapFile, style);
+    bool ok = !settings.isEmpty();
     for (const QStringList& args : settings)
-        QProcess::startDetached(gsettings, args);
+        ok = QProcess::startDetached(gsettings, args) && ok;
+    return ok;
 }
 
 } // namespace
@@ -46,11 +48,10 @@ bool ShellOpen(const QString& target) {
     return RealShellOpen(target);
 }
 
-void ReloadDesktopWallpaper(const QString& bitmapFile, int style) {
+bool ReloadDesktopWallpaper(const QString& bitmapFile, int style) {
     if (auto* f = TEnvironmentScope::Scripted(&TEnvironment::ReloadWallpaper))
-        (*f)(bitmapFile, style);
-    else
-        RealWallpaper(bitmapFile, style);
+        return (*f)(bitmapFile, style);
+    return RealWallpaper(bitmapFile, style);
 }
 
 TScreenMetrics PrimaryScreenMetrics() {

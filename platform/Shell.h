@@ -13,8 +13,9 @@
 // Opens a web address (or file) with the desktop's default handler.
 bool ShellOpen(const QString& target);
 // Tells the desktop that the wallpaper settings changed: the bitmap to show
-// and the style (0 tiled, 1 centred, 2 stretched).
-void ReloadDesktopWallpaper(const QString& bitmapFile, int style);
+// and the style (0 tiled, 1 centred, 2 stretched). False when no desktop
+// took it.
+bool ReloadDesktopWallpaper(const QString& bitmapFile, int style);
 TScreenMetrics PrimaryScreenMetrics();
 // The metrics of a screen as Qt reports it: its size in device-independent
 // pixels, its logical DPI (the font DPI left after scaling) and its device

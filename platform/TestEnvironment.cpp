@@ -10,7 +10,9 @@ TTestEnvironment::TTestEnvironment(const QDate& today) : Today(today) {
     };
     env_.ReloadWallpaper = [this](const QString& bitmapFile, int style) {
         Wallpapers.append({bitmapFile, style});
+        return WallpaperResult;
     };
+    env_.DataFolder = [this] { return DataFolder(); };
     env_.RegistryFolder = [this] { return RegistryFolder(); };
     env_.Today = [this] { return Today; };
     env_.ProgramFolder = [this] { return ProgramFolder(); };
@@ -25,6 +27,10 @@ TTestEnvironment::~TTestEnvironment() = default;
 
 QString TTestEnvironment::RegistryFolder() const {
     return folder_.filePath(QStringLiteral("registry"));
+}
+
+QString TTestEnvironment::DataFolder() const {
+    return folder_.filePath(QStringLiteral("data")) + QLatin1Char('/');
 }
 
 QString TTestEnvironment::ProgramFolder() const {

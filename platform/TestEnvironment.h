@@ -31,11 +31,15 @@ public:
     QStringList Opened;
     // Bitmap file and style of each wallpaper reload.
     QList<std::pair<QString, int>> Wallpapers;
+    // What the wallpaper reload answers.
+    bool WallpaperResult = true;
 
     // Empty folders of this environment's own.
     QString RegistryFolder() const;
     // With its trailing separator.
     QString ProgramFolder() const;
+    // The user's data folder, with its trailing separator; not made.
+    QString DataFolder() const;
 
 private:
     QTemporaryDir folder_;

@@ -4,6 +4,7 @@
 #include "DayState.h"
 #include "Dialogs.h"
 #include "ErrorHandler.h"
+#include "Picture.h"
 #include "RichEdit.h"
 #include "Shell.h"
 #include "SynxText.h"
@@ -224,5 +225,7 @@ bool TfrmSynx::GoToEntry(TRichEdit* RichEdit, int N) {
 
 // ------------------------------------------------------------ call points ---
 
-// The picture window shows the icon here once it exists.
-void TfrmSynx::ShowIconPicture(const QString&, const QString&) {}
+void TfrmSynx::ShowIconPicture(const QString& PictureFile, const QString& PictSaintName) {
+    frmPicture->ShowPicture(PictureFile, PictSaintName, QColor(255, 251, 240));
+    ShowModal(frmPicture);
+}

@@ -82,6 +82,7 @@ TEST_F(MainNewStartup, OrderOfStartUp) {
                                   QStringLiteral("frmSearch"),
                                   QStringLiteral("frmBibleMain"),
                                   QStringLiteral("frmShowIcons"),
+                                  QStringLiteral("frmPicture"),
                                   QStringLiteral("frmMltyDays"),
                                   QStringLiteral("step 3"),
                                   QStringLiteral("frmReadings"),
