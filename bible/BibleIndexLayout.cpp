@@ -139,27 +139,13 @@ void TfrmBibleIndex::CreateControls() {
     pick->addLayout(letters, 3, 0, 1, 3);
     top->addLayout(pick, 1);
 
-    auto* scope = new QGroupBox(QStringLiteral("Search In: "), this);
-    scope->setObjectName(QStringLiteral("rdgrpBibleScope"));
-    rdgrpBibleScope = scope;
-    scopeButtons = new QButtonGroup(this);
-    auto* scopeColumn = new QVBoxLayout(scope);
-    const QStringList items{QStringLiteral("All Bible Books"), QStringLiteral("New Testament Only"),
-                            QStringLiteral("Old Testament Only"),
-                            QStringLiteral("Deuterocanonical Only"),
-                            QStringLiteral("Selected  Book Only -=>>")};
-    for (int i = 0; i < items.size(); ++i) {
-        auto* r = new QRadioButton(items[i], scope);
-        scopeButtons->addButton(r, i);
-        scopeColumn->addWidget(r);
-    }
+    const TScopeGroup scope = ScopeGroup(this);
+    rdgrpBibleScope = scope.Group;
+    scopeButtons = scope.Buttons;
+    dblkupcmbxBibleBooks = scope.Books;
     scopeButtons->button(0)->setChecked(true);
-    dblkupcmbxBibleBooks = new QComboBox(this);
-    dblkupcmbxBibleBooks->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
-    dblkupcmbxBibleBooks->setMaxVisibleItems(29);
     dblkupcmbxBibleBooks->setEnabled(false);
-    scopeColumn->addWidget(dblkupcmbxBibleBooks);
-    top->addWidget(scope);
+    top->addWidget(scope.Group);
     layout->addLayout(top);
 
     dbgridWVerses = new QTableView(this);

@@ -3,13 +3,18 @@
 #include "RichEdit.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace BibleLayout {
 
@@ -86,6 +91,28 @@ QWidget* PrintPanel(QWidget* parent, TPrintButtons& b) {
     for (QToolButton* t : {b.Print, b.Preview, b.PageSetup, b.SaveAs})
         row->addWidget(t);
     return panel;
+}
+
+TScopeGroup ScopeGroup(QWidget* parent) {
+    TScopeGroup scope;
+    scope.Group = new QGroupBox(QStringLiteral("Search In: "), parent);
+    scope.Group->setObjectName(QStringLiteral("rdgrpBibleScope"));
+    scope.Buttons = new QButtonGroup(parent);
+    auto* column = new QVBoxLayout(scope.Group);
+    const QStringList items{QStringLiteral("All Bible Books"), QStringLiteral("New Testament Only"),
+                            QStringLiteral("Old Testament Only"),
+                            QStringLiteral("Deuterocanonical Only"),
+                            QStringLiteral("Selected  Book Only -=>>")};
+    for (int i = 0; i < items.size(); ++i) {
+        auto* r = new QRadioButton(items[i], scope.Group);
+        scope.Buttons->addButton(r, i);
+        column->addWidget(r);
+    }
+    scope.Books = new QComboBox(parent);
+    scope.Books->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
+    scope.Books->setMaxVisibleItems(29);
+    column->addWidget(scope.Books);
+    return scope;
 }
 
 } // namespace BibleLayout

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -30,5 +33,14 @@ struct TPrintButtons {
     QToolButton* SaveAs = nullptr;
 };
 QWidget* PrintPanel(QWidget* parent, TPrintButtons& buttons);
+
+// The "Search In: " scope group of the concordance and the search: five
+// radio buttons (ids 0..4) over the book combo, which the group's column holds.
+struct TScopeGroup {
+    QGroupBox* Group = nullptr;
+    QButtonGroup* Buttons = nullptr;
+    QComboBox* Books = nullptr;
+};
+TScopeGroup ScopeGroup(QWidget* parent);
 
 } // namespace BibleLayout

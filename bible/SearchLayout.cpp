@@ -119,26 +119,12 @@ void TfrmSearch::CreateControls() {
     left->addStretch();
     top->addLayout(left, 1);
 
-    auto* scope = new QGroupBox(QStringLiteral("Search In: "), this);
-    scope->setObjectName(QStringLiteral("rdgrpBibleScope"));
-    rdgrpBibleScope = scope;
-    scopeButtons = new QButtonGroup(this);
-    auto* scopeColumn = new QVBoxLayout(scope);
-    const QStringList items{QStringLiteral("All Bible Books"), QStringLiteral("New Testament Only"),
-                            QStringLiteral("Old Testament Only"),
-                            QStringLiteral("Deuterocanonical Only"),
-                            QStringLiteral("Selected  Book Only -=>>")};
-    for (int i = 0; i < items.size(); ++i) {
-        auto* r = new QRadioButton(items[i], scope);
-        scopeButtons->addButton(r, i);
-        scopeColumn->addWidget(r);
-    }
-    dblkupcmbxBibleBooks = new QComboBox(this);
-    dblkupcmbxBibleBooks->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
-    dblkupcmbxBibleBooks->setMaxVisibleItems(29);
+    const TScopeGroup scope = ScopeGroup(this);
+    rdgrpBibleScope = scope.Group;
+    scopeButtons = scope.Buttons;
+    dblkupcmbxBibleBooks = scope.Books;
     dblkupcmbxBibleBooks->setMinimumWidth(180);
-    scopeColumn->addWidget(dblkupcmbxBibleBooks);
-    top->addWidget(scope);
+    top->addWidget(scope.Group);
     layout->addLayout(top);
 
     dbgrdSearch = new QTableView(this);

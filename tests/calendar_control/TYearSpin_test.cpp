@@ -46,7 +46,11 @@ protected:
 
     // A fixed today: the year limits must not move at New Year under a run.
     const QDate today{2026, 12, 31};
-    TEnvironment env{.Today = [this] { return today; }};
+    TEnvironment env = [this] {
+        TEnvironment e;
+        e.Today = [this] { return today; };
+        return e;
+    }();
     TEnvironmentScope scope{env};
     std::unique_ptr<TFullCalendarLight> cal;
     int changes = 0;

@@ -91,8 +91,9 @@ TEST(TableEngineBatch, AFillThatFailsMidwayLeavesTheOldRows) {
             });
             ADD_FAILURE() << c.name << ": the fill went through";
         } catch (const EDatabaseError& e) {
-            if (c.sqliteRefuses)
+            if (c.sqliteRefuses) {
                 EXPECT_TRUE(e.Message().contains("SRN.DB")) << e.Message().toStdString();
+            }
         }
         EXPECT_FALSE(t->InBatch()) << c.name;
         EXPECT_EQ(verses(*t), (QList<int>{7, 8})) << c.name;
