@@ -30,37 +30,6 @@ using namespace BibleLayout;
 
 namespace {
 
-// First, prior, next and last row of a dataset, then after.
-QWidget* Navigator(QWidget* parent, const QString& name, TDataSet* ds,
-                   std::function<void()> after) {
-    auto* nav = new QWidget(parent);
-    nav->setObjectName(name);
-    auto* row = new QHBoxLayout(nav);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    const struct {
-        const char* caption;
-        void (TDataSet::*move)();
-    } steps[] = {{"|<", &TDataSet::First},
-                 {"<", &TDataSet::Prior},
-                 {">", &TDataSet::Next},
-                 {">|", &TDataSet::Last}};
-    for (const auto& s : steps) {
-        auto* b = new QToolButton(nav);
-        b->setText(QString::fromLatin1(s.caption));
-        auto move = s.move;
-        QObject::connect(b, &QToolButton::clicked, nav, [ds, move, after] {
-            RunGuarded([&] {
-                if (ds->Active())
-                    (ds->*move)();
-                after();
-            });
-        });
-        row->addWidget(b);
-    }
-    return nav;
-}
-
 // A label that reports clicks.
 class TClickLabel : public QLabel {
 public:
@@ -108,8 +77,10 @@ void TfrmBibleIndex::CreateControls() {
     dblkupcmbxBibleWords->setMaxVisibleItems(25);
     dblkupcmbxBibleWords->setModel(wordsModel);
     pick->addWidget(dblkupcmbxBibleWords, 1, 1);
-    dbnvgtrBibleWords = Navigator(this, QStringLiteral("dbnvgtrBibleWords"), &dm.tblBibleWords,
-                                  [this] { ShowWordStatistics(true); });
+    dbnvgtrBibleWords = Navigator(
+        this, QStringLiteral("dbnvgtrBibleWords"),
+        [ds = &dm.tblBibleWords]() -> TDataSet* { return ds; },
+        [this] { ShowWordStatistics(true); });
     pick->addWidget(dbnvgtrBibleWords, 1, 2);
     pnlFound = Label(this, QStringLiteral("pnlFound"), QStringLiteral("0 Match"));
     pnlFound->setToolTip(QStringLiteral(
@@ -171,8 +142,10 @@ void TfrmBibleIndex::CreateControls() {
     layout->addWidget(dbgridWVerses, 1);
 
     auto* bottom = new QHBoxLayout;
-    dbnvgtrWordVerse = Navigator(this, QStringLiteral("dbnvgtrWordVerse"), &dm.tblWordVerse,
-                                 [this] { ShowWordStatistics(true); });
+    dbnvgtrWordVerse = Navigator(
+        this, QStringLiteral("dbnvgtrWordVerse"),
+        [ds = &dm.tblWordVerse]() -> TDataSet* { return ds; },
+        [this] { ShowWordStatistics(true); });
     bottom->addWidget(dbnvgtrWordVerse);
     bottom->addStretch();
     btnShowChapter = Button(this, QStringLiteral("btnShowChapter"), QStringLiteral("Show Chpater"));

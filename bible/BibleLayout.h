@@ -3,7 +3,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QButtonGroup;
+class TDataSet;
 class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
@@ -33,6 +36,11 @@ struct TPrintButtons {
     QToolButton* SaveAs = nullptr;
 };
 QWidget* PrintPanel(QWidget* parent, TPrintButtons& buttons);
+
+// First, prior, next and last row of the dataset that dataSet returns at the
+// click (none, or a closed one, moves nothing), then after.
+QWidget* Navigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
+                   std::function<void()> after = {});
 
 // The "Search In: " scope group of the concordance and the search: five
 // radio buttons (ids 0..4) over the book combo, which the group's column holds.

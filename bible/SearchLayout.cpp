@@ -31,38 +31,7 @@
 
 using namespace BibleLayout;
 
-namespace {
-
-// The navigator: first, prior, next, last row of the grid's dataset.
-QWidget* Navigator(QWidget* parent, TGridModel* model) {
-    auto* nav = new QWidget(parent);
-    nav->setObjectName(QStringLiteral("dbnvgtrWordVerse"));
-    auto* row = new QHBoxLayout(nav);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    const struct {
-        const char* caption;
-        void (TDataSet::*move)();
-    } steps[] = {{"|<", &TDataSet::First},
-                 {"<", &TDataSet::Prior},
-                 {">", &TDataSet::Next},
-                 {">|", &TDataSet::Last}};
-    for (const auto& s : steps) {
-        auto* b = new QToolButton(nav);
-        b->setText(QString::fromLatin1(s.caption));
-        auto move = s.move;
-        QObject::connect(b, &QToolButton::clicked, nav, [model, move] {
-            RunGuarded([&] {
-                if (TDataSet* ds = model->DataSet(); ds != nullptr && ds->Active())
-                    (ds->*move)();
-            });
-        });
-        row->addWidget(b);
-    }
-    return nav;
-}
-
-} // namespace
+namespace {} // namespace
 
 TfrmSearch::TfrmSearch(QWidget* parent) : QWidget(parent, Qt::Window) {
     CreateControls();
@@ -154,7 +123,8 @@ void TfrmSearch::CreateControls() {
     mnuCopyAll->setObjectName(QStringLiteral("mnuCopyAll"));
 
     auto* bottom = new QHBoxLayout;
-    dbnvgtrWordVerse = Navigator(this, gridModel);
+    dbnvgtrWordVerse = Navigator(this, QStringLiteral("dbnvgtrWordVerse"),
+                                 [model = gridModel] { return model->DataSet(); });
     bottom->addWidget(dbnvgtrWordVerse);
     bottom->addWidget(Label(this, QStringLiteral("Label2"), QStringLiteral("Selected verses:")));
     lblSelectCount = Label(this, QStringLiteral("lblSelectCount"), QStringLiteral("0"));
