@@ -43,6 +43,19 @@ void doNotQuitOnClose(QWidget* window) {
     window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
+// A window besides the main one, built in its place in the start-up order.
+template <class TForm>
+void createWindow(TForm*& form, const TStartupOptions& options, const char* instance) {
+    form = new TForm;
+    doNotQuitOnClose(form);
+    created(options, instance);
+}
+
+template <class TForm> void destroy(TForm*& form) {
+    delete form;
+    form = nullptr;
+}
+
 QString& applicationTitle() {
     static QString title;
     return title;
@@ -82,64 +95,30 @@ void StartUp(const TStartupOptions& options) {
     frmPrintRich = new TfrmPrintRich;
     created(options, "frmPrintRich");
     InstallRichPreview();
-    frmSynxShowSaints = new TfrmSynxShowSaints;
-    doNotQuitOnClose(frmSynxShowSaints);
-    created(options, "frmSynxShowSaints");
-    frmSynxSearchResults = new TfrmSynxSearchResults;
-    doNotQuitOnClose(frmSynxSearchResults);
-    created(options, "frmSynxSearchResults");
-    frmBible = new TfrmBible;
-    doNotQuitOnClose(frmBible);
-    created(options, "frmBible");
+    createWindow(frmSynxShowSaints, options, "frmSynxShowSaints");
+    createWindow(frmSynxSearchResults, options, "frmSynxSearchResults");
+    createWindow(frmBible, options, "frmBible");
     step(); // 2
-    frmBibleChapter = new TfrmBibleChapter;
-    doNotQuitOnClose(frmBibleChapter);
-    created(options, "frmBibleChapter");
-    frmBibleIndex = new TfrmBibleIndex;
-    doNotQuitOnClose(frmBibleIndex);
-    created(options, "frmBibleIndex");
-    frmSearch = new TfrmSearch;
-    doNotQuitOnClose(frmSearch);
-    created(options, "frmSearch");
-    frmBibleMain = new TfrmBibleMain;
-    doNotQuitOnClose(frmBibleMain);
-    created(options, "frmBibleMain");
-    frmShowIcons = new TfrmShowIcons;
-    doNotQuitOnClose(frmShowIcons);
-    created(options, "frmShowIcons");
-    frmPicture = new TfrmPicture;
-    doNotQuitOnClose(frmPicture);
-    created(options, "frmPicture");
+    createWindow(frmBibleChapter, options, "frmBibleChapter");
+    createWindow(frmBibleIndex, options, "frmBibleIndex");
+    createWindow(frmSearch, options, "frmSearch");
+    createWindow(frmBibleMain, options, "frmBibleMain");
+    createWindow(frmShowIcons, options, "frmShowIcons");
+    createWindow(frmPicture, options, "frmPicture");
     // frmUtil holds no state and needs no instance
-    frmMltyDays = new TfrmMltyDays;
-    doNotQuitOnClose(frmMltyDays);
-    created(options, "frmMltyDays");
+    createWindow(frmMltyDays, options, "frmMltyDays");
     step(); // 3
-    frmReadings = new TfrmReadings;
-    doNotQuitOnClose(frmReadings);
-    created(options, "frmReadings");
-    frmSynx = new TfrmSynx;
-    doNotQuitOnClose(frmSynx);
-    created(options, "frmSynx");
-    frmLinkSynx = new TfrmLinkSynx;
-    doNotQuitOnClose(frmLinkSynx);
-    created(options, "frmLinkSynx");
+    createWindow(frmReadings, options, "frmReadings");
+    createWindow(frmSynx, options, "frmSynx");
+    createWindow(frmLinkSynx, options, "frmLinkSynx");
     step(); // 4
-    frmAllDates = new TfrmAllDates;
-    doNotQuitOnClose(frmAllDates);
-    created(options, "frmAllDates");
+    createWindow(frmAllDates, options, "frmAllDates");
     step(); // 5
-    frmBuilding = new TfrmBuilding;
-    doNotQuitOnClose(frmBuilding);
-    created(options, "frmBuilding");
+    createWindow(frmBuilding, options, "frmBuilding");
     step(); // 6
-    frmVerseOfTheDay = new TfrmVerseOfTheDay;
-    doNotQuitOnClose(frmVerseOfTheDay);
-    created(options, "frmVerseOfTheDay");
+    createWindow(frmVerseOfTheDay, options, "frmVerseOfTheDay");
     step(); // 7
-    frmAbout = new TfrmAbout;
-    doNotQuitOnClose(frmAbout);
-    created(options, "frmAbout");
+    createWindow(frmAbout, options, "frmAbout");
 
     splash->SetCloseDelay(options.SplashCloseDelay);
     splash->close();
@@ -158,44 +137,25 @@ void StartUp(const TStartupOptions& options) {
 }
 
 void ShutDown() {
-    delete frmAbout;
-    frmAbout = nullptr;
-    delete frmVerseOfTheDay;
-    frmVerseOfTheDay = nullptr;
-    delete frmBuilding;
-    frmBuilding = nullptr;
-    delete frmAllDates;
-    frmAllDates = nullptr;
-    delete frmLinkSynx;
-    frmLinkSynx = nullptr;
-    delete frmSynx;
-    frmSynx = nullptr;
-    delete frmReadings;
-    frmReadings = nullptr;
-    delete frmMltyDays;
-    frmMltyDays = nullptr;
-    delete frmPicture;
-    frmPicture = nullptr;
-    delete frmShowIcons;
-    frmShowIcons = nullptr;
-    delete frmSynxSearchResults;
-    frmSynxSearchResults = nullptr;
-    delete frmSynxShowSaints;
-    frmSynxShowSaints = nullptr;
-    delete frmBibleMain;
-    frmBibleMain = nullptr;
-    delete frmSearch;
-    frmSearch = nullptr;
-    delete frmBibleIndex;
-    frmBibleIndex = nullptr;
-    delete frmBible;
-    frmBible = nullptr;
-    delete frmBibleChapter;
-    frmBibleChapter = nullptr;
-    delete frmPrintRich;
-    frmPrintRich = nullptr;
-    delete frmMainNew; // frees its church-date engine
-    frmMainNew = nullptr;
+    destroy(frmAbout);
+    destroy(frmVerseOfTheDay);
+    destroy(frmBuilding);
+    destroy(frmAllDates);
+    destroy(frmLinkSynx);
+    destroy(frmSynx);
+    destroy(frmReadings);
+    destroy(frmMltyDays);
+    destroy(frmPicture);
+    destroy(frmShowIcons);
+    destroy(frmSynxSearchResults);
+    destroy(frmSynxShowSaints);
+    destroy(frmBibleMain);
+    destroy(frmSearch);
+    destroy(frmBibleIndex);
+    destroy(frmBible);
+    destroy(frmBibleChapter);
+    destroy(frmPrintRich);
+    destroy(frmMainNew); // frees its church-date engine
     DestroyMainDM();
 }
 

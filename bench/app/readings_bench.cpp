@@ -4,23 +4,18 @@
 // 60 days with every service and the Synaxarium in full.
 
 #include "Building.h"
-#include "DMMain.h"
 #include "MainNew.h"
 #include "Readings.h"
 #include "RichEdit.h"
-#include "Schema.h"
+#include "SampleContent.h"
 #include "ScriptedDialogs.h"
 #include "Synx.h"
-#include "TableEngine.h"
 
-#include <QApplication>
 #include <QDate>
-#include <QDir>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
-#include <exception>
 #include <memory>
 
 namespace {
@@ -43,35 +38,17 @@ TWindows* Windows(QString& error) {
     static bool tried = false;
     if (!tried) {
         tried = true;
-        static int argc = 1;
-        static char name[] = "app_readings_bench";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            new QApplication(argc, argv);
-        }
-        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/DataEng");
-        if (!QDir(folder).exists()) {
-            failure = QStringLiteral("no sample content in ") + folder +
-                      QStringLiteral(" (run scripts/content.sh with this build folder)");
-        } else {
-            try {
-                Session.AddPassword(TablePassword);
-                if (!Session.IsAlias(DatabaseAlias))
-                    Session.AddStandardAlias(DatabaseAlias, folder, QStringLiteral("PARADOX"));
-                CreateMainDM();
-                MainDM->OpenStartupTables();
-                windows.main = std::make_unique<TfrmMainNew>();
-                frmMainNew = windows.main.get();
-                windows.building = std::make_unique<TfrmBuilding>();
-                frmBuilding = windows.building.get();
-                windows.readings = std::make_unique<TfrmReadings>();
-                frmReadings = windows.readings.get();
-                windows.synx = std::make_unique<TfrmSynx>();
-                frmSynx = windows.synx.get();
-            } catch (const std::exception& e) {
-                failure = QString::fromUtf8(e.what());
-            }
+        StartOffscreenApplication("app_readings_bench");
+        failure = OpenSampleContent();
+        if (failure.isEmpty()) {
+            windows.main = std::make_unique<TfrmMainNew>();
+            frmMainNew = windows.main.get();
+            windows.building = std::make_unique<TfrmBuilding>();
+            frmBuilding = windows.building.get();
+            windows.readings = std::make_unique<TfrmReadings>();
+            frmReadings = windows.readings.get();
+            windows.synx = std::make_unique<TfrmSynx>();
+            frmSynx = windows.synx.get();
         }
     }
     error = failure;

@@ -1,19 +1,14 @@
 // One whole refresh of the shown day (what a date change in the calendar
 // costs), on the sample content beside the program (scripts/content.sh).
 
-#include "DMMain.h"
 #include "MainNew.h"
-#include "Schema.h"
+#include "SampleContent.h"
 #include "ScriptedDialogs.h"
-#include "TableEngine.h"
 
-#include <QApplication>
 #include <QDate>
-#include <QDir>
 
 #include <benchmark/benchmark.h>
 
-#include <exception>
 #include <memory>
 
 namespace {
@@ -29,30 +24,11 @@ TfrmMainNew* Window(QString& error) {
     static bool tried = false;
     if (!tried) {
         tried = true;
-        static int argc = 1;
-        static char name[] = "app_refreshday_bench";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            new QApplication(argc, argv);
-        }
-        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/DataEng");
-        if (!QDir(folder).exists()) {
-            failure = QStringLiteral("no sample content in ") + folder +
-                      QStringLiteral(" (run scripts/content.sh with this build folder)");
-        } else {
-            try {
-                Session.AddPassword(TablePassword);
-                if (!Session.IsAlias(DatabaseAlias))
-                    Session.AddStandardAlias(DatabaseAlias, folder, QStringLiteral("PARADOX"));
-                CreateMainDM();
-                MainDM->OpenStartupTables();
-                window = std::make_unique<TfrmMainNew>();
-                frmMainNew = window.get();
-            } catch (const std::exception& e) {
-                failure = QString::fromUtf8(e.what());
-                window.reset();
-            }
+        StartOffscreenApplication("app_refreshday_bench");
+        failure = OpenSampleContent();
+        if (failure.isEmpty()) {
+            window = std::make_unique<TfrmMainNew>();
+            frmMainNew = window.get();
         }
     }
     error = failure;

@@ -8,12 +8,10 @@
 #include "RichEdit.h"
 #include "RichPreview.h"
 #include "RichPrint.h"
-#include "Schema.h"
-#include "TableEngine.h"
+#include "SampleContent.h"
 #include "TestEnvironment.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -48,27 +46,13 @@ TSetup& Setup() {
     if (tried)
         return s;
     tried = true;
-    static int argc = 1;
-    static char name[] = "printing_richpreview_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
+    StartOffscreenApplication("printing_richpreview_bench");
     // Dialogs that answer at once, a registry of its own.
     s.environment = std::make_unique<TTestEnvironment>();
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/DataEng");
-    if (!QDir(folder).exists()) {
-        s.error = QStringLiteral("no sample content in ") + folder +
-                  QStringLiteral(" (run scripts/content.sh with this build folder)");
+    s.error = OpenSampleContent();
+    if (!s.error.isEmpty())
         return s;
-    }
     try {
-        Session.AddPassword(TablePassword);
-        if (!Session.IsAlias(DatabaseAlias))
-            Session.AddStandardAlias(DatabaseAlias, folder, QStringLiteral("PARADOX"));
-        CreateMainDM();
-        MainDM->OpenStartupTables();
         s.readings = std::make_unique<TfrmReadings>();
         s.printer = std::make_unique<TRichPrinter>();
         s.printer->SetShowProgress(false);
