@@ -1,14 +1,14 @@
 #include "ClickFilter.h"
 
-#include <QEvent>
 #include <QMouseEvent>
 
 namespace {
 
 class TClickFilter final : public QObject {
 public:
-    TClickFilter(QWidget* widget, QEvent::Type type, std::function<void()> handler)
-        : QObject(widget), type_(type), handler_(std::move(handler)) {
+    TClickFilter(QWidget* widget, QEvent::Type type, Qt::MouseButton button,
+                 std::function<void()> handler)
+        : QObject(widget), type_(type), button_(button), handler_(std::move(handler)) {
         widget->installEventFilter(this);
     }
 
@@ -17,11 +17,31 @@ protected:
         if (event->type() == type_) {
             auto* me = static_cast<QMouseEvent*>(event);
             auto* w = static_cast<QWidget*>(watched);
-            if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint())) {
+            if (me->button() == button_ && w->rect().contains(me->position().toPoint())) {
                 handler_();
                 return true;
             }
         }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEvent::Type type_;
+    Qt::MouseButton button_;
+    std::function<void()> handler_;
+};
+
+class TEventFilter final : public QObject {
+public:
+    TEventFilter(QWidget* widget, QEvent::Type type, std::function<void()> handler)
+        : QObject(widget), type_(type), handler_(std::move(handler)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == type_)
+            handler_();
         return QObject::eventFilter(watched, event);
     }
 
@@ -33,9 +53,17 @@ private:
 } // namespace
 
 void OnWidgetClick(QWidget* widget, std::function<void()> handler) {
-    new TClickFilter(widget, QEvent::MouseButtonRelease, std::move(handler));
+    new TClickFilter(widget, QEvent::MouseButtonRelease, Qt::LeftButton, std::move(handler));
 }
 
 void OnWidgetDoubleClick(QWidget* widget, std::function<void()> handler) {
-    new TClickFilter(widget, QEvent::MouseButtonDblClick, std::move(handler));
+    new TClickFilter(widget, QEvent::MouseButtonDblClick, Qt::LeftButton, std::move(handler));
+}
+
+void OnWidgetRightClick(QWidget* widget, std::function<void()> handler) {
+    new TClickFilter(widget, QEvent::MouseButtonRelease, Qt::RightButton, std::move(handler));
+}
+
+void OnWidgetEvent(QWidget* widget, QEvent::Type type, std::function<void()> handler) {
+    new TEventFilter(widget, type, std::move(handler));
 }

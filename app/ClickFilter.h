@@ -2,6 +2,7 @@
 // Click and double-click handlers for widgets that have no such signal
 // (labels, pictures, panels), as the windows' designs expect of them.
 
+#include <QEvent>
 #include <QWidget>
 
 #include <functional>
@@ -10,3 +11,9 @@
 void OnWidgetClick(QWidget* widget, std::function<void()> handler);
 // Runs `handler` on a left double click on `widget`.
 void OnWidgetDoubleClick(QWidget* widget, std::function<void()> handler);
+// Runs `handler` when the right mouse button is released over `widget`.
+void OnWidgetRightClick(QWidget* widget, std::function<void()> handler);
+// Runs `handler` on each event of `type` that reaches `widget` (an enter, a
+// leave, a mouse move), which still gets the event. Moves without a pressed
+// button come only with the widget's mouse tracking on.
+void OnWidgetEvent(QWidget* widget, QEvent::Type type, std::function<void()> handler);

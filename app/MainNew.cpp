@@ -124,6 +124,7 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     for (int i = 0; i < 12; ++i)
         OnWidgetClick(labels[i], [this, handler = synxClicks[i]] { (this->*handler)(); });
     ConnectFeastsAndFonts();
+    ConnectFeastLabels();
 
     ConnectServiceButtons();
     connect(btnIconList, &QPushButton::clicked, this, Guard([this] { btnIconListClick(); }));

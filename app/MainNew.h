@@ -324,6 +324,8 @@ private:
     void ConnectServiceButtons();
     QWidget* CreateFeastPages();
     void ConnectFeastsAndFonts();
+    // The feast pages' date labels, feast names and pictures made live.
+    void ConnectFeastLabels();
     // The verse window's title and text for the shown day, then its show.
     void ShowVerseWindow();
     void ApplySizeLimits();

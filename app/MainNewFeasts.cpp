@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "FeastTabs.h"
+#include "MainNewFeastLabels.h"
 #include "NameTables.h"
 #include "PageControl.h"
 #include "ZIZ_Cldr.h"
@@ -70,8 +71,6 @@ const std::pair<QLabel * F::*, QString T::*> Captions[] = {
     {&F::lblCopticYearsChangeable, &T::CopticYears},
 };
 
-const QColor FeastTabColor(0, 0, 160);
-
 } // namespace
 
 QString TfrmMainNew::FormatMonthDay(const QDate& date) const {
@@ -91,7 +90,7 @@ void TfrmMainNew::FillFeastTabs() {
 
 void TfrmMainNew::pgcntrlFeastsDrawTab(QPainter& canvas, int TabIndex, const QRect& rect, bool) {
     canvas.setFont(pgcntrlFeasts->tabBar()->font());
-    canvas.setPen(FeastTabColor);
+    canvas.setPen(FeastLabelColor);
     canvas.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, pgcntrlFeasts->tabText(TabIndex));
 }
 

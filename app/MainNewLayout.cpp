@@ -5,6 +5,7 @@
 
 #include "About.h"
 #include "ErrorHandler.h"
+#include "MainNewFeastLabels.h"
 #include "PageControl.h"
 #include "PanelScroller.h"
 #include "RichEdit.h"
@@ -25,8 +26,6 @@
 
 namespace {
 
-const QColor FeastLabelColor(0, 0, 160);
-
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
@@ -35,9 +34,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) 
 
 QLabel* makeFeastLabel(QWidget* parent, const QString& name, const QString& caption) {
     QLabel* l = makeLabel(parent, name, caption);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, FeastLabelColor);
-    l->setPalette(p);
+    SetFeastLabelColor(l, FeastLabelColor);
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
