@@ -1,0 +1,111 @@
+// Pictures of the main window's live feast labels as Qt's X11 platform draws
+// them, for a look by eye: a feast name under the mouse, the window after a
+// date label of another year was clicked, and the picture window a feast
+// name opened. The mouse is the X server's own, moved and clicked by
+// xdotool. Run under Xvfb with QT_QPA_PLATFORM=xcb, beside the sample
+// content: app_feast_labels_screenshots <folder>.
+#include "ErrorHandler.h"
+#include "MainNew.h"
+#include "Picture.h"
+#include "Startup.h"
+#include "ZIZ_Cldr.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+QString folder;
+
+QPixmap Grab(QWidget* w) {
+    const QRect area(w->mapToGlobal(QPoint(0, 0)), w->size());
+    return w->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+}
+
+void Save(const QPixmap& shot, const QString& name) {
+    const QString file = QDir(folder).filePath(name);
+    shot.save(file);
+    qInfo("%s: %dx%d", qPrintable(file), shot.width(), shot.height());
+}
+
+void Then(int ms, std::function<void()> step) {
+    QTimer::singleShot(ms, std::move(step));
+}
+
+// The X server's pointer over the middle of the label's text, clicked or not.
+void Pointer(QLabel* label, bool click) {
+    const QPoint at =
+        label->mapToGlobal(QPoint(label->sizeHint().width() / 2, label->height() / 2));
+    QStringList args{QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
+    if (click)
+        args << QStringLiteral("click") << QStringLiteral("1");
+    if (QProcess::execute(QStringLiteral("xdotool"), args) != 0)
+        qWarning("xdotool failed");
+}
+
+QString ColourName(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText).name();
+}
+
+void ShootPictureWindow(std::function<void()> done) {
+    // Modal: pictured and closed from inside.
+    Then(1200, [done] {
+        frmPicture->raise();
+        Then(400, [done] {
+            qInfo("picture window: %s, caption \"%s\" in %s", qPrintable(frmPicture->PicturePath),
+                  qPrintable(frmPicture->lblName->text()),
+                  qPrintable(ColourName(frmPicture->lblName)));
+            Save(Grab(frmPicture), QStringLiteral("feast-picture-window.png"));
+            frmPicture->accept();
+            Then(300, done);
+        });
+    });
+    Pointer(frmMainNew->lblResurrection, true);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(folder);
+    try {
+        StartUp();
+    } catch (const std::exception& e) {
+        ShowException(e);
+        return 1;
+    }
+    Then(1000, [] {
+        // A year that is not today's; its Nativity tab reads "January 7,8".
+        frmMainNew->clndrDate->SetDate(QDate(2024, 10, 30));
+        frmMainNew->pgcntrlFeasts->setCurrentIndex(0);
+        Then(400, [] {
+            Save(Grab(frmMainNew), QStringLiteral("main-before-jump.png"));
+            Pointer(frmMainNew->lblNativity, false);
+            Then(400, [] {
+                qInfo("lblNativity under the mouse: %s",
+                      qPrintable(ColourName(frmMainNew->lblNativity)));
+                Save(Grab(frmMainNew->pgcntrlFeasts), QStringLiteral("feast-label-hover.png"));
+                Pointer(frmMainNew->lblPalmSundayDay, true);
+                Then(600, [] {
+                    qInfo("after the click on \"%s\": %s",
+                          qPrintable(frmMainNew->lblPalmSundayDay->text()),
+                          qPrintable(frmMainNew->CurrentDate.toString(Qt::ISODate)));
+                    Save(Grab(frmMainNew), QStringLiteral("main-after-jump.png"));
+                    ShootPictureWindow([] { frmMainNew->close(); });
+                });
+            });
+        });
+    });
+    const int code = app.exec();
+    ShutDown();
+    return code;
+}
