@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -120,16 +121,19 @@ TEST_F(FeastLabels, DateLabelsJumpToTheirDateOfTheShownYear) {
     w().clndrDate->SetDate(QDate(2024, 10, 30));
     ASSERT_EQ(w().CurrentDate, QDate(2024, 10, 30));
     EXPECT_EQ(w().lblNativityDay->text(), "January 7,8");
+    w().pgcntrlFeasts->setCurrentIndex(2);
     for (const auto& c : cases) {
         QLabel* label = L(c.Label);
         const QString shown = label->text().remove('*').replace(",8", "");
         Click(label);
-        EXPECT_EQ(w().CurrentDate, c.Date) << label->objectName().toStdString();
+        EXPECT_EQ(w().CurrentDate, c.Date) << label->objectName().toStdString() << " went to "
+                                           << w().CurrentDate.toString(Qt::ISODate).toStdString();
         // The jump went through the calendar, and the label's own text
         // names the day it went to.
         EXPECT_EQ(w().clndrDate->Date(), c.Date);
         EXPECT_EQ(MonthDayText(w().CurrentDate), shown) << label->objectName().toStdString();
         EXPECT_EQ(w().lblGregYearMajor->text(), "2024");
+        EXPECT_EQ(w().pgcntrlFeasts->currentIndex(), 2);
     }
     EXPECT_EQ(w().lblGregDate->text(), DayRules::GregorianDateText(QDate(2024, 9, 11)));
     EXPECT_TRUE(dialogs.ModalShows.isEmpty());
