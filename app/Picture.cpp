@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <cmath>
@@ -38,6 +39,10 @@ void TPictureImage::Clear() {
 
 void TPictureImage::SetAutoSize() {
     stretched_ = false;
+    if (proportional_) {
+        update();
+        return;
+    }
     resize(picture_.Empty() ? QSize(0, 0) : picture_.Image().size());
     Render();
 }
@@ -46,6 +51,34 @@ void TPictureImage::SetStretched(const QSize& size) {
     stretched_ = true;
     resize(size);
     Render();
+}
+
+void TPictureImage::SetProportional() {
+    proportional_ = true;
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    clear();
+    update();
+}
+
+void TPictureImage::paintEvent(QPaintEvent* event) {
+    if (!proportional_) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFrame::paintEvent(event);
+    if (picture_.Empty())
+        return;
+    // Painted at each size rather than kept as a scaled pixmap, so that a
+    // layout that resizes the control never meets a pixmap's size hint.
+    const QImage& image = picture_.Image();
+    const QRect area = contentsRect();
+    const QSize size = image.size().scaled(area.size(), Qt::KeepAspectRatio);
+    const QRect target(area.topLeft() + QPoint((area.width() - size.width()) / 2,
+                                               (area.height() - size.height()) / 2),
+                       size);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
 }
 
 void TPictureImage::Render() {
@@ -183,11 +216,7 @@ void TfrmPicture::SavePictureAs(TPictureImage* Image) {
 void TfrmPicture::UseAsWallpaper(int Style) {
     if (PicturePath.isEmpty())
         throw std::runtime_error("There is no picture to use as wallpaper.");
-    TfrmUtil::JpegToBitmapFile(PicturePath, WallpaperBitmapPath);
-    if (!TfrmUtil::SetWallpaper(WallpaperBitmapPath, Style))
-        throw std::runtime_error(QStringLiteral("The desktop wallpaper could not be set to \"%1\".")
-                                     .arg(WallpaperBitmapPath)
-                                     .toStdString());
+    InstallWallpaper(PicturePath, WallpaperBitmapPath, Style);
 }
 
 void TfrmPicture::paintEvent(QPaintEvent* event) {

@@ -16,8 +16,9 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 
-// An image control: a picture shown at its natural size or stretched to the
-// control's size, keeping the JPEG data it was loaded from.
+// An image control: a picture shown at its natural size, stretched to the
+// control's size, or scaled to fit it with its proportions kept and centred,
+// keeping the JPEG data it was loaded from.
 class TPictureImage : public QLabel {
     Q_OBJECT
 public:
@@ -31,11 +32,18 @@ public:
     // Scaled: the picture fills the control, whatever its size.
     void SetStretched(const QSize& size);
     bool Stretched() const { return stretched_; }
+    // Fitted: the picture keeps its proportions, centred in whatever size
+    // the control's layout gives it; the control asks for no size of its own.
+    void SetProportional();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Render();
     TJPEGImage picture_;
     bool stretched_ = false;
+    bool proportional_ = false;
 };
 
 class TfrmPicture : public QDialog {

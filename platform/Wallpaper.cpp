@@ -46,3 +46,11 @@ bool TfrmUtil::SetWallpaper(const QString& BitmapFile, int Style) {
     reg.CloseKey();
     return ReloadDesktopWallpaper(BitmapFile, Style);
 }
+
+void InstallWallpaper(const QString& JpegFile, const QString& BitmapFile, int Style) {
+    TfrmUtil::JpegToBitmapFile(JpegFile, BitmapFile);
+    if (!TfrmUtil::SetWallpaper(BitmapFile, Style))
+        throw std::runtime_error(QStringLiteral("The desktop wallpaper could not be set to \"%1\".")
+                                     .arg(BitmapFile)
+                                     .toStdString());
+}

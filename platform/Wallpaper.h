@@ -16,3 +16,8 @@ public:
     // Panel\Desktop" and tells the desktop; false when either failed.
     static bool SetWallpaper(const QString& BitmapFile, int Style);
 };
+
+// The picture windows' wallpaper command: the JPEG picture converted to the
+// bitmap, then installed in the style. A conversion error leaves the desktop
+// settings untouched; a desktop that refuses the wallpaper is an error too.
+void InstallWallpaper(const QString& JpegFile, const QString& BitmapFile, int Style);

@@ -8,8 +8,10 @@
 #include "GridModel.h"
 #include "Jpeg.h"
 #include "LinkSynx.h"
+#include "Picture.h"
 #include "SynxCommon.h"
 #include "SynxSearch.h"
+#include "Wallpaper.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
@@ -29,9 +30,6 @@
 TfrmShowIcons* frmShowIcons = nullptr;
 
 namespace {
-
-// Wallpaper styles of the desktop settings.
-enum TWallpaperStyle { wsTiled = 0, wsCentered = 1, wsStretched = 2 };
 
 QToolButton* navButton(QWidget* parent, Qt::ArrowType arrow, const QString& text,
                        const QString& hint) {
@@ -50,32 +48,11 @@ QString Field(const char* name) {
 
 } // namespace
 
-QImage LoadIconPicture(const QString& path) {
-    TJPEGImage picture;
-    picture.LoadFromFile(path);
-    return picture.Image();
-}
-
-TIconImage::TIconImage(QWidget* parent) : QWidget(parent) {}
-
-void TIconImage::SetPicture(const QImage& picture) {
-    picture_ = picture;
-    update();
-}
-
-void TIconImage::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
-        return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize size = picture_.size().scaled(this->size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    painter.drawImage(target, picture_);
-}
-
 TfrmShowIcons::TfrmShowIcons(QWidget* parent) : QWidget(parent) {
     PicturesFolder = ProgramFolder() + QStringLiteral("pict/");
-    WallpaperBitmapPath = PicturesFolder + QStringLiteral("EVelmorande.bmp");
+    // The program's folder is no place to write to: the bitmap goes to the
+    // user's own folder, as the picture window's does.
+    WallpaperBitmapPath = UserDataFolder() + QStringLiteral("EVelmorande.bmp");
     IconSearchFromTop = true;
     CreateControls();
     MainDM->ShowCurrentIcon = [this] { IconQueryMoved(); };
@@ -108,7 +85,11 @@ void TfrmShowIcons::FormShow() {
 void TfrmShowIcons::ShowCurrentIcon() {
     IconPicturePath = PicturesFolder + Field("PictureFile");
     lblSaintName->setText(Field("PictSaintName"));
-    imgPicture->SetPicture(LoadIconPicture(IconPicturePath));
+    imgPicture->Clear();
+    TScopeGuard enable([this] { EnablePictureCommands(); });
+    TJPEGImage picture;
+    picture.LoadFromFile(IconPicturePath);
+    imgPicture->SetPicture(picture);
 }
 
 // A missing icon file must not stop the list from moving: the row's name
@@ -117,8 +98,16 @@ void TfrmShowIcons::IconQueryMoved() {
     try {
         ShowCurrentIcon();
     } catch (const std::exception&) {
-        imgPicture->SetPicture(QImage());
+        // ShowCurrentIcon has emptied the picture and its commands.
     }
+}
+
+void TfrmShowIcons::EnablePictureCommands() {
+    const bool has = !imgPicture->Empty();
+    for (QPushButton* b : {btnSaveAs, btnCopyToClipboard, btnWallpaper})
+        b->setEnabled(has);
+    mnuCopy_->setEnabled(has);
+    mnuSaveAs_->setEnabled(has);
 }
 
 void TfrmShowIcons::btnSynxSearchAllClick() {
@@ -169,7 +158,7 @@ void TfrmShowIcons::btnWallpaperClick() {
 }
 
 void TfrmShowIcons::SetWallpaperCentered() {
-    SetWallpaper(wsCentered);
+    SetWallpaper(wsCentred);
 }
 
 void TfrmShowIcons::SetWallpaperStretched() {
@@ -180,11 +169,17 @@ void TfrmShowIcons::SetWallpaperTiled() {
     SetWallpaper(wsTiled);
 }
 
-// The picture window's services (conversion to a bitmap file, the desktop
-// wallpaper, saving and copying a picture) act here once that window exists.
-void TfrmShowIcons::SetWallpaper(int /*style*/) {}
-void TfrmShowIcons::SavePictureAs() {}
-void TfrmShowIcons::CopyPicture() {}
+void TfrmShowIcons::SetWallpaper(int style) {
+    InstallWallpaper(IconPicturePath, WallpaperBitmapPath, style);
+}
+
+void TfrmShowIcons::SavePictureAs() {
+    frmPicture->SavePictureAs(imgPicture);
+}
+
+void TfrmShowIcons::CopyPicture() {
+    frmPicture->CopyPicture(imgPicture);
+}
 
 void TfrmShowIcons::CreateControls() {
     setObjectName(QStringLiteral("frmShowIcons"));
@@ -251,13 +246,14 @@ void TfrmShowIcons::CreateControls() {
     auto* right = new QWidget(splitter);
     auto* rightLines = new QVBoxLayout(right);
     rightLines->setContentsMargins(0, 0, 0, 0);
-    imgPicture = new TIconImage(right);
+    imgPicture = new TPictureImage(right);
     imgPicture->setObjectName(QStringLiteral("imgPicture"));
+    imgPicture->SetProportional();
     imgPicture->setMinimumSize(200, 200);
     imgPicture->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* pictureMenu = new QMenu(this);
-    QAction* copy = pictureMenu->addAction(QStringLiteral("Copy"));
-    QAction* saveAs = pictureMenu->addAction(QStringLiteral("Save As"));
+    mnuCopy_ = pictureMenu->addAction(QStringLiteral("Copy"));
+    mnuSaveAs_ = pictureMenu->addAction(QStringLiteral("Save As"));
     connect(
         imgPicture, &QWidget::customContextMenuRequested, this,
         [this, pictureMenu](const QPoint& at) { pictureMenu->popup(imgPicture->mapToGlobal(at)); });
@@ -299,6 +295,8 @@ void TfrmShowIcons::CreateControls() {
     splitter->addWidget(right);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
+    // Room for the search line's box beside its state and button.
+    splitter->setSizes({330, 450});
     layout->addWidget(splitter, 1);
 
     btnClose = MakeSynxButton(this, QStringLiteral("btnClose"), "&Close");
@@ -309,10 +307,11 @@ void TfrmShowIcons::CreateControls() {
     connect(btnShowStory, &QPushButton::clicked, this, Guard([this] { ShowStory(); }));
     connect(dbgrdIcons, &QTableView::doubleClicked, this, Guard([this] { ShowStory(); }));
     connect(btnSaveAs, &QPushButton::clicked, this, Guard([this] { SavePictureAs(); }));
-    connect(saveAs, &QAction::triggered, this, Guard([this] { SavePictureAs(); }));
+    connect(mnuSaveAs_, &QAction::triggered, this, Guard([this] { SavePictureAs(); }));
     connect(btnCopyToClipboard, &QPushButton::clicked, this, Guard([this] { CopyPicture(); }));
-    connect(copy, &QAction::triggered, this, Guard([this] { CopyPicture(); }));
+    connect(mnuCopy_, &QAction::triggered, this, Guard([this] { CopyPicture(); }));
     connect(btnWallpaper, &QPushButton::clicked, this, Guard([this] { btnWallpaperClick(); }));
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     CloseOnEscape(this);
+    EnablePictureCommands();
 }

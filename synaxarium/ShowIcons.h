@@ -4,10 +4,10 @@
 // the name, and the entry an icon belongs to. The data module tells it of
 // every move of its icons query, whether or not it is shown.
 
-#include <QImage>
 #include <QString>
 #include <QWidget>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -15,21 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class TGridModel;
-
-// The picture, centred and scaled to fit with its proportions kept.
-class TIconImage : public QWidget {
-    Q_OBJECT
-public:
-    explicit TIconImage(QWidget* parent = nullptr);
-    void SetPicture(const QImage& picture);
-    const QImage& Picture() const { return picture_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage picture_;
-};
+class TPictureImage;
 
 class TfrmShowIcons : public QWidget {
     Q_OBJECT
@@ -44,7 +30,7 @@ public:
 
     void FormShow();
     // Shows the icon of the current query row; a file that cannot be read
-    // raises.
+    // raises and leaves the picture empty.
     void ShowCurrentIcon();
     void btnSynxSearchAllClick();
     void ShowStory();
@@ -52,11 +38,12 @@ public:
     void SetWallpaperCentered();
     void SetWallpaperStretched();
     void SetWallpaperTiled();
+    // Through the picture window, on this window's picture.
     void SavePictureAs();
     void CopyPicture();
 
     QTableView* dbgrdIcons = nullptr;
-    TIconImage* imgPicture = nullptr;
+    TPictureImage* imgPicture = nullptr;
     QLabel* lblSaintName = nullptr;
     QFrame* dbnvgtrSaintsIcons = nullptr;
     QLineEdit* edtSearch = nullptr;
@@ -77,11 +64,11 @@ private:
     // The data module's notice of a move of the icons query.
     void IconQueryMoved();
     void SetWallpaper(int style);
+    // Save As, copy and wallpaper, offered only while a picture is shown.
+    void EnablePictureCommands();
     TGridModel* model_ = nullptr;
+    QAction* mnuCopy_ = nullptr;
+    QAction* mnuSaveAs_ = nullptr;
 };
 
 extern TfrmShowIcons* frmShowIcons;
-
-// Reads a JPEG picture file; raises EJpegError when it is missing or
-// unreadable.
-QImage LoadIconPicture(const QString& path);

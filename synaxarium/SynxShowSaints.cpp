@@ -66,6 +66,16 @@ QToolButton* navButton(QWidget* parent, Qt::ArrowType arrow, const QString& text
     return b;
 }
 
+// Widths that show whole names and dates at the grid's font; other fields
+// keep the grid's default.
+struct TColumnWidth {
+    const char* field;
+    int width;
+};
+constexpr TColumnWidth SaintsColumnWidths[] = {
+    {"Name", 190},           {"SynxID", 55},        {"SynxNumber", 85},  {"SynxName", 230},
+    {"CopticMonthDay", 105}, {"GregMonthDay", 105}, {"CopticMonth", 85}, {"CopticDay", 70}};
+
 } // namespace
 
 TfrmSynxShowSaints::TfrmSynxShowSaints(QWidget* parent) : QWidget(parent) {
@@ -89,6 +99,12 @@ void TfrmSynxShowSaints::FormShow() {
     if (model_->DataSource() != &MainDM->dsSynxSaints) {
         model_->SetDataSource(&MainDM->dsSynxSaints);
         model_->FollowSelection(dbgrdSynxSaints->selectionModel());
+        for (int c = 0; c < model_->columnCount(); ++c) {
+            const QString field = model_->headerData(c, Qt::Horizontal).toString();
+            for (const TColumnWidth& w : SaintsColumnWidths)
+                if (field == QLatin1String(w.field))
+                    dbgrdSynxSaints->setColumnWidth(c, w.width);
+        }
     }
     updwnSynxYear->SetPosition(DayState->DayEngine->Year);
 }
@@ -140,7 +156,7 @@ void TfrmSynxShowSaints::CreateControls() {
     setObjectName(QStringLiteral("frmSynxShowSaints"));
     setWindowTitle(QStringLiteral("Index for all Saints / Keywords"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    resize(760, 560);
+    resize(990, 560);
 
     auto* layout = new QVBoxLayout(this);
     pnlTop = MakeSynxPanel(this, QStringLiteral("pnlTop"));
@@ -190,6 +206,7 @@ void TfrmSynxShowSaints::CreateControls() {
     pnlFound->setFrameShadow(QFrame::Sunken);
     pnlFound->setAlignment(Qt::AlignCenter);
     pnlFound->setMinimumWidth(80);
+    pnlFound->setFixedHeight(edtSearch->sizeHint().height());
     btnSynxShowText = MakeSynxButton(pnlTop, QStringLiteral("btnSynxShowText"), "Show Text");
     btnSynxShowText->setToolTip(QStringLiteral("Show Text"));
     btnSynxShowText->setDefault(true);

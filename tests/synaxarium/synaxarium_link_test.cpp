@@ -5,6 +5,7 @@
 #include "DayState.h"
 #include "FixtureDb.h"
 #include "LinkSynx.h"
+#include "Picture.h"
 #include "PrintRich.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
@@ -186,13 +187,13 @@ TEST_F(SynxLinked, MissingIconFileShowsAnEmptyPicture) {
     ShowModal(&icons);
     TQuery& q = dm().qrySynx;
     q.First(); // Saint One Icon: one.jpg is missing
-    EXPECT_TRUE(icons.imgPicture->Picture().isNull());
+    EXPECT_TRUE(icons.imgPicture->Empty());
     EXPECT_EQ(icons.lblSaintName->text(), "Saint One Icon");
     q.Next();
-    EXPECT_FALSE(icons.imgPicture->Picture().isNull());
+    EXPECT_FALSE(icons.imgPicture->Empty());
     q.Next(); // john.jpg is missing; the list moves on
     EXPECT_EQ(q.RecNo(), 3);
-    EXPECT_TRUE(icons.imgPicture->Picture().isNull());
+    EXPECT_TRUE(icons.imgPicture->Empty());
     EXPECT_TRUE(dialogs.Messages.isEmpty());
     // Find: empty text warns; "st." wraps.
     icons.btnSynxSearchAllClick();

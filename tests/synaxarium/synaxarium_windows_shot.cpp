@@ -3,6 +3,7 @@
 // synaxarium_windows_shot link|search|saints|icons.
 #include "ErrorHandler.h"
 #include "LinkSynx.h"
+#include "MainNew.h"
 #include "ShowIcons.h"
 #include "Startup.h"
 #include "SynxSearchResults.h"
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
     const QByteArray which = argc > 1 ? QByteArray(argv[1]) : QByteArray("link");
     StartUp();
     QTimer::singleShot(1500, [which] {
+        // Nothing manages the display's windows: the main window would show
+        // through around the one looked at.
+        frmMainNew->hide();
         QWidget* w = nullptr;
         if (which == "search") {
             frmSynxSearchResults->SearchText = QStringLiteral("mar");
@@ -28,7 +32,7 @@ int main(int argc, char** argv) {
         } else {
             frmLinkSynx->SynxID = 117;
             frmLinkSynx->EntryNumber = 1;
-            frmLinkSynx->Keyword = QStringLiteral("MAGI");
+            frmLinkSynx->Keyword = QStringLiteral("BETHLEHEM");
             w = frmLinkSynx;
         }
         w->show();
@@ -36,6 +40,9 @@ int main(int argc, char** argv) {
         if (which == "saints") {
             frmSynxShowSaints->edtSearch->setText(QStringLiteral("ma"));
             RunGuarded([] { frmSynxShowSaints->SeekKeyword(); });
+        } else if (which == "icons") {
+            frmShowIcons->edtSearch->setText(QStringLiteral("mar"));
+            RunGuarded([] { frmShowIcons->btnSynxSearchAllClick(); });
         }
     });
     QTimer::singleShot(7000, [] { QApplication::exit(0); });

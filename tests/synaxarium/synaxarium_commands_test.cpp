@@ -1,0 +1,347 @@
+// The commands of the Synaxarium window and the linked entry through the
+// platform hooks (printing, preview, page set-up, Save As, the list's links
+// and icons, the pop-up menu), and the icons list's picture commands: Save
+// As, copy and the desktop wallpaper in its three styles.
+
+#include "DMMain.h"
+#include "DayState.h"
+#include "FixtureDb.h"
+#include "LinkSynx.h"
+#include "Picture.h"
+#include "PrintRich.h"
+#include "Registry.h"
+#include "RichEdit.h"
+#include "RichPrint.h"
+#include "ShowIcons.h"
+#include "Synx.h"
+#include "SynxFixture.h"
+#include "SynxSearchResults.h"
+#include "SynxShowSaints.h"
+#include "TableEngine.h"
+#include "TestEnvironment.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPicture>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace SynxFixture;
+
+namespace {
+
+class SynxCommands : public SynxTest {
+protected:
+    void SetUp() override {
+        SynxTest::SetUp();
+        pict = env.ProgramFolder() + "pict/";
+        QDir().mkpath(pict);
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        for (const char* name : {"bartholomew.jpg", "one.jpg"})
+            ASSERT_TRUE(image.save(pict + name, "JPG"));
+        state.DayEngine = std::make_unique<TApaqty>();
+        state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
+        DayState = &state;
+        host = std::make_unique<TfrmPrintRich>();
+        frmPrintRich = host.get();
+        host->RichPrinter1->Printer()->setOutputFormat(QPrinter::PdfFormat);
+        host->RichPrinter1->Printer()->setOutputFileName(env.DataFolder() + "print.pdf");
+        picture = std::make_unique<TfrmPicture>();
+        frmPicture = picture.get();
+        synx = std::make_unique<TfrmSynx>();
+        frmSynx = synx.get();
+        link = std::make_unique<TfrmLinkSynx>();
+        frmLinkSynx = link.get();
+        search = std::make_unique<TfrmSynxSearchResults>();
+        frmSynxSearchResults = search.get();
+        saints = std::make_unique<TfrmSynxShowSaints>();
+        frmSynxShowSaints = saints.get();
+        icons = std::make_unique<TfrmShowIcons>();
+        frmShowIcons = icons.get();
+        QDir().mkpath(env.DataFolder());
+    }
+    void TearDown() override {
+        icons.reset();
+        saints.reset();
+        search.reset();
+        link.reset();
+        synx.reset();
+        picture.reset();
+        host.reset();
+        frmShowIcons = nullptr;
+        frmSynxShowSaints = nullptr;
+        frmSynxSearchResults = nullptr;
+        frmLinkSynx = nullptr;
+        frmSynx = nullptr;
+        frmPicture = nullptr;
+        frmPrintRich = nullptr;
+        DayState = nullptr;
+        SynxTest::TearDown();
+    }
+
+    // Shows the Synaxarium window on day synxID of date's year as the main
+    // window does; whileOpen runs while it is shown, other modal windows
+    // are only recorded.
+    void OpenSynx(int synxID, const QDate& date, const std::function<void()>& whileOpen) {
+        state.DayEngine->SetDate(date);
+        const TTable& byID = MainDM->tblSynxHeadID;
+        ASSERT_TRUE(MainDM->tblSynxHeadID.FindKey({synxID}));
+        ASSERT_TRUE(MainDM->tblSynxHead.FindKey(
+            {byID.FieldByName("Month")->AsInteger(), byID.FieldByName("Day")->AsInteger()}));
+        synx->EntryToShow = 1;
+        synx->SynxID = synxID;
+        env.Dialogs.WhileModal = [&](QWidget* w) {
+            if (w == synx.get())
+                whileOpen();
+            else
+                shown << w;
+        };
+        ShowModal(synx.get());
+        env.Dialogs.WhileModal = nullptr;
+    }
+
+    TTestEnvironment env;
+    QString pict;
+    TDayState state;
+    std::unique_ptr<TfrmPrintRich> host;
+    std::unique_ptr<TfrmPicture> picture;
+    std::unique_ptr<TfrmSynx> synx;
+    std::unique_ptr<TfrmLinkSynx> link;
+    std::unique_ptr<TfrmSynxSearchResults> search;
+    std::unique_ptr<TfrmSynxShowSaints> saints;
+    std::unique_ptr<TfrmShowIcons> icons;
+    QList<QWidget*> shown;
+};
+
+struct TPageCount : TPreviewPageSink {
+    int Pages = 0;
+    void SavePage(const QPicture&) override { ++Pages; }
+};
+
+} // namespace
+
+TEST_F(SynxCommands, BothTextWindowsPrintPreviewSetUpAndSaveThroughTheHost) {
+    synx->setWindowTitle("The Coptic Synaxarium Readings for:\r\nTut 5");
+    synx->SynxID = Fixture::SynxTut1;
+    synx->FillSynxEntries();
+    link->SynxID = Fixture::SynxTut1;
+    link->EntryNumber = 2;
+    link->FormShow();
+    struct Case {
+        const char* name;
+        TRichEdit* text;
+        QToolButton *print, *preview, *pageSetup, *saveAs;
+        QString header, saved;
+    };
+    const Case cases[] = {
+        {"synx", synx->rchedtSynx, synx->spdbtnPrint, synx->spdbtnPreview, synx->spdbtnPageSetup,
+         synx->spdbtnSaveAs, "The Coptic Synaxarium Readings for: Tut 5",
+         "The Martyrdom of Saint Bartholomew the Apostle"},
+        {"link", link->rchedtSynx, link->spdbtnPrint, link->spdbtnPreview, link->spdbtnPageSetup,
+         link->spdbtnSaveAs, "From the Coptic Synaxarium Readings for: Tut 1",
+         "The Departure of the Righteous Job"},
+    };
+    TPageCount sink;
+    TRichPrinter::SetPreviewWindowFactory([&](TRichPrinter&) { return &sink; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TRichPrinter& printer = *host->RichPrinter1;
+        const int prints = env.Dialogs.PrintCalls, setUps = env.Dialogs.PageSetupCalls;
+
+        printer.SetHeader(QString());
+        env.Dialogs.PrintAnswers.push_back(false);
+        c.print->click();
+        EXPECT_EQ(env.Dialogs.PrintCalls, prints + 1);
+        EXPECT_EQ(printer.Header(), c.header);
+
+        printer.SetHeader(QString());
+        sink.Pages = 0;
+        c.preview->click();
+        EXPECT_EQ(printer.Header(), c.header);
+        EXPECT_GE(sink.Pages, 1);
+
+        env.Dialogs.PageSetupAnswers.push_back(false);
+        c.pageSetup->click();
+        EXPECT_EQ(env.Dialogs.PageSetupCalls, setUps + 1);
+
+        const QString file = env.DataFolder() + c.name;
+        env.Dialogs.SaveAnswers.push_back(file);
+        c.saveAs->click();
+        EXPECT_EQ(env.Dialogs.SaveRequests.last().Filter, "Rich Text (*.rtf)|*.RTF");
+        QFile rtf(file + ".rtf");
+        ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
+        const QByteArray data = rtf.readAll();
+        EXPECT_TRUE(data.startsWith("{\\rtf"));
+        EXPECT_TRUE(data.contains(c.saved.toLatin1()));
+    }
+    TRichPrinter::SetPreviewWindowFactory(nullptr);
+    EXPECT_TRUE(env.Dialogs.Messages.isEmpty());
+}
+
+TEST_F(SynxCommands, ListLinksIconsAndButtonsOpenTheirWindows) {
+    struct Opened {
+        QWidget* window;
+        int synxID = 0, entry = 0;
+        QString keyword, fromText;
+    };
+    QList<Opened> opened;
+    QStringList messages;
+    OpenSynx(Three, QDate(2007, 4, 9), [&] {
+        // Every entry label, icon button and link label shows the hand.
+        for (int k = 1; k <= MaxSynxEntries; ++k)
+            for (QWidget* w :
+                 {static_cast<QWidget*>(synx->lblSynx[k]), static_cast<QWidget*>(synx->btnSynx[k]),
+                  static_cast<QWidget*>(synx->lblLink[k]),
+                  static_cast<QWidget*>(synx->lblLinkB[k])})
+                EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor) << k;
+
+        struct Case {
+            QWidget* control;
+            QWidget* window; // shown modally, or nullptr
+            int synxID, entry;
+            QString keyword;
+        };
+        const Case cases[] = {
+            // Related date A of slot 1: Tut 1 entry 2, slot 1's keyword.
+            {synx->lblLink[1], link.get(), Fixture::SynxTut1, 2, KeywordThree1},
+            // Related date B of slot 2: Barmoudah 2 entry 4, slot 2's keyword.
+            {synx->lblLinkB[2], link.get(), Fourteen, 4, KeywordThree2},
+            // Slot 3 has no keyword: none is highlighted.
+            {synx->lblLinkB[3], link.get(), Fixture::SynxTut2, 1, ""},
+            {synx->btnSynx[1], picture.get(), 0, 0, ""},
+            {synx->btnSynxSaintsShow, saints.get(), 0, 0, ""},
+            {synx->BitBtn1, icons.get(), 0, 0, ""},
+        };
+        for (const Case& c : cases) {
+            shown.clear();
+            if (auto* button = qobject_cast<QAbstractButton*>(c.control))
+                button->click();
+            else
+                QTest::mouseClick(c.control, Qt::LeftButton);
+            ASSERT_EQ(shown.size(), 1) << c.control->objectName().toStdString();
+            EXPECT_EQ(shown[0], c.window) << c.control->objectName().toStdString();
+            if (c.window == link.get()) {
+                EXPECT_EQ(link->SynxID, c.synxID);
+                EXPECT_EQ(link->EntryNumber, c.entry);
+                EXPECT_EQ(link->Keyword, c.keyword);
+                EXPECT_EQ(link->FromText, "Barmoudah 1");
+            }
+        }
+        EXPECT_EQ(picture->windowTitle(), "Saint One Icon");
+
+        // The entry label of slot 3 goes to the heading "[3] ".
+        QTest::mouseClick(synx->lblSynx[3], Qt::LeftButton);
+        EXPECT_EQ(synx->rchedtSynx->SelStart(), synx->rchedtSynx->Text().indexOf("[3] "));
+        // A jump to an entry the text does not hold.
+        synx->lblSynxClick(9);
+        for (const auto& m : env.Dialogs.Messages)
+            messages << m.Text;
+
+        // Esc closes the window also from the search box.
+        synx->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(synx.get()));
+        synx->edtSynxSearchAll->setFocus();
+        QTest::keyClick(synx->edtSynxSearchAll, Qt::Key_Escape);
+        EXPECT_FALSE(synx->isVisible());
+    });
+    EXPECT_EQ(messages, QStringList{"Not Found"});
+}
+
+TEST_F(SynxCommands, LinkedEntryPopupMenuFollowsTheSelection) {
+    link->SynxID = Fixture::SynxTut1;
+    link->EntryNumber = 1;
+    link->FormShow();
+    TRichEdit* text = link->rchedtSynx;
+    struct Case {
+        int length;
+        bool copy, selectAll;
+    };
+    for (const Case& c : {Case{4, true, false}, Case{3, true, true}, Case{0, false, true}}) {
+        text->SetSelStart(2);
+        text->SetSelLength(c.length);
+        link->PopupMenu1Popup();
+        EXPECT_EQ(link->mnuitmCopy->isEnabled(), c.copy) << c.length;
+        EXPECT_EQ(link->mnuitmSelectAll->isEnabled(), c.selectAll) << c.length;
+    }
+    link->mnuitmSelectAll->trigger();
+    EXPECT_FALSE(link->mnuitmSelectAll->isEnabled());
+    EXPECT_TRUE(link->mnuitmCopy->isEnabled());
+    QApplication::clipboard()->clear();
+    link->mnuitmCopy->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("the holy Bartholomew was martyred"));
+}
+
+TEST_F(SynxCommands, IconPictureSavedCopiedAndMadeTheWallpaperInEachStyle) {
+    EXPECT_EQ(icons->WallpaperBitmapPath, env.DataFolder() + "EVelmorande.bmp");
+    ShowModal(icons.get());
+    TQuery& q = MainDM->qrySynx;
+    q.First();
+    q.Next(); // St. Bartholomew: bartholomew.jpg
+    ASSERT_FALSE(icons->imgPicture->Empty());
+    ASSERT_TRUE(icons->btnSaveAs->isEnabled());
+
+    // Save As: the JPEG bytes as they were loaded, ".jpg" added.
+    env.Dialogs.SaveAnswers.push_back(env.DataFolder() + "icon");
+    icons->btnSaveAs->click();
+    EXPECT_EQ(env.Dialogs.SaveRequests.last().Filter, "JPEG Image (*.JPG)|*.JPG");
+    QFile saved(env.DataFolder() + "icon.jpg"), original(pict + "bartholomew.jpg");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), original.readAll());
+
+    QApplication::clipboard()->clear();
+    icons->btnCopyToClipboard->click();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(40, 30));
+
+    // The list's items in order: centred, stretched, tiled.
+    struct Case {
+        int item, style;
+        QString tile, wallpaperStyle;
+    };
+    const Case cases[] = {{0, 1, "0", "0"}, {1, 2, "0", "2"}, {2, 0, "1", "0"}};
+    const QString bmp = env.DataFolder() + "EVelmorande.bmp";
+    for (const Case& c : cases) {
+        QFile::remove(bmp);
+        icons->cmbxWallpaper->setCurrentIndex(c.item);
+        icons->btnWallpaper->click();
+        ASSERT_FALSE(env.Wallpapers.isEmpty());
+        EXPECT_EQ(env.Wallpapers.last(), std::make_pair(bmp, c.style));
+        EXPECT_EQ(QImage(bmp, "BMP").size(), QSize(40, 30));
+        TRegistry reg(HKEY_CURRENT_USER);
+        ASSERT_TRUE(reg.OpenKey("\\Control Panel\\Desktop", false));
+        EXPECT_EQ(reg.ReadString("Wallpaper"), bmp);
+        EXPECT_EQ(reg.ReadString("TileWallpaper"), c.tile) << c.item;
+        EXPECT_EQ(reg.ReadString("WallpaperStyle"), c.wallpaperStyle) << c.item;
+        EXPECT_EQ(reg.ReadString("WallpaperOriginX"), "0");
+        EXPECT_EQ(reg.ReadString("WallpaperOriginY"), "0");
+    }
+    EXPECT_FALSE(QFile::exists(pict + "EVelmorande.bmp"));
+    EXPECT_TRUE(env.Dialogs.Messages.isEmpty());
+
+    // A desktop that refuses the wallpaper is reported, not passed over.
+    env.WallpaperResult = false;
+    icons->btnWallpaper->click();
+    ASSERT_EQ(env.Dialogs.Messages.size(), 1);
+    EXPECT_EQ(env.Dialogs.Messages[0].Type, mtError);
+
+    // An icon whose file is missing offers none of the picture commands.
+    q.Next(); // john.jpg is missing
+    EXPECT_TRUE(icons->imgPicture->Empty());
+    for (QPushButton* b : {icons->btnSaveAs, icons->btnCopyToClipboard, icons->btnWallpaper})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+}
