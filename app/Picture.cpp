@@ -193,7 +193,9 @@ void TfrmPicture::SavePictureAs(TPictureImage* Image) {
     request.Filter = QStringLiteral("JPEG Image (*.JPG)|*.JPG");
     request.FilterIndex = 1;
     QString f;
-    if (!ExecuteSaveDialog(this, request, f))
+    // The dialog belongs to the window that shows the image: the icons list
+    // stays on top of a dialog owned by this hidden window.
+    if (!ExecuteSaveDialog(Image->window(), request, f))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TScopeGuard restore([] { QApplication::restoreOverrideCursor(); });

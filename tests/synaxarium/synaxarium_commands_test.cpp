@@ -262,6 +262,48 @@ TEST_F(SynxCommands, ListLinksIconsAndButtonsOpenTheirWindows) {
     EXPECT_EQ(messages, QStringList{"Not Found"});
 }
 
+TEST_F(SynxCommands, EnterOpensTheFoundSaintAndClosesTheEntryEscClosesEachWindow) {
+    auto press = [](QWidget* window, QWidget* target, Qt::Key key) {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        target->setFocus();
+        QTest::keyClick(target, key);
+    };
+    int entries = 0;
+    bool entryClosedByEnter = false;
+    env.Dialogs.WhileModal = [&](QWidget* w) {
+        if (w == link.get()) {
+            ++entries;
+            press(link.get(), link->rchedtSynx, Qt::Key_Return);
+            entryClosedByEnter = !link->isVisible();
+        } else if (w == saints.get()) {
+            // "Show Text" is the default button while it is enabled.
+            for (const char* typed : {"jp", "john"}) {
+                saints->edtSearch->setText(typed);
+                saints->SeekKeyword();
+                press(saints.get(), saints->edtSearch, Qt::Key_Return);
+            }
+        }
+    };
+    ShowModal(saints.get());
+    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(link->EntryNumber, 1);
+    EXPECT_EQ(link->SynxID, Fixture::SynxTut2);
+    EXPECT_TRUE(entryClosedByEnter);
+
+    for (QWidget* window :
+         {static_cast<QWidget*>(saints.get()), static_cast<QWidget*>(search.get()),
+          static_cast<QWidget*>(icons.get()), static_cast<QWidget*>(link.get())}) {
+        bool closed = false;
+        env.Dialogs.WhileModal = [&](QWidget* w) {
+            press(w, w, Qt::Key_Escape);
+            closed = !w->isVisible();
+        };
+        ShowModal(window);
+        EXPECT_TRUE(closed) << window->objectName().toStdString();
+    }
+}
+
 TEST_F(SynxCommands, LinkedEntryPopupMenuFollowsTheSelection) {
     link->SynxID = Fixture::SynxTut1;
     link->EntryNumber = 1;
