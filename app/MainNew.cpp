@@ -127,7 +127,7 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     ConnectFeastLabels();
 
     ConnectServiceButtons();
-    connect(btnIconList, &QPushButton::clicked, this, Guard([this] { btnIconListClick(); }));
+    ConnectCommands();
 
     if (MainDM)
         MainDM->SetDayStateSource(dayStateSource_.get());

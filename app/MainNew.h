@@ -15,6 +15,7 @@
 
 #include <QDate>
 #include <QFont>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -56,6 +57,13 @@ constexpr int FirstComputedYear = 1901;
 
 // The calendar's font in the window's design: what its width is judged by.
 QFont CalendarDesignFont(const QFont& base);
+
+// The picture the day picture opens enlarged: "xName.jpg" stands for
+// "Name.jpg" when the pictures folder holds that, else for itself.
+QString LargerPictureName(const QString& pictureFile, const QString& picturesFolder);
+// Where the main window sits on a screen (both in the window's pixels):
+// centred, but at the top edge of a screen exactly 600 pixels high.
+QPoint MainWindowPlacement(const QSize& window, const QSize& screen);
 
 class TfrmMainNew : public QWidget, public TDayState {
     Q_OBJECT
@@ -100,8 +108,6 @@ public:
     void SelectDayPicture(TDayCategory category);
     void GetVerseOfTheDay(QString& verse);
     void OpenSynaxarium(int entry);
-    void btnBibleClick();
-    void btnIconListClick();
     void lblSynx1Click();
     void lblSynx2Click();
     void lblSynx3Click();
@@ -146,6 +152,20 @@ public:
     void pnlTopRightDblClick();
     void btnSetFontClick();
     void btnRestoreDefaultsClick();
+
+    // ------------------------------------------------------- commands ---
+    void btnBibleClick();
+    void btnIconListClick();
+    void btnAboutClick();
+    void lblWebAddressClick();
+    // The day picture enlarged in the picture window.
+    void imgDefaultClick();
+    // The readings of every service of the shown day, as "All Readings".
+    void clndrDateDblClick();
+    // Back to the window's place on the screen, from every paint.
+    void FormPaint();
+    // The primary screen (the environment's) in the window's own pixels.
+    static QSize ScreenSizeInWindowPixels();
 
     // ------------------------------------------------------- controls ---
     QFrame* pnlLeft = nullptr;
@@ -316,7 +336,11 @@ public:
     // appear, as a show handler does.
     void setVisible(bool visible) override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void ConnectCommands();
     void CreateControls();
     QWidget* CreateLeftPanel();
     QWidget* CreateRightPanel();

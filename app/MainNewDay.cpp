@@ -6,14 +6,12 @@
 #include "MainNew.h"
 
 #include "Apaqty.h"
-#include "BibleMain.h"
 #include "DMMain.h"
 #include "DayRules.h"
 #include "DayTables.h"
 #include "Dialogs.h"
 #include "Jpeg.h"
 #include "NativityCalculator.h"
-#include "ShowIcons.h"
 #include "ShownDay.h"
 #include "Synx.h"
 #include "ZIZ_Cldr.h"
@@ -200,15 +198,6 @@ void TfrmMainNew::OpenSynaxarium(int entry) {
     frmSynx->SynxID = SynxID;
     frmSynx->DateCaption = CopticDayText;
     ShowModal(frmSynx);
-}
-
-// The Bible reader hub.
-void TfrmMainNew::btnBibleClick() {
-    ShowModal(frmBibleMain);
-}
-
-void TfrmMainNew::btnIconListClick() {
-    ShowModal(frmShowIcons);
 }
 
 #define EVELM_SYNX_CLICK(n)                                                                        \

@@ -4,7 +4,6 @@
 #include "MainNew.h"
 
 #include "About.h"
-#include "ErrorHandler.h"
 #include "MainNewFeastLabels.h"
 #include "PageControl.h"
 #include "PanelScroller.h"
@@ -598,7 +597,6 @@ QWidget* TfrmMainNew::CreateRightPanel() {
     auto* commands = new QHBoxLayout;
     commands->setSpacing(2);
     btnBible = makeButton(right, QStringLiteral("btnBible"), QStringLiteral("The Holy Bible"));
-    connect(btnBible, &QPushButton::clicked, this, Guard([this] { btnBibleClick(); }));
     btnIconList = makeButton(right, QStringLiteral("btnIconList"), QStringLiteral("Icon List"));
     btnIconList->setVisible(false);
     btnSetFont = makeButton(right, QStringLiteral("btnSetFont"), QStringLiteral("Set Font"));
