@@ -68,7 +68,7 @@ void TfrmMainNew::lblWebAddressClick() {
 
 void TfrmMainNew::imgDefaultClick() {
     frmPicture->ShowPicture(LargerPictureName(PictureFile, PicturesFolder), PictureCaption,
-                            QColor(255, 255, 0));
+                            QColor(CaptionColour::Yellow));
     ShowModal(frmPicture);
 }
 

@@ -102,10 +102,7 @@ const TDateLabel DateLabels[] = {
 
 // --------------------------------------------------------- pictures ---
 
-constexpr QRgb Black = qRgb(0, 0, 0);
-constexpr QRgb Yellow = qRgb(255, 255, 0);
-constexpr QRgb White = qRgb(255, 255, 255);
-constexpr QRgb Cream = qRgb(255, 251, 240);
+using namespace CaptionColour;
 
 struct TFeastPicture {
     const char* File; // in the pictures folder

@@ -46,6 +46,14 @@ private:
     bool proportional_ = false;
 };
 
+// The caption colours that openers give ShowPicture.
+namespace CaptionColour {
+inline constexpr QRgb Black = qRgb(0, 0, 0);
+inline constexpr QRgb Yellow = qRgb(255, 255, 0);
+inline constexpr QRgb White = qRgb(255, 255, 255);
+inline constexpr QRgb Cream = qRgb(255, 251, 240);
+} // namespace CaptionColour
+
 class TfrmPicture : public QDialog {
     Q_OBJECT
 public:
