@@ -129,10 +129,15 @@ void TfrmBibleIndex::CreateControls() {
     dbgridWVerses->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     dbgridWVerses->horizontalHeader()->setStretchLastSection(true);
     versesModel = new TGridModel(this);
+    // The word in blue Courier, in the font lblWidth measures it with.
+    const QFont wordFont(QStringLiteral("Courier New"), 10, QFont::Bold);
+    TGridColumn word(QStringLiteral("Word1"), QString(), Qt::AlignCenter);
+    word.Roles.insert(Qt::ForegroundRole, QColor(Qt::blue));
+    word.Roles.insert(Qt::FontRole, wordFont);
     versesModel->SetColumns(
-        {{QStringLiteral("Citation")},
+        {CitationColumn(),
          {QStringLiteral("Verse1"), QStringLiteral("Verse"), Qt::AlignRight | Qt::AlignVCenter},
-         {QStringLiteral("Word1"), QString(), Qt::AlignCenter},
+         word,
          {QStringLiteral("Verse2"), QString()}});
     versesModel->SetDataSource(&dm.dsWordVerse);
     versesModel->OnError = [](const std::exception& e) { ShowException(e); };
@@ -156,7 +161,7 @@ void TfrmBibleIndex::CreateControls() {
 
     lblWidth = new QLabel(this);
     lblWidth->setObjectName(QStringLiteral("lblWidth"));
-    lblWidth->setFont(QFont(QStringLiteral("Courier New"), 10, QFont::Bold));
+    lblWidth->setFont(wordFont);
     lblWidth->hide();
     CloseOnEscape(this);
 

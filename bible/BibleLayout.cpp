@@ -1,11 +1,13 @@
 #include "BibleLayout.h"
 
 #include "ErrorHandler.h"
+#include "GridModel.h"
 #include "RichEdit.h"
 #include "TableEngine.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QColor>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -115,6 +117,12 @@ TScopeGroup ScopeGroup(QWidget* parent) {
     scope.Books->setMaxVisibleItems(29);
     column->addWidget(scope.Books);
     return scope;
+}
+
+TGridColumn CitationColumn() {
+    TGridColumn column(QStringLiteral("Citation"));
+    column.Roles.insert(Qt::BackgroundRole, QColor(0xC0, 0xDC, 0xC0));
+    return column;
 }
 
 QWidget* Navigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,

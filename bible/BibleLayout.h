@@ -15,6 +15,7 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 class TRichEdit;
+struct TGridColumn;
 
 namespace BibleLayout {
 
@@ -41,6 +42,10 @@ QWidget* PrintPanel(QWidget* parent, TPrintButtons& buttons);
 // click (none, or a closed one, moves nothing), then after.
 QWidget* Navigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
                    std::function<void()> after = {});
+
+// The grid column "Citation" of the search results and the concordance, on
+// money green.
+TGridColumn CitationColumn();
 
 // The "Search In: " scope group of the concordance and the search: five
 // radio buttons (ids 0..4) over the book combo, which the group's column holds.

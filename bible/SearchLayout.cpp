@@ -106,14 +106,12 @@ void TfrmSearch::CreateControls() {
     dbgrdSearch->horizontalHeader()->setStretchLastSection(true);
     dbgrdSearch->setContextMenuPolicy(Qt::CustomContextMenu);
     gridModel = new TGridModel(this);
-    gridModel->SetColumns({{QStringLiteral("Citation")}, {QStringLiteral("VerseText")}});
+    gridModel->SetColumns({CitationColumn(), {QStringLiteral("VerseText")}});
     gridModel->SetDataSource(&MainDM->dsSearch);
     gridModel->OnError = [](const std::exception& e) { ShowException(e); };
     dbgrdSearch->setModel(gridModel);
     gridModel->FollowSelection(dbgrdSearch->selectionModel());
     dbgrdSearch->setColumnWidth(0, 132);
-    // Money green behind the citation column.
-    dbgrdSearch->setStyleSheet(QString());
     layout->addWidget(dbgrdSearch, 1);
 
     PopupMenu1 = new QMenu(this);

@@ -222,10 +222,11 @@ int TGridModel::columnCount(const QModelIndex& parent) const {
 QVariant TGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.column() >= shown_.size() || index.row() >= rows_)
         return QVariant();
+    const TGridColumn& column = shown_[index.column()];
     if (role == Qt::TextAlignmentRole)
-        return int(shown_[index.column()].Alignment);
+        return int(column.Alignment);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
-        return QVariant();
+        return column.Roles.value(role);
     const Block* b = block(index.row() / BlockSize);
     if (!b || index.row() % BlockSize >= b->rows.size())
         return QVariant();

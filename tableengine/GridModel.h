@@ -4,6 +4,7 @@
 // How a window uses it (one model per grid, made with the window):
 //   model_ = new TGridModel(this);
 //   model_->SetColumns({{"Citation"}, {"VerseText", "Verse"}}); // none: every field
+//   (a column's Roles give it, say, its own background colour)
 //   model_->SetDataSource(&MainDM->dsSearch);
 //   dbgrdSearch->setModel(model_);
 //   model_->FollowSelection(dbgrdSearch->selectionModel());
@@ -37,6 +38,10 @@ struct TGridColumn {
     QString FieldName;
     QString Title; // shown in the header; empty for an untitled column
     Qt::Alignment Alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // What every cell of the column gives for other roles (a colour for
+    // Qt::BackgroundRole or Qt::ForegroundRole, a font for Qt::FontRole);
+    // a role not held here is the view's.
+    QHash<int, QVariant> Roles;
 };
 
 class TGridModel : public QAbstractTableModel {

@@ -274,6 +274,23 @@ TEST_F(SearchWindow, ConcordanceJumpsToWordsAndCountsTheirVerses) {
     w.close();
 }
 
+TEST_F(SearchWindow, CitationColumnsOnMoneyGreenAndTheWordInBlue) {
+    const QColor moneyGreen(0xC0, 0xDC, 0xC0);
+    Search(QStringLiteral("light"), false, 0);
+    QAbstractItemModel* results = search->dbgrdSearch->model();
+    ASSERT_GT(results->rowCount(), 1);
+    EXPECT_EQ(results->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), moneyGreen);
+    EXPECT_FALSE(results->index(1, 1).data(Qt::BackgroundRole).isValid());
+    index->show();
+    index->edtSearch->setText(QStringLiteral("LIGHT"));
+    QAbstractItemModel* verses = index->dbgridWVerses->model();
+    ASSERT_GT(verses->rowCount(), 1);
+    EXPECT_EQ(verses->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), moneyGreen);
+    EXPECT_EQ(verses->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::blue));
+    EXPECT_EQ(verses->index(1, 2).data(Qt::FontRole).value<QFont>(), index->lblWidth->font());
+    index->close();
+}
+
 // ---- whole book -----------------------------------------------------------------
 
 TEST_F(SearchWindow, WholeBookTreeScrollAndFind) {

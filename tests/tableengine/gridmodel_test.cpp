@@ -61,6 +61,23 @@ TEST_F(TableEngineGridModel, PaintingReadsEveryRowWithoutMovingTheCursor) {
     EXPECT_EQ(model.headerData(13, Qt::Vertical).toString().trimmed(), QString());
 }
 
+TEST_F(TableEngineGridModel, AColumnGivesItsOwnRolesToEveryRowWithoutReadingIt) {
+    TGridColumn citation("Citation");
+    citation.Roles.insert(Qt::BackgroundRole, 0xC0DCC0);
+    citation.Roles.insert(Qt::FontRole, QStringLiteral("Courier New"));
+    model.SetColumns({citation, {"Text"}});
+    const int before = calcs;
+    for (int row : {0, 29}) {
+        EXPECT_EQ(model.data(model.index(row, 0), Qt::BackgroundRole), QVariant(0xC0DCC0)) << row;
+        EXPECT_EQ(model.data(model.index(row, 0), Qt::FontRole), QVariant("Courier New")) << row;
+        EXPECT_FALSE(model.data(model.index(row, 0), Qt::ForegroundRole).isValid()) << row;
+        EXPECT_FALSE(model.data(model.index(row, 1), Qt::BackgroundRole).isValid()) << row;
+    }
+    EXPECT_EQ(calcs, before);
+    EXPECT_FALSE(model.headerData(0, Qt::Horizontal, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(cell(29, 0), "Psalms 3:3");
+}
+
 TEST_F(TableEngineGridModel, ASecondPaintUsesTheReadBlock) {
     for (int r = 0; r < 30; ++r)
         cell(r, 0);
