@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -46,6 +47,19 @@ protected:
 
 private:
     std::function<void()> onClick_;
+};
+
+// The left context ends at the word: one too long for its cell loses its
+// beginning, not the words next to the word.
+class TElideLeftDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideLeft;
+    }
 };
 
 } // namespace
@@ -144,6 +158,7 @@ void TfrmBibleIndex::CreateControls() {
     dbgridWVerses->setModel(versesModel);
     versesModel->FollowSelection(dbgridWVerses->selectionModel());
     dbgridWVerses->setColumnWidth(0, 154);
+    dbgridWVerses->setItemDelegateForColumn(1, new TElideLeftDelegate(dbgridWVerses));
     layout->addWidget(dbgridWVerses, 1);
 
     auto* bottom = new QHBoxLayout;

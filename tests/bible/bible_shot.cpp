@@ -1,6 +1,7 @@
-// Opens the Bible reader hub on John 3, or a chapter window on John 3 with
-// "love" highlighted, on the sample content, for a screenshot:
-// bible_shot hub|chapter. The window stays open until it is closed.
+// Opens the Bible reader hub on John 3, a chapter window on John 3 with
+// "love" highlighted, or the whole book of John from the hub, on the sample
+// content, for a screenshot: bible_shot hub|chapter|book. The window stays
+// open until it is closed.
 
 #include "BibleChapter.h"
 #include "BibleMain.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
                 emit frmBibleMain->dblkupcmbxBibleBooks->activated(index);
                 frmBibleMain->spnedtChapter->setValue(3);
                 frmBibleMain->raise();
+                if (what == QLatin1String("book"))
+                    frmBibleMain->ShowWholeBook();
             }
         });
     });

@@ -1,6 +1,7 @@
 // Opens the Bible search window with the phrase results of "living water",
-// or the concordance at "WATER", on the sample content, for a screenshot:
-// search_shot search|index. The window stays open until it is closed.
+// or with the all-words results of "yahweh god said" in all books, or the
+// concordance at "WATER", on the sample content, for a screenshot:
+// search_shot search|words|index. The window stays open until it is closed.
 
 #include "BibleIndex.h"
 #include "DMMain.h"
@@ -31,9 +32,12 @@ int main(int argc, char** argv) {
             }
             TfrmSearch& w = *frmSearch;
             w.show();
-            w.chkBxLiteralSearch->click();
+            const bool words = what == QLatin1String("words");
+            if (!words)
+                w.chkBxLiteralSearch->click();
             w.scopeButtons->button(0)->click();
-            w.edtSearch->setText(QStringLiteral("living water"));
+            w.edtSearch->setText(words ? QStringLiteral("yahweh god said")
+                                       : QStringLiteral("living water"));
             w.btSearch->click();
             w.raise();
         });
