@@ -141,5 +141,9 @@ PHRASE(the, "the")
 
 BENCHMARK_CAPTURE(allWords, rare, {"SHEPHERD", "STILL", "WATERS"})->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(sqliteJoin, rare, {"SHEPHERD", "STILL", "WATERS"})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(allWords, rare_found, {"STILL", "WATERS", "BESIDE"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(sqliteJoin, rare_found, {"STILL", "WATERS", "BESIDE"})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(allWords, frequent, {"YAHWEH", "GOD", "SAID"})->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(sqliteJoin, frequent, {"YAHWEH", "GOD", "SAID"})->Unit(benchmark::kMicrosecond);
