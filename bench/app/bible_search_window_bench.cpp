@@ -36,7 +36,9 @@ struct TWindows {
 TfrmSearch* Window(QString& error) {
     static TScriptedDialogs dialogs;
     static TScriptedDialogs::Scope scope(dialogs);
-    static TWindows windows;
+    // Never destroyed, like the application: closing the window at exit
+    // would lay out its grid after the fonts have gone.
+    static TWindows& windows = *new TWindows;
     static QString failure;
     static bool tried = false;
     if (!tried) {
