@@ -6,40 +6,22 @@
 #include "ErrorHandler.h"
 #include "FeastEvents.h"
 #include "MainNew.h"
+#include "Screenshots.h"
 #include "Startup.h"
 #include "VerseOfTheDay.h"
 #include "ZIZ_Cldr.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
 
+using namespace Shots;
+
 namespace {
-
-QString folder;
-
-QPixmap Grab(QWidget* w) {
-    const QRect area(w->mapToGlobal(QPoint(0, 0)), w->size());
-    return w->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-}
-
-void Save(const QPixmap& shot, const QString& name) {
-    const QString file = QDir(folder).filePath(name);
-    shot.save(file);
-    qInfo("%s: %dx%d", qPrintable(file), shot.width(), shot.height());
-}
-
-void Then(int ms, std::function<void()> step) {
-    QTimer::singleShot(ms, std::move(step));
-}
 
 const char* const PageNames[] = {"major", "minor", "stmary", "traveling"};
 
@@ -98,8 +80,7 @@ void ShootVerseWindow(std::function<void()> done) {
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(folder);
+    SetFolder(argc, argv);
     try {
         StartUp();
     } catch (const std::exception& e) {

@@ -6,35 +6,19 @@
 #include "MainNew.h"
 #include "MltyDays.h"
 #include "Readings.h"
+#include "Screenshots.h"
 #include "Startup.h"
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QDir>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
-namespace {
-
-QString folder;
-
-void Save(QWidget* w, const QString& name) {
-    const QRect area(w->mapToGlobal(QPoint(0, 0)), w->size());
-    const QPixmap shot =
-        w->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    const QString file = QDir(folder).filePath(name);
-    shot.save(file);
-    qInfo("%s: %dx%d", qPrintable(file), shot.width(), shot.height());
-}
-
-} // namespace
+using namespace Shots;
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(folder);
+    SetFolder(argc, argv);
     try {
         StartUp();
     } catch (const std::exception& e) {

@@ -5,45 +5,26 @@
 #include "ErrorHandler.h"
 #include "MainNew.h"
 #include "Readings.h"
+#include "Screenshots.h"
 #include "Startup.h"
 #include "ZIZ_Cldr.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 
 #include <functional>
 
+using namespace Shots;
+
 namespace {
-
-QString folder;
-
-QPixmap Grab(QWidget* w) {
-    const QRect area(w->mapToGlobal(QPoint(0, 0)), w->size());
-    return w->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-}
-
-void Save(const QPixmap& shot, const QString& name) {
-    const QString file = QDir(folder).filePath(name);
-    shot.save(file);
-    qInfo("%s: %dx%d", qPrintable(file), shot.width(), shot.height());
-}
 
 struct Day {
     QDate date;
     QString label;
 };
-
-// One after another from the message loop: each step gets the display a
-// moment to draw.
-void Then(int ms, std::function<void()> step) {
-    QTimer::singleShot(ms, std::move(step));
-}
 
 QList<QPixmap> groups;
 
@@ -98,8 +79,7 @@ void ShootReadings(const QList<Day>& days, int i) {
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(folder);
+    SetFolder(argc, argv);
     try {
         StartUp();
     } catch (const std::exception& e) {
