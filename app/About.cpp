@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "Controls.h"
 #include "Environment.h"
 #include "Shell.h"
 
@@ -95,9 +96,7 @@ QLabel* LinkLabel(const QString& text, QWidget* parent) {
     f.setBold(true);
     f.setUnderline(true);
     l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, kNavy);
-    l->setPalette(pal);
+    SetTextColor(l, kNavy, {QPalette::WindowText});
     l->setAlignment(Qt::AlignCenter);
     l->setCursor(Qt::PointingHandCursor);
     return l;
@@ -192,9 +191,7 @@ void TfrmAbout::BuildLayout() {
     vf.setBold(true);
     vf.setPixelSize(21);
     lblVersion->setFont(vf);
-    QPalette vp = lblVersion->palette();
-    vp.setColor(QPalette::WindowText, Qt::black);
-    lblVersion->setPalette(vp);
+    SetTextColor(lblVersion, Qt::black, {QPalette::WindowText});
     lblVersion->setAlignment(Qt::AlignCenter);
     right->addWidget(lblVersion);
 

@@ -1,6 +1,7 @@
 #include "AllDates.h"
 
 #include "Apaqty.h"
+#include "Controls.h"
 #include "DayState.h"
 #include "Environment.h"
 #include "ErrorHandler.h"
@@ -37,26 +38,18 @@ QFont FixedPitchFont(int points) {
 
 QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QString& glyph,
                              const char* hint) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setText(glyph);
-    b->setToolTip(QLatin1String(hint));
-    b->setAutoRaise(true);
+    QToolButton* b = MakeToolButton(parent, QLatin1String(name), glyph, QLatin1String(hint));
     b->setMinimumSize(28, 26);
     return b;
 }
 
 QLabel* makeTitleLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    if (name != nullptr)
-        l->setObjectName(QLatin1String(name));
+    QLabel* l = MakeLabel(parent, QLatin1String(name), caption);
     QFont f = l->font();
     f.setPointSize(12);
     f.setBold(true);
     l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    l->setPalette(p);
+    SetTextColor(l, QColor(128, 0, 0), {QPalette::WindowText});
     return l;
 }
 

@@ -4,6 +4,7 @@
 #include "MainNew.h"
 
 #include "About.h"
+#include "Controls.h"
 #include "MainNewFeastLabels.h"
 #include "PageControl.h"
 #include "PanelScroller.h"
@@ -25,36 +26,13 @@
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
-
 QLabel* makeFeastLabel(QWidget* parent, const QString& name, const QString& caption) {
-    QLabel* l = makeLabel(parent, name, caption);
+    QLabel* l = MakeLabel(parent, name, caption);
     SetFeastLabelColor(l, FeastLabelColor);
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
     return l;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& caption,
-                            const QString& hint) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
-    return b;
 }
 
 QGroupBox* makeGroup(QWidget* parent, const QString& name, const QString& caption) {
@@ -87,7 +65,7 @@ TFeastPage makeFeastPage(QTabWidget* tabs, const QString& name, const QString& t
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(0);
 
-    image = makeLabel(page, imageName, QString());
+    image = MakeLabel(page, imageName, QString());
     image->setScaledContents(true);
     image->setAutoFillBackground(true);
     QPalette ip = image->palette();
@@ -312,25 +290,20 @@ QWidget* TfrmMainNew::CreateLeftPanel() {
     clndrDate->setObjectName(QStringLiteral("clndrDate"));
     {
         clndrDate->setFont(CalendarDesignFont(QFont(QStringLiteral("Arial"))));
-        QPalette p = clndrDate->palette();
-        p.setColor(QPalette::WindowText, navy);
-        p.setColor(QPalette::Text, navy);
-        clndrDate->setPalette(p);
+        SetTextColor(clndrDate, navy, {QPalette::WindowText, QPalette::Text});
     }
     clndrDate->setFixedHeight(196);
     dates->addWidget(clndrDate);
 
     auto dateLabel = [&](const QString& name, int pointSize, const QColor& colour) {
-        QLabel* l = makeLabel(pnlDates, name, QString());
+        QLabel* l = MakeLabel(pnlDates, name, QString());
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
         QFont f = l->font();
         f.setBold(true);
         f.setPointSize(pointSize);
         l->setFont(f);
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, colour);
-        l->setPalette(p);
+        SetTextColor(l, colour, {QPalette::WindowText});
         dates->addWidget(l);
         return l;
     };
@@ -351,16 +324,14 @@ QWidget* TfrmMainNew::CreateLeftPanel() {
     QString web = QString::fromLatin1(TfrmAbout::WebAddress);
     web.remove(QRegularExpression(QStringLiteral("^[a-z]+://")))
         .remove(QRegularExpression(QStringLiteral("/$")));
-    lblWebAddress = makeLabel(pnlLeft, QStringLiteral("lblWebAddress"), web);
+    lblWebAddress = MakeLabel(pnlLeft, QStringLiteral("lblWebAddress"), web);
     lblWebAddress->setAlignment(Qt::AlignCenter);
     lblWebAddress->setCursor(Qt::PointingHandCursor);
     {
         QFont f = lblWebAddress->font();
         f.setUnderline(true);
         lblWebAddress->setFont(f);
-        QPalette p = lblWebAddress->palette();
-        p.setColor(QPalette::WindowText, QColor(0, 0, 128));
-        lblWebAddress->setPalette(p);
+        SetTextColor(lblWebAddress, QColor(0, 0, 128), {QPalette::WindowText});
     }
     col->addWidget(lblWebAddress);
     return pnlLeft;
@@ -450,7 +421,7 @@ QGroupBox* createServiceGroup(TfrmMainNew& w, QWidget* parent, const TServiceGro
     grid->setContentsMargins(4, 2, 4, 4);
     grid->setSpacing(group.Column ? 1 : 2);
     for (const TServiceButtonRow& b : group.Buttons) {
-        w.*b.Member = makeButton(box, QLatin1String(b.Name), QLatin1String(b.Caption));
+        w.*b.Member = MakeButton(box, QLatin1String(b.Name), QLatin1String(b.Caption));
         grid->addWidget(w.*b.Member, b.Row, b.Column, 1, b.ColumnSpan);
     }
     return box;
@@ -482,18 +453,18 @@ QWidget* TfrmMainNew::CreateServiceButtons() {
     auto* all = new QHBoxLayout;
     all->setSpacing(2);
     btnAllReadings =
-        makeButton(box, QStringLiteral("btnAllReadings"), QStringLiteral("All Readings"));
+        MakeButton(box, QStringLiteral("btnAllReadings"), QStringLiteral("All Readings"));
     btnMultipleReadings =
-        makeToolButton(box, QStringLiteral("btnMultipleReadings"), QStringLiteral("..."),
+        MakeToolButton(box, QStringLiteral("btnMultipleReadings"), QStringLiteral("..."),
                        QStringLiteral("Show Readings for More Than One Day"));
     btnTodayReadings =
-        makeToolButton(box, QStringLiteral("btnTodayReadings"), QStringLiteral("Today"),
+        MakeToolButton(box, QStringLiteral("btnTodayReadings"), QStringLiteral("Today"),
                        QStringLiteral("Set Calender to Today's Date"));
     all->addWidget(btnAllReadings, 1);
     all->addWidget(btnMultipleReadings);
     all->addWidget(btnTodayReadings);
     col->addLayout(all);
-    btnFeasts = makeButton(box, QStringLiteral("btnFeasts"), QStringLiteral("All feasts"));
+    btnFeasts = MakeButton(box, QStringLiteral("btnFeasts"), QStringLiteral("All feasts"));
     col->addWidget(btnFeasts);
     return box;
 }
@@ -528,7 +499,7 @@ QWidget* TfrmMainNew::CreateRightPanel() {
         rchedtVOD->setPalette(p);
     }
     pblShowAllTheVerse =
-        makeLabel(pnlTopRight, QStringLiteral("pblShowAllTheVerse"), QStringLiteral(">"));
+        MakeLabel(pnlTopRight, QStringLiteral("pblShowAllTheVerse"), QStringLiteral(">"));
     pblShowAllTheVerse->setAlignment(Qt::AlignCenter);
     pblShowAllTheVerse->setFixedWidth(12);
     pblShowAllTheVerse->setFrameShape(QFrame::Panel);
@@ -554,11 +525,9 @@ QWidget* TfrmMainNew::CreateRightPanel() {
                                 &lblSynx9, &lblSynx10, &lblSynx11, &lblSynx12};
         for (int i = 0; i < 12; ++i) {
             QLabel* s =
-                makeLabel(grpbxSynexeriam, QStringLiteral("lblSynx%1").arg(i + 1), QString());
+                MakeLabel(grpbxSynexeriam, QStringLiteral("lblSynx%1").arg(i + 1), QString());
             s->setCursor(Qt::PointingHandCursor);
-            QPalette p = s->palette();
-            p.setColor(QPalette::WindowText, QColor(0, 0, 128));
-            s->setPalette(p);
+            SetTextColor(s, QColor(0, 0, 128), {QPalette::WindowText});
             s->setVisible(false);
             s->setMinimumWidth(1);
             s->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -571,12 +540,12 @@ QWidget* TfrmMainNew::CreateRightPanel() {
 
     auto* pictureCol = new QVBoxLayout;
     pictureCol->setSpacing(1);
-    imgDefault = makeLabel(right, QStringLiteral("imgDefault"), QString());
+    imgDefault = MakeLabel(right, QStringLiteral("imgDefault"), QString());
     imgDefault->setScaledContents(true);
     imgDefault->setFixedSize(170, 200);
     imgDefault->setFrameShape(QFrame::Box);
     imgDefault->setCursor(Qt::PointingHandCursor);
-    lblSaintName = makeLabel(right, QStringLiteral("lblSaintName"), QString());
+    lblSaintName = MakeLabel(right, QStringLiteral("lblSaintName"), QString());
     lblSaintName->setAlignment(Qt::AlignCenter);
     lblSaintName->setWordWrap(true);
     lblSaintName->setFixedWidth(170);
@@ -596,15 +565,15 @@ QWidget* TfrmMainNew::CreateRightPanel() {
     // Commands.
     auto* commands = new QHBoxLayout;
     commands->setSpacing(2);
-    btnBible = makeButton(right, QStringLiteral("btnBible"), QStringLiteral("The Holy Bible"));
-    btnIconList = makeButton(right, QStringLiteral("btnIconList"), QStringLiteral("Icon List"));
+    btnBible = MakeButton(right, QStringLiteral("btnBible"), QStringLiteral("The Holy Bible"));
+    btnIconList = MakeButton(right, QStringLiteral("btnIconList"), QStringLiteral("Icon List"));
     btnIconList->setVisible(false);
-    btnSetFont = makeButton(right, QStringLiteral("btnSetFont"), QStringLiteral("Set Font"));
+    btnSetFont = MakeButton(right, QStringLiteral("btnSetFont"), QStringLiteral("Set Font"));
     btnSetFont->setToolTip(QStringLiteral("Set The Font For All Readings"));
     btnRestoreDefaults =
-        makeToolButton(right, QStringLiteral("btnRestoreDefaults"), QStringLiteral("Default Font"),
+        MakeToolButton(right, QStringLiteral("btnRestoreDefaults"), QStringLiteral("Default Font"),
                        QStringLiteral("Restore Readings Font To The Original Settings"));
-    btnAbout = makeButton(right, QStringLiteral("btnAbout"), QStringLiteral("About"));
+    btnAbout = MakeButton(right, QStringLiteral("btnAbout"), QStringLiteral("About"));
     commands->addWidget(btnBible);
     commands->addWidget(btnIconList);
     commands->addWidget(btnSetFont);
@@ -625,10 +594,7 @@ QWidget* TfrmMainNew::CreateFeastPages() {
         f.setPixelSize(12);
         f.setBold(true);
         pgcntrlFeasts->tabBar()->setFont(f);
-        QPalette p = pgcntrlFeasts->tabBar()->palette();
-        p.setColor(QPalette::WindowText, FeastLabelColor);
-        p.setColor(QPalette::ButtonText, FeastLabelColor);
-        pgcntrlFeasts->tabBar()->setPalette(p);
+        SetTextColor(pgcntrlFeasts->tabBar(), FeastLabelColor);
     }
 
     QWidget* tabs = pgcntrlFeasts;
@@ -651,9 +617,7 @@ QWidget* TfrmMainNew::CreateFeastPages() {
     grpbxCrossFeasts = makeGroup(p, QStringLiteral("grpbxCrossFeasts"),
                                  QStringLiteral("Feasts of the Holy Cross"));
     {
-        QPalette gp = grpbxCrossFeasts->palette();
-        gp.setColor(QPalette::WindowText, FeastLabelColor);
-        grpbxCrossFeasts->setPalette(gp);
+        SetTextColor(grpbxCrossFeasts, FeastLabelColor, {QPalette::WindowText});
         auto* g = new QGridLayout(grpbxCrossFeasts);
         g->setContentsMargins(4, 0, 4, 2);
         g->setHorizontalSpacing(8);

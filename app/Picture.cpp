@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include "Controls.h"
 #include "Dialogs.h"
 #include "Environment.h"
 #include "ErrorHandler.h"
@@ -159,9 +160,7 @@ void TfrmPicture::ShowPicture(const QString& FileName, const QString& Caption,
     }
     PicturePath = path;
     WallpaperBitmapPath = UserDataFolder() + QStringLiteral("EVelmorande.bmp");
-    QPalette pal = lblName->palette();
-    pal.setColor(QPalette::WindowText, LabelColor);
-    lblName->setPalette(pal);
+    SetTextColor(lblName, LabelColor, {QPalette::WindowText});
     lblName->setText(Caption);
     setWindowTitle(Caption);
 

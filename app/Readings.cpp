@@ -4,6 +4,7 @@
 #include "Readings.h"
 
 #include "Building.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Environment.h"
@@ -59,9 +60,7 @@ void TfrmReadings::CreateControls() {
         f.setBold(true);
         f.setPointSize(12);
         lblReadingTitle->setFont(f);
-        QPalette p = lblReadingTitle->palette();
-        p.setColor(QPalette::WindowText, QColor(0x80, 0, 0)); // maroon
-        lblReadingTitle->setPalette(p);
+        SetTextColor(lblReadingTitle, QColor(0x80, 0, 0), {QPalette::WindowText}); // maroon
     }
     outer->addWidget(lblReadingTitle);
 

@@ -1,5 +1,6 @@
 #include "VerseOfTheDay.h"
 
+#include "Controls.h"
 #include "DayState.h"
 
 #include <QEvent>
@@ -20,13 +21,6 @@ namespace {
 const QColor Maroon(128, 0, 0);
 const QColor Navy(0, 0, 128);
 
-void setTextColor(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::Text, color);
-    w->setPalette(p);
-}
-
 } // namespace
 
 TfrmVerseOfTheDay::TfrmVerseOfTheDay(QWidget* parent) : QDialog(parent, Qt::Tool) {
@@ -46,7 +40,7 @@ TfrmVerseOfTheDay::TfrmVerseOfTheDay(QWidget* parent) : QDialog(parent, Qt::Tool
     title.setPointSize(11);
     title.setBold(true);
     lblVODTitle->setFont(title);
-    setTextColor(lblVODTitle, Maroon);
+    SetTextColor(lblVODTitle, Maroon, {QPalette::WindowText, QPalette::Text});
     outer->addWidget(lblVODTitle);
 
     memoVerse = new QTextEdit(this);
@@ -57,7 +51,7 @@ TfrmVerseOfTheDay::TfrmVerseOfTheDay(QWidget* parent) : QDialog(parent, Qt::Tool
     QTextOption centred = memoVerse->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     memoVerse->document()->setDefaultTextOption(centred);
-    setTextColor(memoVerse, Navy);
+    SetTextColor(memoVerse, Navy, {QPalette::WindowText, QPalette::Text});
     outer->addWidget(memoVerse, 1);
 
     pnlBottom = new QFrame(this);

@@ -6,6 +6,7 @@
 #include "BibleLayout.h"
 #include "BibleText.h"
 #include "Building.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
@@ -45,12 +46,13 @@ void TfrmBible::CreateControls() {
     auto* findRow = new QHBoxLayout;
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName(QStringLiteral("edtSearch"));
-    btSearch = Button(this, QStringLiteral("btSearch"), QStringLiteral("Find Now"));
+    btSearch = MakeButton(this, QStringLiteral("btSearch"), QStringLiteral("Find Now"),
+                          TAutoDefault::Unchanged);
     findRow->addWidget(edtSearch, 1);
     findRow->addWidget(btSearch);
     findRow->addStretch();
-    TPrintButtons print;
-    findRow->addWidget(PrintPanel(this, print));
+    const TPrintingButtons print = MakePrintingPanel(this);
+    findRow->addWidget(print.Panel);
     spdbtnPrint = print.Print;
     spdbtnPreview = print.Preview;
     spdbtnPageSetup = print.PageSetup;
@@ -73,7 +75,8 @@ void TfrmBible::CreateControls() {
     layout->addWidget(split, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), QStringLiteral("&Close"),
+                          TAutoDefault::Unchanged);
     bottom->addWidget(btnClose);
     layout->addLayout(bottom);
     CloseOnEscape(this);

@@ -4,6 +4,7 @@
 #include "BibleChapter.h"
 
 #include "BibleLayout.h"
+#include "Controls.h"
 #include "ErrorHandler.h"
 #include "RichEdit.h"
 
@@ -43,21 +44,19 @@ void TfrmBibleChapter::CreateControls() {
     layout->setContentsMargins(4, 4, 4, 4);
 
     auto* title = new QHBoxLayout;
-    spdbtnPrevDay = ToolButton(this, QStringLiteral("spdbtnPrevDay"), QStringLiteral("<<"),
-                               QStringLiteral("Previous Chapter"));
-    lblBookAndChapter = Label(this, QStringLiteral("lblBookAndChapter"), QString());
+    spdbtnPrevDay = MakeToolButton(this, QStringLiteral("spdbtnPrevDay"), QStringLiteral("<<"),
+                                   QStringLiteral("Previous Chapter"));
+    lblBookAndChapter = MakeLabel(this, QStringLiteral("lblBookAndChapter"), QString());
     lblBookAndChapter->setAlignment(Qt::AlignCenter);
     {
         QFont f(QStringLiteral("Times New Roman"));
         f.setPointSize(14);
         f.setBold(true);
         lblBookAndChapter->setFont(f);
-        QPalette p = lblBookAndChapter->palette();
-        p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-        lblBookAndChapter->setPalette(p);
+        SetTextColor(lblBookAndChapter, QColor(128, 0, 0), {QPalette::WindowText});
     }
-    spdbtnNextDay = ToolButton(this, QStringLiteral("spdbtnNextDay"), QStringLiteral(">>"),
-                               QStringLiteral("Next Chapter"));
+    spdbtnNextDay = MakeToolButton(this, QStringLiteral("spdbtnNextDay"), QStringLiteral(">>"),
+                                   QStringLiteral("Next Chapter"));
     title->addWidget(spdbtnPrevDay);
     title->addWidget(lblBookAndChapter, 1);
     title->addWidget(spdbtnNextDay);
@@ -66,7 +65,8 @@ void TfrmBibleChapter::CreateControls() {
     auto* tools = new QHBoxLayout;
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName(QStringLiteral("edtSearch"));
-    btSearch = Button(this, QStringLiteral("btSearch"), QStringLiteral("Find Now"));
+    btSearch = MakeButton(this, QStringLiteral("btSearch"), QStringLiteral("Find Now"),
+                          TAutoDefault::Unchanged);
     edtHighlight = new QLineEdit(this);
     edtHighlight->setObjectName(QStringLiteral("edtHighlight"));
     chkbxNoHighlight = new QCheckBox(QStringLiteral("No Highlight"), this);
@@ -74,7 +74,8 @@ void TfrmBibleChapter::CreateControls() {
     chkbxAsPhrase = new QCheckBox(QStringLiteral("As Phrase"), this);
     chkbxAsPhrase->setObjectName(QStringLiteral("chkbxAsPhrase"));
     chkbxAsPhrase->setChecked(true);
-    btnHighlight = Button(this, QStringLiteral("btnHighlight"), QStringLiteral("Highlight Now"));
+    btnHighlight = MakeButton(this, QStringLiteral("btnHighlight"), QStringLiteral("Highlight Now"),
+                              TAutoDefault::Unchanged);
     tools->addWidget(edtSearch, 1);
     tools->addWidget(btSearch);
     tools->addSpacing(12);
@@ -88,14 +89,15 @@ void TfrmBibleChapter::CreateControls() {
     layout->addWidget(rchedtReadings, 1);
 
     auto* bottom = new QHBoxLayout;
-    TPrintButtons print;
-    bottom->addWidget(PrintPanel(this, print));
+    const TPrintingButtons print = MakePrintingPanel(this);
+    bottom->addWidget(print.Panel);
     spdbtnPrint = print.Print;
     spdbtnPreview = print.Preview;
     spdbtnPageSetup = print.PageSetup;
     spdbtnSaveAs = print.SaveAs;
     bottom->addStretch(1);
-    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), QStringLiteral("&Close"),
+                          TAutoDefault::Unchanged);
     bottom->addWidget(btnClose);
     layout->addLayout(bottom);
 

@@ -4,6 +4,7 @@
 #include "BibleIndex.h"
 
 #include "BibleLayout.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
 #include "GridModel.h"
@@ -78,11 +79,13 @@ void TfrmBibleIndex::CreateControls() {
 
     auto* top = new QHBoxLayout;
     auto* pick = new QGridLayout;
-    pick->addWidget(Label(this, QStringLiteral("Label1"), QStringLiteral("Type a Word:")), 0, 0);
+    QLabel* typeWord = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Type a Word:"));
+    pick->addWidget(typeWord, 0, 0);
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName(QStringLiteral("edtSearch"));
     pick->addWidget(edtSearch, 0, 1);
-    pick->addWidget(Label(this, QStringLiteral("Label2"), QStringLiteral("Or Select One:")), 1, 0);
+    QLabel* selectOne = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Or Select One:"));
+    pick->addWidget(selectOne, 1, 0);
     wordsModel = new TGridModel(this);
     wordsModel->SetColumns({{QStringLiteral("TheWord")}});
     wordsModel->SetDataSource(&dm.dsBibleWords);
@@ -96,7 +99,7 @@ void TfrmBibleIndex::CreateControls() {
         [ds = &dm.tblBibleWords]() -> TDataSet* { return ds; },
         [this] { ShowWordStatistics(true); });
     pick->addWidget(dbnvgtrBibleWords, 1, 2);
-    pnlFound = Label(this, QStringLiteral("pnlFound"), QStringLiteral("0 Match"));
+    pnlFound = MakeLabel(this, QStringLiteral("pnlFound"), QStringLiteral("0 Match"));
     pnlFound->setToolTip(QStringLiteral(
         "Number of Verses Could be Less if More Than One  Word Matches in the Same Verse"));
     pnlFound->setFrameShape(QFrame::Panel);
@@ -168,9 +171,11 @@ void TfrmBibleIndex::CreateControls() {
         [this] { ShowWordStatistics(true); });
     bottom->addWidget(dbnvgtrWordVerse);
     bottom->addStretch();
-    btnShowChapter = Button(this, QStringLiteral("btnShowChapter"), QStringLiteral("Show Chpater"));
+    btnShowChapter = MakeButton(this, QStringLiteral("btnShowChapter"),
+                                QStringLiteral("Show Chpater"), TAutoDefault::Unchanged);
     bottom->addWidget(btnShowChapter);
-    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), QStringLiteral("&Close"),
+                          TAutoDefault::Unchanged);
     bottom->addWidget(btnClose);
     layout->addLayout(bottom);
 

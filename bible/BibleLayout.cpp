@@ -9,40 +9,14 @@
 #include <QButtonGroup>
 #include <QColor>
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace BibleLayout {
-
-QLabel* Label(QWidget* parent, const QString& name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-QToolButton* ToolButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QString& hint) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
-    return b;
-}
 
 TRichEdit* ReadingsEdit(QWidget* parent, const QString& copyName, const QString& selectAllName) {
     auto* edit = new TRichEdit(parent);
@@ -64,37 +38,6 @@ TRichEdit* ReadingsEdit(QWidget* parent, const QString& copyName, const QString&
                          menu->popup(edit->viewport()->mapToGlobal(pos));
                      });
     return edit;
-}
-
-void CloseOnEscape(QWidget* window) {
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    esc->setContext(Qt::WindowShortcut);
-    QObject::connect(esc, &QShortcut::activated, window, &QWidget::close);
-}
-
-QWidget* PrintPanel(QWidget* parent, TPrintButtons& b) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QStringLiteral("pnlPrinting"));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    QPalette p = panel->palette();
-    p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    p.setColor(QPalette::ButtonText, QColor(128, 0, 0));
-    panel->setPalette(p);
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(4, 0, 4, 0);
-    row->addWidget(Label(panel, QStringLiteral("lblPrinting"), QStringLiteral("Printing")));
-    b.Print = ToolButton(panel, QStringLiteral("spdbtnPrint"), QStringLiteral("Print"),
-                         QStringLiteral("Print"));
-    b.Preview = ToolButton(panel, QStringLiteral("spdbtnPreview"), QStringLiteral("Preview"),
-                           QStringLiteral("Print Preview"));
-    b.PageSetup = ToolButton(panel, QStringLiteral("spdbtnPageSetup"), QStringLiteral("Page Setup"),
-                             QStringLiteral("Page Setup"));
-    b.SaveAs = ToolButton(panel, QStringLiteral("spdbtnSaveAs"), QStringLiteral("Save As"),
-                          QStringLiteral("Save As"));
-    for (QToolButton* t : {b.Print, b.Preview, b.PageSetup, b.SaveAs})
-        row->addWidget(t);
-    return panel;
 }
 
 TScopeGroup ScopeGroup(QWidget* parent) {

@@ -10,33 +10,15 @@ class TDataSet;
 class QComboBox;
 class QGroupBox;
 class QHBoxLayout;
-class QLabel;
-class QPushButton;
-class QToolButton;
 class QWidget;
 class TRichEdit;
 struct TGridColumn;
 
 namespace BibleLayout {
 
-QLabel* Label(QWidget* parent, const QString& name, const QString& caption);
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption);
-QToolButton* ToolButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QString& hint);
 // A read-only rich edit with a vertical scroll bar and the pop-up menu
 // "&Copy" (enabled with a selection) and "Select &All".
 TRichEdit* ReadingsEdit(QWidget* parent, const QString& copyName, const QString& selectAllName);
-// Esc closes the window, whichever control has the focus.
-void CloseOnEscape(QWidget* window);
-
-// The four print buttons in a "Printing" panel.
-struct TPrintButtons {
-    QToolButton* Print = nullptr;
-    QToolButton* Preview = nullptr;
-    QToolButton* PageSetup = nullptr;
-    QToolButton* SaveAs = nullptr;
-};
-QWidget* PrintPanel(QWidget* parent, TPrintButtons& buttons);
 
 // First, prior, next and last row of the dataset that dataSet returns at the
 // click (none, or a closed one, moves nothing), then after.

@@ -4,6 +4,7 @@
 #include "BibleMain.h"
 
 #include "BibleLayout.h"
+#include "Controls.h"
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "RichEdit.h"
@@ -74,20 +75,20 @@ void TfrmBibleMain::CreateControls() {
     dblkupcmbxBibleBooks->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
     dblkupcmbxBibleBooks->setMaxVisibleItems(29);
     dblkupcmbxBibleBooks->setMinimumWidth(220);
-    lblChapter = Label(this, QStringLiteral("lblChapter"), QStringLiteral("Chapter:"));
+    lblChapter = MakeLabel(this, QStringLiteral("lblChapter"), QStringLiteral("Chapter:"));
     spnedtChapter = new QSpinBox(this);
     spnedtChapter->setObjectName(QStringLiteral("spnedtChapter"));
     spnedtChapter->setRange(1, 151);
     spnedtChapter->setValue(1);
     spnedtChapter->setKeyboardTracking(false);
-    lblChapterRange = Label(this, QStringLiteral("lblChapterRange"), QString());
-    lblBookMoreInfo = Label(this, QStringLiteral("lblBookMoreInfo"), QString());
+    lblChapterRange = MakeLabel(this, QStringLiteral("lblChapterRange"), QString());
+    lblBookMoreInfo = MakeLabel(this, QStringLiteral("lblBookMoreInfo"), QString());
     lblBookMoreInfo->setWordWrap(true);
     chkbxShowChapter = Check(this, QStringLiteral("chkbxShowChapter"),
                              QStringLiteral("Show Chapter Number  for Each Verse"), true);
     chkbxNewLinePerVerse = Check(this, QStringLiteral("chkbxNewLinePerVerse"),
                                  QStringLiteral("Every Verse on a New Line"), true);
-    choice->addWidget(Label(this, QStringLiteral("lblBook"), QStringLiteral("Book:")), 0, 0);
+    choice->addWidget(MakeLabel(this, QStringLiteral("lblBook"), QStringLiteral("Book:")), 0, 0);
     choice->addWidget(dblkupcmbxBibleBooks, 0, 1, 1, 3);
     choice->addWidget(lblChapter, 1, 0);
     choice->addWidget(spnedtChapter, 1, 1);
@@ -99,12 +100,15 @@ void TfrmBibleMain::CreateControls() {
     top->addLayout(choice, 1);
 
     auto* commands = new QVBoxLayout;
-    btnSetFont = Button(this, QStringLiteral("btnSetFont"), QStringLiteral("Change Font"));
-    btnShowWholeBook =
-        Button(this, QStringLiteral("btnShowWholeBook"), QStringLiteral("Show Current Book"));
-    btnBibleIndex = Button(this, QStringLiteral("btnBibleIndex"), QStringLiteral("Bible Keywords"));
+    btnSetFont = MakeButton(this, QStringLiteral("btnSetFont"), QStringLiteral("Change Font"),
+                            TAutoDefault::Unchanged);
+    btnShowWholeBook = MakeButton(this, QStringLiteral("btnShowWholeBook"),
+                                  QStringLiteral("Show Current Book"), TAutoDefault::Unchanged);
+    btnBibleIndex = MakeButton(this, QStringLiteral("btnBibleIndex"),
+                               QStringLiteral("Bible Keywords"), TAutoDefault::Unchanged);
     btnBibleIndex->setToolTip(QStringLiteral("Bible Concordance"));
-    BitBtn2 = Button(this, QStringLiteral("BitBtn2"), QStringLiteral("Search The Bible"));
+    BitBtn2 = MakeButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Search The Bible"),
+                         TAutoDefault::Unchanged);
     for (QPushButton* b : {btnSetFont, btnShowWholeBook, btnBibleIndex, BitBtn2})
         commands->addWidget(b);
     commands->addStretch(1);
@@ -116,14 +120,15 @@ void TfrmBibleMain::CreateControls() {
     layout->addWidget(rchedtReadings, 1);
 
     auto* bottom = new QHBoxLayout;
-    TPrintButtons print;
-    bottom->addWidget(PrintPanel(this, print));
+    const TPrintingButtons print = MakePrintingPanel(this);
+    bottom->addWidget(print.Panel);
     spdbtnPrint = print.Print;
     spdbtnPreview = print.Preview;
     spdbtnPageSetup = print.PageSetup;
     spdbtnSaveAs = print.SaveAs;
     bottom->addStretch(1);
-    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), QStringLiteral("&Close"),
+                          TAutoDefault::Unchanged);
     bottom->addWidget(btnClose);
     layout->addLayout(bottom);
 

@@ -4,6 +4,7 @@
 #include "Search.h"
 
 #include "BibleLayout.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
 #include "GridModel.h"
@@ -46,10 +47,12 @@ void TfrmSearch::CreateControls() {
 
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    lblSearch = Label(this, QStringLiteral("lblSearch"), QStringLiteral("Search for All Words:"));
+    lblSearch =
+        MakeLabel(this, QStringLiteral("lblSearch"), QStringLiteral("Search for All Words:"));
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName(QStringLiteral("edtSearch"));
-    btSearch = Button(this, QStringLiteral("btSearch"), QStringLiteral("Search Now"));
+    btSearch = MakeButton(this, QStringLiteral("btSearch"), QStringLiteral("Search Now"),
+                          TAutoDefault::Unchanged);
     btSearch->setDefault(true);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(edtSearch, 1);
@@ -63,18 +66,18 @@ void TfrmSearch::CreateControls() {
     checks->addWidget(chkBxLiteralSearch);
     checks->addWidget(chkbxCaseSensitive);
     checks->addStretch();
-    lblMessage = Label(this, QStringLiteral("lblMessage"), QString());
+    lblMessage = MakeLabel(this, QStringLiteral("lblMessage"), QString());
     lblMessage->hide();
-    lblOmittedWords = Label(this, QStringLiteral("lblOmittedWords"), QString());
+    lblOmittedWords = MakeLabel(this, QStringLiteral("lblOmittedWords"), QString());
     lblOmittedWords->hide();
-    lblNotFoundWords = Label(this, QStringLiteral("lblNotFoundWords"), QString());
+    lblNotFoundWords = MakeLabel(this, QStringLiteral("lblNotFoundWords"), QString());
     lblNotFoundWords->hide();
     dblkupcmbxBibleOmittedWordsw = new QComboBox(this);
     dblkupcmbxBibleOmittedWordsw->setObjectName(QStringLiteral("dblkupcmbxBibleOmittedWordsw"));
     dblkupcmbxBibleOmittedWordsw->hide();
     auto* found = new QHBoxLayout;
-    found->addWidget(Label(this, QStringLiteral("Label1"), QStringLiteral("Verses Founded:")));
-    lblFoundRecs = Label(this, QStringLiteral("lblFoundRecs"), QStringLiteral("0"));
+    found->addWidget(MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Verses Founded:")));
+    lblFoundRecs = MakeLabel(this, QStringLiteral("lblFoundRecs"), QStringLiteral("0"));
     found->addWidget(lblFoundRecs);
     found->addSpacing(20);
     found->addWidget(lblMessage);
@@ -124,20 +127,22 @@ void TfrmSearch::CreateControls() {
     dbnvgtrWordVerse = Navigator(this, QStringLiteral("dbnvgtrWordVerse"),
                                  [model = gridModel] { return model->DataSet(); });
     bottom->addWidget(dbnvgtrWordVerse);
-    bottom->addWidget(Label(this, QStringLiteral("Label2"), QStringLiteral("Selected verses:")));
-    lblSelectCount = Label(this, QStringLiteral("lblSelectCount"), QStringLiteral("0"));
+    bottom->addWidget(
+        MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Selected verses:")));
+    lblSelectCount = MakeLabel(this, QStringLiteral("lblSelectCount"), QStringLiteral("0"));
     bottom->addWidget(lblSelectCount);
     bottom->addStretch();
-    TPrintButtons print;
-    bottom->addWidget(PrintPanel(this, print));
+    const TPrintingButtons print = MakePrintingPanel(this);
+    bottom->addWidget(print.Panel);
     spdbtnPrint = print.Print;
     spdbtnPreview = print.Preview;
     spdbtnPageSetup = print.PageSetup;
     spdbtnSaveAs = print.SaveAs;
-    SpeedButton1 =
-        Button(this, QStringLiteral("SpeedButton1"), QStringLiteral("Copy to Clipboard"));
+    SpeedButton1 = MakeButton(this, QStringLiteral("SpeedButton1"),
+                              QStringLiteral("Copy to Clipboard"), TAutoDefault::Unchanged);
     bottom->addWidget(SpeedButton1);
-    btnClose = Button(this, QStringLiteral("btnClose"), QStringLiteral("&Close"));
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), QStringLiteral("&Close"),
+                          TAutoDefault::Unchanged);
     bottom->addWidget(btnClose);
     layout->addLayout(bottom);
 

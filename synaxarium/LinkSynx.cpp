@@ -1,6 +1,7 @@
 #include "LinkSynx.h"
 
 #include "ClickFilter.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
@@ -179,10 +180,10 @@ void TfrmLinkSynx::CreateControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto* top = MakeSynxPanel(this, QStringLiteral("pnlTitle"));
+    auto* top = MakePanel(this, QStringLiteral("pnlTitle"));
     auto* topLines = new QVBoxLayout(top);
     topLines->setContentsMargins(6, 4, 6, 4);
-    pnlDayName = MakeSynxPanel(top, QStringLiteral("pnlDayName"));
+    pnlDayName = MakePanel(top, QStringLiteral("pnlDayName"));
     pnlDayName->setFrameShape(QFrame::Panel);
     pnlDayName->setFrameShadow(QFrame::Raised);
     auto* dates = new QHBoxLayout(pnlDayName);
@@ -235,7 +236,7 @@ void TfrmLinkSynx::CreateControls() {
     mnuitmSelectAll = menu.SelectAll;
     mnuitmCopy = menu.Copy;
 
-    pnlClose = MakeSynxPanel(this, QStringLiteral("pnlClose"));
+    pnlClose = MakePanel(this, QStringLiteral("pnlClose"));
     auto* bottom = new QHBoxLayout(pnlClose);
     bottom->setContentsMargins(6, 4, 6, 4);
     const TPrintingButtons printing = MakePrintingPanel(pnlClose);
@@ -243,8 +244,8 @@ void TfrmLinkSynx::CreateControls() {
     spdbtnPreview = printing.Preview;
     spdbtnPageSetup = printing.PageSetup;
     spdbtnSaveAs = printing.SaveAs;
-    btnSetFont = MakeSynxButton(pnlClose, QStringLiteral("btnSetFont"), "Change Font");
-    btnClose = MakeSynxButton(pnlClose, QStringLiteral("btnClose"), "Close");
+    btnSetFont = MakeButton(pnlClose, QStringLiteral("btnSetFont"), "Change Font");
+    btnClose = MakeButton(pnlClose, QStringLiteral("btnClose"), "Close");
     bottom->addWidget(printing.Panel);
     bottom->addStretch(1);
     bottom->addWidget(btnSetFont);

@@ -1,6 +1,7 @@
 #include "ShowIcons.h"
 
 #include "ClickFilter.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "Dialogs.h"
 #include "Environment.h"
@@ -208,7 +209,7 @@ void TfrmShowIcons::CreateControls() {
     dbgrdIcons->setModel(model_);
     leftLines->addWidget(dbgrdIcons, 1);
 
-    dbnvgtrSaintsIcons = MakeSynxPanel(left, QStringLiteral("dbnvgtrSaintsIcons"));
+    dbnvgtrSaintsIcons = MakePanel(left, QStringLiteral("dbnvgtrSaintsIcons"));
     auto* nav = new QHBoxLayout(dbnvgtrSaintsIcons);
     nav->setContentsMargins(0, 0, 0, 0);
     nav->setSpacing(0);
@@ -237,7 +238,7 @@ void TfrmShowIcons::CreateControls() {
     pnlFound->setAlignment(Qt::AlignCenter);
     pnlFound->setMinimumWidth(70);
     search->addWidget(pnlFound);
-    btnSynxSearchAll = MakeSynxButton(left, QStringLiteral("btnSynxSearchAll"), "Find");
+    btnSynxSearchAll = MakeButton(left, QStringLiteral("btnSynxSearchAll"), "Find");
     btnSynxSearchAll->setToolTip(
         QStringLiteral("not case sensitive, mar will return Mark, Marina and Marcorious"));
     search->addWidget(btnSynxSearchAll);
@@ -269,18 +270,18 @@ void TfrmShowIcons::CreateControls() {
     rightLines->addWidget(lblSaintName);
 
     auto* buttons = new QHBoxLayout;
-    btnSaveAs = MakeSynxButton(right, QStringLiteral("btnSaveAs"), "Save As");
+    btnSaveAs = MakeButton(right, QStringLiteral("btnSaveAs"), "Save As");
     btnSaveAs->setToolTip(QStringLiteral("Save picture as a JPG file"));
     btnCopyToClipboard =
-        MakeSynxButton(right, QStringLiteral("btnCopyToClipboard"), "Copy to Clipboard");
+        MakeButton(right, QStringLiteral("btnCopyToClipboard"), "Copy to Clipboard");
     btnCopyToClipboard->setToolTip(QStringLiteral("Copy Picture to Clipboard"));
-    btnShowStory = MakeSynxButton(right, QStringLiteral("btnShowStory"), "Show Story");
+    btnShowStory = MakeButton(right, QStringLiteral("btnShowStory"), "Show Story");
     buttons->addWidget(btnSaveAs);
     buttons->addWidget(btnCopyToClipboard);
     buttons->addWidget(btnShowStory);
     rightLines->addLayout(buttons);
     auto* wallpaper = new QHBoxLayout;
-    btnWallpaper = MakeSynxButton(right, QStringLiteral("btnWallpaper"), "Use as wallpaper");
+    btnWallpaper = MakeButton(right, QStringLiteral("btnWallpaper"), "Use as wallpaper");
     cmbxWallpaper = new QComboBox(right);
     cmbxWallpaper->setObjectName(QStringLiteral("cmbxWallpaper"));
     cmbxWallpaper->addItems({QStringLiteral("Center the picture on the desktop"),
@@ -299,7 +300,7 @@ void TfrmShowIcons::CreateControls() {
     splitter->setSizes({330, 450});
     layout->addWidget(splitter, 1);
 
-    btnClose = MakeSynxButton(this, QStringLiteral("btnClose"), "&Close");
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), "&Close");
     layout->addWidget(btnClose, 0, Qt::AlignHCenter);
 
     connect(btnSynxSearchAll, &QPushButton::clicked, this,

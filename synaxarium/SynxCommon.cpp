@@ -9,27 +9,11 @@
 #include "Tokens.h"
 
 #include <QAction>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QShortcut>
-#include <QToolButton>
 
 namespace {
 
 const QString LineDelimiters = QStringLiteral("\n\r");
-
-QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& caption,
-                            const QString& hint) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
-    return b;
-}
 
 } // namespace
 
@@ -77,52 +61,4 @@ TTextMenu MakeTextMenu(TRichEdit* richEdit, QWidget* owner, std::function<void()
                          menu->popup(richEdit->viewport()->mapToGlobal(at));
                      });
     return m;
-}
-
-TPrintingButtons MakePrintingPanel(QWidget* parent) {
-    TPrintingButtons b;
-    b.Panel = MakeSynxPanel(parent, QStringLiteral("pnlPrinting"));
-    b.Panel->setFrameShape(QFrame::Panel);
-    b.Panel->setFrameShadow(QFrame::Raised);
-    SetTextColor(b.Panel, SynxMaroon);
-    auto* row = new QHBoxLayout(b.Panel);
-    row->setContentsMargins(4, 0, 4, 0);
-    auto* title = new QLabel(QStringLiteral("Printing"), b.Panel);
-    title->setObjectName(QStringLiteral("lblPrinting"));
-    row->addWidget(title);
-    b.Print = makeToolButton(b.Panel, QStringLiteral("spdbtnPrint"), "Print", "Print");
-    b.Preview =
-        makeToolButton(b.Panel, QStringLiteral("spdbtnPreview"), "Preview", "Print Preview");
-    b.PageSetup =
-        makeToolButton(b.Panel, QStringLiteral("spdbtnPageSetup"), "Page Setup", "Page Setup");
-    b.SaveAs = makeToolButton(b.Panel, QStringLiteral("spdbtnSaveAs"), "Save As", "Save As");
-    for (QToolButton* t : {b.Print, b.Preview, b.PageSetup, b.SaveAs})
-        row->addWidget(t);
-    return b;
-}
-
-void SetTextColor(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::ButtonText, color);
-    w->setPalette(p);
-}
-
-QPushButton* MakeSynxButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QFrame* MakeSynxPanel(QWidget* parent, const QString& name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(name);
-    return f;
-}
-
-void CloseOnEscape(QWidget* window) {
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    esc->setContext(Qt::WindowShortcut);
-    QObject::connect(esc, &QShortcut::activated, window, &QWidget::close);
 }

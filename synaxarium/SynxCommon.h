@@ -1,7 +1,7 @@
 #pragma once
 // What the Synaxarium windows share besides the text writers: the printing
-// commands through the print host, the font change, the text's pop-up menu
-// and a few ways of making controls.
+// commands through the print host, the font change and the text's pop-up
+// menu.
 
 #include <QColor>
 #include <QString>
@@ -9,10 +9,7 @@
 #include <functional>
 
 class QAction;
-class QFrame;
 class QMenu;
-class QPushButton;
-class QToolButton;
 class QWidget;
 class TRichEdit;
 
@@ -41,21 +38,5 @@ struct TTextMenu {
 // before it shows.
 TTextMenu MakeTextMenu(TRichEdit* richEdit, QWidget* owner, std::function<void()> onPopup);
 
-// The maroon "Printing" panel with its four buttons.
-struct TPrintingButtons {
-    QFrame* Panel = nullptr;
-    QToolButton* Print = nullptr;
-    QToolButton* Preview = nullptr;
-    QToolButton* PageSetup = nullptr;
-    QToolButton* SaveAs = nullptr;
-};
-TPrintingButtons MakePrintingPanel(QWidget* parent);
-
 inline const QColor SynxMaroon = QColor(128, 0, 0);
 inline const QColor SynxNavy = QColor(0, 0, 128);
-
-void SetTextColor(QWidget* w, const QColor& color);
-QPushButton* MakeSynxButton(QWidget* parent, const QString& name, const QString& caption);
-QFrame* MakeSynxPanel(QWidget* parent, const QString& name);
-// Esc closes window, whichever control has the focus.
-void CloseOnEscape(QWidget* window);

@@ -4,6 +4,7 @@
 #include "Synx.h"
 
 #include "ClickFilter.h"
+#include "Controls.h"
 #include "ErrorHandler.h"
 #include "RichEdit.h"
 #include "UpDown.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,45 +36,9 @@ constexpr int DesignHeight = 555;
 constexpr int ListMinHeight = 37;
 constexpr int ListMaxHeight = 250;
 
-void SetTextColor(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::ButtonText, color);
-    w->setPalette(p);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-QFrame* makePanel(QWidget* parent, const QString& name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(name);
-    return f;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& caption,
-                            const QString& hint) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
-    return b;
-}
-
 // Blue, bold, underlined and with the hand-point cursor: a label that opens.
 QLabel* makeLinkLabel(QWidget* parent, const QString& name) {
-    QLabel* l = makeLabel(parent, name, QString());
+    QLabel* l = MakeLabel(parent, name, QString());
     QFont f(TimesNewRoman);
     f.setBold(true);
     f.setUnderline(true);
@@ -87,7 +51,7 @@ QLabel* makeLinkLabel(QWidget* parent, const QString& name) {
 }
 
 QLabel* makeDateLabel(QWidget* parent, const QString& name) {
-    QLabel* l = makeLabel(parent, name, QString());
+    QLabel* l = MakeLabel(parent, name, QString());
     QFont f(TimesNewRoman, 14);
     f.setBold(true);
     l->setFont(f);
@@ -98,7 +62,7 @@ QLabel* makeDateLabel(QWidget* parent, const QString& name) {
 
 // One column title of the entry list; a click on it goes to the first entry.
 QLabel* makeColumnTitle(QWidget* parent, const QString& caption) {
-    QLabel* l = makeLabel(parent, QString(), caption);
+    QLabel* l = MakeLabel(parent, QString(), caption);
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
@@ -144,33 +108,30 @@ void TfrmSynx::CreateControls() {
     layout->addWidget(splitter, 1);
     layout->addWidget(CreateBottomBar());
 
-    // The window sees Esc before any of its controls.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WindowShortcut);
-    connect(esc, &QShortcut::activated, this, &QWidget::close);
+    CloseOnEscape(this);
     ConnectCommands();
 }
 
 QWidget* TfrmSynx::CreateTitleBar() {
-    pnlTitle = makePanel(this, QStringLiteral("pnlTitle"));
+    pnlTitle = MakePanel(this, QStringLiteral("pnlTitle"));
     // The day's name centred on the first line, the tools and search below.
     auto* lines = new QVBoxLayout(pnlTitle);
     lines->setContentsMargins(6, 4, 6, 4);
     lines->setSpacing(4);
 
-    pnlDayName = makePanel(pnlTitle, QStringLiteral("pnlDayName"));
+    pnlDayName = MakePanel(pnlTitle, QStringLiteral("pnlDayName"));
     pnlDayName->setFrameShape(QFrame::Panel);
     pnlDayName->setFrameShadow(QFrame::Raised);
     SetTextColor(pnlDayName, Maroon);
     auto* day = new QHBoxLayout(pnlDayName);
     day->setContentsMargins(4, 2, 4, 2);
-    spdbtnPrevDay = makeToolButton(pnlDayName, QStringLiteral("spdbtnPrevDay"), QString(),
+    spdbtnPrevDay = MakeToolButton(pnlDayName, QStringLiteral("spdbtnPrevDay"), QString(),
                                    QStringLiteral("Previous Day"));
     spdbtnPrevDay->setArrowType(Qt::LeftArrow);
     spdbtnPrevDay->setAutoRaise(false);
     lblSynxDate = makeDateLabel(pnlDayName, QStringLiteral("lblSynxDate"));
     lblSynxDate->setMinimumWidth(150);
-    spdbtnNextDay = makeToolButton(pnlDayName, QStringLiteral("spdbtnNextDay"), QString(),
+    spdbtnNextDay = MakeToolButton(pnlDayName, QStringLiteral("spdbtnNextDay"), QString(),
                                    QStringLiteral("Next Day"));
     spdbtnNextDay->setArrowType(Qt::RightArrow);
     spdbtnNextDay->setAutoRaise(false);
@@ -184,11 +145,11 @@ QWidget* TfrmSynx::CreateTitleBar() {
     connect(spdbtnPrevDay, &QToolButton::clicked, this, Guard([this] { spdbtnPrevDayClick(); }));
     connect(spdbtnNextDay, &QToolButton::clicked, this, Guard([this] { spdbtnNextDayClick(); }));
 
-    Panel2 = makePanel(pnlTitle, QStringLiteral("Panel2"));
+    Panel2 = MakePanel(pnlTitle, QStringLiteral("Panel2"));
     auto* tools = new QHBoxLayout(Panel2);
     tools->setContentsMargins(0, 0, 0, 0);
-    btnSynxSaintsShow = makeButton(Panel2, QStringLiteral("btnSynxSaintsShow"), "Keywords");
-    BitBtn1 = makeButton(Panel2, QStringLiteral("BitBtn1"), "Icon List");
+    btnSynxSaintsShow = MakeButton(Panel2, QStringLiteral("btnSynxSaintsShow"), "Keywords");
+    BitBtn1 = MakeButton(Panel2, QStringLiteral("BitBtn1"), "Icon List");
     edtGregYear = new QLineEdit(Panel2);
     edtGregYear->setObjectName(QStringLiteral("edtGregYear"));
     edtGregYear->setToolTip(YearHint);
@@ -202,11 +163,11 @@ QWidget* TfrmSynx::CreateTitleBar() {
     tools->addWidget(btnSynxSaintsShow);
     tools->addWidget(BitBtn1);
     tools->addSpacing(8);
-    tools->addWidget(makeLabel(Panel2, QStringLiteral("lblYear"), "Year:"));
+    tools->addWidget(MakeLabel(Panel2, QStringLiteral("lblYear"), "Year:"));
     tools->addWidget(edtGregYear);
     tools->addWidget(updwnSynxYear);
 
-    pnlSearch = makePanel(pnlTitle, QStringLiteral("pnlSearch"));
+    pnlSearch = MakePanel(pnlTitle, QStringLiteral("pnlSearch"));
     pnlSearch->setToolTip(
         "Do not enter quotes, if you ente 2 words, the search will be for the exact words "
         "including the space in between, like: Abba Hor");
@@ -218,7 +179,7 @@ QWidget* TfrmSynx::CreateTitleBar() {
     chkbxSearchTitlesOnly = new QCheckBox("Full Search", pnlSearch);
     chkbxSearchTitlesOnly->setObjectName(QStringLiteral("chkbxSearchTitlesOnly"));
     chkbxSearchTitlesOnly->setToolTip("If not checked, only the titles searched");
-    btnSynxSearchAll = makeButton(pnlSearch, QStringLiteral("btnSynxSearchAll"), "Find");
+    btnSynxSearchAll = MakeButton(pnlSearch, QStringLiteral("btnSynxSearchAll"), "Find");
     btnSynxSearchAll->setToolTip("not case sensitive, mar will return Mark, Marina and Marcorious");
     search->addWidget(edtSynxSearchAll, 1);
     search->addWidget(chkbxSearchTitlesOnly);
@@ -246,8 +207,8 @@ QWidget* TfrmSynx::CreateEntryList() {
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(0);
-    pnlLeft = makePanel(content, QStringLiteral("pnlLeft"));
-    pnlRight = makePanel(content, QStringLiteral("pnlRight"));
+    pnlLeft = MakePanel(content, QStringLiteral("pnlLeft"));
+    pnlRight = MakePanel(content, QStringLiteral("pnlRight"));
     columns->addWidget(pnlLeft, 3);
     columns->addWidget(pnlRight, 2);
 
@@ -268,7 +229,7 @@ QWidget* TfrmSynx::CreateEntryList() {
 
     for (int k = 1; k <= MaxSynxEntries; ++k) {
         const QString n = QString::number(k);
-        btnSynx[k] = makeToolButton(pnlLeft, "btnSynx" + n, QString(),
+        btnSynx[k] = MakeToolButton(pnlLeft, "btnSynx" + n, QString(),
                                     QStringLiteral("Click here to see a picture"));
         btnSynx[k]->setText(QString(QChar(0x271D))); // a cross stands for the icon
         btnSynx[k]->setFixedSize(28, ListRowHeight);
@@ -297,28 +258,18 @@ QWidget* TfrmSynx::CreateEntryList() {
 }
 
 QWidget* TfrmSynx::CreateBottomBar() {
-    pnlClose = makePanel(this, QStringLiteral("pnlClose"));
+    pnlClose = MakePanel(this, QStringLiteral("pnlClose"));
     auto* row = new QHBoxLayout(pnlClose);
     row->setContentsMargins(6, 4, 6, 4);
 
-    pnlPrinting = makePanel(pnlClose, QStringLiteral("pnlPrinting"));
-    pnlPrinting->setFrameShape(QFrame::Panel);
-    pnlPrinting->setFrameShadow(QFrame::Raised);
-    SetTextColor(pnlPrinting, Maroon);
-    auto* printing = new QHBoxLayout(pnlPrinting);
-    printing->setContentsMargins(4, 0, 4, 0);
-    printing->addWidget(makeLabel(pnlPrinting, QStringLiteral("lblPrinting"), "Printing"));
-    spdbtnPrint = makeToolButton(pnlPrinting, QStringLiteral("spdbtnPrint"), "Print", "Print");
-    spdbtnPreview =
-        makeToolButton(pnlPrinting, QStringLiteral("spdbtnPreview"), "Preview", "Print Preview");
-    spdbtnPageSetup =
-        makeToolButton(pnlPrinting, QStringLiteral("spdbtnPageSetup"), "Page Setup", "Page Setup");
-    spdbtnSaveAs =
-        makeToolButton(pnlPrinting, QStringLiteral("spdbtnSaveAs"), "Save As", "Save As");
-    for (QToolButton* b : {spdbtnPrint, spdbtnPreview, spdbtnPageSetup, spdbtnSaveAs})
-        printing->addWidget(b);
+    const TPrintingButtons printing = MakePrintingPanel(pnlClose);
+    pnlPrinting = printing.Panel;
+    spdbtnPrint = printing.Print;
+    spdbtnPreview = printing.Preview;
+    spdbtnPageSetup = printing.PageSetup;
+    spdbtnSaveAs = printing.SaveAs;
 
-    lblTextSize = makeLabel(pnlClose, QStringLiteral("lblTextSize"), "Text size:");
+    lblTextSize = MakeLabel(pnlClose, QStringLiteral("lblTextSize"), "Text size:");
     cmbxTextSize = new QComboBox(pnlClose);
     cmbxTextSize->setObjectName(QStringLiteral("cmbxTextSize"));
     cmbxTextSize->addItems({"Largest", "Large", "Medium", "Small", "Smallest"});
@@ -326,8 +277,8 @@ QWidget* TfrmSynx::CreateBottomBar() {
     lblTextSize->setVisible(false);
     cmbxTextSize->setVisible(false);
 
-    btnSetFont = makeButton(pnlClose, QStringLiteral("btnSetFont"), "Change Font");
-    btnClose = makeButton(pnlClose, QStringLiteral("btnClose"), "Close");
+    btnSetFont = MakeButton(pnlClose, QStringLiteral("btnSetFont"), "Change Font");
+    btnClose = MakeButton(pnlClose, QStringLiteral("btnClose"), "Close");
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
 
     row->addWidget(pnlPrinting);

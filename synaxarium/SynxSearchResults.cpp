@@ -1,6 +1,7 @@
 #include "SynxSearchResults.h"
 
 #include "Building.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
 #include "LinkSynx.h"
@@ -89,7 +90,7 @@ void TfrmSynxSearchResults::CreateControls() {
     edtSynxSearchAll->setObjectName(QStringLiteral("edtSynxSearchAll"));
     chkbxSearchTitlesOnly = new QCheckBox(QStringLiteral("Full Search"), this);
     chkbxSearchTitlesOnly->setObjectName(QStringLiteral("chkbxSearchTitlesOnly"));
-    btnSynxSearchAll = MakeSynxButton(this, QStringLiteral("btnSynxSearchAll"), "Find");
+    btnSynxSearchAll = MakeButton(this, QStringLiteral("btnSynxSearchAll"), "Find");
     btnSynxSearchAll->setDefault(true);
     row->addWidget(edtSynxSearchAll, 1);
     row->addWidget(chkbxSearchTitlesOnly);
@@ -109,7 +110,7 @@ void TfrmSynxSearchResults::CreateControls() {
     lstbxSearchResults->viewport()->setCursor(Qt::PointingHandCursor);
     layout->addWidget(lstbxSearchResults, 1);
 
-    btnClose = MakeSynxButton(this, QStringLiteral("btnClose"), "&Close");
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), "&Close");
     layout->addWidget(btnClose, 0, Qt::AlignHCenter);
 
     connect(btnSynxSearchAll, &QPushButton::clicked, this,

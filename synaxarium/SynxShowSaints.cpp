@@ -1,5 +1,6 @@
 #include "SynxShowSaints.h"
 
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "ErrorHandler.h"
@@ -159,12 +160,12 @@ void TfrmSynxShowSaints::CreateControls() {
     resize(990, 560);
 
     auto* layout = new QVBoxLayout(this);
-    pnlTop = MakeSynxPanel(this, QStringLiteral("pnlTop"));
+    pnlTop = MakePanel(this, QStringLiteral("pnlTop"));
     pnlTop->setToolTip(QStringLiteral("Seek a letter"));
     auto* top = new QHBoxLayout(pnlTop);
     top->setContentsMargins(0, 0, 0, 0);
 
-    dbnvgtrSynxSaints = MakeSynxPanel(pnlTop, QStringLiteral("dbnvgtrSynxSaints"));
+    dbnvgtrSynxSaints = MakePanel(pnlTop, QStringLiteral("dbnvgtrSynxSaints"));
     auto* nav = new QHBoxLayout(dbnvgtrSynxSaints);
     nav->setContentsMargins(0, 0, 0, 0);
     nav->setSpacing(0);
@@ -179,7 +180,7 @@ void TfrmSynxShowSaints::CreateControls() {
     connect(next, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Next(); }));
     connect(last, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Last(); }));
 
-    auto* yearPanel = MakeSynxPanel(pnlTop, QStringLiteral("pnlYear"));
+    auto* yearPanel = MakePanel(pnlTop, QStringLiteral("pnlYear"));
     yearPanel->setToolTip(YearHint);
     auto* year = new QHBoxLayout(yearPanel);
     year->setContentsMargins(0, 0, 0, 0);
@@ -207,7 +208,7 @@ void TfrmSynxShowSaints::CreateControls() {
     pnlFound->setAlignment(Qt::AlignCenter);
     pnlFound->setMinimumWidth(80);
     pnlFound->setFixedHeight(edtSearch->sizeHint().height());
-    btnSynxShowText = MakeSynxButton(pnlTop, QStringLiteral("btnSynxShowText"), "Show Text");
+    btnSynxShowText = MakeButton(pnlTop, QStringLiteral("btnSynxShowText"), "Show Text");
     btnSynxShowText->setToolTip(QStringLiteral("Show Text"));
     btnSynxShowText->setDefault(true);
 
@@ -236,7 +237,7 @@ void TfrmSynxShowSaints::CreateControls() {
     dbgrdSynxSaints->setItemDelegate(new TSaintsDelegate(model_, this));
     layout->addWidget(dbgrdSynxSaints, 1);
 
-    btnClose = MakeSynxButton(this, QStringLiteral("btnClose"), "&Close");
+    btnClose = MakeButton(this, QStringLiteral("btnClose"), "&Close");
     layout->addWidget(btnClose, 0, Qt::AlignHCenter);
 
     connect(edtSearch, &QLineEdit::textEdited, this, Guard([this] { SeekKeyword(); }));

@@ -1,0 +1,77 @@
+#include "Controls.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        TAutoDefault autoDefault) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (autoDefault == TAutoDefault::Off)
+        b->setAutoDefault(false);
+    return b;
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& caption,
+                            const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    return b;
+}
+
+QFrame* MakePanel(QWidget* parent, const QString& name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    return f;
+}
+
+void SetTextColor(QWidget* w, const QColor& color,
+                  std::initializer_list<QPalette::ColorRole> roles) {
+    QPalette p = w->palette();
+    for (QPalette::ColorRole role : roles)
+        p.setColor(role, color);
+    w->setPalette(p);
+}
+
+void CloseOnEscape(QWidget* window) {
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    esc->setContext(Qt::WindowShortcut);
+    QObject::connect(esc, &QShortcut::activated, window, &QWidget::close);
+}
+
+TPrintingButtons MakePrintingPanel(QWidget* parent) {
+    const QColor maroon(128, 0, 0);
+    TPrintingButtons b;
+    b.Panel = MakePanel(parent, QStringLiteral("pnlPrinting"));
+    b.Panel->setFrameShape(QFrame::Panel);
+    b.Panel->setFrameShadow(QFrame::Raised);
+    SetTextColor(b.Panel, maroon);
+    auto* row = new QHBoxLayout(b.Panel);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(MakeLabel(b.Panel, QStringLiteral("lblPrinting"), QStringLiteral("Printing")));
+    b.Print = MakeToolButton(b.Panel, QStringLiteral("spdbtnPrint"), QStringLiteral("Print"),
+                             QStringLiteral("Print"));
+    b.Preview = MakeToolButton(b.Panel, QStringLiteral("spdbtnPreview"), QStringLiteral("Preview"),
+                               QStringLiteral("Print Preview"));
+    b.PageSetup = MakeToolButton(b.Panel, QStringLiteral("spdbtnPageSetup"),
+                                 QStringLiteral("Page Setup"), QStringLiteral("Page Setup"));
+    b.SaveAs = MakeToolButton(b.Panel, QStringLiteral("spdbtnSaveAs"), QStringLiteral("Save As"),
+                              QStringLiteral("Save As"));
+    for (QToolButton* t : {b.Print, b.Preview, b.PageSetup, b.SaveAs})
+        row->addWidget(t);
+    return b;
+}

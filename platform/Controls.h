@@ -1,0 +1,48 @@
+#pragma once
+// Small builders of the windows' controls, and the few settings every window
+// gives them.
+
+#include <QPalette>
+#include <QString>
+
+#include <initializer_list>
+
+class QColor;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption);
+
+// Off: Enter never presses the button for having the focus. Unchanged: Qt's
+// own rule (on in a dialog).
+enum class TAutoDefault { Off, Unchanged };
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        TAutoDefault autoDefault = TAutoDefault::Off);
+
+// Flat until the mouse is over it.
+QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& caption,
+                            const QString& hint);
+
+QFrame* MakePanel(QWidget* parent, const QString& name);
+
+// Paints the text of w and of its children in color; by default the text of
+// labels and frames and the captions of buttons.
+void SetTextColor(QWidget* w, const QColor& color,
+                  std::initializer_list<QPalette::ColorRole> roles = {QPalette::WindowText,
+                                                                      QPalette::ButtonText});
+
+// Esc closes window, whichever control has the focus.
+void CloseOnEscape(QWidget* window);
+
+// The maroon "Printing" panel with its four buttons.
+struct TPrintingButtons {
+    QFrame* Panel = nullptr;
+    QToolButton* Print = nullptr;
+    QToolButton* Preview = nullptr;
+    QToolButton* PageSetup = nullptr;
+    QToolButton* SaveAs = nullptr;
+};
+TPrintingButtons MakePrintingPanel(QWidget* parent);
