@@ -16,30 +16,13 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 
-int PointSize(const QFont& f) {
-    return f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
-}
-
-TFontStyles StylesOf(const QFont& f) {
-    TFontStyles s = 0;
-    if (f.bold())
-        s |= fsBold;
-    if (f.italic())
-        s |= fsItalic;
-    if (f.underline())
-        s |= fsUnderline;
-    if (f.strikeOut())
-        s |= fsStrikeOut;
-    return s;
-}
-
 } // namespace
 
 void TfrmReadings::AppendStyledRun(TRichEdit& edit, TRunKind kind, const QString& text,
                                    const QColor& colour) {
     const QFont font = ReadingsFont();
     const ReadingsRules::TRunStyle style = ReadingsRules::RunStyle(
-        kind, PointSize(font), TextSize, colour.isValid() ? colour.rgb() & 0xFFFFFF : 0);
+        kind, FontPointSize(font), TextSize, colour.isValid() ? colour.rgb() & 0xFFFFFF : 0);
     TTextAttributes& a = edit.SelAttributes();
     a.SetColor(QColor::fromRgb(style.Rgb));
     switch (style.Weight) {
@@ -50,7 +33,7 @@ void TfrmReadings::AppendStyledRun(TRichEdit& edit, TRunKind kind, const QString
         a.SetStyle(0);
         break;
     case ReadingsRules::TRunWeight::ReadingsStyle:
-        a.SetStyle(StylesOf(font));
+        a.SetStyle(FontStylesOf(font));
         break;
     }
     a.SetSize(style.Size);

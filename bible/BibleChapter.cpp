@@ -29,23 +29,6 @@ const QColor Red(255, 0, 0);
 const QColor Black(0, 0, 0);
 const QString CRLF = QStringLiteral("\r\n");
 
-int PointSize(const QFont& f) {
-    return f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
-}
-
-TFontStyles StylesOf(const QFont& f) {
-    TFontStyles s = 0;
-    if (f.bold())
-        s |= fsBold;
-    if (f.italic())
-        s |= fsItalic;
-    if (f.underline())
-        s |= fsUnderline;
-    if (f.strikeOut())
-        s |= fsStrikeOut;
-    return s;
-}
-
 QFont ReadingsFont() {
     return DayState != nullptr ? DayState->ReadingsFont
                                : QFont(QStringLiteral("Times New Roman"), 12);
@@ -109,7 +92,7 @@ void TfrmBibleChapter::setVisible(bool visible) {
 }
 
 void TfrmBibleChapter::FormShow() {
-    FontSize = PointSize(ReadingsFont());
+    FontSize = FontPointSize(ReadingsFont());
     ShowChapter(SelectVerse);
 }
 
@@ -144,7 +127,7 @@ void TfrmBibleChapter::WritePassage(TRichEdit* RichEdit, const QString& Text,
                                     bool StepPerHeading, int Size) {
     TRichEdit& edit = *RichEdit;
     const QFont font = ReadingsFont();
-    const int readingsSize = PointSize(font);
+    const int readingsSize = FontPointSize(font);
     const QString phrase = edtHighlight->text().trimmed();
     const BibleText::THighlightMode mode =
         BibleText::HighlightMode(HighlightOn, chkbxNoHighlight->isChecked(),
@@ -163,7 +146,7 @@ void TfrmBibleChapter::WritePassage(TRichEdit* RichEdit, const QString& Text,
             AppendRun(edit, run.Text, Red, fsBold, readingsSize - 5);
             break;
         case TBibleRunKind::Plain:
-            AppendRun(edit, run.Text, Black, StylesOf(font), readingsSize);
+            AppendRun(edit, run.Text, Black, FontStylesOf(font), readingsSize);
             break;
         case TBibleRunKind::Marked:
             AppendRun(edit, run.Text, Blue, fsBold, readingsSize);

@@ -49,10 +49,6 @@ bool LocateBook(TTable& books, int id) {
     return false;
 }
 
-int PointSize(const QFont& f) {
-    return f.pointSize() > 0 ? f.pointSize() : qRound(f.pointSizeF());
-}
-
 } // namespace
 
 TfrmBibleMain::TfrmBibleMain(QWidget* parent) : QWidget(parent) {
@@ -165,7 +161,7 @@ void TfrmBibleMain::ShowChapter() {
         chkbxNewLinePerVerse->isChecked(), chkbxShowChapter->isChecked(), true, false);
     rchedtReadings->setVisible(false);
     rchedtReadings->Clear();
-    const int size = DayState != nullptr ? PointSize(DayState->ReadingsFont) : 12;
+    const int size = DayState != nullptr ? FontPointSize(DayState->ReadingsFont) : 12;
     frmBibleChapter->WritePassage(rchedtReadings, text,
                                   frmBuilding != nullptr ? frmBuilding->prgrsbarChapter : nullptr,
                                   false, CurrentTranslationTag, false, size);

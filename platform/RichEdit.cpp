@@ -14,6 +14,15 @@
 #include <QTextLayout>
 #include <algorithm>
 
+TFontStyles FontStylesOf(const QFont& font) {
+    return (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
+           (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0);
+}
+
+int FontPointSize(const QFont& font) {
+    return font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
+}
+
 // --- attributes ------------------------------------------------------------
 
 QColor TTextAttributes::Color() const {

@@ -17,6 +17,11 @@ class TRichEdit;
 enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
 using TFontStyles = int;
 
+// A font's bold, italic, underline and strike-out as rich-text styles.
+TFontStyles FontStylesOf(const QFont& font);
+// A font's size in whole points, also when it was given in fractions.
+int FontPointSize(const QFont& font);
+
 enum TSearchType { stWholeWord = 0x1, stMatchCase = 0x2 };
 using TSearchTypes = int;
 

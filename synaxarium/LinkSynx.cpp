@@ -34,11 +34,6 @@ const QString TableError =
 const QColor HighlightBlue(0, 0, 255);
 constexpr int EntryRuleLength = 108;
 
-TFontStyles StylesOf(const QFont& font) {
-    return (font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
-           (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0);
-}
-
 // One run at the end in the readings font's style and size; the font's name
 // stays that of the run before.
 void AppendPiece(TRichEdit* e, const QString& s, const QColor& color) {
@@ -46,7 +41,7 @@ void AppendPiece(TRichEdit* e, const QString& s, const QColor& color) {
     e->SetSelStart(e->Length());
     e->SelAttributes().SetColor(color);
     e->SelAttributes().SetSize(font.pointSize());
-    e->SelAttributes().SetStyle(StylesOf(font));
+    e->SelAttributes().SetStyle(FontStylesOf(font));
     e->SetSelText(s);
 }
 

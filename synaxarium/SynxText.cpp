@@ -11,19 +11,6 @@ constexpr int RuleSize = 12;
 constexpr int HeadingSizeStep = 4;
 const QString LineBreak = QStringLiteral("\r\n");
 
-TFontStyles StylesOf(const QFont& font) {
-    TFontStyles s = 0;
-    if (font.bold())
-        s |= fsBold;
-    if (font.italic())
-        s |= fsItalic;
-    if (font.underline())
-        s |= fsUnderline;
-    if (font.strikeOut())
-        s |= fsStrikeOut;
-    return s;
-}
-
 void Append(TRichEdit& e, const QString& text, const QColor& color, const QString& name, int size,
             TFontStyles style) {
     e.SetSelStart(e.Length());
@@ -70,7 +57,7 @@ void AddRichHeading(TRichEdit& richEdit, const QFont& readingsFont, const QStrin
 
 void AddRichBody(TRichEdit& richEdit, const QFont& readingsFont, const QString& text) {
     Append(richEdit, text, Qt::black, readingsFont.family(), readingsFont.pointSize(),
-           StylesOf(readingsFont));
+           FontStylesOf(readingsFont));
     AppendLineBreak(richEdit);
 }
 
