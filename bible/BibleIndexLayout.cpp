@@ -94,7 +94,7 @@ void TfrmBibleIndex::CreateControls() {
     dblkupcmbxBibleWords->setMaxVisibleItems(25);
     dblkupcmbxBibleWords->setModel(wordsModel);
     pick->addWidget(dblkupcmbxBibleWords, 1, 1);
-    dbnvgtrBibleWords = Navigator(
+    dbnvgtrBibleWords = MakeNavigator(
         this, QStringLiteral("dbnvgtrBibleWords"),
         [ds = &dm.tblBibleWords]() -> TDataSet* { return ds; },
         [this] { ShowWordStatistics(true); });
@@ -165,7 +165,7 @@ void TfrmBibleIndex::CreateControls() {
     layout->addWidget(dbgridWVerses, 1);
 
     auto* bottom = new QHBoxLayout;
-    dbnvgtrWordVerse = Navigator(
+    dbnvgtrWordVerse = MakeNavigator(
         this, QStringLiteral("dbnvgtrWordVerse"),
         [ds = &dm.tblWordVerse]() -> TDataSet* { return ds; },
         [this] { ShowWordStatistics(true); });

@@ -68,34 +68,4 @@ TGridColumn CitationColumn() {
     return column;
 }
 
-QWidget* Navigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
-                   std::function<void()> after) {
-    auto* nav = new QWidget(parent);
-    nav->setObjectName(name);
-    auto* row = new QHBoxLayout(nav);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    const struct {
-        const char* caption;
-        void (TDataSet::*move)();
-    } steps[] = {{"|<", &TDataSet::First},
-                 {"<", &TDataSet::Prior},
-                 {">", &TDataSet::Next},
-                 {">|", &TDataSet::Last}};
-    for (const auto& s : steps) {
-        auto* b = new QToolButton(nav);
-        b->setText(QString::fromLatin1(s.caption));
-        QObject::connect(b, &QToolButton::clicked, nav, [dataSet, move = s.move, after] {
-            RunGuarded([&] {
-                if (TDataSet* ds = dataSet(); ds != nullptr && ds->Active())
-                    (ds->*move)();
-                if (after)
-                    after();
-            });
-        });
-        row->addWidget(b);
-    }
-    return nav;
-}
-
 } // namespace BibleLayout

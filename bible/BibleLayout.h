@@ -20,11 +20,6 @@ namespace BibleLayout {
 // "&Copy" (enabled with a selection) and "Select &All".
 TRichEdit* ReadingsEdit(QWidget* parent, const QString& copyName, const QString& selectAllName);
 
-// First, prior, next and last row of the dataset that dataSet returns at the
-// click (none, or a closed one, moves nothing), then after.
-QWidget* Navigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
-                   std::function<void()> after = {});
-
 // The grid column "Citation" of the search results and the concordance, on
 // money green.
 TGridColumn CitationColumn();

@@ -124,8 +124,8 @@ void TfrmSearch::CreateControls() {
     mnuCopyAll->setObjectName(QStringLiteral("mnuCopyAll"));
 
     auto* bottom = new QHBoxLayout;
-    dbnvgtrWordVerse = Navigator(this, QStringLiteral("dbnvgtrWordVerse"),
-                                 [model = gridModel] { return model->DataSet(); });
+    dbnvgtrWordVerse = MakeNavigator(this, QStringLiteral("dbnvgtrWordVerse"),
+                                     [model = gridModel] { return model->DataSet(); });
     bottom->addWidget(dbnvgtrWordVerse);
     bottom->addWidget(
         MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Selected verses:")));

@@ -1,5 +1,8 @@
 #include "Controls.h"
 
+#include "ErrorHandler.h"
+#include "TableEngine.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -45,6 +48,41 @@ void SetTextColor(QWidget* w, const QColor& color,
     for (QPalette::ColorRole role : roles)
         p.setColor(role, color);
     w->setPalette(p);
+}
+
+QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
+                      std::function<void()> after) {
+    QFrame* nav = MakePanel(parent, name);
+    auto* row = new QHBoxLayout(nav);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const struct {
+        const char* caption; // none: the arrow
+        Qt::ArrowType arrow;
+        const char* hint;
+        void (TDataSet::*move)();
+    } steps[] = {{"|<", Qt::NoArrow, "First record", &TDataSet::First},
+                 {nullptr, Qt::LeftArrow, "Prior record", &TDataSet::Prior},
+                 {nullptr, Qt::RightArrow, "Next record", &TDataSet::Next},
+                 {">|", Qt::NoArrow, "Last record", &TDataSet::Last}};
+    for (const auto& s : steps) {
+        auto* b = new QToolButton(nav);
+        if (s.caption != nullptr)
+            b->setText(QString::fromLatin1(s.caption));
+        else
+            b->setArrowType(s.arrow);
+        b->setToolTip(QString::fromLatin1(s.hint));
+        QObject::connect(b, &QToolButton::clicked, nav, [dataSet, move = s.move, after] {
+            RunGuarded([&] {
+                if (TDataSet* ds = dataSet(); ds != nullptr && ds->Active())
+                    (ds->*move)();
+                if (after)
+                    after();
+            });
+        });
+        row->addWidget(b);
+    }
+    return nav;
 }
 
 void CloseOnEscape(QWidget* window) {

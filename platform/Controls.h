@@ -5,9 +5,11 @@
 #include <QPalette>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 
 class QColor;
+class TDataSet;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -33,6 +35,12 @@ QFrame* MakePanel(QWidget* parent, const QString& name);
 void SetTextColor(QWidget* w, const QColor& color,
                   std::initializer_list<QPalette::ColorRole> roles = {QPalette::WindowText,
                                                                       QPalette::ButtonText});
+
+// A record navigator in a panel of that name: first, prior, next and last
+// row of the dataset that dataSet returns at the click (none, or a closed
+// one, moves nothing), then after.
+QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
+                      std::function<void()> after = {});
 
 // Esc closes window, whichever control has the focus.
 void CloseOnEscape(QWidget* window);

@@ -32,17 +32,6 @@ TfrmShowIcons* frmShowIcons = nullptr;
 
 namespace {
 
-QToolButton* navButton(QWidget* parent, Qt::ArrowType arrow, const QString& text,
-                       const QString& hint) {
-    auto* b = new QToolButton(parent);
-    if (text.isEmpty())
-        b->setArrowType(arrow);
-    else
-        b->setText(text);
-    b->setToolTip(hint);
-    return b;
-}
-
 QString Field(const char* name) {
     return MainDM->qrySynx.FieldByName(QLatin1String(name))->AsString();
 }
@@ -209,22 +198,9 @@ void TfrmShowIcons::CreateControls() {
     dbgrdIcons->setModel(model_);
     leftLines->addWidget(dbgrdIcons, 1);
 
-    dbnvgtrSaintsIcons = MakePanel(left, QStringLiteral("dbnvgtrSaintsIcons"));
-    auto* nav = new QHBoxLayout(dbnvgtrSaintsIcons);
-    nav->setContentsMargins(0, 0, 0, 0);
-    nav->setSpacing(0);
-    QToolButton* first = navButton(dbnvgtrSaintsIcons, Qt::NoArrow, "|<", "First record");
-    QToolButton* prior = navButton(dbnvgtrSaintsIcons, Qt::LeftArrow, {}, "Prior record");
-    QToolButton* next = navButton(dbnvgtrSaintsIcons, Qt::RightArrow, {}, "Next record");
-    QToolButton* last = navButton(dbnvgtrSaintsIcons, Qt::NoArrow, ">|", "Last record");
-    for (QToolButton* b : {first, prior, next, last})
-        nav->addWidget(b);
-    nav->addStretch(1);
-    connect(first, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.First(); }));
-    connect(prior, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.Prior(); }));
-    connect(next, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.Next(); }));
-    connect(last, &QToolButton::clicked, this, Guard([] { MainDM->qrySynx.Last(); }));
-    leftLines->addWidget(dbnvgtrSaintsIcons);
+    dbnvgtrSaintsIcons =
+        MakeNavigator(left, QStringLiteral("dbnvgtrSaintsIcons"), [] { return &MainDM->qrySynx; });
+    leftLines->addWidget(dbnvgtrSaintsIcons, 0, Qt::AlignLeft);
 
     auto* search = new QHBoxLayout;
     search->addWidget(new QLabel(QStringLiteral("Keyword:"), left));

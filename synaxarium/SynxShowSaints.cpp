@@ -56,17 +56,6 @@ private:
     TGridModel* model_;
 };
 
-QToolButton* navButton(QWidget* parent, Qt::ArrowType arrow, const QString& text,
-                       const QString& hint) {
-    auto* b = new QToolButton(parent);
-    if (text.isEmpty())
-        b->setArrowType(arrow);
-    else
-        b->setText(text);
-    b->setToolTip(hint);
-    return b;
-}
-
 // Widths that show whole names and dates at the grid's font; other fields
 // keep the grid's default.
 struct TColumnWidth {
@@ -165,20 +154,8 @@ void TfrmSynxShowSaints::CreateControls() {
     auto* top = new QHBoxLayout(pnlTop);
     top->setContentsMargins(0, 0, 0, 0);
 
-    dbnvgtrSynxSaints = MakePanel(pnlTop, QStringLiteral("dbnvgtrSynxSaints"));
-    auto* nav = new QHBoxLayout(dbnvgtrSynxSaints);
-    nav->setContentsMargins(0, 0, 0, 0);
-    nav->setSpacing(0);
-    QToolButton* first = navButton(dbnvgtrSynxSaints, Qt::NoArrow, "|<", "First record");
-    QToolButton* prior = navButton(dbnvgtrSynxSaints, Qt::LeftArrow, {}, "Prior record");
-    QToolButton* next = navButton(dbnvgtrSynxSaints, Qt::RightArrow, {}, "Next record");
-    QToolButton* last = navButton(dbnvgtrSynxSaints, Qt::NoArrow, ">|", "Last record");
-    for (QToolButton* b : {first, prior, next, last})
-        nav->addWidget(b);
-    connect(first, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.First(); }));
-    connect(prior, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Prior(); }));
-    connect(next, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Next(); }));
-    connect(last, &QToolButton::clicked, this, Guard([] { MainDM->tblSynxSaints.Last(); }));
+    dbnvgtrSynxSaints = MakeNavigator(pnlTop, QStringLiteral("dbnvgtrSynxSaints"),
+                                      [] { return &MainDM->tblSynxSaints; });
 
     auto* yearPanel = MakePanel(pnlTop, QStringLiteral("pnlYear"));
     yearPanel->setToolTip(YearHint);

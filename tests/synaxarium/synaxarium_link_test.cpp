@@ -207,6 +207,30 @@ TEST_F(SynxLinked, MissingIconFileShowsAnEmptyPicture) {
     frmShowIcons = nullptr;
 }
 
+TEST_F(SynxLinked, IconsNavigatorMovesTheListAndNothingWhenClosed) {
+    TfrmShowIcons icons;
+    frmShowIcons = &icons;
+    ShowModal(&icons);
+    const auto buttons = icons.dbnvgtrSaintsIcons->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 4); // first, prior, next, last
+    TQuery& q = dm().qrySynx;
+    const int count = q.RecordCount();
+    ASSERT_GT(count, 2);
+    const struct {
+        int button;
+        int recNo;
+    } steps[] = {{3, count}, {1, count - 1}, {0, 1}, {2, 2}};
+    for (const auto& s : steps) {
+        buttons[s.button]->click();
+        EXPECT_EQ(q.RecNo(), s.recNo) << "button " << s.button;
+    }
+    q.Close();
+    buttons[2]->click();
+    EXPECT_FALSE(q.Active());
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    frmShowIcons = nullptr;
+}
+
 TEST_F(SynxLinked, SynaxariumWindowCommands) {
     TfrmPrintRich host;
     frmPrintRich = &host;
