@@ -98,21 +98,25 @@ void TfrmSynx::ShowGregorianDate(const QString& text, int year) {
     lblSynxDateGreg->setToolTip(text + QStringLiteral(", ") + QString::number(year));
 }
 
+void TfrmSynx::LocateShownDay(int ID) {
+    if (ID != 0) {
+        TTable& byID = MainDM->tblSynxHeadID;
+        if (byID.FindKey({ID})) {
+            ShownMonth = Int(byID, "Month");
+            ShownDay = Int(byID, "Day");
+        }
+    } else {
+        TTable& browse = MainDM->tblSynxHdBrowse;
+        ShownMonth = Int(browse, "Month");
+        ShownDay = Int(browse, "Day");
+        SynxID = Int(browse, "ID");
+    }
+}
+
 void TfrmSynx::ShowSynxDay(int ID) {
     {
         TFrozen frozen(rchedtSynx);
-        if (ID != 0) {
-            TTable& byID = MainDM->tblSynxHeadID;
-            if (byID.FindKey({ID})) {
-                ShownMonth = Int(byID, "Month");
-                ShownDay = Int(byID, "Day");
-            }
-        } else {
-            TTable& browse = MainDM->tblSynxHdBrowse;
-            ShownMonth = Int(browse, "Month");
-            ShownDay = Int(browse, "Day");
-            SynxID = Int(browse, "ID");
-        }
+        LocateShownDay(ID);
         DateCaption = SynxDateCaption(ShownMonth, ShownDay);
         lblSynxDate->setText(DateCaption);
         ShowGregorianDate(CopticToGregorianText(ShownMonth, ShownDay),

@@ -163,6 +163,9 @@ private:
     void HideSlot(int k);
     void SetListRows(int entries);
     void ShowGregorianDate(const QString& text, int year);
+    // The shown month and day of the day with that ID; ID 0 takes the
+    // browse table's current day and its ID.
+    void LocateShownDay(int ID);
 };
 
 extern TfrmSynx* frmSynx;

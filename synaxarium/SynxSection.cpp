@@ -28,18 +28,7 @@ void TfrmSynx::AppendSynxToRichEdit(int SynxID, bool WriteText, bool WithDescrip
                                     bool ReadInChurch, TRichEdit* RichEdit, QString& Title) {
     Title.clear();
     RichEdit->hide();
-    if (SynxID != 0) {
-        TTable& byID = MainDM->tblSynxHeadID;
-        if (byID.FindKey({SynxID})) {
-            ShownMonth = Int(byID, "Month");
-            ShownDay = Int(byID, "Day");
-        }
-    } else {
-        TTable& browse = MainDM->tblSynxHdBrowse;
-        ShownMonth = Int(browse, "Month");
-        ShownDay = Int(browse, "Day");
-        this->SynxID = Int(browse, "ID");
-    }
+    LocateShownDay(SynxID);
     DateCaption = SynxDateCaption(ShownMonth, ShownDay);
     const QString gregorian = CopticToGregorianText(ShownMonth, ShownDay);
     Title = QStringLiteral("Synaxarium: ") + DateCaption + QStringLiteral(", ") +
