@@ -17,12 +17,10 @@
 #include "RichPrint.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -99,8 +97,7 @@ void TfrmBible::CreateControls() {
 void TfrmBible::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
         QWidget::setVisible(true);
         RunGuarded([this] { FormShow(); });
         return;

@@ -2,6 +2,7 @@
 
 #include "BibleText.h"
 #include "Building.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 
 using BibleText::TBibleRunKind;
 
@@ -82,8 +82,7 @@ void TfrmBibleChapter::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
     } else if (!visible && isVisible()) {
         TargetVerse = 0;
         SelectVerse = false;

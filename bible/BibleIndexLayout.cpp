@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,7 +21,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
@@ -208,8 +206,7 @@ void TfrmBibleIndex::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
     }
     QWidget::setVisible(visible);
 }

@@ -2,6 +2,7 @@
 
 #include "Bible.h"
 #include "BibleIndex.h"
+#include "Controls.h"
 #include "Search.h"
 
 #include "BibleChapter.h"
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -64,8 +64,7 @@ void TfrmBibleMain::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
     }
     QWidget::setVisible(visible);
 }

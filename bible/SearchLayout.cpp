@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,7 +24,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -212,8 +210,7 @@ void TfrmSearch::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
     }
     QWidget::setVisible(visible);
 }

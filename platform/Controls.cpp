@@ -5,9 +5,11 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -83,6 +85,11 @@ QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataS
         row->addWidget(b);
     }
     return nav;
+}
+
+void CentreOnScreen(QWidget* window) {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 void CloseOnEscape(QWidget* window) {

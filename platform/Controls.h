@@ -42,6 +42,9 @@ void SetTextColor(QWidget* w, const QColor& color,
 QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
                       std::function<void()> after = {});
 
+// Centres window on the primary screen's free area.
+void CentreOnScreen(QWidget* window);
+
 // Esc closes window, whichever control has the focus.
 void CloseOnEscape(QWidget* window);
 

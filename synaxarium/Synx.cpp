@@ -1,5 +1,6 @@
 #include "Synx.h"
 
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QToolButton>
@@ -70,8 +70,7 @@ void TfrmSynx::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(this);
     }
     QWidget::setVisible(visible);
 }
