@@ -15,10 +15,18 @@ void MainNewTest::SetUp() {
 }
 
 void MainNewTest::TearDown() {
-    window.reset();
-    frmMainNew = nullptr;
+    FreeWindows();
     DestroyMainDM();
     Session.Reset();
+}
+
+void MainNewTest::FreeWindows() {
+    while (!cleanups_.empty()) {
+        cleanups_.back()();
+        cleanups_.pop_back();
+    }
+    window.reset();
+    frmMainNew = nullptr;
 }
 
 void MainNewTest::SetScreen(int width, int height, int dpi) {

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class MainNewTest : public ::testing::Test {
 protected:
@@ -22,6 +24,18 @@ protected:
     void SetScreen(int width, int height, int dpi);
     // Creates the main window (its create handler runs).
     TfrmMainNew& CreateWindow();
+    // A window of the test's own in its global until FreeWindows.
+    template <class T> T* Make(T*& global) {
+        auto* made = new T;
+        global = made;
+        cleanups_.push_back([made, &global] {
+            global = nullptr;
+            delete made;
+        });
+        return made;
+    }
+    // The windows of Make, last made first, then the main window.
+    void FreeWindows();
     // Only the messages of the given kind.
     QList<TScriptedDialogs::Message> MessagesOf(TMsgDlgType type) const;
 
@@ -31,6 +45,9 @@ protected:
     TScriptedDialogs& dialogs = env.Dialogs;
     TScreenMetrics& screen = env.Screen;
     std::unique_ptr<TfrmMainNew> window;
+
+private:
+    std::vector<std::function<void()>> cleanups_;
 };
 
 // Names, sizes, times and contents of every file under a folder, to prove

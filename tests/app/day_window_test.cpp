@@ -45,8 +45,7 @@ protected:
         CreateWindow();
     }
     void TearDown() override {
-        window.reset();
-        frmMainNew = nullptr;
+        FreeWindows();
         db.reset();
         MainNewTest::TearDown();
     }

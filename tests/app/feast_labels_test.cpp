@@ -35,8 +35,7 @@ protected:
         MainNewTest::SetUp();
         db = std::make_unique<DayFixture::TDayDatabase>();
         CreateWindow();
-        picture = std::make_unique<TfrmPicture>();
-        frmPicture = picture.get();
+        picture = Make(frmPicture);
         dialogs.WhileModal = [this](QWidget* shown) {
             ASSERT_EQ(shown, frmPicture);
             shownPath = frmPicture->PicturePath;
@@ -45,10 +44,7 @@ protected:
         };
     }
     void TearDown() override {
-        frmPicture = nullptr;
-        picture.reset();
-        window.reset();
-        frmMainNew = nullptr;
+        FreeWindows();
         db.reset();
         MainNewTest::TearDown();
     }
@@ -76,7 +72,7 @@ protected:
     static QColor Colour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
 
     std::unique_ptr<DayFixture::TDayDatabase> db;
-    std::unique_ptr<TfrmPicture> picture;
+    TfrmPicture* picture = nullptr;
     QString shownPath;
     QString shownCaption;
     QColor shownColour;

@@ -275,8 +275,7 @@ protected:
     }
     void TearDown() override {
         delete frmAllDates;
-        window.reset();
-        frmMainNew = nullptr;
+        FreeWindows();
         db.reset();
         MainNewTest::TearDown();
     }

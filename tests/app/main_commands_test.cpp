@@ -45,22 +45,9 @@ protected:
         about = Make(frmAbout);
     }
     void TearDown() override {
-        for (auto it = cleanups_.rbegin(); it != cleanups_.rend(); ++it)
-            (*it)();
-        window.reset();
-        frmMainNew = nullptr;
+        FreeWindows();
         db.reset();
         MainNewTest::TearDown();
-    }
-    // A window of the test's own in its global, until the test ends.
-    template <class T> T* Make(T*& global) {
-        auto* made = new T;
-        global = made;
-        cleanups_.push_back([made, &global] {
-            global = nullptr;
-            delete made;
-        });
-        return made;
     }
     TfrmMainNew& w() { return *window; }
     void WritePicture(const QString& name) {
@@ -85,9 +72,6 @@ protected:
     TfrmShowIcons* icons = nullptr;
     TfrmPicture* picture = nullptr;
     TfrmAbout* about = nullptr;
-
-private:
-    std::vector<std::function<void()>> cleanups_;
 };
 
 TEST_F(MainCommands, EveryCommandReachesItsWindowOrAction) {

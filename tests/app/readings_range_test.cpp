@@ -82,39 +82,17 @@ protected:
         MainNewTest::SetUp();
         db = std::make_unique<DayFixture::TDayDatabase>(366, AddBibleAndReadings);
         CreateWindow();
-        building = std::make_unique<TfrmBuilding>();
-        frmBuilding = building.get();
-        synx = std::make_unique<TfrmSynx>();
-        frmSynx = synx.get();
-        printRich = std::make_unique<TfrmPrintRich>();
-        frmPrintRich = printRich.get();
-        readings = std::make_unique<TfrmReadings>();
-        frmReadings = readings.get();
-        mlty = std::make_unique<TfrmMltyDays>();
-        frmMltyDays = mlty.get();
-        bibleMain = std::make_unique<TfrmBibleMain>();
-        frmBibleMain = bibleMain.get();
-        bibleChapter = std::make_unique<TfrmBibleChapter>();
-        frmBibleChapter = bibleChapter.get();
+        Make(frmBuilding);
+        synx = Make(frmSynx);
+        Make(frmPrintRich);
+        readings = Make(frmReadings);
+        mlty = Make(frmMltyDays);
+        Make(frmBibleMain);
+        bibleChapter = Make(frmBibleChapter);
         w().clndrDate->SetDate(D("2024-09-10"));
     }
     void TearDown() override {
-        bibleChapter.reset();
-        frmBibleChapter = nullptr;
-        bibleMain.reset();
-        frmBibleMain = nullptr;
-        mlty.reset();
-        frmMltyDays = nullptr;
-        readings.reset();
-        frmReadings = nullptr;
-        printRich.reset();
-        frmPrintRich = nullptr;
-        synx.reset();
-        frmSynx = nullptr;
-        building.reset();
-        frmBuilding = nullptr;
-        window.reset();
-        frmMainNew = nullptr;
+        FreeWindows();
         db.reset();
         MainNewTest::TearDown();
     }
@@ -164,13 +142,10 @@ protected:
     }
 
     std::unique_ptr<DayFixture::TDayDatabase> db;
-    std::unique_ptr<TfrmBuilding> building;
-    std::unique_ptr<TfrmSynx> synx;
-    std::unique_ptr<TfrmPrintRich> printRich;
-    std::unique_ptr<TfrmReadings> readings;
-    std::unique_ptr<TfrmMltyDays> mlty;
-    std::unique_ptr<TfrmBibleMain> bibleMain;
-    std::unique_ptr<TfrmBibleChapter> bibleChapter;
+    TfrmSynx* synx = nullptr;
+    TfrmReadings* readings = nullptr;
+    TfrmMltyDays* mlty = nullptr;
+    TfrmBibleChapter* bibleChapter = nullptr;
 
     // Runs the commands while the range's window is shown.
     // other sees the windows that the commands show modally.
@@ -178,7 +153,7 @@ protected:
                          const std::function<void()>& commands,
                          const std::function<void(QWidget*)>& other = {}) {
         dialogs.WhileModal = [&](QWidget* shown) {
-            if (shown == readings.get())
+            if (shown == readings)
                 commands();
             else if (other)
                 other(shown);
@@ -213,7 +188,7 @@ TEST_F(ReadingsRange, ThreeDaysAllServicesInFull) {
                                 Captions(D("2024-09-19"))};
     ASSERT_EQ(w().DayID, 109);
     Request(D("2024-09-17"), D("2024-09-19"));
-    ASSERT_EQ(dialogs.ModalShows, QList<QWidget*>{readings.get()});
+    ASSERT_EQ(dialogs.ModalShows, QList<QWidget*>{readings});
     EXPECT_TRUE(r().RangeMode);
     EXPECT_TRUE(r().RangeAllServices);
     EXPECT_FALSE(r().ShowSynxAlways);
@@ -469,7 +444,7 @@ TEST_F(ReadingsRange, ButtonOpensTheDialogOnTheCalendarsDate) {
     w().clndrDate->SetDate(D("2024-09-18"));
     dialogs.ModalShows.clear();
     w().btnMultipleReadings->click();
-    ASSERT_EQ(dialogs.ModalShows, QList<QWidget*>{mlty.get()});
+    ASSERT_EQ(dialogs.ModalShows, QList<QWidget*>{mlty});
     EXPECT_EQ(mlty->dtpckrStartDate->date(), D("2024-09-18"));
     EXPECT_EQ(mlty->dtpckrEndDate->date(), D("2024-09-18"));
 }
@@ -486,7 +461,7 @@ TEST_F(ReadingsRange, DateHandedBackOnEveryClose) {
     for (const auto& close : closes) {
         QDate during;
         dialogs.WhileModal = [&](QWidget* shown) {
-            if (shown != readings.get())
+            if (shown != readings)
                 return;
             during = w().CurrentDate;
             close(r());
@@ -553,7 +528,7 @@ TEST_F(ReadingsRange, BibleChapterOfACitation) {
                                         "panel) before trying to connect to the Bible");
     EXPECT_EQ(dialogs.Messages[1].Text, "This is not a valid citation");
     EXPECT_EQ(dialogs.Messages[1].Type, mtWarning);
-    EXPECT_EQ(dialogs.ModalShows, (QList<QWidget*>{readings.get(), bibleChapter.get()}));
+    EXPECT_EQ(dialogs.ModalShows, (QList<QWidget*>{readings, bibleChapter}));
     const TfrmBibleChapter& c = *bibleChapter;
     EXPECT_EQ(c.BookID, Psalms);
     EXPECT_EQ(c.BookName, "Psalms");

@@ -32,18 +32,11 @@ protected:
         MainNewTest::SetUp();
         db = std::make_unique<DayFixture::TDayDatabase>();
         CreateWindow();
-        building = std::make_unique<TfrmBuilding>();
-        frmBuilding = building.get();
-        readings = std::make_unique<TfrmReadings>();
-        frmReadings = readings.get();
+        Make(frmBuilding);
+        readings = Make(frmReadings);
     }
     void TearDown() override {
-        readings.reset();
-        frmReadings = nullptr;
-        building.reset();
-        frmBuilding = nullptr;
-        window.reset();
-        frmMainNew = nullptr;
+        FreeWindows();
         db.reset();
         MainNewTest::TearDown();
     }
@@ -58,8 +51,7 @@ protected:
     bool Shown(QWidget* widget) { return widget->isVisibleTo(window.get()); }
 
     std::unique_ptr<DayFixture::TDayDatabase> db;
-    std::unique_ptr<TfrmBuilding> building;
-    std::unique_ptr<TfrmReadings> readings;
+    TfrmReadings* readings = nullptr;
 };
 
 TEST_F(ServiceButtonsWindow, GroupsOfEveryDayCategory) {
@@ -155,7 +147,7 @@ TEST_F(ServiceButtonsWindow, EveryButtonOpensItsService) {
         auto* button = w().findChild<QPushButton*>(QLatin1String(c.button));
         ASSERT_NE(button, nullptr);
         emit button->clicked(); // also the buttons a day shows disabled
-        ASSERT_EQ(dialogs.ModalShows, QList<QWidget*>{readings.get()});
+        ASSERT_EQ(dialogs.ModalShows, QList<QWidget*>{readings});
         EXPECT_EQ(serviceName, QLatin1String(c.serviceName));
         EXPECT_EQ(readingTime, c.readingTime);
         EXPECT_EQ(readings->ServiceName, serviceName);
@@ -217,7 +209,7 @@ TEST_F(ServiceButtonsWindow, MainWindowHeldOffDuringABuild) {
     Show(D("2024-09-17"));
     w().clndrDate->SetDate(D("2024-09-17"));
     bool clickedDuringBuild = false;
-    QTimer::singleShot(0, readings.get(), [&] {
+    QTimer::singleShot(0, readings, [&] {
         clickedDuringBuild = readings->Building();
         QTest::mouseClick(w().btnTodayReadings, Qt::LeftButton);
         QTest::mouseClick(w().btnAllReadings, Qt::LeftButton);

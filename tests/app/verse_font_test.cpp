@@ -135,8 +135,7 @@ protected:
     }
     void TearDown() override {
         delete frmVerseOfTheDay;
-        window.reset();
-        frmMainNew = nullptr;
+        FreeWindows();
         db.reset();
         MainNewTest::TearDown();
     }
