@@ -21,10 +21,7 @@ void MainNewTest::TearDown() {
 }
 
 void MainNewTest::FreeWindows() {
-    while (!cleanups_.empty()) {
-        cleanups_.back()();
-        cleanups_.pop_back();
-    }
+    windows_.FreeAll();
     window.reset();
     frmMainNew = nullptr;
 }

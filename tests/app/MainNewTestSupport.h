@@ -6,15 +6,14 @@
 #include "MainNew.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
+#include "TestWindows.h"
 
 #include <QByteArray>
 #include <QMap>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
 class MainNewTest : public ::testing::Test {
 protected:
@@ -25,15 +24,7 @@ protected:
     // Creates the main window (its create handler runs).
     TfrmMainNew& CreateWindow();
     // A window of the test's own in its global until FreeWindows.
-    template <class T> T* Make(T*& global) {
-        auto* made = new T;
-        global = made;
-        cleanups_.push_back([made, &global] {
-            global = nullptr;
-            delete made;
-        });
-        return made;
-    }
+    template <class T> T* Make(T*& global) { return windows_.Make(global); }
     // The windows of Make, last made first, then the main window.
     void FreeWindows();
     // Only the messages of the given kind.
@@ -47,7 +38,7 @@ protected:
     std::unique_ptr<TfrmMainNew> window;
 
 private:
-    std::vector<std::function<void()>> cleanups_;
+    TTestWindows windows_;
 };
 
 // Names, sizes, times and contents of every file under a folder, to prove

@@ -13,6 +13,7 @@
 #include "RichEdit.h"
 #include "RichPrint.h"
 #include "ScriptedDialogs.h"
+#include "TestWindows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,22 +45,13 @@ protected:
         state.DayEngine = std::make_unique<TApaqty>();
         state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
         DayState = &state;
-        printRich = std::make_unique<TfrmPrintRich>();
-        frmPrintRich = printRich.get();
-        building = std::make_unique<TfrmBuilding>();
-        frmBuilding = building.get();
-        chapter = std::make_unique<TfrmBibleChapter>();
-        frmBibleChapter = chapter.get();
-        hub = std::make_unique<TfrmBibleMain>();
-        frmBibleMain = hub.get();
+        windows.Make(frmPrintRich);
+        windows.Make(frmBuilding);
+        chapter = windows.Make(frmBibleChapter);
+        hub = windows.Make(frmBibleMain);
     }
     void TearDown() override {
-        hub.reset();
-        chapter.reset();
-        building.reset();
-        printRich.reset();
-        frmPrintRich = nullptr;
-        frmBuilding = nullptr;
+        windows.FreeAll();
         DayState = nullptr;
         BibleTest::TearDown();
     }
@@ -110,12 +102,11 @@ protected:
     }
 
     TDayState state;
+    TTestWindows windows;
     TScriptedDialogs dialogs;
     TScriptedDialogs::Scope dialogScope{dialogs};
-    std::unique_ptr<TfrmPrintRich> printRich;
-    std::unique_ptr<TfrmBuilding> building;
-    std::unique_ptr<TfrmBibleChapter> chapter;
-    std::unique_ptr<TfrmBibleMain> hub;
+    TfrmBibleChapter* chapter = nullptr;
+    TfrmBibleMain* hub = nullptr;
 };
 
 } // namespace
@@ -244,7 +235,7 @@ TEST_F(BibleWindow, HubShowsTheFirstBookAndFiltersItsList) {
     QStringList all, nt, ot, dc, otNkjv;
     bool dcEnabled = true;
     QString text;
-    ShowModal(hub.get());
+    ShowModal(hub);
     text = hub->rchedtReadings->Text();
     EXPECT_TRUE(text.contains("[Chapter 1]")) << text.toStdString();
     EXPECT_TRUE(text.contains("\r\n1:2 ")) << text.toStdString();
@@ -275,7 +266,7 @@ TEST_F(BibleWindow, HubShowsTheFirstBookAndFiltersItsList) {
 }
 
 TEST_F(BibleWindow, HubClampsTheChapterWithoutShowingItTwice) {
-    ShowModal(hub.get());
+    ShowModal(hub);
     hub->rdbtnNewTestament->click();
     ChooseBook("Matthew");
     hub->spnedtChapter->setValue(3);
@@ -298,7 +289,7 @@ TEST_F(BibleWindow, HubClampsTheChapterWithoutShowingItTwice) {
 }
 
 TEST_F(BibleWindow, HubVerseLabelsFollowTheChapterBox) {
-    ShowModal(hub.get());
+    ShowModal(hub);
     hub->chkbxShowChapter->click(); // off
     const QString text = hub->rchedtReadings->Text();
     EXPECT_TRUE(text.contains("\r\n1:1 ")) << text.toStdString();
@@ -308,7 +299,7 @@ TEST_F(BibleWindow, HubVerseLabelsFollowTheChapterBox) {
 }
 
 TEST_F(BibleWindow, HubShowsTheTextAgainAfterAnError) {
-    ShowModal(hub.get());
+    ShowModal(hub);
     ChooseBook("Broken");
     ASSERT_EQ(dialogs.Messages.size(), 1);
     EXPECT_EQ(dialogs.Messages[0].Type, mtError);

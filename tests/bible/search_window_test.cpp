@@ -17,6 +17,7 @@
 #include "RichEdit.h"
 #include "ScriptedDialogs.h"
 #include "Search.h"
+#include "TestWindows.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -47,30 +48,16 @@ protected:
         state.DayEngine = std::make_unique<TApaqty>();
         state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
         DayState = &state;
-        printRich = std::make_unique<TfrmPrintRich>();
-        frmPrintRich = printRich.get();
-        building = std::make_unique<TfrmBuilding>();
-        frmBuilding = building.get();
-        chapter = std::make_unique<TfrmBibleChapter>();
-        frmBibleChapter = chapter.get();
-        search = std::make_unique<TfrmSearch>();
-        frmSearch = search.get();
-        index = std::make_unique<TfrmBibleIndex>();
-        frmBibleIndex = index.get();
-        book = std::make_unique<TfrmBible>();
-        frmBible = book.get();
+        windows.Make(frmPrintRich);
+        windows.Make(frmBuilding);
+        windows.Make(frmBibleChapter);
+        search = windows.Make(frmSearch);
+        index = windows.Make(frmBibleIndex);
+        book = windows.Make(frmBible);
         dm().tblBookNamesFiltered.FindKey({70}); // Matthew, by book order
     }
     void TearDown() override {
-        book.reset();
-        index.reset();
-        search.reset();
-        chapter.reset();
-        building.reset();
-        printRich.reset();
-        frmPrintRich = nullptr;
-        frmBuilding = nullptr;
-        frmBibleChapter = nullptr;
+        windows.FreeAll();
         DayState = nullptr;
         MainDMTest::TearDown();
     }
@@ -96,14 +83,12 @@ protected:
     }
 
     TDayState state;
+    TTestWindows windows;
     TScriptedDialogs dialogs;
     TScriptedDialogs::Scope dialogScope{dialogs};
-    std::unique_ptr<TfrmPrintRich> printRich;
-    std::unique_ptr<TfrmBuilding> building;
-    std::unique_ptr<TfrmBibleChapter> chapter;
-    std::unique_ptr<TfrmSearch> search;
-    std::unique_ptr<TfrmBibleIndex> index;
-    std::unique_ptr<TfrmBible> book;
+    TfrmSearch* search = nullptr;
+    TfrmBibleIndex* index = nullptr;
+    TfrmBible* book = nullptr;
 };
 
 TEST_F(SearchWindow, AllWordsSearchesEachWordOnceAndListsTheOthers) {

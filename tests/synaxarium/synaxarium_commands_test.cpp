@@ -19,6 +19,7 @@
 #include "SynxShowSaints.h"
 #include "TableEngine.h"
 #include "TestEnvironment.h"
+#include "TestWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,39 +58,19 @@ protected:
         state.DayEngine = std::make_unique<TApaqty>();
         state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
         DayState = &state;
-        host = std::make_unique<TfrmPrintRich>();
-        frmPrintRich = host.get();
+        host = windows.Make(frmPrintRich);
         host->RichPrinter1->Printer()->setOutputFormat(QPrinter::PdfFormat);
         host->RichPrinter1->Printer()->setOutputFileName(env.DataFolder() + "print.pdf");
-        picture = std::make_unique<TfrmPicture>();
-        frmPicture = picture.get();
-        synx = std::make_unique<TfrmSynx>();
-        frmSynx = synx.get();
-        link = std::make_unique<TfrmLinkSynx>();
-        frmLinkSynx = link.get();
-        search = std::make_unique<TfrmSynxSearchResults>();
-        frmSynxSearchResults = search.get();
-        saints = std::make_unique<TfrmSynxShowSaints>();
-        frmSynxShowSaints = saints.get();
-        icons = std::make_unique<TfrmShowIcons>();
-        frmShowIcons = icons.get();
+        picture = windows.Make(frmPicture);
+        synx = windows.Make(frmSynx);
+        link = windows.Make(frmLinkSynx);
+        search = windows.Make(frmSynxSearchResults);
+        saints = windows.Make(frmSynxShowSaints);
+        icons = windows.Make(frmShowIcons);
         QDir().mkpath(env.DataFolder());
     }
     void TearDown() override {
-        icons.reset();
-        saints.reset();
-        search.reset();
-        link.reset();
-        synx.reset();
-        picture.reset();
-        host.reset();
-        frmShowIcons = nullptr;
-        frmSynxShowSaints = nullptr;
-        frmSynxSearchResults = nullptr;
-        frmLinkSynx = nullptr;
-        frmSynx = nullptr;
-        frmPicture = nullptr;
-        frmPrintRich = nullptr;
+        windows.FreeAll();
         DayState = nullptr;
         SynxTest::TearDown();
     }
@@ -106,25 +87,26 @@ protected:
         synx->EntryToShow = 1;
         synx->SynxID = synxID;
         env.Dialogs.WhileModal = [&](QWidget* w) {
-            if (w == synx.get())
+            if (w == synx)
                 whileOpen();
             else
                 shown << w;
         };
-        ShowModal(synx.get());
+        ShowModal(synx);
         env.Dialogs.WhileModal = nullptr;
     }
 
     TTestEnvironment env;
     QString pict;
     TDayState state;
-    std::unique_ptr<TfrmPrintRich> host;
-    std::unique_ptr<TfrmPicture> picture;
-    std::unique_ptr<TfrmSynx> synx;
-    std::unique_ptr<TfrmLinkSynx> link;
-    std::unique_ptr<TfrmSynxSearchResults> search;
-    std::unique_ptr<TfrmSynxShowSaints> saints;
-    std::unique_ptr<TfrmShowIcons> icons;
+    TTestWindows windows;
+    TfrmPrintRich* host = nullptr;
+    TfrmPicture* picture = nullptr;
+    TfrmSynx* synx = nullptr;
+    TfrmLinkSynx* link = nullptr;
+    TfrmSynxSearchResults* search = nullptr;
+    TfrmSynxShowSaints* saints = nullptr;
+    TfrmShowIcons* icons = nullptr;
     QList<QWidget*> shown;
 };
 
@@ -218,14 +200,14 @@ TEST_F(SynxCommands, ListLinksIconsAndButtonsOpenTheirWindows) {
         };
         const Case cases[] = {
             // Related date A of slot 1: Tut 1 entry 2, slot 1's keyword.
-            {synx->lblLink[1], link.get(), Fixture::SynxTut1, 2, KeywordThree1},
+            {synx->lblLink[1], link, Fixture::SynxTut1, 2, KeywordThree1},
             // Related date B of slot 2: Barmoudah 2 entry 4, slot 2's keyword.
-            {synx->lblLinkB[2], link.get(), Fourteen, 4, KeywordThree2},
+            {synx->lblLinkB[2], link, Fourteen, 4, KeywordThree2},
             // Slot 3 has no keyword: none is highlighted.
-            {synx->lblLinkB[3], link.get(), Fixture::SynxTut2, 1, ""},
-            {synx->btnSynx[1], picture.get(), 0, 0, ""},
-            {synx->btnSynxSaintsShow, saints.get(), 0, 0, ""},
-            {synx->BitBtn1, icons.get(), 0, 0, ""},
+            {synx->lblLinkB[3], link, Fixture::SynxTut2, 1, ""},
+            {synx->btnSynx[1], picture, 0, 0, ""},
+            {synx->btnSynxSaintsShow, saints, 0, 0, ""},
+            {synx->BitBtn1, icons, 0, 0, ""},
         };
         for (const Case& c : cases) {
             shown.clear();
@@ -235,7 +217,7 @@ TEST_F(SynxCommands, ListLinksIconsAndButtonsOpenTheirWindows) {
                 QTest::mouseClick(c.control, Qt::LeftButton);
             ASSERT_EQ(shown.size(), 1) << c.control->objectName().toStdString();
             EXPECT_EQ(shown[0], c.window) << c.control->objectName().toStdString();
-            if (c.window == link.get()) {
+            if (c.window == link) {
                 EXPECT_EQ(link->SynxID, c.synxID);
                 EXPECT_EQ(link->EntryNumber, c.entry);
                 EXPECT_EQ(link->Keyword, c.keyword);
@@ -254,7 +236,7 @@ TEST_F(SynxCommands, ListLinksIconsAndButtonsOpenTheirWindows) {
 
         // Esc closes the window also from the search box.
         synx->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(synx.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(synx));
         synx->edtSynxSearchAll->setFocus();
         QTest::keyClick(synx->edtSynxSearchAll, Qt::Key_Escape);
         EXPECT_FALSE(synx->isVisible());
@@ -272,28 +254,27 @@ TEST_F(SynxCommands, EnterOpensTheFoundSaintAndClosesTheEntryEscClosesEachWindow
     int entries = 0;
     bool entryClosedByEnter = false;
     env.Dialogs.WhileModal = [&](QWidget* w) {
-        if (w == link.get()) {
+        if (w == link) {
             ++entries;
-            press(link.get(), link->rchedtSynx, Qt::Key_Return);
+            press(link, link->rchedtSynx, Qt::Key_Return);
             entryClosedByEnter = !link->isVisible();
-        } else if (w == saints.get()) {
+        } else if (w == saints) {
             // "Show Text" is the default button while it is enabled.
             for (const char* typed : {"jp", "john"}) {
                 saints->edtSearch->setText(typed);
                 saints->SeekKeyword();
-                press(saints.get(), saints->edtSearch, Qt::Key_Return);
+                press(saints, saints->edtSearch, Qt::Key_Return);
             }
         }
     };
-    ShowModal(saints.get());
+    ShowModal(saints);
     EXPECT_EQ(entries, 1);
     EXPECT_EQ(link->EntryNumber, 1);
     EXPECT_EQ(link->SynxID, Fixture::SynxTut2);
     EXPECT_TRUE(entryClosedByEnter);
 
-    for (QWidget* window :
-         {static_cast<QWidget*>(saints.get()), static_cast<QWidget*>(search.get()),
-          static_cast<QWidget*>(icons.get()), static_cast<QWidget*>(link.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(saints), static_cast<QWidget*>(search),
+                            static_cast<QWidget*>(icons), static_cast<QWidget*>(link)}) {
         bool closed = false;
         env.Dialogs.WhileModal = [&](QWidget* w) {
             press(w, w, Qt::Key_Escape);
@@ -330,7 +311,7 @@ TEST_F(SynxCommands, LinkedEntryPopupMenuFollowsTheSelection) {
 
 TEST_F(SynxCommands, IconPictureSavedCopiedAndMadeTheWallpaperInEachStyle) {
     EXPECT_EQ(icons->WallpaperBitmapPath, env.DataFolder() + "EVelmorande.bmp");
-    ShowModal(icons.get());
+    ShowModal(icons);
     TQuery& q = MainDM->qrySynx;
     q.First();
     q.Next(); // St. Bartholomew: bartholomew.jpg

@@ -17,6 +17,7 @@
 #include "SynxSearchResults.h"
 #include "SynxShowSaints.h"
 #include "TableEngine.h"
+#include "TestWindows.h"
 #include "UpDown.h"
 
 #include <QAction>
@@ -43,36 +44,30 @@ protected:
         state.SelectedGregorianYear = 2007;
         state.ReadingsFont = QFont(QStringLiteral("Times New Roman"), 12);
         DayState = &state;
-        synx = std::make_unique<TfrmSynx>();
-        frmSynx = synx.get();
-        link = std::make_unique<TfrmLinkSynx>();
-        frmLinkSynx = link.get();
-        search = std::make_unique<TfrmSynxSearchResults>();
-        frmSynxSearchResults = search.get();
-        saints = std::make_unique<TfrmSynxShowSaints>();
-        frmSynxShowSaints = saints.get();
+        synx = windows.Make(frmSynx);
+        link = windows.Make(frmLinkSynx);
+        search = windows.Make(frmSynxSearchResults);
+        saints = windows.Make(frmSynxShowSaints);
         dialogs.WhileModal = [this](QWidget* w) {
-            if (w == link.get()) {
+            if (w == link) {
                 captions << link->windowTitle();
                 texts << link->rchedtSynx->Text();
             }
         };
     }
     void TearDown() override {
-        saints.reset();
-        search.reset();
-        link.reset();
-        synx.reset();
+        windows.FreeAll();
         DayState = nullptr;
         SynxTest::TearDown();
     }
     TScriptedDialogs dialogs;
     TScriptedDialogs::Scope scope{dialogs};
     TDayState state;
-    std::unique_ptr<TfrmSynx> synx;
-    std::unique_ptr<TfrmLinkSynx> link;
-    std::unique_ptr<TfrmSynxSearchResults> search;
-    std::unique_ptr<TfrmSynxShowSaints> saints;
+    TTestWindows windows;
+    TfrmSynx* synx = nullptr;
+    TfrmLinkSynx* link = nullptr;
+    TfrmSynxSearchResults* search = nullptr;
+    TfrmSynxShowSaints* saints = nullptr;
     QStringList captions, texts;
 };
 
@@ -93,7 +88,7 @@ TEST_F(SynxLinked, CaptionAndKeywordOfEachOpener) {
     // A search result: the search text in capitals, no "Linked From".
     search->SearchText = "righteous";
     search->FullSearch = false;
-    ShowModal(search.get());
+    ShowModal(search);
     ASSERT_EQ(search->ResultKeys, QStringList{"1?2"});
     search->lstbxSearchResultsClick(0);
     ASSERT_EQ(captions.size(), 2);
@@ -102,7 +97,7 @@ TEST_F(SynxLinked, CaptionAndKeywordOfEachOpener) {
     EXPECT_TRUE(texts[1].contains("departed the righteous Job"));
 
     // A row of the saints index: its name.
-    ShowModal(saints.get());
+    ShowModal(saints);
     saints->edtSearch->setText("john");
     saints->SeekKeyword();
     EXPECT_EQ(saints->pnlFound->text(), "Found");
@@ -148,7 +143,7 @@ TEST_F(SynxLinked, HighlightedKeywordRunsAndMissingDay) {
 }
 
 TEST_F(SynxLinked, SaintsYearRefreshesGregorianDatesOnly) {
-    ShowModal(saints.get());
+    ShowModal(saints);
     TTable& t = dm().tblSynxSaints;
     auto rows = [&] {
         QStringList out;
