@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "PrintRich.h"
+#include "Quotes.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
 
@@ -198,7 +199,9 @@ bool TfrmBibleChapter::FindNext(const QString& SearchText, TRichEdit* RichEdit, 
     if (SearchText.isEmpty())
         return false;
     const int start = FromStart ? 0 : RichEdit->SelStart() + int(SearchText.size());
-    const int found = RichEdit->FindText(SearchText, start, -1, 0);
+    // Straight quotes typed find the typographic ones of the text.
+    const int found = int(
+        FoldQuotes(RichEdit->Text()).indexOf(FoldQuotes(SearchText), start, Qt::CaseInsensitive));
     if (found < 0)
         return false;
     RichEdit->setFocus();

@@ -1,5 +1,6 @@
 #include "BibleText.h"
 
+#include "Quotes.h"
 #include "Tokens.h"
 
 #include <algorithm>
@@ -15,6 +16,10 @@ QString DelimiterSet() {
     s += QChar(0x2028);
     s += QChar(0x2029);
     s += QChar(0);
+    // The Bible text sets its quotes and dashes typographically; the
+    // concordance ends its words there too.
+    s += TypographicQuotes;
+    s += QChar(0x2014);
     return s;
 }
 

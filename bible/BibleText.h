@@ -11,7 +11,8 @@ namespace BibleText {
 
 // Word delimiters of the Bible windows: " +.,;:'`\"!?\\/<>()^#&%+-*", TAB,
 // LF, CR, 26, blank, the two line-break separators (in place of the
-// single-byte soft line feed and carriage return) and NUL; 32 characters.
+// single-byte soft line feed and carriage return), NUL, the typographic
+// quotes ‘ ’ “ ” and the em dash; 37 characters.
 extern const QString BibleWordDelimiters;
 
 enum class TBibleRunKind {

@@ -117,18 +117,20 @@ void TMainDM::setUpTables() {
 
 void TMainDM::setUpFields() {
     using FT = TFieldType;
+    // Fields that hold a verse's text are memos: verses run to thousands of
+    // characters, and none may be cut.
 
     // Bible verses: book name and order come from the book table.
     tblBible.AddLookupField("BookName", FT::ftString, 30, "BookID", &tblBibleBooksbyName, "ID",
                             "BookName");
     tblBible.AddLookupField("BookOrder", FT::ftSmallint, 0, "BookID", &tblBookNames, "ID",
                             "BookOrder");
-    tblBible.AddCalcField("VersText", FT::ftString, 400);
+    tblBible.AddCalcField("VersText", FT::ftMemo, 0);
     tblBible.OnCalcFields = [this](TDataSet& ds) { tblBibleCalcFields(ds); };
 
     tblBibleByID.AddLookupField("BookName", FT::ftString, 30, "BookID", &tblBibleBooksbyName, "ID",
                                 "BookName");
-    tblBibleByID.AddCalcField("VersText", FT::ftString, 400);
+    tblBibleByID.AddCalcField("VersText", FT::ftMemo, 0);
     tblBibleByID.OnCalcFields = [this](TDataSet& ds) { tblBibleCalcFields(ds); };
 
     // Saints index: the Coptic day of the entry comes from the Synaxarium head.
@@ -148,7 +150,7 @@ void TMainDM::setUpFields() {
     // Concordance rows: the word, the verse and its citation.
     tblWordVerse.AddLookupField("Word", FT::ftString, 16, "WordID", &tblBibleWords, "WordID",
                                 "TheWord");
-    tblWordVerse.AddLookupField("Verse", FT::ftString, 512, "VerseID", &tblBible, "ID", "Text");
+    tblWordVerse.AddLookupField("Verse", FT::ftMemo, 0, "VerseID", &tblBible, "ID", "Text");
     tblWordVerse.AddLookupField("Chapter", FT::ftSmallint, 0, "VerseID", &tblBible, "ID",
                                 "Chapter");
     tblWordVerse.AddLookupField("VerseNum", FT::ftSmallint, 0, "VerseID", &tblBible, "ID", "Verse");
@@ -161,7 +163,7 @@ void TMainDM::setUpFields() {
     tblWordVerse.OnCalcFields = [this](TDataSet& ds) { tblWordVerseCalcFields(ds); };
 
     // Search results, of the phrase search and of the all-words query.
-    tblSearchResults.AddCalcField("VerseText", FT::ftString, 1180);
+    tblSearchResults.AddCalcField("VerseText", FT::ftMemo, 0);
     tblSearchResults.AddCalcField("Citation", FT::ftString, 80);
     // The book name is itself a lookup in tblBible, so it is reached through
     // the verse's BookID: the same name, one step further.
@@ -175,7 +177,7 @@ void TMainDM::setUpFields() {
                                     "BookID");
     tblSearchResults.OnCalcFields = [this](TDataSet& ds) { qrySearchCalcFields(ds); };
 
-    qrySearch.AddCalcField("VerseText", FT::ftString, 1810);
+    qrySearch.AddCalcField("VerseText", FT::ftMemo, 0);
     qrySearch.AddCalcField("Citation", FT::ftString, 80);
     qrySearch.AddLookupField("BookName", FT::ftString, 60, "BookID", &tblBibleBooksbyName, "ID",
                              "BookName");

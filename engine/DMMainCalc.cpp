@@ -2,6 +2,7 @@
 
 #include "Apaqty.h"
 #include "DMMain.h"
+#include "Quotes.h"
 
 namespace {
 
@@ -26,7 +27,9 @@ QString upperKeepingLength(const QString& s) {
     return u;
 }
 
-const QString Punctuation = QStringLiteral("'`,;.:-\"!?");
+// With the typographic quotes and the em dash the Bible text is set with.
+const QString Punctuation =
+    QStringLiteral("'`,;.:-\"!?") + TypographicQuotes.toString() + QChar(0x2014);
 
 struct Match {
     qsizetype pos = -1; // 0-based

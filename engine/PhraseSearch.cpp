@@ -1,6 +1,7 @@
 #include "PhraseSearch.h"
 
 #include "DMMain.h"
+#include "Quotes.h"
 
 #include <QHash>
 #include <QStringMatcher>
@@ -45,9 +46,9 @@ bool InPhraseScope(int scopeIndex, int bookID, int verseBookID) {
 }
 
 QString PhraseNeedle(const QString& typed, bool caseSensitive) {
+    QString n = FoldQuotes(typed);
     if (caseSensitive)
-        return typed;
-    QString n = typed;
+        return n;
     for (QChar& c : n)
         c = asciiUpper(c);
     return n;
@@ -83,7 +84,7 @@ void TPhraseSearch::load() {
         const int b = vbook->AsInteger();
         const auto book = bookOf.value(b, {0, int(bookNames_.size()) - 1});
         verses_.append({vid->AsInteger(), b, book.first, book.second, text_.size(), t.size()});
-        text_ += t;
+        text_ += FoldQuotes(t);
     }
     upper_ = PhraseNeedle(text_, false);
     loaded_ = true;

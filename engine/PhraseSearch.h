@@ -16,7 +16,8 @@ class TMainDM;
 QString PhraseScopeFilter(int scopeIndex, int bookID = 0);
 bool InPhraseScope(int scopeIndex, int bookID, int verseBookID);
 
-// The needle as the search compares it: ASCII letters a-z upper-cased
+// The needle as the search compares it: typographic quotes folded to the
+// straight ones (as in the verse texts), ASCII letters a-z upper-cased
 // unless the case matters.
 QString PhraseNeedle(const QString& typed, bool caseSensitive);
 
@@ -52,8 +53,8 @@ private:
 
     TMainDM& dm_;
     bool loaded_ = false;
-    // The Bible is read only: its texts are read once, with an upper-cased
-    // copy, so a search allocates nothing per verse.
+    // The Bible is read only: its texts are read once, quotes folded, with
+    // an upper-cased copy, so a search allocates nothing per verse.
     QList<Verse> verses_;
     QString text_;
     QString upper_;

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "ErrorHandler.h"
+#include "Quotes.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
 
@@ -81,8 +82,9 @@ void TfrmPrintRich::AddHighlightedText(TRichEdit* RichEdit, const QString& Text,
         AppendRun(RichEdit, Text, Black, fsBold, Size);
         return;
     }
-    const QString upperWord = Word.toUpper();
-    const QString upperText = Text.toUpper();
+    // Straight quotes typed mark the typographic ones of the text.
+    const QString upperWord = FoldQuotes(Word.toUpper());
+    const QString upperText = FoldQuotes(Text.toUpper());
     // Upper-casing can change a text's length (ß becomes SS); then positions
     // of the two no longer match and the text goes in without highlight.
     if (upperText.size() != Text.size() || upperWord.size() != Word.size()) {

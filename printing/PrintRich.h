@@ -42,7 +42,8 @@ public:
     TSaveDialog* SaveDialog1 = nullptr;
 
     // Appends Text in bold at Size points, black, with every occurrence of
-    // Word (any case, two characters at least) in blue.
+    // Word (any case, straight and typographic quotes alike, two characters
+    // at least) in blue.
     void AddHighlightedText(TRichEdit* RichEdit, const QString& Text, int Size,
                             const QString& Word);
     // Appends Text in black, regular, at Size points.

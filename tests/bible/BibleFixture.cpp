@@ -24,4 +24,41 @@ void AddBibleRows(TFixtureDatabase& db) {
         db.Insert("Bible.DB", verse, {++id, Broken, 1, v, QStringLiteral("Broken text.")});
 }
 
+QString QuotedVerse(int verse) {
+    switch (verse) {
+    case 1:
+        return QStringLiteral("\u201CYou shall not covet your neighbor\u2019s house, nor anything "
+                              "that is your neighbor\u2019s.\u201D");
+    case 2:
+        return QStringLiteral("\u201CDon\u2019t be afraid,\u201D said the Lord\u2019s "
+                              "messenger; the godly rest in God\u2019s hand.");
+    case 3:
+        return QStringLiteral("\u2018The king\u2019s letter ") +
+               QStringLiteral("to every province and people, greeting; ").repeated(110) +
+               QStringLiteral("so let it be done.\u2019");
+    default:
+        return QString();
+    }
+}
+
+void AddQuotedRows(TFixtureDatabase& db) {
+    db.Insert("BibleBooks.db",
+              {"ID", "BookName", "BookType", "BookOrder", "Translation", "MoreInfo"},
+              {Quoted, "Esther (Greek)", 3, 63, 1, QString()});
+    const int first = 20000;
+    for (int v = 1; v <= 3; ++v)
+        db.Insert("Bible.DB", {"ID", "BookID", "Chapter", "Verse", "Text"},
+                  {first + v, Quoted, 1, v, QuotedVerse(v)});
+    const QStringList word = {"Hits", "Included", "WordID", "TheWord"};
+    db.Insert("BW.db", word, {2, true, NeighborWordID, "NEIGHBOR"});
+    db.Insert("BW.db", word, {1, true, CovetWordID, "COVET"});
+    db.Insert("BW.db", word, {1, true, KingWordID, "KING"});
+    db.Insert("BW.db", word, {3, false, SWordID, "S"});
+    const QStringList row = {"WordID", "VerseID", "BookID", "BookOrder"};
+    for (int w : {NeighborWordID, CovetWordID})
+        db.Insert("WVN.DB", row, {w, first + 1, Quoted, 63});
+    db.Insert("WVN.DB", row, {1, first + 2, Quoted, 63}); // GOD
+    db.Insert("WVN.DB", row, {KingWordID, first + 3, Quoted, 63});
+}
+
 } // namespace BibleFixture

@@ -14,6 +14,14 @@ constexpr int Broken = 83;   // chapter 1 holds verses 1 and 3 only
 
 void AddBibleRows(TFixtureDatabase& db);
 
+// A book set as the sample Bible is: typographic quotes and a verse of more
+// than 4,000 characters (verse 3), with concordance rows for NEIGHBOR,
+// COVET, GOD and KING and the omitted word S.
+constexpr int Quoted = 84; // "Esther (Greek)", one chapter of 3 verses
+constexpr int NeighborWordID = 9, CovetWordID = 10, KingWordID = 11, SWordID = 12;
+QString QuotedVerse(int verse);
+void AddQuotedRows(TFixtureDatabase& db);
+
 } // namespace BibleFixture
 
 class BibleTest : public MainDMTest {

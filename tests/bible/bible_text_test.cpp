@@ -86,9 +86,12 @@ TEST(BiblePassageRuns, HighlightModeFollowsTheControls) {
 }
 
 TEST(BibleHighlightWords, UpperCasedSplitOnTheDelimiters) {
-    EXPECT_EQ(BibleWordDelimiters.size(), 32);
+    EXPECT_EQ(BibleWordDelimiters.size(), 37);
     EXPECT_EQ(HighlightWords("love,the (World)+love's \"light\""),
               (QStringList{"LOVE", "THE", "WORLD", "LOVE", "S", "LIGHT"}));
+    // The typographic quotes and the em dash of the Bible text, as typed.
+    EXPECT_EQ(HighlightWords("\u201Clove\u2019s \u2018light\u2019\u2014word\u201D"),
+              (QStringList{"LOVE", "S", "LIGHT", "WORD"}));
     const QStringList list = {"LOVE"};
     EXPECT_TRUE(IsHighlightWord(list, "love"));
     EXPECT_TRUE(IsHighlightWord(list, "Love"));

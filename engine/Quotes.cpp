@@ -1,0 +1,20 @@
+#include "Quotes.h"
+
+QString FoldQuotes(const QString& text) {
+    QString folded = text;
+    for (QChar& c : folded) {
+        switch (c.unicode()) {
+        case 0x2018:
+        case 0x2019:
+            c = QLatin1Char('\'');
+            break;
+        case 0x201C:
+        case 0x201D:
+            c = QLatin1Char('"');
+            break;
+        default:
+            break;
+        }
+    }
+    return folded;
+}
