@@ -177,7 +177,13 @@ QList<TPassageRun> SplitPassage(const QString& passage) {
 }
 
 QString WithFullStop(const QString& passage) {
-    if (passage.endsWith(QLatin1Char('.')))
+    // Closing quotes and brackets stand after the sentence's own mark.
+    static const QString closers = QStringLiteral("\"')]\u2019\u201D");
+    static const QString marks = QStringLiteral(".,;:!?\u2014");
+    qsizetype end = passage.size();
+    while (end > 0 && closers.contains(passage[end - 1]))
+        --end;
+    if (end > 0 && marks.contains(passage[end - 1]))
         return passage;
     return passage + QLatin1Char('.');
 }

@@ -107,7 +107,8 @@ struct TPassageRun {
 // (a digit with the digits and colons after it) and body runs.
 QList<TPassageRun> SplitPassage(const QString& passage);
 
-// A passage ends in a full stop, however it came from the Bible table.
+// A passage ends in a punctuation mark, before any closing quotes or
+// brackets; one that does not gets a full stop. Its words never change.
 QString WithFullStop(const QString& passage);
 
 // ------------------------------------------------------------ day title ---

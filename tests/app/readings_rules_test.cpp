@@ -232,10 +232,27 @@ TEST(ReadingsPassage, RunsOfMarkersNumbersAndBody) {
         EXPECT_EQ(SplitPassage(c.passage), c.runs) << c.passage.toStdString();
 }
 
-TEST(ReadingsPassage, EndsInOneFullStop) {
-    EXPECT_EQ(WithFullStop("He is risen."), "He is risen.");
-    EXPECT_EQ(WithFullStop("He is risen"), "He is risen.");
-    EXPECT_EQ(WithFullStop(""), ".");
+// A full stop only where no punctuation mark ends the passage, closing
+// quotes and brackets aside; the text before it never changes.
+TEST(ReadingsPassage, EndsInOnePunctuationMark) {
+    const struct {
+        QString passage, ending;
+    } cases[] = {
+        {"He is risen.", ""},
+        {"He is risen", "."},
+        {"", "."},
+        {"Glory to God in the highest!\u201D", ""},
+        {"who made the seas;", ""},
+        {"and he said,", ""},
+        {"Who is he?\u2019\u201D", ""},
+        {"(as it is written:)", ""},
+        {"if you will forgive their sin\u2014", ""},
+        {"your neighbor\u2019s", "."},
+        {"\u201CI am the light\u201D", "."},
+        {"the ark (of the covenant)", "."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithFullStop(c.passage), c.passage + c.ending) << c.passage.toStdString();
 }
 
 TEST(ReadingsTitle, NightSuffixAndFontSize) {
