@@ -101,11 +101,13 @@ void TfrmReadings::btnMinimizeTreeClick() {
 
 // -------------------------------------------------------------- rebuilds ---
 
+// A range of one day is rebuilt as a range: its Synaxarium section, day
+// node and titles stay.
 void TfrmReadings::Rebuild() {
-    if (StartDate == EndDate)
-        BuildDayReadings(true, QString());
-    else
+    if (RangeMode)
         BuildRangeReadings();
+    else
+        BuildDayReadings(true, QString());
 }
 
 void TfrmReadings::chkbxVerseNumClick() {

@@ -581,4 +581,34 @@ TEST_F(ReadingsRange, RebuildsAndPrintingOfARange) {
     EXPECT_TRUE(MessagesOf(mtError).isEmpty());
 }
 
+// A range of one day rebuilt from the verse-number box or the font button
+// is the same range: its Synaxarium section, day node and titles stay.
+TEST_F(ReadingsRange, OneDayRangeRebuildsAsShown) {
+    QStringList tree, rebuiltTree, fontTree;
+    QString text, rebuiltText, title, rebuiltTitle;
+    WhileRangeShown(D("2024-09-17"), D("2024-09-17"), [&] {
+        tree = Tree();
+        text = Text();
+        title = r().lblReadingTitle->text();
+        r().chkbxVerseNum->click();
+        EXPECT_EQ(Tree(), tree);
+        EXPECT_TRUE(Text().contains("Synaxarium: Tut 7"));
+        EXPECT_FALSE(Text().contains("1:1 Matthew"));
+        r().chkbxVerseNum->click();
+        rebuiltTree = Tree();
+        rebuiltText = Text();
+        rebuiltTitle = r().lblReadingTitle->text();
+        r().btnSetFont->click();
+        fontTree = Tree();
+    });
+    ASSERT_GT(tree.size(), 2);
+    EXPECT_TRUE(tree[1].contains("Synaxarium: Tut 7"));
+    EXPECT_EQ(rebuiltTree, tree);
+    EXPECT_EQ(rebuiltText, text);
+    EXPECT_EQ(rebuiltTitle, title);
+    EXPECT_TRUE(title.startsWith("Readings Between "));
+    EXPECT_EQ(fontTree, tree);
+    EXPECT_TRUE(MessagesOf(mtError).isEmpty());
+}
+
 } // namespace
