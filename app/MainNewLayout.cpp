@@ -4,6 +4,7 @@
 #include "MainNew.h"
 
 #include "About.h"
+#include "ClickFilter.h"
 #include "Controls.h"
 #include "MainNewFeastLabels.h"
 #include "PageControl.h"
@@ -92,9 +93,14 @@ TFeastPage makeFeastPage(QTabWidget* tabs, const QString& name, const QString& t
 void finishFeastPage(TFeastPage& fp, QLabel* image) {
     fp.grid->setRowStretch(fp.row, 1);
     fp.grid->setColumnStretch(1, 1);
-    // Added first would put it under the rows; added last it would cover
-    // them, so it goes in now and is lowered.
-    fp.grid->addWidget(image, 0, 0, fp.row + 1, 2);
+    // The picture lies under the rows, over the grid's area. It stays out of
+    // the grid: an item spanning its columns takes away the gap between names
+    // and dates.
+    QWidget* page = fp.page;
+    QGridLayout* grid = fp.grid;
+    OnWidgetEvent(page, QEvent::Resize, [page, grid, image] {
+        image->setGeometry(page->rect().marginsRemoved(grid->contentsMargins()));
+    });
     image->lower();
 }
 

@@ -28,14 +28,35 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TfrmReadings* frmReadings = nullptr;
 bool ShowVerseNumbers = true;
+
+namespace {
+
+// A node's text is the heading it finds in the text; the Synaxarium's
+// heading holds a line break, which the tree shows as a blank.
+class TOneLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        QString text = value.toString();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return QStyledItemDelegate::displayText(text, locale);
+    }
+};
+
+} // namespace
 
 TfrmReadings::TfrmReadings(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmReadings"));
@@ -81,6 +102,7 @@ void TfrmReadings::CreateControls() {
     trvwCitiations->setEditTriggers(QAbstractItemView::NoEditTriggers);
     trvwCitiations->setSelectionBehavior(QAbstractItemView::SelectRows);
     trvwCitiations->setToolTip(QStringLiteral("Click to move the cursor to a reading."));
+    trvwCitiations->setItemDelegate(new TOneLineDelegate(trvwCitiations));
     left->addWidget(trvwCitiations, 1);
     CreateCommands(pnlLeft);
 
@@ -248,6 +270,7 @@ void TfrmReadings::EndBuilding(bool Expand) {
         trvwCitiations->expandAll();
     else
         trvwCitiations->collapseAll();
+    FitTreeToTopNodes();
     if (QTreeWidgetItem* first = trvwCitiations->topLevelItem(0))
         GotoReading(first->text(0));
     if (frmBuilding != nullptr)
@@ -271,6 +294,29 @@ bool TfrmReadings::GotoReading(const QString& Text, int From) {
     QScrollBar* bar = edit.verticalScrollBar();
     bar->setValue(bar->value() + edit.cursorRect().top());
     return true;
+}
+
+void TfrmReadings::FitTreeToTopNodes() {
+    const QFontMetrics metrics = trvwCitiations->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < trvwCitiations->topLevelItemCount(); ++i)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(trvwCitiations->topLevelItem(i)->text(0)));
+    if (widest == 0)
+        return;
+    // The branch sign, the frame, a scroll bar and the item's own margins.
+    const int needed = widest + trvwCitiations->indentation() + 2 * trvwCitiations->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+    QList<int> sizes = splitter->sizes();
+    if (sizes.size() != 2)
+        return;
+    // The text keeps at least as much room as the tree.
+    const int grow = std::min(needed, pnlLeft->maximumWidth()) - sizes[0];
+    if (grow <= 0 || sizes[1] - grow < sizes[0] + grow)
+        return;
+    sizes[0] += grow;
+    sizes[1] -= grow;
+    splitter->setSizes(sizes);
 }
 
 QTreeWidgetItem* TfrmReadings::AddNode(QTreeWidgetItem* parent, const QString& text) {

@@ -136,6 +136,9 @@ private:
     void LetPendingMessagesRun();
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& text);
     void CreateCommands(QWidget* treePanel);
+    // Widens the tree's pane, never narrows it, so its top nodes (the days
+    // of a range) show whole, as far as the pane may grow.
+    void FitTreeToTopNodes();
     void ConnectCommands();
     // Where the text of a range day's nodes is looked for (see MarkDayNode).
     static constexpr int SearchFromRole = Qt::UserRole;

@@ -4,9 +4,11 @@
 #include "BibleIndex.h"
 
 #include "BibleLayout.h"
+#include "ClickFilter.h"
 #include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
+#include "FittingControls.h"
 #include "GridModel.h"
 
 #include <QButtonGroup>
@@ -89,7 +91,7 @@ void TfrmBibleIndex::CreateControls() {
     wordsModel->SetDataSource(&dm.dsBibleWords);
     dblkupcmbxBibleWords = new QComboBox(this);
     dblkupcmbxBibleWords->setObjectName(QStringLiteral("dblkupcmbxBibleWords"));
-    dblkupcmbxBibleWords->setMaxVisibleItems(25);
+    SetDropDownRows(dblkupcmbxBibleWords, 25);
     dblkupcmbxBibleWords->setModel(wordsModel);
     pick->addWidget(dblkupcmbxBibleWords, 1, 1);
     dbnvgtrBibleWords = MakeNavigator(
@@ -160,6 +162,9 @@ void TfrmBibleIndex::CreateControls() {
     versesModel->FollowSelection(dbgridWVerses->selectionModel());
     dbgridWVerses->setColumnWidth(0, 154);
     dbgridWVerses->setItemDelegateForColumn(1, new TElideLeftDelegate(dbgridWVerses));
+    // The grid's own width is known only once it is laid out, after the
+    // window's first resize.
+    OnWidgetEvent(dbgridWVerses->viewport(), QEvent::Resize, [this] { FitContextColumn(); });
     layout->addWidget(dbgridWVerses, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -191,6 +196,9 @@ void TfrmBibleIndex::CreateControls() {
             [this] { RunGuarded([this] { ScopeClick(); }); });
     connect(dblkupcmbxBibleBooks, &QComboBox::activated, this,
             [this] { RunGuarded([this] { ScopeClick(); }); });
+    OnWidgetEvent(dblkupcmbxBibleBooks, QEvent::KeyRelease,
+                  [this] { RunGuarded([this] { ScopeClick(); }); });
+    OnWidgetClick(edtSearch, [this] { edtSearch->selectAll(); });
     connect(dbgridWVerses, &QTableView::clicked, this, [this] {
         RunGuarded([this] {
             if (!MainDM->tblWordVerse.Eof())
@@ -214,9 +222,4 @@ void TfrmBibleIndex::setVisible(bool visible) {
 void TfrmBibleIndex::closeEvent(QCloseEvent* event) {
     RunGuarded([this] { FormClose(); });
     QWidget::closeEvent(event);
-}
-
-void TfrmBibleIndex::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    FitContextColumn();
 }

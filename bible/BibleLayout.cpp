@@ -1,6 +1,7 @@
 #include "BibleLayout.h"
 
 #include "ErrorHandler.h"
+#include "FittingControls.h"
 #include "GridModel.h"
 #include "RichEdit.h"
 #include "TableEngine.h"
@@ -57,7 +58,7 @@ TScopeGroup ScopeGroup(QWidget* parent) {
     }
     scope.Books = new QComboBox(parent);
     scope.Books->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
-    scope.Books->setMaxVisibleItems(29);
+    SetDropDownRows(scope.Books, 29);
     column->addWidget(scope.Books);
     return scope;
 }

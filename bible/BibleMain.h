@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QToolButton;
+class TRadioGroup;
 class TRichEdit;
 
 // What the hub hands the whole-book window.
@@ -72,6 +73,8 @@ public:
     QRadioButton* rdbtnOldTestament = nullptr;
     QRadioButton* rdbtnSecondCanonical = nullptr;
     QCheckBox* chkbxNKJV = nullptr;
+    // Hidden: its click filters the list by the scope buttons, as theirs do.
+    TRadioGroup* rdgrpBibleBooks = nullptr;
     QComboBox* dblkupcmbxBibleBooks = nullptr;
     QLabel* lblChapter = nullptr;
     QSpinBox* spnedtChapter = nullptr;
@@ -79,6 +82,9 @@ public:
     QLabel* lblBookMoreInfo = nullptr;
     QCheckBox* chkbxShowChapter = nullptr;
     QCheckBox* chkbxNewLinePerVerse = nullptr;
+    // Hidden, and no choice of it changes the text.
+    QLabel* lblTextSize = nullptr;
+    QComboBox* cmbxTextSize = nullptr;
     QPushButton* btnSetFont = nullptr;
     QPushButton* btnShowWholeBook = nullptr;
     QPushButton* btnBibleIndex = nullptr;

@@ -4,9 +4,12 @@
 #include "BibleMain.h"
 
 #include "BibleLayout.h"
+#include "ClickFilter.h"
 #include "Controls.h"
 #include "Dialogs.h"
 #include "ErrorHandler.h"
+#include "FittingControls.h"
+#include "RadioGroup.h"
 #include "RichEdit.h"
 
 #include <QCheckBox>
@@ -15,6 +18,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -69,14 +73,21 @@ void TfrmBibleMain::CreateControls() {
           static_cast<QWidget*>(chkbxNKJV)})
         scopeColumn->addWidget(w);
     top->addWidget(scopes);
+    rdgrpBibleBooks = new TRadioGroup(
+        QString(),
+        {QStringLiteral("All Books of The Bible"), QStringLiteral("New Testament Only"),
+         QStringLiteral("Old Testament Only"), QStringLiteral("Second Canonical Only")},
+        this);
+    rdgrpBibleBooks->setObjectName(QStringLiteral("rdgrpBibleBooks"));
+    rdgrpBibleBooks->setVisible(false);
 
     auto* choice = new QGridLayout;
     dblkupcmbxBibleBooks = new QComboBox(this);
     dblkupcmbxBibleBooks->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
-    dblkupcmbxBibleBooks->setMaxVisibleItems(29);
+    SetDropDownRows(dblkupcmbxBibleBooks, 29);
     dblkupcmbxBibleBooks->setMinimumWidth(220);
     lblChapter = MakeLabel(this, QStringLiteral("lblChapter"), QStringLiteral("Chapter:"));
-    spnedtChapter = new QSpinBox(this);
+    spnedtChapter = new TClampingSpinBox(this);
     spnedtChapter->setObjectName(QStringLiteral("spnedtChapter"));
     spnedtChapter->setRange(1, 151);
     spnedtChapter->setValue(1);
@@ -96,6 +107,11 @@ void TfrmBibleMain::CreateControls() {
     choice->addWidget(lblBookMoreInfo, 2, 0, 1, 4);
     choice->addWidget(chkbxShowChapter, 3, 0, 1, 4);
     choice->addWidget(chkbxNewLinePerVerse, 4, 0, 1, 4);
+    lblTextSize = MakeLabel(this, QStringLiteral("lblTextSize"), QStringLiteral("Text size:"));
+    lblTextSize->setVisible(false);
+    cmbxTextSize = new QComboBox(this);
+    cmbxTextSize->setObjectName(QStringLiteral("cmbxTextSize"));
+    cmbxTextSize->setVisible(false);
     choice->setColumnStretch(3, 1);
     top->addLayout(choice, 1);
 
@@ -135,10 +151,13 @@ void TfrmBibleMain::CreateControls() {
     for (QRadioButton* r :
          {rdbtnAllBooks, rdbtnNewTestament, rdbtnOldTestament, rdbtnSecondCanonical})
         connect(r, &QRadioButton::clicked, this, Guard([this] { FilterBooks(); }));
+    connect(rdgrpBibleBooks, &TRadioGroup::Clicked, this, Guard([this] { FilterBooks(); }));
     connect(chkbxNKJV, &QCheckBox::clicked, this, Guard([this] { chkbxNKJVClick(); }));
     connect(dblkupcmbxBibleBooks, &QComboBox::activated, this,
             Guard([this](int index) { BookChosen(index); }));
     connect(spnedtChapter, &QSpinBox::valueChanged, this, Guard([this] { spnedtChapterChange(); }));
+    if (QLineEdit* edit = spnedtChapter->findChild<QLineEdit*>())
+        OnWidgetClick(edit, [this] { RunGuarded([this] { UpdateBookInfo(); }); });
     connect(chkbxShowChapter, &QCheckBox::clicked, this, Guard([this] { ShowChapter(); }));
     connect(chkbxNewLinePerVerse, &QCheckBox::clicked, this, Guard([this] { ShowChapter(); }));
     connect(btnSetFont, &QPushButton::clicked, this, Guard([this] { btnSetFontClick(); }));

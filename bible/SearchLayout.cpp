@@ -4,6 +4,7 @@
 #include "Search.h"
 
 #include "BibleLayout.h"
+#include "ClickFilter.h"
 #include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
@@ -162,6 +163,7 @@ void TfrmSearch::CreateControls() {
     connect(dblkupcmbxBibleBooks, &QComboBox::activated, this,
             [this] { AllVersesWritten = false; });
     connect(edtSearch, &QLineEdit::textEdited, this, guarded(&TfrmSearch::edtSearchChange));
+    OnWidgetClick(edtSearch, [this] { edtSearch->selectAll(); });
     connect(dbgrdSearch, &QTableView::clicked, this, guarded(&TfrmSearch::dbgrdSearchCellClick));
     connect(dbgrdSearch->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { UpdateSelectionCount(); });

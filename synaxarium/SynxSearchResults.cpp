@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
+#include "FittingControls.h"
 #include "LinkSynx.h"
 #include "SynxCommon.h"
 #include "SynxSearch.h"
@@ -97,7 +98,8 @@ void TfrmSynxSearchResults::CreateControls() {
     row->addWidget(btnSynxSearchAll);
     layout->addLayout(row);
 
-    lblMatched = new QLabel(this);
+    // The caption quotes the searched text, which may be of any length.
+    lblMatched = new TElidedLabel(this);
     lblMatched->setObjectName(QStringLiteral("lblMatched"));
     SetTextColor(lblMatched, SynxMaroon);
     layout->addWidget(lblMatched);

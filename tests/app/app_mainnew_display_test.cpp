@@ -13,11 +13,13 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -263,4 +265,38 @@ TEST_F(MainWindowDisplay, ATableErrorMidDayLeavesTheLastWholeDay) {
     EXPECT_EQ(w.CurrentDate, QDate(2026, 10, 20));
     EXPECT_EQ(w.lblGregDate->text(), QStringLiteral("October 20, 2026"));
     EXPECT_EQ(MessagesOf(mtError).size(), 1);
+}
+
+TEST_F(MainWindowDisplay, FeastNamesAndDatesKeepAGapOnEveryPage) {
+    TFixtureDatabase db;
+    db.Finish();
+    TfrmMainNew& w = CreateWindow();
+    w.show();
+    // 2026: the Annunciation is not celebrated, its date ends in "*".
+    w.clndrDate->SetDate(QDate(2026, 12, 7));
+    for (const QSize& size : {QSize(800, 600), QSize(500, 300)}) {
+        w.resize(size);
+        for (int page = 0; page < w.pgcntrlFeasts->count(); ++page) {
+            w.pgcntrlFeasts->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            for (const QGridLayout* grid :
+                 w.pgcntrlFeasts->widget(page)->findChildren<QGridLayout*>()) {
+                for (int row = 0; row < grid->rowCount(); ++row) {
+                    const QLayoutItem* nameItem = grid->itemAtPosition(row, 0);
+                    const QLayoutItem* dateItem = grid->itemAtPosition(row, 1);
+                    if (nameItem == nullptr || dateItem == nullptr || nameItem == dateItem)
+                        continue;
+                    const auto* name = qobject_cast<const QLabel*>(nameItem->widget());
+                    const auto* date = qobject_cast<const QLabel*>(dateItem->widget());
+                    if (name == nullptr || date == nullptr)
+                        continue;
+                    const int nameEnd =
+                        name->x() + name->fontMetrics().horizontalAdvance(name->text());
+                    EXPECT_GE(date->x() - nameEnd, 4)
+                        << size.width() << " " << name->text().toStdString() << " "
+                        << date->text().toStdString();
+                }
+            }
+        }
+    }
 }

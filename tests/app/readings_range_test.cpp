@@ -612,3 +612,24 @@ TEST_F(ReadingsRange, OneDayRangeRebuildsAsShown) {
 }
 
 } // namespace
+
+TEST_F(ReadingsRange, DayNodesShowWholeAndTheSynaxariumNodeOnOneLine) {
+    // Misra 29 and 30 and Nasi 1: the longest captions of the fixture's days.
+    WhileRangeShown(D("2024-09-04"), D("2024-09-06"), [&] {
+        QTreeWidget* tree = r().trvwCitiations;
+        QCoreApplication::processEvents();
+        const int viewWidth = tree->viewport()->width();
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* day = tree->topLevelItem(i);
+            const int end = tree->visualItemRect(day).left() +
+                            tree->fontMetrics().horizontalAdvance(day->text(0));
+            EXPECT_LE(end, viewWidth) << day->text(0).toStdString();
+        }
+        QTreeWidgetItem* day = tree->topLevelItem(0);
+        tree->expandItem(day);
+        QCoreApplication::processEvents();
+        QTreeWidgetItem* synaxarium = day->child(0);
+        ASSERT_TRUE(synaxarium->text(0).contains("\r\n")); // the heading it finds
+        EXPECT_EQ(tree->visualItemRect(synaxarium).height(), tree->visualItemRect(day).height());
+    });
+}

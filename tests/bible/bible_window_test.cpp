@@ -10,6 +10,7 @@
 #include "DayState.h"
 #include "FixtureDb.h"
 #include "PrintRich.h"
+#include "RadioGroup.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
 #include "ScriptedDialogs.h"
@@ -24,6 +25,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -324,4 +326,41 @@ TEST_F(BibleWindow, PrintAndSaveGoThroughThePrintHost) {
     EXPECT_TRUE(rtf.startsWith("{\\rtf"));
     EXPECT_TRUE(rtf.contains(" speaks of grace and truth."));
     EXPECT_TRUE(dialogs.Messages.isEmpty());
+}
+
+TEST_F(BibleWindow, HubTypedChapterBeyondTheBookIsHeldAtItsLast) {
+    ShowModal(hub);
+    ASSERT_EQ(hub->dblkupcmbxBibleBooks->currentText(), "Genesis"); // chapters 1 .. 2
+    QLineEdit* edit = hub->spnedtChapter->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("3"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(hub->spnedtChapter->value(), 2);
+    EXPECT_TRUE(hub->rchedtReadings->Text().contains("[Chapter 2]"));
+}
+
+TEST_F(BibleWindow, HubChapterClickTakesUpTheCurrentBook) {
+    ShowModal(hub);
+    ASSERT_EQ(hub->lblChapterRange->text(), "1 .. 2"); // Genesis
+    // The list moved on to Matthew behind the hub's back.
+    ASSERT_TRUE(MainDM->tblBookNamesFiltered.FindKey({70}));
+    QLineEdit* edit = hub->spnedtChapter->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(hub->lblChapterRange->text(), "1 .. 3");
+}
+
+TEST_F(BibleWindow, HubHiddenScopeGroupFiltersByTheScopeButtons) {
+    ShowModal(hub);
+    EXPECT_TRUE(hub->rdgrpBibleBooks->isHidden());
+    EXPECT_TRUE(hub->cmbxTextSize->isHidden());
+    EXPECT_TRUE(hub->lblTextSize->isHidden());
+    const QList<QRadioButton*> items = hub->rdgrpBibleBooks->findChildren<QRadioButton*>();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[3]->text(), "Second Canonical Only");
+    hub->rdbtnNewTestament->setChecked(true); // checked without its own filtering
+    ASSERT_EQ(ComboBooks().size(), 11);
+    items[0]->click();
+    EXPECT_EQ(ComboBooks(), (QStringList{"Matthew", "Mark"}));
 }

@@ -30,6 +30,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -315,3 +316,26 @@ TEST_F(SearchWindow, WholeBookTreeScrollAndFind) {
 }
 
 } // namespace
+
+TEST_F(SearchWindow, SearchAndConcordanceEditsSelectTheirTextOnAClick) {
+    for (QLineEdit* edit : {search->edtSearch, index->edtSearch}) {
+        QWidget* window = edit->window();
+        window->show();
+        edit->setText(QStringLiteral("light"));
+        edit->deselect();
+        QTest::mouseClick(edit, Qt::LeftButton);
+        EXPECT_EQ(edit->selectedText(), "light") << window->objectName().toStdString();
+        window->close();
+    }
+}
+
+TEST_F(SearchWindow, ConcordanceContextColumnFitsTheGridOnTheFirstShow) {
+    TfrmBibleIndex& w = *index;
+    w.show();
+    QCoreApplication::processEvents();
+    QTableView* grid = w.dbgridWVerses;
+    const int rest = grid->viewport()->width() - grid->columnWidth(0) - grid->columnWidth(2);
+    EXPECT_GT(rest / 2, 40);
+    EXPECT_EQ(grid->columnWidth(1), rest / 2);
+    w.close();
+}

@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -254,4 +255,17 @@ TEST_F(SynxLinked, SynaxariumWindowCommands) {
     EXPECT_TRUE(search->FullSearch);
     EXPECT_EQ(search->lblMatched->text(), "(1 matches) for \"john\"");
     frmPrintRich = nullptr;
+}
+
+TEST_F(SynxLinked, ALongSearchTextKeepsTheSearchWindowsWidth) {
+    TfrmSynxSearchResults& w = *search;
+    w.show();
+    const int width = w.width();
+    w.edtSynxSearchAll->setText(QString(500, u'm'));
+    w.btnSynxSearchAllClick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.width(), width);
+    EXPECT_EQ(w.lblMatched->text(),
+              QStringLiteral("(0 matches) for \"%1\"").arg(QString(500, u'm')));
+    w.close();
 }
