@@ -68,7 +68,9 @@ TfrmReadings::~TfrmReadings() = default;
 
 void TfrmReadings::CreateControls() {
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
-    resize(900, 640);
+    // Wide enough for the tree to show a range's day nodes whole beside a
+    // text that keeps its rules on one line.
+    resize(960, 640);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, 6, 6, 6);
 
@@ -113,7 +115,7 @@ void TfrmReadings::CreateControls() {
     splitter->addWidget(pnlLeft);
     splitter->addWidget(rchedtReadings);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 670});
+    splitter->setSizes({230, 730});
     outer->addWidget(splitter, 1);
 
     // The printing commands under the tree, the close button centred.
