@@ -16,10 +16,9 @@ QString DelimiterSet() {
     s += QChar(0x2028);
     s += QChar(0x2029);
     s += QChar(0);
-    // The Bible text sets its quotes and dashes typographically; the
-    // concordance ends its words there too.
-    s += TypographicQuotes;
-    s += QChar(0x2014);
+    // The Bible text's quotes and dashes, where the concordance ends its
+    // words too.
+    s += TypographicWordBreaks;
     return s;
 }
 

@@ -28,8 +28,7 @@ QString upperKeepingLength(const QString& s) {
 }
 
 // With the typographic quotes and the em dash the Bible text is set with.
-const QString Punctuation =
-    QStringLiteral("'`,;.:-\"!?") + TypographicQuotes.toString() + QChar(0x2014);
+const QString Punctuation = QStringLiteral("'`,;.:-\"!?") + TypographicWordBreaks.toString();
 
 struct Match {
     qsizetype pos = -1; // 0-based

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringView>
 
-// ‘ ’ “ ”: they separate words as the straight quotes do.
-inline constexpr QStringView TypographicQuotes = u"\u2018\u2019\u201C\u201D";
+// ‘ ’ “ ” and the em dash: they end a word as ' " and - do.
+inline constexpr QStringView TypographicWordBreaks = u"\u2018\u2019\u201C\u201D\u2014";
 
 // ‘ ’ become ', “ ” become "; every other character stays. One character for
 // one, so positions in the folded text are positions in the text.
