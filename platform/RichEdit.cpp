@@ -1,12 +1,12 @@
 #include "RichEdit.h"
 
+#include "FileOutput.h"
 #include "RtfWriter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -338,11 +338,12 @@ QByteArray TRichEdit::ToRtf() const {
 
 void TRichEdit::SaveToFile(const QString& fileName) const {
     const QByteArray rtf = ToRtf();
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly))
+    TFileOutput f(fileName);
+    if (!f.Open())
         throw std::runtime_error(
-            QString("Cannot create file \"%1\". %2").arg(fileName, f.errorString()).toStdString());
-    if (f.write(rtf) != rtf.size() || !f.commit())
+            QString("Cannot create file \"%1\". %2").arg(fileName, f.ErrorString()).toStdString());
+    const bool written = f.Device()->write(rtf) == rtf.size();
+    if (!f.Commit() || !written)
         throw std::runtime_error(
-            QString("Error writing file \"%1\". %2").arg(fileName, f.errorString()).toStdString());
+            QString("Error writing file \"%1\". %2").arg(fileName, f.ErrorString()).toStdString());
 }

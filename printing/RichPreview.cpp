@@ -2,6 +2,7 @@
 #include "RichPreview.h"
 
 #include "Dialogs.h"
+#include "PrinterJob.h"
 #include "RichPrintSettings.h"
 #include "Shell.h"
 #include "arrowbtn.h"
@@ -475,29 +476,30 @@ void TRichPreviewForm::SpeedButton1Click() {
         from = std::max(1, printer.fromPage());
         to = std::min(sheets, std::max(from, printer.toPage()));
     }
-    TWaitCursor wait;
-    PrintSheets(printer, from, to);
+    // The job's end is checked like its start: a file that could not be
+    // written is said so, and the window goes on.
+    try {
+        TWaitCursor wait;
+        PrintSheets(printer, from, to);
+    } catch (const ELinePrinter& e) {
+        MessageDlg(QString::fromUtf8(e.what()), mtError, mbOK);
+    }
 }
 
 void TRichPreviewForm::PrintSheets(QPrinter& printer, int from, int to) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        MessageDlg(QStringLiteral("Not be able to start the printing."), mtError, mbOK);
-        return;
-    }
+    TPrinterJob job(printer);
+    QPainter& painter = job.Begin();
     // The pages are drawn from the paper's corner, wherever the printable
     // area begins.
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
     const QPoint origin =
         paper.topLeft() - printer.pageRect(QPrinter::DevicePixel).toRect().topLeft();
     for (int sheet = from - 1; sheet < to; ++sheet) {
-        if (sheet > from - 1 && !printer.newPage()) {
-            MessageDlg(QStringLiteral("Not be able to print a new page."), mtError, mbOK);
-            break;
-        }
+        if (sheet > from - 1)
+            job.NewPage();
         PaintSheet(painter, sheet, QRectF(origin, paper.size()));
     }
-    painter.end();
+    job.End();
 }
 
 void TRichPreviewForm::PaintSheet(QPainter& painter, int sheet, const QRectF& paper) const {

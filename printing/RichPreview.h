@@ -140,6 +140,7 @@ public:
 
     // Draws one printed sheet (a page, or four when compact) over paper.
     void PaintSheet(QPainter& painter, int sheet, const QRectF& paper) const;
+    // Throws ELinePrinter; a job that fails leaves no file.
     void PrintSheets(QPrinter& printer, int from, int to);
 
     // Reads the shown pages back from their files and shows them.

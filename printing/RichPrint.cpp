@@ -4,6 +4,7 @@
 #include "RichPrint.h"
 
 #include "Dialogs.h"
+#include "PrinterJob.h"
 #include "RichPrintSettings.h"
 #include "RichPrntProgDlg.h"
 
@@ -22,6 +23,9 @@
 namespace {
 
 constexpr double MmPerInch = 25.4;
+// The least text area page set-up accepts each way (on paper of at least
+// twice that; smaller paper needs half its size).
+constexpr double MinTextAreaMm = 50;
 
 } // namespace
 
@@ -442,6 +446,7 @@ bool TRichPrinter::PageSetup() {
         focus->setFocus();
 
     const QPageLayout answer = printer_->pageLayout();
+    const double old[] = {marginLeft_, marginTop_, marginRight_, marginBottom_};
     QPageLayout restored = before;
     if (!(optionsDialog_ & poDisablePaper))
         restored.setPageSize(answer.pageSize(), before.minimumMargins());
@@ -453,7 +458,31 @@ bool TRichPrinter::PageSetup() {
         SetMargins(m.left(), m.top(), m.right(), m.bottom());
     }
     ClampMargins();
+    const QString sliver = TextAreaProblem();
+    if (!sliver.isEmpty()) {
+        printer_->setPageLayout(before);
+        SetMargins(old[0], old[1], old[2], old[3]);
+        MessageDlg(sliver, mtWarning, mbOK);
+        return false;
+    }
     if (saveMargins_)
         SavePrinterSettings(*this);
     return ok;
+}
+
+QString TRichPrinter::TextAreaProblem() const {
+    const double factor = measureUnit_ == muMillimeters ? 1 : 1 / MmPerInch;
+    const double width = PixelsToUnitX(ContentWidth());
+    const double height = PixelsToUnitY(ContentHeight());
+    const double needWidth = std::min(MinTextAreaMm * factor, PaperWidth() / 2);
+    const double needHeight = std::min(MinTextAreaMm * factor, PaperHeight() / 2);
+    if (width >= needWidth && height >= needHeight)
+        return {};
+    const int decimals = measureUnit_ == muMillimeters ? 0 : 2;
+    const QString unit =
+        measureUnit_ == muMillimeters ? QStringLiteral("mm") : QStringLiteral("inches");
+    auto n = [decimals](double v) { return QString::number(v, 'f', decimals); };
+    return QStringLiteral("The margins leave a text area of %1 by %2 %5 (width by height); at "
+                          "least %3 by %4 %5 is needed. Please choose smaller margins.")
+        .arg(n(width), n(height), n(needWidth), n(needHeight), unit);
 }

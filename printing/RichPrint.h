@@ -20,6 +20,7 @@
 #include <stdexcept>
 
 class QPrinter;
+class TPrinterJob;
 class TRichEdit;
 
 // Every failure of the printer.
@@ -158,8 +159,12 @@ public:
     // Renders the pages that PrintRichEdit would print, one picture each,
     // into sink; no printer job is started.
     void RenderPreviewPages(TRichEdit* RichEdit, TPreviewPageSink& sink);
-    // Runs the page set-up dialog; true when the user pressed OK.
+    // Runs the page set-up dialog; true when the user pressed OK. Margins
+    // that leave too small a text area are refused with a message, and
+    // everything stays as it was.
     bool PageSetup();
+    // Why the text area between the margins is too small to print, or "".
+    QString TextAreaProblem() const;
 
     static void SetPreviewWindowFactory(TPreviewWindowFactory factory);
     // The paper's height-to-width ratio of the last preview; 0 before any.
@@ -251,7 +256,7 @@ private:
 
     // The drawing canvas: the printer's painter, or the page picture's.
     QPainter* canvas_ = nullptr;
-    std::unique_ptr<QPainter> printerPainter_;
+    std::unique_ptr<TPrinterJob> job_;
     std::unique_ptr<QPainter> picturePainter_;
     std::unique_ptr<QPicture> picture_;
     TPreviewPageSink* sink_ = nullptr;

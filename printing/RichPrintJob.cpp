@@ -3,13 +3,12 @@
 #include "RichPrint.h"
 
 #include "ErrorHandler.h"
+#include "PrinterJob.h"
 #include "RichEdit.h"
 #include "RichPrintSettings.h"
 #include "RichPrntProgDlg.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -23,22 +22,6 @@ namespace {
 TRichPrinter::TPreviewWindowFactory& Factory() {
     static TRichPrinter::TPreviewWindowFactory factory;
     return factory;
-}
-
-// The message of a print-to-file job whose file cannot be written, or "".
-QString FileError(const QPrinter& printer) {
-    const QString name = printer.outputFileName();
-    if (name.isEmpty())
-        return {};
-    const bool existed = QFileInfo::exists(name);
-    QFile f(name);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        f.close();
-        if (!existed)
-            QFile::remove(name);
-        return {};
-    }
-    return QStringLiteral("Cannot create file \"%1\". %2").arg(name, f.errorString());
 }
 
 } // namespace
@@ -76,15 +59,8 @@ void TRichPrinter::BeginDoc() {
     if (OnBeginDoc)
         OnBeginDoc(this);
     if (!preview_) {
-        printerPainter_ = std::make_unique<QPainter>();
-        if (!printerPainter_->begin(printer_)) {
-            printerPainter_.reset();
-            const QString fileError = FileError(*printer_);
-            throw ELinePrinter(fileError.isEmpty()
-                                   ? QStringLiteral("Not be able to start the printing.")
-                                   : fileError);
-        }
-        canvas_ = printerPainter_.get();
+        job_ = std::make_unique<TPrinterJob>(*printer_);
+        canvas_ = &job_->Begin();
     }
     jobActive_ = true;
     ApplyFont();
@@ -96,8 +72,8 @@ void TRichPrinter::BeginDoc() {
 }
 
 void TRichPrinter::NewPage() {
-    if (!preview_ && !printer_->newPage())
-        throw ELinePrinter(QStringLiteral("Not be able to print a new page."));
+    if (!preview_)
+        job_->NewPage();
     ++pageNumber_;
     if (preview_)
         FlushPreviewPage(false);
@@ -107,35 +83,24 @@ void TRichPrinter::NewPage() {
 void TRichPrinter::EndDoc() {
     ShowStatus(preview_ ? QStringLiteral("Finished Preparing Preview")
                         : QStringLiteral("Finished Printing"));
-    bool ended = true;
     if (!preview_) {
         canvas_ = nullptr;
-        ended = printerPainter_ && printerPainter_->end();
-        printerPainter_.reset();
+        const std::unique_ptr<TPrinterJob> job = std::move(job_);
+        job->End();
     } else {
         FlushPreviewPage(true);
         preview_ = false;
     }
     jobActive_ = false;
     delete progress_.data();
-    if (!ended)
-        throw ELinePrinter(printer_->outputFileName().isEmpty()
-                               ? QStringLiteral("Not be able to end the printing.")
-                               : QStringLiteral("Not be able to print to a file."));
     if (OnEndDoc)
         OnEndDoc(this);
 }
 
 void TRichPrinter::EndJobAfterError() {
     canvas_ = nullptr;
-    if (printerPainter_) {
-        printer_->abort();
-        printerPainter_->end();
-        printerPainter_.reset();
-        // A print file cut short would look like a finished one.
-        if (!printer_->outputFileName().isEmpty())
-            QFile::remove(printer_->outputFileName());
-    }
+    // A print file cut short is never left behind.
+    job_.reset();
     if (picturePainter_)
         picturePainter_->end();
     picturePainter_.reset();
@@ -324,7 +289,13 @@ void TRichPrinter::RenderPreviewPages(TRichEdit* RichEdit, TPreviewPageSink& sin
 void TRichPrinter::PreviewRichEdit(TRichEdit* RichEdit) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TScopeGuard restoreCursor([] { QApplication::restoreOverrideCursor(); });
-    SaveCompressSetting(*this);
+    // The switch is only remembered: a store that cannot take it is no
+    // reason to refuse the preview.
+    try {
+        SaveCompressSetting(*this);
+    } catch (const std::exception& e) {
+        qWarning("The preview setting was not stored: %s", e.what());
+    }
     previewRatio_ = PaperWidth() > 0 ? PaperHeight() / PaperWidth() : 0;
     TPreviewPageSink* window = Factory() ? Factory()(*this) : nullptr;
     if (!window)

@@ -76,10 +76,9 @@ void SaveCompressSetting(const TRichPrinter& printer) {
 }
 
 bool ReadCompressSetting() {
+    // Read without creating: a store that cannot be written reads as unset.
     TRegistry reg(HKEY_CURRENT_USER);
-    OpenOrFail(reg, SettingsKey);
-    if (!reg.KeyExists(CompressKey))
+    if (!reg.OpenKeyReadOnly(CompressKey))
         return true;
-    OpenOrFail(reg, CompressKey);
     return ReadNumber(reg, QStringLiteral("CompressPreview"), 1) != 0;
 }

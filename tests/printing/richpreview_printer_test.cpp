@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +84,47 @@ TEST_F(RichPreviewPrinter, EveryPrintedPageBecomesAPageFile) {
         form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+TEST_F(RichPreviewPrinter, PrintingIntoAFullDeviceSaysSoAndThePreviewGoesOn) {
+    if (!QFileInfo::exists("/dev/full") || QFileInfo("/dev/full").isFile())
+        GTEST_SKIP() << "no full device";
+    TRichEdit page;
+    page.SetSelText("One page only.");
+    TRichPrinter rp(nullptr, &printer);
+    rp.SetShowProgress(false);
+    rp.PreviewRichEdit(&page);
+    TRichPreviewForm* form = RichPreviewForm;
+    ASSERT_NE(form, nullptr);
+    // The user picks the file in the print dialog.
+    QString chosen;
+    TEnvironment user;
+    user.PrintDialog = [&](QWidget*, QPrinter* p) {
+        p->setOutputFileName(chosen);
+        return true;
+    };
+    TEnvironmentScope scope(user);
+    const struct {
+        const char* File;
+        const char* Message; // nullptr: printed
+    } cases[] = {{"/dev/full", "Not be able to print to a file."}, {"again.pdf", nullptr}};
+    for (const auto& c : cases) {
+        chosen = c.File[0] == '/' ? QString(c.File) : dir.filePath(c.File);
+        dialogs.Messages.clear();
+        form->SpeedButton1Click();
+        if (c.Message) {
+            ASSERT_EQ(dialogs.Messages.size(), 1);
+            EXPECT_EQ(dialogs.Messages[0].Text, c.Message);
+            EXPECT_EQ(dialogs.Messages[0].Type, mtError);
+        } else {
+            EXPECT_TRUE(dialogs.Messages.isEmpty());
+        }
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(form->isVisible() && form->SpeedButton1->isEnabled());
+    }
+    EXPECT_FALSE(QFileInfo("/dev/full").isFile());
+    EXPECT_EQ(pdfPages(dir.filePath("again.pdf")), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"again.pdf"});
 }
 
 TEST_F(RichPreviewPrinter, ARenderingCutShortEndsItsBuildingAtTheNextTurnOfTheLoop) {

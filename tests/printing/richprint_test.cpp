@@ -336,3 +336,47 @@ TEST_F(RichPrinter, PageSetupTakesMarginsOrientationAndPaper) {
     EXPECT_FALSE(rp.PageSetup());
     EXPECT_DOUBLE_EQ(rp.MarginTop(), 1);
 }
+
+TEST_F(RichPrinter, PageSetupRefusesMarginsThatLeaveTooSmallATextArea) {
+    PageSetupUser user; // A5 landscape: 210 by 148 mm, the printer's edges 5, 6, 7, 8
+    QStringList messages;
+    user.env.MessageDlg = [&](const QString& text, TMsgDlgType type, TMsgDlgButtons) {
+        EXPECT_EQ(type, mtWarning);
+        messages << text;
+        return int(mrOk);
+    };
+    TEnvironmentScope scope(user.env);
+    TRichPrinter rp(nullptr, printer.get());
+    auto margins = [&] {
+        return QList<double>{rp.MarginLeft(), rp.MarginTop(), rp.MarginRight(), rp.MarginBottom()};
+    };
+    const QList<double> before = margins();
+    const struct {
+        QMarginsF Margins;
+        const char* Left; // what the message says is left, or nullptr: accepted
+    } cases[] = {
+        {QMarginsF(185, 15, 20, 15), "5 by 118"}, {QMarginsF(141, 15, 20, 15), "49 by 118"},
+        {QMarginsF(20, 60, 20, 50), "170 by 38"}, {QMarginsF(500, 500, 300, 300), "4 by 4"},
+        {QMarginsF(139, 15, 20, 15), nullptr},
+    };
+    for (const auto& c : cases) {
+        messages.clear();
+        user.Margins = c.Margins;
+        const bool ok = rp.PageSetup();
+        if (!c.Left) {
+            EXPECT_TRUE(ok);
+            EXPECT_TRUE(messages.isEmpty());
+            EXPECT_EQ(margins(), QList<double>({139, 15, 20, 15}));
+            continue;
+        }
+        EXPECT_FALSE(ok) << c.Margins.left();
+        ASSERT_EQ(messages.size(), 1) << c.Margins.left();
+        EXPECT_TRUE(messages[0].contains(QString("text area of %1 mm").arg(c.Left)))
+            << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains("at least 50 by 50 mm is needed"))
+            << messages[0].toStdString();
+        EXPECT_EQ(margins(), before);
+        EXPECT_EQ(printer->pageLayout().pageSize().id(), QPageSize::A4);
+        EXPECT_EQ(rp.Orientation(), poPortrait);
+    }
+}

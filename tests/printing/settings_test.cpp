@@ -2,14 +2,18 @@
 #include "PrintTestSupport.h"
 #include "Registry.h"
 #include "RichEdit.h"
+#include "RichPreview.h"
 #include "RichPrint.h"
 #include "RichPrintSettings.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 class PrinterSettings : public ::testing::Test {
 protected:
@@ -157,4 +161,48 @@ TEST_F(PrinterSettings, CompressionSwitchIsAString) {
     EXPECT_TRUE(ReadCompressSetting());
     reg.DeleteValue("CompressPreview");
     EXPECT_TRUE(ReadCompressSetting());
+}
+
+TEST_F(PrinterSettings, AStoreThatCannotBeWrittenNeverStopsThePreview) {
+    const QString root = TRegistry::StorageRoot(HKEY_CURRENT_USER);
+    const QString compress = root + "/RichPrint.Settings/Compress";
+    // Each way the store fails for root as for any user, and a folder
+    // without write permission where that binds.
+    std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"a file where the store's folder goes",
+         [&] {
+             QDir().mkpath(QFileInfo(root).path());
+             QFile f(root);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         }},
+        {"a folder where the values go",
+         [&] { ASSERT_TRUE(QDir().mkpath(compress + "/.values")); }},
+    };
+    if (geteuid() != 0)
+        cases.push_back({"a read-only folder", [&] {
+                             ASSERT_TRUE(QDir().mkpath(root));
+                             QFile::setPermissions(root, QFile::ReadOwner | QFile::ExeOwner);
+                         }});
+    InstallRichPreview();
+    for (const auto& [what, damage] : cases) {
+        QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(root);
+        QDir(root).removeRecursively();
+        damage();
+        TRichEdit edit;
+        FillNumberedText(edit, 40);
+        TRichPrinter rp(nullptr, printer.get());
+        rp.SetShowProgress(false);
+        EXPECT_THROW(SaveCompressSetting(rp), ERegistryException) << what;
+        env.Dialogs.Messages.clear();
+        EXPECT_NO_THROW(rp.PreviewRichEdit(&edit)) << what;
+        ASSERT_NE(RichPreviewForm, nullptr) << what;
+        EXPECT_GT(RichPreviewForm->View().PageCount(), 1) << what;
+        EXPECT_TRUE(RichPreviewForm->Files().Compress()) << what;
+        EXPECT_TRUE(env.Dialogs.Messages.isEmpty()) << what;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << what;
+        RichPreviewForm->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

@@ -1,0 +1,80 @@
+#include "PrinterJob.h"
+
+#include "FileOutput.h"
+#include "RichPrint.h"
+
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace {
+
+bool PrintsToFile(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+} // namespace
+
+TPrinterJob::TPrinterJob(QPrinter& printer) : printer_(printer) {}
+
+TPrinterJob::~TPrinterJob() {
+    Abandon();
+}
+
+QPainter& TPrinterJob::Begin() {
+    if (!PrintsToFile(printer_)) {
+        if (!painter_.begin(&printer_))
+            throw ELinePrinter(QStringLiteral("Not be able to start the printing."));
+        active_ = true;
+        return painter_;
+    }
+    const QString name = printer_.outputFileName();
+    file_ = std::make_unique<TFileOutput>(name);
+    if (!file_->Open())
+        throw ELinePrinter(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(name, file_->ErrorString()));
+    writer_ = std::make_unique<QPdfWriter>(file_->Device());
+    writer_->setResolution(printer_.resolution());
+    QPageLayout layout = printer_.pageLayout();
+    layout.setMode(printer_.fullPage() ? QPageLayout::FullPageMode : QPageLayout::StandardMode);
+    writer_->setPageLayout(layout);
+    writer_->setTitle(printer_.docName());
+    writer_->setCreator(printer_.creator());
+    writer_->setPdfVersion(printer_.pdfVersion());
+    if (!painter_.begin(writer_.get()))
+        throw ELinePrinter(QStringLiteral("Not be able to start the printing."));
+    active_ = true;
+    return painter_;
+}
+
+void TPrinterJob::NewPage() {
+    const bool ok = file_ ? writer_->newPage() && !file_->Failed() : printer_.newPage();
+    if (!ok)
+        throw ELinePrinter(QStringLiteral("Not be able to print a new page."));
+}
+
+void TPrinterJob::End() {
+    active_ = false;
+    const bool ended = painter_.end();
+    if (!file_) {
+        if (!ended)
+            throw ELinePrinter(QStringLiteral("Not be able to end the printing."));
+        return;
+    }
+    writer_.reset();
+    const bool written = ended && file_->Commit();
+    file_.reset();
+    if (!written)
+        throw ELinePrinter(QStringLiteral("Not be able to print to a file."));
+}
+
+void TPrinterJob::Abandon() {
+    if (active_ && !file_)
+        printer_.abort();
+    active_ = false;
+    if (painter_.isActive())
+        painter_.end();
+    writer_.reset();
+    if (file_)
+        file_->Cancel();
+    file_.reset();
+}
