@@ -139,13 +139,36 @@ QByteArray FontClass(const QString& family) {
     return cls + (fixed || cls == "\\fmodern" ? "\\fprq1" : "\\fprq2");
 }
 
-bool RightToLeft(const QString& text) {
+bool RightToLeftLetter(QChar ch) {
+    const QChar::Direction d = ch.direction();
+    return d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO;
+}
+
+bool LeftToRightLetter(QChar ch) {
+    const QChar::Direction d = ch.direction();
+    return d == QChar::DirL || d == QChar::DirLRE || d == QChar::DirLRO;
+}
+
+// A run cut where its letters change direction; the characters of no
+// direction of their own (blanks, digits, signs) stay with the letters
+// before them, or at the start with the first letters.
+QList<std::pair<bool, QString>> DirectionPieces(const QString& text, bool paragraphRtl) {
+    bool rtl = paragraphRtl;
     for (QChar ch : text) {
-        const QChar::Direction d = ch.direction();
-        if (d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO)
-            return true;
+        if (RightToLeftLetter(ch) || LeftToRightLetter(ch)) {
+            rtl = RightToLeftLetter(ch);
+            break;
+        }
     }
-    return false;
+    QList<std::pair<bool, QString>> pieces{{rtl, QString()}};
+    for (QChar ch : text) {
+        if ((rtl && LeftToRightLetter(ch)) || (!rtl && RightToLeftLetter(ch))) {
+            rtl = !rtl;
+            pieces.append({rtl, QString()});
+        }
+        pieces.last().second += ch;
+    }
+    return pieces;
 }
 
 // The alignment a block shows: its own, else the document's default.
@@ -153,6 +176,20 @@ Qt::Alignment EffectiveAlignment(const QTextDocument* doc, const QTextBlock& b) 
     const QTextBlockFormat bf = b.blockFormat();
     return bf.hasProperty(QTextFormat::BlockAlignment) ? bf.alignment()
                                                        : doc->defaultTextOption().alignment();
+}
+
+// The alignment word of a paragraph. Qt's left and right are the start and
+// the end of a line unless AlignAbsolute makes them sides; readers take \ql
+// (the default) and \qr of a right-to-left paragraph as its start and end.
+QByteArray AlignmentWord(Qt::Alignment al, bool rtl) {
+    if (al & Qt::AlignHCenter)
+        return "\\qc";
+    if (al & Qt::AlignJustify)
+        return "\\qj";
+    bool end = bool(al & Qt::AlignRight);
+    if (rtl && (al & Qt::AlignAbsolute))
+        end = !end;
+    return end ? "\\qr" : "";
 }
 
 } // namespace
@@ -168,11 +205,13 @@ QByteArray WriteRtf(const QTextDocument* doc, int from, int to) {
     };
     QList<Run> runs;
     QList<Qt::Alignment> aligns;
+    QList<bool> rtlBlocks;
 
     int blockIndex = -1;
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
         ++blockIndex;
         aligns.append(EffectiveAlignment(doc, b));
+        rtlBlocks.append(b.textDirection() == Qt::RightToLeft);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
             const int a = std::max(from, frag.position());
@@ -206,41 +245,39 @@ QByteArray WriteRtf(const QTextDocument* doc, int from, int to) {
     int runIndex = 0;
     for (int bi = 0; bi <= blockIndex; ++bi) {
         out += "\\pard\\plain";
-        const Qt::Alignment al = aligns.value(bi);
-        if (al & Qt::AlignHCenter)
-            out += "\\qc";
-        else if (al & Qt::AlignRight)
-            out += "\\qr";
-        else if (al & Qt::AlignJustify)
-            out += "\\qj";
+        const bool rtlBlock = rtlBlocks.value(bi);
+        out += rtlBlock ? "\\rtlpar" : "\\ltrpar";
+        out += AlignmentWord(aligns.value(bi), rtlBlock);
         out += ' ';
         for (; runIndex < runs.size() && runs[runIndex].Block == bi; ++runIndex) {
             const Run& r = runs[runIndex];
             const QByteArray font = QByteArray::number(fonts.indexOf(r.Style.Family));
             const QByteArray size = QByteArray::number(HalfPoints(r.Style.Points, base));
-            out += '{';
-            // Right-to-left runs take font, size, bold and italic from the
-            // associated (\a...) attributes.
-            if (RightToLeft(r.Text)) {
-                out += "\\rtlch\\af" + font + "\\afs" + size;
+            // Each piece says its direction, and gives its font, size, bold
+            // and italic both as the associated (\a...) attributes, which
+            // readers take for right-to-left letters, and as the plain ones.
+            for (const auto& [rtl, text] : DirectionPieces(r.Text, rtlBlock)) {
+                out += '{';
+                out += rtl ? "\\rtlch" : "\\ltrch";
+                out += "\\af" + font + "\\afs" + size;
                 out += r.Style.Bold ? "\\ab" : "\\ab0";
                 out += r.Style.Italic ? "\\ai" : "\\ai0";
+                out += "\\f" + font;
+                out += "\\fs" + size;
+                out += "\\cf" +
+                       QByteArray::number(r.Style.HasColor ? colors.indexOf(r.Style.Color) + 1 : 0);
+                if (r.Style.Bold)
+                    out += "\\b";
+                if (r.Style.Italic)
+                    out += "\\i";
+                if (r.Style.Underline)
+                    out += "\\ul";
+                if (r.Style.StrikeOut)
+                    out += "\\strike";
+                out += ' ';
+                AppendText(out, text);
+                out += '}';
             }
-            out += "\\f" + font;
-            out += "\\fs" + size;
-            out += "\\cf" +
-                   QByteArray::number(r.Style.HasColor ? colors.indexOf(r.Style.Color) + 1 : 0);
-            if (r.Style.Bold)
-                out += "\\b";
-            if (r.Style.Italic)
-                out += "\\i";
-            if (r.Style.Underline)
-                out += "\\ul";
-            if (r.Style.StrikeOut)
-                out += "\\strike";
-            out += ' ';
-            AppendText(out, r.Text);
-            out += '}';
         }
         if (bi < blockIndex)
             out += "\\par\n";

@@ -169,11 +169,11 @@ TEST_F(RtfTest, EachParagraphSavesItsAlignment) {
     const struct {
         const char* Text;
         const char* Opening;
-    } paragraphs[] = {{"left", "\\pard\\plain "},
-                      {"centred", "\\pard\\plain\\qc "},
-                      {"right", "\\pard\\plain\\qr "},
-                      {"justified", "\\pard\\plain\\qj "},
-                      {"plain", "\\pard\\plain "}};
+    } paragraphs[] = {{"left", "\\pard\\plain\\ltrpar "},
+                      {"centred", "\\pard\\plain\\ltrpar\\qc "},
+                      {"right", "\\pard\\plain\\ltrpar\\qr "},
+                      {"justified", "\\pard\\plain\\ltrpar\\qj "},
+                      {"plain", "\\pard\\plain\\ltrpar "}};
     qsizetype from = 0;
     for (const auto& p : paragraphs) {
         const qsizetype at = rtf.indexOf(QByteArray(p.Text) + '}', from);
@@ -303,7 +303,7 @@ TEST_F(RtfReaders, ADocumentCentredByDefaultSavesAndCopiesCentred) {
     e.document()->setDefaultTextOption(centred);
     AddRun(e, "Verse of the day\r\nsecond line", Qt::black, "Liberation Serif", 12, 0);
     const QByteArray rtf = e.ToRtf();
-    EXPECT_EQ(rtf.count("\\pard\\plain\\qc "), 2) << rtf.toStdString();
+    EXPECT_EQ(rtf.count("\\pard\\plain\\ltrpar\\qc "), 2) << rtf.toStdString();
     const QString file = dir.filePath("centred.rtf");
     e.SaveToFile(file);
     const QString html = Unrtf(file, "--html");
@@ -339,4 +339,71 @@ TEST_F(RtfTest, SizesStayWithinWhatRtfHolds) {
         const QByteArray group = RunGroup(e.ToRtf(), "sized");
         EXPECT_TRUE(group.contains(QByteArray(c.Size) + "\\")) << c.Points << group.toStdString();
     }
+}
+
+TEST_F(RtfTest, SavingIntoAFullDeviceFailsAndLeavesTheDevice) {
+    if (!QFileInfo::exists("/dev/full") || QFileInfo("/dev/full").isFile())
+        GTEST_SKIP() << "no full device";
+    TRichEdit e;
+    e.SetSelText(QString("A long text. ").repeated(5000));
+    EXPECT_THROW(e.SaveToFile("/dev/full"), std::runtime_error);
+    EXPECT_FALSE(QFileInfo("/dev/full").isFile());
+}
+
+namespace {
+
+// The document as LibreOffice reads it, in its flat XML form.
+QString LibreOfficeXml(const QString& rtf, const QString& folder) {
+#ifdef EVELM_SOFFICE
+    QProcess p;
+    p.start(EVELM_SOFFICE, {"--headless", "-env:UserInstallation=file://" + folder + "/profile",
+                            "--convert-to", "fodt", "--outdir", folder, rtf});
+    if (!p.waitForFinished(120000))
+        return {};
+    return QString::fromUtf8(
+        ReadAll(QFileInfo(folder, QFileInfo(rtf).completeBaseName() + ".fodt").absoluteFilePath()));
+#else
+    (void)rtf;
+    (void)folder;
+    return {};
+#endif
+}
+
+// The properties of the automatic style that the element holding text, or
+// the paragraph holding it, carries in LibreOffice's flat XML.
+QString StyleAround(const QString& xml, const QString& text, const QString& element) {
+    const qsizetype at = xml.indexOf(">" + text + "<");
+    const qsizetype open = xml.lastIndexOf("<" + element + " ", at);
+    const QRegularExpression name("text:style-name=\"([^\"]+)\"");
+    const auto m = name.match(xml, open);
+    if (at < 0 || open < 0 || !m.hasMatch())
+        return {};
+    const qsizetype style = xml.indexOf("style:name=\"" + m.captured(1) + "\"");
+    return style < 0 ? QString() : xml.mid(style, xml.indexOf("</style:style>", style) - style);
+}
+
+} // namespace
+
+TEST_F(RtfTest, LibreOfficeShowsDirectionsAndKeepsFontsOfMixedRuns) {
+#ifndef EVELM_SOFFICE
+    GTEST_SKIP() << "LibreOffice is not installed";
+#endif
+    TRichEdit e;
+    AddRun(e, "\u0627\u0644\u0644\u0647 Abc", Qt::black, "Liberation Serif", 14, fsBold);
+    AddRun(e, "\r\nLatin", Qt::black, "Liberation Sans", 10, 0);
+    const QString file = dir.filePath("mixed.rtf");
+    e.SaveToFile(file);
+    const QString xml = LibreOfficeXml(file, dir.path());
+    ASSERT_FALSE(xml.isEmpty());
+    const QString arabic = "\u0627\u0644\u0644\u0647 ";
+    const QString rtlParagraph = StyleAround(xml, arabic, "text:p");
+    EXPECT_TRUE(rtlParagraph.contains("style:writing-mode=\"rl-tb\""))
+        << rtlParagraph.toStdString();
+    EXPECT_FALSE(rtlParagraph.contains("fo:text-align=\"end\"")); // shown from the right
+    EXPECT_TRUE(StyleAround(xml, "Latin", "text:p").contains("style:writing-mode=\"lr-tb\""));
+    EXPECT_TRUE(StyleAround(xml, arabic, "text:span").contains("style:font-size-complex=\"14pt\""));
+    const QString latin = StyleAround(xml, "Abc", "text:span");
+    for (const char* property : {"style:font-name=\"Liberation Serif\"", "fo:font-size=\"14pt\"",
+                                 "fo:font-weight=\"bold\""})
+        EXPECT_TRUE(latin.contains(property)) << property << " in " << latin.toStdString();
 }
