@@ -14,7 +14,6 @@
 #include "RichEdit.h"
 #include "ZIZ_Cldr.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
@@ -24,7 +23,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStyle>
@@ -287,14 +285,8 @@ bool TfrmReadings::GotoReading(const QString& Text, int From) {
     if (pos < 0)
         return false;
     edit.setFocus();
-    // A long text is laid out bit by bit after it is written; the place of
-    // the heading is known only when that is done.
-    edit.document()->documentLayout()->documentSize();
     edit.SetSelStart(pos);
-    // The found heading goes to the top of the view, or as far up as the end
-    // of the text lets it.
-    QScrollBar* bar = edit.verticalScrollBar();
-    bar->setValue(bar->value() + edit.cursorRect().top());
+    edit.ScrollNearTop(pos, JumpLinesAbove);
     return true;
 }
 

@@ -159,13 +159,7 @@ bool TfrmBible::ScrollToText(const QString& Text) {
         return false;
     rchedtReadings->setFocus();
     rchedtReadings->SetSelStart(p);
-    const int below = rchedtReadings->LineIndex(rchedtReadings->LineFromChar(p) + 5);
-    if (below >= 0) {
-        rchedtReadings->SetSelStart(below);
-        rchedtReadings->ScrollCaret();
-    }
-    rchedtReadings->SetSelStart(p);
-    rchedtReadings->ScrollCaret();
+    rchedtReadings->ScrollNearTop(p, JumpLinesAbove);
     return true;
 }
 

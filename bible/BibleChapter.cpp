@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 
 using BibleText::TBibleRunKind;
 
@@ -119,6 +120,8 @@ void TfrmBibleChapter::ShowChapter(bool Select) {
     rchedtReadings->Clear();
     WritePassage(rchedtReadings, PassageText, nullptr, true, TranslationTag, false, FontSize);
     rchedtReadings->repaint();
+    // A new chapter is read from its top, also where no verse label is found.
+    rchedtReadings->ScrollNearTop(0, 0);
     GotoVerse(rchedtReadings, TargetVerse != 0 ? TargetVerse : FirstVerse, Select);
 }
 
@@ -172,6 +175,9 @@ bool TfrmBibleChapter::GotoVerse(TRichEdit* RichEdit, int Verse, bool Select) {
     RichEdit->setFocus();
     RichEdit->SetSelStart(found + 1);
     RichEdit->SetSelLength(Select ? VerseLength + 3 : 0);
+    // The lines before the verse stay in view: the chapter's heading above
+    // its first verse.
+    RichEdit->ScrollNearTop(found + 1, JumpLinesAbove);
     return true;
 }
 
@@ -185,6 +191,8 @@ bool TfrmBibleChapter::IsHighlightWord(const QString& Word) const {
 
 void TfrmBibleChapter::Rehighlight() {
     const int selStart = rchedtReadings->SelStart();
+    // The same text in other colours: the view stays where the user had it.
+    const int scroll = rchedtReadings->verticalScrollBar()->value();
     if (!chkbxNoHighlight->isChecked() && !edtHighlight->text().isEmpty())
         BuildHighlightList(edtHighlight->text());
     else
@@ -192,6 +200,7 @@ void TfrmBibleChapter::Rehighlight() {
     rchedtReadings->Clear();
     WritePassage(rchedtReadings, PassageText, nullptr, true, TranslationTag, false, FontSize);
     rchedtReadings->SetSelStart(selStart);
+    rchedtReadings->verticalScrollBar()->setValue(scroll);
 }
 
 bool TfrmBibleChapter::FindNext(const QString& SearchText, TRichEdit* RichEdit, bool FromStart) {

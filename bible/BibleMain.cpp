@@ -166,6 +166,8 @@ void TfrmBibleMain::ShowChapter() {
                                   false, CurrentTranslationTag, false, size);
     rchedtReadings->repaint();
     rchedtReadings->setVisible(true);
+    // A new chapter is read from its top, also where no verse label is found.
+    rchedtReadings->ScrollNearTop(0, 0);
     frmBibleChapter->GotoVerse(rchedtReadings, firstVerse, false);
 }
 

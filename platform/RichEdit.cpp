@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -153,6 +154,7 @@ int TRichEdit::FromDocPos(int docPos) const {
 }
 
 void TRichEdit::Clear() {
+    m_jumpDocPos = -1;
     clear();
     m_insertFormat = QTextCharFormat();
     InvalidateText();
@@ -311,6 +313,75 @@ int TRichEdit::LineCount() const {
 
 void TRichEdit::ScrollCaret() {
     ensureCursorVisible();
+}
+
+void TRichEdit::ScrollNearTop(int pos, int linesAbove) {
+    m_jumpDocPos = ToDocPos(pos);
+    m_jumpLinesAbove = std::max(0, linesAbove);
+    ScrollToJump();
+}
+
+namespace {
+// The top of line `line` of a laid-out block, in document coordinates.
+double LineTop(const QTextDocument* doc, const QTextBlock& b, int line) {
+    const double top = doc->documentLayout()->blockBoundingRect(b).top();
+    const QTextLayout* lay = b.layout();
+    return lay != nullptr && line < lay->lineCount() ? top + lay->lineAt(line).y() : top;
+}
+} // namespace
+
+void TRichEdit::ScrollToJump() {
+    if (m_jumpDocPos < 0)
+        return;
+    const QTextDocument* doc = document();
+    QTextBlock b = doc->findBlock(std::min(m_jumpDocPos, doc->characterCount() - 1));
+    if (!b.isValid())
+        return;
+    // Lays the text out up to the block, also when it was written just now.
+    QTextLayout* lay = LaidOut(doc, b);
+    const QTextLine found =
+        lay != nullptr ? lay->lineForTextPosition(m_jumpDocPos - b.position()) : QTextLine();
+    int line = found.isValid() ? found.lineNumber() : 0;
+    const double foundTop = LineTop(doc, b, line);
+    for (int left = m_jumpLinesAbove; left > 0; --left) {
+        if (line > 0) {
+            --line;
+            continue;
+        }
+        if (!b.previous().isValid())
+            break;
+        b = b.previous();
+        line = std::max(1, b.layout() != nullptr ? b.layout()->lineCount() : 0) - 1;
+    }
+    const bool atStart = line == 0 && !b.previous().isValid();
+    double top = atStart ? 0 : LineTop(doc, b, line);
+    // In a short view the found line keeps what follows it in view too.
+    top = std::max(top, foundTop - viewport()->height() / 2.0);
+    const int value = qRound(top);
+    QScrollBar* bar = verticalScrollBar();
+    // The scroll range grows as the text is laid out bit by bit; the whole
+    // layout is waited for only when the place lies beyond what is known.
+    if (value > bar->maximum())
+        doc->documentLayout()->documentSize();
+    bar->setValue(value);
+}
+
+void TRichEdit::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    // Lines wrap anew at another width: the jump's line is found again.
+    ScrollToJump();
+}
+
+void TRichEdit::showEvent(QShowEvent* event) {
+    QTextEdit::showEvent(event);
+    ScrollToJump();
+}
+
+void TRichEdit::paintEvent(QPaintEvent* event) {
+    QTextEdit::paintEvent(event);
+    // Shown where the jump put it; from now on the view is the user's.
+    if (isVisible())
+        m_jumpDocPos = -1;
 }
 
 void TRichEdit::SelectAll() {

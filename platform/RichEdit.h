@@ -23,6 +23,9 @@ TFontStyles FontStylesOf(const QFont& font);
 int FontPointSize(const QFont& font);
 
 enum TSearchType { stWholeWord = 0x1, stMatchCase = 0x2 };
+
+// Lines of the text that a jump to a place leaves in view above it.
+inline constexpr int JumpLinesAbove = 5;
 using TSearchTypes = int;
 
 // Attributes of the selection, or of the next inserted text when nothing
@@ -74,6 +77,12 @@ public:
     int LineIndex(int line) const;   // first position of a line, -1 past the last; -1: caret's line
     int LineCount() const;
     void ScrollCaret();
+    // Scrolls so that the line holding pos stands linesAbove lines below the
+    // top of the view: fewer at the start of the text, never below the middle
+    // of the view, and further down where the end of the text stops the
+    // scroll. Done before the control is shown at its size, the scroll is
+    // made again when it is.
+    void ScrollNearTop(int pos, int linesAbove);
 
     void SelectAll();
     // Puts the selection on the clipboard as RTF, HTML and plain text.
@@ -100,6 +109,11 @@ public:
     int ToDocPos(int pos) const;
     int FromDocPos(int docPos) const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     friend class TTextAttributes;
     struct PageLine {
@@ -114,11 +128,17 @@ private:
     QTextCharFormat CurrentFormat() const;
     void MergeFormat(const QTextCharFormat& f);
     void PreparePageLayout(QPaintDevice* device, double width);
+    void ScrollToJump();
 
     TTextAttributes m_attributes{this};
     QTextCharFormat m_insertFormat;
     int m_maxLength = 0;
     quint64 m_revision = 0;
+
+    // The place of the last ScrollNearTop until the control has been painted
+    // at its size; -1: none.
+    int m_jumpDocPos = -1;
+    int m_jumpLinesAbove = 0;
 
     mutable bool m_textValid = false;
     mutable QString m_text;

@@ -2,8 +2,6 @@
 
 #include "RichEdit.h"
 
-#include <QScrollBar>
-
 namespace {
 
 constexpr int RuleLength = 81;
@@ -68,18 +66,8 @@ bool GoToEntry(TRichEdit& richEdit, int n) {
         return false;
     richEdit.setFocus();
     richEdit.SetSelStart(pos);
-    richEdit.SetSelLength(3);
-    const int line = richEdit.LineFromChar(pos);
-    // Scrolling to the line five further down shows the start of the entry
-    // below its heading; past the last line this is the end of the text.
-    richEdit.SetSelStart(richEdit.LineIndex(line + 5));
-    richEdit.ScrollCaret();
-    richEdit.SetSelStart(pos);
-    // The heading then moves up to the top of the view, with its rule above.
-    const int topLine = line > 0 ? line - 1 : 0;
-    QTextCursor top = richEdit.textCursor();
-    top.setPosition(richEdit.ToDocPos(richEdit.LineIndex(topLine)));
-    QScrollBar* bar = richEdit.verticalScrollBar();
-    bar->setValue(bar->value() + richEdit.cursorRect(top).top());
+    // The heading stands a few lines down with the start of the entry's
+    // story below it.
+    richEdit.ScrollNearTop(pos, JumpLinesAbove);
     return true;
 }

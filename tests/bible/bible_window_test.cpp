@@ -15,6 +15,7 @@
 #include "RichPrint.h"
 #include "ScriptedDialogs.h"
 #include "TestWindows.h"
+#include "support/RichEditView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,6 +212,43 @@ TEST_F(BibleWindow, SteppingStaysInTheBook) {
     });
     EXPECT_EQ(captions, (QStringList{"Matthew 3", "Matthew 2", "Matthew 1"}));
     EXPECT_TRUE(dialogs.Messages.isEmpty());
+}
+
+// A chapter is shown from its heading, after a choice in the hub and after
+// a step; a target verse stands a few lines down with the lines before it,
+// and stays there when highlighted anew. The windows are shorter than the
+// chapters.
+TEST_F(BibleWindow, ChaptersShowFromTheirHeadingAndVersesWithTheLinesBefore) {
+    using namespace RichEditView;
+    chapter->resize(640, 320);
+    OpenChapter(Matthew, "Matthew", 1, 12, true, [&] {
+        TRichEdit& e = *chapter->rchedtReadings;
+        ASSERT_GT(e.verticalScrollBar()->maximum(), 0);
+        EXPECT_TRUE(JumpedTo(e, e.Text().indexOf(":12") + 1));
+        // Highlighting again keeps the view.
+        const int top = TopLine(e);
+        chapter->chkbxNoHighlight->click();
+        EXPECT_EQ(TopLine(e), top);
+        chapter->chkbxNoHighlight->click();
+        chapter->spdbtnNextDay->click();
+        EXPECT_EQ(TopLine(e), 0) << "[Chapter 2] in view";
+        chapter->spdbtnPrevDay->click();
+        EXPECT_EQ(TopLine(e), 0) << "[Chapter 1] in view";
+    });
+    hub->resize(800, 420);
+    dialogs.WhileModal = [&](QWidget*) {
+        TRichEdit& e = *hub->rchedtReadings;
+        EXPECT_EQ(TopLine(e), 0) << "opening";
+        ASSERT_GT(e.verticalScrollBar()->maximum(), 0);
+        hub->spnedtChapter->setValue(2);
+        EXPECT_EQ(TopLine(e), 0) << "chapter";
+        hub->rdbtnNewTestament->click();
+        EXPECT_EQ(TopLine(e), 0) << "scope";
+        ChooseBook("Matthew");
+        EXPECT_EQ(TopLine(e), 0) << "book";
+    };
+    ShowModal(hub);
+    dialogs.WhileModal = nullptr;
 }
 
 TEST_F(BibleWindow, OneChapterBookWithDigitInItsName) {

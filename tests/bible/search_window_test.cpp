@@ -18,6 +18,7 @@
 #include "ScriptedDialogs.h"
 #include "Search.h"
 #include "TestWindows.h"
+#include "support/RichEditView.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -313,6 +315,34 @@ TEST_F(SearchWindow, WholeBookTreeScrollAndFind) {
     w.edtSearch->setText(QStringLiteral("nowhere"));
     w.btSearchClick();
     EXPECT_EQ(dialogs.Messages.last().Text, "No Further Match");
+}
+
+// The whole book opens on its first heading at the top; a chapter of the
+// tree stands a few lines down, forward and back, in a window shorter than
+// the book.
+TEST_F(SearchWindow, WholeBookJumpsLeaveTheLinesBeforeInView) {
+    using namespace RichEditView;
+    TfrmBible& w = *book;
+    w.BookID = Matthew;
+    w.BookName = QStringLiteral("Matthew");
+    w.FirstChapter = 1;
+    w.LastChapter = 3;
+    w.resize(640, 360);
+    w.show();
+    QCoreApplication::processEvents();
+    TRichEdit& e = *w.rchedtReadings;
+    ASSERT_GT(e.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(TopLine(e), 0);
+    EXPECT_EQ(e.SelStart(), e.Text().indexOf('['));
+    QTreeWidgetItem* top = w.trvwCitiations->topLevelItem(0);
+    for (int chapterNode : {1, 2, 0}) {
+        w.trvwCitiations->setCurrentItem(top->child(chapterNode));
+        w.trvwCitiationsClick();
+        const int pos = e.Text().indexOf(top->child(chapterNode)->text(0));
+        EXPECT_EQ(e.SelStart(), pos);
+        EXPECT_TRUE(JumpedTo(e, pos)) << chapterNode;
+    }
+    w.close();
 }
 
 } // namespace

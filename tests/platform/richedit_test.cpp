@@ -1,5 +1,6 @@
 #include "RichEdit.h"
 #include "RichEditRuns.h"
+#include "support/RichEditView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -166,26 +167,41 @@ TEST(RichEditLines, WrappedLinesCountAsLines) {
     }
 }
 
-TEST(RichEditLines, ScrollIdiomBringsTheFoundTextIntoView) {
+TEST(RichEditLines, ScrollNearTopLeavesLinesAboveThePlace) {
     TRichEdit e;
-    e.resize(300, 150);
+    e.resize(300, 200);
     e.show();
     for (int i = 0; i < 200; ++i)
         e.AppendRun(QString("line %1\r\n").arg(i));
     QCoreApplication::processEvents();
-    const int found = e.FindText("line 150", 0, -1, stMatchCase);
-    ASSERT_GE(found, 0);
-    e.SetSelStart(found);
-    e.SetSelStart(e.LineIndex(e.LineFromChar(found) + 5));
-    e.ScrollCaret();
-    e.SetSelStart(found);
-    EXPECT_EQ(e.SelStart(), found);
-    // The found line now stands in the upper half of the view.
-    QTextCursor c(e.document());
-    c.setPosition(e.ToDocPos(found));
-    const QRect r = e.cursorRect(c);
-    EXPECT_GE(r.top(), 0);
-    EXPECT_LT(r.top(), e.viewport()->height() / 2);
+    // From below and from above; at the start; on the first line with all
+    // its lines above; where the end of the text stops the scroll.
+    for (int line : {150, 40, 0, 3, 5, 199, 120}) {
+        const int pos = e.FindText(QString("line %1\r").arg(line), 0, -1, stMatchCase);
+        ASSERT_GE(pos, 0);
+        e.ScrollNearTop(pos, JumpLinesAbove);
+        EXPECT_TRUE(RichEditView::JumpedTo(e, pos)) << line;
+    }
+}
+
+TEST(RichEditLines, AJumpBeforeTheFirstShowHoldsAtTheShownSize) {
+    // Written and jumped in while hidden and narrow, as a window does
+    // before it first appears; its lines wrap anew when it is shown wider.
+    TRichEdit e;
+    e.resize(120, 80);
+    for (int i = 0; i < 60; ++i)
+        e.AppendRun(QString("Paragraph %1 of some words that wrap at a narrow width.\r\n").arg(i));
+    const int pos = e.FindText("Paragraph 30 ", 0, -1, stMatchCase);
+    e.ScrollNearTop(pos, JumpLinesAbove);
+    e.resize(500, 300);
+    e.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(RichEditView::JumpedTo(e, pos));
+    // Once shown the view is the user's: a later resize keeps the scroll.
+    e.verticalScrollBar()->setValue(0);
+    e.resize(480, 320);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(e.verticalScrollBar()->value(), 0);
 }
 
 TEST(RichEditControl, ClearMaxLengthReadOnlyVisible) {

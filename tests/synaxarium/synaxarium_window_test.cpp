@@ -13,6 +13,7 @@
 #include "SynxText.h"
 #include "TableEngine.h"
 #include "UpDown.h"
+#include "support/RichEditView.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -167,6 +168,22 @@ TEST_F(SynxWindow, TwelveOfMoreEntries) {
     w().lblSynxClick(4);
     ASSERT_EQ(dialogs.Messages.size(), 1);
     EXPECT_EQ(dialogs.Messages[0].Text, "Not Found");
+}
+
+// Opened at a late entry, the window shows its heading a few lines down with
+// the story below it, already on the first opening (the text is written
+// before the window first appears); a click on a slot's label likewise.
+TEST_F(SynxWindow, EntryHeadingsStandAFewLinesDownWithTheirStory) {
+    using RichEditView::JumpedTo;
+    Open(Fourteen, 10, QDate(2007, 4, 10), [&] {
+        TRichEdit& e = *w().rchedtSynx;
+        EXPECT_TRUE(JumpedTo(e, Text().indexOf("[10] Entry 10")));
+        for (int slot : {4, 11, 2}) {
+            w().lblSynxClick(slot);
+            EXPECT_TRUE(JumpedTo(e, Text().indexOf(QStringLiteral("[%1] Entry").arg(slot))))
+                << slot;
+        }
+    });
 }
 
 TEST_F(SynxWindow, DayWithoutEntryOneHidesEverySlot) {
