@@ -32,7 +32,7 @@ using TLabelMember = QLabel* F::*;
 
 // What lights a label up, and what its leaving undoes.
 enum class THoverOn { MouseMove, MouseEnter };
-enum class TOnLeave { Nothing, Colour, ColourAndCursor };
+enum class TOnLeave { Colour, ColourAndCursor };
 struct THover {
     THoverOn On;
     TOnLeave Leave;
@@ -41,8 +41,9 @@ struct THover {
 constexpr THover MajorNameHover{THoverOn::MouseMove, TOnLeave::ColourAndCursor};
 constexpr THover EnteredDateHover{THoverOn::MouseEnter, TOnLeave::ColourAndCursor};
 constexpr THover MinorNameHover{THoverOn::MouseMove, TOnLeave::Colour};
-// Put back only by the page picture.
-constexpr THover PageDateHover{THoverOn::MouseMove, TOnLeave::Nothing};
+// Minor and St. Mary's dates. The page picture that also puts them back is
+// mostly covered by the labels, so leaving a date puts back its colour.
+constexpr THover PageDateHover{THoverOn::MouseMove, TOnLeave::Colour};
 
 // ------------------------------------------------------------ dates ---
 
@@ -212,7 +213,7 @@ void connectHover(QLabel* label, const THover& hover) {
     if (hover.Leave == TOnLeave::Colour)
         OnWidgetEvent(label, QEvent::Leave,
                       [label] { SetFeastLabelColor(label, FeastLabelColor); });
-    else if (hover.Leave == TOnLeave::ColourAndCursor)
+    else
         OnWidgetEvent(label, QEvent::Leave, [label] { putBack(label, false); });
 }
 

@@ -21,6 +21,11 @@
 
 TfrmPicture* frmPicture = nullptr;
 
+namespace {
+// The band below the picture that holds the Close button.
+constexpr int ButtonBandHeight = 45;
+} // namespace
+
 // ------------------------------------------------------------ the image ---
 
 TPictureImage::TPictureImage(QWidget* parent) : QLabel(parent) {
@@ -148,21 +153,28 @@ void TfrmPicture::EnablePictureCommands() {
 void TfrmPicture::ShowPicture(const QString& FileName, const QString& Caption,
                               const QColor& LabelColor) {
     const QString path = PicturesFolder + FileName;
+    setWindowTitle(Caption);
     if (!QFileInfo(path).isFile()) {
         imgPicture->Clear();
-        lblName->setText(QStringLiteral("Picture Not Found"));
         // A path kept from the previous picture would make a picture that is
         // not shown the wallpaper.
         PicturePath.clear();
         WallpaperBitmapPath.clear();
         EnablePictureCommands();
+        // An empty window says nothing: the label says why, over the
+        // place of the picture.
+        SetTextColor(lblName, palette().color(QPalette::WindowText), {QPalette::WindowText});
+        lblName->setText(QStringLiteral("Picture Not Found"));
+        imgPicture->resize(width(), height() - ButtonBandHeight);
+        lblName->setGeometry(imgPicture->rect());
+        lblName->show();
         return;
     }
     PicturePath = path;
     WallpaperBitmapPath = UserDataFolder() + QStringLiteral("EVelmorande.bmp");
     SetTextColor(lblName, LabelColor, {QPalette::WindowText});
     lblName->setText(Caption);
-    setWindowTitle(Caption);
+    lblName->hide();
 
     TJPEGImage jpeg;
     const TPictureLayout layout = jpeg.TryLoadFromFile(path)
@@ -229,7 +241,7 @@ void TfrmPicture::paintEvent(QPaintEvent* event) {
 
 void TfrmPicture::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    pnlPicture->setGeometry(0, 0, width(), height() - 45);
+    pnlPicture->setGeometry(0, 0, width(), height() - ButtonBandHeight);
     scrlbxPicture->setGeometry(0, 0, pnlPicture->width(), pnlPicture->height());
     btnClose->move(width() / 2 - btnClose->width() / 2, height() - 38);
 }

@@ -146,8 +146,13 @@ private:
     void MarkDayNode(int dayStart, int headingStart, bool withSynaxarium);
     int SearchStartOf(const QTreeWidgetItem* node) const;
     QString PrintHeader() const;
+    // "Expand Only Current Hour": the selected node is the one open branch.
+    void ExpandOnlyCurrentNode();
 
     bool building_ = false;
+    // A node chosen with the mouse opens only once the button is up.
+    bool treeMouseDown_ = false;
+    bool expandPending_ = false;
     std::unique_ptr<TInputHold> inputHold_;
 };
 

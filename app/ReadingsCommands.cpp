@@ -5,6 +5,7 @@
 
 #include "Readings.h"
 
+#include "ClickFilter.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
@@ -40,15 +41,22 @@ const char* const BookNameNotFoundMessage = "Book Name Not Found";
 void TfrmReadings::ConnectCommands() {
     connect(trvwCitiations, &QTreeWidget::itemClicked, this,
             Guard([this] { trvwCitiationsClick(); }));
-    // With the smart expansion on, the selected node is the one open branch.
-    connect(trvwCitiations, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) {
-                if (current == nullptr || !chkbxTreeSmartExpansion->isChecked() || building_)
-                    return;
-                trvwCitiations->collapseAll();
-                for (QTreeWidgetItem* n = current; n != nullptr; n = n->parent())
-                    n->setExpanded(true);
-            });
+    // Rows closed while the button is down would move the click to another
+    // row (or none) under the pointer: the tree changes after the click.
+    connect(trvwCitiations, &QTreeWidget::currentItemChanged, this, [this] {
+        if (treeMouseDown_)
+            expandPending_ = true;
+        else
+            ExpandOnlyCurrentNode();
+    });
+    OnWidgetEvent(trvwCitiations->viewport(), QEvent::MouseButtonPress,
+                  [this] { treeMouseDown_ = true; });
+    OnWidgetEvent(trvwCitiations->viewport(), QEvent::MouseButtonRelease, [this] {
+        treeMouseDown_ = false;
+        if (expandPending_)
+            QMetaObject::invokeMethod(
+                this, [this] { ExpandOnlyCurrentNode(); }, Qt::QueuedConnection);
+    });
     connect(chkbxTreeSmartExpansion, &QCheckBox::clicked, this,
             [this] { chkbxTreeSmartExpansionClick(); });
     connect(btnExpandTree, &QPushButton::clicked, this, [this] { btnExpandTreeClick(); });
@@ -85,6 +93,17 @@ void TfrmReadings::ConnectCommands() {
 void TfrmReadings::trvwCitiationsClick() {
     if (QTreeWidgetItem* node = trvwCitiations->currentItem())
         GotoReading(node->text(0), SearchStartOf(node));
+}
+
+void TfrmReadings::ExpandOnlyCurrentNode() {
+    expandPending_ = false;
+    QTreeWidgetItem* current = trvwCitiations->currentItem();
+    if (current == nullptr || !chkbxTreeSmartExpansion->isChecked() || building_)
+        return;
+    trvwCitiations->collapseAll();
+    for (QTreeWidgetItem* n = current; n != nullptr; n = n->parent())
+        n->setExpanded(true);
+    trvwCitiations->scrollToItem(current);
 }
 
 void TfrmReadings::chkbxTreeSmartExpansionClick() {

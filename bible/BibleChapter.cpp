@@ -228,11 +228,14 @@ void TfrmBibleChapter::btSearchClick() {
     btSearch->setFocus();
 }
 
-void TfrmBibleChapter::HighlightClick() {
+void TfrmBibleChapter::EnableHighlightControls() {
     const bool on = !chkbxNoHighlight->isChecked();
     btnHighlight->setEnabled(on);
     edtHighlight->setEnabled(on);
     chkbxAsPhrase->setEnabled(on);
+}
+
+void TfrmBibleChapter::HighlightClick() {
     ShowBuilding();
     TScopeGuard finally([] { CloseBuilding(); });
     Rehighlight();

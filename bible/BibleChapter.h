@@ -62,6 +62,9 @@ public:
     // ------------------------------------------------------- handlers ---
     void btSearchClick();
     void HighlightClick(); // btnHighlight and the two highlight check boxes
+    // The highlight text, "As Phrase" and "Highlight Now" are enabled
+    // exactly while "No Highlight" is unchecked.
+    void EnableHighlightControls();
     void spdbtnPrevDayClick();
     void spdbtnNextDayClick();
     void spdbtnPrintClick();

@@ -111,6 +111,8 @@ void TfrmBibleChapter::CreateControls() {
     connect(edtSearch, &QLineEdit::textChanged, this, [this] { FindFromStart = true; });
     connect(btnHighlight, &QPushButton::clicked, this, Guard([this] { HighlightClick(); }));
     connect(chkbxNoHighlight, &QCheckBox::clicked, this, Guard([this] { HighlightClick(); }));
+    // Also when an opener sets the box: the highlight controls follow it.
+    connect(chkbxNoHighlight, &QCheckBox::toggled, this, [this] { EnableHighlightControls(); });
     connect(chkbxAsPhrase, &QCheckBox::clicked, this, Guard([this] { HighlightClick(); }));
     connect(spdbtnPrint, &QToolButton::clicked, this, Guard([this] { spdbtnPrintClick(); }));
     connect(spdbtnPreview, &QToolButton::clicked, this, Guard([this] { spdbtnPreviewClick(); }));

@@ -207,10 +207,10 @@ void TfrmSearch::SearchAllWords() {
     lblNotFoundWords->setVisible(!NotFoundWords.isEmpty());
     QCoreApplication::processEvents();
 
-    if (!ids.isEmpty()) {
+    // With no searchable word no query runs and nothing is found.
+    if (!ids.isEmpty())
         dm.OpenAllWordsSearch(ids, TMainDM::AllWordsScopeClause(ScopeIndex(), BookComboKey()));
-        lblFoundRecs->setText(QString::number(dm.qrySearch.RecordCount()));
-    }
+    lblFoundRecs->setText(QString::number(ids.isEmpty() ? 0 : dm.qrySearch.RecordCount()));
 }
 
 // ------------------------------------------------------------ phrase ---
@@ -251,7 +251,11 @@ void TfrmSearch::btSearchClick() {
     searching_ = true;
     // Clicks and keys of this window wait until the search has ended.
     TInputHold hold({this});
-    TScopeGuard done([this] { searching_ = false; });
+    TScopeGuard done([this] {
+        searching_ = false;
+        // The grid shows another result now, with its own selection.
+        UpdateSelectionCount();
+    });
     rchedtReadings->Clear();
     NotFoundWords.clear();
     OmittedWords.clear();

@@ -61,7 +61,15 @@ TfrmLinkSynx::~TfrmLinkSynx() {
 void TfrmLinkSynx::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
-        RunGuarded([this] { FormShow(); });
+        bool built = false;
+        RunGuarded([this, &built] {
+            FormShow();
+            built = true;
+        });
+        // After the error box the window stays closed: it would show the
+        // previous opening's entry.
+        if (!built)
+            return;
     }
     QWidget::setVisible(visible);
 }

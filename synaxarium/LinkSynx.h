@@ -65,6 +65,7 @@ public:
     QPushButton* btnSetFont = nullptr;
     QPushButton* btnClose = nullptr;
 
+    // Opening runs FormShow first; an opening that fails stays closed.
     void setVisible(bool visible) override;
 
 private:

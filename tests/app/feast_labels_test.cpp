@@ -216,7 +216,7 @@ TEST_F(FeastLabels, FeastNamesAndPagePicturesShowTheirPicture) {
 }
 
 TEST_F(FeastLabels, LabelsLightUpUnderTheMouseAndThePagePictureResetsThem) {
-    enum TAfter { Rest, RestKeepingHand, StaysLit };
+    enum TAfter { Rest, RestKeepingHand };
     const struct {
         TLabelMember Label;
         QEvent::Type Hover;
@@ -229,10 +229,10 @@ TEST_F(FeastLabels, LabelsLightUpUnderTheMouseAndThePagePictureResetsThem) {
         {&F::lblStartOfTheLent, QEvent::Enter, Rest, nullptr, false},
         {&F::lblCanaGalilee, QEvent::MouseMove, RestKeepingHand, &F::Image2, false},
         {&F::lblCross2, QEvent::MouseMove, RestKeepingHand, &F::Image2, true},
-        {&F::lblCrossDay1, QEvent::MouseMove, StaysLit, &F::Image2, true},
-        {&F::lblTransfigurationDay, QEvent::MouseMove, StaysLit, &F::Image2, false},
+        {&F::lblCrossDay1, QEvent::MouseMove, RestKeepingHand, &F::Image2, true},
+        {&F::lblTransfigurationDay, QEvent::MouseMove, RestKeepingHand, &F::Image2, false},
         {&F::lblStMaryZitune, QEvent::MouseMove, Rest, &F::Image3, false},
-        {&F::lblStMaryDepartureDay, QEvent::MouseMove, StaysLit, &F::Image3, false},
+        {&F::lblStMaryDepartureDay, QEvent::MouseMove, RestKeepingHand, &F::Image3, false},
     };
     for (const auto& c : cases) {
         QLabel* l = L(c.Label);
@@ -244,7 +244,7 @@ TEST_F(FeastLabels, LabelsLightUpUnderTheMouseAndThePagePictureResetsThem) {
         EXPECT_EQ(Colour(l), Maroon) << name;
         EXPECT_TRUE(HasHand(l)) << name;
         Send(l, QEvent::Leave);
-        EXPECT_EQ(Colour(l), c.AfterLeave == StaysLit ? Maroon : DarkBlue) << name;
+        EXPECT_EQ(Colour(l), DarkBlue) << name;
         EXPECT_EQ(HasHand(l), c.AfterLeave != Rest) << name;
         EXPECT_EQ(l->testAttribute(Qt::WA_SetCursor), c.AfterLeave != Rest) << name;
         if (c.Image == nullptr)

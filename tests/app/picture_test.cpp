@@ -80,10 +80,15 @@ TEST_F(PictureWindow, ShowsAPictureSizedToItAndAMissingOneClearsThePath) {
     EXPECT_TRUE(CommandsEnabled());
     EXPECT_FALSE(frm->lblName->isVisible());
 
+    // A missing file: this feast's caption, and the window says so in
+    // place of the picture.
     frm->ShowPicture("missing.jpg", "Other", Qt::white);
     EXPECT_TRUE(frm->imgPicture->Empty());
     EXPECT_EQ(frm->lblName->text(), QString("Picture Not Found"));
-    EXPECT_EQ(frm->windowTitle(), QString("Nativity"));
+    EXPECT_TRUE(frm->lblName->isVisibleTo(frm.get()));
+    EXPECT_EQ(frm->lblName->size(), frm->imgPicture->size());
+    EXPECT_GT(frm->lblName->height(), 0);
+    EXPECT_EQ(frm->windowTitle(), QString("Other"));
     EXPECT_EQ(frm->size(), QSize(330, 480));
     EXPECT_TRUE(frm->PicturePath.isEmpty());
     EXPECT_FALSE(frm->mnuCopy->isEnabled());
@@ -96,6 +101,7 @@ TEST_F(PictureWindow, ShowsAPictureSizedToItAndAMissingOneClearsThePath) {
     damaged.close();
     frm->ShowPicture("bad.jpg", "Bad", Qt::black);
     EXPECT_TRUE(frm->imgPicture->Empty());
+    EXPECT_FALSE(frm->lblName->isVisibleTo(frm.get()));
     EXPECT_FALSE(frm->mnuCopy->isEnabled());
     EXPECT_TRUE(env.Dialogs.Messages.isEmpty());
 }

@@ -8,9 +8,12 @@
 #include "Readings.h"
 #include "RichEdit.h"
 #include "ScriptedDialogs.h"
+#include "support/RichEditView.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -235,6 +238,47 @@ TEST_F(ReadingsWindow, RunStylesFollowTheReadingsFont) {
             EXPECT_EQ(edit.SelAttributes().Name(), main->ReadingsFont.family()) << c.text;
         }
     }
+}
+
+// The opening shows the first service's heading a few lines down under the
+// day's title; one click on any node goes to its reading, with "Expand Only
+// Current Hour" on (the clicked node's branch then the one open) or off.
+TEST_F(ReadingsWindow, OneClickOnANodeGoesToItsReading) {
+    using namespace RichEditView;
+    readings->resize(700, 300); // shorter than the text
+    for (const bool smart : {true, false}) {
+        readings->chkbxTreeSmartExpansion->setChecked(smart);
+        dialogs.WhileModal = [&](QWidget*) {
+            TRichEdit& e = *readings->rchedtReadings;
+            ASSERT_GT(e.verticalScrollBar()->maximum(), 0);
+            EXPECT_TRUE(JumpedTo(e, Text().indexOf("Vespers")));
+            EXPECT_TRUE(LineInView(e, Text().indexOf(Title)));
+            QTreeWidget* tree = readings->trvwCitiations;
+            // A service below an open branch, a citation, back up, a late one.
+            for (const char* name : {"Liturgy", "Mark 1:4-5", "Vespers", "Matthew 1:5"}) {
+                const QList<QTreeWidgetItem*> found =
+                    tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+                ASSERT_EQ(found.size(), 1) << name;
+                QTreeWidgetItem* node = found[0];
+                if (node->parent() != nullptr)
+                    node->parent()->setExpanded(true);
+                tree->scrollToItem(node);
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                                  tree->visualItemRect(node).center());
+                QCoreApplication::processEvents();
+                EXPECT_EQ(tree->currentItem(), node) << name << smart;
+                const int pos = Text().indexOf(name);
+                EXPECT_EQ(e.SelStart(), pos) << name << smart;
+                EXPECT_TRUE(JumpedTo(e, pos)) << name << smart;
+                const QTreeWidgetItem* branch = node->parent() != nullptr ? node->parent() : node;
+                for (int i = 0; smart && i < tree->topLevelItemCount(); ++i)
+                    EXPECT_EQ(tree->topLevelItem(i)->isExpanded(), tree->topLevelItem(i) == branch)
+                        << name;
+            }
+        };
+        Open(VelmAnnual, AnnualDay, Liturgy, true);
+    }
+    dialogs.WhileModal = nullptr;
 }
 
 // While a build runs, clicks and keys to the readings window are dropped, so

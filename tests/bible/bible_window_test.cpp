@@ -174,6 +174,24 @@ TEST_F(BibleWindow, PhraseModeAndNoHighlight) {
     chapter->chkbxNoHighlight->setChecked(false);
 }
 
+// The highlight text, "As Phrase" and "Highlight Now" follow "No Highlight"
+// whoever sets it: the user's click, or the next opener that unchecks it.
+TEST_F(BibleWindow, HighlightControlsFollowTheNoHighlightBox) {
+    const auto enabled = [&] {
+        return QList<bool>{chapter->edtHighlight->isEnabled(), chapter->chkbxAsPhrase->isEnabled(),
+                           chapter->btnHighlight->isEnabled()};
+    };
+    QList<bool> afterClick, reopened;
+    OpenChapter(Matthew, "Matthew", 1, 0, false, [&] {
+        chapter->chkbxNoHighlight->click();
+        afterClick = enabled();
+    });
+    chapter->chkbxNoHighlight->setChecked(false); // as every opener does
+    OpenChapter(Matthew, "Matthew", 2, 0, false, [&] { reopened = enabled(); });
+    EXPECT_EQ(afterClick, (QList<bool>{false, false, false}));
+    EXPECT_EQ(reopened, (QList<bool>{true, true, true}));
+}
+
 TEST_F(BibleWindow, FindNextWalksToTheEndThenWarns) {
     int finds = 0;
     QList<int> positions;

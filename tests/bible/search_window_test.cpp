@@ -119,6 +119,24 @@ TEST_F(SearchWindow, AllWordsSearchesEachWordOnceAndListsTheOthers) {
     EXPECT_FALSE(w.lblOmittedWords->isVisibleTo(&w));
 }
 
+// An all-words search without a searchable word (omitted, unknown, or none
+// at all) shows no verse and says so in both counts, also after a search
+// that found verses and a selected row.
+TEST_F(SearchWindow, NoSearchableWordCountsNothing) {
+    TfrmSearch& w = *search;
+    for (const char* text : {"the", "%", "q"}) {
+        Search(QStringLiteral("light"), false, 0);
+        ASSERT_GT(w.gridModel->rowCount(), 1);
+        w.dbgrdSearch->selectRow(1);
+        w.UpdateSelectionCount();
+        ASSERT_EQ(w.lblSelectCount->text(), "1");
+        Search(QString::fromLatin1(text), false, 0);
+        EXPECT_EQ(w.gridModel->rowCount(), 0) << text;
+        EXPECT_EQ(w.lblFoundRecs->text(), "0") << text;
+        EXPECT_EQ(w.lblSelectCount->text(), "0") << text;
+    }
+}
+
 TEST_F(SearchWindow, ScopesOfBothModes) {
     // "grace" is in every generated verse; books above 80 count with the
     // Old Testament for the all-words search only.

@@ -53,6 +53,7 @@ protected:
             if (w == link) {
                 captions << link->windowTitle();
                 texts << link->rchedtSynx->Text();
+                shown << link->isVisible();
             }
         };
     }
@@ -70,6 +71,7 @@ protected:
     TfrmSynxSearchResults* search = nullptr;
     TfrmSynxShowSaints* saints = nullptr;
     QStringList captions, texts;
+    QList<bool> shown;
 };
 
 } // namespace
@@ -137,10 +139,12 @@ TEST_F(SynxLinked, HighlightedKeywordRunsAndMissingDay) {
     EXPECT_EQ(link->rchedtSynx->SelAttributes().Color(), QColor(Qt::black));
     EXPECT_EQ(link->rchedtSynx->Text(), texts[0]);
 
-    // A day without a head row: the error box, no text.
+    // A day without a head row: the error box, and the window stays closed
+    // rather than show the entry of the opening before.
     OpenSynxEntry(99, 1);
     ASSERT_FALSE(dialogs.Messages.isEmpty());
     EXPECT_TRUE(dialogs.Messages.last().Text.startsWith("Synxarim Table Error"));
+    EXPECT_EQ(shown, (QList<bool>{true, false}));
 }
 
 TEST_F(SynxLinked, SaintsYearRefreshesGregorianDatesOnly) {
