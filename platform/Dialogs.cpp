@@ -1,6 +1,6 @@
 #include "Dialogs.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
@@ -27,6 +27,23 @@ public:
 
 private:
     QEventLoop* m_loop;
+};
+
+// Gives the keyboard back to the opener when the window it opened goes: no
+// window manager need be there to do it.
+class OpenerReturn : public QObject {
+public:
+    OpenerReturn(QWidget* window, QWidget* opener) : QObject(window), m_opener(opener) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Hide && m_opener && m_opener->isVisible())
+            m_opener->activateWindow();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_opener;
 };
 
 int RealMessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
@@ -150,6 +167,19 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
 }
 int ShowModal(QWidget* window) {
     return Answer(&TEnvironment::ShowModal, RealShowModal, window);
+}
+void ShowOverModal(QWidget* window) {
+    QWidget* opener = QApplication::activeModalWidget();
+    if (opener != nullptr && opener != window && window->parentWidget() == nullptr) {
+        const QPoint at = window->pos();
+        window->setParent(opener, window->windowFlags() | Qt::Window);
+        window->move(at);
+        window->setWindowModality(Qt::WindowModal);
+        new OpenerReturn(window, opener);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 bool ExecuteSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName) {
     return Answer(&TEnvironment::SaveDialog, RealSaveDialog, parent, request, fileName);

@@ -13,6 +13,11 @@ class QPrinter;
 
 int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
 int ShowModal(QWidget* window);
+// Shows a window that has no modal loop of its own (the print preview). Opened
+// from a modal window, it belongs to that window and is modal over it: Qt lets
+// no click or key reach a window outside the modal one, and the opener takes
+// input again once it closes.
+void ShowOverModal(QWidget* window);
 bool ExecuteSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName);
 bool ExecuteFontDialog(QWidget* parent, QFont& font);
 bool ExecutePrintDialog(QWidget* parent, QPrinter* printer);

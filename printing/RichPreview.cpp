@@ -435,6 +435,9 @@ bool TRichPreviewForm::FormKeyDown(int key) {
     case Qt::Key_P:
         SpeedButton1Click();
         return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
     default:
         return false;
     }
@@ -554,7 +557,7 @@ TRichPreviewForm* OpenRichPreview(TRichPrinter& printer) {
     paper.Unit = printer.MeasureUnit();
     auto* form = new TRichPreviewForm(paper, ReadCompressSetting());
     form->SetPrinter(printer.Printer());
-    form->show();
+    ShowOverModal(form);
     // A rendering that fails midway ends the building at the next turn of
     // the event loop, with the pages it made.
     QTimer::singleShot(0, form, [form] { form->EndBuild(); });
