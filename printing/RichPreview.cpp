@@ -32,8 +32,8 @@ const char* const CaptionBuilding = "Print Preview (Formatting)";
 const char* const CaptionDone = "Print Preview";
 const char* const SaveFailedMessage = "Can not save the page information (MetaFiles)";
 const char* const ZoomedHint = "Click right mouse button for original size";
-// Where the zoom controls begin in the button panel; they end before 417,
-// the panel width from which they are shown.
+// Where the zoom controls begin in the button panel at the least, after the
+// unit; they end near 417, the panel width from which they are shown.
 constexpr int ZoomLeft = 296;
 
 QSize screenSize() {
@@ -134,15 +134,19 @@ void TRichPreviewForm::BuildControls() {
         return p->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) + 6;
     };
     const int editX = 82 + width("Page number:");
-    const int countX = editX + 42;
-    const int unitX = countX + 38;
-    lblPageCaption = label(p, QStringLiteral("Page number:"), QRect(82, 4, editX - 82, 22));
     edtPage = new QLineEdit(p);
-    edtPage->setGeometry(editX, 4, 40, 22);
+    // Wide enough for the pages of a compact view, "97-100" and beyond.
+    const QMargins frame = edtPage->textMargins() + edtPage->contentsMargins();
+    const int editWidth = edtPage->fontMetrics().horizontalAdvance(QStringLiteral("9999-9999")) +
+                          frame.left() + frame.right() + 8;
+    const int countX = editX + editWidth + 2;
+    const int unitX = countX + width("(9999)") + 2;
+    lblPageCaption = label(p, QStringLiteral("Page number:"), QRect(82, 4, editX - 82, 22));
+    edtPage->setGeometry(editX, 4, editWidth, 22);
     edtPage->setToolTip(QStringLiteral("Number of current page (can be changed manually) "));
     connect(edtPage, &QLineEdit::textEdited, this, [this] { edtPageKeyUp(); });
-    lblPageCount =
-        label(p, QString(), QRect(countX, 4, 36, 22), QStringLiteral("Total number of pages"));
+    lblPageCount = label(p, QString(), QRect(countX, 4, unitX - 2 - countX, 22),
+                         QStringLiteral("Total number of pages"));
     lblPageCount->setAutoFillBackground(true);
     QPalette yellow = lblPageCount->palette();
     yellow.setColor(QPalette::Window, Qt::yellow);
@@ -166,21 +170,22 @@ void TRichPreviewForm::BuildControls() {
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
 
     lblUnit = label(p, paper_.Unit == muInches ? QStringLiteral("inch") : QStringLiteral("mm"),
-                    QRect(unitX, 4, 40, 22));
+                    QRect(unitX, 4, width("inch"), 22));
     btnClose = new QPushButton(QStringLiteral("&Close"), p);
     btnClose->setGeometry(222, 54, 68, 22);
     btnClose->setToolTip(QStringLiteral("Closing this preview"));
     btnClose->setFocusPolicy(Qt::NoFocus);
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
 
-    const int zoomX = ZoomLeft + std::max(width("Zoom factor:"), width("Zoom step:"));
+    const int zoomLeft = std::max(ZoomLeft, unitX + width("inch") + 6);
+    const int zoomX = zoomLeft + std::max(width("Zoom factor:"), width("Zoom step:"));
     lblZoomCaption =
-        label(p, QStringLiteral("Zoom factor:"), QRect(ZoomLeft, 4, zoomX - ZoomLeft, 22));
+        label(p, QStringLiteral("Zoom factor:"), QRect(zoomLeft, 4, zoomX - zoomLeft, 22));
     lblZoom = label(p, QStringLiteral("1.000"), QRect(zoomX, 4, 40, 22),
                     QStringLiteral("Actual size of the zoom (double click for a value of one)"));
     lblZoom->installEventFilter(this);
     lblZoomStepCaption =
-        label(p, QStringLiteral("Zoom step:"), QRect(ZoomLeft, 29, zoomX - ZoomLeft, 22));
+        label(p, QStringLiteral("Zoom step:"), QRect(zoomLeft, 29, zoomX - zoomLeft, 22));
     medtZoomStep = new QLineEdit(p);
     medtZoomStep->setGeometry(zoomX, 29, 40, 22);
     medtZoomStep->setInputMask(QStringLiteral("9.999"));

@@ -208,6 +208,9 @@ TRichPreviewForm* OpenRichPreview(TRichPrinter& printer);
 extern TRichPreviewForm* RichPreviewForm;
 extern TPreview2* Preview2;
 
+// Where a ruler label stands for a tick at the given position (x in the top
+// strip, y in the left one): after the tick, or before it at the strip's end.
+QRect RulerLabelRect(const QRect& strip, int tick, const QSize& text, bool vertical);
 // Draws the two rulers of a preview window beside its scroll box.
 void DrawRulers(QPainter& painter, const QScrollArea* box, const QWidget* image,
                 const TPreviewPaper& paper);

@@ -122,6 +122,16 @@ void TPageImage::mousePressEvent(QMouseEvent* event) {
 
 // --- Rulers ------------------------------------------------------------------
 
+QRect RulerLabelRect(const QRect& strip, int tick, const QSize& text, bool vertical) {
+    // After its tick, or before it where the strip ends too soon.
+    if (vertical) {
+        const int y = tick + 1 + text.height() > strip.bottom() ? tick - text.height() : tick + 1;
+        return QRect(strip.left() + 1, y, RulerDepth - 2, text.height());
+    }
+    const int x = tick + 2 + text.width() > strip.right() ? tick - 1 - text.width() : tick + 2;
+    return QRect(x, strip.top() + 1, text.width(), text.height());
+}
+
 void DrawRulers(QPainter& painter, const QScrollArea* box, const QWidget* image,
                 const TPreviewPaper& paper) {
     const QRect sb = box->geometry();
@@ -165,12 +175,10 @@ void DrawRulers(QPainter& painter, const QScrollArea* box, const QWidget* image,
             if (i == 0 || (!inches && i % 2 != 0))
                 continue;
             const QString label = QString::number(int(i * per));
-            if (vertical)
-                painter.drawText(QRect(strip.left() + 1, sb.top() + at + 1, RulerDepth - 2, 12),
-                                 Qt::AlignLeft | Qt::AlignTop, label);
-            else
-                painter.drawText(QRect(sb.left() + at + 2, strip.top() + 1, 30, 12),
-                                 Qt::AlignLeft | Qt::AlignTop, label);
+            const int tick = (vertical ? sb.top() : sb.left()) + at;
+            painter.drawText(
+                RulerLabelRect(strip, tick, painter.fontMetrics().size(0, label), vertical),
+                Qt::AlignLeft | Qt::AlignTop, label);
         }
     }
     painter.restore();

@@ -1,16 +1,19 @@
 // Shows the page preview of a readings-like text on the real display and
 // saves what the screen shows: preview_shot <folder> writes single.png
-// (pages one and two), compact.png and zoom.png. Run it under Xvfb with
+// (pages one and two), compact.png, zoom.png and far.png (the compact view
+// of pages 97 to 104, for the widest page numbers). Run it under Xvfb with
 // the X11 platform to look at the preview as users see it.
 #include "Environment.h"
 #include "RichEdit.h"
 #include "RichPreview.h"
 #include "RichPrint.h"
 #include "ScriptedDialogs.h"
+#include "arrowbtn.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -18,7 +21,7 @@
 
 namespace {
 
-void fill(TRichEdit& edit) {
+void fill(TRichEdit& edit, int services = 6) {
     auto run = [&](const QString& text, const QColor& colour, int size, TFontStyles style) {
         edit.SetSelStart(edit.Length());
         edit.SelAttributes().SetName(QStringLiteral("Times New Roman"));
@@ -30,7 +33,7 @@ void fill(TRichEdit& edit) {
     const QString verse = QStringLiteral(
         "In the beginning was the Word, and the Word was with God, and the Word was God. "
         "The same was in the beginning with God. All things were made through him. ");
-    for (int service = 0; service < 6; ++service) {
+    for (int service = 0; service < services; ++service) {
         run(QStringLiteral("Liturgy %1\r\n").arg(service + 1), Qt::red, 18, fsBold);
         for (int reading = 0; reading < 4; ++reading) {
             run(QStringLiteral("John %1:1-14\r\n").arg(reading + 1), QColor(0, 0, 0x80), 14,
@@ -82,6 +85,17 @@ int main(int argc, char** argv) {
     form->SpeedButton2Click();
     form->SpeedButton2Click();
     shot(QDir(folder).filePath("zoom.png"));
+    form->close();
+
+    TRichEdit longer;
+    fill(longer, 60);
+    printer.PreviewRichEdit(&longer);
+    form = RichPreviewForm;
+    form->chkCompact->click();
+    while (form->edtPage->text().trimmed() != QStringLiteral("97-100") &&
+           form->ArrowButton2->isEnabled())
+        form->ArrowButton2Click();
+    shot(QDir(folder).filePath("far.png"));
     form->close();
     return 0;
 }

@@ -256,3 +256,38 @@ TEST_F(RichPreview, AFailedSaveIsReportedOnceAndThePreviewGoesOn) {
 }
 
 } // namespace
+
+TEST_F(RichPreview, PageNumbersAndRulerLabelsShowWhole) {
+    open(104, Wide);
+    form->chkCompact->click();
+    while (form->edtPage->text() != "97-100" && form->ArrowButton2->isEnabled())
+        form->ArrowButton2Click();
+    ASSERT_EQ(form->edtPage->text(), "97-100");
+    ASSERT_NE(form->SecondWindow(), nullptr);
+    EXPECT_EQ(form->SecondWindow()->lblPage->text(), "101-104");
+    // The widest texts the two page boxes take fit inside them.
+    const QLineEdit* edit = form->edtPage;
+    const QMargins frame = edit->textMargins() + edit->contentsMargins();
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance("101-104"),
+              edit->width() - frame.left() - frame.right() - 4);
+    const QLabel* label = form->SecondWindow()->lblPage;
+    EXPECT_LE(label->fontMetrics().horizontalAdvance("101-104"), label->width());
+    // The page box, the page count, the unit and the zoom captions do not overlap.
+    const QWidget* row[] = {form->lblPageCaption, form->edtPage, form->lblPageCount, form->lblUnit,
+                            form->lblZoomCaption};
+    for (int i = 1; i < 5; ++i)
+        EXPECT_LE(row[i - 1]->geometry().right(), row[i]->geometry().left()) << i;
+
+    // The last label of a ruler stands before its tick where the strip ends.
+    const QRect top(0, 0, 400, 22), left(0, 0, 22, 600);
+    const QSize text(17, 11);
+    for (int tick : {10, 380, 389, 399}) {
+        const QRect r = RulerLabelRect(top, tick, text, false);
+        EXPECT_TRUE(top.adjusted(1, 1, -1, -1).contains(r)) << tick;
+        EXPECT_TRUE(r.left() > tick || r.right() < tick) << tick; // never on the tick
+    }
+    for (int tick : {10, 590, 599}) {
+        const QRect r = RulerLabelRect(left, tick, text, true);
+        EXPECT_TRUE(left.adjusted(1, 1, -1, -1).contains(r)) << tick;
+    }
+}
