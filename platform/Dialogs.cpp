@@ -2,18 +2,33 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
+
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+void RememberFolderOf(const QString& file) {
+    const QString folder = QFileInfo(file).absolutePath();
+    if (QFileInfo(folder).isDir() && QFileInfo(folder).isWritable())
+        LastFolder() = folder;
+}
 
 // Ends a local event loop when the watched window is hidden or closed.
 class HideWatcher : public QObject {
@@ -125,6 +140,7 @@ bool RealSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString&
     }
     if (!request.DefaultExt.isEmpty())
         dlg.setDefaultSuffix(request.DefaultExt);
+    dlg.setDirectory(request.Directory);
     if (!request.FileName.isEmpty())
         dlg.selectFile(request.FileName);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
@@ -144,6 +160,11 @@ bool RealFontDialog(QWidget* parent, QFont& font) {
 
 bool RealPrintDialog(QWidget* parent, QPrinter* printer) {
     QPrintDialog dlg(printer, parent);
+    // A printer that prints on paper still offers printing to a file; the
+    // dialog's own file box would start in the current folder.
+    if (printer->outputFileName().isEmpty())
+        if (auto* box = dlg.findChild<QLineEdit*>(QStringLiteral("filename")))
+            box->setText(SuggestedPrintFile(*printer));
     return dlg.exec() == QDialog::Accepted;
 }
 
@@ -182,16 +203,46 @@ void ShowOverModal(QWidget* window) {
     window->activateWindow();
 }
 bool ExecuteSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName) {
-    return Answer(&TEnvironment::SaveDialog, RealSaveDialog, parent, request, fileName);
+    TSaveDialogRequest asked = request;
+    if (asked.Directory.isEmpty())
+        asked.Directory = StartFolder();
+    const bool ok = Answer(&TEnvironment::SaveDialog, RealSaveDialog, parent, asked, fileName);
+    if (ok && !fileName.isEmpty())
+        RememberFolderOf(fileName);
+    return ok;
 }
 bool ExecuteFontDialog(QWidget* parent, QFont& font) {
     return Answer(&TEnvironment::FontDialog, RealFontDialog, parent, font);
 }
 bool ExecutePrintDialog(QWidget* parent, QPrinter* printer) {
-    return Answer(&TEnvironment::PrintDialog, RealPrintDialog, parent, printer);
+    // A file of an earlier job keeps its place unless it cannot be written.
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        const QString file = printer->outputFileName();
+        if (file.isEmpty() || !QFileInfo(QFileInfo(file).absolutePath()).isWritable())
+            printer->setOutputFileName(SuggestedPrintFile(*printer));
+    }
+    const bool ok = Answer(&TEnvironment::PrintDialog, RealPrintDialog, parent, printer);
+    if (ok && !printer->outputFileName().isEmpty())
+        RememberFolderOf(printer->outputFileName());
+    return ok;
 }
 bool ExecutePageSetupDialog(QWidget* parent, QPrinter* printer) {
     return Answer(&TEnvironment::PageSetupDialog, RealPageSetupDialog, parent, printer);
+}
+
+QString StartFolder() {
+    if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir())
+        return LastFolder();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString SuggestedPrintFile(const QPrinter& printer) {
+    QString name = printer.docName();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (name.trimmed().isEmpty())
+        name = QStringLiteral("print");
+    return QDir(StartFolder()).filePath(name + QStringLiteral(".pdf"));
 }
 
 QStringList QtFilterList(const QString& filter) {

@@ -23,5 +23,12 @@ bool ExecuteFontDialog(QWidget* parent, QFont& font);
 bool ExecutePrintDialog(QWidget* parent, QPrinter* printer);
 bool ExecutePageSetupDialog(QWidget* parent, QPrinter* printer);
 
+// Where Save As and Print to File start: the folder used last in this run,
+// else the user's documents folder (the home folder when there is none).
+QString StartFolder();
+// The file Print to File suggests for a printer: its document name as a PDF
+// file in StartFolder.
+QString SuggestedPrintFile(const QPrinter& printer);
+
 // Converts "Text (*.a)|*.a|Other|*.b" into Qt's filter list.
 QStringList QtFilterList(const QString& filter);

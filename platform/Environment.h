@@ -45,6 +45,8 @@ struct TSaveDialogRequest {
     int FilterIndex = 1; // 1-based
     QString DefaultExt;
     QString FileName; // initial name
+    // Where the dialog starts; filled by ExecuteSaveDialog when empty.
+    QString Directory;
 };
 
 // What the screen check looks at: the primary screen in device pixels and

@@ -4,9 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -145,4 +148,83 @@ TEST(Dialogs, RealMessageBoxShowsTheTextAsPlainTextAndMapsTheAnswer) {
     b.Arm(QMessageBox::Ok);
     EXPECT_EQ(MessageDlg("Done", mtInformation, mbOK), mrOk);
     EXPECT_EQ(b.Title, "Information");
+}
+
+namespace {
+
+// HOME and the configuration folder moved into a folder of the test's own.
+class HomeScope {
+public:
+    HomeScope() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", dir_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (dir_.path() + "/.config").toLocal8Bit());
+    }
+    ~HomeScope() {
+        qputenv("HOME", home_);
+        config_.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config_);
+    }
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray home_, config_;
+};
+
+} // namespace
+
+TEST(Dialogs, SaveAndPrintToFileStartInTheLastFolderUsedElseTheDocuments) {
+    HomeScope home;
+    ASSERT_TRUE(QDir().mkpath(home.Path("Documents")));
+    ASSERT_TRUE(QDir().mkpath(home.Path("saved")));
+    ASSERT_TRUE(QDir().mkpath(home.Path("printed")));
+    TScriptedDialogs d;
+    TScriptedDialogs::Scope scope(d);
+    QString chosen;
+
+    // A folder used for saving is where both dialogs start next.
+    d.SaveAnswers = {home.Path("saved/psalm.rtf")};
+    ASSERT_TRUE(ExecuteSaveDialog(nullptr, TSaveDialogRequest{}, chosen));
+    EXPECT_FALSE(ExecuteSaveDialog(nullptr, TSaveDialogRequest{}, chosen));
+    EXPECT_EQ(d.SaveRequests.last().Directory, home.Path("saved"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setDocName("Readings");
+    d.PrintAnswers = {true};
+    ASSERT_TRUE(ExecutePrintDialog(nullptr, &printer));
+    EXPECT_EQ(printer.outputFileName(), home.Path("saved/Readings.pdf"));
+
+    // A file of an earlier job stays, unless its folder cannot be written.
+    printer.setOutputFileName(home.Path("printed/day.pdf"));
+    d.PrintAnswers = {true};
+    ExecutePrintDialog(nullptr, &printer);
+    EXPECT_EQ(printer.outputFileName(), home.Path("printed/day.pdf"));
+    ExecuteSaveDialog(nullptr, TSaveDialogRequest{}, chosen);
+    EXPECT_EQ(d.SaveRequests.last().Directory, home.Path("printed"));
+    printer.setOutputFileName(home.Path("gone/day.pdf"));
+    ExecutePrintDialog(nullptr, &printer);
+    EXPECT_EQ(printer.outputFileName(), home.Path("printed/Readings.pdf"));
+
+    // Once the last folder is gone: the documents folder.
+    QDir(home.Path("printed")).removeRecursively();
+    ExecuteSaveDialog(nullptr, TSaveDialogRequest{}, chosen);
+    EXPECT_EQ(d.SaveRequests.last().Directory, home.Path("Documents"));
+    EXPECT_EQ(StartFolder(), home.Path("Documents"));
+}
+
+TEST(Dialogs, ThePrintDialogOffersItsFileInTheStartFolder) {
+    HomeScope home;
+    ASSERT_TRUE(QDir().mkpath(home.Path("Documents")));
+    QPrinter printer;
+    printer.setDocName("Synaxarium");
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        if (auto* box = dialog->findChild<QLineEdit*>("filename"))
+            offered = box->text();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_FALSE(ExecutePrintDialog(nullptr, &printer));
+    EXPECT_EQ(offered, StartFolder() + "/Synaxarium.pdf");
+    EXPECT_TRUE(offered.startsWith(home.Path("")));
 }
