@@ -3,15 +3,19 @@
 #include "ErrorHandler.h"
 #include "TableEngine.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QToolButton>
+
+#include <utility>
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* l = new QLabel(caption, parent);
@@ -92,10 +96,51 @@ void CentreOnScreen(QWidget* window) {
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
+namespace {
+
+// Notes an Esc pressed while a drop-down list (or another popup) is open:
+// Qt closes the popup with it and then still offers the key to the window's
+// shortcuts, which must let it pass.
+class TPopupEscape : public QObject {
+public:
+    static TPopupEscape& Instance() {
+        static auto* watcher = [] {
+            auto* w = new TPopupEscape;
+            qApp->installEventFilter(w);
+            return w;
+        }();
+        return *watcher;
+    }
+    // True, once, when the Esc being pressed went to a popup.
+    bool Take() { return std::exchange(taken_, false); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        const QEvent::Type t = e->type();
+        if ((t == QEvent::ShortcutOverride || t == QEvent::KeyPress || t == QEvent::KeyRelease) &&
+            static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+            if (t == QEvent::KeyRelease)
+                taken_ = false;
+            else if (QApplication::activePopupWidget() != nullptr)
+                taken_ = true;
+        }
+        return false;
+    }
+
+private:
+    bool taken_ = false;
+};
+
+} // namespace
+
 void CloseOnEscape(QWidget* window) {
+    TPopupEscape& popupEscape = TPopupEscape::Instance();
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     esc->setContext(Qt::WindowShortcut);
-    QObject::connect(esc, &QShortcut::activated, window, &QWidget::close);
+    QObject::connect(esc, &QShortcut::activated, window, [window, &popupEscape] {
+        if (!popupEscape.Take())
+            window->close();
+    });
 }
 
 TPrintingButtons MakePrintingPanel(QWidget* parent) {

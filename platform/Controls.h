@@ -45,7 +45,8 @@ QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataS
 // Centres window on the primary screen's free area.
 void CentreOnScreen(QWidget* window);
 
-// Esc closes window, whichever control has the focus.
+// Esc closes window, whichever control has the focus; an Esc that closes an
+// open drop-down list closes only the list.
 void CloseOnEscape(QWidget* window);
 
 // The maroon "Printing" panel with its four buttons.
