@@ -157,6 +157,9 @@ void ShutDown() {
     destroy(frmPrintRich);
     destroy(frmMainNew); // frees its church-date engine
     DestroyMainDM();
+    // Closed now, while the program still runs: the user's file then leaves
+    // no write-ahead log behind.
+    Session.CloseUnusedFiles();
 }
 
 int RunProgram(int argc, char** argv) {

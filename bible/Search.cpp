@@ -89,11 +89,15 @@ void TfrmSearch::FormShow() {
     TMainDM& dm = *MainDM;
     dm.tblBibleByID.Open();
     dm.tblBibleOmittedWords.Open();
-    dm.tblSearchResults.Open();
-    {
+    try {
+        dm.tblSearchResults.Open();
         TWriteBatch batch(dm.tblSearchResults);
         dm.tblSearchResults.EmptyTable();
         batch.Commit();
+    } catch (const EDatabaseError&) {
+        // Another copy of the program may hold the results, or their file
+        // cannot be written: the all-words search needs none of it, and the
+        // phrase search tries again and tells the user what to do.
     }
     lblFoundRecs->setText(QStringLiteral("0"));
     lblNotFoundWords->hide();
@@ -224,9 +228,15 @@ void TfrmSearch::SearchPhrase() {
     dbgrdSearch->setEnabled(false);
     btnClose->setEnabled(false);
     TScopeGuard finally([this, &dm] {
-        lblFoundRecs->setText(QString::number(dm.tblSearchResults.RecordCount()));
-        dm.tblSearchResults.First();
-        dm.tblBible.SetFilter(QString());
+        // Step by step: a results table that could not be opened or read
+        // must not keep the window disabled.
+        TTable& results = dm.tblSearchResults;
+        RunQuietly([&] { lblFoundRecs->setText(QString::number(results.RecordCount())); });
+        RunQuietly([&] {
+            if (results.Active())
+                results.First();
+        });
+        RunQuietly([&] { dm.tblBible.SetFilter(QString()); });
         closeBuilding();
         btnClose->setEnabled(true);
         dbgrdSearch->setEnabled(true);

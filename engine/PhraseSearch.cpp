@@ -148,9 +148,47 @@ QList<int> TPhraseSearch::Matches(const QString& typed, bool caseSensitive, int 
     return ids;
 }
 
+QString PhraseResultsFailureText(const EDatabaseError& e) {
+    const QString path = e.Path();
+    switch (e.Cause()) {
+    case TDbFailure::InUse:
+        return QStringLiteral("The search results file \"%1\" is in use by another copy of the "
+                              "program.\nClose the other copy of the program, then search again.")
+            .arg(path);
+    case TDbFailure::FolderNotWritable:
+        return QStringLiteral("The search results cannot be saved: the folder \"%1\" cannot be "
+                              "written.\nMake the folder writable, then search again.")
+            .arg(path);
+    case TDbFailure::FileReadOnly:
+        return QStringLiteral("The search results file \"%1\" is read-only.\nMake the file "
+                              "writable, then search again.")
+            .arg(path);
+    case TDbFailure::DiskFull:
+        return QStringLiteral("The search results cannot be saved: the disk that holds \"%1\" is "
+                              "full.\nFree some space on it, then search again.")
+            .arg(path);
+    case TDbFailure::Other:
+        break;
+    }
+    return e.Message();
+}
+
 int TPhraseSearch::Run(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
                        const TPhraseProgress& progress) {
+    try {
+        return write(typed, caseSensitive, scopeIndex, bookID, progress);
+    } catch (const EDatabaseError& e) {
+        if (e.Cause() == TDbFailure::Other)
+            throw;
+        throw EDatabaseError(PhraseResultsFailureText(e), e.Cause(), e.Path());
+    }
+}
+
+int TPhraseSearch::write(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
+                         const TPhraseProgress& progress) {
     TTable& out = dm_.tblSearchResults;
+    if (!out.Active()) // another copy of the program may have let it go
+        out.Open();
     TWriteBatch batch(out);
     out.EmptyTable();
     TField* vid = nullptr;

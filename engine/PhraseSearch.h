@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class EDatabaseError;
 class TMainDM;
 
 // The Bible table's filter of a scope of the search window in phrase mode:
@@ -25,12 +26,18 @@ QString PhraseNeedle(const QString& typed, bool caseSensitive);
 // the current verse; it may let window messages run.
 using TPhraseProgress = std::function<void(int found, const QString& bookName)>;
 
+// A failure of the results file in the user's words: what is wrong and
+// what to do; other failures keep their own message.
+QString PhraseResultsFailureText(const EDatabaseError& e);
+
 class TPhraseSearch {
 public:
     explicit TPhraseSearch(TMainDM& dm) : dm_(dm) {}
 
-    // Empties dm.tblSearchResults (open, exclusive) and fills it in one
-    // batch; an error leaves the table's old rows. Result: rows written.
+    // Empties dm.tblSearchResults (exclusive; opened when closed) and fills
+    // it in one batch; an error leaves the table's old rows and says, when
+    // the results file is at fault, what the user can do. Result: rows
+    // written.
     int Run(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
             const TPhraseProgress& progress = {});
 
@@ -46,6 +53,8 @@ private:
         int bookIndex; // into bookNames_
         qsizetype offset, length;
     };
+    int write(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
+              const TPhraseProgress& progress);
     void load();
     template <typename OnMatch>
     void scan(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,

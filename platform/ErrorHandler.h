@@ -62,6 +62,15 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Runs one step of a final clean-up; its failure must not keep the steps
+// after it from running, nor hide the error on its way.
+template <class F> void RunQuietly(F&& step) noexcept {
+    try {
+        std::forward<F>(step)();
+    } catch (...) {
+    }
+}
+
 // Runs its step when the scope ends, also after an exception ("finally").
 class TScopeGuard {
 public:

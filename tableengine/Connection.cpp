@@ -13,8 +13,33 @@
 
 namespace te {
 
-void fail(const QString& message) {
-    throw EDatabaseError(message);
+void fail(const QString& message, TDbFailure cause, const QString& path) {
+    throw EDatabaseError(message, cause, path);
+}
+
+namespace {
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+} // namespace
+
+void failInUse(const QString& what, const QString& path) {
+    fail(what + QStringLiteral(" is in use by another copy of the program: close the other copy, "
+                               "then try again"),
+         TDbFailure::InUse, native(path));
+}
+
+void failFolderNotWritable(const QString& what, const QString& folder) {
+    fail(what + QStringLiteral(": the folder cannot be written. Make the folder writable, then "
+                               "try again"),
+         TDbFailure::FolderNotWritable, native(folder));
+}
+
+void failReadOnly(const QString& what, const QString& path) {
+    fail(what + QStringLiteral(" cannot be written: the file '%1' is read-only. Make the file "
+                               "writable, then try again")
+                    .arg(native(path)),
+         TDbFailure::FileReadOnly, native(path));
 }
 
 ESqlError::ESqlError(int c, const QString& m)
@@ -36,12 +61,17 @@ void tableFail(const ESqlError& e, const QString& fileName, const QString& alias
         fail(place + QStringLiteral(" has no field '%1'").arg(e.sqliteMessage.mid(column.size())));
     if (e.sqliteMessage.startsWith(QLatin1String("no such table")))
         fail(place + QStringLiteral(" is missing from the database file"));
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        failInUse(place, path);
+    if (e.code == SQLITE_READONLY_DIRECTORY || primary == SQLITE_CANTOPEN)
+        failFolderNotWritable(place, QFileInfo(path).absolutePath());
+    if (primary == SQLITE_READONLY)
+        failReadOnly(place, path);
+    if (primary == SQLITE_FULL)
+        fail(place + QStringLiteral(" cannot be written: the disk is full"), TDbFailure::DiskFull,
+             native(path));
     if (primary == SQLITE_IOERR)
         fail(place + QStringLiteral(" cannot be read or written (disk error)"));
-    if (primary == SQLITE_FULL)
-        fail(place + QStringLiteral(" cannot be written: the disk is full"));
-    if (primary == SQLITE_READONLY)
-        fail(place + QStringLiteral(" cannot be written: the file is read-only"));
     fail(place + QStringLiteral(": ") + e.sqliteMessage);
 }
 
@@ -224,6 +254,11 @@ Connection::Connection(const QString& path, bool readOnly) : path_(path), readOn
         db_ = nullptr;
         fail(QStringLiteral("Cannot open database file '%1': %2").arg(path, msg));
     }
+    if (!readOnly && sqlite3_db_readonly(db_, "main") == 1) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        failReadOnly(QStringLiteral("The database"), path);
+    }
     sqlite3_busy_timeout(db_, 2000);
     // An unknown name in double quotes is an error, never a string.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
@@ -236,21 +271,35 @@ Connection::Connection(const QString& path, bool readOnly) : path_(path), readOn
         if (!readOnly)
             createMetaTables(*this);
         loadMeta();
+    } catch (const ESqlError& e) {
+        closeAfterFailure();
+        if (!readOnly)
+            throw; // the user's file: the session names the cause
+        fail(QStringLiteral("Database file '%1' cannot be read: %2").arg(path, e.sqliteMessage));
     } catch (...) {
-        for (sqlite3_stmt* s : std::as_const(stmts_))
-            sqlite3_finalize(s);
-        stmts_.clear();
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
+        closeAfterFailure();
         throw;
     }
+}
+
+void Connection::closeAfterFailure() {
+    for (sqlite3_stmt* s : std::as_const(stmts_))
+        sqlite3_finalize(s);
+    stmts_.clear();
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
 }
 
 Connection::~Connection() {
     for (sqlite3_stmt* s : std::as_const(stmts_))
         sqlite3_finalize(s);
-    if (db_)
-        sqlite3_close_v2(db_);
+    if (!db_)
+        return;
+    // Every statement of the connection is ours: one left unfinalized would
+    // keep the file half open (and its write-ahead log on disk) until exit.
+    while (sqlite3_stmt* s = sqlite3_next_stmt(db_, nullptr))
+        sqlite3_finalize(s);
+    sqlite3_close(db_);
 }
 
 sqlite3_stmt* Connection::prepare(const QString& sql) {
@@ -285,18 +334,20 @@ void Connection::exec(const QString& sql) {
 
 void Connection::loadMeta() {
     tables_.clear();
+    const QString probe = QStringLiteral(
+        "SELECT stem, filename, protected, userwritable FROM evelm_tables ORDER BY seq");
     sqlite3_stmt* raw = nullptr;
-    const char* probe =
-        "SELECT stem, filename, protected, userwritable FROM evelm_tables ORDER BY seq";
-    const int rc = sqlite3_prepare_v2(db_, probe, -1, &raw, nullptr);
-    if (rc != SQLITE_OK) {
-        const int code = sqlite3_errcode(db_) & 0xff;
-        sqlite3_finalize(raw);
+    try {
+        raw = prepare(probe); // prepared once, also when the tables are read again
+    } catch (const ESqlError& e) {
+        const int code = e.code & 0xff;
         if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
             fail(QStringLiteral("File '%1' is not a database or is damaged").arg(path_));
+        if (code == SQLITE_CANTOPEN || code == SQLITE_BUSY || code == SQLITE_READONLY ||
+            code == SQLITE_IOERR)
+            throw;
         fail(QStringLiteral("File '%1' holds no table definitions").arg(path_));
     }
-    stmts_.insert(QString::fromLatin1(probe), raw);
     {
         Stmt s(db_, raw);
         while (s.step()) {

@@ -49,6 +49,15 @@ void TDataSet::SetActive(bool active) {
             d->active = true;
             d->state = TDataSetState::dsBrowse;
             d->rebuildHook();
+            d->openFailure.reset();
+        } catch (const EDatabaseError& e) {
+            d->openFailure = std::make_unique<EDatabaseError>(e);
+            d->active = false;
+            d->state = TDataSetState::dsInactive;
+            d->cursor.reset();
+            if (d->closeHook)
+                d->closeHook();
+            throw;
         } catch (...) {
             d->active = false;
             d->state = TDataSetState::dsInactive;
@@ -77,9 +86,21 @@ TDataSetState TDataSet::State() const {
     return d->state;
 }
 
+void TDataSet::Impl::failNotOpen() const {
+    // Why it is closed, when its open failed: that names the file and cause.
+    if (openFailure)
+        throw *openFailure;
+    QString why = describe ? describe() : QStringLiteral("The dataset");
+    why += QStringLiteral(" is not open");
+    const QString aliasFailure = Session.impl().aliasFailures.value(alias.toLower());
+    if (!aliasFailure.isEmpty())
+        why += QStringLiteral(": ") + aliasFailure;
+    fail(why);
+}
+
 void TDataSet::Impl::requireActive() const {
     if (!active)
-        fail(QStringLiteral("Cannot perform this operation on a closed dataset"));
+        failNotOpen();
     if (state == TDataSetState::dsInsert || state == TDataSetState::dsEdit)
         fail(QStringLiteral("Cannot move while a record is being edited; post or cancel it first"));
 }

@@ -16,7 +16,8 @@ struct sqlite3_stmt;
 
 namespace te {
 
-[[noreturn]] void fail(const QString& message);
+[[noreturn]] void fail(const QString& message, TDbFailure cause = TDbFailure::Other,
+                       const QString& path = QString());
 
 // A field value as text: booleans as True/False, dates in ISO form, null as
 // empty. AsString and the grid model show values so.
@@ -36,6 +37,13 @@ public:
                             const QString& path);
 // "Table 'X' of 'Alias' in folder 'F'"
 QString tablePlace(const QString& fileName, const QString& alias, const QString& path);
+// The database file of the user's writable tables.
+QString userDatabasePath();
+// The failures that keep a writable file from being written, in the user's
+// words: what is wrong and what to do. `what` names the table and its place.
+[[noreturn]] void failInUse(const QString& what, const QString& path);
+[[noreturn]] void failFolderNotWritable(const QString& what, const QString& folder);
+[[noreturn]] void failReadOnly(const QString& what, const QString& path);
 
 // Quotes an SQL identifier.
 QString quoteId(const QString& name);
@@ -93,6 +101,7 @@ public:
     void loadMeta();
 
 private:
+    void closeAfterFailure();
     QSet<QString> verified_;
     sqlite3* db_ = nullptr;
     QString path_;
@@ -115,11 +124,13 @@ struct TSession::Impl {
     QStringList passwords;
     QString userDataFolder;
     QHash<QString, std::shared_ptr<te::Connection>> connections; // by path
-    QHash<QString, int> openCounts; // opens per table key in this process
-    QSet<QString> exclusiveKeys;    // tables opened exclusively here
+    QHash<QString, int> openCounts;        // opens per table key in this process
+    QSet<QString> exclusiveKeys;           // tables opened exclusively here
+    QHash<QString, QString> aliasFailures; // lower alias -> why its file cannot be opened
 
     std::shared_ptr<te::Connection> contentConnection(const QString& alias);
-    std::shared_ptr<te::Connection> userConnection();
+    // Raises naming the table file of the alias that asked for it.
+    std::shared_ptr<te::Connection> userConnection(const QString& fileName, const QString& alias);
     void forget(const QString& path);
 };
 
@@ -201,6 +212,11 @@ struct TDataSet::Impl {
     void ensureCalc(); // runs the handler when they are due
     void notice();
     void requireActive() const;
+    [[noreturn]] void failNotOpen() const;
+    // The last failed open, given again to what is asked of the closed
+    // dataset; names it in messages ("Table 'X' of 'Alias'").
+    std::unique_ptr<EDatabaseError> openFailure;
+    std::function<QString()> describe;
     QVariant lookupValue(int slot);
     int dataIndex(const QString& name) const; // -1 when none
     void translateFilter();

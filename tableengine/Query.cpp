@@ -128,6 +128,7 @@ void runQuery(TQuery::QueryImpl* q, TDataSet::Impl* d, const QString& sql) {
 } // namespace
 
 TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl>()) {
+    d->describe = [this] { return QStringLiteral("The query of '%1'").arg(d->alias); };
     d->openHook = [this] {
         const QString text = q->sql.join(QLatin1Char('\n'));
         if (text.trimmed().isEmpty())

@@ -3,13 +3,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace te;
 
-EDatabaseError::EDatabaseError(const QString& message)
-    : std::runtime_error(message.toStdString()), message_(message) {}
+EDatabaseError::EDatabaseError(const QString& message, TDbFailure cause, const QString& path)
+    : std::runtime_error(message.toStdString()), message_(message), cause_(cause), path_(path) {}
 
 TSession Session;
 
@@ -79,6 +80,15 @@ void TSession::Reset() {
     d->aliasNames.clear();
     d->passwords.clear();
     d->connections.clear();
+    d->aliasFailures.clear();
+}
+
+void TSession::CloseUnusedFiles() {
+    d->connections.removeIf([](const auto& entry) { return entry.value().use_count() == 1; });
+}
+
+int TSession::OpenFileCount() const {
+    return int(d->connections.size());
 }
 
 std::shared_ptr<Connection> TSession::Impl::contentConnection(const QString& alias) {
@@ -88,27 +98,54 @@ std::shared_ptr<Connection> TSession::Impl::contentConnection(const QString& ali
     if (it == aliases.constEnd())
         fail(QStringLiteral("Alias '%1' not found").arg(alias));
     const QString folder = it.value();
-    if (!QFileInfo(folder).isDir())
-        fail(QStringLiteral("Folder '%1' of alias '%2' not found").arg(folder, alias));
-    const QString path = QDir(folder).absoluteFilePath(DatabaseFileName());
-    if (auto c = connections.value(path))
+    try {
+        if (!QFileInfo(folder).isDir())
+            fail(QStringLiteral("Folder '%1' of alias '%2' not found").arg(folder, alias));
+        const QString path = QDir(folder).absoluteFilePath(DatabaseFileName());
+        if (auto c = connections.value(path))
+            return c;
+        auto c = std::make_shared<Connection>(path, true);
+        connections.insert(path, c);
+        aliasFailures.remove(alias.toLower());
         return c;
-    auto c = std::make_shared<Connection>(path, true);
-    connections.insert(path, c);
-    return c;
+    } catch (const EDatabaseError& e) {
+        // Tables of the alias that were never opened say why.
+        aliasFailures.insert(alias.toLower(), e.Message());
+        throw;
+    }
 }
 
-std::shared_ptr<Connection> TSession::Impl::userConnection() {
-    const QString folder = Session.UserDataFolder();
-    if (!QDir().mkpath(folder))
-        fail(QStringLiteral("Cannot create the user data folder '%1'").arg(folder));
-    const QString path = QDir(folder).absoluteFilePath(QStringLiteral("userdata.sqlite"));
+QString te::userDatabasePath() {
+    return QDir(Session.UserDataFolder()).absoluteFilePath(QStringLiteral("userdata.sqlite"));
+}
+
+std::shared_ptr<Connection> TSession::Impl::userConnection(const QString& fileName,
+                                                           const QString& alias) {
+    const QString path = userDatabasePath();
+    const QString what = tablePlace(fileName, alias, path);
     if (auto c = connections.value(path))
         return c;
-    auto c = std::make_shared<Connection>(path, false);
-    // A commit appends to the log without waiting for the disk; a crash
-    // loses at most the last commits, never the file's consistency.
-    c->exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        failFolderNotWritable(what, folder);
+    const bool existed = QFileInfo::exists(path);
+    std::shared_ptr<Connection> c;
+    try {
+        c = std::make_shared<Connection>(path, false);
+        // A commit appends to the log without waiting for the disk; a crash
+        // loses at most the last commits, never the file's consistency.
+        c->exec(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"));
+    } catch (const EDatabaseError& e) {
+        c.reset();
+        if (!existed) // no half-made file is left behind
+            for (const char* end : {"", "-wal", "-shm", "-journal"})
+                QFile::remove(path + QLatin1String(end));
+        if (e.Cause() == TDbFailure::FileReadOnly)
+            failReadOnly(what, path);
+        if (const auto* sql = dynamic_cast<const ESqlError*>(&e))
+            tableFail(*sql, fileName, alias, path);
+        throw;
+    }
     connections.insert(path, c);
     return c;
 }

@@ -64,6 +64,9 @@ std::shared_ptr<TableMeta> userTable(Connection& uc, const TTableDef& def) {
 } // namespace
 
 TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl>()) {
+    d->describe = [this] {
+        return QStringLiteral("Table '%1' of '%2'").arg(t->tableName, d->alias);
+    };
     d->openHook = [this] {
         TableImpl& ti = *t;
         if (ti.tableName.trimmed().isEmpty())
@@ -77,9 +80,11 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
             fail(place + QStringLiteral(": the password is not in the session's password list"));
         // Claimed before the user's copy is touched, so a refused open
         // changes nothing.
-        auto conn = meta->def.UserWritable ? Session.impl().userConnection() : content;
+        const bool user = meta->def.UserWritable;
+        const QString connPath = user ? userDatabasePath() : content->path();
+        const QString where = user ? tablePlace(ti.tableName, d->alias, connPath) : place;
         // Sharing with other opens of the same table.
-        ti.lockKey = conn->path() + QLatin1Char('|') + meta->sqlName.toLower();
+        ti.lockKey = connPath + QLatin1Char('|') + meta->sqlName.toLower();
         auto& s = Session.impl();
         if (s.exclusiveKeys.contains(ti.lockKey))
             fail(
@@ -89,10 +94,11 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
                      .arg(ti.tableName));
         if (ti.exclusive) {
             QString lockPath;
-            if (meta->def.UserWritable) {
-                lockPath = QFileInfo(conn->path())
-                               .absoluteDir()
-                               .filePath(meta->sqlName + QStringLiteral(".lock"));
+            if (user) {
+                const QString folder = QFileInfo(connPath).absolutePath();
+                if (!QDir().mkpath(folder))
+                    failFolderNotWritable(where, folder);
+                lockPath = QDir(folder).filePath(meta->sqlName + QStringLiteral(".lock"));
             } else {
                 const QByteArray h =
                     QCryptographicHash::hash(ti.lockKey.toUtf8(), QCryptographicHash::Sha1)
@@ -104,16 +110,24 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
             ti.lock = std::make_unique<QLockFile>(lockPath);
             ti.lock->setStaleLockTime(0);
             if (!ti.lock->tryLock(0)) {
+                const QLockFile::LockError error = ti.lock->error();
                 ti.lock.reset();
-                fail(QStringLiteral("Table '%1' is in use: another program has it open exclusively")
-                         .arg(ti.tableName));
+                if (error == QLockFile::PermissionError)
+                    failFolderNotWritable(where, QFileInfo(lockPath).absolutePath());
+                failInUse(where, connPath);
             }
             s.exclusiveKeys.insert(ti.lockKey);
         }
         s.openCounts[ti.lockKey] += 1;
         ti.registered = true;
-        if (meta->def.UserWritable)
-            meta = userTable(*conn, meta->def);
+        auto conn = user ? s.userConnection(ti.tableName, d->alias) : content;
+        if (user) {
+            try {
+                meta = userTable(*conn, meta->def);
+            } catch (const ESqlError& e) {
+                tableFail(e, ti.tableName, d->alias, conn->path());
+            }
+        }
         ti.conn = conn;
         ti.meta = meta;
         d->dataDefs = meta->def.Fields;

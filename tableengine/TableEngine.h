@@ -18,16 +18,31 @@
 #include <memory>
 #include <stdexcept>
 
+// What a failure comes from, where the user can do something about it.
+enum class TDbFailure {
+    Other,
+    InUse,             // another copy of the program, or another program, holds it
+    FolderNotWritable, // the folder of a writable file cannot be written
+    FileReadOnly,      // the writable file is read-only
+    DiskFull,
+};
+
 // Every failure of the engine: a missing alias, folder, file, table, index or
 // field, a password not in the session's list, a corrupt file, a write to a
 // read-only table, a filter or SQL text that cannot be translated.
 class EDatabaseError : public std::runtime_error {
 public:
-    explicit EDatabaseError(const QString& message);
+    explicit EDatabaseError(const QString& message, TDbFailure cause = TDbFailure::Other,
+                            const QString& path = QString());
     QString Message() const { return message_; }
+    TDbFailure Cause() const { return cause_; }
+    // The file or folder the cause is about; empty for Other.
+    QString Path() const { return path_; }
 
 private:
     QString message_;
+    TDbFailure cause_;
+    QString path_;
 };
 
 enum class TFieldType {
@@ -124,6 +139,12 @@ public:
     // Forgets aliases and passwords and closes cached connections
     // (datasets must be closed first); for tests.
     void Reset();
+
+    // Closes the database files that no open dataset uses (the program's
+    // exit, after its datasets are gone); a later open opens them again.
+    void CloseUnusedFiles();
+    // Database files the session holds open.
+    int OpenFileCount() const;
 
 private:
     struct Impl;

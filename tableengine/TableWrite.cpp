@@ -9,7 +9,7 @@ namespace {
 
 void checkWritable(TTable* table, TDataSet::Impl& d) {
     if (!d.active)
-        fail(QStringLiteral("Cannot perform this operation on a closed dataset"));
+        d.failNotOpen();
     auto& ti = table->tableImpl();
     if (!ti.meta->def.UserWritable || ti.readOnly || ti.conn->readOnly())
         fail(QStringLiteral("Table '%1' is read-only").arg(ti.tableName));

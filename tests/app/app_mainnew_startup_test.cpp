@@ -4,11 +4,14 @@
 
 #include "About.h"
 #include "Building.h"
+#include "DMMain.h"
 #include "FixtureDb.h"
 #include "Startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QStringList>
 #include <QTimer>
 
@@ -138,11 +141,23 @@ TEST_F(MainNewStartup, ShutDownFreesEverything) {
     TStartupOptions options;
     options.SplashCloseDelay = 0;
     StartUp(options);
+    // The results table makes the user's file, with its write-ahead log.
+    TTable& results = MainDM->tblSearchResults;
+    results.Open();
+    TWriteBatch batch(results);
+    results.EmptyTable();
+    batch.Commit();
+    const QString file = QDir(Session.UserDataFolder()).filePath(QStringLiteral("userdata.sqlite"));
+    ASSERT_TRUE(QFile::exists(file + QStringLiteral("-wal")));
     ShutDown();
     EXPECT_EQ(frmMainNew, nullptr);
     EXPECT_EQ(frmAbout, nullptr);
     EXPECT_EQ(frmBuilding, nullptr);
     EXPECT_EQ(MainDM, nullptr);
+    // Every file closed: nothing but the database is left beside it.
+    EXPECT_EQ(Session.OpenFileCount(), 0);
+    EXPECT_FALSE(QFile::exists(file + QStringLiteral("-wal")));
+    EXPECT_FALSE(QFile::exists(file + QStringLiteral("-shm")));
 }
 
 TEST_F(MainNewStartup, ClosingTheMainWindowEndsTheProgramWhileTheAboutBoxIsOpen) {

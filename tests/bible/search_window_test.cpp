@@ -18,6 +18,7 @@
 #include "ScriptedDialogs.h"
 #include "Search.h"
 #include "TestWindows.h"
+#include "support/NoFileOverride.h"
 #include "support/RichEditView.h"
 
 #include <QAbstractButton>
@@ -25,6 +26,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +42,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+
+#include <sqlite3.h>
 
 using namespace Fixture;
 
@@ -242,6 +248,73 @@ TEST_F(SearchWindow, OutputTextOfSelectedOrAllVersesAndItsReuse) {
     ASSERT_EQ(dialogs.Messages.size(), 1);
     EXPECT_EQ(dialogs.Messages[0].Text,
               "Can Not Perform This Task When There is No Verses Founded");
+}
+
+TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresTheWindow) {
+    enum Fault { HeldByAnotherConnection, ReadOnlyFile, ReadOnlyFolder };
+    const QString folder = QDir(Session.UserDataFolder()).absolutePath();
+    const QString file = QDir(folder).filePath(QStringLiteral("userdata.sqlite"));
+    const struct {
+        Fault fault;
+        QString says;
+    } cases[] = {
+        {HeldByAnotherConnection,
+         QStringLiteral("The search results file \"%1\" is in use by another copy of the "
+                        "program.\nClose the other copy of the program, then search again.")
+             .arg(file)},
+        {ReadOnlyFile, QStringLiteral("The search results file \"%1\" is read-only.\nMake the "
+                                      "file writable, then search again.")
+                           .arg(file)},
+        {ReadOnlyFolder, QStringLiteral("The search results cannot be saved: the folder \"%1\" "
+                                        "cannot be written.\nMake the folder writable, then "
+                                        "search again.")
+                             .arg(folder)},
+    };
+    TfrmSearch& w = *search;
+    for (const auto& c : cases) {
+        Search(QStringLiteral("light"), true, 0);
+        ASSERT_EQ(Citations().size(), 4);
+        sqlite3* other = nullptr;
+        std::optional<TNoFileOverride> noOverride;
+        if (c.fault == HeldByAnotherConnection) {
+            ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &other), SQLITE_OK);
+            ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        } else {
+            // Opened again by the next showing, which lets the fault pass.
+            w.close();
+            dm().tblSearchResults.Close();
+            Session.CloseUnusedFiles();
+            QFile::setPermissions(c.fault == ReadOnlyFile ? file : folder,
+                                  c.fault == ReadOnlyFile ? QFile::ReadOwner
+                                                          : QFile::ReadOwner | QFile::ExeOwner);
+            noOverride.emplace();
+        }
+        dialogs.Messages.clear();
+        Search(QStringLiteral("grace"), true, 0);
+        ASSERT_EQ(dialogs.Messages.size(), 1) << c.fault;
+        EXPECT_EQ(dialogs.Messages[0].Text, c.says);
+        // The window is usable again: nothing disabled, nothing left up.
+        EXPECT_TRUE(w.btnClose->isEnabled()) << c.fault;
+        EXPECT_TRUE(w.dbgrdSearch->isEnabled()) << c.fault;
+        EXPECT_FALSE(w.lblMessage->isVisibleTo(&w)) << c.fault;
+        EXPECT_FALSE(frmBuilding->isVisible()) << c.fault;
+        EXPECT_EQ(w.lblFoundRecs->text().toInt(), int(Citations().size())) << c.fault;
+        Search(QStringLiteral("god light"), false, 0);
+        EXPECT_EQ(Citations(), QStringList({"Matthew 1:2"})) << c.fault;
+        noOverride.reset();
+        if (other) {
+            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
+        }
+        QFile::setPermissions(c.fault == ReadOnlyFile ? file : folder,
+                              c.fault == ReadOnlyFile
+                                  ? QFile::ReadOwner | QFile::WriteOwner
+                                  : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // Once the fault is gone the same window searches again.
+        Search(QStringLiteral("light"), true, 0);
+        EXPECT_EQ(Citations().size(), 4) << c.fault;
+        EXPECT_EQ(dialogs.Messages.size(), 1) << c.fault;
+    }
 }
 
 // ---- concordance -------------------------------------------------------------

@@ -172,7 +172,9 @@ TEST(TableEngineExclusive, SecondProcessIsRefused) {
         openResults();
         ADD_FAILURE() << "second process opened the table";
     } catch (const EDatabaseError& e) {
-        EXPECT_TRUE(e.Message().contains("in use"));
+        EXPECT_EQ(e.Cause(), TDbFailure::InUse);
+        EXPECT_TRUE(e.Message().contains("is in use by another copy of the program"));
+        EXPECT_EQ(e.Path(), QDir(db.userFolder()).filePath("userdata.sqlite"));
     }
     (void)!write(toChild[1], &c, 1);
     int status = 0;
