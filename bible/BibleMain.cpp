@@ -252,11 +252,8 @@ void TfrmBibleMain::chkbxNKJVClick() {
 
 void TfrmBibleMain::btnSetFontClick() {
     if (DayState != nullptr) {
-        // The dialog's font is taken whether it was confirmed or not.
-        QFont font = DayState->ReadingsFont;
-        ExecuteFontDialog(this, font);
-        DayState->ReadingsFont = font;
-        rchedtReadings->setCurrentFont(font);
+        DayState->ChooseReadingsFont(this);
+        rchedtReadings->setCurrentFont(DayState->ReadingsFont);
     }
     ShowChapter();
 }

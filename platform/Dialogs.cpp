@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -212,7 +213,26 @@ bool ExecuteSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QStri
     return ok;
 }
 bool ExecuteFontDialog(QWidget* parent, QFont& font) {
-    return Answer(&TEnvironment::FontDialog, RealFontDialog, parent, font);
+    // The dialog lists installed families only; a family that is not
+    // installed is drawn by a substitute, and the dialog opens on that.
+    const QFontInfo drawn(font);
+    QFont shown(drawn.family(), font.pointSize() > 0 ? font.pointSize() : drawn.pointSize());
+    shown.setBold(drawn.bold());
+    shown.setItalic(drawn.italic());
+    shown.setUnderline(font.underline());
+    shown.setStrikeOut(font.strikeOut());
+    QFont chosen = shown;
+    if (!Answer(&TEnvironment::FontDialog, RealFontDialog, parent, chosen))
+        return false;
+    // OK without a change keeps the font as it was, family name and all.
+    const bool changed = chosen.family().compare(shown.family(), Qt::CaseInsensitive) != 0 ||
+                         chosen.pointSize() != shown.pointSize() || chosen.bold() != shown.bold() ||
+                         chosen.italic() != shown.italic() ||
+                         chosen.underline() != shown.underline() ||
+                         chosen.strikeOut() != shown.strikeOut();
+    if (changed)
+        font = chosen;
+    return true;
 }
 bool ExecutePrintDialog(QWidget* parent, QPrinter* printer) {
     // A file of an earlier job keeps its place unless it cannot be written.

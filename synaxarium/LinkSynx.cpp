@@ -168,7 +168,7 @@ void TfrmLinkSynx::mnuitmSelectAllClick() {
 }
 
 void TfrmLinkSynx::btnSetFontClick() {
-    ChangeReadingsFont(this);
+    DayState->ChooseReadingsFont(this);
     FillEntryText();
 }
 

@@ -4,6 +4,7 @@
 #include "Synx.h"
 
 #include "ClickFilter.h"
+#include "DayState.h"
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "LinkSynx.h"
@@ -76,7 +77,7 @@ void TfrmSynx::spdbtnSaveAsClick() {
 }
 
 void TfrmSynx::btnSetFontClick() {
-    ChangeReadingsFont(this);
+    DayState->ChooseReadingsFont(this);
     FillSynxEntries();
     GoToEntry(rchedtSynx, 1);
 }

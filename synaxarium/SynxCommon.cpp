@@ -1,7 +1,5 @@
 #include "SynxCommon.h"
 
-#include "DayState.h"
-#include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "PrintRich.h"
 #include "RichEdit.h"
@@ -38,12 +36,6 @@ void SynxPageSetup() {
 
 void SaveSynxTextAs(TRichEdit* richEdit) {
     frmPrintRich->SaveRichEditAs(richEdit);
-}
-
-void ChangeReadingsFont(QWidget* parent) {
-    QFont font = DayState->ReadingsFont;
-    ExecuteFontDialog(parent, font);
-    DayState->ReadingsFont = font;
 }
 
 TTextMenu MakeTextMenu(TRichEdit* richEdit, QWidget* owner, std::function<void()> onPopup) {

@@ -24,10 +24,6 @@ void PreviewSynxText(TRichEdit* richEdit, const QString& caption);
 void SynxPageSetup();
 void SaveSynxTextAs(TRichEdit* richEdit);
 
-// Runs the font dialog on the readings font; confirmed or cancelled, the
-// readings font takes the dialog's font.
-void ChangeReadingsFont(QWidget* parent);
-
 // The text's pop-up menu "Select &All", "&Copy".
 struct TTextMenu {
     QMenu* Menu = nullptr;

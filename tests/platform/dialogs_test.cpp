@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -101,6 +102,48 @@ TEST(ScriptedDialogs, SaveFontPrintAndPageSetupAreAnsweredAndRecorded) {
     EXPECT_EQ(d.PrintCalls, 2);
     EXPECT_FALSE(ExecutePageSetupDialog(nullptr, &printer));
     EXPECT_EQ(d.PageSetupCalls, 1);
+}
+
+// The dialog lists installed families only: it opens on the face that draws
+// the font (the substitute of a family that is not installed), and OK
+// without a change leaves the font as it was, name and style.
+TEST(Dialogs, FontDialogOpensOnTheDrawnFaceAndOkUnchangedKeepsTheFont) {
+    const struct {
+        const char* name;
+        QFont font;
+    } cases[] = {{"substituted, bold", QFont("Times New Roman", 12, QFont::Bold)},
+                 {"substituted, italic", QFont("Arial", 10, QFont::Normal, true)},
+                 {"installed, regular", QFont(QFontInfo(QFont("Courier New")).family(), 9)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QFontInfo drawn(c.font);
+        const QFont shown(drawn.family(), c.font.pointSize(), c.font.bold() ? QFont::Bold : -1,
+                          c.font.italic());
+        TScriptedDialogs d;
+        TScriptedDialogs::Scope scope(d);
+        QFont unchanged = c.font, cancelled = c.font, larger = c.font;
+        QFont bigger = shown;
+        bigger.setPointSize(shown.pointSize() + 2);
+        d.FontAnswers = {shown, std::nullopt, bigger};
+
+        EXPECT_TRUE(ExecuteFontDialog(nullptr, unchanged));
+        ASSERT_EQ(d.FontRequests.size(), 1);
+        const QFont& opened = d.FontRequests[0];
+        EXPECT_EQ(opened.family(), drawn.family());
+        EXPECT_EQ(opened.pointSize(), c.font.pointSize());
+        EXPECT_EQ(opened.bold(), c.font.bold());
+        EXPECT_EQ(opened.italic(), c.font.italic());
+        EXPECT_EQ(unchanged, c.font);
+
+        EXPECT_FALSE(ExecuteFontDialog(nullptr, cancelled));
+        EXPECT_EQ(cancelled, c.font);
+
+        EXPECT_TRUE(ExecuteFontDialog(nullptr, larger));
+        EXPECT_EQ(larger.family(), drawn.family());
+        EXPECT_EQ(larger.pointSize(), c.font.pointSize() + 2);
+        EXPECT_EQ(larger.bold(), c.font.bold());
+        EXPECT_EQ(larger.italic(), c.font.italic());
+    }
 }
 
 TEST(Dialogs, FilterPairsBecomeQtFilters) {

@@ -245,6 +245,8 @@ TEST_F(SynxLinked, SynaxariumWindowCommands) {
     dialogs.FontAnswers.push_back(QFont("DejaVu Sans", 15));
     synx->btnSetFontClick();
     EXPECT_EQ(state.ReadingsFont.pointSize(), 15);
+    // through the shared dialog, which keeps the font for the next opening
+    EXPECT_EQ(state.FontDialog1.Font, state.ReadingsFont);
     // Copy is enabled exactly with a selection.
     synx->rchedtSynx->SetSelStart(0);
     synx->PopupMenu1Change();
