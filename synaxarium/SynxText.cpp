@@ -5,7 +5,10 @@
 namespace {
 
 constexpr int RuleLength = 81;
-constexpr int RuleSize = 12;
+// At 10 points the rule (405 points) fits the narrowest line it meets: A4
+// with the printer's margins (482), a word processor's default page (468)
+// and the readings window at its first size; at 12 it wrapped a stub.
+constexpr int RuleSize = 10;
 constexpr int HeadingSizeStep = 4;
 const QString LineBreak = QStringLiteral("\r\n");
 

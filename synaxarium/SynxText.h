@@ -19,7 +19,7 @@ QString SynxRule();
 QString SynxEntryHeading(int k, const QString& name);
 
 // Appends text as a heading at the readings size + 4, bold, in color; with a
-// rule (12 points, bold, black) before and after as asked, and a blank line
+// rule (10 points, bold, black) before and after as asked, and a blank line
 // after when blankLine.
 void AddRichHeading(TRichEdit& richEdit, const QFont& readingsFont, const QString& text,
                     bool blankLine, bool ruleBefore, bool ruleAfter, const QColor& color);

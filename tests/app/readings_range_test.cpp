@@ -17,6 +17,7 @@
 #include "RichEdit.h"
 #include "RichPrint.h"
 #include "Synx.h"
+#include "SynxText.h"
 #include "ZIZ_Cldr.h"
 #include "day_fixture.h"
 
@@ -631,5 +632,21 @@ TEST_F(ReadingsRange, DayNodesShowWholeAndTheSynaxariumNodeOnOneLine) {
         QTreeWidgetItem* synaxarium = day->child(0);
         ASSERT_TRUE(synaxarium->text(0).contains("\r\n")); // the heading it finds
         EXPECT_EQ(tree->visualItemRect(synaxarium).height(), tree->visualItemRect(day).height());
+    });
+}
+
+TEST_F(ReadingsRange, SynaxariumRulesStayOnOneLineAtTheFirstSize) {
+    WhileRangeShown(D("2024-09-17"), D("2024-09-19"), [&] {
+        TRichEdit* edit = r().rchedtReadings;
+        QCoreApplication::processEvents();
+        const QString text = edit->Text();
+        const QString rule = SynxRule();
+        int rules = 0;
+        for (qsizetype at = text.indexOf(rule); at >= 0; at = text.indexOf(rule, at + 1)) {
+            ++rules;
+            EXPECT_EQ(edit->LineFromChar(int(at)), edit->LineFromChar(int(at + rule.size() - 1)))
+                << at;
+        }
+        EXPECT_GE(rules, 9); // three days: a rule above the day, two around each entry
     });
 }

@@ -6,6 +6,7 @@
 #include "support/RichEditView.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -74,9 +75,9 @@ TEST(SynxText, HeadingWithRulesAndBody) {
         int size;
         TFontStyles style;
     } cases[] = {
-        {0, Qt::black, 12, fsBold},                             // rule
+        {0, Qt::black, 10, fsBold},                             // rule
         {heading, QColor(255, 0, 0), 16, fsBold},               // heading: bold only
-        {heading + 12, Qt::black, 12, fsBold},                  // rule after
+        {heading + 12, Qt::black, 10, fsBold},                  // rule after
         {body, Qt::black, 12, fsBold | fsItalic | fsUnderline}, // body: the readings style
     };
     for (const Case& c : cases) {
@@ -144,4 +145,24 @@ TEST(SynxText, GoToEntryLeavesTheLinesBeforeTheHeadingInView) {
         EXPECT_TRUE(RichEditView::JumpedTo(e, pos)) << n;
     }
     EXPECT_GT(e.verticalScrollBar()->value(), 0);
+}
+
+TEST(SynxText, ARuleFitsOneLineOfAnA4PageWithThePrintersMargins) {
+    for (const char* family : {"Times New Roman", "Liberation Serif"}) {
+        TRichEdit e;
+        QFont font(family, 12);
+        font.setBold(true);
+        AddRichHeading(e, font, SynxEntryHeading(1, "Saint"), true, true, true, SynxEntryColor);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        // 210 mm less the print host's margins of 20 mm each side.
+        const double width = 170 / 25.4 * printer.logicalDpiX();
+        const int rule = SynxRule().size();
+        // One line of the page: the whole rule and its line break.
+        EXPECT_EQ(e.FormatRange(nullptr, &printer, QRectF(0, 0, width, 1), 0), rule + 2) << family;
+        const int after = int(e.Text().lastIndexOf(SynxRule()));
+        EXPECT_EQ(e.FormatRange(nullptr, &printer, QRectF(0, 0, width, 1), after), e.Length())
+            << family;
+        e.FormatRangeDone();
+    }
 }
