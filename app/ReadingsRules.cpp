@@ -177,11 +177,12 @@ QList<TPassageRun> SplitPassage(const QString& passage) {
 }
 
 QString WithFullStop(const QString& passage) {
-    // Closing quotes and brackets stand after the sentence's own mark.
+    // Closing quotes and brackets stand after the sentence's own mark, nested
+    // ones with a blank between them ("receive.’ ”").
     static const QString closers = QStringLiteral("\"')]\u2019\u201D");
     static const QString marks = QStringLiteral(".,;:!?\u2014");
     qsizetype end = passage.size();
-    while (end > 0 && closers.contains(passage[end - 1]))
+    while (end > 0 && (closers.contains(passage[end - 1]) || passage[end - 1].isSpace()))
         --end;
     if (end > 0 && marks.contains(passage[end - 1]))
         return passage;

@@ -245,6 +245,8 @@ TEST(ReadingsPassage, EndsInOnePunctuationMark) {
         {"who made the seas;", ""},
         {"and he said,", ""},
         {"Who is he?\u2019\u201D", ""},
+        {"than to receive.\u2019 \u201D", ""},
+        {"the very last penny. \u201D", ""},
         {"(as it is written:)", ""},
         {"if you will forgive their sin\u2014", ""},
         {"your neighbor\u2019s", "."},
