@@ -12,6 +12,7 @@
 #include "InputHold.h"
 #include "MainNew.h"
 #include "RichEdit.h"
+#include "Tokens.h"
 #include "ZIZ_Cldr.h"
 
 #include <QApplication>
@@ -46,11 +47,8 @@ class TOneLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant& value, const QLocale& locale) const override {
-        QString text = value.toString();
-        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return QStyledItemDelegate::displayText(text, locale);
+        return QStyledItemDelegate::displayText(
+            DelimitersToSpaces(value.toString(), QStringLiteral("\r\n")), locale);
     }
 };
 
