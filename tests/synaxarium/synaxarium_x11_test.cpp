@@ -14,7 +14,6 @@
 #include "TestWindows.h"
 #include "support/RichEditView.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -81,11 +80,13 @@ TEST_F(SynxOnX11, ALinkedEntryWithoutItsDayStaysClosed) {
     link->SynxID = 99; // no such day
     link->EntryNumber = 1;
     // Should the window open after all, this ends its modal show.
-    QTimer::singleShot(3000, link, [&] { link->close(); });
-    QElapsedTimer clock;
-    clock.start();
+    bool closedByTimer = false;
+    QTimer::singleShot(3000, link, [&] {
+        closedByTimer = true;
+        link->close();
+    });
     const int result = ShowModal(link);
-    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(closedByTimer);
     EXPECT_EQ(result, mrCancel);
     EXPECT_FALSE(link->isVisible());
     ASSERT_EQ(messages.size(), 1);
