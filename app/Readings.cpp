@@ -242,6 +242,8 @@ void TfrmReadings::BeginBuilding() {
     inputHold_ = std::make_unique<TInputHold>(QList<QWidget*>{this, frmMainNew});
     if (frmBuilding != nullptr)
         frmBuilding->show();
+    // Laid out once, when the whole text is written and has its place.
+    rchedtReadings->BeginUpdate();
     rchedtReadings->hide();
     LetPendingMessagesRun();
     rchedtReadings->Clear();
@@ -263,12 +265,13 @@ void TfrmReadings::EndBuilding(bool Expand) {
     // the first node's heading is looked for.
     splitter->refresh();
     layout()->activate();
-    rchedtReadings->repaint();
     if (Expand)
         trvwCitiations->expandAll();
     else
         trvwCitiations->collapseAll();
     FitTreeToTopNodes();
+    rchedtReadings->EndUpdate();
+    rchedtReadings->repaint();
     if (QTreeWidgetItem* first = trvwCitiations->topLevelItem(0))
         GotoReading(first->text(0));
     if (frmBuilding != nullptr)

@@ -129,6 +129,7 @@ void TfrmBibleChapter::WritePassage(TRichEdit* RichEdit, const QString& Text,
                                     QProgressBar* ProgressBar, bool HighlightOn, const QString& Tag,
                                     bool StepPerHeading, int Size) {
     TRichEdit& edit = *RichEdit;
+    const TRichEditUpdate update(edit);
     const QFont font = ReadingsFont();
     const int readingsSize = FontPointSize(font);
     const QString phrase = edtHighlight->text().trimmed();

@@ -100,6 +100,42 @@ TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent) {
 
 TRichEdit::~TRichEdit() = default;
 
+void TRichEdit::BeginUpdate() {
+    ++m_updateDepth;
+    UpdateLayoutHold();
+}
+
+void TRichEdit::EndUpdate() {
+    if (m_updateDepth > 0)
+        --m_updateDepth;
+    UpdateLayoutHold();
+    ScrollToJump();
+}
+
+void TRichEdit::setVisible(bool visible) {
+    QTextEdit::setVisible(visible);
+    UpdateLayoutHold();
+}
+
+// Qt lays a text out again at every run written into it, also while it is
+// hidden, at whatever width the control has then: a splitter gives a hidden
+// pane none, and a year of readings laid out there is millions of pixels
+// tall. So the layout waits until the control is shown at a width.
+void TRichEdit::UpdateLayoutHold() {
+    const bool hold = m_updateDepth > 0 || isHidden() || viewport()->width() <= 0;
+    QTextDocument* doc = document();
+    if (doc->isLayoutEnabled() == !hold)
+        return;
+    doc->setLayoutEnabled(!hold);
+    if (hold)
+        return;
+    // The page kept the viewport's width meanwhile: the text is laid out at
+    // once where it is shown, and whole, so that the scroll range the view
+    // is told is exact from the first paint.
+    QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    emit layout->documentSizeChanged(layout->documentSize());
+}
+
 void TRichEdit::InvalidateText() {
     m_textValid = false;
     ++m_revision;
@@ -192,8 +228,7 @@ QString TRichEdit::SelText() const {
     return Text().mid(a, FromDocPos(c.selectionEnd()) - a);
 }
 
-void TRichEdit::SetSelText(const QString& text) {
-    QTextCursor c = textCursor();
+void TRichEdit::InsertText(QTextCursor& c, const QString& text) {
     c.beginEditBlock();
     if (c.hasSelection())
         c.removeSelectedText();
@@ -207,14 +242,25 @@ void TRichEdit::SetSelText(const QString& text) {
             c.insertText(paras[i], m_insertFormat);
     }
     c.endEditBlock();
+}
+
+void TRichEdit::SetSelText(const QString& text) {
+    QTextCursor c = textCursor();
+    InsertText(c, text);
     setTextCursor(c);
 }
 
 void TRichEdit::AppendRun(const QString& text) {
     QTextCursor c = textCursor();
-    c.movePosition(QTextCursor::End);
-    setTextCursor(c);
-    SetSelText(text);
+    if (c.hasSelection() || !c.atEnd()) {
+        c.movePosition(QTextCursor::End);
+        setTextCursor(c);
+    }
+    InsertText(c, text);
+    // The caret at the end moves on with the text. Without a layout there is
+    // no place to scroll it to, so the control is told only when it has one.
+    if (document()->isLayoutEnabled())
+        setTextCursor(c);
 }
 
 QTextCharFormat TRichEdit::CurrentFormat() const {
@@ -263,6 +309,26 @@ int TRichEdit::FindText(const QString& text, int start, int length, TSearchTypes
 }
 
 namespace {
+// Line questions are answered also while the layout is held: the text is
+// laid out for them meanwhile.
+class TLinesLaidOut {
+public:
+    explicit TLinesLaidOut(QTextDocument* doc) : m_doc(doc), m_held(!doc->isLayoutEnabled()) {
+        if (m_held)
+            m_doc->setLayoutEnabled(true);
+    }
+    ~TLinesLaidOut() {
+        if (m_held)
+            m_doc->setLayoutEnabled(false);
+    }
+    TLinesLaidOut(const TLinesLaidOut&) = delete;
+    TLinesLaidOut& operator=(const TLinesLaidOut&) = delete;
+
+private:
+    QTextDocument* m_doc;
+    bool m_held;
+};
+
 // Makes sure a block is laid out and returns its layout.
 QTextLayout* LaidOut(const QTextDocument* doc, const QTextBlock& b) {
     doc->documentLayout()->blockBoundingRect(b);
@@ -271,6 +337,7 @@ QTextLayout* LaidOut(const QTextDocument* doc, const QTextBlock& b) {
 } // namespace
 
 int TRichEdit::LineFromChar(int pos) const {
+    const TLinesLaidOut laidOut(document());
     const int d = ToDocPos(pos);
     int line = 0;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
@@ -286,6 +353,7 @@ int TRichEdit::LineFromChar(int pos) const {
 }
 
 int TRichEdit::LineIndex(int line) const {
+    const TLinesLaidOut laidOut(document());
     if (line < 0)
         line = LineFromChar(SelStart());
     int first = 0;
@@ -303,6 +371,7 @@ int TRichEdit::LineIndex(int line) const {
 }
 
 int TRichEdit::LineCount() const {
+    const TLinesLaidOut laidOut(document());
     int count = 0;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
         QTextLayout* lay = LaidOut(document(), b);
@@ -331,7 +400,8 @@ double LineTop(const QTextDocument* doc, const QTextBlock& b, int line) {
 } // namespace
 
 void TRichEdit::ScrollToJump() {
-    if (m_jumpDocPos < 0)
+    // While the layout is held, the jump waits for it.
+    if (m_jumpDocPos < 0 || !document()->isLayoutEnabled())
         return;
     const QTextDocument* doc = document();
     QTextBlock b = doc->findBlock(std::min(m_jumpDocPos, doc->characterCount() - 1));
@@ -368,19 +438,21 @@ void TRichEdit::ScrollToJump() {
 
 void TRichEdit::resizeEvent(QResizeEvent* event) {
     QTextEdit::resizeEvent(event);
+    UpdateLayoutHold();
     // Lines wrap anew at another width: the jump's line is found again.
     ScrollToJump();
 }
 
 void TRichEdit::showEvent(QShowEvent* event) {
     QTextEdit::showEvent(event);
+    UpdateLayoutHold();
     ScrollToJump();
 }
 
 void TRichEdit::paintEvent(QPaintEvent* event) {
     QTextEdit::paintEvent(event);
     // Shown where the jump put it; from now on the view is the user's.
-    if (isVisible())
+    if (isVisible() && document()->isLayoutEnabled())
         m_jumpDocPos = -1;
 }
 

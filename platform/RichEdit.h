@@ -109,6 +109,14 @@ public:
     int ToDocPos(int pos) const;
     int FromDocPos(int docPos) const;
 
+    // The text is laid out only while the control is shown with a width and
+    // outside BeginUpdate/EndUpdate (which nest): a long text written meanwhile
+    // costs no layout per run and is laid out once, at the width it is shown
+    // in.
+    void BeginUpdate();
+    void EndUpdate();
+    void setVisible(bool visible) override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -129,10 +137,14 @@ private:
     void MergeFormat(const QTextCharFormat& f);
     void PreparePageLayout(QPaintDevice* device, double width);
     void ScrollToJump();
+    void UpdateLayoutHold();
+    // Replaces c's selection with text in the current attributes.
+    void InsertText(QTextCursor& c, const QString& text);
 
     TTextAttributes m_attributes{this};
     QTextCharFormat m_insertFormat;
     int m_maxLength = 0;
+    int m_updateDepth = 0;
     quint64 m_revision = 0;
 
     // The place of the last ScrollNearTop until the control has been painted
@@ -150,4 +162,16 @@ private:
     int m_pageDpiX = 0;
     int m_pageDpiY = 0;
     double m_pageWidth = -1;
+};
+
+// Holds the layout of a rich edit for a scope (see TRichEdit::BeginUpdate).
+class TRichEditUpdate {
+public:
+    explicit TRichEditUpdate(TRichEdit& edit) : m_edit(edit) { m_edit.BeginUpdate(); }
+    ~TRichEditUpdate() { m_edit.EndUpdate(); }
+    TRichEditUpdate(const TRichEditUpdate&) = delete;
+    TRichEditUpdate& operator=(const TRichEditUpdate&) = delete;
+
+private:
+    TRichEdit& m_edit;
 };

@@ -2,11 +2,15 @@
 #include "RichEditRuns.h"
 #include "support/RichEditView.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 TEST(RichEditText, AppendingToAnEmptyControlStartsAtZero) {
@@ -202,6 +206,61 @@ TEST(RichEditLines, AJumpBeforeTheFirstShowHoldsAtTheShownSize) {
     e.resize(480, 320);
     QCoreApplication::processEvents();
     EXPECT_EQ(e.verticalScrollBar()->value(), 0);
+}
+
+namespace {
+// Headings and wrapping paragraphs, as the readings and the books are written.
+void WriteLongText(TRichEdit& e) {
+    for (int i = 0; i < 80; ++i) {
+        AddRun(e, QString("[Chapter %1]\r\n").arg(i), Qt::blue, "Arial", 17, fsBold);
+        AddRun(e, QString("%1:1 ").arg(i), Qt::red, "Arial", 7, fsBold);
+        AddRun(e, "words that wrap at the width of the view, " + QString(12, 'x') + " and more\r\n",
+               Qt::black, "Times New Roman", 12, 0);
+    }
+}
+} // namespace
+
+// A text written into a hidden control (which a splitter squeezes to no
+// width) or between BeginUpdate and EndUpdate is laid out only when it is
+// shown at its width, and then shows as the same text written in view: the
+// same runs, lines and scroll range, from the first paint on.
+TEST(RichEditLayout, TextWrittenWhileHeldIsLaidOutOnceWhereItIsShown) {
+    for (const bool hidden : {true, false}) {
+        SCOPED_TRACE(hidden ? "hidden" : "update");
+        QSplitter split;
+        split.addWidget(new QWidget);
+        auto* e = new TRichEdit;
+        split.addWidget(e);
+        split.resize(500, 300);
+        split.show();
+        TRichEdit inView;
+        inView.resize(e->size());
+        inView.show();
+        WriteLongText(inView);
+        QCoreApplication::processEvents();
+
+        e->AppendRun("old text\r\n");
+        if (hidden)
+            e->hide();
+        else
+            e->BeginUpdate();
+        e->Clear();
+        WriteLongText(*e);
+        EXPECT_EQ(e->document()->lastBlock().previous().layout()->lineCount(), 0);
+        if (hidden) {
+            e->show();
+            split.refresh();
+        } else {
+            e->EndUpdate();
+        }
+        ASSERT_EQ(e->size(), inView.size());
+        EXPECT_EQ(e->Text(), inView.Text());
+        EXPECT_EQ(e->ToRtf(), inView.ToRtf());
+        EXPECT_EQ(e->SelStart(), e->Length());
+        EXPECT_EQ(e->LineCount(), inView.LineCount());
+        EXPECT_GT(e->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(e->verticalScrollBar()->maximum(), inView.verticalScrollBar()->maximum());
+    }
 }
 
 TEST(RichEditControl, ClearMaxLengthReadOnlyVisible) {
