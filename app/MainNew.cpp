@@ -183,7 +183,7 @@ void TfrmMainNew::CheckDateFormat() {
     const int extra = calendarWidth - CalendarDesignWidth;
     setMaximumWidth(QWIDGETSIZE_MAX);
     resize(width() + extra, height());
-    pnlLeft->setFixedWidth(pnlLeft->width() + extra);
+    pnlLeft->setMinimumWidth(pnlLeft->minimumWidth() + extra);
     pnlDates->setFixedWidth(pnlDates->width() + extra);
 }
 

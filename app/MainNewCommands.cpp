@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 QString LargerPictureName(const QString& pictureFile, const QString& picturesFolder) {
@@ -35,7 +36,9 @@ QPoint MainWindowPlacement(const QSize& window, const QSize& screen) {
     // Integer division truncates toward zero, as the placement asks.
     const int left = (screen.width() - window.width()) / 2;
     const int top = screen.height() == 600 ? 0 : (screen.height() - window.height()) / 2;
-    return {left, top};
+    // Never above or left of the screen, where its title and calendar would
+    // be out of reach.
+    return {std::max(0, left), std::max(0, top)};
 }
 
 void TfrmMainNew::ConnectCommands() {
@@ -77,9 +80,7 @@ void TfrmMainNew::clndrDateDblClick() {
 }
 
 QSize TfrmMainNew::ScreenSizeInWindowPixels() {
-    const TScreenMetrics m = CurrentScreenMetrics();
-    const double scale = m.Scale > 0 ? m.Scale : 1.0;
-    return QSize(int(std::lround(m.Width / scale)), int(std::lround(m.Height / scale)));
+    return ScreenInWindowPixels(CurrentScreenMetrics());
 }
 
 void TfrmMainNew::FormPaint() {
@@ -87,7 +88,19 @@ void TfrmMainNew::FormPaint() {
     // test that embeds the window) has no screen position of its own.
     if (!isWindow() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
-    const QPoint at = MainWindowPlacement(frameGeometry().size(), ScreenSizeInWindowPixels());
+    // On a screen lower or narrower than the window itself (1024 x 576), the
+    // window gives way, frame and all, down to its minimum size, and stays
+    // whole on the screen.
+    const QSize screen = ScreenSizeInWindowPixels();
+    const QSize frame = frameGeometry().size() - size();
+    QSize fit = size();
+    if (fit.width() > screen.width())
+        fit.setWidth(std::max(minimumWidth(), screen.width() - frame.width()));
+    if (fit.height() > screen.height())
+        fit.setHeight(std::max(minimumHeight(), screen.height() - frame.height()));
+    if (fit != size())
+        resize(fit);
+    const QPoint at = MainWindowPlacement(fit + frame, screen);
     // Moving only when away from the place keeps a paint from asking for
     // another move, and so another paint, for ever.
     if (pos() != at)

@@ -277,7 +277,9 @@ void TfrmMainNew::CreateControls() {
 QWidget* TfrmMainNew::CreateLeftPanel() {
     pnlLeft = new QFrame(this);
     pnlLeft->setObjectName(QStringLiteral("pnlLeft"));
-    pnlLeft->setFixedWidth(CalendarDesignWidth + 4);
+    // At least the calendar's width; wider while the day's service buttons
+    // need more (its scroller follows, see TPanelScroller).
+    pnlLeft->setMinimumWidth(CalendarDesignWidth + 4);
     auto* col = new QVBoxLayout(pnlLeft);
     col->setContentsMargins(2, 0, 2, 0);
     col->setSpacing(4);

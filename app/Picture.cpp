@@ -138,9 +138,7 @@ TfrmPicture::TfrmPicture(QWidget* parent) : QDialog(parent) {
 }
 
 QSize TfrmPicture::ScreenSize() {
-    const TScreenMetrics m = PrimaryScreenMetrics();
-    const double scale = m.Scale > 0 ? m.Scale : 1.0;
-    return QSize(int(std::lround(m.Width / scale)), int(std::lround(m.Height / scale)));
+    return ScreenInWindowPixels(PrimaryScreenMetrics());
 }
 
 void TfrmPicture::EnablePictureCommands() {

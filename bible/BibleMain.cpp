@@ -70,11 +70,8 @@ void TfrmBibleMain::setVisible(bool visible) {
 }
 
 void TfrmBibleMain::FormShow() {
-    const int dpi = PrimaryScreenMetrics().LogPixelsX;
-    if (dpi > 96) {
-        const double ratio = dpi / 96.0;
-        resize(int(std::lround(800 * ratio)), int(std::lround(600 * ratio)));
-    }
+    if (const QSize large = LargeFontsSize({800, 600}); !large.isEmpty())
+        resize(large);
     FillBookCombo();
     if (DayState != nullptr)
         rchedtReadings->setCurrentFont(DayState->ReadingsFont);

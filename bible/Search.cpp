@@ -13,12 +13,12 @@
 #include "ErrorHandler.h"
 #include "GridModel.h"
 #include "InputHold.h"
-#include "MainNew.h"
 #include "PhraseSearch.h"
 #include "PrintRich.h"
 #include "Readings.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
+#include "Shell.h"
 #include "Tokens.h"
 
 #include <QAbstractButton>
@@ -81,11 +81,8 @@ void TfrmSearch::ShowBanner(bool on) {
 // ------------------------------------------------------------ showing ---
 
 void TfrmSearch::FormShow() {
-    double ratio = 1.0;
-    if (frmMainNew != nullptr && frmMainNew->hasLargeFonts(ratio))
-        resize(qRound(800 * ratio), qRound(600 * ratio));
-    else
-        resize(800, 600);
+    const QSize large = LargeFontsSize({800, 600});
+    resize(large.isEmpty() ? QSize(800, 600) : large);
     TMainDM& dm = *MainDM;
     dm.tblBibleByID.Open();
     dm.tblBibleOmittedWords.Open();

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -73,6 +74,22 @@ TScreenMetrics ScreenMetricsOf(const QSize& size, double logicalDpi, double devi
     m.LogPixelsX = int(std::lround(logicalDpi * ratio));
     m.Scale = ratio;
     return m;
+}
+
+QSize ScreenInWindowPixels(const TScreenMetrics& screen) {
+    const double scale = screen.Scale > 0 ? screen.Scale : 1.0;
+    return QSize(int(std::lround(screen.Width / scale)), int(std::lround(screen.Height / scale)));
+}
+
+QSize LargeFontsSize(const QSize& design) {
+    const TScreenMetrics screen = PrimaryScreenMetrics();
+    if (screen.LogPixelsX <= 96)
+        return QSize();
+    const double scale = screen.Scale > 0 ? screen.Scale : 1.0;
+    const double own = screen.LogPixelsX / 96.0 / scale;
+    const QSize fits = ScreenInWindowPixels(screen);
+    return QSize(std::min(int(std::lround(design.width() * own)), fits.width()),
+                 std::min(int(std::lround(design.height() * own)), fits.height()));
 }
 
 QList<QStringList> WallpaperSettings(const QString& platform, const QString& desktop,

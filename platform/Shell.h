@@ -21,6 +21,14 @@ TScreenMetrics PrimaryScreenMetrics();
 // pixels, its logical DPI (the font DPI left after scaling) and its device
 // pixel ratio (the scale).
 TScreenMetrics ScreenMetricsOf(const QSize& size, double logicalDpi, double devicePixelRatio);
+// The screen in a window's own pixels: its device pixels over the scale.
+QSize ScreenInWindowPixels(const TScreenMetrics& screen);
+// The large-fonts rule of the windows that follow it: above 96 dots per inch
+// a window takes its design size times dots per inch / 96. Qt's scale
+// already enlarges every size of a window by its part of that ratio, so only
+// the rest is applied, and the size stays within the primary screen. An
+// empty size at 96 dots per inch or less: the rule does not apply.
+QSize LargeFontsSize(const QSize& design);
 
 // The gsettings argument lists that show the bitmap on a desktop, from the
 // Qt platform name and XDG_CURRENT_DESKTOP; none where nothing is to be set.

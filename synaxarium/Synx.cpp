@@ -32,13 +32,6 @@ int Int(const TTable& table, const char* field) {
     return table.FieldByName(QLatin1String(field))->AsInteger();
 }
 
-// Above 96 dots per inch: true, with dots per inch / 96.
-bool LargeFonts(double& ratio) {
-    const int dpi = PrimaryScreenMetrics().LogPixelsX;
-    ratio = dpi / 96.0;
-    return dpi > 96;
-}
-
 // Hides a widget's repaints while its text is rewritten.
 class TFrozen {
 public:
@@ -76,9 +69,8 @@ void TfrmSynx::setVisible(bool visible) {
 }
 
 void TfrmSynx::FormShow() {
-    double ratio = 1.0;
-    if (LargeFonts(ratio))
-        resize(int(std::lround(810 * ratio)), int(std::lround(600 * ratio)));
+    if (const QSize large = LargeFontsSize({810, 600}); !large.isEmpty())
+        resize(large);
 
     TTable& head = MainDM->tblSynxHead;
     ShownMonth = Int(head, "Month");

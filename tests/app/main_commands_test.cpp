@@ -167,13 +167,13 @@ TEST_F(MainCommands, LargerDayPictureDropsTheSmallMarkWhenThatPictureExists) {
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
 
-TEST(MainWindowPlacement, HalvesTowardZero) {
+TEST(MainWindowPlacement, HalvesTowardZeroAndNeverLeavesTheScreen) {
     EXPECT_EQ(MainWindowPlacement({801, 500}, {800, 701}), QPoint(0, 100));
-    EXPECT_EQ(MainWindowPlacement({800, 601}, {799, 598}), QPoint(0, -1));
+    EXPECT_EQ(MainWindowPlacement({800, 601}, {799, 598}), QPoint(0, 0));
 }
 
-TEST_F(MainCommands, EveryPaintPutsTheWindowBackInPlace) {
-    SetScreen(1024, 576, 96); // lower than the window, which stays 600 high
+TEST_F(MainCommands, EveryPaintPutsTheWindowBackInPlaceWholeOnTheScreen) {
+    SetScreen(1024, 768, 96);
     w().show();
     QCoreApplication::processEvents();
     // The frame the offscreen platform draws adds 2 pixels a side.
@@ -182,13 +182,18 @@ TEST_F(MainCommands, EveryPaintPutsTheWindowBackInPlace) {
     struct Case {
         int width, height;
         QPoint at;
-    } cases[] = {{1024, 576, {110, -14}}, {1280, 600, {238, 0}}, {1024, 768, {110, 82}}};
+        QSize size;
+    } cases[] = {{1280, 600, {238, 0}, {800, 600}},
+                 {1024, 768, {110, 82}, {800, 600}},
+                 // Lower than the window: it gives way, frame and all.
+                 {1024, 576, {110, 0}, {800, 572}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.height);
         SetScreen(c.width, c.height, 96);
         w().move(5, 5);
         w().repaint();
         EXPECT_EQ(w().pos(), c.at);
+        EXPECT_EQ(w().size(), c.size);
     }
 }
 

@@ -57,3 +57,27 @@ TEST(Shell, WallpaperSettingsOfEachDesktopAndStyle) {
         EXPECT_EQ(got, want) << r.Platform << " " << r.Desktop << " " << r.Style;
     }
 }
+
+// The large-fonts rule at a user's scale: Qt already enlarges every size of a
+// window by its scale, so the rule adds only the rest of dots per inch / 96,
+// and a window never comes out larger than the screen.
+TEST(Shell, LargeFontsSizeAddsOnlyWhatQtDoesNotScaleAndFitsTheScreen) {
+    const struct {
+        double scale;
+        int dpi;
+        QSize screen; // device pixels
+        QSize expected;
+    } cases[] = {{1.0, 96, {1280, 1024}, {}},           // the rule does not apply
+                 {1.25, 120, {1280, 1024}, {810, 600}}, // Qt's scale is all of it
+                 {1.5, 144, {1280, 1024}, {810, 600}},  // 853 x 683 window pixels
+                 {2.0, 192, {1280, 1024}, {640, 512}},  // the screen is smaller
+                 {1.0, 120, {1280, 1024}, {1013, 750}}, // a font DPI Qt left alone
+                 {1.0, 144, {1280, 720}, {1215, 720}}}; // as high as the screen
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scale);
+        SCOPED_TRACE(c.dpi);
+        TTestEnvironment env;
+        env.Screen = {c.screen.width(), c.screen.height(), c.dpi, c.scale};
+        EXPECT_EQ(LargeFontsSize({810, 600}), c.expected);
+    }
+}
