@@ -1,0 +1,163 @@
+// Failures of page set-up and of printing from the preview, through the real
+// dialogs and message boxes under Xvfb with Qt's X11 platform; mouse and keys
+// are the X server's own (xdotool). After each message the windows take
+// clicks again.
+#include "Environment.h"
+#include "RichEdit.h"
+#include "RichPreview.h"
+#include "RichPrint.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+void Xdo(const QStringList& args) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral(EVELM_XDOTOOL), args), 0) << "xdotool failed";
+}
+
+void Click(QWidget* w) {
+    const QPoint p = w->mapToGlobal(w->rect().center());
+    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+}
+
+// Replaces the text of an edit or spin box as a user would.
+void TypeInto(QWidget* w, const QString& text) {
+    Click(w);
+    Xdo({"key", "ctrl+a"});
+    Xdo({"type", text});
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// Hands every modal window that comes up, once active, to answer; the
+// messages it shows are kept.
+class ModalAnswers {
+public:
+    explicit ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+        poll_.setInterval(50);
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || w == last_ || !w->isVisible() || !w->isActiveWindow())
+                return;
+            last_ = w;
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                Messages << box->text();
+            answer_(w);
+        });
+        poll_.start();
+    }
+    QStringList Messages;
+
+private:
+    std::function<void(QWidget*)> answer_;
+    QTimer poll_;
+    QPointer<QWidget> last_;
+};
+
+class PrintingOnX11 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
+            << "run under Xvfb with QT_QPA_PLATFORM=xcb";
+        ASSERT_TRUE(dir.isValid());
+        env.RegistryFolder = [this] { return dir.filePath("registry"); };
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("out.pdf"));
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(), QPageLayout::Millimeter));
+        InstallRichPreview();
+    }
+    QTemporaryDir dir;
+    TEnvironment env; // the dialogs and message boxes are the real ones
+    TEnvironmentScope scope{env};
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+} // namespace
+
+TEST_F(PrintingOnX11, PageSetUpRefusesASliverOfTextAndSaysWhatIsLeft) {
+    TRichPrinter rp(nullptr, &printer);
+    rp.SetMargins(20, 15, 20, 15);
+    ModalAnswers answers([](QWidget* w) {
+        if (auto* left = w->findChild<QDoubleSpinBox*>("leftMargin")) {
+            TypeInto(left, "185");
+            Xdo({"key", "Tab"});
+            Click(w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
+        } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            Click(box->button(QMessageBox::Ok));
+        }
+    });
+    EXPECT_FALSE(rp.PageSetup());
+    ASSERT_EQ(answers.Messages.size(), 1);
+    EXPECT_TRUE(answers.Messages[0].startsWith("The margins leave a text area of 5 by 267 mm"))
+        << answers.Messages[0].toStdString();
+    EXPECT_EQ(QList<double>({rp.MarginLeft(), rp.MarginTop(), rp.MarginRight(), rp.MarginBottom()}),
+              QList<double>({20, 15, 20, 15}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(PrintingOnX11, PrintingFromThePreviewIntoAFullDeviceSaysSoAndThePreviewGoesOn) {
+    if (!QFileInfo::exists("/dev/full") || QFileInfo("/dev/full").isFile())
+        GTEST_SKIP() << "no full device";
+    TRichEdit edit;
+    edit.SetSelText("One page of text.");
+    TRichPrinter rp(nullptr, &printer);
+    rp.SetShowProgress(false);
+    rp.PreviewRichEdit(&edit);
+    QPointer<TRichPreviewForm> preview = RichPreviewForm;
+    ASSERT_TRUE(preview);
+    ASSERT_TRUE(WaitFor([&] { return preview->isActiveWindow(); }));
+
+    QString file = "/dev/full";
+    ModalAnswers answers([&](QWidget* w) {
+        if (qobject_cast<QPrintDialog*>(w)) {
+            TypeInto(w->findChild<QLineEdit*>("filename"), file);
+            Xdo({"key", "Return"});
+        } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            // The dialog's own question on replacing the file, then ours.
+            Click(box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)
+                                                : box->button(QMessageBox::Ok));
+        }
+    });
+    Click(preview->SpeedButton1);
+    ASSERT_TRUE(WaitFor([&] {
+        return answers.Messages.contains("Not be able to print to a file.");
+    })) << answers.Messages.join(" / ").toStdString();
+    EXPECT_FALSE(QFileInfo("/dev/full").isFile());
+
+    // The preview takes the next click, and that job prints.
+    file = dir.filePath("again.pdf");
+    const int before = answers.Messages.size();
+    Click(preview->SpeedButton1);
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo(file).size() > 0; }));
+    EXPECT_EQ(answers.Messages.size(), before);
+    Click(preview->btnClose);
+    EXPECT_TRUE(WaitFor([&] { return preview.isNull(); }));
+}
