@@ -223,10 +223,7 @@ void TfrmReadings::FormShow() {
     PairedBookID = ReadingsRules::PairedBook;
     PsalmsBookID = ReadingsRules::PsalmsBook;
     ShowVerseNumbers = chkbxVerseNum->isChecked();
-    if (!RangeMode)
-        BuildDayReadings(true, QString());
-    else
-        BuildRangeReadings();
+    Rebuild();
 }
 
 QFont TfrmReadings::ReadingsFont() const {

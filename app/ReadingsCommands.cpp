@@ -120,8 +120,8 @@ void TfrmReadings::btnMinimizeTreeClick() {
 
 // -------------------------------------------------------------- rebuilds ---
 
-// A range of one day is rebuilt as a range: its Synaxarium section, day
-// node and titles stay.
+// The window's mode decides, not its dates: a range of one day is rebuilt
+// as a range, its Synaxarium section, day node and titles kept.
 void TfrmReadings::Rebuild() {
     if (RangeMode)
         BuildRangeReadings();
