@@ -13,10 +13,9 @@
 #include "RichEdit.h"
 #include "ScriptedDialogs.h"
 #include "Search.h"
+#include "SearchRun.h"
 #include "TestWindows.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -55,22 +54,12 @@ protected:
         MainDMTest::TearDown();
     }
 
+    // In the whole Bible.
     void Search(const QString& text, bool phrase, bool caseSensitive = false) {
-        TfrmSearch& w = *search;
-        if (!w.isVisible())
-            w.show();
-        if (w.chkBxLiteralSearch->isChecked() != phrase)
-            w.chkBxLiteralSearch->click();
-        w.chkbxCaseSensitive->setChecked(caseSensitive);
-        w.scopeButtons->button(0)->click();
-        w.edtSearch->setText(text);
-        w.btSearch->click();
+        SearchRun::Run(*search, text, phrase, 0, caseSensitive);
     }
     QStringList Results(const char* field) {
-        QStringList values;
-        for (int r = 0; r < search->gridModel->rowCount(); ++r)
-            values << search->gridModel->FieldValue(r, QLatin1String(field)).toString();
-        return values;
+        return SearchRun::Column(*search, QLatin1String(field));
     }
 
     // Runs whileOpen in the chapter of the quoted book, highlighted as given.

@@ -17,6 +17,7 @@
 #include "RichEdit.h"
 #include "ScriptedDialogs.h"
 #include "Search.h"
+#include "SearchRun.h"
 #include "TestWindows.h"
 #include "support/NoFileOverride.h"
 #include "support/RichEditView.h"
@@ -71,25 +72,10 @@ protected:
         MainDMTest::TearDown();
     }
 
-    // Runs a search with the window shown; the scope as given.
     void Search(const QString& text, bool phrase, int scope, bool caseSensitive = false) {
-        TfrmSearch& w = *search;
-        if (!w.isVisible())
-            w.show();
-        if (w.chkBxLiteralSearch->isChecked() != phrase)
-            w.chkBxLiteralSearch->click();
-        w.chkbxCaseSensitive->setChecked(caseSensitive);
-        w.scopeButtons->button(scope)->click();
-        w.edtSearch->setText(text);
-        w.btSearch->click();
+        SearchRun::Run(*search, text, phrase, scope, caseSensitive);
     }
-    QStringList Citations() {
-        QStringList c;
-        TGridModel* m = search->gridModel;
-        for (int r = 0; r < m->rowCount(); ++r)
-            c << m->FieldValue(r, QStringLiteral("Citation")).toString();
-        return c;
-    }
+    QStringList Citations() { return SearchRun::Column(*search, QStringLiteral("Citation")); }
 
     TDayState state;
     TTestWindows windows;
