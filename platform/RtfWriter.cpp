@@ -178,18 +178,21 @@ Qt::Alignment EffectiveAlignment(const QTextDocument* doc, const QTextBlock& b) 
                                                        : doc->defaultTextOption().alignment();
 }
 
-// The alignment word of a paragraph. Qt's left and right are the start and
-// the end of a line unless AlignAbsolute makes them sides; readers take \ql
-// (the default) and \qr of a right-to-left paragraph as its start and end.
+// The alignment word of a paragraph, by the side it shows on. Qt's left and
+// right without AlignAbsolute are a line's start and end, which a
+// right-to-left paragraph shows on the right and on the left; readers take
+// a right-to-left paragraph without a word as aligned left.
 QByteArray AlignmentWord(Qt::Alignment al, bool rtl) {
     if (al & Qt::AlignHCenter)
         return "\\qc";
     if (al & Qt::AlignJustify)
         return "\\qj";
-    bool end = bool(al & Qt::AlignRight);
-    if (rtl && (al & Qt::AlignAbsolute))
-        end = !end;
-    return end ? "\\qr" : "";
+    bool right = bool(al & Qt::AlignRight);
+    if (rtl && !(al & Qt::AlignAbsolute))
+        right = !right;
+    if (right)
+        return "\\qr";
+    return rtl ? "\\ql" : "";
 }
 
 } // namespace

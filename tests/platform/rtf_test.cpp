@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
@@ -352,21 +353,40 @@ TEST_F(RtfTest, SavingIntoAFullDeviceFailsAndLeavesTheDevice) {
 
 namespace {
 
-// The document as LibreOffice reads it, in its flat XML form.
-QString LibreOfficeXml(const QString& rtf, const QString& folder) {
+// The document converted by LibreOffice into format ("fodt": its flat XML,
+// "pdf"); the name of the file it wrote.
+QString LibreOffice(const QString& rtf, const QString& folder, const QString& format) {
 #ifdef EVELM_SOFFICE
     QProcess p;
     p.start(EVELM_SOFFICE, {"--headless", "-env:UserInstallation=file://" + folder + "/profile",
-                            "--convert-to", "fodt", "--outdir", folder, rtf});
+                            "--convert-to", format, "--outdir", folder, rtf});
     if (!p.waitForFinished(120000))
         return {};
-    return QString::fromUtf8(
-        ReadAll(QFileInfo(folder, QFileInfo(rtf).completeBaseName() + ".fodt").absoluteFilePath()));
+    return QFileInfo(folder, QFileInfo(rtf).completeBaseName() + "." + format).absoluteFilePath();
 #else
     (void)rtf;
     (void)folder;
+    (void)format;
     return {};
 #endif
+}
+
+// Left and right edge of each word of a PDF page, as poppler reads them.
+QMap<QString, std::pair<double, double>> WordEdges(const QString& pdf) {
+    QMap<QString, std::pair<double, double>> words;
+#ifdef EVELM_PDFTOTEXT
+    QProcess p;
+    p.start(EVELM_PDFTOTEXT, {"-bbox", pdf, "-"});
+    p.waitForFinished(60000);
+    const QRegularExpression word("xMin=\"([\\d.]+)\"[^>]*xMax=\"([\\d.]+)\"[^>]*>([^<]+)<");
+    for (auto it = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const auto m = it.next();
+        words[m.captured(3)] = {m.captured(1).toDouble(), m.captured(2).toDouble()};
+    }
+#else
+    (void)pdf;
+#endif
+    return words;
 }
 
 // The properties of the automatic style that the element holding text, or
@@ -393,17 +413,23 @@ TEST_F(RtfTest, LibreOfficeShowsDirectionsAndKeepsFontsOfMixedRuns) {
     AddRun(e, "\r\nLatin", Qt::black, "Liberation Sans", 10, 0);
     const QString file = dir.filePath("mixed.rtf");
     e.SaveToFile(file);
-    const QString xml = LibreOfficeXml(file, dir.path());
+    const QString xml = ReadAll(LibreOffice(file, dir.path(), "fodt"));
     ASSERT_FALSE(xml.isEmpty());
     const QString arabic = "\u0627\u0644\u0644\u0647 ";
-    const QString rtlParagraph = StyleAround(xml, arabic, "text:p");
-    EXPECT_TRUE(rtlParagraph.contains("style:writing-mode=\"rl-tb\""))
-        << rtlParagraph.toStdString();
-    EXPECT_FALSE(rtlParagraph.contains("fo:text-align=\"end\"")); // shown from the right
+    EXPECT_TRUE(StyleAround(xml, arabic, "text:p").contains("style:writing-mode=\"rl-tb\""));
     EXPECT_TRUE(StyleAround(xml, "Latin", "text:p").contains("style:writing-mode=\"lr-tb\""));
     EXPECT_TRUE(StyleAround(xml, arabic, "text:span").contains("style:font-size-complex=\"14pt\""));
     const QString latin = StyleAround(xml, "Abc", "text:span");
     for (const char* property : {"style:font-name=\"Liberation Serif\"", "fo:font-size=\"14pt\"",
                                  "fo:font-weight=\"bold\""})
         EXPECT_TRUE(latin.contains(property)) << property << " in " << latin.toStdString();
+
+        // On the page the right-to-left paragraph stands on the right, the
+        // other on the left.
+#ifdef EVELM_PDFTOTEXT
+    const auto words = WordEdges(LibreOffice(file, dir.path(), "pdf"));
+    ASSERT_TRUE(words.contains("Abc") && words.contains("Latin"));
+    EXPECT_GT(words["Abc"].first, 300);
+    EXPECT_LT(words["Latin"].first, 100);
+#endif
 }
