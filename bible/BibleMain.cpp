@@ -28,8 +28,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include <cmath>
-
 TfrmBibleMain* frmBibleMain = nullptr;
 
 namespace {

@@ -19,7 +19,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 
 TfrmSynx* frmSynx = nullptr;
 
