@@ -244,7 +244,7 @@ struct Startup {
                               "ID", "BookName");
         bible->AddLookupField("BookOrder", FT::ftSmallint, 0, "BookID", get("tblBookNames"), "ID",
                               "BookOrder");
-        bible->AddCalcField("VersText", FT::ftString, 400);
+        bible->AddCalcField("VersText", FT::ftMemo, 0);
         bible->OnCalcFields = [](TDataSet& ds) {
             ds.FieldByName("VersText")->SetAsString(ds.FieldByName("Text")->AsString());
         };
@@ -437,7 +437,7 @@ struct Results {
         results.AddLookupField("ChapterNum", FT::ftSmallint, 0, "VerseID", &bible, "ID", "Chapter");
         results.AddLookupField("VerseNum", FT::ftSmallint, 0, "VerseID", &bible, "ID", "Verse");
         results.AddLookupField("BookID", FT::ftInteger, 0, "VerseID", &bible, "ID", "BookID");
-        results.AddCalcField("VerseText", FT::ftString, 1180);
+        results.AddCalcField("VerseText", FT::ftMemo, 0);
         results.AddCalcField("Citation", FT::ftString, 80);
         results.OnCalcFields = [this](TDataSet& ds) {
             QString text;
