@@ -26,18 +26,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 
 #include <stdexcept>
 
 TfrmSearch* frmSearch = nullptr;
 
 namespace {
+
+// Time between two shows of the phrase search's progress.
+constexpr int kProgressPumpMs = 50;
 
 const QString NoVersesMessage =
     QStringLiteral("Can Not Perform This Task When There is No Verses Founded");
@@ -113,6 +118,14 @@ void TfrmSearch::FormShow() {
     rchedtReadings->Clear();
     AllVersesWritten = false;
     UpdateSelectionCount();
+    // The phrase search reads the verse texts once: read them while the
+    // user types, so the first search waits no longer than the next. A
+    // failure here is met again, and shown, by the search itself.
+    QTimer::singleShot(0, this, [this] {
+        if (!phrase_)
+            phrase_ = std::make_unique<TPhraseSearch>(*MainDM);
+        RunQuietly([this] { phrase_->Load(); });
+    });
 }
 
 void TfrmSearch::FillBookCombo() {
@@ -244,11 +257,18 @@ void TfrmSearch::SearchPhrase() {
     QCoreApplication::processEvents();
     if (!phrase_)
         phrase_ = std::make_unique<TPhraseSearch>(dm);
+    // Every 50 verses comes far oftener than a screen can show: the count
+    // and the book move, and messages run, some twenty times a second.
+    QElapsedTimer sincePump;
+    sincePump.start();
     phrase_->Run(edtSearch->text(), chkbxCaseSensitive->isChecked(), ScopeIndex(), BookComboKey(),
-                 [this](int found, const QString& bookName) {
+                 [&](int found, const QString& bookName) {
+                     if (sincePump.elapsed() < kProgressPumpMs)
+                         return;
                      lblFoundRecs->setText(QString::number(found));
                      setProgressLabel(QStringLiteral("Searching: ") + bookName);
                      QCoreApplication::processEvents();
+                     sincePump.restart();
                  });
 }
 

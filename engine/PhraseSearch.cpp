@@ -4,7 +4,11 @@
 #include "Quotes.h"
 
 #include <QHash>
+#include <QStringDecoder>
 #include <QStringMatcher>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -55,6 +59,10 @@ QString PhraseNeedle(const QString& typed, bool caseSensitive) {
 }
 
 void TPhraseSearch::load() {
+    // A read that failed midway starts again from nothing.
+    verses_.clear();
+    text_.clear();
+    bookNames_.clear();
     // Own cursors on the data module's tables, so no window's row moves.
     TTable books;
     books.SetDatabaseName(dm_.tblBookNames.DatabaseName());
@@ -75,26 +83,41 @@ void TPhraseSearch::load() {
     bible.SetTableName(dm_.tblBible.TableName());
     bible.SetIndexName(dm_.tblBible.IndexName());
     bible.Open();
-    TField* vid = bible.FieldByName(QStringLiteral("ID"));
-    TField* vbook = bible.FieldByName(QStringLiteral("BookID"));
-    TField* vtext = bible.FieldByName(QStringLiteral("Text"));
-    verses_.reserve(bible.RecordCount());
-    for (bible.First(); !bible.Eof(); bible.Next()) {
-        const QString t = vtext->AsString();
-        const int b = vbook->AsInteger();
-        const auto book = bookOf.value(b, {0, int(bookNames_.size()) - 1});
-        verses_.append({vid->AsInteger(), b, book.first, book.second, text_.size(), t.size()});
-        text_ += FoldQuotes(t);
-    }
-    upper_ = PhraseNeedle(text_, false);
+    const int count = bible.RecordCount();
+    verses_.reserve(count);
+    // Each text is decoded straight into the one string of all texts, made
+    // about as long as the texts at once (a verse is some 120 characters).
+    text_.reserve(qsizetype(count) * 128);
+    QStringDecoder decode(QStringDecoder::Utf8);
+    bible.ReadAll({QStringLiteral("ID"), QStringLiteral("BookID"), QStringLiteral("Text")},
+                  [&](const TRowValues& row) {
+                      const QByteArrayView utf8 = row.Utf8(2);
+                      const qsizetype at = text_.size();
+                      if (text_.capacity() < at + utf8.size())
+                          text_.reserve(2 * (at + utf8.size()));
+                      text_.resize(at + utf8.size()); // UTF-16 is never longer
+                      const QChar* end = decode.appendToBuffer(text_.data() + at, utf8);
+                      text_.truncate(end - text_.constData());
+                      const int b = int(row.Integer(1));
+                      const auto book = bookOf.value(b, {0, int(bookNames_.size()) - 1});
+                      verses_.append(
+                          {int(row.Integer(0)), b, book.first, book.second, at, text_.size() - at});
+                  });
+    FoldQuotesInPlace(text_);
+    upper_ = QString(text_.size(), Qt::Uninitialized);
+    std::transform(text_.cbegin(), text_.cend(), upper_.begin(), asciiUpper);
     loaded_ = true;
+}
+
+void TPhraseSearch::Load() {
+    if (!loaded_)
+        load();
 }
 
 template <typename OnMatch>
 void TPhraseSearch::scan(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
                          const TPhraseProgress& progress, OnMatch onMatch) {
-    if (!loaded_)
-        load();
+    Load();
     // Every scope is one run of verses in the Bible table's order (by book).
     qsizetype first = 0;
     while (first < verses_.size() && !InPhraseScope(scopeIndex, bookID, verses_[first].bookID))
@@ -189,22 +212,21 @@ int TPhraseSearch::write(const QString& typed, bool caseSensitive, int scopeInde
     TTable& out = dm_.tblSearchResults;
     if (!out.Active()) // another copy of the program may have let it go
         out.Open();
+    // The matches in the table's order (book order, verse), so the file's
+    // index and rows grow at their ends.
+    std::vector<std::pair<int, int>> rows;
+    scan(typed, caseSensitive, scopeIndex, bookID, progress,
+         [&](const Verse& v) { rows.emplace_back(v.bookOrder, v.id); });
+    std::sort(rows.begin(), rows.end());
+    std::vector<qint64> values;
+    values.reserve(rows.size() * 2);
+    for (const auto& [bookOrder, id] : rows) {
+        values.push_back(id);
+        values.push_back(bookOrder);
+    }
     TWriteBatch batch(out);
     out.EmptyTable();
-    TField* vid = nullptr;
-    TField* order = nullptr;
-    int written = 0;
-    scan(typed, caseSensitive, scopeIndex, bookID, progress, [&](const Verse& v) {
-        out.Append();
-        if (!vid) {
-            vid = out.FieldByName(QStringLiteral("VerseID"));
-            order = out.FieldByName(QStringLiteral("BookOrder"));
-        }
-        vid->SetAsInteger(v.id);
-        order->SetAsInteger(v.bookOrder);
-        out.Post();
-        ++written;
-    });
+    out.AppendRows({QStringLiteral("VerseID"), QStringLiteral("BookOrder")}, values);
     batch.Commit();
-    return written;
+    return int(rows.size());
 }

@@ -41,6 +41,10 @@ public:
     int Run(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
             const TPhraseProgress& progress = {});
 
+    // Reads the verse texts now, when not yet read, so that the first
+    // search does not wait for them.
+    void Load();
+
     // The verse IDs that Run would write, without writing them.
     QList<int> Matches(const QString& typed, bool caseSensitive, int scopeIndex, int bookID,
                        const TPhraseProgress& progress = {});

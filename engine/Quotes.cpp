@@ -2,7 +2,14 @@
 
 QString FoldQuotes(const QString& text) {
     QString folded = text;
-    for (QChar& c : folded) {
+    FoldQuotesInPlace(folded);
+    return folded;
+}
+
+void FoldQuotesInPlace(QString& text) {
+    for (QChar& c : text) {
+        if (c.unicode() < 0x2018)
+            continue; // nearly every character
         switch (c.unicode()) {
         case 0x2018:
         case 0x2019:
@@ -16,5 +23,4 @@ QString FoldQuotes(const QString& text) {
             break;
         }
     }
-    return folded;
 }

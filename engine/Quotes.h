@@ -12,3 +12,5 @@ inline constexpr QStringView TypographicWordBreaks = u"\u2018\u2019\u201C\u201D\
 // ‘ ’ become ', “ ” become "; every other character stays. One character for
 // one, so positions in the folded text are positions in the text.
 QString FoldQuotes(const QString& text);
+// The same, in the text itself.
+void FoldQuotesInPlace(QString& text);

@@ -362,6 +362,19 @@ bool TTable::FindKey(const QVariantList& keyValues) {
     return true;
 }
 
+void TTable::ReadAll(const QStringList& fields,
+                     const std::function<void(const TRowValues&)>& each) {
+    d->requireActive();
+    QList<int> columns;
+    for (const QString& f : fields) {
+        const int i = d->dataIndex(f);
+        if (i < 0)
+            fail(QStringLiteral("Field '%1' not found in table '%2'").arg(f, t->tableName));
+        columns << i;
+    }
+    static_cast<TTableCursor*>(d->cursor.get())->readAll(columns, each);
+}
+
 void TTable::FindNearest(const QVariantList& keyValues) {
     d->requireActive();
     TRow r;

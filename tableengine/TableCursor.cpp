@@ -343,6 +343,41 @@ QVariant TTableCursor::lookup(const QStringList& keyFields, const QVariantList& 
     });
 }
 
+namespace {
+
+class TStmtRow : public TRowValues {
+public:
+    explicit TStmtRow(sqlite3_stmt* s) : s_(s) {}
+    qint64 Integer(int field) const override { return sqlite3_column_int64(s_, field); }
+    QString Text(int field) const override { return QString::fromUtf8(Utf8(field)); }
+    QByteArrayView Utf8(int field) const override {
+        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(s_, field));
+        return QByteArrayView(text, sqlite3_column_bytes(s_, field));
+    }
+
+private:
+    sqlite3_stmt* s_;
+};
+
+} // namespace
+
+void TTableCursor::readAll(const QList<int>& fields,
+                           const std::function<void(const TRowValues&)>& each) {
+    QStringList cols;
+    for (int f : fields)
+        cols << quoteId(meta_->def.Fields[f].Name);
+    guarded([&] {
+        Stmt s(conn_->db(),
+               conn_->prepare(QStringLiteral("SELECT %1 FROM %2")
+                                  .arg(cols.join(QLatin1String(", ")), quoteId(meta_->sqlName)) +
+                              whereWith(QString()) + orderAsc_));
+        s.bindAll(binds_);
+        const TStmtRow row(s.raw());
+        while (s.step())
+            each(row);
+    });
+}
+
 bool TTableCursor::findKey(const QVariantList& values, TRow& row) {
     if (values.isEmpty() || values.size() > order_.size())
         fail(QStringLiteral("Table '%1': %2 key values for an index of %3 fields")

@@ -29,6 +29,8 @@ public:
     QVariant lookup(const QStringList& keyFields, const QVariantList& keyValues,
                     const QString& resultField) override;
 
+    // The given data fields (by index) of every visible row, in order.
+    void readAll(const QList<int>& fields, const std::function<void(const TRowValues&)>& each);
     // No range, filter or master narrows the rows.
     bool showsEveryRow() const { return where_.isEmpty(); }
     // Exact match on the leading order fields.

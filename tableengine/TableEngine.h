@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 // What a failure comes from, where the user can do something about it.
 enum class TDbFailure {
@@ -300,6 +301,18 @@ protected:
     friend class TField;
 };
 
+// One row of TTable::ReadAll: its fields by their place in the list asked.
+class TRowValues {
+public:
+    virtual qint64 Integer(int field) const = 0;
+    virtual QString Text(int field) const = 0;
+    // The text as the file holds it (UTF-8), valid until the next row.
+    virtual QByteArrayView Utf8(int field) const = 0;
+
+protected:
+    ~TRowValues() = default;
+};
+
 class TTable : public TDataSet {
     Q_OBJECT
 public:
@@ -330,6 +343,11 @@ public:
     void SetRange(const QVariantList& startValues, const QVariantList& endValues);
     void CancelRange();
 
+    // Reads the named data fields of every visible row in order, straight
+    // from the file, for a scan that reads a whole table once: the current
+    // row stays, no lookup or calculated field is computed, no notice sent.
+    void ReadAll(const QStringList& fields, const std::function<void(const TRowValues&)>& each);
+
     // Detail of a master: shows the rows whose MasterFields (index fields of
     // this table, ';'-separated) equal the same-named fields of the master's
     // current row.
@@ -344,6 +362,13 @@ public:
     void Edit();
     void Post();
     void Cancel();
+
+    // Appends rows of integer fields at once: `values` holds the rows one
+    // after another, one value per field named. No row becomes current on
+    // the way; afterwards the table stands on its first row. Inside a batch
+    // the rows belong to it, else they are stored together or not at all.
+    // Rows given in the table's index order are stored fastest.
+    void AppendRows(const QStringList& fields, const std::vector<qint64>& values);
 
     // Batched writing: the writes from StartBatch to CommitBatch are one
     // transaction (an empty-and-fill run is one commit). CancelBatch, closing

@@ -3,6 +3,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 using namespace te;
 
 namespace {
@@ -65,6 +67,65 @@ void TTable::Append() {
     d->row.values = QVariantList(d->dataDefs.size());
     d->state = TDataSetState::dsInsert;
     d->calc();
+}
+
+void TTable::AppendRows(const QStringList& fields, const std::vector<qint64>& values) {
+    checkWritable(this, *d);
+    if (d->state != TDataSetState::dsBrowse)
+        fail(QStringLiteral("Table '%1' is already being edited").arg(t->tableName));
+    const qsizetype n = fields.size();
+    if (n == 0 || values.size() % size_t(n) != 0)
+        fail(QStringLiteral("Table '%1': %2 values for rows of %3 fields")
+                 .arg(t->tableName)
+                 .arg(values.size())
+                 .arg(n));
+    QStringList cols;
+    for (const QString& f : fields) {
+        const int i = d->dataIndex(f);
+        if (i < 0)
+            fail(QStringLiteral("Field '%1' not found in table '%2'").arg(f, t->tableName));
+        cols << quoteId(d->dataDefs[i].Name);
+    }
+    // Many rows to a statement: a statement's own cost (its cursors, its
+    // start and end) is paid once for them all.
+    const qsizetype perStatement = std::max<qsizetype>(1, 512 / n);
+    const QString tuple = QLatin1Char('(') +
+                          QStringList(n, QStringLiteral("?")).join(QLatin1Char(',')) +
+                          QLatin1Char(')');
+    auto insertOf = [&](qsizetype rows) {
+        return QStringLiteral("INSERT INTO %1(%2) VALUES")
+                   .arg(quoteId(t->meta->sqlName), cols.join(QLatin1Char(','))) +
+               QStringList(rows, tuple).join(QLatin1Char(','));
+    };
+    const bool own = !t->inBatch; // alone, the rows are one transaction of their own
+    if (own)
+        StartBatch();
+    try {
+        writing(this, *d, [&] {
+            sqlite3* db = t->conn->db();
+            const qsizetype total = qsizetype(values.size()) / n;
+            for (qsizetype row = 0; row < total;) {
+                const qsizetype rows = total - row >= perStatement ? perStatement : 1;
+                Stmt s(db, t->conn->prepare(insertOf(rows)));
+                const qint64* v = values.data() + row * n;
+                for (int k = 1; k <= rows * n; ++k)
+                    sqlite3_bind_int64(s.raw(), k, v[k - 1]);
+                if (sqlite3_step(s.raw()) != SQLITE_DONE)
+                    throw ESqlError(sqlite3_extended_errcode(db),
+                                    QString::fromUtf8(sqlite3_errmsg(db)));
+                row += rows;
+            }
+        });
+        if (own)
+            CommitBatch();
+    } catch (...) {
+        if (own)
+            CancelBatch();
+        throw;
+    }
+    d->countCache = -1;
+    d->rebuildHook(); // a new cursor: the rows changed
+    d->resetToFirst();
 }
 
 void TTable::Edit() {

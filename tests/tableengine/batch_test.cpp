@@ -118,6 +118,75 @@ TEST(TableEngineBatch, ClosingTheTableDropsAnOpenBatch) {
     EXPECT_THROW(bible->StartBatch(), EDatabaseError); // read-only
 }
 
+// Rows of (VerseID, BookOrder 1) for AppendRows.
+std::vector<qint64> rowsOf(int first, int count) {
+    std::vector<qint64> v;
+    for (int i = 0; i < count; ++i) {
+        v.push_back(first + i);
+        v.push_back(1);
+    }
+    return v;
+}
+
+TEST(TableEngineBatch, AppendRowsStoresAllRowsOrNone) {
+    const QStringList fields{"VerseID", "BookOrder"};
+    TinyDb db;
+    auto t = openResults();
+    // Alone, past the rows one statement takes and a tail of single rows.
+    t->AppendRows(fields, rowsOf(1, 600));
+    EXPECT_EQ(t->RecordCount(), 600);
+    EXPECT_EQ(t->FieldByName("VerseID")->AsInteger(), 1); // on the first row
+    QList<int> expected;
+    for (int v = 1; v <= 600; ++v)
+        expected << v;
+    EXPECT_EQ(verses(*t), expected);
+    // A row SQLite refuses midway: none of them is stored.
+    refuseVerse(db.userFolder(), 1300);
+    try {
+        t->AppendRows(fields, rowsOf(1000, 400));
+        ADD_FAILURE() << "a refused row was stored";
+    } catch (const EDatabaseError& e) {
+        EXPECT_TRUE(e.Message().contains("SRN.DB")) << e.Message().toStdString();
+    }
+    EXPECT_FALSE(t->InBatch());
+    EXPECT_EQ(t->RecordCount(), 600);
+    // In a batch the rows belong to it: dropped with it.
+    {
+        TWriteBatch batch(*t);
+        t->EmptyTable();
+        t->AppendRows(fields, rowsOf(700, 3));
+        EXPECT_EQ(verses(*t), (QList<int>{700, 701, 702}));
+    }
+    EXPECT_EQ(t->RecordCount(), 600);
+    // Values that do not make whole rows, an unknown field.
+    EXPECT_THROW(t->AppendRows(fields, {1, 2, 3}), EDatabaseError);
+    EXPECT_THROW(t->AppendRows({"VerseID", "Nope"}, rowsOf(1, 1)), EDatabaseError);
+    EXPECT_EQ(t->RecordCount(), 600);
+}
+
+TEST(TableEngineBatch, ReadAllGivesTheVisibleRowsInOrderAndLeavesTheCursor) {
+    TinyDb db;
+    auto bible = openTable("Bible.DB", "ndxBible1");
+    bible->SetFilter("BookID = 2");
+    bible->SetFiltered(true);
+    QList<QPair<int, QString>> stepped;
+    for (bible->First(); !bible->Eof(); bible->Next())
+        stepped << qMakePair(bible->FieldByName("ID")->AsInteger(),
+                             bible->FieldByName("Text")->AsString());
+    ASSERT_GT(stepped.size(), 1);
+    bible->First();
+    bible->Next();
+    const int here = bible->RecNo();
+    QList<QPair<int, QString>> read;
+    bible->ReadAll({"ID", "Text"}, [&](const TRowValues& row) {
+        read << qMakePair(int(row.Integer(0)), row.Text(1));
+        EXPECT_EQ(QString::fromUtf8(row.Utf8(1)), row.Text(1));
+    });
+    EXPECT_EQ(read, stepped);
+    EXPECT_EQ(bible->RecNo(), here);
+    EXPECT_THROW(bible->ReadAll({"Nope"}, [](const TRowValues&) {}), EDatabaseError);
+}
+
 TEST(TableEngineBatch, TheUserDatabaseKeepsAWriteAheadLog) {
     TinyDb db;
     auto t = openResults();
