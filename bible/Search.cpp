@@ -198,7 +198,7 @@ void TfrmSearch::SearchAllWords() {
     const QString text = edtSearch->text();
     const QString& delims = BibleText::BibleWordDelimiters;
     const int n = WordCount(text, delims, false);
-    QList<int> ids;
+    QList<int> ids, hits;
     for (int i = 1; i <= n; ++i) {
         const QString w = asciiUpper(ExtractWord(text, i, delims, false));
         int id = -1;
@@ -207,6 +207,7 @@ void TfrmSearch::SearchAllWords() {
             if (!SearchWordList.contains(entry)) {
                 SearchWordList << entry;
                 ids << id;
+                hits << dm.tblBibleWords.FieldByName(QStringLiteral("Hits"))->AsInteger();
                 SearchedWords += w + QLatin1Char(' ');
             }
         } else if (dm.tblBibleOmittedWords.FindKey({w})) {
@@ -223,7 +224,8 @@ void TfrmSearch::SearchAllWords() {
 
     // With no searchable word no query runs and nothing is found.
     if (!ids.isEmpty())
-        dm.OpenAllWordsSearch(ids, TMainDM::AllWordsScopeClause(ScopeIndex(), BookComboKey()));
+        dm.OpenAllWordsSearch(ids, TMainDM::AllWordsScopeClause(ScopeIndex(), BookComboKey()),
+                              hits);
     lblFoundRecs->setText(QString::number(ids.isEmpty() ? 0 : dm.qrySearch.RecordCount()));
 }
 

@@ -131,10 +131,14 @@ public:
     // empty for all books.
     static QString AllWordsScopeClause(int scopeIndex, int bookID = 0);
     // The verses (BookOrder, VerseID) that hold every word of wordIDs (at
-    // least one), within the scope clause when it is not empty.
-    static QString AllWordsSearchSQL(const QList<int>& wordIDs, const QString& scopeClause);
+    // least one), within the scope clause when it is not empty: a row for
+    // each place of the first word. `hits` (each word's count, in the same
+    // order, when known) chooses the quickest way to the same rows.
+    static QString AllWordsSearchSQL(const QList<int>& wordIDs, const QString& scopeClause,
+                                     const QList<int>& hits = {});
     // qrySearch closed, given that text and opened.
-    void OpenAllWordsSearch(const QList<int>& wordIDs, const QString& scopeClause);
+    void OpenAllWordsSearch(const QList<int>& wordIDs, const QString& scopeClause,
+                            const QList<int>& hits = {});
 
     // ---- handlers ------------------------------------------------------------
     void DataModuleCreate() {}

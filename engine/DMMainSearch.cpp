@@ -3,6 +3,9 @@
 
 #include "DMMain.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 // SQLite joins at most 64 tables; words past this many are subqueries of
@@ -27,43 +30,71 @@ QString TMainDM::AllWordsScopeClause(int scopeIndex, int bookID) {
     }
 }
 
-QString TMainDM::AllWordsSearchSQL(const QList<int>& wordIDs, const QString& scopeClause) {
+QString TMainDM::AllWordsSearchSQL(const QList<int>& wordIDs, const QString& scopeClause,
+                                   const QList<int>& hits) {
     // The rows of the first word, kept when their verse holds each further
-    // word. The further words are one self-join in a subquery: SQLite runs
-    // it through its covering index, one probe per verse of the rarest, and
-    // keeps only the verses that hold them all; a subquery per word would
-    // first list every verse of each frequent word. Words past what one join
-    // may hold get a subquery each. A repeated word is one term.
-    QList<int> ids;
-    for (int id : wordIDs)
-        if (!ids.contains(id))
-            ids << id;
+    // word. A repeated word is one term.
+    QList<int> ids, counts;
+    for (int i = 0; i < wordIDs.size(); ++i)
+        if (!ids.contains(wordIDs[i])) {
+            ids << wordIDs[i];
+            counts << hits.value(i, -1);
+        }
     QString sql =
         QStringLiteral("SELECT V1.BookOrder, V1.VerseID FROM WVN V1 Where V1.WordID = %1 ")
             .arg(ids.value(0));
-    const int joined = std::min(int(ids.size()), 1 + kJoinedWords);
-    if (joined > 1) {
+    QList<int> further = ids.mid(1);
+    const bool known = !counts.contains(-1);
+    if (known) {
+        // The rarest further word leads the self-join below.
+        QList<int> order(further.size());
+        std::iota(order.begin(), order.end(), 1);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return counts[a] < counts[b]; });
+        further.clear();
+        for (int k : order)
+            further << ids[k];
+    }
+    if (known && !further.isEmpty() &&
+        counts[0] <= *std::min_element(counts.begin() + 1, counts.end())) {
+        // The first word is the rarest: its verses are few, and each is
+        // probed for every further word through the (WordID, VerseID) index.
+        for (int k = 0; k < further.size(); ++k)
+            sql += QStringLiteral(" AND V1.VerseID IN (SELECT W%1.VerseID FROM WVN W%1 WHERE "
+                                  "W%1.WordID = %2 AND W%1.VerseID = V1.VerseID) ")
+                       .arg(k + 2)
+                       .arg(further[k]);
+        further.clear();
+    }
+    // The further words are one self-join in a subquery: SQLite runs it
+    // through its covering index, one probe per verse of the word that leads
+    // it, and keeps only the verses that hold them all; a subquery per word
+    // would first list every verse of each frequent word. Words past what
+    // one join may hold get a subquery each.
+    const int joined = std::min(int(further.size()), kJoinedWords);
+    if (joined > 0) {
         sql += QStringLiteral(" AND V1.VerseID IN (SELECT V2.VerseID FROM WVN V2 ");
-        for (int k = 3; k <= joined; ++k)
+        for (int k = 3; k <= joined + 1; ++k)
             sql += QStringLiteral(" JOIN WVN V%1 ON V%2.VerseID = V%1.VerseID ").arg(k).arg(k - 1);
-        sql += QStringLiteral(" WHERE V2.WordID = %1 ").arg(ids[1]);
-        for (int k = 3; k <= joined; ++k)
-            sql += QStringLiteral(" AND V%1.WordID = %2 ").arg(k).arg(ids[k - 1]);
+        sql += QStringLiteral(" WHERE V2.WordID = %1 ").arg(further[0]);
+        for (int k = 3; k <= joined + 1; ++k)
+            sql += QStringLiteral(" AND V%1.WordID = %2 ").arg(k).arg(further[k - 2]);
         sql += QStringLiteral(") ");
     }
-    for (int k = joined + 1; k <= ids.size(); ++k)
+    for (int k = joined; k < further.size(); ++k)
         sql += QStringLiteral(" AND V1.VerseID IN (SELECT W%1.VerseID FROM WVN W%1 WHERE "
                               "W%1.WordID = %2) ")
-                   .arg(k)
-                   .arg(ids[k - 1]);
+                   .arg(k + 2)
+                   .arg(further[k]);
     if (!scopeClause.isEmpty())
         sql += QStringLiteral(" AND ") + scopeClause;
     sql += QStringLiteral(" ORDER BY BookOrder, VerseID");
     return sql;
 }
 
-void TMainDM::OpenAllWordsSearch(const QList<int>& wordIDs, const QString& scopeClause) {
+void TMainDM::OpenAllWordsSearch(const QList<int>& wordIDs, const QString& scopeClause,
+                                 const QList<int>& hits) {
     qrySearch.Close();
-    qrySearch.SetSQL(AllWordsSearchSQL(wordIDs, scopeClause));
+    qrySearch.SetSQL(AllWordsSearchSQL(wordIDs, scopeClause, hits));
     qrySearch.Open();
 }

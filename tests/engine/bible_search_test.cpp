@@ -43,18 +43,36 @@ TEST_F(BibleSearchTest, AllWordsQueryFindsTheVersesTheJoinFinds) {
     // GOD=1, LOVE=2, LIGHT=3, IN=4, WORD=5; IN and LIGHT occur twice in a verse.
     const QList<QList<int>> lists{{1}, {4}, {1, 4}, {3, 4}, {1, 3, 4}, {2, 4, 5}, {1, 2, 3, 4}};
     for (const QList<int>& words : lists) {
-        for (int scope : {0, 1, 4}) {
-            const QString clause = TMainDM::AllWordsScopeClause(scope, Mark);
-            dm().OpenAllWordsSearch(words, clause);
-            QList<int> found = ids(dm().qrySearch);
-            found.erase(std::unique(found.begin(), found.end()), found.end());
-            TQuery joined;
-            joined.SetDatabaseName(DatabaseAlias);
-            joined.SetSQL(joinedSQL(words, clause));
-            joined.Open();
-            EXPECT_EQ(found, ids(joined))
-                << TMainDM::AllWordsSearchSQL(words, clause).toStdString();
+        // Word counts choose the way: unknown, the first word rarest, the
+        // last word rarest; the rows are the same.
+        QList<int> firstRarest, lastRarest;
+        for (int k = 0; k < words.size(); ++k) {
+            firstRarest << k + 1;
+            lastRarest << int(words.size()) - k;
         }
+        for (const QList<int>& hits : {QList<int>(), firstRarest, lastRarest}) {
+            for (int scope : {0, 1, 4}) {
+                const QString clause = TMainDM::AllWordsScopeClause(scope, Mark);
+                dm().OpenAllWordsSearch(words, clause, hits);
+                QList<int> found = ids(dm().qrySearch);
+                found.erase(std::unique(found.begin(), found.end()), found.end());
+                TQuery joined;
+                joined.SetDatabaseName(DatabaseAlias);
+                joined.SetSQL(joinedSQL(words, clause));
+                joined.Open();
+                EXPECT_EQ(found, ids(joined))
+                    << TMainDM::AllWordsSearchSQL(words, clause, hits).toStdString();
+            }
+        }
+    }
+    // A word twice in a verse gives its row twice when it comes first,
+    // whichever word leads the search.
+    for (const QList<int>& hits : {QList<int>(), QList<int>{1, 9}, QList<int>{9, 1}}) {
+        dm().OpenAllWordsSearch({3, 1}, QString(), hits);
+        EXPECT_EQ(ids(dm().qrySearch).size(), 1) << hits.value(0); // LIGHT once in Matthew 1:2
+        dm().OpenAllWordsSearch({4, 3}, QString(), hits);
+        const QList<int> both = ids(dm().qrySearch);
+        EXPECT_EQ(both.count(verseID(dm(), Matthew, 1, 3)), 2) << hits.value(0);
     }
     dm().OpenAllWordsSearch({1, 3, 4}, QString());
     EXPECT_EQ(ids(dm().qrySearch), QList<int>{verseID(dm(), Matthew, 1, 2)});
@@ -66,8 +84,15 @@ TEST_F(BibleSearchTest, AllWordsQueryTakesMoreWordsThanAJoinCould) {
     QList<int> words{1, 3, 4};
     for (int k = 0; k < 67; ++k)
         words << 1000 + k;
-    EXPECT_NO_THROW(dm().OpenAllWordsSearch(words, QString()));
-    EXPECT_EQ(dm().qrySearch.RecordCount(), 0);
+    QList<int> rising, falling; // counts that lead by the first word, by the last
+    for (int k = 0; k < words.size(); ++k) {
+        rising << k;
+        falling << int(words.size()) - k;
+    }
+    for (const QList<int>& hits : {QList<int>(), rising, falling}) {
+        EXPECT_NO_THROW(dm().OpenAllWordsSearch(words, QString(), hits));
+        EXPECT_EQ(dm().qrySearch.RecordCount(), 0);
+    }
     // Seventy copies of the two words of one verse find it once.
     QList<int> many;
     for (int k = 0; k < 35; ++k)
