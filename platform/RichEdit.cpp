@@ -122,6 +122,8 @@ void TRichEdit::setVisible(bool visible) {
 // pane none, and a year of readings laid out there is millions of pixels
 // tall. So the layout waits until the control is shown at a width.
 void TRichEdit::UpdateLayoutHold() {
+    if (m_lineQueries > 0)
+        return;
     const bool hold = m_updateDepth > 0 || isHidden() || viewport()->width() <= 0;
     QTextDocument* doc = document();
     if (doc->isLayoutEnabled() == !hold)
@@ -131,7 +133,9 @@ void TRichEdit::UpdateLayoutHold() {
         return;
     // The page kept the viewport's width meanwhile: the text is laid out at
     // once where it is shown, and whole, so that the scroll range the view
-    // is told is exact from the first paint.
+    // is told is exact from the first paint. The view hears of it through
+    // QTextEdit's own connection to this signal, which Qt does not promise;
+    // without it the range would come late, and the layout test fails.
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
     emit layout->documentSizeChanged(layout->documentSize());
 }
@@ -308,27 +312,31 @@ int TRichEdit::FindText(const QString& text, int start, int length, TSearchTypes
     return -1;
 }
 
-namespace {
 // Line questions are answered also while the layout is held: the text is
-// laid out for them meanwhile.
-class TLinesLaidOut {
+// laid out for them meanwhile. The layout's size news can give the view a
+// scroll bar, and so a resize, which must not take the layout away again.
+class TRichEdit::TLinesLaidOut {
 public:
-    explicit TLinesLaidOut(QTextDocument* doc) : m_doc(doc), m_held(!doc->isLayoutEnabled()) {
+    explicit TLinesLaidOut(const TRichEdit& edit)
+        : m_edit(edit), m_held(!edit.document()->isLayoutEnabled()) {
+        ++m_edit.m_lineQueries;
         if (m_held)
-            m_doc->setLayoutEnabled(true);
+            m_edit.document()->setLayoutEnabled(true);
     }
     ~TLinesLaidOut() {
         if (m_held)
-            m_doc->setLayoutEnabled(false);
+            m_edit.document()->setLayoutEnabled(false);
+        --m_edit.m_lineQueries;
     }
     TLinesLaidOut(const TLinesLaidOut&) = delete;
     TLinesLaidOut& operator=(const TLinesLaidOut&) = delete;
 
 private:
-    QTextDocument* m_doc;
+    const TRichEdit& m_edit;
     bool m_held;
 };
 
+namespace {
 // Makes sure a block is laid out and returns its layout.
 QTextLayout* LaidOut(const QTextDocument* doc, const QTextBlock& b) {
     doc->documentLayout()->blockBoundingRect(b);
@@ -337,7 +345,7 @@ QTextLayout* LaidOut(const QTextDocument* doc, const QTextBlock& b) {
 } // namespace
 
 int TRichEdit::LineFromChar(int pos) const {
-    const TLinesLaidOut laidOut(document());
+    const TLinesLaidOut laidOut(*this);
     const int d = ToDocPos(pos);
     int line = 0;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
@@ -353,7 +361,7 @@ int TRichEdit::LineFromChar(int pos) const {
 }
 
 int TRichEdit::LineIndex(int line) const {
-    const TLinesLaidOut laidOut(document());
+    const TLinesLaidOut laidOut(*this);
     if (line < 0)
         line = LineFromChar(SelStart());
     int first = 0;
@@ -371,7 +379,7 @@ int TRichEdit::LineIndex(int line) const {
 }
 
 int TRichEdit::LineCount() const {
-    const TLinesLaidOut laidOut(document());
+    const TLinesLaidOut laidOut(*this);
     int count = 0;
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
         QTextLayout* lay = LaidOut(document(), b);

@@ -145,6 +145,8 @@ private:
     QTextCharFormat m_insertFormat;
     int m_maxLength = 0;
     int m_updateDepth = 0;
+    class TLinesLaidOut;
+    mutable int m_lineQueries = 0; // line queries under way
     quint64 m_revision = 0;
 
     // The place of the last ScrollNearTop until the control has been painted

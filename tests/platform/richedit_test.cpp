@@ -251,6 +251,10 @@ TEST(RichEditLayout, TextWrittenWhileHeldIsLaidOutOnceWhereItIsShown) {
             e->show();
             split.refresh();
         } else {
+            // Lines asked for meanwhile are those of the shown width, and
+            // asking keeps the layout held.
+            EXPECT_EQ(e->LineCount(), inView.LineCount());
+            EXPECT_FALSE(e->document()->isLayoutEnabled());
             e->EndUpdate();
         }
         ASSERT_EQ(e->size(), inView.size());
