@@ -63,8 +63,14 @@ void tableFail(const ESqlError& e, const QString& fileName, const QString& alias
         fail(place + QStringLiteral(" is missing from the database file"));
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         failInUse(place, path);
-    if (e.code == SQLITE_READONLY_DIRECTORY || primary == SQLITE_CANTOPEN)
-        failFolderNotWritable(place, QFileInfo(path).absolutePath());
+    // A file SQLite cannot open beside a folder that takes no new files
+    // (its write-ahead log): the folder is at fault.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (e.code == SQLITE_READONLY_DIRECTORY ||
+        (primary == SQLITE_CANTOPEN && !QFileInfo(folder).isWritable()))
+        failFolderNotWritable(place, folder);
+    if (primary == SQLITE_CANTOPEN)
+        fail(place + QStringLiteral(" cannot be opened: ") + e.sqliteMessage);
     if (primary == SQLITE_READONLY)
         failReadOnly(place, path);
     if (primary == SQLITE_FULL)
