@@ -162,7 +162,9 @@ bool RealFontDialog(QWidget* parent, QFont& font) {
 bool RealPrintDialog(QWidget* parent, QPrinter* printer) {
     QPrintDialog dlg(printer, parent);
     // A printer that prints on paper still offers printing to a file; the
-    // dialog's own file box would start in the current folder.
+    // dialog's own file box would start in the current folder. The box is
+    // found by the name Qt's dialog gives it, which Qt does not promise: if
+    // it goes, the box starts where Qt starts it, and the dialogs test fails.
     if (printer->outputFileName().isEmpty())
         if (auto* box = dlg.findChild<QLineEdit*>(QStringLiteral("filename")))
             box->setText(SuggestedPrintFile(*printer));
