@@ -424,9 +424,9 @@ TEST_F(RtfTest, LibreOfficeShowsDirectionsAndKeepsFontsOfMixedRuns) {
                                  "fo:font-weight=\"bold\""})
         EXPECT_TRUE(latin.contains(property)) << property << " in " << latin.toStdString();
 
-        // On the page the right-to-left paragraph stands on the right, the
-        // other on the left.
 #ifdef EVELM_PDFTOTEXT
+    // On the page the right-to-left paragraph stands on the right, the
+    // other on the left.
     const auto words = WordEdges(LibreOffice(file, dir.path(), "pdf"));
     ASSERT_TRUE(words.contains("Abc") && words.contains("Latin"));
     EXPECT_GT(words["Abc"].first, 300);
