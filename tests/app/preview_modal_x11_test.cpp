@@ -26,14 +26,13 @@
 #include "ZIZ_Cldr.h"
 #include "arrowbtn.h"
 #include "day_fixture.h"
+#include "support/XInput.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -71,29 +70,6 @@ void AddLongReadings(TFixtureDatabase& db) {
                    "EndSkipWords"},
                   {VelmAnnual, 107, Liturgy, 1, book, book, 1, 1, 2, 8, 0, 0});
     }
-}
-
-// The X server's own mouse and keys.
-void Xdo(const QStringList& args) {
-    ASSERT_EQ(QProcess::execute(QStringLiteral(EVELM_XDOTOOL), args), 0) << "xdotool failed";
-}
-
-void Click(QWidget* w, QPoint at = {-1, -1}) {
-    const QPoint p = w->mapToGlobal(at.x() < 0 ? w->rect().center() : at);
-    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
-}
-
-void Key(const QString& key) {
-    Xdo({"key", key});
-}
-
-// Lets events run until done() holds or five seconds pass.
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
 }
 
 // Runs open(), which shows a window through the real modal show; once that

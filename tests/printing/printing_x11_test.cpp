@@ -6,12 +6,12 @@
 #include "RichEdit.h"
 #include "RichPreview.h"
 #include "RichPrint.h"
+#include "support/XInput.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,7 +20,6 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,28 +31,11 @@
 
 namespace {
 
-void Xdo(const QStringList& args) {
-    ASSERT_EQ(QProcess::execute(QStringLiteral(EVELM_XDOTOOL), args), 0) << "xdotool failed";
-}
-
-void Click(QWidget* w) {
-    const QPoint p = w->mapToGlobal(w->rect().center());
-    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
-}
-
 // Replaces the text of an edit or spin box as a user would.
 void TypeInto(QWidget* w, const QString& text) {
     Click(w);
-    Xdo({"key", "ctrl+a"});
+    Key("ctrl+a");
     Xdo({"type", text});
-}
-
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
 }
 
 // Hands every modal window that comes up, once active, to answer; the

@@ -1,0 +1,37 @@
+#pragma once
+// The X server's own mouse and keys for the tests that run under Xvfb with
+// Qt's X11 platform (xdotool, named by EVELM_XDOTOOL), and a wait that lets
+// events run meanwhile.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStringList>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+inline void Xdo(const QStringList& args) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral(EVELM_XDOTOOL), args), 0) << "xdotool failed";
+}
+
+// A click at a point of the widget, by default its middle.
+inline void Click(QWidget* w, QPoint at = {-1, -1}) {
+    const QPoint p = w->mapToGlobal(at.x() < 0 ? w->rect().center() : at);
+    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+}
+
+inline void Key(const QString& key) {
+    Xdo({"key", key});
+}
+
+// Lets events run until done() holds or ten seconds pass.
+inline bool WaitFor(const std::function<bool()>& done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
