@@ -36,7 +36,8 @@ void TfrmReadings::BuildRangeReadings() {
     const int days = int(StartDate.date().daysTo(EndDate.date())) + 1;
     TfrmMainNew& main = *frmMainNew;
 
-    BeginBuilding();
+    // Armed first, as for one day: a build that fails while it begins
+    // still gives the window, its input and the text's layout back.
     TScopeGuard finish([this] {
         QString title;
         GetRangeTitle(title);
@@ -45,6 +46,7 @@ void TfrmReadings::BuildRangeReadings() {
         if (frmBuilding != nullptr)
             frmBuilding->lblProgress->clear();
     });
+    BeginBuilding();
     SetBuildingProgressMax(days);
 
     for (QDate d = StartDate.date(); d <= EndDate.date(); d = d.addDays(1)) {
