@@ -1,8 +1,10 @@
 #include "MltyDays.h"
 
+#include "Controls.h"
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "MainNew.h"
+#include "PanelScroller.h"
 #include "RadioGroup.h"
 
 #include <QCalendarWidget>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "CldrTypes.h"
@@ -37,7 +40,10 @@ TfrmMltyDays::TfrmMltyDays(QWidget* parent) : QDialog(parent) {
 void TfrmMltyDays::CreateControls() {
     setWindowFlags(Qt::Tool);
     setWindowTitle(QStringLiteral("Readings' Range"));
-    auto* outer = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(TPanelScroller::WindowBody(this));
+    // The body is no window: it keeps the window's margins.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this);
+    outer->setContentsMargins(margin, margin, margin, margin);
 
     auto* heading = new QLabel(QStringLiteral("Readings Range"), this);
     QFont f = heading->font();
@@ -136,6 +142,7 @@ QList<TRadioGroup*> TfrmMltyDays::Groups() const {
 }
 
 void TfrmMltyDays::showEvent(QShowEvent* event) {
+    FitOnScreen(this);
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();

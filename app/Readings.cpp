@@ -207,6 +207,7 @@ void TfrmReadings::FormCreate() {
 }
 
 void TfrmReadings::showEvent(QShowEvent* event) {
+    FitOnScreen(this);
     QDialog::showEvent(event);
     // A window restored by the desktop keeps its text; only the opener's
     // show builds.

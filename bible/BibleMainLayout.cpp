@@ -9,6 +9,7 @@
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "FittingControls.h"
+#include "PanelScroller.h"
 #include "RadioGroup.h"
 #include "RichEdit.h"
 
@@ -48,7 +49,7 @@ void TfrmBibleMain::CreateControls() {
     setObjectName(QStringLiteral("frmBibleMain"));
     setWindowTitle(QStringLiteral("The Holy Bible"));
     resize(800, 600);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(TPanelScroller::WindowBody(this));
     layout->setContentsMargins(6, 6, 6, 6);
 
     auto* top = new QHBoxLayout;

@@ -9,6 +9,7 @@
 #include "DMMain.h"
 #include "ErrorHandler.h"
 #include "GridModel.h"
+#include "PanelScroller.h"
 #include "PhraseSearch.h"
 #include "RichEdit.h"
 
@@ -41,7 +42,7 @@ void TfrmSearch::CreateControls() {
     setObjectName(QStringLiteral("frmSearch"));
     setWindowTitle(QStringLiteral("Bible Search"));
     resize(800, 600);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(TPanelScroller::WindowBody(this));
     layout->setContentsMargins(6, 6, 6, 6);
 
     auto* top = new QHBoxLayout;

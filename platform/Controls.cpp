@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "ErrorHandler.h"
+#include "Shell.h"
 #include "TableEngine.h"
 
 #include <QApplication>
@@ -91,7 +92,14 @@ QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataS
     return nav;
 }
 
+void FitOnScreen(QWidget* window) {
+    const QSize room = ScreenInWindowPixels(PrimaryScreenMetrics());
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room));
+}
+
 void CentreOnScreen(QWidget* window) {
+    FitOnScreen(window);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -42,7 +42,11 @@ void SetTextColor(QWidget* w, const QColor& color,
 QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
                       std::function<void()> after = {});
 
-// Centres window on the primary screen's free area.
+// Makes window no larger than the primary screen: a design size can exceed a
+// small or scaled screen. A window that needs more room than the screen has
+// puts its controls on a scrolling body (TPanelScroller::WindowBody).
+void FitOnScreen(QWidget* window);
+// Centres window on the primary screen's free area, fitted to the screen.
 void CentreOnScreen(QWidget* window);
 
 // Esc closes window, whichever control has the focus; an Esc that closes an

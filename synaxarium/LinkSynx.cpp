@@ -70,6 +70,7 @@ void TfrmLinkSynx::setVisible(bool visible) {
         // previous opening's entry.
         if (!built)
             return;
+        FitOnScreen(this);
     }
     QWidget::setVisible(visible);
 }

@@ -3,6 +3,15 @@
 
 #include "MainNewTestSupport.h"
 
+#include "Bible.h"
+#include "BibleChapter.h"
+#include "BibleIndex.h"
+#include "BibleMain.h"
+#include "MltyDays.h"
+#include "Readings.h"
+#include "Search.h"
+#include "Synx.h"
+
 #include "CldrDates.h"
 #include "FixtureDb.h"
 #include "Shell.h"
@@ -88,6 +97,38 @@ TEST_F(MainWindowDisplay, LargeFontsSizeTheWindowInTheScreensOwnPixels) {
         EXPECT_EQ(dialogs.Messages[0].Text, QString::fromLatin1(LargeFontsWarning));
         dialogs.Messages.clear();
         window.reset();
+    }
+}
+
+TEST_F(MainWindowDisplay, EveryWindowStaysWithinASmallScaledScreen) {
+    // 1280x1024 at a scale of 2 is 640x512 of a window's own pixels: less
+    // than the controls of the Bible hub and search window need side by side.
+    TFixtureDatabase db;
+    db.Finish();
+    SetScreen(1280, 1024, 192);
+    screen.Scale = 2;
+    const QSize fits(640, 512);
+    CreateWindow();
+    const struct {
+        const char* name;
+        std::function<QWidget*()> make;
+    } windows[] = {
+        {"hub", [&] { return Make(frmBibleMain); }},
+        {"search", [&] { return Make(frmSearch); }},
+        {"chapter", [&] { return Make(frmBibleChapter); }},
+        {"whole book", [&] { return Make(frmBible); }},
+        {"concordance", [&] { return Make(frmBibleIndex); }},
+        {"Synaxarium", [&] { return Make(frmSynx); }},
+        {"readings", [&] { return Make(frmReadings); }},
+        {"range", [&] { return Make(frmMltyDays); }},
+    };
+    for (const auto& c : windows) {
+        QWidget* w = c.make();
+        w->show();
+        QCoreApplication::processEvents();
+        EXPECT_LE(w->width(), fits.width()) << c.name;
+        EXPECT_LE(w->height(), fits.height()) << c.name;
+        w->hide();
     }
 }
 

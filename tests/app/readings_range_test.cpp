@@ -636,6 +636,7 @@ TEST_F(ReadingsRange, DayNodesShowWholeAndTheSynaxariumNodeOnOneLine) {
 }
 
 TEST_F(ReadingsRange, SynaxariumRulesStayOnOneLineAtTheFirstSize) {
+    SetScreen(1280, 1024, 96); // room for the window's first size
     WhileRangeShown(D("2024-09-17"), D("2024-09-19"), [&] {
         TRichEdit* edit = r().rchedtReadings;
         QCoreApplication::processEvents();

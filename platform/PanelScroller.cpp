@@ -1,7 +1,10 @@
 #include "PanelScroller.h"
 
+#include "Shell.h"
+
 #include <QEvent>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 TPanelScroller::TPanelScroller(QWidget* panel, Qt::Orientations directions, QWidget* parent)
     : QScrollArea(parent), directions_(directions) {
@@ -25,6 +28,8 @@ bool TPanelScroller::eventFilter(QObject* watched, QEvent* event) {
     // The scroll area watches its panel as well; only a vertical-only
     // scroller follows the panel's width.
     const QEvent::Type t = event->type();
+    if (screenBound_ && watched == widget() && t == QEvent::LayoutRequest)
+        updateGeometry();
     if (!(directions_ & Qt::Horizontal) && (t == QEvent::Show || t == QEvent::Hide ||
                                             t == QEvent::Resize || t == QEvent::LayoutRequest))
         FollowPanelWidth();
@@ -40,4 +45,25 @@ void TPanelScroller::FollowPanelWidth() {
         verticalScrollBar()->isVisibleTo(this) ? verticalScrollBar()->sizeHint().width() : 0;
     if (width() != panelWidth + bar || minimumWidth() != panelWidth + bar)
         setFixedWidth(panelWidth + bar);
+}
+
+QSize TPanelScroller::minimumSizeHint() const {
+    const QWidget* panel = widget();
+    if (!screenBound_ || !panel)
+        return QScrollArea::minimumSizeHint();
+    const QSize need = panel->minimumSizeHint().expandedTo(panel->minimumSize());
+    return need.boundedTo(ScreenInWindowPixels(PrimaryScreenMetrics()));
+}
+
+QWidget* TPanelScroller::WindowBody(QWidget* window) {
+    // The body is inside the window before any control moves onto it, so
+    // the controls keep their tab order.
+    auto* body = new QWidget;
+    body->setObjectName(window->objectName() + QStringLiteral("Body"));
+    auto* scroller = new TPanelScroller(body, Qt::Vertical | Qt::Horizontal, window);
+    scroller->screenBound_ = true;
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+    return body;
 }
