@@ -62,6 +62,8 @@ TfrmAllDates::TfrmAllDates(QWidget* parent)
     setWindowTitle(QStringLiteral("Coptic Feasts and Events"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(800, 600);
+    // Its size when the user restores it from maximized.
+    FitOnScreen(this);
     setWindowState(Qt::WindowMaximized);
     CreateControls();
 }

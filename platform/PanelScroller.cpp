@@ -51,8 +51,14 @@ QSize TPanelScroller::minimumSizeHint() const {
     const QWidget* panel = widget();
     if (!screenBound_ || !panel)
         return QScrollArea::minimumSizeHint();
-    const QSize need = panel->minimumSizeHint().expandedTo(panel->minimumSize());
-    return need.boundedTo(ScreenInWindowPixels(PrimaryScreenMetrics()));
+    QSize need = panel->minimumSizeHint().expandedTo(panel->minimumSize());
+    const QSize room = ScreenInWindowPixels(PrimaryScreenMetrics());
+    // Room for the bar that scrolls one way, so the other needs none.
+    if (need.height() > room.height())
+        need.rwidth() += verticalScrollBar()->sizeHint().width();
+    if (need.width() > room.width())
+        need.rheight() += horizontalScrollBar()->sizeHint().height();
+    return need.boundedTo(room);
 }
 
 QWidget* TPanelScroller::WindowBody(QWidget* window) {
