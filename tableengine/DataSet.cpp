@@ -42,6 +42,13 @@ void TDataSet::SetActive(bool active) {
     if (active) {
         if (!d->openHook)
             fail(QStringLiteral("A plain dataset has no table or query to open"));
+        const auto abandonOpen = [this] {
+            d->active = false;
+            d->state = TDataSetState::dsInactive;
+            d->cursor.reset();
+            if (d->closeHook)
+                d->closeHook();
+        };
         try {
             d->openHook();
             d->rebuildFieldList();
@@ -51,19 +58,12 @@ void TDataSet::SetActive(bool active) {
             d->rebuildHook();
             d->openFailure.reset();
         } catch (const EDatabaseError& e) {
+            // Kept so that later calls on the closed dataset say why it closed.
             d->openFailure = std::make_unique<EDatabaseError>(e);
-            d->active = false;
-            d->state = TDataSetState::dsInactive;
-            d->cursor.reset();
-            if (d->closeHook)
-                d->closeHook();
+            abandonOpen();
             throw;
         } catch (...) {
-            d->active = false;
-            d->state = TDataSetState::dsInactive;
-            d->cursor.reset();
-            if (d->closeHook)
-                d->closeHook();
+            abandonOpen();
             throw;
         }
         d->resetToFirst();
