@@ -6,7 +6,7 @@ pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev libgl-dev libsqlite3-dev libjpeg62-turbo-dev zlib1g-dev
       libgtest-dev libgmock-dev googletest libbenchmark-dev
       fonts-liberation2 unrtf pandoc poppler-utils sword-text-web libsword-dev
-      xvfb xauth libxcb1-dev clang-format git)
+      xvfb xauth xdotool openbox libxcb1-dev clang-format git)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
