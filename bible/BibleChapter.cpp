@@ -175,7 +175,10 @@ bool TfrmBibleChapter::GotoVerse(TRichEdit* RichEdit, int Verse, bool Select) {
         return false;
     RichEdit->setFocus();
     RichEdit->SetSelStart(found + 1);
-    RichEdit->SetSelLength(Select ? VerseLength + 3 : 0);
+    // The number, the blank after it and the text, whatever the number's
+    // length.
+    const int label = int(QString::number(Verse).size()) + 1;
+    RichEdit->SetSelLength(Select ? label + VerseLength : 0);
     // The lines before the verse stay in view: the chapter's heading above
     // its first verse.
     RichEdit->ScrollNearTop(found + 1, JumpLinesAbove);
@@ -243,18 +246,30 @@ void TfrmBibleChapter::HighlightClick() {
     rchedtReadings->repaint();
 }
 
-void TfrmBibleChapter::spdbtnPrevDayClick() {
-    if (Chapter > FirstChapter) {
-        --Chapter;
+void TfrmBibleChapter::StepTo(int chapter) {
+    const int shown = Chapter, first = FirstVerse, last = LastVerse;
+    Chapter = chapter;
+    try {
         ShowChapter(false);
+    } catch (...) {
+        // The text still shows the chapter it showed: so do the caption and
+        // the next step.
+        Chapter = shown;
+        FirstVerse = first;
+        LastVerse = last;
+        lblBookAndChapter->setText(BibleText::ChapterCaption(BookName, Chapter));
+        throw;
     }
 }
 
+void TfrmBibleChapter::spdbtnPrevDayClick() {
+    if (Chapter > FirstChapter)
+        StepTo(Chapter - 1);
+}
+
 void TfrmBibleChapter::spdbtnNextDayClick() {
-    if (Chapter < LastChapter) {
-        ++Chapter;
-        ShowChapter(false);
-    }
+    if (Chapter < LastChapter)
+        StepTo(Chapter + 1);
 }
 
 QString TfrmBibleChapter::PrintHeader() const {

@@ -45,7 +45,7 @@ public:
     bool FindFromStart = true;
     QStringList HighlightList; // upper-cased words of word mode
     int TargetVerse = 0;       // 0: the chapter's first verse
-    int VerseLength = 0;       // the selection covers this plus 3 characters
+    int VerseLength = 0;       // the selection covers this and the verse's number
     bool SelectVerse = false;
 
     // ----------------------------------------------------- operations ---
@@ -96,6 +96,9 @@ public:
 private:
     void CreateControls();
     QString PrintHeader() const;
+    // Shows another chapter of the book; after a failure the window shows
+    // the chapter it showed.
+    void StepTo(int chapter);
 };
 
 extern TfrmBibleChapter* frmBibleChapter;

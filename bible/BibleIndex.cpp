@@ -65,7 +65,7 @@ void TfrmBibleIndex::FormClose() {
 void TfrmBibleIndex::JumpToWord(const QString& Prefix) {
     QString prefix = Prefix;
     if (prefix.isEmpty())
-        prefix = IndexText::StartWord(edtSearch->text().trimmed(), QString());
+        prefix = IndexText::TypedWord(edtSearch->text().trimmed());
     if (prefix.isEmpty())
         prefix = QStringLiteral("A");
     TMainDM& dm = *MainDM;

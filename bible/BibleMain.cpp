@@ -130,9 +130,30 @@ void TfrmBibleMain::UpdateBookInfo() {
     lblChapter->setToolTip(range.Hint);
 }
 
+void TfrmBibleMain::ShowWhatTheTextShows() {
+    if (shownBook_ == 0)
+        return;
+    TTable& books = MainDM->tblBookNamesFiltered;
+    // A book the list no longer offers stays as the list has it.
+    if (CurrentBookID() != shownBook_ && LocateBook(books, shownBook_)) {
+        const QSignalBlocker hold(dblkupcmbxBibleBooks);
+        dblkupcmbxBibleBooks->setCurrentIndex(dblkupcmbxBibleBooks->findData(shownBook_));
+    }
+    if (CurrentBookID() != shownBook_)
+        return;
+    RunQuietly([this] { UpdateBookInfo(); });
+    const QSignalBlocker hold(spnedtChapter);
+    spnedtChapter->setValue(shownChapter_);
+}
+
 void TfrmBibleMain::ShowChapter() {
     if (spnedtChapter->value() <= 0)
         return;
+    bool shown = false;
+    TScopeGuard restore([this, &shown] {
+        if (!shown)
+            ShowWhatTheTextShows();
+    });
     UpdateBookInfo();
     const int book = CurrentBookID();
     if (book == 0)
@@ -153,6 +174,9 @@ void TfrmBibleMain::ShowChapter() {
     const QString text = MainDM->GetPassageText(
         book, chapter, chapter, firstVerse, lastVerse, StepBuildingBar, 0, 0, true,
         chkbxNewLinePerVerse->isChecked(), chkbxShowChapter->isChecked(), true, false);
+    shown = true;
+    shownBook_ = book;
+    shownChapter_ = chapter;
     rchedtReadings->setVisible(false);
     rchedtReadings->Clear();
     const int size = DayState != nullptr ? FontPointSize(DayState->ReadingsFont) : 12;

@@ -103,6 +103,11 @@ private:
     // The combo's items from the filtered book list; the current row selected.
     void FillBookCombo();
     QString PrintHeader() const;
+    // After a failed showing the book and chapter boxes go back to what the
+    // text still shows.
+    void ShowWhatTheTextShows();
+    int shownBook_ = 0; // of the text; 0 before a chapter was shown
+    int shownChapter_ = 0;
 };
 
 extern TfrmBibleMain* frmBibleMain;

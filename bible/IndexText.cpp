@@ -30,11 +30,16 @@ TWordStatistics WordStatistics(bool found, bool allBooks, int hits, int verses) 
     return {QStringLiteral("Founded in: ") + count, false};
 }
 
-QString StartWord(const QString& editText, const QString& currentWord) {
+QString TypedWord(const QString& editText) {
     QString w = editText;
     for (QChar& c : w)
         if (c >= u'a' && c <= u'z')
             c = QChar(char16_t(c.unicode() - 32));
+    return w;
+}
+
+QString StartWord(const QString& editText, const QString& currentWord) {
+    QString w = TypedWord(editText);
     if (w.isEmpty())
         w = currentWord;
     return w == QLatin1String("666") ? QStringLiteral("AARON") : w;

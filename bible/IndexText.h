@@ -19,6 +19,9 @@ struct TWordStatistics {
 };
 TWordStatistics WordStatistics(bool found, bool allBooks, int hits, int verses);
 
+// The ASCII upper case of what the user typed.
+QString TypedWord(const QString& editText);
+
 // The start word of a showing: the upper-cased edit text, else the current
 // word; "666" starts at "AARON".
 QString StartWord(const QString& editText, const QString& currentWord);

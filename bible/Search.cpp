@@ -223,10 +223,20 @@ void TfrmSearch::SearchAllWords() {
     QCoreApplication::processEvents();
 
     // With no searchable word no query runs and nothing is found.
-    if (!ids.isEmpty())
-        dm.OpenAllWordsSearch(ids, TMainDM::AllWordsScopeClause(ScopeIndex(), BookComboKey()),
-                              hits);
-    lblFoundRecs->setText(QString::number(ids.isEmpty() ? 0 : dm.qrySearch.RecordCount()));
+    if (!ids.isEmpty()) {
+        try {
+            dm.OpenAllWordsSearch(ids, TMainDM::AllWordsScopeClause(ScopeIndex(), BookComboKey()),
+                                  hits);
+        } catch (const EDatabaseError& e) {
+            // The query's own text is no message for the user.
+            if (e.Cause() != TDbFailure::SqlText)
+                throw;
+            dm.qrySearch.Close();
+            MessageDlg(QStringLiteral("These words cannot be searched for together."), mtError,
+                       mbOK);
+        }
+    }
+    lblFoundRecs->setText(QString::number(dm.qrySearch.Active() ? dm.qrySearch.RecordCount() : 0));
 }
 
 // ------------------------------------------------------------ phrase ---
@@ -353,8 +363,10 @@ bool TfrmSearch::WriteSelectedVerses() {
         TDataSet* ds = gridModel->DataSet();
         if (ds == nullptr || !ds->Active() || ds->IsEmpty())
             throw std::runtime_error("no verses");
+        QItemSelectionModel* selection = dbgrdSearch->selectionModel();
+        const QItemSelection chosen = selection->selection();
         QList<int> rows;
-        for (const QModelIndex& i : dbgrdSearch->selectionModel()->selectedRows())
+        for (const QModelIndex& i : selection->selectedRows())
             rows << i.row();
         if (rows.isEmpty())
             rows << gridModel->CurrentRow();
@@ -365,6 +377,10 @@ bool TfrmSearch::WriteSelectedVerses() {
         frmPrintRich->AddPlainText(rchedtReadings, text, TextSize());
         rchedtReadings->SetSelStart(0);
         gridModel->SelectRow(rows.first());
+        // The cursor's move selects its row alone: the user's selection
+        // stays for the next output.
+        if (!chosen.isEmpty())
+            selection->select(chosen, QItemSelectionModel::ClearAndSelect);
         return true;
     } catch (const std::exception&) {
         MessageDlg(NoVersesMessage, mtWarning, mbOK);

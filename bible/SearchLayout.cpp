@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"
+#include "FittingControls.h"
 #include "GridModel.h"
 #include "PanelScroller.h"
 #include "PhraseSearch.h"
@@ -68,9 +69,12 @@ void TfrmSearch::CreateControls() {
     checks->addStretch();
     lblMessage = MakeLabel(this, QStringLiteral("lblMessage"), QString());
     lblMessage->hide();
-    lblOmittedWords = MakeLabel(this, QStringLiteral("lblOmittedWords"), QString());
+    // However long the words typed, the window keeps its width.
+    lblOmittedWords = new TElidedLabel(this);
+    lblOmittedWords->setObjectName(QStringLiteral("lblOmittedWords"));
     lblOmittedWords->hide();
-    lblNotFoundWords = MakeLabel(this, QStringLiteral("lblNotFoundWords"), QString());
+    lblNotFoundWords = new TElidedLabel(this);
+    lblNotFoundWords->setObjectName(QStringLiteral("lblNotFoundWords"));
     lblNotFoundWords->hide();
     dblkupcmbxBibleOmittedWordsw = new QComboBox(this);
     dblkupcmbxBibleOmittedWordsw->setObjectName(QStringLiteral("dblkupcmbxBibleOmittedWordsw"));

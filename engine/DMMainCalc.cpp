@@ -35,16 +35,27 @@ struct Match {
     qsizetype length = 0;
 };
 
-// Where the concordance word stands in the upper-cased verse. Long words
-// match anywhere; short ones prefer a whole word, so that "IN" is not found
-// inside "BEGINNING".
+// The first occurrence of the word that no letter or digit adjoins; else the
+// first one at all (the word inside a longer one).
+Match wholeWordElseAny(const QString& word, const QString& verse) {
+    const auto joins = [&](qsizetype i) {
+        return i >= 0 && i < verse.size() && verse.at(i).isLetterOrNumber();
+    };
+    for (qsizetype p = verse.indexOf(word); p >= 0; p = verse.indexOf(word, p + 1))
+        if (!joins(p - 1) && !joins(p + word.size()))
+            return {p, word.size()};
+    const qsizetype p = verse.indexOf(word);
+    return p < 0 ? Match{} : Match{p, word.size()};
+}
+
+// Where the concordance word stands in the upper-cased verse: a whole word
+// where the verse has one, so that "LOVE" is not placed inside "BELOVED"
+// nor "IN" inside "BEGINNING".
 Match findWord(const QString& word, const QString& verse) {
     if (word.isEmpty())
         return {};
-    if (word.size() >= 4) {
-        const qsizetype p = verse.indexOf(word);
-        return p < 0 ? Match{} : Match{p, word.size()};
-    }
+    if (word.size() >= 4)
+        return wholeWordElseAny(word, verse);
 
     const QString both = QLatin1Char(' ') + word + QLatin1Char(' ');
     if (qsizetype p = verse.indexOf(both); p >= 0)
@@ -62,8 +73,7 @@ Match findWord(const QString& word, const QString& verse) {
             return {p, leading.size()};
     }
 
-    const qsizetype p = verse.indexOf(word);
-    return p < 0 ? Match{} : Match{p, word.size()};
+    return wholeWordElseAny(word, verse);
 }
 
 } // namespace

@@ -8,9 +8,23 @@
 
 namespace {
 
-// SQLite joins at most 64 tables; words past this many are subqueries of
-// their own.
+// SQLite joins at most 64 tables and nests expressions at most 1000 deep:
+// this many words are joined or probed one by one, the rest are counted in
+// each verse found by one term, however many they are.
 constexpr int kJoinedWords = 32;
+
+// The verse of V1 holds every one of the words.
+QString holdsAll(const QList<int>& words) {
+    if (words.isEmpty())
+        return QString();
+    QStringList list;
+    for (int w : words)
+        list << QString::number(w);
+    return QStringLiteral(" AND (SELECT COUNT(DISTINCT R.WordID) FROM WVN R WHERE R.VerseID = "
+                          "V1.VerseID AND R.WordID IN (%1)) = %2 ")
+        .arg(list.join(QLatin1Char(',')))
+        .arg(words.size());
+}
 
 } // namespace
 
@@ -59,18 +73,21 @@ QString TMainDM::AllWordsSearchSQL(const QList<int>& wordIDs, const QString& sco
         counts[0] <= *std::min_element(counts.begin() + 1, counts.end())) {
         // The first word is the rarest: its verses are few, and each is
         // probed for every further word through the (WordID, VerseID) index.
-        for (int k = 0; k < further.size(); ++k)
+        const int probed = std::min(int(further.size()), kJoinedWords);
+        for (int k = 0; k < probed; ++k)
             sql += QStringLiteral(" AND V1.VerseID IN (SELECT W%1.VerseID FROM WVN W%1 WHERE "
                                   "W%1.WordID = %2 AND W%1.VerseID = V1.VerseID) ")
                        .arg(k + 2)
                        .arg(further[k]);
+        sql += holdsAll(further.mid(probed));
         further.clear();
     }
     // The further words are one self-join in a subquery: SQLite runs it
     // through its covering index, one probe per verse of the word that leads
     // it, and keeps only the verses that hold them all; a subquery per word
     // would first list every verse of each frequent word. Words past what
-    // one join may hold get a subquery each.
+    // one join may hold, the most frequent, are counted in the few verses
+    // left.
     const int joined = std::min(int(further.size()), kJoinedWords);
     if (joined > 0) {
         sql += QStringLiteral(" AND V1.VerseID IN (SELECT V2.VerseID FROM WVN V2 ");
@@ -81,11 +98,7 @@ QString TMainDM::AllWordsSearchSQL(const QList<int>& wordIDs, const QString& sco
             sql += QStringLiteral(" AND V%1.WordID = %2 ").arg(k).arg(further[k - 2]);
         sql += QStringLiteral(") ");
     }
-    for (int k = joined; k < further.size(); ++k)
-        sql += QStringLiteral(" AND V1.VerseID IN (SELECT W%1.VerseID FROM WVN W%1 WHERE "
-                              "W%1.WordID = %2) ")
-                   .arg(k + 2)
-                   .arg(further[k]);
+    sql += holdsAll(further.mid(joined));
     if (!scopeClause.isEmpty())
         sql += QStringLiteral(" AND ") + scopeClause;
     sql += QStringLiteral(" ORDER BY BookOrder, VerseID");

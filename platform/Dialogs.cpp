@@ -62,6 +62,31 @@ private:
     QPointer<QWidget> m_opener;
 };
 
+// A message box shows at most this much, so that it and its buttons stay
+// within a small or scaled screen: lines, characters, and characters of a
+// word (a word is never broken across lines).
+constexpr int kMessageLines = 15;
+constexpr int kMessageChars = 800;
+constexpr int kMessageWordChars = 60;
+
+QString FitMessageText(const QString& text) {
+    const QChar ellipsis(0x2026);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    const bool moreLines = lines.size() > kMessageLines;
+    lines = lines.mid(0, kMessageLines);
+    for (QString& line : lines) {
+        QStringList words = line.split(QLatin1Char(' '));
+        for (QString& w : words)
+            if (w.size() > kMessageWordChars)
+                w = w.left(kMessageWordChars) + ellipsis;
+        line = words.join(QLatin1Char(' '));
+    }
+    QString fitted = lines.join(QLatin1Char('\n'));
+    if (fitted.size() > kMessageChars)
+        return fitted.left(kMessageChars) + ellipsis;
+    return moreLines ? fitted + QLatin1Char('\n') + ellipsis : fitted;
+}
+
 int RealMessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
     QMessageBox box;
     switch (type) {
@@ -187,7 +212,7 @@ auto Answer(F TEnvironment::*member, Real real, Args&&... args) {
 } // namespace
 
 int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
-    return Answer(&TEnvironment::MessageDlg, RealMessageDlg, text, type, buttons);
+    return Answer(&TEnvironment::MessageDlg, RealMessageDlg, FitMessageText(text), type, buttons);
 }
 int ShowModal(QWidget* window) {
     return Answer(&TEnvironment::ShowModal, RealShowModal, window);

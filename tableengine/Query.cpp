@@ -157,7 +157,8 @@ TQuery::TQuery(QObject* parent) : TDataSet(parent), q(std::make_unique<QueryImpl
             if ((e.code & 0xff) != SQLITE_ERROR || e.sqliteMessage.startsWith(u"no such"))
                 failOnTables(q.get(), d.get(), e);
             fail(QStringLiteral("Cannot run the SQL text '%1': %2")
-                     .arg(text.simplified(), e.sqliteMessage));
+                     .arg(text.simplified(), e.sqliteMessage),
+                 TDbFailure::SqlText);
         }
         d->dataDefs.clear();
         QSet<QString> seen;

@@ -12,7 +12,8 @@ using K = te::Tok;
 using T = te::Token;
 
 [[noreturn]] void bad(const QString& sql, const QString& why) {
-    te::fail(QStringLiteral("Cannot run the SQL text '%1': %2").arg(sql.simplified(), why));
+    te::fail(QStringLiteral("Cannot run the SQL text '%1': %2").arg(sql.simplified(), why),
+             TDbFailure::SqlText);
 }
 
 QList<T> lexSql(const QString& s) {

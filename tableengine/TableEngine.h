@@ -26,6 +26,7 @@ enum class TDbFailure {
     FolderNotWritable, // the folder of a writable file cannot be written
     FileReadOnly,      // the writable file is read-only
     DiskFull,
+    SqlText, // the program's own SQL text cannot be run: its words are for the developer
 };
 
 // Every failure of the engine: a missing alias, folder, file, table, index or

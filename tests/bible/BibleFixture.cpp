@@ -20,8 +20,19 @@ void AddBibleRows(TFixtureDatabase& db) {
     for (int v = 1; v <= 3; ++v)
         db.Insert("Bible.DB", verse, {++id, Psalm151, 1, v, QStringLiteral("I was small.")});
     db.Insert("Bible.DB", verse, {++id, OtherJob, 1, 1, QStringLiteral("Job text.")});
+    for (int v = 1; v <= LongChapterVerses; ++v)
+        db.Insert("Bible.DB", verse, {++id, OtherJob, 2, v, LongChapterVerse(v)});
     for (int v : {1, 3})
         db.Insert("Bible.DB", verse, {++id, Broken, 1, v, QStringLiteral("Broken text.")});
+    for (int v : {1, 2})
+        db.Insert("Bible.DB", verse, {++id, Broken, 2, v, QStringLiteral("Whole text.")});
+}
+
+QString LongChapterVerse(int verse) {
+    return verse == LongChapterVerses
+               ? QStringLiteral("I have gone astray like a lost sheep. Seek your servant, for I "
+                                "don\u2019t forget your commandments.")
+               : QStringLiteral("Job %1 text.").arg(verse);
 }
 
 QString QuotedVerse(int verse) {

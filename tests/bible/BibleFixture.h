@@ -1,16 +1,19 @@
 #pragma once
 // Books of the Bible reader tests, added to the fixture's own: one at the
-// end of the deuterocanonical range, one of another translation above 80
-// whose name ends in a digit, and one whose first chapter misses a verse.
+// end of the deuterocanonical range, one of another translation with a
+// chapter of three-digit verses, one above 80 whose name ends in a digit, and
+// one whose first chapter misses a verse.
 
 #include "MainDMTest.h"
 
 namespace BibleFixture {
 
-constexpr int OtherJob = 40; // one verse, translation 2
+constexpr int OtherJob = 40; // chapter 1 of one verse, 2 of 176; translation 2
 constexpr int Baruch = 80;   // two chapters of 3 verses, translation 1
 constexpr int Psalm151 = 82; // "Psalm 151": one chapter of 3 verses, translation 2
-constexpr int Broken = 83;   // chapter 1 holds verses 1 and 3 only
+constexpr int Broken = 83;   // chapter 1 holds verses 1 and 3 only, chapter 2 verses 1 and 2
+constexpr int LongChapterVerses = 176;
+QString LongChapterVerse(int verse);
 
 void AddBibleRows(TFixtureDatabase& db);
 

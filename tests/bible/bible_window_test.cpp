@@ -70,7 +70,10 @@ protected:
         w.FirstChapter = MainDM->GetFirstChapter(book);
         w.LastChapter = MainDM->GetLastChapter(book);
         w.TargetVerse = verse;
-        w.VerseLength = verse > 0 ? int(VerseText(book, chap, verse).size()) : 0;
+        TTable& bible = MainDM->tblBible;
+        w.VerseLength = verse > 0 && bible.FindKey({book, chap, verse})
+                            ? int(bible.FieldByName("Text")->AsString().size())
+                            : 0;
         w.SelectVerse = select;
         dialogs.WhileModal = [&](QWidget*) {
             if (whileOpen)
@@ -116,21 +119,33 @@ protected:
 } // namespace
 
 TEST_F(BibleWindow, TargetVerseIsSelectedWithItsNumber) {
-    QString selected, caption;
-    OpenChapter(Matthew, "Matthew", 1, 12, true, [&] {
-        selected = chapter->rchedtReadings->SelText();
-        caption = chapter->lblBookAndChapter->text();
-        EXPECT_EQ(chapter->FirstVerse, 1);
-        EXPECT_EQ(chapter->LastVerse, 25);
-    });
-    EXPECT_EQ(caption, "Matthew 1");
-    // The number, the blank after it and the verse text, plus one more.
-    EXPECT_TRUE(selected.startsWith("12 " + VerseText(Matthew, 1, 12))) << selected.toStdString();
-    EXPECT_EQ(selected.size(), VerseText(Matthew, 1, 12).size() + 3);
-    // Closing forgets the target; the next opening goes to the first verse.
-    EXPECT_EQ(chapter->TargetVerse, 0);
-    EXPECT_FALSE(chapter->SelectVerse);
-    EXPECT_FALSE(frmBuilding->isVisible());
+    // The number, the blank after it and the verse text, exactly, whatever
+    // the length of the number.
+    const struct {
+        int book;
+        const char* name;
+        int chap, verse, lastVerse;
+        QString text;
+    } cases[] = {
+        {Matthew, "Matthew", 1, 12, 25, VerseText(Matthew, 1, 12)},
+        {Matthew, "Matthew", 1, 5, 25, VerseText(Matthew, 1, 5)},
+        {OtherJob, "Other Job", 2, 176, 176, LongChapterVerse(176)},
+    };
+    for (const auto& c : cases) {
+        QString selected, caption;
+        OpenChapter(c.book, c.name, c.chap, c.verse, true, [&] {
+            selected = chapter->rchedtReadings->SelText();
+            caption = chapter->lblBookAndChapter->text();
+            EXPECT_EQ(chapter->FirstVerse, 1);
+            EXPECT_EQ(chapter->LastVerse, c.lastVerse);
+        });
+        EXPECT_EQ(caption, QStringLiteral("%1 %2").arg(c.name).arg(c.chap));
+        EXPECT_EQ(selected, QStringLiteral("%1 ").arg(c.verse) + c.text) << selected.toStdString();
+        // Closing forgets the target; the next opening goes to the first verse.
+        EXPECT_EQ(chapter->TargetVerse, 0);
+        EXPECT_FALSE(chapter->SelectVerse);
+        EXPECT_FALSE(frmBuilding->isVisible());
+    }
 }
 
 TEST_F(BibleWindow, WordModeMarksWholeWordsInAnyCase) {
@@ -286,6 +301,20 @@ TEST_F(BibleWindow, MissingVerseClosesTheProgressAndKeepsTheText) {
     EXPECT_EQ(dialogs.Messages[0].Type, mtError);
     EXPECT_FALSE(frmBuilding->isVisible());
     EXPECT_EQ(chapter->TargetVerse, 0);
+    // A step to the broken chapter: the caption and the next step stay with
+    // the chapter the text shows.
+    QString caption, text;
+    int chap = 0;
+    OpenChapter(Broken, "Broken", 2, 1, false, [&] {
+        chapter->spdbtnPrevDay->click();
+        caption = chapter->lblBookAndChapter->text();
+        text = chapter->rchedtReadings->Text();
+        chap = chapter->Chapter;
+    });
+    EXPECT_EQ(dialogs.Messages.size(), 2);
+    EXPECT_EQ(caption, "Broken 2");
+    EXPECT_EQ(chap, 2);
+    EXPECT_TRUE(text.contains("2:1 Whole text.")) << text.toStdString();
 }
 
 // ---------------------------------------------------------------- the hub ---
@@ -364,6 +393,19 @@ TEST_F(BibleWindow, HubShowsTheTextAgainAfterAnError) {
     EXPECT_EQ(dialogs.Messages[0].Type, mtError);
     EXPECT_FALSE(hub->rchedtReadings->isHidden());
     EXPECT_FALSE(frmBuilding->isVisible());
+    // The boxes show what the text shows: the book and the chapter before.
+    EXPECT_EQ(hub->dblkupcmbxBibleBooks->currentText(), "Genesis");
+    EXPECT_EQ(hub->CurrentBookID(), Genesis);
+    EXPECT_EQ(hub->spnedtChapter->value(), 1);
+    EXPECT_EQ(hub->lblChapterRange->text(), "1 .. 2");
+    hub->spnedtChapter->setValue(2);
+    ChooseBook("Broken"); // its chapter 2 is whole
+    EXPECT_TRUE(hub->rchedtReadings->Text().contains("2:1 Whole text."));
+    hub->spnedtChapter->setValue(1);
+    EXPECT_EQ(dialogs.Messages.size(), 2);
+    EXPECT_EQ(hub->spnedtChapter->value(), 2);
+    EXPECT_EQ(hub->dblkupcmbxBibleBooks->currentText(), "Broken");
+    EXPECT_TRUE(hub->rchedtReadings->Text().contains("2:1 Whole text."));
 }
 
 TEST_F(BibleWindow, PrintAndSaveGoThroughThePrintHost) {

@@ -53,6 +53,11 @@ namespace {
 
 class SearchWindow : public MainDMTest {
 protected:
+    // AARON, the word a showing starts at when the edit says "666".
+    void AddRows(TFixtureDatabase& db) override {
+        db.Insert("BW.db", {"Hits", "Included", "WordID", "TheWord"}, {1, true, 20, "AARON"});
+        db.Insert("WVN.DB", {"WordID", "VerseID", "BookID", "BookOrder"}, {20, 1, Matthew, 70});
+    }
     void SetUp() override {
         MainDMTest::SetUp();
         state.DayEngine = std::make_unique<TApaqty>();
@@ -109,6 +114,18 @@ TEST_F(SearchWindow, AllWordsSearchesEachWordOnceAndListsTheOthers) {
     w.edtSearch->setText(QStringLiteral("x"));
     emit w.edtSearch->textEdited(QStringLiteral("x"));
     EXPECT_FALSE(w.lblOmittedWords->isVisibleTo(&w));
+    // However long a word, the shown window keeps its width: the label
+    // elides it.
+    w.show();
+    const int width = w.width();
+    for (int length : {5000, 20000}) {
+        Search(QString(length, QLatin1Char('q')) + QStringLiteral(" light"), false, 0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.width(), width) << length;
+        EXPECT_TRUE(w.lblNotFoundWords->isVisibleTo(&w)) << length;
+        EXPECT_EQ(w.lblNotFoundWords->text().size(), length + 18) << length;
+        EXPECT_LE(w.lblNotFoundWords->width(), width) << length;
+    }
 }
 
 // An all-words search without a searchable word (omitted, unknown, or none
@@ -217,12 +234,18 @@ TEST_F(SearchWindow, OutputTextOfSelectedOrAllVersesAndItsReuse) {
         w.gridModel->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     EXPECT_EQ(w.lblSelectCount->text(), "2");
     EXPECT_EQ(w.mnuCopySelection->text(), "Copy &Current Selection Only");
-    dialogs.MessageAnswers = {mrYes};
-    EXPECT_TRUE(w.PrepareOutputText(QStringLiteral("Save")));
-    EXPECT_EQ(dialogs.Messages.last().Text, "Save Current Selection Only?");
-    EXPECT_EQ(w.rchedtReadings->Text(), "(Matthew 1:5) Let the light come in.\r\n"
-                                        "(Matthew 1:2) God so loved the world; in love He gave "
-                                        "light.\r\n");
+    const QString two = "(Matthew 1:5) Let the light come in.\r\n"
+                        "(Matthew 1:2) God so loved the world; in love He gave light.\r\n";
+    // Each output keeps the selection as the user made it: a second one
+    // writes the same verses.
+    for (int output = 1; output <= 2; ++output) {
+        dialogs.MessageAnswers = {mrYes};
+        EXPECT_TRUE(w.PrepareOutputText(QStringLiteral("Save")));
+        EXPECT_EQ(dialogs.Messages.last().Text, "Save Current Selection Only?");
+        EXPECT_EQ(w.rchedtReadings->Text(), two) << output;
+        EXPECT_EQ(w.lblSelectCount->text(), "2") << output;
+        EXPECT_EQ(w.gridModel->CurrentRow(), 2) << output; // the first selected row
+    }
     // "No" after a selection writes all verses again.
     dialogs.MessageAnswers = {mrNo};
     EXPECT_TRUE(w.PrepareOutputText(QStringLiteral("Save")));
@@ -323,9 +346,12 @@ TEST_F(SearchWindow, ConcordanceJumpsToWordsAndCountsTheirVerses) {
     EXPECT_EQ(dm().tblWordVerse.FieldByName("Word1")->AsString(), "light");
     EXPECT_EQ(dm().tblWordVerse.FieldByName("Verse2")->AsString(), ".");
     // A prefix no word begins with: red, the not-found banner.
-    w.edtSearch->setText(QStringLiteral("LIZ"));
-    EXPECT_EQ(w.pnlFound->text(), "* * * Word Not Found * * *");
-    EXPECT_EQ(w.edtSearch->palette().color(QPalette::Text), QColor(0xFF, 0, 0));
+    // "666" typed is a prefix like any other: no word begins with it.
+    for (const char* typed : {"LIZ", "666"}) {
+        w.edtSearch->setText(QString::fromLatin1(typed));
+        EXPECT_EQ(w.pnlFound->text(), "* * * Word Not Found * * *") << typed;
+        EXPECT_EQ(w.edtSearch->palette().color(QPalette::Text), QColor(0xFF, 0, 0)) << typed;
+    }
     // A letter label clears the edit and jumps.
     w.LetterClick(QLatin1Char('W'));
     EXPECT_TRUE(w.edtSearch->text().isEmpty());

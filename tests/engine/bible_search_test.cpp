@@ -37,7 +37,20 @@ QString joinedSQL(const QList<int>& w, const QString& clause) {
     return sql + QStringLiteral(" ORDER BY 1, 2");
 }
 
-using BibleSearchTest = MainDMTest;
+// Forty words of Matthew 1:2 (words 100 .. 139), all but the last also of
+// Matthew 1:3.
+constexpr int kManyWords = 40, kFirstManyWord = 100;
+
+class BibleSearchTest : public MainDMTest {
+protected:
+    void AddRows(TFixtureDatabase& db) override {
+        for (int k = 0; k < kManyWords; ++k)
+            for (int verse : {2, 3})
+                if (verse == 2 || k < kManyWords - 1)
+                    db.Insert("WVN.DB", {"WordID", "VerseID", "BookID", "BookOrder"},
+                              {kFirstManyWord + k, verse, Matthew, 70});
+    }
+};
 
 TEST_F(BibleSearchTest, AllWordsQueryFindsTheVersesTheJoinFinds) {
     // GOD=1, LOVE=2, LIGHT=3, IN=4, WORD=5; IN and LIGHT occur twice in a verse.
@@ -79,19 +92,34 @@ TEST_F(BibleSearchTest, AllWordsQueryFindsTheVersesTheJoinFinds) {
 }
 
 TEST_F(BibleSearchTest, AllWordsQueryTakesMoreWordsThanAJoinCould) {
-    // A join of SQLite stops at 64 tables: 70 words run, and find nothing
-    // since no verse holds the unknown ones.
-    QList<int> words{1, 3, 4};
-    for (int k = 0; k < 67; ++k)
-        words << 1000 + k;
-    QList<int> rising, falling; // counts that lead by the first word, by the last
-    for (int k = 0; k < words.size(); ++k) {
-        rising << k;
-        falling << int(words.size()) - k;
+    // A join of SQLite stops at 64 tables, an expression at 1000 levels: 70
+    // and 1,200 words run, and find nothing since no verse holds the unknown
+    // ones.
+    for (int count : {70, 1200}) {
+        QList<int> words{1, 3, 4};
+        while (words.size() < count)
+            words << 1000 + int(words.size());
+        QList<int> rising, falling; // counts that lead by the first word, by the last
+        for (int k = 0; k < words.size(); ++k) {
+            rising << k;
+            falling << int(words.size()) - k;
+        }
+        for (const QList<int>& hits : {QList<int>(), rising, falling}) {
+            EXPECT_NO_THROW(dm().OpenAllWordsSearch(words, QString(), hits)) << count;
+            EXPECT_EQ(dm().qrySearch.RecordCount(), 0) << count;
+        }
     }
-    for (const QList<int>& hits : {QList<int>(), rising, falling}) {
-        EXPECT_NO_THROW(dm().OpenAllWordsSearch(words, QString(), hits));
-        EXPECT_EQ(dm().qrySearch.RecordCount(), 0);
+    // Forty words of one verse find it, not the verse that lacks the most
+    // frequent of them, whichever way they are counted.
+    QList<int> forty, last, first;
+    for (int k = 0; k < kManyWords; ++k) {
+        forty << kFirstManyWord + k;
+        last << (k == 0 ? 500 : k == kManyWords - 1 ? 1000 : k + 1);
+        first << k;
+    }
+    for (const QList<int>& hits : {QList<int>(), last, first}) {
+        dm().OpenAllWordsSearch(forty, QString(), hits);
+        EXPECT_EQ(ids(dm().qrySearch), QList<int>{verseID(dm(), Matthew, 1, 2)}) << hits.size();
     }
     // Seventy copies of the two words of one verse find it once.
     QList<int> many;

@@ -95,8 +95,9 @@ protected:
 };
 
 TEST_F(ConcordanceTest, WhereTheWordIsFoundInItsVerse) {
-    // A long word matches anywhere; a short one prefers a whole word between
-    // blanks, then one beside punctuation, then any match.
+    // A long word is the whole word where the verse has one ("love", not the
+    // start of "loved"); a short one prefers a whole word between blanks,
+    // then one beside punctuation, then any match.
     struct Row {
         const char* Word;
         int Verse;
@@ -106,7 +107,7 @@ TEST_F(ConcordanceTest, WhereTheWordIsFoundInItsVerse) {
     };
     const Row rows[] = {
         {"LIGHT", 2, "God so loved the world; in love He gave ", "light", "."},
-        {"LOVE", 2, "God so ", "love", "d the world; in love He gave light."},
+        {"LOVE", 2, "God so loved the world; in ", "love", " He gave light."},
         {"IN", 3, "Walk", " in ", "the light, as He is in the light."},
         {"IN", 4, "Abide,", "in ", "love and keep My word."},
         {"IN", 5, "Let the light come", " in", "."},

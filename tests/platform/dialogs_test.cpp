@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -161,6 +162,7 @@ struct BoxAnswer {
     QString Title;
     QStringList LabelTexts;
     int Buttons = 0;
+    QRect Frame, Screen;
     void Arm(QMessageBox::StandardButton press) {
         QTimer::singleShot(0, [this, press] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -171,6 +173,8 @@ struct BoxAnswer {
                 if (l->textFormat() == Qt::PlainText)
                     LabelTexts << l->text();
             Buttons = int(box->standardButtons());
+            Frame = box->frameGeometry();
+            Screen = box->screen()->availableGeometry();
             box->button(press)->click();
         });
     }
@@ -191,6 +195,20 @@ TEST(Dialogs, RealMessageBoxShowsTheTextAsPlainTextAndMapsTheAnswer) {
     b.Arm(QMessageBox::Ok);
     EXPECT_EQ(MessageDlg("Done", mtInformation, mbOK), mrOk);
     EXPECT_EQ(b.Title, "Information");
+
+    // However long the text, the box and its button stay within the screen.
+    const QString longTexts[] = {
+        QStringLiteral("SELECT V1.BookOrder FROM WVN V1 WHERE V1.WordID = 7 ").repeated(450),
+        QStringLiteral("Words Not Found: ") + QString(20000, QLatin1Char('Q')),
+        QStringLiteral("line\n").repeated(400),
+    };
+    for (const QString& t : longTexts) {
+        BoxAnswer c;
+        c.Arm(QMessageBox::Ok);
+        EXPECT_EQ(MessageDlg(t, mtError, mbOK), mrOk);
+        EXPECT_TRUE(c.Screen.contains(c.Frame))
+            << t.size() << ' ' << c.Frame.width() << 'x' << c.Frame.height();
+    }
 }
 
 namespace {

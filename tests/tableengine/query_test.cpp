@@ -174,6 +174,7 @@ TEST_F(TableEngineQuery, UnreadableTextsNameTheReason) {
             ADD_FAILURE() << "accepted: " << text;
         } catch (const EDatabaseError& e) {
             EXPECT_TRUE(e.Message().startsWith("Cannot run the SQL text '"));
+            EXPECT_EQ(e.Cause(), TDbFailure::SqlText);
             EXPECT_TRUE(e.Message().endsWith(QString::fromLatin1(why)))
                 << e.Message().toStdString();
         }
