@@ -471,14 +471,17 @@ bool TRichPrinter::PageSetup() {
 }
 
 QString TRichPrinter::TextAreaProblem() const {
+    // Measured as the message shows it: what it would call 50 mm is enough.
+    const int decimals = measureUnit_ == muMillimeters ? 0 : 2;
+    const double scale = std::pow(10.0, decimals);
+    auto shown = [scale](double v) { return std::round(v * scale) / scale; };
     const double factor = measureUnit_ == muMillimeters ? 1 : 1 / MmPerInch;
-    const double width = PixelsToUnitX(ContentWidth());
-    const double height = PixelsToUnitY(ContentHeight());
-    const double needWidth = std::min(MinTextAreaMm * factor, PaperWidth() / 2);
-    const double needHeight = std::min(MinTextAreaMm * factor, PaperHeight() / 2);
+    const double width = shown(PixelsToUnitX(ContentWidth()));
+    const double height = shown(PixelsToUnitY(ContentHeight()));
+    const double needWidth = shown(std::min(MinTextAreaMm * factor, PaperWidth() / 2));
+    const double needHeight = shown(std::min(MinTextAreaMm * factor, PaperHeight() / 2));
     if (width >= needWidth && height >= needHeight)
         return {};
-    const int decimals = measureUnit_ == muMillimeters ? 0 : 2;
     const QString unit =
         measureUnit_ == muMillimeters ? QStringLiteral("mm") : QStringLiteral("inches");
     auto n = [decimals](double v) { return QString::number(v, 'f', decimals); };

@@ -338,7 +338,7 @@ TEST_F(RichPrinter, PageSetupTakesMarginsOrientationAndPaper) {
 }
 
 TEST_F(RichPrinter, PageSetupRefusesMarginsThatLeaveTooSmallATextArea) {
-    PageSetupUser user; // A5 landscape: 210 by 148 mm, the printer's edges 5, 6, 7, 8
+    PageSetupUser user; // A5 landscape: 209.9 by 148 mm, the printer's edges 5, 6, 7, 8
     QStringList messages;
     user.env.MessageDlg = [&](const QString& text, TMsgDlgType type, TMsgDlgButtons) {
         EXPECT_EQ(type, mtWarning);
@@ -346,34 +346,46 @@ TEST_F(RichPrinter, PageSetupRefusesMarginsThatLeaveTooSmallATextArea) {
         return int(mrOk);
     };
     TEnvironmentScope scope(user.env);
-    TRichPrinter rp(nullptr, printer.get());
-    auto margins = [&] {
-        return QList<double>{rp.MarginLeft(), rp.MarginTop(), rp.MarginRight(), rp.MarginBottom()};
-    };
-    const QList<double> before = margins();
     const struct {
         QMarginsF Margins;
         const char* Left; // what the message says is left, or nullptr: accepted
+        TMeasureUnit Unit = muMillimeters;
     } cases[] = {
-        {QMarginsF(185, 15, 20, 15), "5 by 118"}, {QMarginsF(141, 15, 20, 15), "49 by 118"},
-        {QMarginsF(20, 60, 20, 50), "170 by 38"}, {QMarginsF(500, 500, 300, 300), "4 by 4"},
+        {QMarginsF(185, 15, 20, 15), "5 by 118 mm"},
+        {QMarginsF(141, 15, 20, 15), "49 by 118 mm"},
+        {QMarginsF(20, 60, 20, 50), "170 by 38 mm"},
+        {QMarginsF(500, 500, 300, 300), "4 by 4 mm"},
         {QMarginsF(139, 15, 20, 15), nullptr},
+        {QMarginsF(79.9, 15, 80, 15), nullptr}, // 49.99 mm: what the message calls 50
+        {QMarginsF(5.304, 0.6, 1, 0.6), "1.96 by 4.63 inches", muInches},
+        {QMarginsF(5.298, 0.6, 1, 0.6), nullptr, muInches}, // 1.966 inches
     };
     for (const auto& c : cases) {
+        printer = PdfPrinter(dir.filePath("out.pdf"));
+        TRichPrinter rp(nullptr, printer.get());
+        rp.SetMeasureUnit(c.Unit);
+        auto margins = [&] {
+            return QList<double>{rp.MarginLeft(), rp.MarginTop(), rp.MarginRight(),
+                                 rp.MarginBottom()};
+        };
+        const QList<double> before = margins();
         messages.clear();
         user.Margins = c.Margins;
         const bool ok = rp.PageSetup();
         if (!c.Left) {
-            EXPECT_TRUE(ok);
-            EXPECT_TRUE(messages.isEmpty());
-            EXPECT_EQ(margins(), QList<double>({139, 15, 20, 15}));
+            EXPECT_TRUE(ok) << c.Margins.left();
+            EXPECT_TRUE(messages.isEmpty()) << messages.join('/').toStdString();
+            EXPECT_EQ(margins(), QList<double>({c.Margins.left(), c.Margins.top(),
+                                                c.Margins.right(), c.Margins.bottom()}));
             continue;
         }
         EXPECT_FALSE(ok) << c.Margins.left();
         ASSERT_EQ(messages.size(), 1) << c.Margins.left();
-        EXPECT_TRUE(messages[0].contains(QString("text area of %1 mm").arg(c.Left)))
+        EXPECT_TRUE(messages[0].contains(QString("text area of %1").arg(c.Left)))
             << messages[0].toStdString();
-        EXPECT_TRUE(messages[0].contains("at least 50 by 50 mm is needed"))
+        EXPECT_TRUE(messages[0].contains(c.Unit == muMillimeters
+                                             ? "at least 50 by 50 mm is needed"
+                                             : "at least 1.97 by 1.97 inches is needed"))
             << messages[0].toStdString();
         EXPECT_EQ(margins(), before);
         EXPECT_EQ(printer->pageLayout().pageSize().id(), QPageSize::A4);
