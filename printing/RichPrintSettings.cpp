@@ -80,5 +80,12 @@ bool ReadCompressSetting() {
     TRegistry reg(HKEY_CURRENT_USER);
     if (!reg.OpenKeyReadOnly(CompressKey))
         return true;
-    return ReadNumber(reg, QStringLiteral("CompressPreview"), 1) != 0;
+    // A damaged switch never stops a preview; a store that cannot be
+    // written keeps it damaged, so it is only logged.
+    try {
+        return ReadNumber(reg, QStringLiteral("CompressPreview"), 1) != 0;
+    } catch (const ERegistryException& e) {
+        qWarning("The preview's compression setting is taken as on: %s", e.what());
+        return true;
+    }
 }

@@ -10,5 +10,6 @@ class TRichPrinter;
 void LoadPrinterSettings(TRichPrinter& printer);
 void SavePrinterSettings(const TRichPrinter& printer);
 void SaveCompressSetting(const TRichPrinter& printer);
-// The preview's switch: true unless the stored value says "0".
+// The preview's switch: true unless the stored value says "0"; a value
+// that is no number is logged and taken as true.
 bool ReadCompressSetting();

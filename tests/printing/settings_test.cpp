@@ -161,6 +161,13 @@ TEST_F(PrinterSettings, CompressionSwitchIsAString) {
     EXPECT_TRUE(ReadCompressSetting());
     reg.DeleteValue("CompressPreview");
     EXPECT_TRUE(ReadCompressSetting());
+    // A value that is no number is the default, and the preview opens on it.
+    reg.WriteString("CompressPreview", "banana");
+    EXPECT_TRUE(ReadCompressSetting());
+    InstallRichPreview();
+    TRichPreviewForm* form = OpenRichPreview(rp);
+    EXPECT_TRUE(form->Files().Compress());
+    form->close();
 }
 
 TEST_F(PrinterSettings, AStoreThatCannotBeWrittenNeverStopsThePreview) {
@@ -179,13 +186,17 @@ TEST_F(PrinterSettings, AStoreThatCannotBeWrittenNeverStopsThePreview) {
          [&] { ASSERT_TRUE(QDir().mkpath(compress + "/.values")); }},
     };
     if (geteuid() != 0)
-        cases.push_back({"a read-only folder", [&] {
-                             ASSERT_TRUE(QDir().mkpath(root));
+        cases.push_back({"a read-only folder with a switch that is no number", [&] {
+                             TRegistry reg(HKEY_CURRENT_USER);
+                             ASSERT_TRUE(reg.OpenKey("\\RichPrint.Settings\\Compress", true));
+                             reg.WriteString("CompressPreview", "banana");
                              QFile::setPermissions(root, QFile::ReadOwner | QFile::ExeOwner);
+                             QFile::setPermissions(compress, QFile::ReadOwner | QFile::ExeOwner);
                          }});
     InstallRichPreview();
     for (const auto& [what, damage] : cases) {
-        QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        for (const QString& folder : {root, compress})
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::remove(root);
         QDir(root).removeRecursively();
         damage();
@@ -204,5 +215,6 @@ TEST_F(PrinterSettings, AStoreThatCannotBeWrittenNeverStopsThePreview) {
         RichPreviewForm->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const QString& folder : {root, compress})
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
