@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 
 namespace {
@@ -15,21 +16,30 @@ class WholeWrites : public QIODevice {
 public:
     explicit WholeWrites(QFileDevice* file) : file_(file) { open(WriteOnly | Unbuffered); }
     bool Failed() const { return failed_; }
+    // The system's reason for the failed write.
+    QString Reason() const { return reason_; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 len) override {
+        int error = 0;
         for (qint64 done = 0; done < len && !failed_;) {
+            errno = 0;
             const qint64 n = file_->write(data + done, len - done);
+            error = errno;
             failed_ = n <= 0;
             done += std::max<qint64>(n, 0);
         }
+        // The file device does not always keep the system's reason.
+        if (failed_ && reason_.isEmpty())
+            reason_ = error ? qt_error_string(error) : file_->errorString();
         return failed_ ? -1 : len;
     }
 
 private:
     QFileDevice* file_;
     bool failed_ = false;
+    QString reason_;
 };
 
 } // namespace
@@ -104,8 +114,14 @@ bool TFileOutput::Commit() {
     if (!d->File() || d->Done)
         return false;
     // The last bytes go out here; a save file would not tell of a failure.
-    if (!d->File()->flush() || Failed()) {
-        d->Error = d->File()->errorString();
+    errno = 0;
+    const bool flushed = d->File()->flush();
+    const int error = errno;
+    if (!flushed || Failed()) {
+        if (d->Writes && !d->Writes->Reason().isEmpty())
+            d->Error = d->Writes->Reason();
+        else
+            d->Error = error ? qt_error_string(error) : d->File()->errorString();
         Cancel();
         return false;
     }
@@ -141,5 +157,19 @@ void TFileOutput::Cancel() {
 }
 
 QString TFileOutput::ErrorString() const {
-    return d->Error;
+    // A write that failed before the commit left its reason behind.
+    if (!d->Error.isEmpty())
+        return d->Error;
+    if (d->Writes && d->Writes->Failed())
+        return d->Writes->Reason();
+    const QFileDevice* f = d->File();
+    return f && f->error() != QFileDevice::NoError ? f->errorString() : QString();
+}
+
+QString TFileOutput::OpenFailure() const {
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(d->Name, ErrorString());
+}
+
+QString TFileOutput::WriteFailure() const {
+    return QStringLiteral("Error writing file \"%1\". %2").arg(d->Name, ErrorString());
 }

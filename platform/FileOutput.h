@@ -27,7 +27,11 @@ public:
     bool Commit();
     // Drops what was written; the target stays as it was where it can.
     void Cancel();
+    // The system's reason of the last failure.
     QString ErrorString() const;
+    // The messages of a failure, with the file's name and the reason.
+    QString OpenFailure() const;
+    QString WriteFailure() const;
 
 private:
     bool Opened();

@@ -491,10 +491,8 @@ void TRichEdit::SaveToFile(const QString& fileName) const {
     const QByteArray rtf = ToRtf();
     TFileOutput f(fileName);
     if (!f.Open())
-        throw std::runtime_error(
-            QString("Cannot create file \"%1\". %2").arg(fileName, f.ErrorString()).toStdString());
+        throw std::runtime_error(f.OpenFailure().toStdString());
     const bool written = f.Device()->write(rtf) == rtf.size();
     if (!f.Commit() || !written)
-        throw std::runtime_error(
-            QString("Error writing file \"%1\". %2").arg(fileName, f.ErrorString()).toStdString());
+        throw std::runtime_error(f.WriteFailure().toStdString());
 }

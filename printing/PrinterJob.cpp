@@ -30,8 +30,7 @@ QPainter& TPrinterJob::Begin() {
     const QString name = printer_.outputFileName();
     file_ = std::make_unique<TFileOutput>(name);
     if (!file_->Open())
-        throw ELinePrinter(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(name, file_->ErrorString()));
+        throw ELinePrinter(file_->OpenFailure());
     writer_ = std::make_unique<QPdfWriter>(file_->Device());
     writer_->setResolution(printer_.resolution());
     QPageLayout layout = printer_.pageLayout();
@@ -47,9 +46,14 @@ QPainter& TPrinterJob::Begin() {
 }
 
 void TPrinterJob::NewPage() {
-    const bool ok = file_ ? writer_->newPage() && !file_->Failed() : printer_.newPage();
-    if (!ok)
-        throw ELinePrinter(QStringLiteral("Not be able to print a new page."));
+    if (!file_) {
+        if (!printer_.newPage())
+            throw ELinePrinter(QStringLiteral("Not be able to print a new page."));
+        return;
+    }
+    // A file error passes its own message: the file and the system's reason.
+    if (!writer_->newPage() || file_->Failed())
+        throw ELinePrinter(file_->WriteFailure());
 }
 
 void TPrinterJob::End() {
@@ -61,10 +65,16 @@ void TPrinterJob::End() {
         return;
     }
     writer_.reset();
-    const bool written = ended && file_->Commit();
+    if (ended && file_->Commit()) {
+        file_.reset();
+        return;
+    }
+    // A file error passes its own message; the file cut short goes.
+    const QString failure = file_->ErrorString().isEmpty()
+                                ? QStringLiteral("Not be able to print to a file.")
+                                : file_->WriteFailure();
     file_.reset();
-    if (!written)
-        throw ELinePrinter(QStringLiteral("Not be able to print to a file."));
+    throw ELinePrinter(failure);
 }
 
 void TPrinterJob::Abandon() {

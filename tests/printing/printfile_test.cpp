@@ -41,18 +41,16 @@ TEST_F(PrintToFile, AFullDeviceSaysSoAndTheNextJobOnThePrinterWorks) {
     if (!QFileInfo(FullDevice).exists() || QFileInfo(FullDevice).isFile())
         GTEST_SKIP() << "no full device";
     // One page fails when the job ends; a long text as soon as a page is
-    // flushed.
-    const struct {
-        int Paragraphs;
-        const char* Message;
-    } cases[] = {{1, "Not be able to print to a file."}, {300, "Not be able to print a new page."}};
-    for (const auto& c : cases) {
+    // flushed. Either way the message names the file and the reason.
+    const int cases[] = {1, 300};
+    for (const int paragraphs : cases) {
         TRichEdit edit;
-        FillNumberedText(edit, c.Paragraphs);
+        FillNumberedText(edit, paragraphs);
         const auto printer = PdfPrinter(FullDevice);
         TRichPrinter rp(nullptr, printer.get());
         rp.SetShowProgress(false);
-        EXPECT_EQ(PrintJob(rp, edit), c.Message);
+        EXPECT_EQ(PrintJob(rp, edit), "Error writing file \"/dev/full\". No space left on device")
+            << paragraphs;
         EXPECT_FALSE(QFileInfo(FullDevice).isFile()); // the device is never replaced
         EXPECT_FALSE(rp.Printing());
         EXPECT_EQ(rp.ProgressWindow(), nullptr);
@@ -60,9 +58,9 @@ TEST_F(PrintToFile, AFullDeviceSaysSoAndTheNextJobOnThePrinterWorks) {
         printer->setOutputFileName(dir.filePath("next.pdf"));
         EXPECT_EQ(PrintJob(rp, edit), "");
         const QStringList pages = PdfPages(dir.filePath("next.pdf"));
-        ASSERT_FALSE(pages.isEmpty()) << c.Paragraphs;
+        ASSERT_FALSE(pages.isEmpty()) << paragraphs;
         EXPECT_EQ(PdfPageCount(dir.filePath("next.pdf")), pages.size());
-        EXPECT_TRUE(pages.last().contains(edit.Text().section(' ', -1))) << c.Paragraphs;
+        EXPECT_TRUE(pages.last().contains(edit.Text().section(' ', -1))) << paragraphs;
         EXPECT_EQ(Files(), "next.pdf");
     }
 }
@@ -101,7 +99,9 @@ TEST_F(PrintToFile, AFileSizeLimitFailsTheJobLeavesNoFileAndTheNextJobWorks) {
     const QString out = QString::fromUtf8(child.readAllStandardOutput());
     ASSERT_EQ(child.exitStatus(), QProcess::NormalExit) << out.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains("first:Not be able to print to a file.\n")) << out.toStdString();
+    EXPECT_TRUE(out.contains(QString("first:Error writing file \"%1\". File too large\n")
+                                 .arg(dir.filePath("limited.pdf"))))
+        << out.toStdString();
     EXPECT_TRUE(out.contains("second:\n")) << out.toStdString();
     EXPECT_EQ(Files(), "after.pdf");
     EXPECT_EQ(PdfPageCount(dir.filePath("after.pdf")), 1);

@@ -107,7 +107,8 @@ TEST_F(RichPreviewPrinter, PrintingIntoAFullDeviceSaysSoAndThePreviewGoesOn) {
     const struct {
         const char* File;
         const char* Message; // nullptr: printed
-    } cases[] = {{"/dev/full", "Not be able to print to a file."}, {"again.pdf", nullptr}};
+    } cases[] = {{"/dev/full", "Error writing file \"/dev/full\". No space left on device"},
+                 {"again.pdf", nullptr}};
     for (const auto& c : cases) {
         chosen = c.File[0] == '/' ? QString(c.File) : dir.filePath(c.File);
         dialogs.Messages.clear();
