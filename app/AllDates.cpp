@@ -6,6 +6,7 @@
 #include "Environment.h"
 #include "ErrorHandler.h"
 #include "NativityCalculator.h"
+#include "PanelScroller.h"
 #include "PrintRich.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
@@ -39,7 +40,8 @@ QFont FixedPitchFont(int points) {
 QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QString& glyph,
                              const char* hint) {
     QToolButton* b = MakeToolButton(parent, QLatin1String(name), glyph, QLatin1String(hint));
-    b->setMinimumSize(28, 26);
+    // Never narrower than the caption: a narrow window scrolls instead.
+    b->setMinimumSize(b->sizeHint().expandedTo(QSize(28, 26)));
     return b;
 }
 
@@ -74,7 +76,7 @@ TfrmAllDates::~TfrmAllDates() {
 }
 
 void TfrmAllDates::CreateControls() {
-    auto* outer = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(TPanelScroller::WindowBody(this));
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 

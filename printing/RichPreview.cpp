@@ -36,9 +36,10 @@ const char* const ZoomedHint = "Click right mouse button for original size";
 // unit; they end near 417, the panel width from which they are shown.
 constexpr int ZoomLeft = 296;
 
+// In the window's own pixels, as its sizes and places are: on a scaled
+// screen the device pixels would make the preview larger than the screen.
 QSize screenSize() {
-    const TScreenMetrics m = PrimaryScreenMetrics();
-    return QSize(m.Width, m.Height);
+    return ScreenInWindowPixels(PrimaryScreenMetrics());
 }
 
 // Keeps the hourglass for the length of a scope.

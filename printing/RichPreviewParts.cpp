@@ -26,6 +26,8 @@ constexpr double WidthPerImage = 1.0204;
 // Widths the panel needs: everything, and without the zoom-step controls.
 constexpr int PanelWidthAll = 417;
 constexpr int PanelWidthLeast = 310;
+// Height the panel needs for its lowest row of buttons (y 54, 22 high).
+constexpr int PanelHeightLeast = 78;
 constexpr double A4Ratio = 0.707;
 
 constexpr int RulerDepth = 22;
@@ -54,6 +56,8 @@ TPreviewGeometry TPreviewGeometry::Compute(const QSize& screen, double ratio) {
     g.Client = QSize(clientW, clientH);
     g.Image = QRect(rnd(clientW * 0.01) + 18, rnd(clientH * 0.01) + 16, rnd(clientW * 0.98) - 18,
                     rnd(clientH * 0.98) - 87);
+    // On a low screen the image gives up what the buttons below need.
+    g.Image.setBottom(std::min(g.Image.bottom(), clientH - PanelHeightLeast - 4));
     g.Panel = QRect(0, g.Image.bottom() + 1 + 3, g.Image.width() + 22,
                     std::max(0, clientH - (g.Image.bottom() + 1 + 3)));
     return g;

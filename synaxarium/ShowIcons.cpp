@@ -9,6 +9,7 @@
 #include "GridModel.h"
 #include "Jpeg.h"
 #include "LinkSynx.h"
+#include "PanelScroller.h"
 #include "Picture.h"
 #include "SynxCommon.h"
 #include "SynxSearch.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -59,6 +61,7 @@ void TfrmShowIcons::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
+        FitOnScreen(this);
     }
     QWidget::setVisible(visible);
 }
@@ -177,7 +180,11 @@ void TfrmShowIcons::CreateControls() {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     resize(780, 560);
 
-    auto* layout = new QVBoxLayout(this);
+    // What a small or scaled screen cannot hold scrolls; the body is no
+    // window, so it keeps the window's margins.
+    auto* layout = new QVBoxLayout(TPanelScroller::WindowBody(this));
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this);
+    layout->setContentsMargins(margin, margin, margin, margin);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: #800000; }"));
     splitter->setHandleWidth(4);

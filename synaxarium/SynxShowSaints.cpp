@@ -6,6 +6,7 @@
 #include "ErrorHandler.h"
 #include "GridModel.h"
 #include "LinkSynx.h"
+#include "PanelScroller.h"
 #include "SynxCommon.h"
 #include "SynxSearch.h"
 #include "UpDown.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
@@ -81,6 +83,7 @@ void TfrmSynxShowSaints::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
+        FitOnScreen(this);
     }
     QWidget::setVisible(visible);
 }
@@ -148,7 +151,11 @@ void TfrmSynxShowSaints::CreateControls() {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     resize(990, 560);
 
-    auto* layout = new QVBoxLayout(this);
+    // What a small or scaled screen cannot hold scrolls; the body is no
+    // window, so it keeps the window's margins.
+    auto* layout = new QVBoxLayout(TPanelScroller::WindowBody(this));
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this);
+    layout->setContentsMargins(margin, margin, margin, margin);
     pnlTop = MakePanel(this, QStringLiteral("pnlTop"));
     pnlTop->setToolTip(QStringLiteral("Seek a letter"));
     auto* top = new QHBoxLayout(pnlTop);

@@ -12,6 +12,19 @@
 #include "Search.h"
 #include "Synx.h"
 
+#include "About.h"
+#include "AllDates.h"
+#include "Building.h"
+#include "LinkSynx.h"
+#include "Picture.h"
+#include "RichPreview.h"
+#include "RichPrntProgDlg.h"
+#include "ShowIcons.h"
+#include "SynxSearchResults.h"
+#include "SynxShowSaints.h"
+#include "VerseOfTheDay.h"
+#include "arrowbtn.h"
+
 #include "CldrDates.h"
 #include "FixtureDb.h"
 #include "Shell.h"
@@ -21,16 +34,23 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPicture>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -100,35 +120,160 @@ TEST_F(MainWindowDisplay, LargeFontsSizeTheWindowInTheScreensOwnPixels) {
     }
 }
 
+namespace {
+
+// A control the user cannot reach (off the window, cut by a panel that does
+// not scroll) or a button whose caption does not show whole.
+QStringList Unreachable(QWidget* window) {
+    QStringList out;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool control =
+            qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QTabBar*>(w) ||
+            qobject_cast<TArrowButton*>(w) || qobject_cast<TButPanel*>(w) ||
+            (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()) &&
+             !qobject_cast<QAbstractSpinBox*>(w->parentWidget())) ||
+            (qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QScrollArea*>(w));
+        // A view's own corner and header controls move with the view.
+        const QWidget* parent = w->parentWidget();
+        if (!control || !w->isVisibleTo(window) ||
+            w->objectName().startsWith(QLatin1String("qt_")) ||
+            (qobject_cast<const QAbstractScrollArea*>(parent) &&
+             !qobject_cast<const QScrollArea*>(parent)))
+            continue;
+        const QString name = w->objectName().isEmpty()
+                                 ? QString::fromLatin1(w->metaObject()->className())
+                                 : w->objectName();
+        // Up to the window: each ancestor holds the control, unless it is
+        // the panel of a scroll area that can scroll to it.
+        QRect r = w->rect();
+        const QWidget* at = w;
+        bool reached = true;
+        while (at != window && reached) {
+            const QWidget* parent = at->parentWidget();
+            auto* scroller =
+                qobject_cast<const QScrollArea*>(parent ? parent->parentWidget() : nullptr);
+            if (scroller && scroller->widget() == at) {
+                reached = QRect(QPoint(0, 0), at->size()).contains(r) &&
+                          !scroller->viewport()->size().isEmpty();
+                r = scroller->rect().intersected(QRect(QPoint(0, 0), scroller->viewport()->size()));
+                at = scroller;
+                continue;
+            }
+            r.translate(at->pos());
+            reached = parent->rect().contains(r);
+            at = parent;
+        }
+        if (!reached)
+            out << name;
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        if (button && !button->text().isEmpty()) {
+            const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+            const int need = qobject_cast<QPushButton*>(w) || qobject_cast<QToolButton*>(w)
+                                 ? button->fontMetrics().horizontalAdvance(caption) + 4
+                                 : button->minimumSizeHint().width();
+            if (button->width() < need)
+                out << name + QLatin1String(" caption");
+        }
+    }
+    return out;
+}
+
+// A preview of two pages, built; the window that shows the second page.
+TRichPreviewForm* Preview(bool second) {
+    auto* form = new TRichPreviewForm({827, 1169, 210, 297, muMillimeters}, true);
+    form->show();
+    for (int i = 0; i < 2; ++i) {
+        QPicture page;
+        page.setBoundingRect(QRect(0, 0, 827, 1169));
+        form->SavePage(page);
+    }
+    form->EndBuild();
+    if (second && !form->SecondWindow())
+        ADD_FAILURE() << "no second window";
+    return form;
+}
+
+} // namespace
+
 TEST_F(MainWindowDisplay, EveryWindowStaysWithinASmallScaledScreen) {
     // 1280x1024 at a scale of 2 is 640x512 of a window's own pixels: less
     // than the controls of the Bible hub and search window need side by side.
     TFixtureDatabase db;
     db.Finish();
-    SetScreen(1280, 1024, 192);
-    screen.Scale = 2;
-    const QSize fits(640, 512);
+    static TRichPrntProgDlg* progress = nullptr; // outlives the test, as Make needs
+    const QSize large(1280, 1024), small(800, 600);
     CreateWindow();
     const struct {
         const char* name;
+        QSize screen;
+        double scale;
         std::function<QWidget*()> make;
     } windows[] = {
-        {"hub", [&] { return Make(frmBibleMain); }},
-        {"search", [&] { return Make(frmSearch); }},
-        {"chapter", [&] { return Make(frmBibleChapter); }},
-        {"whole book", [&] { return Make(frmBible); }},
-        {"concordance", [&] { return Make(frmBibleIndex); }},
-        {"Synaxarium", [&] { return Make(frmSynx); }},
-        {"readings", [&] { return Make(frmReadings); }},
-        {"range", [&] { return Make(frmMltyDays); }},
+        {"hub", large, 2, [&] { return Make(frmBibleMain); }},
+        {"search", large, 2, [&] { return Make(frmSearch); }},
+        {"chapter", large, 2, [&] { return Make(frmBibleChapter); }},
+        {"whole book", large, 2, [&] { return Make(frmBible); }},
+        {"concordance", large, 2, [&] { return Make(frmBibleIndex); }},
+        {"Synaxarium", large, 2, [&] { return Make(frmSynx); }},
+        {"readings", large, 2, [&] { return Make(frmReadings); }},
+        {"range", large, 2, [&] { return Make(frmMltyDays); }},
+        {"linked entry", large, 2,
+         [&] {
+             MainDM->OpenStartupTables();
+             Make(frmLinkSynx)->SynxID = Fixture::SynxKiahk29;
+             frmLinkSynx->EntryNumber = 1;
+             return frmLinkSynx;
+         }},
+        {"Synaxarium results", large, 2, [&] { return Make(frmSynxSearchResults); }},
+        {"saints index 1.5", large, 1.5, [&] { return Make(frmSynxShowSaints); }},
+        {"saints index", large, 2, [&] { return Make(frmSynxShowSaints); }},
+        {"icons list", large, 2, [&] { return Make(frmShowIcons); }},
+        {"feasts", large, 2, [&] { return Make(frmAllDates); }},
+        {"feasts 800x600 1.25", small, 1.25, [&] { return Make(frmAllDates); }},
+        {"feasts 800x600 1.5", small, 1.5, [&] { return Make(frmAllDates); }},
+        {"picture", large, 2, [&] { return Make(frmPicture); }},
+        {"verse of the day", large, 2, [&] { return Make(frmVerseOfTheDay); }},
+        {"about", large, 2, [&] { return Make(frmAbout); }},
+        {"building", large, 2, [&] { return Make(frmBuilding); }},
+        {"print progress", large, 2, [&] { return Make(progress); }},
+        {"preview", large, 2, [] { return Preview(false); }},
+        {"preview 1.5", large, 1.5, [] { return Preview(false); }},
+        {"preview 1.25", large, 1.25, [] { return Preview(false); }},
+        {"second preview 1.5", large, 1.5, [] { return Preview(true)->SecondWindow(); }},
+        {"second preview 1.25", large, 1.25, [] { return Preview(true)->SecondWindow(); }},
+        {"preview 800x600", small, 1, [] { return Preview(false); }},
+        {"main", large, 2, [&] { return window.get(); }},
     };
     for (const auto& c : windows) {
+        SetScreen(c.screen.width(), c.screen.height(), int(96 * c.scale));
+        screen.Scale = c.scale;
+        const QSize fits = ScreenInWindowPixels(screen);
         QWidget* w = c.make();
+        if (!w)
+            continue;
         w->show();
+        // Maximized, a window is as large as the screen it is on.
+        if (w->isMaximized()) {
+            w->setWindowState(Qt::WindowNoState);
+            w->resize(fits);
+        }
         QCoreApplication::processEvents();
+        EXPECT_TRUE(w->isVisible()) << c.name;
         EXPECT_LE(w->width(), fits.width()) << c.name;
         EXPECT_LE(w->height(), fits.height()) << c.name;
-        w->hide();
+        // The preview places itself on the screen.
+        if (RichPreviewForm)
+            EXPECT_TRUE(QRect(QPoint(0, 0), fits).contains(w->geometry())) << c.name;
+        const QStringList lost = Unreachable(w);
+        EXPECT_TRUE(lost.isEmpty())
+            << c.name << ": " << lost.join(QLatin1String(", ")).toStdString();
+        if (RichPreviewForm)
+            RichPreviewForm->close();
+        else
+            w->hide();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
