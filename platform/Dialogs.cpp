@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -45,20 +46,30 @@ private:
     QEventLoop* m_loop;
 };
 
-// Gives the keyboard back to the opener when the window it opened goes: no
-// window manager need be there to do it.
+// Keeps the keyboard with the window shown over its opener: a click on the
+// opener, which the window blocks, makes the opener the active window, and
+// its keys would reach no window. When the window goes, the opener takes the
+// keys again: no window manager need be there to do either.
 class OpenerReturn : public QObject {
 public:
-    OpenerReturn(QWidget* window, QWidget* opener) : QObject(window), m_opener(opener) {
+    OpenerReturn(QWidget* window, QWidget* opener)
+        : QObject(window), m_window(window), m_opener(opener) {
         window->installEventFilter(this);
+        opener->installEventFilter(this);
     }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Hide && m_opener && m_opener->isVisible())
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == m_window && e->type() == QEvent::Hide && m_opener && m_opener->isVisible())
             m_opener->activateWindow();
+        if (watched == m_opener && e->type() == QEvent::WindowActivate && m_window->isVisible())
+            QTimer::singleShot(0, m_window, [w = m_window] {
+                w->raise();
+                w->activateWindow();
+            });
         return false;
     }
 
 private:
+    QWidget* m_window;
     QPointer<QWidget> m_opener;
 };
 
@@ -87,8 +98,48 @@ QString FitMessageText(const QString& text) {
     return moreLines ? fitted + QLatin1Char('\n') + ellipsis : fitted;
 }
 
+// A window manager keeps a window above the one it was opened from only when
+// it is that window's dialog; an opener that stays on top would cover a plain
+// window. The window keeps its own buttons.
+Qt::WindowFlags OverOpener(Qt::WindowFlags flags) {
+    if (!(flags & Qt::CustomizeWindowHint))
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    return (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
+}
+
+// The window a dialog opens over: the caller's, else the modal one, else the
+// active one. Parented to it, the dialog is its transient, and a window
+// manager keeps it above its opener even when the opener stays on top.
+QWidget* OpenerOf(QWidget* parent) {
+    if (parent != nullptr)
+        return parent->window();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+// Once a dialog has gone, its opener takes the keys again: without a window
+// manager nothing else gives it the focus, and no window would take a key
+// until a click.
+class TKeysBack {
+public:
+    explicit TKeysBack(QWidget* opener) : opener_(opener) {}
+    ~TKeysBack() {
+        if (opener_ && opener_->isVisible())
+            opener_->activateWindow();
+    }
+    TKeysBack(const TKeysBack&) = delete;
+    TKeysBack& operator=(const TKeysBack&) = delete;
+
+private:
+    QPointer<QWidget> opener_;
+};
+
 int RealMessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
-    QMessageBox box;
+    QWidget* opener = OpenerOf(nullptr);
+    TKeysBack back(opener);
+    QMessageBox box(opener);
     switch (type) {
     case mtWarning:
         box.setIcon(QMessageBox::Warning);
@@ -154,7 +205,9 @@ int RealShowModal(QWidget* window) {
 }
 
 bool RealSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName) {
-    QFileDialog dlg(parent, request.Title);
+    QWidget* opener = OpenerOf(parent);
+    TKeysBack back(opener);
+    QFileDialog dlg(opener, request.Title);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     // The caller asks before replacing a file.
@@ -176,16 +229,20 @@ bool RealSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString&
 }
 
 bool RealFontDialog(QWidget* parent, QFont& font) {
+    QWidget* opener = OpenerOf(parent);
+    TKeysBack back(opener);
     bool ok = false;
     const QFont chosen =
-        QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::ScalableFonts);
+        QFontDialog::getFont(&ok, font, opener, QString(), QFontDialog::ScalableFonts);
     if (ok)
         font = chosen;
     return ok;
 }
 
 bool RealPrintDialog(QWidget* parent, QPrinter* printer) {
-    QPrintDialog dlg(printer, parent);
+    QWidget* opener = OpenerOf(parent);
+    TKeysBack back(opener);
+    QPrintDialog dlg(printer, opener);
     // A printer that prints on paper still offers printing to a file; the
     // dialog's own file box would start in the current folder. The box is
     // found by the name Qt's dialog gives it, which Qt does not promise: if
@@ -197,7 +254,9 @@ bool RealPrintDialog(QWidget* parent, QPrinter* printer) {
 }
 
 bool RealPageSetupDialog(QWidget* parent, QPrinter* printer) {
-    QPageSetupDialog dlg(printer, parent);
+    QWidget* opener = OpenerOf(parent);
+    TKeysBack back(opener);
+    QPageSetupDialog dlg(printer, opener);
     return dlg.exec() == QDialog::Accepted;
 }
 
@@ -221,7 +280,7 @@ void ShowOverModal(QWidget* window) {
     QWidget* opener = QApplication::activeModalWidget();
     if (opener != nullptr && opener != window && window->parentWidget() == nullptr) {
         const QPoint at = window->pos();
-        window->setParent(opener, window->windowFlags() | Qt::Window);
+        window->setParent(opener, OverOpener(window->windowFlags()));
         window->move(at);
         window->setWindowModality(Qt::WindowModal);
         new OpenerReturn(window, opener);

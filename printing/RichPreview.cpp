@@ -579,9 +579,11 @@ void InstallRichPreview() {
 // --- Second window -----------------------------------------------------------
 
 TPreview2::TPreview2(TRichPreviewForm* first)
-    : QWidget(first, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), first_(first) {
+    : QWidget(first, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), first_(first) {
     Preview2 = this;
     setWindowTitle(QStringLiteral("next page(s)"));
+    // The keys stay with the first window, which the buttons are on.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     const TPreviewGeometry& g = first->Geometry();

@@ -10,6 +10,7 @@
 #include "BibleIndex.h"
 #include "BibleMain.h"
 #include "Building.h"
+#include "DayState.h"
 #include "FixtureDb.h"
 #include "LinkSynx.h"
 #include "MainNew.h"
@@ -31,17 +32,24 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -260,6 +268,182 @@ TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
         };
         level(0);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+// The window of the screen's top level (a window manager's frame, or the
+// window itself without one) that holds the window.
+xcb_window_t TopLevelOf(xcb_connection_t* c, xcb_window_t w) {
+    for (;;) {
+        std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+            xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr), &std::free);
+        if (!tree || tree->parent == tree->root || tree->parent == XCB_NONE)
+            return w;
+        w = tree->parent;
+    }
+}
+
+// The top level the X server puts under the pointer at a point of the screen.
+xcb_window_t TopLevelAt(xcb_connection_t* c, QPoint p) {
+    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y())});
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> at(
+        xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr), &std::free);
+    return at ? at->child : XCB_NONE;
+}
+
+// Points of a window the X server shows another top level over: of 36 over
+// its whole frame. The second window of a preview counts as the preview's.
+int CoveredPoints(QWidget* w, QWidget* also = nullptr) {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        ADD_FAILURE() << "no X connection";
+        return -1;
+    }
+    const xcb_window_t top = TopLevelOf(c, w->winId());
+    const xcb_window_t second = also != nullptr ? TopLevelOf(c, also->winId()) : top;
+    const QRect area = w->frameGeometry() & w->screen()->geometry();
+    int covered = 0;
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 6; ++j) {
+            const xcb_window_t at = TopLevelAt(c, {area.left() + (2 * i + 1) * area.width() / 12,
+                                                   area.top() + (2 * j + 1) * area.height() / 12});
+            covered += at != top && at != second;
+        }
+    xcb_disconnect(c);
+    return covered;
+}
+
+// A window manager on the test's display for as long as it lives.
+class TWindowManager {
+public:
+    TWindowManager() {
+        const QString started = ready_.filePath(QStringLiteral("started"));
+        wm_.start(QStringLiteral(EVELM_OPENBOX),
+                  {"--sm-disable", "--startup", QStringLiteral("touch %1").arg(started)});
+        EXPECT_TRUE(WaitFor([&] { return QFile::exists(started); })) << "openbox did not start";
+    }
+    ~TWindowManager() {
+        wm_.terminate();
+        wm_.waitForFinished();
+    }
+
+private:
+    QTemporaryDir ready_;
+    QProcess wm_;
+};
+
+// Users have a window manager, and the Synaxarium windows stay on top under
+// one: the preview they open must show above them, over its whole window, and
+// take a click on its Close.
+TEST_F(PreviewOverModal, UnderAWindowManagerThePreviewShowsAboveItsStayOnTopOpener) {
+    TWindowManager wm;
+    // Paopi 4 has thirteen saints: in a large font, pages for both windows.
+    main->clndrDate->SetDate(QDate(2024, 10, 14));
+    DayState->SetReadingsFont(QFont(QStringLiteral("Liberation Serif"), 40));
+    const bool shown =
+        WhenModal([this] { main->OpenSynaxarium(1); },
+                  [this](QWidget* w) {
+                      ASSERT_EQ(w, synx);
+                      ASSERT_TRUE(synx->windowFlags() & Qt::WindowStaysOnTopHint);
+                      QPointer<TRichPreviewForm> preview = OpenPreview(synx);
+                      ASSERT_TRUE(preview) << "the preview did not open or never became active";
+                      WaitFor([] { return false; }, 500); // the window manager places and stacks it
+                      EXPECT_EQ(CoveredPoints(preview, preview->SecondWindow()), 0)
+                          << "of 36 points over the preview, covered by another window";
+                      ASSERT_TRUE(preview->SecondWindow()) << "one page: no second window";
+                      EXPECT_EQ(CoveredPoints(preview->SecondWindow(), preview), 0)
+                          << "of 36 points over the second window, covered by another window";
+                      Click(preview->btnClose);
+                      EXPECT_TRUE(WaitFor([&] { return !preview || !preview->isVisible(); }))
+                          << "a click on Close did not close the preview";
+                      EXPECT_TRUE(WaitFor([&] { return synx->isActiveWindow(); }));
+                  });
+    EXPECT_TRUE(shown);
+}
+
+// What the Synaxarium window, which stays on top, opens over itself, with a
+// window manager and without one: each shows above it, and once it has gone
+// the keys reach the Synaxarium window again (Esc closes it).
+TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBack) {
+    // A click on the Synaxarium window where the window over it leaves it
+    // uncovered: the window over it still takes the keys.
+    const auto clickBlocked = [this](QWidget* over) {
+        const QRect area = synx->geometry();
+        for (int i = 1; i < 8; ++i)
+            for (int j = 1; j < 8; ++j) {
+                const QPoint p(area.left() + i * area.width() / 8,
+                               area.top() + j * area.height() / 8);
+                if (!over->frameGeometry().contains(p)) {
+                    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
+                         "1"});
+                    WaitFor([] { return false; }, 300);
+                    return;
+                }
+            }
+        ADD_FAILURE() << "no part of the Synaxarium window left to click";
+    };
+    const struct {
+        const char* name;
+        std::function<void()> open;
+        std::function<void(QWidget*)> meanwhile = {};
+    } rows[] = {
+        {"font", [this] { Click(synx->btnSetFont); }},
+        {"print", [this] { Click(synx->spdbtnPrint); }},
+        {"page set-up", [this] { Click(synx->spdbtnPageSetup); }},
+        {"save as", [this] { Click(synx->spdbtnSaveAs); }},
+        {"message box", [this] { synx->lblSynxClick(99); }},
+        {"preview", [this] { Click(synx->spdbtnPreview); }},
+        {"linked entry", [this] { synx->OpenLinkedEntry(synx->SynxID, 1, QString()); }},
+        {"picture", [this] { synx->ShowIconPicture(QString(), QStringLiteral("Saint")); }},
+        {"a click on it under the preview", [this] { Click(synx->spdbtnPreview); }, clickBlocked},
+        {"a click on it under the font dialog", [this] { Click(synx->btnSetFont); }, clickBlocked},
+    };
+    env.FontDialog = nullptr;
+    env.PrintDialog = nullptr;
+    env.PageSetupDialog = nullptr;
+    env.SaveDialog = nullptr;
+    env.MessageDlg = nullptr;
+    for (const bool managed : {false, true}) {
+        std::unique_ptr<TWindowManager> wm;
+        if (managed)
+            wm = std::make_unique<TWindowManager>();
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (managed ? ", openbox" : ", no window manager"));
+            const bool shown = WhenModal(
+                [this] { main->OpenSynaxarium(1); },
+                [&](QWidget* w) {
+                    ASSERT_EQ(w, synx);
+                    bool seen = false;
+                    QTimer poll;
+                    poll.setInterval(20);
+                    QObject::connect(&poll, &QTimer::timeout, [&] {
+                        QWidget* d = QApplication::activeModalWidget();
+                        if (d == nullptr || d == synx || !d->isVisible() || !d->isActiveWindow())
+                            return;
+                        poll.stop();
+                        WaitFor([] { return false; }, 500);
+                        if (managed)
+                            EXPECT_EQ(CoveredPoints(d), 0) << "of 36 points, covered";
+                        if (row.meanwhile)
+                            row.meanwhile(d);
+                        Key(QStringLiteral("Escape"));
+                        seen = true;
+                    });
+                    poll.start();
+                    row.open();
+                    EXPECT_TRUE(WaitFor([&] {
+                        return seen && QApplication::activeModalWidget() == synx;
+                    })) << "the window did not open, take the keys, or close";
+                    poll.stop();
+                    EXPECT_TRUE(WaitFor([&] { return synx->isActiveWindow(); }));
+                    Key(QStringLiteral("Escape"));
+                    EXPECT_TRUE(WaitFor([&] { return !synx->isVisible(); }))
+                        << "the keys did not reach the Synaxarium window";
+                });
+            EXPECT_TRUE(shown);
+        }
     }
 }
 

@@ -27,11 +27,11 @@ inline void Key(const QString& key) {
     Xdo({"key", key});
 }
 
-// Lets events run until done() holds or ten seconds pass.
-inline bool WaitFor(const std::function<bool()>& done) {
+// Lets events run until done() holds or the time (ten seconds) passes.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < 10000)
+    while (!done() && t.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
