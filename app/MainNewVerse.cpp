@@ -9,6 +9,7 @@
 #include "RichEdit.h"
 #include "Tokens.h"
 #include "VerseOfTheDay.h"
+#include "ZIZ_Cldr.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -59,11 +60,16 @@ void TfrmMainNew::ShowVerseOfTheDay() {
     box.SetSelText(VerseOfTheDay);
     box.SetSelText(QStringLiteral("\r\n"));
 
-    box.setFocus();
+    // Each key typed into the calendar may show a new day; the keys after it
+    // belong to the calendar still.
+    const bool typingInCalendar = clndrDate != nullptr && clndrDate->isAncestorOf(focusWidget());
+    if (!typingInCalendar)
+        box.setFocus();
     box.SetSelStart(0);
     box.repaint();
     box.ScrollCaret();
-    btnAllReadings->setFocus();
+    if (!typingInCalendar)
+        btnAllReadings->setFocus();
 }
 
 void TfrmMainNew::ShowVerseWindow() {

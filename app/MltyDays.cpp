@@ -11,7 +11,9 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -19,6 +21,9 @@
 #include <QVBoxLayout>
 
 #include "CldrTypes.h"
+
+#include <algorithm>
+#include <utility>
 
 TfrmMltyDays* frmMltyDays = nullptr;
 
@@ -30,6 +35,46 @@ const char* const ShowSynxAlwaysMessage =
     "Synaxarium will be shown even at the days when it is not read in the church, e.g. Passion "
     "Week, Holy 50 Days, Uncheck this box to show the Synaxaruim only when it is read in the "
     "church";
+
+namespace {
+
+// The editor drops every digit typed over more than one part of the date,
+// so after Ctrl+A the year stayed as it was: a key typed there goes to the
+// first part selected, as if the user had selected that part alone. And a
+// part filled by its digits moves on by itself, so the separator the user
+// types next must not move on once more.
+class TTypedDateEdit : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString typed = event->text();
+        const bool printable = typed.size() == 1 && typed.at(0).isPrint();
+        if (printable && IsSeparator(typed.at(0)) && std::exchange(FMovedOn, false)) {
+            event->accept();
+            return;
+        }
+        const QLineEdit* edit = lineEdit();
+        const QString selected = edit->selectedText();
+        if (printable && std::any_of(selected.begin(), selected.end(), IsSeparator)) {
+            const QString before = edit->text().left(edit->selectionStart());
+            int part = 0;
+            for (int i = 1; i < before.size(); ++i)
+                part += IsSeparator(before.at(i)) && !IsSeparator(before.at(i - 1)) ? 1 : 0;
+            setSelectedSection(sectionAt(part));
+        }
+        const int partBefore = currentSectionIndex();
+        QDateEdit::keyPressEvent(event);
+        FMovedOn = printable && typed.at(0).isDigit() && currentSectionIndex() != partBefore;
+    }
+
+private:
+    static bool IsSeparator(QChar c) { return !c.isLetterOrNumber(); }
+    bool FMovedOn = false;
+};
+
+} // namespace
 
 TfrmMltyDays::TfrmMltyDays(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmMltyDays"));
@@ -55,7 +100,7 @@ void TfrmMltyDays::CreateControls() {
 
     auto* dates = new QGridLayout;
     auto datePicker = [&](const char* name, const char* label, int column) {
-        auto* picker = new QDateEdit(this);
+        auto* picker = new TTypedDateEdit(this);
         picker->setObjectName(QLatin1String(name));
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(CldrLocale::ShortDateFormat());

@@ -33,3 +33,27 @@ void TYearSpin::fixup(QString& text) const {
 int TYearSpin::valueFromText(const QString& text) const {
     return qBound(minimum(), NumberOf(text).value_or(value()), maximum());
 }
+
+void TYearSpin::SetOuterRange(int first, int last) {
+    FOuterFirst = first;
+    FOuterLast = last;
+}
+
+void TYearSpin::stepBy(int steps) {
+    const int year = qBound(FOuterFirst, value() + steps, FOuterLast);
+    if (OnStepPastLimit && (year < minimum() || year > maximum()))
+        OnStepPastLimit(year);
+    else
+        QSpinBox::stepBy(steps);
+}
+
+QAbstractSpinBox::StepEnabled TYearSpin::stepEnabled() const {
+    StepEnabled enabled = QSpinBox::stepEnabled();
+    if (isReadOnly() || !OnStepPastLimit)
+        return enabled;
+    if (value() < FOuterLast)
+        enabled |= StepUpEnabled;
+    if (value() > FOuterFirst)
+        enabled |= StepDownEnabled;
+    return enabled;
+}

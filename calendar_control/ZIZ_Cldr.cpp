@@ -24,6 +24,8 @@ TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent) : QFrame(parent) {
     // The year is taken when typing ends, not at each digit.
     FSpin->setKeyboardTracking(false);
     FSpin->setRange(MinCalendarYear, MaxCalendarYear);
+    // Up and Down go on past the limits, which follow the year.
+    FSpin->OnStepPastLimit = [this](int year) { SetSpinYear(year); };
     setFocusProxy(FEdit);
 
     for (int tag = 1; tag <= 6; ++tag) {
@@ -113,6 +115,7 @@ void TFullCalendarAncestor::ApplySpinLimits() {
         hi = qBound(FFirstYear, qMax(FSpinMin, FSpinMax), MaxCalendarYear);
     }
     FSpin->setRange(lo, hi);
+    FSpin->SetOuterRange(FFirstYear, MaxCalendarYear);
 }
 
 void TFullCalendarAncestor::SetSpinYear(int year) {
@@ -290,7 +293,8 @@ bool TFullCalendarAncestor::StepByEdit() {
                       Date(), Today().year());
     if (!parsed)
         return false;
-    if (parsed->year() < 1910) {
+    const bool centuryAdded = parsed->year() < 1910;
+    if (centuryAdded) {
         const QDate moved(parsed->year() + 100, parsed->month(), parsed->day());
         if (!moved.isValid()) // 29 February of a leap year whose +100 is common
             return false;
@@ -303,6 +307,10 @@ bool TFullCalendarAncestor::StepByEdit() {
     FCombo->setCurrentIndex(FDate.month() - 1);
     SetSpinYear(FDate.year());
     ShowDateText(FDate);
+    // The box shows the year the day is in, also while typing once the
+    // year is typed whole; a shorter one may still be growing.
+    if (centuryAdded && (!FTypingInEdit || parsed->year() >= 1100))
+        FEdit->setText(CldrLocale::FormatShortDate(FDate));
     return true;
 }
 

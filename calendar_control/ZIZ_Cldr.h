@@ -2,6 +2,7 @@
 
 #include "CldrTypes.h"
 #include "TDayColours.h"
+#include "TYearSpin.h"
 
 #include <QDate>
 #include <QFrame>
@@ -11,7 +12,6 @@
 
 class QComboBox;
 class QLineEdit;
-class QSpinBox;
 class TButPanel;
 class TCalendarLighted;
 
@@ -145,7 +145,7 @@ private:
     QLineEdit* FEdit = nullptr;
     TCalendarLighted* FGrid = nullptr;
     QComboBox* FCombo = nullptr;
-    QSpinBox* FSpin = nullptr;
+    TYearSpin* FSpin = nullptr;
     TButPanel* FButtons[6] = {};
 };
 

@@ -22,6 +22,7 @@
 #include "ScriptedDialogs.h"
 #include "Search.h"
 #include "Synx.h"
+#include "TCalendarLighted.h"
 #include "TableEngine.h"
 #include "TestWindows.h"
 #include "ZIZ_Cldr.h"
@@ -32,12 +33,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -445,6 +449,109 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
             EXPECT_TRUE(shown);
         }
     }
+}
+
+// Where a click selects the grid's day d of the month shown.
+QPoint GridCellOf(TCalendar* grid, int d) {
+    for (int row = 1; row < 7; ++row)
+        for (int col = 0; col < 7; ++col)
+            if (grid->CellText(col, row) == QString::number(d))
+                return grid->CellRect(col, row).center();
+    ADD_FAILURE() << "day " << d << " is not in the grid";
+    return {};
+}
+
+// The keys of the calendar on the main window: every key that makes a day
+// shows that day, and the keys after it still reach the calendar.
+TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(WaitFor([this] { return main->isActiveWindow(); }));
+    TFullCalendarAncestor* cal = main->clndrDate;
+    const QDate march15(2024, 3, 15);
+    const struct {
+        const char* name;
+        QDate from;
+        QWidget* clicked;
+        QString typed; // after Ctrl+A
+        QStringList keys;
+        QDate shown;
+        QString text;
+    } cases[] = {
+        {"typed, Return", Tut7, cal->DateEdit(), "2024-03-15", {"Return"}, march15, "2024-03-15"},
+        {"typed", Tut7, cal->DateEdit(), "2025-11-21", {}, {2025, 11, 21}, "2025-11-21"},
+        {"typed before 1910", Tut7, cal->DateEdit(), "1901-06-01", {}, {2001, 6, 1}, "2001-06-01"},
+        {"grid",
+         march15,
+         cal->Grid(),
+         {},
+         {"Right", "Right", "Right"},
+         {2024, 3, 18},
+         "2024-03-18"},
+        // The year box's limits were the years shown so far.
+        {"year box", march15, cal->YearSpin(), {}, {"Up", "Up", "Up"}, {2027, 3, 15}, "2027-03-15"},
+        {"year box down",
+         march15,
+         cal->YearSpin(),
+         {},
+         {"Down", "Down"},
+         {2022, 3, 15},
+         "2022-03-15"},
+        {"month box",
+         march15,
+         cal->YearSpin(),
+         {},
+         {"shift+Tab", "Up", "Up"},
+         {2024, 1, 15},
+         "2024-01-15"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cal->SetDate(c.from);
+        QCoreApplication::processEvents();
+        if (c.clicked == cal->Grid())
+            Click(c.clicked, GridCellOf(cal->Grid(), c.from.day()));
+        else
+            Click(c.clicked);
+        ASSERT_TRUE(WaitFor([&] { return c.clicked->hasFocus(); }));
+        if (!c.typed.isEmpty()) {
+            Key(QStringLiteral("ctrl+a"));
+            Xdo({"type", "--delay", "40", c.typed});
+        }
+        for (const QString& key : c.keys)
+            Key(key);
+        EXPECT_TRUE(WaitFor([&] { return main->CurrentDate == c.shown; }))
+            << main->CurrentDate.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(cal->Date(), c.shown);
+        EXPECT_EQ(cal->DateEdit()->text(), c.text);
+        EXPECT_TRUE(cal->isAncestorOf(QApplication::focusWidget()));
+    }
+}
+
+// A date typed over the whole text of a range picker takes, year included.
+TEST_F(PreviewOverModal, RangeDatesTakeTypedDates) {
+    const struct {
+        QDateEdit* picker;
+        QString typed;
+        QDate date;
+    } cases[] = {
+        {frmMltyDays->dtpckrStartDate, "2025-03-15", {2025, 3, 15}},
+        {frmMltyDays->dtpckrEndDate, "2025-11-21", {2025, 11, 21}},
+    };
+    const bool shown =
+        WhenModal([this] { main->btnMultipleReadingsClick(); },
+                  [&](QWidget*) {
+                      for (const auto& c : cases) {
+                          SCOPED_TRACE(c.typed.toStdString());
+                          Click(c.picker, QPoint(8, c.picker->height() / 2));
+                          ASSERT_TRUE(WaitFor([&] { return c.picker->hasFocus(); }));
+                          Key(QStringLiteral("ctrl+a"));
+                          Xdo({"type", "--delay", "40", c.typed});
+                          EXPECT_TRUE(WaitFor([&] { return c.picker->date() == c.date; }))
+                              << c.picker->date().toString(Qt::ISODate).toStdString();
+                      }
+                  });
+    EXPECT_TRUE(shown);
 }
 
 } // namespace

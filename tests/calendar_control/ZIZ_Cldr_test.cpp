@@ -218,12 +218,13 @@ TEST_F(CalendarFullCalendar, PriorYearWithYearRangeZeroKeepsTheSpinOnTheDate) {
         EXPECT_EQ(cal->YearSpin()->minimum(), t - back);
         EXPECT_EQ(cal->YearRange(), back < 6 ? 0 : back - 1);
     }
-    // The spin still moves the date within its limits.
+    // The spin still moves the date, and past its limits widens them.
     cal->YearSpin()->stepUp();
     EXPECT_EQ(cal->Date(), QDate(t - 7, 3, 1));
     cal->YearSpin()->stepDown();
     cal->YearSpin()->stepDown();
-    EXPECT_EQ(cal->Date(), QDate(t - 8, 3, 1));
+    EXPECT_EQ(cal->Date(), QDate(t - 9, 3, 1));
+    EXPECT_EQ(cal->YearSpin()->minimum(), t - 9);
 }
 
 TEST_F(CalendarFullCalendar, YearRangeSetsTheSpinLimitsAroundThisYear) {
