@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOption>
 
 TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -344,10 +346,20 @@ bool TFullCalendarAncestor::eventFilter(QObject* watched, QEvent* event) {
 TFullCalendarAncestor::TArrangement TFullCalendarAncestor::Measure(const QFont& font) const {
     const QFontMetrics fm(font);
     TArrangement a;
-    int widest = fm.horizontalAdvance(CldrLocale::FormatShortDate(QDate(2000, 12, 31)));
+    int widestMonth = 0;
     for (int m = 1; m <= 12; ++m)
-        widest = qMax(widest, fm.horizontalAdvance(CldrLocale::LongMonthName(m)));
+        widestMonth = qMax(widestMonth, fm.horizontalAdvance(CldrLocale::LongMonthName(m)));
+    const int widest =
+        qMax(widestMonth, fm.horizontalAdvance(CldrLocale::FormatShortDate(QDate(2000, 12, 31))));
     a.editWidth = widest + 23;
+    // The style's frame and arrow take more than 23 pixels of a month box.
+    QStyleOptionComboBox box;
+    box.initFrom(FCombo);
+    box.fontMetrics = fm;
+    a.monthWidth = qMax(a.editWidth, FCombo->style()
+                                         ->sizeFromContents(QStyle::CT_ComboBox, &box,
+                                                            QSize(widestMonth, fm.height()), FCombo)
+                                         .width());
     a.rowHeight = fm.height() + 8;
     int dayName = fm.horizontalAdvance(QStringLiteral("30"));
     for (int d = 0; d < 7; ++d)
@@ -385,10 +397,15 @@ void TFullCalendarAncestor::PlaceParts(const TArrangement& a, int totalWidth, in
     const QPixmap right = MakeArrowGlyph(false, FGlyphSize);
 
     int y = gaps[0];
+    // The month box widens into the room between its buttons.
+    const int monthWidth = qMax(a.editWidth, qMin(a.monthWidth, rightX - leftX - bw - 4));
     auto placeRow = [&](TButPanel* prior, QWidget* middle, TButPanel* next) {
         prior->setGeometry(leftX, y, bw, a.rowHeight);
         prior->SetGlyph(left);
-        middle->setGeometry(ex, y, a.editWidth, a.rowHeight);
+        if (middle == FCombo)
+            middle->setGeometry((totalWidth - monthWidth) / 2, y, monthWidth, a.rowHeight);
+        else
+            middle->setGeometry(ex, y, a.editWidth, a.rowHeight);
         next->setGeometry(rightX, y, bw, a.rowHeight);
         next->SetGlyph(right);
     };

@@ -89,6 +89,7 @@ public:
 protected:
     struct TArrangement {
         int editWidth = 0;
+        int monthWidth = 0; // the month box with its longest month whole
         int rowHeight = 0;
         int gridWidth = 0;
         int gridHeight = 0;
