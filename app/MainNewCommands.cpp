@@ -88,15 +88,15 @@ void TfrmMainNew::FormPaint() {
     // test that embeds the window) has no screen position of its own.
     if (!isWindow() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
-    // On a screen lower or narrower than the window itself (1024 x 576), the
-    // window gives way, frame and all, down to its minimum size, and stays
-    // whole on the screen.
+    // On a screen lower or narrower than the window with its frame (1024 x
+    // 576, or 800 x 600 under a window manager's title bar), the window gives
+    // way down to its minimum size, and stays whole on the screen.
     const QSize screen = ScreenSizeInWindowPixels();
     const QSize frame = frameGeometry().size() - size();
     QSize fit = size();
-    if (fit.width() > screen.width())
+    if (fit.width() + frame.width() > screen.width())
         fit.setWidth(std::max(minimumWidth(), screen.width() - frame.width()));
-    if (fit.height() > screen.height())
+    if (fit.height() + frame.height() > screen.height())
         fit.setHeight(std::max(minimumHeight(), screen.height() - frame.height()));
     if (fit != size())
         resize(fit);

@@ -10,7 +10,7 @@
 
 void MainNewTest::SetUp() {
     Session.Reset();
-    SetScreen(800, 600, 96);
+    SetScreen(1024, 768, 96);
     CreateMainDM();
 }
 

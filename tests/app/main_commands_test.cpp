@@ -183,13 +183,16 @@ TEST_F(MainCommands, EveryPaintPutsTheWindowBackInPlaceWholeOnTheScreen) {
         int width, height;
         QPoint at;
         QSize size;
-    } cases[] = {{1280, 600, {238, 0}, {800, 600}},
-                 {1024, 768, {110, 82}, {800, 600}},
-                 // Lower than the window: it gives way, frame and all.
+    } cases[] = {{1024, 768, {110, 82}, {800, 600}},
+                 // Lower or narrower than the window with its frame: it gives
+                 // way, frame and all.
+                 {1280, 600, {238, 0}, {800, 596}},
+                 {800, 600, {0, 0}, {796, 596}},
                  {1024, 576, {110, 0}, {800, 572}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.height);
         SetScreen(c.width, c.height, 96);
+        w().resize(800, 600);
         w().move(5, 5);
         w().repaint();
         EXPECT_EQ(w().pos(), c.at);
