@@ -102,6 +102,7 @@ TfrmMainNew::TfrmMainNew(QWidget* parent)
     resize(800, 600);
     setMinimumSize(500, 300);
     CreateControls();
+    FitServicesToEveryDay();
 
     clndrDate->SetFirstYear(FirstComputedYear);
     clndrDate->SetYearRange(0);

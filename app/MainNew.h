@@ -39,7 +39,8 @@ struct TShownDay;
 }
 namespace ServiceButtons {
 struct TServiceButton;
-}
+struct TGroupState;
+} // namespace ServiceButtons
 
 // The warning the screen check gives for a screen, or "" when none.
 QString ScreenCheckWarning(const TScreenMetrics& screen);
@@ -131,6 +132,10 @@ public:
     // ---------------------------------------------- services and readings ---
     // The groups of service buttons that the day category offers.
     void ShowServiceGroups(TDayCategory category);
+    void ApplyServiceGroups(const ServiceButtons::TGroupState& g);
+    // The service buttons keep the room of the day that needs the most, so
+    // that no day moves the right panel or scrolls the left one alone.
+    void FitServicesToEveryDay();
     void ServiceButtonClick(const ServiceButtons::TServiceButton& button);
     void btnAllReadingsClick();
     void btnTodayReadingsClick();
@@ -170,6 +175,7 @@ public:
     // ------------------------------------------------------- controls ---
     QFrame* pnlLeft = nullptr;
     QFrame* pnlDates = nullptr;
+    QWidget* pnlServices = nullptr;
     TFullCalendarLight* clndrDate = nullptr;
     QLabel* lblGregDate = nullptr;
     QLabel* lblDOW = nullptr;

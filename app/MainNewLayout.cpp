@@ -10,6 +10,7 @@
 #include "PageControl.h"
 #include "PanelScroller.h"
 #include "RichEdit.h"
+#include "ServiceButtons.h"
 #include "WrappedGroupBox.h"
 #include "ZIZ_Cldr.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -48,9 +50,11 @@ struct TFeastPage {
     QGridLayout* grid;
     int row = 0;
 
+    // Each label as wide as its text: a click beside a date or a name
+    // reaches the page's picture, not the label.
     void addRow(QLabel* name, QLabel* date) {
-        grid->addWidget(name, row, 0);
-        grid->addWidget(date, row, 1);
+        grid->addWidget(name, row, 0, Qt::AlignLeft);
+        grid->addWidget(date, row, 1, Qt::AlignLeft);
         ++row;
     }
 };
@@ -85,7 +89,7 @@ TFeastPage makeFeastPage(QTabWidget* tabs, const QString& name, const QString& t
     titleRow->addStretch(1);
     grid->addLayout(titleRow, fp.row++, 0, 1, 2);
     copticLabel = makeFeastLabel(page, copticName, QString());
-    grid->addWidget(copticLabel, fp.row++, 0, 1, 2);
+    grid->addWidget(copticLabel, fp.row++, 0, 1, 2, Qt::AlignLeft);
     tabs->addTab(page, tabText);
     return fp;
 }
@@ -377,17 +381,19 @@ const TServiceGroup TimesGroup{&F::grpbxTimes,
                                 {&F::btnLiturgy, "btnLiturgy", "Liturgy", 1, 1},
                                 {&F::btnEvening, "btnEvening", "Evening", 2, 0, 2}}};
 
+// A column beside the night hours, as the day hours stand in Holy Week: in
+// rows of three the two groups stack higher than the left column holds.
 const TServiceGroup PalmSundayGroup{
     &F::grpbxPalmSunday,
     "grpbxPalmSunday",
     "Palm Sunday",
-    false,
+    true,
     {{&F::btnPalmVespers, "btnPalmVespers", "Vespers", 0, 0},
-     {&F::btnPalmMatins, "btnPalmMatins", "Matins", 0, 1},
-     {&F::btnPalmLiturgy, "btnPalmLiturgy", "Liturgy", 0, 2},
-     {&F::btnPalmDay6thHour, "btnPalmDay6thHour", "G. Funeral", 1, 0},
-     {&F::btnPalmDay9thHour, "btnPalmDay9thHour", "Ninth", 1, 1},
-     {&F::btnPalmDay11thHour, "btnPalmDay11thHour", "Eleventh", 1, 2}}};
+     {&F::btnPalmMatins, "btnPalmMatins", "Matins", 1, 0},
+     {&F::btnPalmLiturgy, "btnPalmLiturgy", "Liturgy", 2, 0},
+     {&F::btnPalmDay6thHour, "btnPalmDay6thHour", "G. Funeral", 3, 0},
+     {&F::btnPalmDay9thHour, "btnPalmDay9thHour", "Ninth", 4, 0},
+     {&F::btnPalmDay11thHour, "btnPalmDay11thHour", "Eleventh", 5, 0}}};
 
 const TServiceGroup DayHoursGroup{&F::grpbxHolyWeekHoursDay,
                                   "grpbxHolyWeekHoursDay",
@@ -427,9 +433,30 @@ QGroupBox* createServiceGroup(TfrmMainNew& w, QWidget* parent, const TServiceGro
     w.*group.Member = box;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(4, 2, 4, 4);
-    grid->setSpacing(group.Column ? 1 : 2);
+    grid->setSpacing(2);
+    // Columns of hours have the day hours' width of Holy Week, so that two
+    // fit side by side within the calendar's width, and buttons just high
+    // enough for their caption: six of them and the rest of the left column
+    // fit a 576-pixel screen under a window manager.
+    const ServiceButtons::TGroupState design;
+    if (group.Column) {
+        box->setFixedWidth(design.DayHoursWidth);
+        grid->setContentsMargins(design.DayHourButtonLeft, 0, 4, 2);
+        grid->setSpacing(0);
+    }
     for (const TServiceButtonRow& b : group.Buttons) {
         w.*b.Member = MakeButton(box, QLatin1String(b.Name), QLatin1String(b.Caption));
+        QPushButton* button = w.*b.Member;
+        if (group.Column) {
+            button->setFixedSize(design.DayHourButtonWidth, button->fontMetrics().height() + 5);
+        } else {
+            // Narrower than the style's wish for a button when the row needs
+            // it, never narrower than the caption: three a row fit the column.
+            const QStyle* st = button->style();
+            button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) +
+                                    st->pixelMetric(QStyle::PM_ButtonMargin) +
+                                    2 * st->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4);
+        }
         grid->addWidget(w.*b.Member, b.Row, b.Column, 1, b.ColumnSpan);
     }
     return box;
@@ -439,16 +466,18 @@ QGroupBox* createServiceGroup(TfrmMainNew& w, QWidget* parent, const TServiceGro
 
 QWidget* TfrmMainNew::CreateServiceButtons() {
     auto* box = new QWidget(pnlLeft);
+    pnlServices = box;
+    box->setObjectName(QStringLiteral("pnlServices"));
     auto* col = new QVBoxLayout(box);
     col->setContentsMargins(0, 0, 0, 0);
     col->setSpacing(2);
 
     col->addWidget(createServiceGroup(*this, box, TimesGroup));
     btnEvening->setVisible(false);
-    col->addWidget(createServiceGroup(*this, box, PalmSundayGroup));
-    grpbxPalmSunday->setVisible(false);
     auto* hours = new QHBoxLayout;
     hours->setSpacing(2);
+    hours->addWidget(createServiceGroup(*this, box, PalmSundayGroup), 0, Qt::AlignTop);
+    grpbxPalmSunday->setVisible(false);
     hours->addWidget(createServiceGroup(*this, box, DayHoursGroup), 0, Qt::AlignTop);
     hours->addWidget(createServiceGroup(*this, box, NightHoursGroup), 0, Qt::AlignTop);
     hours->addStretch(1);
@@ -474,6 +503,9 @@ QWidget* TfrmMainNew::CreateServiceButtons() {
     col->addLayout(all);
     btnFeasts = MakeButton(box, QStringLiteral("btnFeasts"), QStringLiteral("All feasts"));
     col->addWidget(btnFeasts);
+    // The room the busiest day needs (see FitServicesToEveryDay) lies below
+    // the buttons of a day that needs less.
+    col->addStretch(1);
     return box;
 }
 
@@ -616,7 +648,7 @@ QWidget* TfrmMainNew::CreateFeastPages() {
     lblNotCelebrated = feast(p, "lblNotCelebrated", QStringLiteral("* Not celebrated this year"));
     lblNotCelebrated->setCursor(Qt::PointingHandCursor);
     lblNotCelebrated->setVisible(false);
-    major.grid->addWidget(lblNotCelebrated, major.row++, 0, 1, 2);
+    major.grid->addWidget(lblNotCelebrated, major.row++, 0, 1, 2, Qt::AlignLeft);
     finishFeastPage(major, Image4);
 
     // Minor.

@@ -52,8 +52,21 @@ void TfrmMainNew::btnTodayReadingsClick() {
 }
 
 void TfrmMainNew::ShowServiceGroups(TDayCategory category) {
-    const ServiceButtons::TGroupState g =
-        ServiceButtons::GroupState(category, DayEngine->IsEntryToTemple());
+    ApplyServiceGroups(ServiceButtons::GroupState(category, DayEngine->IsEntryToTemple()));
+}
+
+void TfrmMainNew::FitServicesToEveryDay() {
+    QSize most;
+    for (int c = dcEaster; c <= dcLazarusSaturday; ++c) {
+        ApplyServiceGroups(ServiceButtons::GroupState(static_cast<TDayCategory>(c), true));
+        pnlServices->layout()->activate();
+        most = most.expandedTo(pnlServices->layout()->minimumSize());
+    }
+    pnlServices->setMinimumSize(most);
+    ApplyServiceGroups(ServiceButtons::GroupState(dcOrdinary, false));
+}
+
+void TfrmMainNew::ApplyServiceGroups(const ServiceButtons::TGroupState& g) {
     grpbxTimes->setVisible(g.TimesVisible);
     btnVespers->setEnabled(g.VespersEnabled);
     btnEvening->setVisible(g.EveningVisible);

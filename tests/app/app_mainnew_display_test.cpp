@@ -46,6 +46,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -367,25 +369,62 @@ TEST_F(MainWindowDisplay, NoControlCoversAnotherAtAnySizeTheWindowAllows) {
     db.Finish();
     TfrmMainNew& w = CreateWindow();
     w.show();
-    // A Holy Week day shows its longest caption; a long title wraps.
-    for (const QDate& day : {QDate(2026, 10, 20), QDate(2027, 4, 28)}) {
+    // 800x576 is a 1024x576 screen, 800x551 the same under a window manager;
+    // at 800x500 the column of an ordinary day would fit and Palm Sunday's not.
+    const QSize sizes[] = {{800, 600}, {800, 576}, {800, 551}, {800, 500}, {650, 450}, {500, 300}};
+    QMap<int, int> rightPanelX; // by size
+    // A Holy Week day shows its longest caption; a long title wraps. Palm
+    // Sunday, Good Friday and Bright Saturday offer the most buttons.
+    for (const QDate& day : {QDate(2026, 10, 20), QDate(2027, 4, 28), QDate(2027, 4, 25),
+                             QDate(2027, 4, 30), QDate(2027, 5, 1), QDate(2027, 3, 10)}) {
         w.clndrDate->SetDate(day);
-        for (const QSize& size : {QSize(800, 600), QSize(650, 450), QSize(500, 300)}) {
+        for (int s = 0; s < 6; ++s) {
+            const QSize size = sizes[s];
             w.resize(size);
             QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
             ASSERT_EQ(w.size(), size);
+            const std::string where = QStringLiteral("%1x%2 %3")
+                                          .arg(size.width())
+                                          .arg(size.height())
+                                          .arg(day.toString(Qt::ISODate))
+                                          .toStdString();
+            // The day does not move the right panel sideways.
+            const int x = w.pnlTopRight->mapTo(&w, QPoint(0, 0)).x();
+            EXPECT_EQ(rightPanelX.value(s, x), x) << where;
+            rightPanelX[s] = x;
+            // From a 1024x576 screen up the whole left column shows unscrolled,
+            // each button wide enough for its caption.
+            for (const QWidget* c : w.pnlLeft->findChildren<QWidget*>()) {
+                if (size.height() < 551 || !c->isVisibleTo(&w) ||
+                    !(qobject_cast<const QLabel*>(c) || qobject_cast<const QAbstractButton*>(c)))
+                    continue;
+                EXPECT_EQ(VisibleRect(c, &w).size(), c->size())
+                    << where << " " << c->objectName().toStdString();
+                if (const auto* b = qobject_cast<const QAbstractButton*>(c))
+                    EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 4, b->width())
+                        << where << " " << b->text().toStdString();
+            }
             // The panels share the whole width between them.
             QRect panels;
             for (const QWidget* c :
                  w.findChildren<QAbstractScrollArea*>(QString(), Qt::FindDirectChildrenOnly))
                 panels |= c->geometry();
-            EXPECT_GE(panels.width(), size.width() - 8) << size.width() << "x" << size.height();
+            EXPECT_GE(panels.width(), size.width() - 8) << where;
             const QStringList overlaps = Overlaps(w);
-            EXPECT_TRUE(overlaps.isEmpty()) << size.width() << "x" << size.height() << " "
-                                            << day.toString(Qt::ISODate).toStdString() << ": "
-                                            << overlaps.join(QLatin1String(", ")).toStdString();
+            EXPECT_TRUE(overlaps.isEmpty())
+                << where << ": " << overlaps.join(QLatin1String(", ")).toStdString();
         }
     }
+    // The month box shows its longest month whole.
+    QComboBox* month = w.clndrDate->MonthCombo();
+    QStyleOptionComboBox option;
+    option.initFrom(month);
+    EXPECT_GE(
+        month->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, month)
+            .width(),
+        month->fontMetrics().horizontalAdvance(QStringLiteral("September")));
 }
 
 TEST_F(MainWindowDisplay, SynaxariumCaptionShowsWholeAndKeepsItsPlace) {
@@ -481,6 +520,19 @@ TEST_F(MainWindowDisplay, FeastNamesAndDatesKeepAGapOnEveryPage) {
                     EXPECT_GE(date->x() - nameEnd, 4)
                         << size.width() << " " << name->text().toStdString() << " "
                         << date->text().toStdString();
+                    // A date label is as wide as its text; beside it lies the
+                    // page's picture.
+                    const int text = date->fontMetrics().horizontalAdvance(date->text());
+                    EXPECT_GE(date->width(), text) << date->text().toStdString();
+                    EXPECT_LE(date->width(), text + 2) << date->text().toStdString();
+                    const QWidget* sheet = w.pgcntrlFeasts->widget(page);
+                    if (date->parentWidget() == sheet) {
+                        const QWidget* beside = sheet->childAt(date->geometry().right() + 20,
+                                                               date->geometry().center().y());
+                        EXPECT_TRUE(beside &&
+                                    beside->objectName().startsWith(QLatin1String("Image")))
+                            << date->text().toStdString();
+                    }
                 }
             }
         }

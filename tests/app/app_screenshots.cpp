@@ -1,8 +1,8 @@
 // Pictures of the program as Qt's X11 platform puts it on a display, for a
-// look by eye: app_screenshots <folder> design|scaled. Run it under Xvfb with
-// QT_QPA_PLATFORM=xcb (scripts/screenshots.sh does). It starts the program as
-// the program does, beside the sample content of its own folder; message
-// boxes are pictured and answered with their default button.
+// look by eye: app_screenshots <folder> design|scaled|days. Run it under Xvfb
+// with QT_QPA_PLATFORM=xcb (scripts/screenshots.sh does). It starts the
+// program as the program does, beside the sample content of its own folder;
+// message boxes are pictured and answered with their default button.
 #include "About.h"
 #include "ErrorHandler.h"
 #include "MainNew.h"
@@ -103,7 +103,12 @@ int main(int argc, char** argv) {
     }
 
     QList<Shot> shots;
-    if (set == QLatin1String("scaled")) {
+    if (set == QLatin1String("days")) {
+        // The window at the size the screen gives it: Palm Sunday has the
+        // most buttons, an ordinary day the fewest.
+        shots = {{QStringLiteral("palm-sunday.png"), QDate(2027, 4, 25), QSize()},
+                 {QStringLiteral("ordinary-day.png"), QDate(2026, 10, 20), QSize()}};
+    } else if (set == QLatin1String("scaled")) {
         shots = {{QStringLiteral("08-scale-1.25-1280x720.png"), QDate(2026, 10, 20), QSize()}};
     } else {
         shots = {
