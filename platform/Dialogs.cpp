@@ -243,6 +243,11 @@ bool RealPrintDialog(QWidget* parent, QPrinter* printer) {
     QWidget* opener = OpenerOf(parent);
     TKeysBack back(opener);
     QPrintDialog dlg(printer, opener);
+    // A range only where the command prints the range chosen.
+    const int lastPage = printer->toPage();
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, lastPage > 0);
+    if (lastPage > 0)
+        dlg.setMinMax(1, lastPage);
     // A printer that prints on paper still offers printing to a file; the
     // dialog's own file box would start in the current folder. The box is
     // found by the name Qt's dialog gives it, which Qt does not promise: if
@@ -320,7 +325,10 @@ bool ExecuteFontDialog(QWidget* parent, QFont& font) {
         font = chosen;
     return true;
 }
-bool ExecutePrintDialog(QWidget* parent, QPrinter* printer) {
+bool ExecutePrintDialog(QWidget* parent, QPrinter* printer, int lastPage) {
+    // The range of an earlier job is never offered again.
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setFromTo(lastPage > 0 ? 1 : 0, std::max(lastPage, 0));
     // A file of an earlier job keeps its place unless it cannot be written.
     if (printer->outputFormat() == QPrinter::PdfFormat) {
         const QString file = printer->outputFileName();

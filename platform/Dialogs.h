@@ -20,7 +20,10 @@ int ShowModal(QWidget* window);
 void ShowOverModal(QWidget* window);
 bool ExecuteSaveDialog(QWidget* parent, const TSaveDialogRequest& request, QString& fileName);
 bool ExecuteFontDialog(QWidget* parent, QFont& font);
-bool ExecutePrintDialog(QWidget* parent, QPrinter* printer);
+// lastPage: the dialog offers the pages 1 to lastPage, all of them chosen;
+// 0: the command prints every page and the dialog offers no range (the
+// printer's range is cleared, so its toPage() is 0).
+bool ExecutePrintDialog(QWidget* parent, QPrinter* printer, int lastPage = 0);
 bool ExecutePageSetupDialog(QWidget* parent, QPrinter* printer);
 
 // Where Save As and Print to File start: the folder used last in this run,

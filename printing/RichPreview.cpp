@@ -476,9 +476,7 @@ void TRichPreviewForm::SpeedButton1Click() {
     const int sheets = view_.SheetCount();
     if (sheets < 1)
         return;
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setFromTo(1, sheets);
-    if (!ExecutePrintDialog(this, &printer))
+    if (!ExecutePrintDialog(this, &printer, sheets))
         return;
     int from = 1, to = sheets;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {

@@ -2,6 +2,7 @@
 // would print, one page file each.
 #include "RichPreview.h"
 
+#include "PrintRich.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
 #include "TestEnvironment.h"
@@ -80,6 +81,26 @@ TEST_F(RichPreviewPrinter, EveryPrintedPageBecomesAPageFile) {
         QFile::remove(dir.filePath("print.pdf"));
         dialogs.PrintAnswers.push_back(true);
         form->SpeedButton1Click();
+        EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), printed);
+
+        // A range chosen there is printed; a direct print after it offers
+        // no range, and prints every page.
+        TEnvironment user;
+        QList<int> offered; // the last page each dialog offers, 0: no range
+        user.PrintDialog = [&](QWidget*, QPrinter* p) {
+            offered << p->toPage();
+            if (p->toPage() > 0) {
+                p->setPrintRange(QPrinter::PageRange);
+                p->setFromTo(2, 3);
+            }
+            return true;
+        };
+        TEnvironmentScope scope(user);
+        form->SpeedButton1Click();
+        EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), 2);
+        if (TPrintDialog(&printer).Execute())
+            rp.PrintRichEdit(&edit, 1);
+        EXPECT_EQ(offered, QList<int>({printed, 0}));
         EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), printed);
         form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
