@@ -55,21 +55,26 @@ QString TPageFiles::FileName(int index) const {
 }
 
 bool TPageFiles::Save(int index, const QByteArray& page) {
-    if (!dir_)
-        return false;
-    const QByteArray data = compress_ ? Deflate(page) : page;
-    QFile file(FileName(index));
-    if (!data.isNull() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(data) == data.size() && file.flush()) {
+    held_.erase(index);
+    if (dir_) {
+        const QByteArray data = compress_ ? Deflate(page) : page;
+        QFile file(FileName(index));
+        if (!data.isNull() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            file.write(data) == data.size() && file.flush()) {
+            file.close();
+            return true;
+        }
         file.close();
-        return true;
+        file.remove();
     }
-    file.close();
-    file.remove();
+    // Never a blank page in the preview or on paper for one not saved.
+    held_[index] = page;
     return false;
 }
 
 std::optional<QByteArray> TPageFiles::Load(int index) const {
+    if (const auto held = held_.find(index); held != held_.end())
+        return held->second;
     if (!dir_)
         return std::nullopt;
     QFile file(FileName(index));
@@ -84,6 +89,7 @@ std::optional<QByteArray> TPageFiles::Load(int index) const {
 }
 
 void TPageFiles::RemoveAll() {
+    held_.clear();
     if (dir_)
         dir_->remove();
     dir_.reset();

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -27,11 +28,12 @@ public:
     QString FileName(int index) const;
 
     // Writes the page; false when the file cannot be written (no file is
-    // left then).
+    // left then), and the page is kept in memory instead.
     bool Save(int index, const QByteArray& page);
-    // The page as it was saved; nothing when the file is missing or damaged.
+    // The page as it was saved or kept; nothing when its file is missing or
+    // damaged.
     std::optional<QByteArray> Load(int index) const;
-    // Deletes every page file and the folder.
+    // Deletes every page file and the folder, and the pages kept.
     void RemoveAll();
 
     // Removes the page folders below root that belong to programs no longer
@@ -50,4 +52,6 @@ public:
 private:
     bool compress_;
     std::unique_ptr<QTemporaryDir> dir_;
+    // The pages whose files could not be written.
+    std::map<int, QByteArray> held_;
 };

@@ -117,7 +117,7 @@ TEST(PageFiles, AStartRemovesTheFoldersOfDeadRunsOnly) {
     EXPECT_TRUE(dir.exists(foreign));
 }
 
-TEST(PageFiles, AFolderGoneUnderThePreviewFailsTheSave) {
+TEST(PageFiles, AFolderGoneUnderThePreviewFailsTheSaveAndKeepsThePage) {
     QTemporaryDir root;
     TPageFiles files(false, root.path());
     ASSERT_TRUE(files.Save(0, samplePage(0)));
@@ -125,6 +125,9 @@ TEST(PageFiles, AFolderGoneUnderThePreviewFailsTheSave) {
     EXPECT_FALSE(files.Save(1, samplePage(1)));
     EXPECT_FALSE(QFile::exists(files.FileName(1)));
     EXPECT_EQ(files.Load(0), std::nullopt);
+    EXPECT_EQ(files.Load(1), samplePage(1));
+    files.RemoveAll();
+    EXPECT_EQ(files.Load(1), std::nullopt);
 }
 
 } // namespace

@@ -240,19 +240,33 @@ TEST_F(RichPreview, ClosingRemovesEveryPageFile) {
     }
 }
 
-TEST_F(RichPreview, AFailedSaveIsReportedOnceAndThePreviewGoesOn) {
+TEST_F(RichPreview, PagesThatCannotBeSavedAreReportedOnceAndShownAndPrintedWhole) {
+    // A temporary folder where no folder can be made.
+    QTemporaryDir tmp;
+    const QString blocked = tmp.filePath("a file");
+    QFile(blocked).open(QIODevice::WriteOnly);
+    const QByteArray before = qgetenv("TMPDIR");
+    qputenv("TMPDIR", blocked.toLocal8Bit());
     testEnv.Screen = TScreenMetrics{Narrow.width(), Narrow.height(), 96};
     form = new TRichPreviewForm(a4(), true);
-    form->SavePage(page(0));
-    ASSERT_TRUE(QDir(form->Files().Folder()).removeRecursively());
-    form->SavePage(page(1));
-    form->SavePage(page(2));
+    qputenv("TMPDIR", before);
+    for (int i = 0; i < 3; ++i)
+        form->SavePage(page(i));
     form->EndBuild();
     ASSERT_EQ(dialogs.Messages.size(), 1);
     EXPECT_EQ(dialogs.Messages[0].Text, "Can not save the page information (MetaFiles)");
     EXPECT_EQ(dialogs.Messages[0].Type, mtError);
     EXPECT_EQ(form->View().PageCount(), 3);
-    EXPECT_EQ(colourAt(form->Image1), QColor(Qt::white));
+    EXPECT_EQ(colourAt(form->Image1), pageColour(0));
+    for (int sheet = 0; sheet < 3; ++sheet) {
+        QImage paper(827 / 4, 1169 / 4, QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        QPainter p(&paper);
+        form->PaintSheet(p, sheet, QRectF(QPointF(0, 0), paper.size()));
+        p.end();
+        EXPECT_EQ(paper.pixelColor(paper.width() / 2, paper.height() * 3 / 4), pageColour(sheet))
+            << sheet;
+    }
 }
 
 } // namespace
