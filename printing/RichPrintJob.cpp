@@ -190,14 +190,24 @@ void TRichPrinter::PrintColumns(const QString& text) {
     const QStringList texts = SplitColumns(text);
     const QFontMetrics fm(DeviceFont(), printer_);
     const int indent = 6 * (DpiX() / 600);
+    const int right = LeftOffset() + ContentWidth();
     int x = LeftOffset();
     for (int i = 0; i < formats.size(); ++i) {
         const TColumnFormat cf = ParseColumnFormat(formats[i]);
-        const int width = UnitToPixelsX(cf.Width);
+        // A column ends at the text area's edge at the latest; a text cut
+        // there ends with an ellipsis, so the reader sees that it goes on.
+        const int full = UnitToPixelsX(cf.Width);
+        const int width = std::clamp(right - x, 0, full);
         QString t = i < texts.size() ? texts[i] : QString();
         if (t.contains(QLatin1String("{$")))
             t = ExpandMacros(t);
-        t = FitText(t, width);
+        if (width < full && fm.horizontalAdvance(t) > width) {
+            const QString ellipsis(QChar(0x2026));
+            const int room = width - fm.horizontalAdvance(ellipsis);
+            t = room > 0 ? FitText(t, room) + ellipsis : QString();
+        } else {
+            t = FitText(t, width);
+        }
         const int tw = fm.horizontalAdvance(t);
         int offset = 0;
         if (cf.Align == TColumnAlign::Right)

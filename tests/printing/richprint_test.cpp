@@ -172,6 +172,29 @@ TEST_F(RichPrinter, ColumnsStandIndentedInTheirPlaces) {
     EXPECT_NEAR(dev.engine.points[2].x(), x0 + 2 * col + (col - fm.horizontalAdvance("Centre")) / 2,
                 tol);
     EXPECT_NEAR(dev.engine.points[3].x(), x0 + 3 * col, tol + indent);
+
+    // A column beyond the text area ends at its edge, with an ellipsis
+    // where the text is cut there.
+    const QString title = "English Velmorande - Coptic church calendar";
+    rp.SetHeader("");
+    rp.SetFooter("Page {$PAGE}|{$TITLE}");
+    rp.SetFooterFormat("<100|<500");
+    rp.SetTitle(title);
+    rp.SetMarginLeft(60);
+    pages.All.clear();
+    rp.RenderPreviewPages(&edit, pages);
+    TTextCaptureDevice footer(QSize(rp.PaperWidthPx(), rp.PaperHeightPx()), 96);
+    QPainter fp(&footer);
+    fp.drawPicture(0, 0, pages.All[0]);
+    fp.end();
+    ASSERT_EQ(footer.engine.texts.size(), 2);
+    const QString cut = footer.engine.texts[1];
+    EXPECT_TRUE(cut.endsWith(QChar(0x2026)) && title.startsWith(cut.chopped(1)))
+        << cut.toStdString();
+    const double edge =
+        rp.LeftOffset() + rp.Printer()->pageRect(QPrinter::DevicePixel).left() + rp.ContentWidth();
+    EXPECT_LE(footer.engine.points[1].x() + fm.horizontalAdvance(cut), edge);
+    EXPECT_GT(footer.engine.points[1].x() + fm.horizontalAdvance(cut + "Copt"), edge);
 }
 
 TEST_F(RichPrinter, MarginsStayBetweenTheGuttersAndLeaveALine) {
