@@ -288,6 +288,7 @@ void TfrmShowIcons::CreateControls() {
 
     connect(btnSynxSearchAll, &QPushButton::clicked, this,
             Guard([this] { btnSynxSearchAllClick(); }));
+    connect(edtSearch, &QLineEdit::returnPressed, this, Guard([this] { btnSynxSearchAllClick(); }));
     connect(btnShowStory, &QPushButton::clicked, this, Guard([this] { ShowStory(); }));
     connect(dbgrdIcons, &QTableView::doubleClicked, this, Guard([this] { ShowStory(); }));
     connect(btnSaveAs, &QPushButton::clicked, this, Guard([this] { SavePictureAs(); }));

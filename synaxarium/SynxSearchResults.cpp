@@ -125,6 +125,8 @@ void TfrmSynxSearchResults::CreateControls() {
             Guard([this](QListWidgetItem* item) {
                 lstbxSearchResultsClick(lstbxSearchResults->row(item));
             }));
+    OpenRowOnEnter(lstbxSearchResults,
+                   [this] { lstbxSearchResultsClick(lstbxSearchResults->currentRow()); });
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     CloseOnEscape(this);
 }

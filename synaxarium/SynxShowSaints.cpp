@@ -231,6 +231,7 @@ void TfrmSynxShowSaints::CreateControls() {
             }));
     connect(btnSynxShowText, &QPushButton::clicked, this, Guard([this] { OpenSelectedSaint(); }));
     connect(dbgrdSynxSaints, &QTableView::clicked, this, Guard([this] { OpenSelectedSaint(); }));
+    OpenRowOnEnter(dbgrdSynxSaints, [this] { OpenSelectedSaint(); });
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     CloseOnEscape(this);
 }

@@ -21,6 +21,7 @@
 #include "TestEnvironment.h"
 #include "TestWindows.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -29,10 +30,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPicture>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -247,7 +250,7 @@ TEST_F(SynxCommands, ListLinksIconsAndButtonsOpenTheirWindows) {
 TEST_F(SynxCommands, EnterOpensTheFoundSaintAndClosesTheEntryEscClosesEachWindow) {
     auto press = [](QWidget* window, QWidget* target, Qt::Key key) {
         window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
         target->setFocus();
         QTest::keyClick(target, key);
     };
@@ -272,6 +275,55 @@ TEST_F(SynxCommands, EnterOpensTheFoundSaintAndClosesTheEntryEscClosesEachWindow
     EXPECT_EQ(link->EntryNumber, 1);
     EXPECT_EQ(link->SynxID, Fixture::SynxTut2);
     EXPECT_TRUE(entryClosedByEnter);
+
+    // Enter on the selected row of a list opens its entry; in the icons'
+    // keyword box it finds.
+    search->SearchText = "righteous"; // one result: Tut 1, entry 2
+    auto selectRow = [](QAbstractItemView* list, int row) {
+        list->setCurrentIndex(list->model()->index(row, 0));
+    };
+    const struct {
+        const char* name;
+        QWidget* window;
+        QWidget* target;
+        std::function<void()> prepare;
+        Qt::Key key;
+        int synxID; // of the entry opened, 0 for none
+        int entry;
+    } rows[] = {
+        {"result", search, search->lstbxSearchResults,
+         [&] { selectRow(search->lstbxSearchResults, 0); }, Qt::Key_Return, Fixture::SynxTut1, 2},
+        {"result, keypad", search, search->lstbxSearchResults,
+         [&] { selectRow(search->lstbxSearchResults, 0); }, Qt::Key_Enter, Fixture::SynxTut1, 2},
+        {"no result selected", search, search->lstbxSearchResults,
+         [&] { search->lstbxSearchResults->clearSelection(); }, Qt::Key_Return, 0, 0},
+        {"saint", saints, saints->dbgrdSynxSaints,
+         [&] {
+             saints->edtSearch->setText("john");
+             saints->SeekKeyword();
+             selectRow(saints->dbgrdSynxSaints, MainDM->tblSynxSaints.RecNo() - 1);
+         },
+         Qt::Key_Return, Fixture::SynxTut2, 1},
+        {"icons keyword", icons, icons->edtSearch, [&] { icons->edtSearch->setText("st."); },
+         Qt::Key_Return, 0, 0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QList<std::pair<int, int>> opened; // day and entry of each entry opened
+        icons->pnlFound->setText("Not Found");
+        env.Dialogs.WhileModal = [&](QWidget* w) {
+            if (w == link) {
+                opened.append({link->SynxID, link->EntryNumber});
+            } else if (w == r.window) {
+                r.prepare();
+                press(w, r.target, r.key);
+            }
+        };
+        ShowModal(r.window);
+        using TOpened = QList<std::pair<int, int>>;
+        EXPECT_EQ(opened, (r.synxID != 0 ? TOpened{{r.synxID, r.entry}} : TOpened()));
+        EXPECT_EQ(icons->pnlFound->text(), r.window == icons ? " Found " : "Not Found");
+    }
 
     for (QWidget* window : {static_cast<QWidget*>(saints), static_cast<QWidget*>(search),
                             static_cast<QWidget*>(icons), static_cast<QWidget*>(link)}) {

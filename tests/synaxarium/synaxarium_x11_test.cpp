@@ -1,8 +1,10 @@
 // The Synaxarium windows through the real modal show, under Xvfb with Qt's
 // X11 platform: the first opening at a late entry shows its heading where
 // the jump put it, and a linked entry whose day is missing stays closed after
-// its error box and hands control straight back to its opener.
+// its error box and hands control straight back to its opener; a
+// double-click on a row of a list opens its entry once.
 
+#include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
 #include "Environment.h"
@@ -10,11 +12,17 @@
 #include "RichEdit.h"
 #include "Synx.h"
 #include "SynxFixture.h"
+#include "SynxSearchResults.h"
+#include "SynxShowSaints.h"
 #include "TableEngine.h"
 #include "TestWindows.h"
 #include "support/RichEditView.h"
+#include "support/XInput.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableView>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -91,4 +99,50 @@ TEST_F(SynxOnX11, ALinkedEntryWithoutItsDayStaysClosed) {
     EXPECT_FALSE(link->isVisible());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Synxarim Table Error")));
+}
+
+TEST_F(SynxOnX11, ADoubleClickOnARowOpensItsEntryOnce) {
+    auto* search = windows.Make(frmSynxSearchResults);
+    auto* saints = windows.Make(frmSynxShowSaints);
+    search->SearchText = "righteous"; // one result: Tut 1, entry 2
+    const struct {
+        const char* name;
+        QWidget* window;
+        QAbstractItemView* list;
+        std::function<int()> row;
+        int synxID, entry;
+    } rows[] = {
+        {"result", search, search->lstbxSearchResults, [] { return 0; }, Fixture::SynxTut1, 2},
+        {"saint", saints, saints->dbgrdSynxSaints,
+         [saints] {
+             saints->edtSearch->setText("john");
+             saints->SeekKeyword();
+             return MainDM->tblSynxSaints.RecNo() - 1;
+         },
+         Fixture::SynxTut2, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QList<std::pair<int, int>> opened; // day and entry of each entry opened
+        QTimer closeEntry;
+        QObject::connect(&closeEntry, &QTimer::timeout, [&] {
+            if (link->isVisible()) {
+                opened.append({link->SynxID, link->EntryNumber});
+                link->close();
+            }
+        });
+        closeEntry.start(20);
+        QTimer::singleShot(300, r.window, [&] {
+            const QModelIndex at = r.list->model()->index(r.row(), 0);
+            r.list->scrollTo(at);
+            const QPoint p = r.list->viewport()->mapToGlobal(r.list->visualRect(at).center());
+            Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "--repeat",
+                 "2", "--delay", "60", "1"});
+            WaitFor([] { return false; }, 1500);
+            r.window->close();
+        });
+        ShowModal(r.window);
+        using TOpened = QList<std::pair<int, int>>;
+        EXPECT_EQ(opened, (TOpened{{r.synxID, r.entry}}));
+    }
 }
