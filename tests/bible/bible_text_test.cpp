@@ -143,17 +143,18 @@ TEST_F(BibleBookFilter, ScopesListTheirBooks) {
     const QList<Case> cases = {
         {TBookScope::AllBooks,
          false,
-         {Matthew, Mark, Genesis, OtherJob, Proverbs, Psalms, Tobit, Baruch, Manasseh, Psalm151,
-          Broken}},
+         {Matthew, Mark, Revelation, Genesis, OtherJob, Proverbs, Psalms, Malachi, Tobit, Baruch,
+          Manasseh, Psalm151, Broken}},
         {TBookScope::AllBooks,
          true,
-         {Matthew, Mark, Genesis, Proverbs, Psalms, Tobit, Baruch, Manasseh, Broken}},
-        {TBookScope::NewTestament, false, {Matthew, Mark}},
+         {Matthew, Mark, Revelation, Genesis, Proverbs, Psalms, Malachi, Tobit, Baruch, Manasseh,
+          Broken}},
+        {TBookScope::NewTestament, false, {Matthew, Mark, Revelation}},
         {TBookScope::OldTestament,
          false,
-         {Genesis, OtherJob, Proverbs, Psalms, Manasseh, Psalm151, Broken}},
+         {Genesis, OtherJob, Proverbs, Psalms, Malachi, Manasseh, Psalm151, Broken}},
         // The translation check holds for the books 28-66 too, not only above 80.
-        {TBookScope::OldTestament, true, {Genesis, Proverbs, Psalms, Manasseh, Broken}},
+        {TBookScope::OldTestament, true, {Genesis, Proverbs, Psalms, Malachi, Manasseh, Broken}},
         {TBookScope::Deuterocanonical, false, {Tobit, Baruch}},
     };
     for (const Case& c : cases)

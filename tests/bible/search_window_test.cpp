@@ -146,31 +146,69 @@ TEST_F(SearchWindow, NoSearchableWordCountsNothing) {
     }
 }
 
-TEST_F(SearchWindow, ScopesOfBothModes) {
-    // "grace" is in every generated verse; books above 80 count with the
-    // Old Testament for the all-words search only.
+// Book 80 beside the fixture's 81, speaking of grace in its text and in the
+// concordance.
+class SearchScopes : public SearchWindow {
+protected:
+    void AddRows(TFixtureDatabase& db) override {
+        db.Insert("BibleBooks.db",
+                  {"ID", "BookName", "BookType", "BookOrder", "Translation", "MoreInfo"},
+                  {80, "Baruch", 3, 55, 1, QString()});
+        db.Insert("Bible.DB", {"ID", "BookID", "Chapter", "Verse", "Text"},
+                  {10001, 80, 1, 1, "Baruch speaks of grace."});
+        db.Insert("WVN.DB", {"WordID", "VerseID", "BookID", "BookOrder"}, {6, 10001, 80, 55});
+    }
+};
+
+TEST_F(SearchScopes, ScopesOfBothModesAndTheConcordance) {
+    // "grace" is in every generated verse. The books at each edge, 27/28,
+    // 66/67 and 80/81: above 80 counts with the Old Testament for the
+    // all-words search and the concordance, with the deuterocanon for the
+    // phrase search and the concordance.
+    enum Mode { AllWords, Phrase, Concordance };
     struct Case {
-        bool phrase;
+        Mode mode;
         int scope;
-        QString first, last;
+        QStringList books; // in the order of the rows
     } cases[] = {
-        {false, 2, "Genesis 1:1", "Prayer of Manasseh 2:1"},
-        {true, 2, "Genesis 1:1", "Proverbs 1:10"}, // by book order
-        {false, 3, "Tobit 1:1", "Prayer of Manasseh 2:1"},
-        {true, 3, "Tobit 1:1", "Prayer of Manasseh 2:1"},
-        {true, 1, "Matthew 1:8", "Mark 3:5"},
-        {true, 4, "Mark 1:1", "Mark 3:5"},
+        {AllWords,
+         0,
+         {"Genesis", "Psalms", "Proverbs", "Malachi", "Tobit", "Baruch", "Prayer of Manasseh",
+          "Matthew", "Mark", "Revelation"}},
+        {AllWords, 1, {"Matthew", "Mark", "Revelation"}},
+        {AllWords, 2, {"Genesis", "Psalms", "Proverbs", "Malachi", "Prayer of Manasseh"}},
+        {AllWords, 3, {"Tobit", "Baruch", "Prayer of Manasseh"}},
+        {AllWords, 4, {"Mark"}},
+        {Phrase, 1, {"Matthew", "Mark", "Revelation"}},
+        {Phrase, 2, {"Genesis", "Psalms", "Proverbs", "Malachi"}},
+        {Phrase, 3, {"Tobit", "Baruch", "Prayer of Manasseh"}},
+        {Phrase, 4, {"Mark"}},
+        {Concordance, 1, {"Matthew", "Mark", "Revelation"}},
+        {Concordance, 2, {"Genesis", "Proverbs", "Psalms", "Prayer of Manasseh", "Malachi"}},
+        {Concordance, 3, {"Tobit", "Prayer of Manasseh", "Baruch"}},
+        {Concordance, 4, {"Mark"}},
     };
     TfrmSearch& w = *search;
     w.show();
     w.dblkupcmbxBibleBooks->setCurrentIndex(w.dblkupcmbxBibleBooks->findData(Mark));
+    index->show();
+    index->dblkupcmbxBibleBooks->setCurrentIndex(index->dblkupcmbxBibleBooks->findData(Mark));
     for (const Case& c : cases) {
-        Search(QStringLiteral("grace"), c.phrase, c.scope);
-        const QStringList found = Citations();
-        ASSERT_FALSE(found.isEmpty()) << c.scope;
-        EXPECT_EQ(found.first(), c.first) << c.phrase << c.scope;
-        EXPECT_EQ(found.last(), c.last) << c.phrase << c.scope;
-        EXPECT_EQ(w.ShowsPhraseResults(), c.phrase);
+        QStringList books;
+        if (c.mode == Concordance) {
+            index->scopeButtons->button(c.scope)->click();
+            index->edtSearch->setText(QStringLiteral("GRACE"));
+            TTable& wv = dm().tblWordVerse;
+            for (wv.First(); !wv.Eof(); wv.Next())
+                books << wv.FieldByName("BookName")->AsString();
+        } else {
+            Search(QStringLiteral("grace"), c.mode == Phrase, c.scope);
+            for (const QString& citation : Citations())
+                books << citation.left(citation.lastIndexOf(' '));
+            EXPECT_EQ(w.ShowsPhraseResults(), c.mode == Phrase);
+        }
+        books.removeDuplicates();
+        EXPECT_EQ(books, c.books) << c.mode << " " << c.scope;
     }
     EXPECT_EQ(w.BuildPrintHeader(), "Search For: grace In (Book Name): Mark");
 }

@@ -88,19 +88,19 @@ using ComponentsTest = MainDMTest;
 TEST_F(ComponentsTest, BookTablesFollowTheirIndexes) {
     EXPECT_EQ(column(dm().tblBookNames, "BookName").first(), "Matthew");
     EXPECT_EQ(column(dm().tblBibleBooksbyName, "BookName"),
-              QStringList({"Genesis", "Mark", "Matthew", "Prayer of Manasseh", "Proverbs", "Psalms",
-                           "Tobit"}));
+              QStringList({"Genesis", "Malachi", "Mark", "Matthew", "Prayer of Manasseh",
+                           "Proverbs", "Psalms", "Revelation", "Tobit"}));
     EXPECT_EQ(column(dm().tblBookNamesFiltered, "BookName"),
-              QStringList({"Genesis", "Psalms", "Proverbs", "Tobit", "Prayer of Manasseh",
-                           "Matthew", "Mark"}));
+              QStringList({"Genesis", "Psalms", "Proverbs", "Malachi", "Tobit",
+                           "Prayer of Manasseh", "Matthew", "Mark", "Revelation"}));
 }
 
 TEST_F(ComponentsTest, BookFilterSetByAWindowApplies) {
     dm().tblBookNamesFiltered.SetFilter("BookType = 1");
-    EXPECT_EQ(dm().tblBookNamesFiltered.RecordCount(), 2);
+    EXPECT_EQ(dm().tblBookNamesFiltered.RecordCount(), 3);
     dm().tblBookNames.SetFilter("(ID >= 28) AND (ID<= 66) ");
     EXPECT_EQ(column(dm().tblBookNames, "BookName"),
-              QStringList({"Genesis", "Proverbs", "Psalms"}));
+              QStringList({"Genesis", "Proverbs", "Psalms", "Malachi"}));
 }
 
 TEST_F(ComponentsTest, ReadingsOfOneServiceComeInOrder) {

@@ -14,13 +14,15 @@
 namespace Fixture {
 
 // Books (BibleBooks.db IDs).
-constexpr int Matthew = 1;   // chapters 1..3: 25, 23, 17 verses
-constexpr int Mark = 2;      // chapters 1..3: 5 verses each; no book 3
-constexpr int Genesis = 28;  // chapters 1..2: 31, 25 verses
-constexpr int Proverbs = 45; // chapter 1: 10 verses
-constexpr int Psalms = 46;   // chapters 1..3: 6, 12, 8 verses
-constexpr int Tobit = 67;    // chapter 1: 4 verses
-constexpr int Manasseh = 81; // chapters 1..2: 3, 1 verses; the last book
+constexpr int Matthew = 1;     // chapters 1..3: 25, 23, 17 verses
+constexpr int Mark = 2;        // chapters 1..3: 5 verses each; no book 3
+constexpr int Revelation = 27; // chapter 1: 2 verses; the last New Testament book
+constexpr int Genesis = 28;    // chapters 1..2: 31, 25 verses
+constexpr int Proverbs = 45;   // chapter 1: 10 verses
+constexpr int Psalms = 46;     // chapters 1..3: 6, 12, 8 verses
+constexpr int Malachi = 66;    // chapter 1: 2 verses; the last Old Testament book
+constexpr int Tobit = 67;      // chapter 1: 4 verses
+constexpr int Manasseh = 81;   // chapters 1..2: 3, 1 verses; the last book
 
 // ReadingTimes.DB IDs (names in ReadingTimeName).
 constexpr int Vespers = 1, Matins = 2, Liturgy = 3, Evening = 4;
