@@ -445,8 +445,17 @@ void TRichEdit::ScrollToJump() {
 }
 
 void TRichEdit::resizeEvent(QResizeEvent* event) {
+    const bool held = !document()->isLayoutEnabled();
+    ++m_resizeDepth;
     QTextEdit::resizeEvent(event);
     UpdateLayoutHold();
+    --m_resizeDepth;
+    // A pane widened from no width is laid out within Qt's own scroll bar
+    // adjustment, which lets the size of the text pass unheard: told again.
+    if (held && m_resizeDepth == 0 && document()->isLayoutEnabled()) {
+        QAbstractTextDocumentLayout* layout = document()->documentLayout();
+        emit layout->documentSizeChanged(layout->documentSize());
+    }
     // Lines wrap anew at another width: the jump's line is found again.
     ScrollToJump();
 }

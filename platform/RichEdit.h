@@ -145,6 +145,7 @@ private:
     QTextCharFormat m_insertFormat;
     int m_maxLength = 0;
     int m_updateDepth = 0;
+    int m_resizeDepth = 0; // resizes of the view within one another
     class TLinesLaidOut;
     mutable int m_lineQueries = 0; // line queries under way
     quint64 m_revision = 0;

@@ -186,6 +186,18 @@ TEST(RichEditLines, ScrollNearTopLeavesLinesAboveThePlace) {
         e.ScrollNearTop(pos, JumpLinesAbove);
         EXPECT_TRUE(RichEditView::JumpedTo(e, pos)) << line;
     }
+    // In a view three lines high the found line stands in the view.
+    QTextCursor c(e.document());
+    e.resize(300, e.height() - e.viewport()->height() + 3 * e.cursorRect(c).height() +
+                      2 * int(e.document()->documentMargin()));
+    QCoreApplication::processEvents();
+    for (int line : {150, 40, 199}) {
+        c.setPosition(e.ToDocPos(e.FindText(QString("line %1\r").arg(line), 0, -1, stMatchCase)));
+        e.ScrollNearTop(e.FromDocPos(c.position()), JumpLinesAbove);
+        const QRect r = e.cursorRect(c);
+        EXPECT_TRUE(r.top() >= 0 && r.bottom() < e.viewport()->height())
+            << line << " at " << r.top() << " of " << e.viewport()->height();
+    }
 }
 
 TEST(RichEditLines, AJumpBeforeTheFirstShowHoldsAtTheShownSize) {
@@ -220,13 +232,14 @@ void WriteLongText(TRichEdit& e) {
 }
 } // namespace
 
-// A text written into a hidden control (which a splitter squeezes to no
-// width) or between BeginUpdate and EndUpdate is laid out only when it is
+// A text written into a hidden control, one a splitter squeezes to no width,
+// or between BeginUpdate and EndUpdate is laid out only when it is
 // shown at its width, and then shows as the same text written in view: the
 // same runs, lines and scroll range, from the first paint on.
 TEST(RichEditLayout, TextWrittenWhileHeldIsLaidOutOnceWhereItIsShown) {
-    for (const bool hidden : {true, false}) {
-        SCOPED_TRACE(hidden ? "hidden" : "update");
+    enum How { Hidden, Update, Squeezed };
+    for (const How how : {Hidden, Update, Squeezed}) {
+        SCOPED_TRACE(how);
         QSplitter split;
         split.addWidget(new QWidget);
         auto* e = new TRichEdit;
@@ -240,16 +253,22 @@ TEST(RichEditLayout, TextWrittenWhileHeldIsLaidOutOnceWhereItIsShown) {
         QCoreApplication::processEvents();
 
         e->AppendRun("old text\r\n");
-        if (hidden)
+        const QList<int> sizes = split.sizes();
+        if (how == Hidden)
             e->hide();
-        else
+        else if (how == Update)
             e->BeginUpdate();
+        else
+            split.setSizes({500, 0});
         e->Clear();
         WriteLongText(*e);
         EXPECT_EQ(e->document()->lastBlock().previous().layout()->lineCount(), 0);
-        if (hidden) {
+        if (how == Hidden) {
             e->show();
             split.refresh();
+        } else if (how == Squeezed) {
+            ASSERT_TRUE(e->isVisible());
+            split.setSizes(sizes);
         } else {
             // Lines asked for meanwhile are those of the shown width, and
             // asking keeps the layout held.

@@ -68,6 +68,8 @@ TEST(PreviewView, CommandsMoveTheViewAndEnableTheArrows) {
          0, true, false, "   1"},
         {"typed page", 5, false, false, [](TPreviewView& v) { v.GoToTyped(" 3 "); }, 2, true, true,
          "   3"},
+        {"typed last page", 5, false, false, [](TPreviewView& v) { v.GoToTyped("5"); }, 4, false,
+         true, "   5"},
         {"typed even page of a pair", 6, true, false, [](TPreviewView& v) { v.GoToTyped("4"); }, 2,
          true, true, "   3"},
         {"typed page in compact pairs", 20, true, true, [](TPreviewView& v) { v.GoToTyped("12"); },

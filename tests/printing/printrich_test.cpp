@@ -86,9 +86,12 @@ TEST_F(PrintHost, HighlightsEveryCaseOfTheWord) {
 TEST_F(PrintHost, ShortHighlightWordsAndPlainText) {
     TRichEdit e;
     host.AddHighlightedText(&e, "a and a", 11, "a");
+    host.AddHighlightedText(&e, " go in", 11, "in"); // two letters are a word
     host.AddHighlightedText(&e, " none here", 11, "lord");
     host.AddPlainText(&e, " plain", 9);
-    EXPECT_EQ(RunsOf(e), (std::vector<TextRun>{{"a and a none here", Black, true, 11},
+    EXPECT_EQ(RunsOf(e), (std::vector<TextRun>{{"a and a go ", Black, true, 11},
+                                               {"in", Blue, true, 11},
+                                               {" none here", Black, true, 11},
                                                {" plain", Black, false, 9}}));
 }
 
