@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 TfrmBuilding* frmBuilding = nullptr;
 
@@ -43,6 +44,13 @@ TfrmBuilding::TfrmBuilding(QWidget* parent)
     lay->addWidget(lblProgress);
     lay->addStretch(1);
     lay->addWidget(prgrsbarChapter);
+}
+
+void TfrmBuilding::ShowOver(QWidget* modal) {
+    winId(); // the native window, to be given its owner
+    QWindow* owner = modal != nullptr && modal != this ? modal->windowHandle() : nullptr;
+    windowHandle()->setTransientParent(owner);
+    show();
 }
 
 void TfrmBuilding::showEvent(QShowEvent* event) {

@@ -14,6 +14,10 @@ public:
     QLabel* lblProgress = nullptr;
     QProgressBar* prgrsbarChapter = nullptr;
 
+    // Shown as belonging to the modal window of the moment (none: to no
+    // window), so that its close box and keys are not blocked by it.
+    void ShowOver(QWidget* modal);
+
 protected:
     void showEvent(QShowEvent* event) override; // bar back to 0 at every Show
 };

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class TInputHold : public QObject {
     Q_OBJECT
 public:
@@ -17,9 +19,16 @@ public:
     explicit TInputHold(const QList<QWidget*>& windows);
     ~TInputHold() override;
 
+    // Esc in any window, or the close box of a held window or of one of
+    // others, calls stop instead; the window stays open.
+    void StopWith(std::function<void()> stop, const QList<QWidget*>& others = {});
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool IsHeld(QObject* object) const;
+    bool InWindows(QObject* object, const QList<QPointer<QWidget>>& windows) const;
     QList<QPointer<QWidget>> windows_;
+    QList<QPointer<QWidget>> stopWindows_;
+    std::function<void()> stop_;
 };

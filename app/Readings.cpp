@@ -237,9 +237,13 @@ void TfrmReadings::LetPendingMessagesRun() {
 
 void TfrmReadings::BeginBuilding() {
     building_ = true;
-    inputHold_ = std::make_unique<TInputHold>(QList<QWidget*>{this, frmMainNew});
+    stopAsked_ = false;
+    // A build begins before this window is the modal one: the window that
+    // opened it is, and is held too.
+    QWidget* opener = QApplication::activeModalWidget();
+    inputHold_ = std::make_unique<TInputHold>(QList<QWidget*>{this, frmMainNew, opener});
     if (frmBuilding != nullptr)
-        frmBuilding->show();
+        frmBuilding->ShowOver(opener);
     // Laid out once, when the whole text is written and has its place.
     rchedtReadings->BeginUpdate();
     rchedtReadings->hide();

@@ -8,12 +8,16 @@
 #include "Building.h"
 #include "CldrTypes.h"
 #include "ErrorHandler.h"
+#include "InputHold.h"
 #include "MainNew.h"
 #include "RichEdit.h"
 #include "Synx.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTreeWidget>
+
+#include <malloc.h>
 
 namespace {
 
@@ -39,6 +43,13 @@ void TfrmReadings::BuildRangeReadings() {
     // Armed first, as for one day: a build that fails while it begins
     // still gives the window, its input and the text's layout back.
     TScopeGuard finish([this] {
+        if (stopAsked_) {
+            rchedtReadings->Clear();
+            trvwCitiations->clear();
+            // Freed text stays with the process unless handed back.
+            malloc_trim(0);
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        }
         QString title;
         GetRangeTitle(title);
         lblReadingTitle->setText(title);
@@ -48,8 +59,13 @@ void TfrmReadings::BuildRangeReadings() {
     });
     BeginBuilding();
     SetBuildingProgressMax(days);
+    // A long range (a year typed wrong) can be given up; what was built of
+    // it is dropped, and this window closes, back to the range's dialog.
+    inputHold_->StopWith([this] { stopAsked_ = true; }, {frmBuilding});
 
-    for (QDate d = StartDate.date(); d <= EndDate.date(); d = d.addDays(1)) {
+    QElapsedTimer sinceMessages;
+    sinceMessages.start();
+    for (QDate d = StartDate.date(); d <= EndDate.date() && !stopAsked_; d = d.addDays(1)) {
         main.CurrentDate = d;
         main.ShowDay(false);
         const bool synaxariumFound = main.LocateSynaxariumDay() != 0;
@@ -85,6 +101,12 @@ void TfrmReadings::BuildRangeReadings() {
             frmBuilding->lblProgress->setText(main.lblCopticDate->text() + QStringLiteral(" - ") +
                                               main.lblGregDate->text());
             frmBuilding->lblProgress->repaint();
+        }
+        // Days without passages let no messages run of their own: the
+        // stop keys and the progress window would wait for the whole walk.
+        if (sinceMessages.elapsed() >= MessagesEveryMs) {
+            LetPendingMessagesRun();
+            sinceMessages.restart();
         }
     }
 }

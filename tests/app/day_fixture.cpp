@@ -8,14 +8,17 @@ namespace DayFixture {
 
 namespace {
 
-void FillYearly(TFixtureDatabase& w) {
+void FillYearly(TFixtureDatabase& w, bool borrowingCycle) {
     const QStringList fields = {"DayID",       "MonthID",         "Day",       "VerseOfTheDay",
                                 "Comment",     "DayName",         "FromMonth", "FromDay",
                                 "PictureFile", "PictureSaintName"};
-    for (const DayRules::TYearlyRow& r : YearlyRows())
+    for (DayRules::TYearlyRow r : YearlyRows()) {
+        if (!borrowingCycle && r.FromDay >= 10)
+            r.FromMonth = r.FromDay = 0;
         w.Insert(QStringLiteral("Yearly.DB"), fields,
                  {r.DayID, r.MonthID, r.Day, r.VerseOfTheDay, r.Comment, r.DayName, r.FromMonth,
                   r.FromDay, r.PictureFile, r.PictureSaintName});
+    }
 }
 
 void FillDayTables(TFixtureDatabase& w) {
@@ -85,9 +88,10 @@ void FillLookups(TFixtureDatabase& w, int verseCount) {
 
 } // namespace
 
-TDayDatabase::TDayDatabase(int verseCount, const std::function<void(TFixtureDatabase&)>& addRows)
+TDayDatabase::TDayDatabase(int verseCount, const std::function<void(TFixtureDatabase&)>& addRows,
+                           bool borrowingCycle)
     : db_(std::make_unique<TFixtureDatabase>(false)) {
-    FillYearly(*db_);
+    FillYearly(*db_, borrowingCycle);
     FillDayTables(*db_);
     FillSynaxarium(*db_);
     FillLookups(*db_, verseCount);

@@ -28,9 +28,11 @@ constexpr int SynxHeadID(int month, int day) {
 // start-up tables; the destructor closes and destroys the data module.
 class TDayDatabase {
 public:
-    // addRows writes rows of the test's own before the database is finished.
+    // addRows writes rows of the test's own before the database is finished;
+    // without the cycle every day of every year can be computed.
     explicit TDayDatabase(int verseCount = 366,
-                          const std::function<void(TFixtureDatabase&)>& addRows = {});
+                          const std::function<void(TFixtureDatabase&)>& addRows = {},
+                          bool borrowingCycle = true);
     ~TDayDatabase();
     QString Folder() const;
 
