@@ -105,9 +105,11 @@ int main(int argc, char** argv) {
     QList<Shot> shots;
     if (set == QLatin1String("days")) {
         // The window at the size the screen gives it: Palm Sunday has the
-        // most buttons, an ordinary day the fewest.
+        // most buttons, an ordinary day the fewest; September is the
+        // longest month name.
         shots = {{QStringLiteral("palm-sunday.png"), QDate(2027, 4, 25), QSize()},
-                 {QStringLiteral("ordinary-day.png"), QDate(2026, 10, 20), QSize()}};
+                 {QStringLiteral("ordinary-day.png"), QDate(2026, 10, 20), QSize()},
+                 {QStringLiteral("september.png"), QDate(2026, 9, 15), QSize()}};
     } else if (set == QLatin1String("scaled")) {
         shots = {{QStringLiteral("08-scale-1.25-1280x720.png"), QDate(2026, 10, 20), QSize()}};
     } else {

@@ -22,10 +22,12 @@ using namespace Shots;
 
 namespace {
 
-// The X server's pointer over the middle of the label's text, clicked or not.
-void Pointer(QLabel* label, bool click) {
-    const QPoint at =
-        label->mapToGlobal(QPoint(label->sizeHint().width() / 2, label->height() / 2));
+// The X server's pointer over the middle of the label's text, or beside it
+// by a number of pixels, clicked or not.
+void Pointer(QLabel* label, bool click, int beside = 0) {
+    const QPoint at = label->mapToGlobal(
+        QPoint(beside ? label->sizeHint().width() + beside : label->sizeHint().width() / 2,
+               label->height() / 2));
     QStringList args{QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
     if (click)
         args << QStringLiteral("click") << QStringLiteral("1");
@@ -75,8 +77,15 @@ int main(int argc, char** argv) {
                 qInfo("lblNativity under the mouse: %s",
                       qPrintable(ColourName(frmMainNew->lblNativity)));
                 Save(Grab(frmMainNew->pgcntrlFeasts), QStringLiteral("feast-label-hover.png"));
-                Pointer(frmMainNew->lblPalmSundayDay, true);
+                // Beside a date lies the page's picture: the day stays.
+                Pointer(frmMainNew->lblPalmSundayDay, true, 200);
                 Then(600, [] {
+                    qInfo("after a click 200 px right of \"%s\": %s",
+                          qPrintable(frmMainNew->lblPalmSundayDay->text()),
+                          qPrintable(frmMainNew->CurrentDate.toString(Qt::ISODate)));
+                    Pointer(frmMainNew->lblPalmSundayDay, true);
+                });
+                Then(1200, [] {
                     qInfo("after the click on \"%s\": %s",
                           qPrintable(frmMainNew->lblPalmSundayDay->text()),
                           qPrintable(frmMainNew->CurrentDate.toString(Qt::ISODate)));
