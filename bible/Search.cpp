@@ -197,10 +197,10 @@ void TfrmSearch::SearchAllWords() {
     SearchWordList.clear();
     const QString text = edtSearch->text();
     const QString& delims = BibleText::BibleWordDelimiters;
-    const int n = WordCount(text, delims, false);
     QList<int> ids, hits;
-    for (int i = 1; i <= n; ++i) {
-        const QString w = asciiUpper(ExtractWord(text, i, delims, false));
+    // Split once: a text of a thousand words is searched as soon as a few.
+    for (const QString& typed : ExtractWords(text, delims, false)) {
+        const QString w = asciiUpper(typed);
         int id = -1;
         if (LookupWordID(w, id)) {
             const QString entry = w + QLatin1Char(',') + QString::number(id);

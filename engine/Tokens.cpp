@@ -99,6 +99,15 @@ QString ExtractWord(const QString& Text, int N, const QString& Delims, bool Coun
     return Text.mid(begin, end - begin);
 }
 
+QStringList ExtractWords(const QString& Text, const QString& Delims, bool CountEmpty) {
+    QStringList words;
+    if (Text.isEmpty())
+        return words;
+    for (const auto& [begin, end] : Split(Text, OrDefault(Delims), CountEmpty))
+        words << Text.mid(begin, end - begin);
+    return words;
+}
+
 QString RemoveWords(const QString& Text, int N, bool FromStart, const QString& Delims) {
     const QString delims = Delims.isEmpty() ? QStringLiteral(" ,;-") : Delims;
     // Removing nothing is never too much, even from an empty text.

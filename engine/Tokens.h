@@ -3,6 +3,7 @@
 // and fold delimiters into blanks. Positions count characters (QChar) from 1.
 
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -31,6 +32,10 @@ int WordCount(const QString& Text, const QString& Delims = QString(), bool Count
 // N = 0 gives the last word (or field).
 QString ExtractWord(const QString& Text, int N, const QString& Delims = QString(),
                     bool CountEmpty = false);
+// Every word (or field) in order, as ExtractWord gives them one by one, with
+// the text split once.
+QStringList ExtractWords(const QString& Text, const QString& Delims = QString(),
+                         bool CountEmpty = false);
 // Throws ETokenError("Too Many Words to Remove").
 QString RemoveWords(const QString& Text, int N, bool FromStart, const QString& Delims = QString());
 int WordBoundary(const QString& Text, int N, bool FromStart, const QString& Delims = QString());

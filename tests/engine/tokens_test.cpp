@@ -70,6 +70,11 @@ TEST(TokensExtract, WordsSkipEmptyFields) {
     EXPECT_EQ(PrevDelimiter, kComma);
     EXPECT_EQ(ExtractWord(QStringLiteral(",a"), 1, kComma, true), QString());
     EXPECT_EQ(ExtractWord(QStringLiteral(",a"), 2, kComma, true), QStringLiteral("a"));
+    // All of them at once, the same.
+    EXPECT_EQ(ExtractWords(t, kComma, false), QStringList({"a", "b"}));
+    EXPECT_EQ(ExtractWords(t, kComma, true), QStringList({"a", "", "b"}));
+    EXPECT_EQ(ExtractWords(QStringLiteral(",a"), kComma, true), QStringList({"", "a"}));
+    EXPECT_TRUE(ExtractWords(QString(), kComma, true).isEmpty());
 }
 
 TEST(TokensExtract, OutOfRangeClearsDelimiters) {
