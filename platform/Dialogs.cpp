@@ -16,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -239,15 +240,40 @@ bool RealFontDialog(QWidget* parent, QFont& font) {
     return ok;
 }
 
+// The platform print dialog, offering a range only where the command prints
+// the range chosen. Qt's own dialog offers "Pages from" even without its
+// range option (for a range its print server would pick; a file gets every
+// page), so the range's controls are disabled here after Qt has set them
+// up at every show. They are found by the names Qt's dialog gives them,
+// which Qt does not promise: if they go, the printing test on X11 fails.
+class TPrintDialogBox : public QPrintDialog {
+public:
+    TPrintDialogBox(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent) {
+        const int lastPage = printer->toPage();
+        range_ = lastPage > 0;
+        setOption(PrintPageRange, range_);
+        if (range_)
+            setMinMax(1, lastPage);
+    }
+    void setVisible(bool visible) override {
+        QPrintDialog::setVisible(visible);
+        if (!visible || range_)
+            return;
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+            if (auto* w = findChild<QWidget*>(QLatin1String(name)))
+                w->setEnabled(false);
+        if (auto* all = findChild<QRadioButton*>(QStringLiteral("printAll")))
+            all->setChecked(true);
+    }
+
+private:
+    bool range_ = false;
+};
+
 bool RealPrintDialog(QWidget* parent, QPrinter* printer) {
     QWidget* opener = OpenerOf(parent);
     TKeysBack back(opener);
-    QPrintDialog dlg(printer, opener);
-    // A range only where the command prints the range chosen.
-    const int lastPage = printer->toPage();
-    dlg.setOption(QAbstractPrintDialog::PrintPageRange, lastPage > 0);
-    if (lastPage > 0)
-        dlg.setMinMax(1, lastPage);
+    TPrintDialogBox dlg(printer, opener);
     // A printer that prints on paper still offers printing to a file; the
     // dialog's own file box would start in the current folder. The box is
     // found by the name Qt's dialog gives it, which Qt does not promise: if

@@ -1,6 +1,7 @@
 #include "PrinterJob.h"
 
 #include "FileOutput.h"
+#include "GrayscaleDevice.h"
 #include "RichPrint.h"
 
 #include <QPdfWriter>
@@ -39,7 +40,12 @@ QPainter& TPrinterJob::Begin() {
     writer_->setTitle(printer_.docName());
     writer_->setCreator(printer_.creator());
     writer_->setPdfVersion(printer_.pdfVersion());
-    if (!painter_.begin(writer_.get()))
+    QPaintDevice* device = writer_.get();
+    if (printer_.colorMode() == QPrinter::GrayScale) {
+        gray_ = std::make_unique<TGrayscaleDevice>(writer_.get());
+        device = gray_.get();
+    }
+    if (!painter_.begin(device))
         throw ELinePrinter(QStringLiteral("Not be able to start the printing."));
     active_ = true;
     return painter_;
@@ -64,6 +70,7 @@ void TPrinterJob::End() {
             throw ELinePrinter(QStringLiteral("Not be able to end the printing."));
         return;
     }
+    gray_.reset();
     writer_.reset();
     if (ended && file_->Commit()) {
         file_.reset();
@@ -83,6 +90,7 @@ void TPrinterJob::Abandon() {
     active_ = false;
     if (painter_.isActive())
         painter_.end();
+    gray_.reset();
     writer_.reset();
     if (file_)
         file_->Cancel();

@@ -2,7 +2,8 @@
 // One print job on a printer. A job that prints to a file has a PDF writer
 // of its own (the printer's keeps a write error from one job into every
 // later one) and writes through TFileOutput, so the file appears only when
-// the job ends whole. Failures are raised as ELinePrinter.
+// the job ends whole; Grayscale on the printer is drawn in gray into it.
+// Failures are raised as ELinePrinter.
 #include <QPainter>
 
 #include <memory>
@@ -10,6 +11,7 @@
 class QPdfWriter;
 class QPrinter;
 class TFileOutput;
+class TGrayscaleDevice;
 
 class TPrinterJob {
 public:
@@ -31,5 +33,6 @@ private:
     QPainter painter_;
     std::unique_ptr<TFileOutput> file_;
     std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<TGrayscaleDevice> gray_;
     bool active_ = false;
 };

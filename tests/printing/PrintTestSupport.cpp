@@ -39,6 +39,21 @@ int PdfPageCount(const QString& file) {
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+QImage PdfPageImage(const QString& file, int dpi) {
+    const QString prefix = file + ".page";
+    Run(EVELM_PDFTOPPM,
+        {"-r", QString::number(dpi), "-f", "1", "-l", "1", "-singlefile", "-png", file, prefix});
+    return QImage(prefix + ".png");
+}
+
+int ColouredPixels(const QImage& image) {
+    int coloured = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            coloured += image.pixelColor(x, y).hsvSaturation() > 25;
+    return coloured;
+}
+
 void FillNumberedText(TRichEdit& edit, int paragraphs) {
     int word = 0;
     for (int i = 0; i < paragraphs; ++i) {

@@ -3,6 +3,8 @@
 // are the X server's own (xdotool). After each message the windows take
 // clicks again.
 #include "Environment.h"
+#include "PrintRich.h"
+#include "PrintTestSupport.h"
 #include "RichEdit.h"
 #include "RichPreview.h"
 #include "RichPrint.h"
@@ -21,6 +23,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -137,6 +143,88 @@ TEST_F(PrintingOnX11, PrintingFromThePreviewIntoAFullDeviceSaysSoAndThePreviewGo
     file = dir.filePath("again.pdf");
     Click(preview->SpeedButton1);
     ASSERT_TRUE(WaitFor([&] { return QFileInfo(file).size() > 0; }));
+    Click(preview->btnClose);
+    EXPECT_TRUE(WaitFor([&] { return preview.isNull(); }));
+}
+
+TEST_F(PrintingOnX11, GrayscaleIsPrintedGrayAndADirectPrintPrintsTheRangeItOffers) {
+    TRichEdit edit;
+    for (int i = 0; i < 60; ++i) {
+        edit.SetSelStart(edit.Length());
+        edit.SelAttributes().SetColor(i % 2 ? Qt::red : Qt::blue);
+        edit.SelAttributes().SetSize(14);
+        edit.SetSelText(QString("Coloured paragraph %1. ").arg(i + 1).repeated(12) + "\r\n");
+    }
+    TRichPrinter rp(nullptr, &printer);
+    rp.SetShowProgress(false);
+    rp.PreviewRichEdit(&edit);
+    QPointer<TRichPreviewForm> preview = RichPreviewForm;
+    ASSERT_TRUE(preview);
+    ASSERT_TRUE(WaitFor([&] { return preview->isActiveWindow(); }));
+    const int pages = preview->View().PageCount();
+    ASSERT_GE(pages, 4);
+
+    // What the user picks in the real dialog, and whether it offered a range.
+    struct {
+        QString File;
+        bool Gray = false;
+        bool Range = false; // pages 2 to 3
+    } pick;
+    bool rangeOffered = false;
+    ModalAnswers answers([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box) {
+            Click(box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)
+                                                : box->button(QMessageBox::Ok));
+            return;
+        }
+        if (!qobject_cast<QPrintDialog*>(w))
+            return;
+        for (auto* b : w->findChildren<QPushButton*>())
+            if (b->text().contains("Options >>"))
+                Click(b);
+        auto* tabs = w->findChild<QTabWidget*>("tabs");
+        auto* range = w->findChild<QRadioButton*>("printRange");
+        ASSERT_TRUE(WaitFor([&] { return tabs->isVisible() && range->isVisible(); }));
+        rangeOffered = range->isEnabled();
+        if (pick.Range) {
+            Click(range);
+            TypeInto(w->findChild<QSpinBox*>("from"), "2");
+            TypeInto(w->findChild<QSpinBox*>("to"), "3");
+        }
+        TypeInto(w->findChild<QLineEdit*>("filename"), pick.File);
+        const int options = tabs->indexOf(w->findChild<QWidget*>("optionsTab"));
+        Click(tabs->tabBar(), tabs->tabBar()->tabRect(options).center());
+        auto* mode = w->findChild<QRadioButton*>(pick.Gray ? "grayscale" : "color");
+        ASSERT_TRUE(WaitFor([&] { return mode->isVisible(); }));
+        Click(mode);
+        Key("Return");
+    });
+    auto coloured = [](const QString& file) { return ColouredPixels(PdfPageImage(file, 50)); };
+
+    // From the preview: pages 2 to 3, in gray.
+    pick = {dir.filePath("preview-gray.pdf"), true, true};
+    Click(preview->SpeedButton1);
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo(pick.File).size() > 0; }));
+    EXPECT_TRUE(rangeOffered);
+    EXPECT_EQ(PdfPageCount(pick.File), 2);
+    EXPECT_EQ(coloured(pick.File), 0);
+
+    // The direct print after it offers no range and prints every page, in
+    // colour or in gray as chosen.
+    for (const bool gray : {false, true}) {
+        pick = {dir.filePath(gray ? "direct-gray.pdf" : "direct-colour.pdf"), gray, false};
+        rangeOffered = true;
+        if (TPrintDialog(&printer).Execute(preview))
+            rp.PrintRichEdit(&edit, 1);
+        EXPECT_FALSE(rangeOffered) << gray;
+        EXPECT_EQ(PdfPageCount(pick.File), pages) << gray;
+        if (gray)
+            EXPECT_EQ(coloured(pick.File), 0);
+        else
+            EXPECT_GT(coloured(pick.File), 1000);
+    }
+    EXPECT_TRUE(answers.Messages.isEmpty()) << answers.Messages.join(" / ").toStdString();
     Click(preview->btnClose);
     EXPECT_TRUE(WaitFor([&] { return preview.isNull(); }));
 }

@@ -54,35 +54,48 @@ protected:
 };
 
 TEST_F(PrintPdf, EveryPageCarriesHeaderAndFooterAndTheBodyExactlyOnce) {
-    TRichEdit edit;
-    FillNumberedText(edit, 120);
-    const auto printer = PdfPrinter(File("long.pdf"));
-    TRichPrinter rp(nullptr, printer.get());
-    rp.SetShowProgress(false);
-    rp.SetTitle("Readings of the Day");
-    rp.SetFooter("Page {$PAGE}|{$TITLE}");
-    rp.SetFooterFormat("<100|<500");
-    const int expected = LayoutPages(edit, rp);
-    ASSERT_GT(expected, 3);
-    rp.PrintRichEdit(&edit, 1);
+    // In colour and in gray: the same text, and colour only where chosen.
+    for (const QPrinter::ColorMode mode : {QPrinter::Color, QPrinter::GrayScale}) {
+        TRichEdit edit;
+        FillNumberedText(edit, 120);
+        const auto printer = PdfPrinter(File("long.pdf"));
+        printer->setColorMode(mode);
+        TRichPrinter rp(nullptr, printer.get());
+        rp.SetShowProgress(false);
+        rp.SetTitle("Readings of the Day");
+        rp.SetFooter("Page {$PAGE}|{$TITLE}");
+        rp.SetFooterFormat("<100|<500");
+        rp.SetFont_HeaderFooter(QFont("Liberation Serif", 12), Qt::red);
+        QImage logo(40, 30, QImage::Format_RGB32);
+        logo.fill(Qt::blue);
+        rp.SetBitmapLogo(logo);
+        const int expected = LayoutPages(edit, rp);
+        ASSERT_GT(expected, 3);
+        rp.PrintRichEdit(&edit, 1);
+        const int coloured = ColouredPixels(PdfPageImage(File("long.pdf"), 50));
+        if (mode == QPrinter::Color)
+            EXPECT_GT(coloured, 100);
+        else
+            EXPECT_EQ(coloured, 0);
 
-    EXPECT_EQ(PdfPageCount(File("long.pdf")), expected);
-    const QStringList pages = PdfPages(File("long.pdf"));
-    ASSERT_EQ(pages.size(), expected);
-    for (int i = 0; i < pages.size(); ++i) {
-        const QStringList lines = pages[i].split('\n', Qt::SkipEmptyParts);
-        ASSERT_FALSE(lines.isEmpty());
-        EXPECT_EQ(lines.first().trimmed(), "Readings of the Day") << "page " << i + 1;
-        EXPECT_TRUE(lines.last().contains(
-            QRegularExpression(QString("^\\s*Page %1\\s+Readings of the Day\\s*$").arg(i + 1))))
-            << lines.last().toStdString();
+        EXPECT_EQ(PdfPageCount(File("long.pdf")), expected);
+        const QStringList pages = PdfPages(File("long.pdf"));
+        ASSERT_EQ(pages.size(), expected);
+        for (int i = 0; i < pages.size(); ++i) {
+            const QStringList lines = pages[i].split('\n', Qt::SkipEmptyParts);
+            ASSERT_FALSE(lines.isEmpty());
+            EXPECT_EQ(lines.first().trimmed(), "Readings of the Day") << "page " << i + 1;
+            EXPECT_TRUE(lines.last().contains(
+                QRegularExpression(QString("^\\s*Page %1\\s+Readings of the Day\\s*$").arg(i + 1))))
+                << lines.last().toStdString();
+        }
+        // No body word lost, repeated or out of order across the page breaks.
+        const QList<int> words = BodyWords(pages);
+        ASSERT_FALSE(words.isEmpty());
+        for (int i = 0; i < words.size(); ++i)
+            ASSERT_EQ(words[i], i + 1);
+        EXPECT_EQ(words.size(), BodyWords({edit.Text()}).size());
     }
-    // No body word lost, repeated or out of order across the page breaks.
-    const QList<int> words = BodyWords(pages);
-    ASSERT_FALSE(words.isEmpty());
-    for (int i = 0; i < words.size(); ++i)
-        ASSERT_EQ(words[i], i + 1);
-    EXPECT_EQ(words.size(), BodyWords({edit.Text()}).size());
 }
 
 TEST_F(PrintPdf, AnEmptyControlPrintsOnePageWithHeaderAndFooterOnly) {
