@@ -253,6 +253,7 @@ void TfrmSearch::SearchPhrase() {
         // Step by step: a results table that could not be opened or read
         // must not keep the window disabled.
         TTable& results = dm.tblSearchResults;
+        lblFoundRecs->setText(QStringLiteral("0")); // as the grid shows when the count fails
         RunQuietly([&] { lblFoundRecs->setText(QString::number(results.RecordCount())); });
         RunQuietly([&] {
             if (results.Active())
@@ -262,7 +263,7 @@ void TfrmSearch::SearchPhrase() {
         closeBuilding();
         btnClose->setEnabled(true);
         dbgrdSearch->setEnabled(true);
-        gridModel->SetDataSource(&dm.dsSearchResults);
+        RunQuietly([&] { gridModel->SetDataSource(&dm.dsSearchResults); });
         dbgrdSearch->viewport()->update();
         ShowBanner(false);
     });

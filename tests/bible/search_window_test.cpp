@@ -298,7 +298,7 @@ TEST_F(SearchWindow, OutputTextOfSelectedOrAllVersesAndItsReuse) {
 }
 
 TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresTheWindow) {
-    enum Fault { HeldByAnotherConnection, ReadOnlyFile, ReadOnlyFolder };
+    enum Fault { HeldByAnotherConnection, ReadOnlyFile, ReadOnlyFolder, RenamedWhileOpen };
     const QString folder = QDir(Session.UserDataFolder()).absolutePath();
     const QString file = QDir(folder).filePath(QStringLiteral("userdata.sqlite"));
     const struct {
@@ -316,6 +316,10 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
                                         "cannot be written.\nMake the folder writable, then "
                                         "search again.")
                              .arg(folder)},
+        {RenamedWhileOpen,
+         QStringLiteral("Table 'SRN.DB' of 'VelmEng4' in folder '%1' is missing from the "
+                        "database file")
+             .arg(folder)},
     };
     TfrmSearch& w = *search;
     for (const auto& c : cases) {
@@ -326,6 +330,14 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
         if (c.fault == HeldByAnotherConnection) {
             ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &other), SQLITE_OK);
             ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        } else if (c.fault == RenamedWhileOpen) {
+            // Renamed under the open table while the scan runs: the write and
+            // the count of the rows fail.
+            ASSERT_EQ(sqlite3_open(file.toUtf8().constData(), &other), SQLITE_OK);
+            QTimer::singleShot(0, [other] {
+                EXPECT_EQ(sqlite3_exec(other, "ALTER TABLE SRN RENAME TO SRN_", 0, 0, 0),
+                          SQLITE_OK);
+            });
         } else {
             // Opened again by the next showing, which lets the fault pass.
             w.close();
@@ -351,6 +363,7 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
         noOverride.reset();
         if (other) {
             sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_exec(other, "ALTER TABLE SRN_ RENAME TO SRN", nullptr, nullptr, nullptr);
             sqlite3_close(other);
         }
         QFile::setPermissions(c.fault == ReadOnlyFile ? file : folder,
