@@ -249,23 +249,28 @@ void TfrmSearch::SearchPhrase() {
     gridModel->SetDataSource(&dm.dsSearch);
     dbgrdSearch->setEnabled(false);
     btnClose->setEnabled(false);
-    TScopeGuard finally([this, &dm] {
+    bool written = false;
+    TScopeGuard finally([this, &dm, &written] {
         // Step by step: a results table that could not be opened or read
         // must not keep the window disabled.
         TTable& results = dm.tblSearchResults;
         lblFoundRecs->setText(QStringLiteral("0")); // as the grid shows when the count fails
+        closeBuilding();
+        btnClose->setEnabled(true);
+        dbgrdSearch->setEnabled(true);
+        ShowBanner(false);
+        RunQuietly([&] { dm.tblBible.SetFilter(QString()); });
+        dbgrdSearch->viewport()->update();
+        // A search that could not write its results shows none: the table
+        // may still hold an earlier search's, which the typed text is not.
+        if (!written)
+            return;
         RunQuietly([&] { lblFoundRecs->setText(QString::number(results.RecordCount())); });
         RunQuietly([&] {
             if (results.Active())
                 results.First();
         });
-        RunQuietly([&] { dm.tblBible.SetFilter(QString()); });
-        closeBuilding();
-        btnClose->setEnabled(true);
-        dbgrdSearch->setEnabled(true);
         RunQuietly([&] { gridModel->SetDataSource(&dm.dsSearchResults); });
-        dbgrdSearch->viewport()->update();
-        ShowBanner(false);
     });
     QCoreApplication::processEvents();
     if (!phrase_)
@@ -283,6 +288,7 @@ void TfrmSearch::SearchPhrase() {
                      QCoreApplication::processEvents();
                      sincePump.restart();
                  });
+    written = true;
 }
 
 void TfrmSearch::btSearchClick() {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStorageInfo>
 #include <QUrl>
 
 #include <sqlite3.h>
@@ -33,6 +34,17 @@ void failFolderNotWritable(const QString& what, const QString& folder) {
     fail(what + QStringLiteral(": the folder cannot be written. Make the folder writable, then "
                                "try again"),
          TDbFailure::FolderNotWritable, native(folder));
+}
+
+void failDiskFull(const QString& what, const QString& folder) {
+    fail(what + QStringLiteral(" cannot be written: the disk that holds the folder is full. Free "
+                               "some space on it, then try again"),
+         TDbFailure::DiskFull, native(folder));
+}
+
+bool diskFull(const QString& folder) {
+    const QStorageInfo disk(folder);
+    return disk.isValid() && disk.bytesAvailable() <= 0;
 }
 
 void failReadOnly(const QString& what, const QString& path) {

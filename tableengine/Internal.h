@@ -44,6 +44,9 @@ QString userDatabasePath();
 [[noreturn]] void failInUse(const QString& what, const QString& path);
 [[noreturn]] void failFolderNotWritable(const QString& what, const QString& folder);
 [[noreturn]] void failReadOnly(const QString& what, const QString& path);
+[[noreturn]] void failDiskFull(const QString& what, const QString& folder);
+// No room left for a new file's first bytes in the folder.
+bool diskFull(const QString& folder);
 
 // Quotes an SQL identifier.
 QString quoteId(const QString& name);

@@ -112,8 +112,12 @@ TTable::TTable(QObject* parent) : TDataSet(parent), t(std::make_unique<TableImpl
             if (!ti.lock->tryLock(0)) {
                 const QLockFile::LockError error = ti.lock->error();
                 ti.lock.reset();
+                const QString lockFolder = QFileInfo(lockPath).absolutePath();
                 if (error == QLockFile::PermissionError)
-                    failFolderNotWritable(where, QFileInfo(lockPath).absolutePath());
+                    failFolderNotWritable(where, lockFolder);
+                // The lock file was made but its contents could not be written.
+                if (error == QLockFile::UnknownError && diskFull(lockFolder))
+                    failDiskFull(where, lockFolder);
                 failInUse(where, connPath);
             }
             s.exclusiveKeys.insert(ti.lockKey);

@@ -19,6 +19,7 @@
 #include "Search.h"
 #include "SearchRun.h"
 #include "TestWindows.h"
+#include "support/FullDisk.h"
 #include "support/NoFileOverride.h"
 #include "support/RichEditView.h"
 
@@ -298,9 +299,16 @@ TEST_F(SearchWindow, OutputTextOfSelectedOrAllVersesAndItsReuse) {
 }
 
 TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresTheWindow) {
-    enum Fault { HeldByAnotherConnection, ReadOnlyFile, ReadOnlyFolder, RenamedWhileOpen };
+    enum Fault {
+        HeldByAnotherConnection,
+        ReadOnlyFile,
+        ReadOnlyFolder,
+        RenamedWhileOpen,
+        DiskFull
+    };
     const QString folder = QDir(Session.UserDataFolder()).absolutePath();
     const QString file = QDir(folder).filePath(QStringLiteral("userdata.sqlite"));
+    const TFullDisk fullDisk;
     const struct {
         Fault fault;
         QString says;
@@ -320,9 +328,17 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
          QStringLiteral("Table 'SRN.DB' of 'VelmEng4' in folder '%1' is missing from the "
                         "database file")
              .arg(folder)},
+        // Full from the start: not even the lock file could be written.
+        {DiskFull, QStringLiteral("The search results cannot be saved: the disk that holds \"%1\" "
+                                  "is full.\nFree some space on it, then search again.")
+                       .arg(fullDisk.Folder())},
     };
     TfrmSearch& w = *search;
     for (const auto& c : cases) {
+        if (c.fault == DiskFull && !fullDisk.Mounted()) {
+            ADD_FAILURE() << "no full disk could be mounted for the test";
+            continue;
+        }
         Search(QStringLiteral("light"), true, 0);
         ASSERT_EQ(Citations().size(), 4);
         sqlite3* other = nullptr;
@@ -338,6 +354,11 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
                 EXPECT_EQ(sqlite3_exec(other, "ALTER TABLE SRN RENAME TO SRN_", 0, 0, 0),
                           SQLITE_OK);
             });
+        } else if (c.fault == DiskFull) {
+            w.close();
+            dm().tblSearchResults.Close();
+            Session.CloseUnusedFiles();
+            Session.SetUserDataFolder(fullDisk.Folder());
         } else {
             // Opened again by the next showing, which lets the fault pass.
             w.close();
@@ -357,10 +378,18 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
         EXPECT_TRUE(w.dbgrdSearch->isEnabled()) << c.fault;
         EXPECT_FALSE(w.lblMessage->isVisibleTo(&w)) << c.fault;
         EXPECT_FALSE(frmBuilding->isVisible()) << c.fault;
-        EXPECT_EQ(w.lblFoundRecs->text().toInt(), int(Citations().size())) << c.fault;
+        // Nothing found rather than the earlier search's verses.
+        EXPECT_EQ(Citations(), QStringList()) << c.fault;
+        EXPECT_EQ(w.lblFoundRecs->text(), "0") << c.fault;
         Search(QStringLiteral("god light"), false, 0);
         EXPECT_EQ(Citations(), QStringList({"Matthew 1:2"})) << c.fault;
         noOverride.reset();
+        if (c.fault == DiskFull) {
+            w.close();
+            dm().tblSearchResults.Close();
+            Session.CloseUnusedFiles();
+            Session.SetUserDataFolder(folder);
+        }
         if (other) {
             sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_exec(other, "ALTER TABLE SRN_ RENAME TO SRN", nullptr, nullptr, nullptr);
