@@ -217,8 +217,9 @@ TEST_F(PreviewOverModal, ReadingsPreviewTakesKeysAndClicksAndGivesTheWindowBack)
 }
 
 // Each window that previews, opened as its opener opens it: the preview
-// belongs to it, is the modal window while open and closes with Esc; the
-// window then takes input again and the windows under it are still shown.
+// belongs to it, is the modal window while open, lies on the screen and
+// closes with a click on Close; the window then takes input again and the
+// windows under it are still shown. Run at a scale of 1 and of 2.
 TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
     const struct {
         const char* name;
@@ -266,7 +267,16 @@ TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
                     ASSERT_TRUE(preview) << "the preview did not open or never became active";
                     EXPECT_EQ(preview->parentWidget(), w);
                     EXPECT_EQ(QApplication::activeModalWidget(), preview.data());
-                    Key(QStringLiteral("Escape"));
+                    // Both windows and every button on the screen, whatever
+                    // its scale; Close takes the X server's click.
+                    const QRect screen = preview->screen()->geometry();
+                    EXPECT_TRUE(screen.contains(preview->frameGeometry()));
+                    if (QWidget* second = preview->SecondWindow())
+                        EXPECT_TRUE(screen.contains(second->frameGeometry()));
+                    for (const QAbstractButton* b : preview->findChildren<QAbstractButton*>())
+                        EXPECT_TRUE(screen.contains(QRect(b->mapToGlobal(QPoint()), b->size())))
+                            << b->text().toStdString();
+                    Click(preview->btnClose);
                     EXPECT_TRUE(WaitFor([&] { return !preview || !preview->isVisible(); }));
                     EXPECT_EQ(QApplication::activeModalWidget(), w);
                     EXPECT_TRUE(WaitFor([&] { return w->isActiveWindow(); }));

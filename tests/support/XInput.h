@@ -17,10 +17,13 @@ inline void Xdo(const QStringList& args) {
     ASSERT_EQ(QProcess::execute(QStringLiteral(EVELM_XDOTOOL), args), 0) << "xdotool failed";
 }
 
-// A click at a point of the widget, by default its middle.
+// A click at a point of the widget, by default its middle. The X server
+// counts device pixels: on a scaled screen (QT_SCALE_FACTOR) Qt's are larger.
 inline void Click(QWidget* w, QPoint at = {-1, -1}) {
-    const QPoint p = w->mapToGlobal(at.x() < 0 ? w->rect().center() : at);
-    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+    const QPointF p =
+        QPointF(w->mapToGlobal(at.x() < 0 ? w->rect().center() : at)) * w->devicePixelRatioF();
+    Xdo({"mousemove", QString::number(qRound(p.x())), QString::number(qRound(p.y())), "click",
+         "1"});
 }
 
 inline void Key(const QString& key) {
