@@ -386,7 +386,7 @@ TEST_F(PreviewOverModal, UnderAWindowManagerThePreviewShowsAboveItsStayOnTopOpen
 // the keys reach the Synaxarium window again (Esc closes it).
 TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBack) {
     // A click on the Synaxarium window where the window over it leaves it
-    // uncovered: the window over it still takes the keys.
+    // uncovered: the window over it stays above and still takes the keys.
     const auto clickBlocked = [this](QWidget* over) {
         const QRect area = synx->geometry();
         for (int i = 1; i < 8; ++i)
@@ -397,6 +397,7 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
                     Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
                          "1"});
                     WaitFor([] { return false; }, 300);
+                    EXPECT_EQ(CoveredPoints(over), 0) << "of 36 points, covered after the click";
                     return;
                 }
             }
@@ -417,6 +418,8 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
         {"picture", [this] { synx->ShowIconPicture(QString(), QStringLiteral("Saint")); }},
         {"a click on it under the preview", [this] { Click(synx->spdbtnPreview); }, clickBlocked},
         {"a click on it under the font dialog", [this] { Click(synx->btnSetFont); }, clickBlocked},
+        {"a click on it under the linked entry",
+         [this] { synx->OpenLinkedEntry(synx->SynxID, 1, QString()); }, clickBlocked},
     };
     env.FontDialog = nullptr;
     env.PrintDialog = nullptr;
