@@ -209,11 +209,10 @@ void TRichPreviewForm::BuildControls() {
 void TRichPreviewForm::SavePage(const QPicture& page) {
     const int index = view_.PageCount();
     const QByteArray data(page.data(), qsizetype(page.size()));
-    if (!files_.Save(index, data) && !saveFailed_) {
-        // Once per preview: the pages that follow fail alike.
+    // Said once, when the building ends: a message box now would run the
+    // event loop in the middle of the rendering. The page is kept anyway.
+    if (!files_.Save(index, data))
         saveFailed_ = true;
-        MessageDlg(QString::fromLatin1(SaveFailedMessage), mtError, mbOK);
-    }
     view_.AddPage();
     if (setupDone_) {
         Changed();
@@ -249,6 +248,8 @@ void TRichPreviewForm::EndBuild() {
     }
     setWindowTitle(QString::fromLatin1(CaptionDone));
     Changed();
+    if (saveFailed_)
+        MessageDlg(QString::fromLatin1(SaveFailedMessage), mtError, mbOK);
 }
 
 void TRichPreviewForm::changeEvent(QEvent* event) {

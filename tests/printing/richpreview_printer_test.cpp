@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
@@ -147,6 +148,36 @@ TEST_F(RichPreviewPrinter, PrintingIntoAFullDeviceSaysSoAndThePreviewGoesOn) {
     EXPECT_FALSE(QFileInfo("/dev/full").isFile());
     EXPECT_EQ(pdfPages(dir.filePath("again.pdf")), 1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"again.pdf"});
+}
+
+TEST_F(RichPreviewPrinter, PagesThatCannotBeSavedAreSaidOnceTheBuildingIsWhole) {
+    TRichPrinter rp(nullptr, &printer);
+    rp.SetShowProgress(false);
+    rp.PrintRichEdit(&edit, 1);
+    const int printed = pdfPages(dir.filePath("print.pdf"));
+    // A temporary folder where no folder can be made, and a message box
+    // that runs the event loop, as the real one does.
+    QTemporaryDir tmp;
+    QFile(tmp.filePath("a file")).open(QIODevice::WriteOnly);
+    const QByteArray before = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmp.filePath("a file").toLocal8Bit());
+    TEnvironment user;
+    QStringList messages;
+    user.MessageDlg = [&](const QString& text, TMsgDlgType, TMsgDlgButtons) {
+        QApplication::processEvents();
+        messages << text;
+        return int(mrOk);
+    };
+    TEnvironmentScope scope(user);
+    testEnv.Screen = TScreenMetrics{1600, 1000, 96};
+    rp.PreviewRichEdit(&edit);
+    qputenv("TMPDIR", before);
+    TRichPreviewForm* form = RichPreviewForm;
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(messages, QStringList{"Can not save the page information (MetaFiles)"});
+    EXPECT_EQ(form->View().PageCount(), printed);
+    EXPECT_NE(form->SecondWindow(), nullptr); // set up when the last page came
+    EXPECT_EQ(form->SecondWindow() ? form->SecondWindow()->lblPage->text() : "", "   2");
 }
 
 TEST_F(RichPreviewPrinter, ARenderingCutShortEndsItsBuildingAtTheNextTurnOfTheLoop) {
