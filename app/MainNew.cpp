@@ -243,13 +243,29 @@ void TfrmMainNew::FormShow() {
 }
 
 void TfrmMainNew::FormShowGuarded() {
-    RunGuarded([this] { FormShow(); });
+    RunGuarded([this] {
+        try {
+            FormShow();
+        } catch (const std::exception& e) {
+            startupFailure_ = QString::fromUtf8(e.what());
+            throw;
+        }
+    });
     // With the tables only partly open a day cannot be computed: the calendar
     // would report its first change when it appears and fail again on the
     // missing tables, so it stops reporting changes.
     const QList<TDataSet*> tables = MainDM ? MainDM->StartupTables() : QList<TDataSet*>();
     if (tables.isEmpty() || !tables.last()->Active())
         clndrDate->OnChange = nullptr;
+}
+
+void TfrmMainNew::RequireContentOpened() const {
+    if (!startupFailure_.isEmpty())
+        throw std::runtime_error(
+            (QStringLiteral("This cannot be shown: the program's content was not opened at "
+                            "start-up.\n") +
+             startupFailure_)
+                .toStdString());
 }
 
 void TfrmMainNew::setVisible(bool visible) {

@@ -78,6 +78,10 @@ public:
     // FormShow with its errors reported once through the application's
     // default handler; the window stays up with what was opened.
     void FormShowGuarded();
+    // A command on the shown day or the content, after a start-up that
+    // could not open every table, ends here with that failure's message
+    // rather than opening a window on a day never computed.
+    void RequireContentOpened() const;
     bool hasLargeFonts(double& ratio) const;
     // The primary screen as the checks see it (the environment's).
     static TScreenMetrics CurrentScreenMetrics();
@@ -360,6 +364,8 @@ private:
     void ShowVerseWindow();
     void ApplySizeLimits();
     bool shownOnce_ = false;
+    // Why the first show could not open the content; empty when it did.
+    QString startupFailure_;
     // What the data module reads of the shown day (weekday, Synaxarium year).
     std::unique_ptr<IDayStateSource> dayStateSource_;
     // The day last computed by ShowDay.

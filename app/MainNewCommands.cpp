@@ -51,10 +51,12 @@ void TfrmMainNew::ConnectCommands() {
 }
 
 void TfrmMainNew::btnBibleClick() {
+    RequireContentOpened();
     ShowModal(frmBibleMain);
 }
 
 void TfrmMainNew::btnIconListClick() {
+    RequireContentOpened();
     ShowModal(frmShowIcons);
 }
 

@@ -194,6 +194,7 @@ int TfrmMainNew::LocateSynaxariumDay() {
 
 // The Synaxarium window opens on the shown day at the clicked saint.
 void TfrmMainNew::OpenSynaxarium(int entry) {
+    RequireContentOpened();
     frmSynx->EntryToShow = entry;
     frmSynx->SynxID = SynxID;
     frmSynx->DateCaption = CopticDayText;

@@ -102,6 +102,7 @@ void TfrmMainNew::lblNotCelebratedClick() {
 }
 
 void TfrmMainNew::btnFeastsClick() {
+    RequireContentOpened();
     if (frmAllDates != nullptr)
         ShowModal(frmAllDates);
 }

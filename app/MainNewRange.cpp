@@ -13,6 +13,7 @@
 #include <QDateEdit>
 
 void TfrmMainNew::btnMultipleReadingsClick() {
+    RequireContentOpened();
     frmMltyDays->dtpckrStartDate->setDate(clndrDate->Date());
     frmMltyDays->dtpckrEndDate->setDate(clndrDate->Date());
     ShowModal(frmMltyDays);

@@ -35,6 +35,7 @@ void TfrmMainNew::ConnectServiceButtons() {
 }
 
 void TfrmMainNew::ServiceButtonClick(const ServiceButtons::TServiceButton& button) {
+    RequireContentOpened();
     ServiceName = QLatin1String(button.ServiceName);
     ReadingTimeID = MainDM->GetReadingTimeID(QLatin1String(button.ReadingTime));
     if (button.PalmSundayName)
@@ -87,6 +88,7 @@ void TfrmMainNew::ApplyServiceGroups(const ServiceButtons::TGroupState& g) {
 }
 
 void TfrmMainNew::ShowServiceReadings(bool AllServices) {
+    RequireContentOpened();
     // A build under way holds off the buttons; a call from elsewhere does
     // not start a second one either.
     if (frmReadings == nullptr || frmReadings->Building())

@@ -73,6 +73,7 @@ void TfrmMainNew::ShowVerseOfTheDay() {
 }
 
 void TfrmMainNew::ShowVerseWindow() {
+    RequireContentOpened();
     if (frmVerseOfTheDay == nullptr)
         return;
     const QString title = lblCopticDate->text() + QStringLiteral(" - ") + lblGregDate->text() +

@@ -3,6 +3,7 @@
 #include "MainNewTestSupport.h"
 
 #include "FixtureDb.h"
+#include "Readings.h"
 #include "RichEdit.h"
 #include "Schema.h"
 #include "TableEngine.h"
@@ -388,6 +389,19 @@ protected:
         EXPECT_NE(w.windowTitle(), QStringLiteral("E-Velmorande 2.0"));
         // Set before the tables are opened; no day was computed after it.
         EXPECT_EQ(w.SelectedGregorianYear, 2006);
+        // Each command on the content says why it cannot work and opens
+        // nothing: no readings window on a day never computed.
+        Make(frmReadings);
+        for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+                 w.btnVespers, w.btnAllReadings, w.btnMultipleReadings, w.btnFeasts, w.btnBible}) {
+            dialogs.Messages.clear();
+            dialogs.ModalShows.clear();
+            b->click();
+            EXPECT_TRUE(dialogs.ModalShows.isEmpty()) << b->objectName().toStdString();
+            EXPECT_EQ(dialogs.Messages.size(), 1) << b->objectName().toStdString();
+            EXPECT_TRUE(dialogs.Messages.value(0).Text.endsWith(errors.value(0).Text))
+                << dialogs.Messages.value(0).Text.toStdString();
+        }
         return errors.value(0).Text;
     }
 
