@@ -152,7 +152,12 @@ void TfrmPicture::ShowPicture(const QString& FileName, const QString& Caption,
                               const QColor& LabelColor) {
     const QString path = PicturesFolder + FileName;
     setWindowTitle(Caption);
-    if (!QFileInfo(path).isFile()) {
+    // A file that cannot be read as a picture is as good as missing.
+    TJPEGImage jpeg;
+    const TPictureLayout layout = QFileInfo(path).isFile() && jpeg.TryLoadFromFile(path)
+                                      ? PictureLayout(jpeg.Image().size(), ScreenSize())
+                                      : TPictureLayout{{}, {}, false, true};
+    if (layout.Failed) {
         imgPicture->Clear();
         // A path kept from the previous picture would make a picture that is
         // not shown the wallpaper.
@@ -173,21 +178,12 @@ void TfrmPicture::ShowPicture(const QString& FileName, const QString& Caption,
     SetTextColor(lblName, LabelColor, {QPalette::WindowText});
     lblName->setText(Caption);
     lblName->hide();
-
-    TJPEGImage jpeg;
-    const TPictureLayout layout = jpeg.TryLoadFromFile(path)
-                                      ? PictureLayout(jpeg.Image().size(), ScreenSize())
-                                      : TPictureLayout{{}, {}, false, true};
-    if (layout.Failed) {
-        imgPicture->Clear();
-    } else {
-        imgPicture->SetPicture(jpeg);
-        if (layout.Stretched)
-            imgPicture->SetStretched(layout.Image);
-        imgPicture->move(0, 0);
-        lblName->setGeometry(0, imgPicture->height() - 20, imgPicture->width(), 20);
-        resize(layout.Window);
-    }
+    imgPicture->SetPicture(jpeg);
+    if (layout.Stretched)
+        imgPicture->SetStretched(layout.Image);
+    imgPicture->move(0, 0);
+    lblName->setGeometry(0, imgPicture->height() - 20, imgPicture->width(), 20);
+    resize(layout.Window);
     EnablePictureCommands();
 }
 

@@ -99,10 +99,17 @@ TEST_F(PictureWindow, ShowsAPictureSizedToItAndAMissingOneClearsThePath) {
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write("not a picture");
     damaged.close();
+    // One that cannot be decoded is taken as missing, after a picture too.
+    frm->ShowPicture("a.jpg", "Nativity", Qt::yellow);
     frm->ShowPicture("bad.jpg", "Bad", Qt::black);
     EXPECT_TRUE(frm->imgPicture->Empty());
-    EXPECT_FALSE(frm->lblName->isVisibleTo(frm.get()));
+    EXPECT_EQ(frm->lblName->text(), QString("Picture Not Found"));
+    EXPECT_TRUE(frm->lblName->isVisibleTo(frm.get()));
+    EXPECT_EQ(frm->lblName->size(), frm->imgPicture->size());
+    EXPECT_EQ(frm->windowTitle(), QString("Bad"));
+    EXPECT_TRUE(frm->PicturePath.isEmpty());
     EXPECT_FALSE(frm->mnuCopy->isEnabled());
+    EXPECT_FALSE(frm->mnuWallpaper->isEnabled());
     EXPECT_TRUE(env.Dialogs.Messages.isEmpty());
 }
 
