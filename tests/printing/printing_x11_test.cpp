@@ -1,7 +1,7 @@
-// Failures of page set-up and of printing from the preview, through the real
-// dialogs and message boxes under Xvfb with Qt's X11 platform; mouse and keys
-// are the X server's own (xdotool). After each message the windows take
-// clicks again.
+// Failures of page set-up and of printing from the preview, and the print
+// dialog's colour mode and page range, through the real dialogs and message
+// boxes under Xvfb with Qt's X11 platform; mouse and keys are the X server's
+// own (xdotool). After each message the windows take clicks again.
 #include "Environment.h"
 #include "PrintRich.h"
 #include "PrintTestSupport.h"
