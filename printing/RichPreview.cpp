@@ -85,10 +85,19 @@ TRichPreviewForm::TRichPreviewForm(const TPreviewPaper& paper, bool compress, QW
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QString::fromLatin1(CaptionBuilding));
     geometry_ = TPreviewGeometry::Compute(screen_, paper_.Ratio());
+    BuildControls();
+    // The least width counts on the design's font; a wider one must not cut
+    // the panel's last caption.
+    const int over = pnlButtons->childrenRect().right() + 1 - geometry_.Panel.width();
+    if (over > 0) {
+        geometry_.FrameWidth += over;
+        geometry_.Client.rwidth() += over;
+        geometry_.Panel.setWidth(geometry_.Panel.width() + over);
+        pnlButtons->setGeometry(geometry_.Panel);
+    }
     resize(geometry_.Client);
     move(std::max(0, (screen_.width() - geometry_.FrameWidth) / 2),
          std::max(0, (screen_.height() - geometry_.FrameHeight) / 2));
-    BuildControls();
     lblPageCount->hide();
     chkCompact->hide();
     UpdateControls();

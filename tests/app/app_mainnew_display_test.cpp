@@ -124,27 +124,30 @@ TEST_F(MainWindowDisplay, LargeFontsSizeTheWindowInTheScreensOwnPixels) {
 
 namespace {
 
-// A control the user cannot reach (off the window, cut by a panel that does
-// not scroll) or a button whose caption does not show whole.
+// A control or caption the user cannot reach (off the window, cut by a
+// panel that does not scroll) or a button whose caption does not show whole.
 QStringList Unreachable(QWidget* window) {
     QStringList out;
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(w);
         const bool control =
             qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QTabBar*>(w) ||
-            qobject_cast<TArrowButton*>(w) || qobject_cast<TButPanel*>(w) ||
+            (label && !label->text().isEmpty()) || qobject_cast<QAbstractSpinBox*>(w) ||
+            qobject_cast<QTabBar*>(w) || qobject_cast<TArrowButton*>(w) ||
+            qobject_cast<TButPanel*>(w) ||
             (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()) &&
              !qobject_cast<QAbstractSpinBox*>(w->parentWidget())) ||
             (qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QScrollArea*>(w));
         // A view's own corner and header controls move with the view.
         const QWidget* parent = w->parentWidget();
-        if (!control || !w->isVisibleTo(window) ||
+        if (!control || w->window() != window || !w->isVisibleTo(window) ||
             w->objectName().startsWith(QLatin1String("qt_")) ||
             (qobject_cast<const QAbstractScrollArea*>(parent) &&
              !qobject_cast<const QScrollArea*>(parent)))
             continue;
         const QString name = w->objectName().isEmpty()
-                                 ? QString::fromLatin1(w->metaObject()->className())
+                                 ? QString::fromLatin1(w->metaObject()->className()) + ' ' +
+                                       w->property("text").toString()
                                  : w->objectName();
         // Up to the window: each ancestor holds the control, unless it is
         // the panel of a scroll area that can scroll to it.
