@@ -333,6 +333,13 @@ int CoveredPoints(QWidget* w, QWidget* also = nullptr) {
     return covered;
 }
 
+// Waits until the window takes the keys and a window manager has framed and
+// placed it, so that a click lands where the window shows.
+void Settle(QWidget* w) {
+    EXPECT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+    WaitFor([] { return false; }, 300);
+}
+
 // A window manager on the test's display for as long as it lives.
 class TWindowManager {
 public:
@@ -365,6 +372,7 @@ TEST_F(PreviewOverModal, UnderAWindowManagerThePreviewShowsAboveItsStayOnTopOpen
                   [this](QWidget* w) {
                       ASSERT_EQ(w, synx);
                       ASSERT_TRUE(synx->windowFlags() & Qt::WindowStaysOnTopHint);
+                      Settle(synx);
                       QPointer<TRichPreviewForm> preview = OpenPreview(synx);
                       ASSERT_TRUE(preview) << "the preview did not open or never became active";
                       WaitFor([] { return false; }, 500); // the window manager places and stacks it
@@ -436,6 +444,7 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
                 [this] { main->OpenSynaxarium(1); },
                 [&](QWidget* w) {
                     ASSERT_EQ(w, synx);
+                    Settle(synx);
                     bool seen = false;
                     QTimer poll;
                     poll.setInterval(20);
@@ -458,7 +467,7 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
                         return seen && QApplication::activeModalWidget() == synx;
                     })) << "the window did not open, take the keys, or close";
                     poll.stop();
-                    EXPECT_TRUE(WaitFor([&] { return synx->isActiveWindow(); }));
+                    Settle(synx);
                     Key(QStringLiteral("Escape"));
                     EXPECT_TRUE(WaitFor([&] { return !synx->isVisible(); }))
                         << "the keys did not reach the Synaxarium window";
