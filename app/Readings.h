@@ -152,7 +152,6 @@ private:
     bool building_ = false;
     // Set by Esc or the progress window's close while a build runs.
     bool stopAsked_ = false;
-    static constexpr int MessagesEveryMs = 50;
     // A node chosen with the mouse opens only once the button is up.
     bool treeMouseDown_ = false;
     bool expandPending_ = false;

@@ -21,6 +21,9 @@
 
 namespace {
 
+// How long a range build goes on before the stop keys are heard.
+constexpr int MessagesEveryMs = 50;
+
 QDateTime WholeDay(const QDateTime& t) {
     return QDateTime(t.date(), QTime(0, 0));
 }
