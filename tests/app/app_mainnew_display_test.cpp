@@ -54,6 +54,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <iterator>
+
 namespace {
 
 class MainWindowDisplay : public MainNewTest {};
@@ -381,7 +383,7 @@ TEST_F(MainWindowDisplay, NoControlCoversAnotherAtAnySizeTheWindowAllows) {
     for (const QDate& day : {QDate(2026, 10, 20), QDate(2027, 4, 28), QDate(2027, 4, 25),
                              QDate(2027, 4, 30), QDate(2027, 5, 1), QDate(2027, 3, 10)}) {
         w.clndrDate->SetDate(day);
-        for (int s = 0; s < 6; ++s) {
+        for (int s = 0; s < int(std::size(sizes)); ++s) {
             const QSize size = sizes[s];
             w.resize(size);
             QCoreApplication::processEvents();

@@ -337,7 +337,7 @@ int CoveredPoints(QWidget* w, QWidget* also = nullptr) {
 // placed it, so that a click lands where the window shows.
 void Settle(QWidget* w) {
     EXPECT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
-    WaitFor([] { return false; }, 300);
+    Pause(300);
 }
 
 // A window manager on the test's display for as long as it lives.
@@ -375,7 +375,7 @@ TEST_F(PreviewOverModal, UnderAWindowManagerThePreviewShowsAboveItsStayOnTopOpen
                       Settle(synx);
                       QPointer<TRichPreviewForm> preview = OpenPreview(synx);
                       ASSERT_TRUE(preview) << "the preview did not open or never became active";
-                      WaitFor([] { return false; }, 500); // the window manager places and stacks it
+                      Pause(500); // the window manager places and stacks it
                       EXPECT_EQ(CoveredPoints(preview, preview->SecondWindow()), 0)
                           << "of 36 points over the preview, covered by another window";
                       ASSERT_TRUE(preview->SecondWindow()) << "one page: no second window";
@@ -404,7 +404,7 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
                 if (!over->frameGeometry().contains(p)) {
                     Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
                          "1"});
-                    WaitFor([] { return false; }, 300);
+                    Pause(300);
                     EXPECT_EQ(CoveredPoints(over), 0) << "of 36 points, covered after the click";
                     return;
                 }
@@ -453,7 +453,7 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
                         if (d == nullptr || d == synx || !d->isVisible() || !d->isActiveWindow())
                             return;
                         poll.stop();
-                        WaitFor([] { return false; }, 500);
+                        Pause(500);
                         if (managed)
                             EXPECT_EQ(CoveredPoints(d), 0) << "of 36 points, covered";
                         if (row.meanwhile)
@@ -494,6 +494,7 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
     main->activateWindow();
     ASSERT_TRUE(WaitFor([this] { return main->isActiveWindow(); }));
     TFullCalendarAncestor* cal = main->clndrDate;
+    QWidget *edit = cal->DateEdit(), *grid = cal->Grid(), *year = cal->YearSpin();
     const QDate march15(2024, 3, 15);
     const struct {
         const char* name;
@@ -504,38 +505,20 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
         QDate shown;
         QString text;
     } cases[] = {
-        {"typed, Return", Tut7, cal->DateEdit(), "2024-03-15", {"Return"}, march15, "2024-03-15"},
-        {"typed", Tut7, cal->DateEdit(), "2025-11-21", {}, {2025, 11, 21}, "2025-11-21"},
-        {"typed before 1910", Tut7, cal->DateEdit(), "1901-06-01", {}, {2001, 6, 1}, "2001-06-01"},
-        {"grid",
-         march15,
-         cal->Grid(),
-         {},
-         {"Right", "Right", "Right"},
-         {2024, 3, 18},
-         "2024-03-18"},
+        {"typed, Return", Tut7, edit, "2024-03-15", {"Return"}, march15, "2024-03-15"},
+        {"typed", Tut7, edit, "2025-11-21", {}, {2025, 11, 21}, "2025-11-21"},
+        {"typed before 1910", Tut7, edit, "1901-06-01", {}, {2001, 6, 1}, "2001-06-01"},
+        {"grid", march15, grid, {}, {"Right", "Right", "Right"}, {2024, 3, 18}, "2024-03-18"},
         // The year box's limits were the years shown so far.
-        {"year box", march15, cal->YearSpin(), {}, {"Up", "Up", "Up"}, {2027, 3, 15}, "2027-03-15"},
-        {"year box down",
-         march15,
-         cal->YearSpin(),
-         {},
-         {"Down", "Down"},
-         {2022, 3, 15},
-         "2022-03-15"},
-        {"month box",
-         march15,
-         cal->YearSpin(),
-         {},
-         {"shift+Tab", "Up", "Up"},
-         {2024, 1, 15},
-         "2024-01-15"},
+        {"year box", march15, year, {}, {"Up", "Up", "Up"}, {2027, 3, 15}, "2027-03-15"},
+        {"year box down", march15, year, {}, {"Down", "Down"}, {2022, 3, 15}, "2022-03-15"},
+        {"month box", march15, year, {}, {"shift+Tab", "Up", "Up"}, {2024, 1, 15}, "2024-01-15"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         cal->SetDate(c.from);
         QCoreApplication::processEvents();
-        if (c.clicked == cal->Grid())
+        if (c.clicked == grid)
             Click(c.clicked, GridCellOf(cal->Grid(), c.from.day()));
         else
             Click(c.clicked);

@@ -334,6 +334,12 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
                        .arg(fullDisk.Folder())},
     };
     TfrmSearch& w = *search;
+    // The results table closed, to be opened again by the next showing.
+    const auto closeResults = [&] {
+        w.close();
+        dm().tblSearchResults.Close();
+        Session.CloseUnusedFiles();
+    };
     for (const auto& c : cases) {
         if (c.fault == DiskFull && !fullDisk.Mounted()) {
             ADD_FAILURE() << "no full disk could be mounted for the test";
@@ -355,15 +361,10 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
                           SQLITE_OK);
             });
         } else if (c.fault == DiskFull) {
-            w.close();
-            dm().tblSearchResults.Close();
-            Session.CloseUnusedFiles();
+            closeResults();
             Session.SetUserDataFolder(fullDisk.Folder());
         } else {
-            // Opened again by the next showing, which lets the fault pass.
-            w.close();
-            dm().tblSearchResults.Close();
-            Session.CloseUnusedFiles();
+            closeResults(); // the showing lets the fault pass
             QFile::setPermissions(c.fault == ReadOnlyFile ? file : folder,
                                   c.fault == ReadOnlyFile ? QFile::ReadOwner
                                                           : QFile::ReadOwner | QFile::ExeOwner);
@@ -385,9 +386,7 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
         EXPECT_EQ(Citations(), QStringList({"Matthew 1:2"})) << c.fault;
         noOverride.reset();
         if (c.fault == DiskFull) {
-            w.close();
-            dm().tblSearchResults.Close();
-            Session.CloseUnusedFiles();
+            closeResults();
             Session.SetUserDataFolder(folder);
         }
         if (other) {

@@ -69,6 +69,12 @@ private:
     QPointer<QWidget> last_;
 };
 
+// The dialog's own question on replacing a file, or a message.
+void ClickYesElseOk(QMessageBox* box) {
+    Click(box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)
+                                        : box->button(QMessageBox::Ok));
+}
+
 class PrintingOnX11 : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -81,6 +87,13 @@ protected:
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(), QPageLayout::Millimeter));
         InstallRichPreview();
+    }
+    // The preview of the text, once it takes the keys; null when it does not.
+    QPointer<TRichPreviewForm> OpenPreview(TRichPrinter& rp, TRichEdit& edit) {
+        rp.SetShowProgress(false);
+        rp.PreviewRichEdit(&edit);
+        QPointer<TRichPreviewForm> preview = RichPreviewForm;
+        return preview && WaitFor([&] { return preview->isActiveWindow(); }) ? preview : nullptr;
     }
     QTemporaryDir dir;
     TEnvironment env; // the dialogs and message boxes are the real ones
@@ -117,11 +130,8 @@ TEST_F(PrintingOnX11, PrintingFromThePreviewIntoAFullDeviceSaysSoAndThePreviewGo
     TRichEdit edit;
     edit.SetSelText("One page of text.");
     TRichPrinter rp(nullptr, &printer);
-    rp.SetShowProgress(false);
-    rp.PreviewRichEdit(&edit);
-    QPointer<TRichPreviewForm> preview = RichPreviewForm;
-    ASSERT_TRUE(preview);
-    ASSERT_TRUE(WaitFor([&] { return preview->isActiveWindow(); }));
+    QPointer<TRichPreviewForm> preview = OpenPreview(rp, edit);
+    ASSERT_TRUE(preview) << "the preview did not open or never became active";
 
     QString file = "/dev/full";
     ModalAnswers answers([&](QWidget* w) {
@@ -129,9 +139,7 @@ TEST_F(PrintingOnX11, PrintingFromThePreviewIntoAFullDeviceSaysSoAndThePreviewGo
             TypeInto(w->findChild<QLineEdit*>("filename"), file);
             Xdo({"key", "Return"});
         } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            // The dialog's own question on replacing the file, then ours.
-            Click(box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)
-                                                : box->button(QMessageBox::Ok));
+            ClickYesElseOk(box);
         }
     });
     // The name typed into the real dialog reaches the job and its message.
@@ -156,11 +164,8 @@ TEST_F(PrintingOnX11, GrayscaleIsPrintedGrayAndADirectPrintPrintsTheRangeItOffer
         edit.SetSelText(QString("Coloured paragraph %1. ").arg(i + 1).repeated(12) + "\r\n");
     }
     TRichPrinter rp(nullptr, &printer);
-    rp.SetShowProgress(false);
-    rp.PreviewRichEdit(&edit);
-    QPointer<TRichPreviewForm> preview = RichPreviewForm;
-    ASSERT_TRUE(preview);
-    ASSERT_TRUE(WaitFor([&] { return preview->isActiveWindow(); }));
+    QPointer<TRichPreviewForm> preview = OpenPreview(rp, edit);
+    ASSERT_TRUE(preview) << "the preview did not open or never became active";
     const int pages = preview->View().PageCount();
     ASSERT_GE(pages, 4);
 
@@ -172,12 +177,8 @@ TEST_F(PrintingOnX11, GrayscaleIsPrintedGrayAndADirectPrintPrintsTheRangeItOffer
     } pick;
     bool rangeOffered = false;
     ModalAnswers answers([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (box) {
-            Click(box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)
-                                                : box->button(QMessageBox::Ok));
-            return;
-        }
+        if (auto* box = qobject_cast<QMessageBox*>(w))
+            ClickYesElseOk(box);
         if (!qobject_cast<QPrintDialog*>(w))
             return;
         for (auto* b : w->findChildren<QPushButton*>())

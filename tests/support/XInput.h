@@ -38,3 +38,9 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
+
+// Lets events run for a while: for what no state of the program shows, such
+// as a window manager placing a window.
+inline void Pause(int ms) {
+    WaitFor([] { return false; }, ms);
+}

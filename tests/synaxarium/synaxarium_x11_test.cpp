@@ -138,7 +138,7 @@ TEST_F(SynxOnX11, ADoubleClickOnARowOpensItsEntryOnce) {
             const QPoint p = r.list->viewport()->mapToGlobal(r.list->visualRect(at).center());
             Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "--repeat",
                  "2", "--delay", "60", "1"});
-            WaitFor([] { return false; }, 1500);
+            Pause(1500);
             r.window->close();
         });
         ShowModal(r.window);
