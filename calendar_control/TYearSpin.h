@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CldrTypes.h"
+
 #include <QSpinBox>
 
 #include <functional>
@@ -29,6 +31,6 @@ protected:
     int valueFromText(const QString& text) const override;
 
 private:
-    int FOuterFirst = 1;
-    int FOuterLast = 9999;
+    int FOuterFirst = MinCalendarYear;
+    int FOuterLast = MaxCalendarYear;
 };
