@@ -10,6 +10,12 @@
 
 namespace {
 
+// The system's reason for a failure seen with errno at error: the file device
+// does not always keep it.
+QString reasonOf(int error, const QFileDevice* file) {
+    return error ? qt_error_string(error) : file->errorString();
+}
+
 // Passes every write on whole or fails it: a file cut short by a size limit
 // takes part of a write and says nothing of the rest.
 class WholeWrites : public QIODevice {
@@ -30,9 +36,8 @@ protected:
             failed_ = n <= 0;
             done += std::max<qint64>(n, 0);
         }
-        // The file device does not always keep the system's reason.
         if (failed_ && reason_.isEmpty())
-            reason_ = error ? qt_error_string(error) : file_->errorString();
+            reason_ = reasonOf(error, file_);
         return failed_ ? -1 : len;
     }
 
@@ -121,7 +126,7 @@ bool TFileOutput::Commit() {
         if (d->Writes && !d->Writes->Reason().isEmpty())
             d->Error = d->Writes->Reason();
         else
-            d->Error = error ? qt_error_string(error) : d->File()->errorString();
+            d->Error = reasonOf(error, d->File());
         Cancel();
         return false;
     }
