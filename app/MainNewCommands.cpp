@@ -7,6 +7,7 @@
 #include "About.h"
 #include "BibleMain.h"
 #include "ClickFilter.h"
+#include "Controls.h"
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "Picture.h"
@@ -95,11 +96,7 @@ void TfrmMainNew::FormPaint() {
     // way down to its minimum size, and stays whole on the screen.
     const QSize screen = ScreenSizeInWindowPixels();
     const QSize frame = frameGeometry().size() - size();
-    QSize fit = size();
-    if (fit.width() + frame.width() > screen.width())
-        fit.setWidth(std::max(minimumWidth(), screen.width() - frame.width()));
-    if (fit.height() + frame.height() > screen.height())
-        fit.setHeight(std::max(minimumHeight(), screen.height() - frame.height()));
+    const QSize fit = SizeOnScreen(size(), minimumSize(), frame, screen);
     if (fit != size())
         resize(fit);
     const QPoint at = MainWindowPlacement(fit + frame, screen);

@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include <algorithm>
 #include <utility>
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption) {
@@ -92,16 +93,56 @@ QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataS
     return nav;
 }
 
+QSize WindowFrame(const QWidget* window) {
+    const auto framed = [](const QWidget* w) {
+        return !(w->windowFlags() & Qt::FramelessWindowHint) &&
+               (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog ||
+                w->windowType() == Qt::Tool);
+    };
+    const auto frameOf = [](const QWidget* w) {
+        return w->testAttribute(Qt::WA_WState_Created) ? w->frameGeometry().size() - w->size()
+                                                       : QSize(0, 0);
+    };
+    if (!framed(window))
+        return {0, 0};
+    if (const QSize own = frameOf(window); own != QSize(0, 0))
+        return own;
+    // A window not yet framed takes the frame its window manager gave the
+    // others.
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        if (other != window && framed(other))
+            if (const QSize frame = frameOf(other); frame != QSize(0, 0))
+                return frame;
+    return {0, 0};
+}
+
+QSize SizeOnScreen(const QSize& size, const QSize& minimum, const QSize& frame,
+                   const QSize& screen) {
+    QSize fit = size;
+    if (fit.width() + frame.width() > screen.width())
+        fit.setWidth(std::max(minimum.width(), screen.width() - frame.width()));
+    if (fit.height() + frame.height() > screen.height())
+        fit.setHeight(std::max(minimum.height(), screen.height() - frame.height()));
+    return fit;
+}
+
+QSize RoomOnScreen(const QWidget* window) {
+    return ScreenInWindowPixels(PrimaryScreenMetrics()) - WindowFrame(window);
+}
+
 void FitOnScreen(QWidget* window) {
-    const QSize room = ScreenInWindowPixels(PrimaryScreenMetrics());
-    if (window->width() > room.width() || window->height() > room.height())
-        window->resize(window->size().boundedTo(room));
+    const QSize fit = SizeOnScreen(window->size(), window->minimumSize(), WindowFrame(window),
+                                   ScreenInWindowPixels(PrimaryScreenMetrics()));
+    if (fit != window->size())
+        window->resize(fit);
 }
 
 void CentreOnScreen(QWidget* window) {
     FitOnScreen(window);
+    // A window's position is that of its frame.
+    const QRect framed(QPoint(), window->size() + WindowFrame(window));
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+        window->move(screen->availableGeometry().center() - framed.center());
 }
 
 namespace {

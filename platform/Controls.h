@@ -3,6 +3,7 @@
 // gives them.
 
 #include <QPalette>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -42,11 +43,23 @@ void SetTextColor(QWidget* w, const QColor& color,
 QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataSet*()> dataSet,
                       std::function<void()> after = {});
 
-// Makes window no larger than the primary screen: a design size can exceed a
-// small or scaled screen. A window that needs more room than the screen has
-// puts its controls on a scrolling body (TPanelScroller::WindowBody).
+// What a window manager's frame adds to window: the window's own frame once
+// it has been framed, before that the frame of a window already framed (a
+// desktop frames its windows alike); nothing without a window manager.
+QSize WindowFrame(const QWidget* window);
+// The size of a window that, with its frame, lies whole on a screen of
+// screen window pixels: each side too long gives way, down to minimum.
+QSize SizeOnScreen(const QSize& size, const QSize& minimum, const QSize& frame,
+                   const QSize& screen);
+// The primary screen's room for window's own area, its frame left out.
+QSize RoomOnScreen(const QWidget* window);
+// Makes window, frame included, no larger than the primary screen: a design
+// size can exceed a small or scaled screen. A window that needs more room
+// than the screen has puts its controls on a scrolling body
+// (TPanelScroller::WindowBody).
 void FitOnScreen(QWidget* window);
-// Centres window on the primary screen's free area, fitted to the screen.
+// Centres window with its frame on the primary screen's free area, fitted to
+// the screen.
 void CentreOnScreen(QWidget* window);
 
 // Esc closes window, whichever control has the focus; an Esc that closes an

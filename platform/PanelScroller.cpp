@@ -1,6 +1,6 @@
 #include "PanelScroller.h"
 
-#include "Shell.h"
+#include "Controls.h"
 
 #include <QEvent>
 #include <QScrollBar>
@@ -52,7 +52,7 @@ QSize TPanelScroller::minimumSizeHint() const {
     if (!screenBound_ || !panel)
         return QScrollArea::minimumSizeHint();
     QSize need = panel->minimumSizeHint().expandedTo(panel->minimumSize());
-    const QSize room = ScreenInWindowPixels(PrimaryScreenMetrics());
+    const QSize room = RoomOnScreen(window());
     // Room for the bar that scrolls one way, so the other needs none.
     if (need.height() > room.height())
         need.rwidth() += verticalScrollBar()->sizeHint().width();
