@@ -12,7 +12,7 @@
 #include "Dialogs.h"
 #include "ErrorHandler.h"
 #include "PrintRich.h"
-#include "Readings.h"
+#include "ReadingsRules.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
 
@@ -115,9 +115,8 @@ void TfrmBible::FormShow() {
                              : 0;
     const QString prefix =
         BookID == psalmsID ? QStringLiteral("Psalm ") : QStringLiteral("Chapter ");
-    TranslationTag.clear();
-    if (frmReadings != nullptr)
-        frmReadings->GetTranslationTag(BookID, TranslationTag);
+    TranslationTag =
+        ReadingsRules::TranslationTag(MainDM->tblBookNames, MainDM->tblBibleTranslations, BookID);
     if (frmBuilding != nullptr)
         frmBuilding->show();
     TScopeGuard finally([] {

@@ -10,7 +10,7 @@
 #include "Dialogs.h"
 #include "GridModel.h"
 #include "IndexText.h"
-#include "Readings.h"
+#include "ReadingsRules.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -151,9 +151,8 @@ void TfrmBibleIndex::ShowVerseChapter() {
     const int book = wv.FieldByName(QStringLiteral("BookID"))->AsInteger();
     TfrmBibleChapter& c = *frmBibleChapter;
     c.BookID = book;
-    c.TranslationTag.clear();
-    if (frmReadings != nullptr)
-        frmReadings->GetTranslationTag(book, c.TranslationTag);
+    c.TranslationTag =
+        ReadingsRules::TranslationTag(MainDM->tblBookNames, MainDM->tblBibleTranslations, book);
     c.BookName = field(wv, "BookName");
     c.FirstChapter = dm.GetFirstChapter(book);
     c.LastChapter = dm.GetLastChapter(book);

@@ -15,7 +15,7 @@
 #include "InputHold.h"
 #include "PhraseSearch.h"
 #include "PrintRich.h"
-#include "Readings.h"
+#include "ReadingsRules.h"
 #include "RichEdit.h"
 #include "RichPrint.h"
 #include "Shell.h"
@@ -325,9 +325,8 @@ void TfrmSearch::dbgrdSearchCellClick() {
     const QString verse = ds->FieldByName(QStringLiteral("versetext"))->AsString();
     TfrmBibleChapter& c = *frmBibleChapter;
     c.BookID = book;
-    c.TranslationTag.clear();
-    if (frmReadings != nullptr)
-        frmReadings->GetTranslationTag(book, c.TranslationTag);
+    c.TranslationTag =
+        ReadingsRules::TranslationTag(MainDM->tblBookNames, MainDM->tblBibleTranslations, book);
     c.BookName = ds->FieldByName(QStringLiteral("BookName"))->AsString();
     c.FirstChapter = MainDM->GetFirstChapter(book);
     c.LastChapter = MainDM->GetLastChapter(book);
