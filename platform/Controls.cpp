@@ -130,7 +130,54 @@ QSize RoomOnScreen(const QWidget* window) {
     return ScreenInWindowPixels(PrimaryScreenMetrics()) - WindowFrame(window);
 }
 
+namespace {
+
+// A window placed before the window manager framed it was placed with a frame
+// assumed; the one the window manager gives it can leave its title bar or its
+// foot off the screen. Once it is framed, the window goes back on the screen,
+// once each show, so that a window the user moves stays where it is put.
+constexpr const char* kFrameOnScreen = "FrameOnScreen";
+
+class TFrameOnScreen : public QObject {
+public:
+    explicit TFrameOnScreen(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* w = static_cast<QWidget*>(watched);
+        if (e->type() == QEvent::Show)
+            placed_ = false;
+        else if (!placed_ && w->isVisible() &&
+                 (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
+                  e->type() == QEvent::WindowActivate)) {
+            const QRect frame = w->frameGeometry();
+            QScreen* screen = w->screen();
+            // Without a window manager there is no frame, and nothing to mend.
+            if (frame == w->geometry() || screen == nullptr)
+                return false;
+            placed_ = true;
+            const QRect room = screen->availableGeometry();
+            if (!room.contains(frame)) {
+                QPoint at = frame.topLeft();
+                at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+                at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+                w->move(at);
+            }
+        }
+        return false;
+    }
+
+private:
+    bool placed_ = false;
+};
+
+} // namespace
+
 void FitOnScreen(QWidget* window) {
+    if (!window->property(kFrameOnScreen).toBool()) {
+        window->setProperty(kFrameOnScreen, true);
+        new TFrameOnScreen(window);
+    }
     const QSize fit = SizeOnScreen(window->size(), window->minimumSize(), WindowFrame(window),
                                    ScreenInWindowPixels(PrimaryScreenMetrics()));
     if (fit != window->size())

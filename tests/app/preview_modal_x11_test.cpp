@@ -389,6 +389,30 @@ TEST_F(PreviewOverModal, UnderAWindowManagerThePreviewShowsAboveItsStayOnTopOpen
     EXPECT_TRUE(shown);
 }
 
+// The range dialog is placed before the window manager has framed it: once
+// framed, the whole of it, frame included, lies on the screen at every scale,
+// and its Cancel takes a click.
+TEST_F(PreviewOverModal, UnderAWindowManagerTheRangeDialogLiesOnTheScreen) {
+    TWindowManager wm;
+    main->show();
+    Settle(main);
+    const bool shown = WhenModal(
+        [this] { main->btnMultipleReadingsClick(); },
+        [](QWidget* w) {
+            ASSERT_EQ(w, frmMltyDays);
+            Settle(w);
+            const QRect screen = w->screen()->geometry();
+            EXPECT_TRUE(screen.contains(w->frameGeometry()));
+            EXPECT_NE(w->frameGeometry(), w->geometry()) << "not framed";
+            for (const QAbstractButton* b : {frmMltyDays->btnOK, frmMltyDays->btnCancel})
+                EXPECT_TRUE((screen & w->geometry()).contains(b->mapToGlobal(b->rect().center())))
+                    << b->text().toStdString();
+            Click(frmMltyDays->btnCancel);
+            EXPECT_TRUE(WaitFor([w] { return !w->isVisible(); })) << "Cancel took no click";
+        });
+    EXPECT_TRUE(shown);
+}
+
 // What the Synaxarium window, which stays on top, opens over itself, with a
 // window manager and without one: each shows above it, and once it has gone
 // the keys reach the Synaxarium window again (Esc closes it).
