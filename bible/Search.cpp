@@ -305,6 +305,10 @@ void TfrmSearch::btSearchClick() {
     rchedtReadings->Clear();
     NotFoundWords.clear();
     OmittedWords.clear();
+    // The labels say what this search left out; a phrase search leaves out
+    // nothing, so an earlier search's words must not stay under it.
+    lblOmittedWords->hide();
+    lblNotFoundWords->hide();
     AllVersesWritten = false;
     if (chkBxLiteralSearch->isChecked())
         SearchPhrase();

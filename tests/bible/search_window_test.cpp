@@ -112,6 +112,11 @@ TEST_F(SearchWindow, AllWordsSearchesEachWordOnceAndListsTheOthers) {
     Search(QStringLiteral("the xyzzy"), false, 0);
     EXPECT_EQ(w.gridModel->rowCount(), 0);
     EXPECT_FALSE(dm().qrySearch.Active());
+    // A phrase search of the same text omits nothing and finds its verses.
+    Search(QStringLiteral("the xyzzy"), true, 0);
+    EXPECT_FALSE(w.lblOmittedWords->isVisibleTo(&w));
+    EXPECT_FALSE(w.lblNotFoundWords->isVisibleTo(&w));
+    Search(QStringLiteral("the xyzzy"), false, 0);
     w.edtSearch->setText(QStringLiteral("x"));
     emit w.edtSearch->textEdited(QStringLiteral("x"));
     EXPECT_FALSE(w.lblOmittedWords->isVisibleTo(&w));
