@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -155,6 +156,7 @@ void TRichPreviewForm::BuildControls() {
     edtPage->setGeometry(editX, 4, editWidth, 22);
     edtPage->setToolTip(QStringLiteral("Number of current page (can be changed manually) "));
     connect(edtPage, &QLineEdit::textEdited, this, [this] { edtPageKeyUp(); });
+    connect(edtPage, &QLineEdit::returnPressed, this, [this] { edtPageExit(); });
     lblPageCount = label(p, QString(), QRect(countX, 4, unitX - 2 - countX, 22),
                          QStringLiteral("Total number of pages"));
     lblPageCount->setAutoFillBackground(true);
@@ -393,6 +395,13 @@ void TRichPreviewForm::edtPageKeyUp() {
         edtPage->setText(typed);
 }
 
+void TRichPreviewForm::edtPageExit() {
+    // A number typed but not shown (no such page, or the odd page left of
+    // an even one) gives way to the page the window shows.
+    if (setupDone_)
+        edtPage->setText(view_.PageText(0));
+}
+
 void TRichPreviewForm::medtZoomStepChange() {
     view_.SetZoomStepText(medtZoomStep->text());
 }
@@ -472,6 +481,9 @@ bool TRichPreviewForm::eventFilter(QObject* watched, QEvent* event) {
         if (FormKeyDown(key->key()))
             return true;
     }
+    if (watched == edtPage && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        edtPageExit();
     if (watched == lblZoom && event->type() == QEvent::MouseButtonDblClick) {
         ResetZoom();
         return true;

@@ -133,6 +133,7 @@ public:
     void ResetZoom();         // right click on the page, double click on the zoom
     void chkCompactClick();
     void edtPageKeyUp();
+    void edtPageExit(); // Return, or the focus left the page edit
     void medtZoomStepChange();
     void btnCloseClick() { close(); }
     // The form sees every key first; true when the key was a command.

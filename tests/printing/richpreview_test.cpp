@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -208,11 +209,29 @@ TEST_F(RichPreview, KeysAndThePageEditMoveThroughThePages) {
     EXPECT_EQ(form->View().Index(), 2);
     QTest::keyClicks(form->edtPage, "9"); // "39": no such page
     EXPECT_EQ(form->View().Index(), 2);
+    // Return, or leaving the box, shows the page the window shows.
+    QTest::keyClick(form->edtPage, Qt::Key_Return);
+    EXPECT_EQ(form->edtPage->text(), "   3");
+    form->edtPage->clear();
+    QTest::keyClicks(form->edtPage, "0");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(form->edtPage, &leave);
+    EXPECT_EQ(form->edtPage->text(), "   3");
     // The end-of-build set-up runs once: a later activation keeps the page.
     form->EndBuild();
     form->activateWindow();
     QApplication::processEvents();
     EXPECT_EQ(form->View().Index(), 2);
+
+    // With two windows an even page shows right of the one before it, the
+    // page that the box reads.
+    form->close();
+    open(3, Wide);
+    ASSERT_NE(form->SecondWindow(), nullptr);
+    form->edtPage->clear();
+    QTest::keyClicks(form->edtPage, "2");
+    QTest::keyClick(form->edtPage, Qt::Key_Return);
+    EXPECT_EQ(form->edtPage->text(), "   1");
 }
 
 TEST_F(RichPreview, ClosingRemovesEveryPageFile) {
