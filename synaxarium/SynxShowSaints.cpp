@@ -99,7 +99,14 @@ void TfrmSynxShowSaints::FormShow() {
                     dbgrdSynxSaints->setColumnWidth(c, w.width);
         }
     }
-    updwnSynxYear->SetPosition(DayState->DayEngine->Year);
+    // The box shows the year whose dates the grid shows: the year the
+    // Synaxarium window chose, and the rows computed again with it, since
+    // the grid still holds the dates of the year of its last showing.
+    const int year = DayState->SelectedGregorianYear != 0 ? DayState->SelectedGregorianYear
+                                                          : DayState->DayEngine->Year;
+    updwnSynxYear->SetPosition(year);
+    if (MainDM->tblSynxSaints.Active())
+        MainDM->tblSynxSaints.Refresh();
 }
 
 void TfrmSynxShowSaints::updwnSynxYearClick() {

@@ -4,6 +4,7 @@
 #include "DMMain.h"
 #include "DayState.h"
 #include "FixtureDb.h"
+#include "GridModel.h"
 #include "LinkSynx.h"
 #include "Picture.h"
 #include "PrintRich.h"
@@ -174,6 +175,30 @@ TEST_F(SynxLinked, SaintsYearRefreshesGregorianDatesOnly) {
         changed = changed || before[i] != after[i];
     }
     EXPECT_TRUE(changed);
+
+    // Opened again after the Synaxarium window took the year back, and once
+    // after it chose another: the box and the grid's dates agree.
+    auto gridDates = [&] {
+        QStringList out;
+        TGridModel* m = saints->Model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            out << m->FieldValue(r, "GregMonthDay").toString();
+        return out.join(", ").toStdString();
+    };
+    auto datesOf = [](const QStringList& rows) {
+        QStringList out;
+        for (const QString& row : rows)
+            out << row.section('|', 2);
+        return out.join(", ").toStdString();
+    };
+    ASSERT_EQ(gridDates(), datesOf(after));
+    for (const auto& [year, rows] : {std::pair{2007, before}, {2008, after}}) {
+        dayState.gregorianYear = year;
+        state.SelectedGregorianYear = quint16(year);
+        ShowModal(saints);
+        EXPECT_EQ(saints->updwnSynxYear->Position(), year);
+        EXPECT_EQ(gridDates(), datesOf(rows)) << year;
+    }
 }
 
 TEST_F(SynxLinked, MissingIconFileShowsAnEmptyPicture) {
