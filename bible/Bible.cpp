@@ -85,6 +85,7 @@ void TfrmBible::CreateControls() {
     connect(trvwCitiations, &QTreeWidget::itemClicked, this,
             guarded(&TfrmBible::trvwCitiationsClick));
     connect(btSearch, &QPushButton::clicked, this, guarded(&TfrmBible::btSearchClick));
+    connect(edtSearch, &QLineEdit::returnPressed, this, guarded(&TfrmBible::btSearchClick));
     connect(edtSearch, &QLineEdit::textChanged, this, [this] { FindFromStart = true; });
     connect(spdbtnPrint, &QToolButton::clicked, this, guarded(&TfrmBible::spdbtnPrintClick));
     connect(spdbtnPreview, &QToolButton::clicked, this, guarded(&TfrmBible::spdbtnPreviewClick));

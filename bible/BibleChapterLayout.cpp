@@ -108,6 +108,7 @@ void TfrmBibleChapter::CreateControls() {
     connect(spdbtnPrevDay, &QToolButton::clicked, this, Guard([this] { spdbtnPrevDayClick(); }));
     connect(spdbtnNextDay, &QToolButton::clicked, this, Guard([this] { spdbtnNextDayClick(); }));
     connect(btSearch, &QPushButton::clicked, this, Guard([this] { btSearchClick(); }));
+    connect(edtSearch, &QLineEdit::returnPressed, this, Guard([this] { btSearchClick(); }));
     connect(edtSearch, &QLineEdit::textChanged, this, [this] { FindFromStart = true; });
     connect(btnHighlight, &QPushButton::clicked, this, Guard([this] { HighlightClick(); }));
     connect(chkbxNoHighlight, &QCheckBox::clicked, this, Guard([this] { HighlightClick(); }));

@@ -190,6 +190,8 @@ void TfrmBibleIndex::CreateControls() {
 
     connect(edtSearch, &QLineEdit::textChanged, this,
             [this] { RunGuarded([this] { edtSearchChange(); }); });
+    connect(edtSearch, &QLineEdit::returnPressed, this,
+            [this] { RunGuarded([this] { edtSearchChange(); }); });
     connect(dblkupcmbxBibleWords, &QComboBox::activated, this,
             [this](int row) { RunGuarded([&] { WordChosen(row); }); });
     connect(scopeButtons, &QButtonGroup::idClicked, this,

@@ -170,6 +170,7 @@ void TfrmSearch::CreateControls() {
     connect(edtSearch, &QLineEdit::textEdited, this, guarded(&TfrmSearch::edtSearchChange));
     OnWidgetClick(edtSearch, [this] { edtSearch->selectAll(); });
     connect(dbgrdSearch, &QTableView::clicked, this, guarded(&TfrmSearch::dbgrdSearchCellClick));
+    OpenRowOnEnter(dbgrdSearch, [this] { dbgrdSearchCellClick(); });
     connect(dbgrdSearch->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { UpdateSelectionCount(); });
     connect(dbgrdSearch, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {

@@ -1,6 +1,11 @@
 #include "ClickFilter.h"
 
+#include "ErrorHandler.h"
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QShortcut>
 
 namespace {
 
@@ -66,4 +71,19 @@ void OnWidgetRightClick(QWidget* widget, std::function<void()> handler) {
 
 void OnWidgetEvent(QWidget* widget, QEvent::Type type, std::function<void()> handler) {
     new TEventFilter(widget, type, std::move(handler));
+}
+
+void OnWidgetKey(QWidget* widget, const QKeySequence& key, std::function<void()> handler) {
+    auto* shortcut = new QShortcut(key, widget);
+    shortcut->setContext(Qt::WidgetShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, widget, std::move(handler));
+}
+
+void OpenRowOnEnter(QAbstractItemView* list, const std::function<void()>& open) {
+    for (int key : {Qt::Key_Return, Qt::Key_Enter})
+        OnWidgetKey(list, QKeySequence(key), [list, open] {
+            const QModelIndex row = list->currentIndex();
+            if (row.isValid() && list->selectionModel()->isSelected(row))
+                RunGuarded(open);
+        });
 }

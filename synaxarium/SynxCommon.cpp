@@ -6,11 +6,8 @@
 #include "RichPrint.h"
 #include "Tokens.h"
 
-#include <QAbstractItemView>
 #include <QAction>
-#include <QItemSelectionModel>
 #include <QMenu>
-#include <QShortcut>
 
 namespace {
 
@@ -56,16 +53,4 @@ TTextMenu MakeTextMenu(TRichEdit* richEdit, QWidget* owner, std::function<void()
                          menu->popup(richEdit->viewport()->mapToGlobal(at));
                      });
     return m;
-}
-
-void OpenRowOnEnter(QAbstractItemView* list, const std::function<void()>& open) {
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), list);
-        enter->setContext(Qt::WidgetShortcut);
-        QObject::connect(enter, &QShortcut::activated, list, [list, open] {
-            const QModelIndex row = list->currentIndex();
-            if (row.isValid() && list->selectionModel()->isSelected(row))
-                RunGuarded(open);
-        });
-    }
 }

@@ -8,7 +8,6 @@
 
 #include <functional>
 
-class QAbstractItemView;
 class QAction;
 class QMenu;
 class QWidget;
@@ -34,9 +33,6 @@ struct TTextMenu {
 // Made on the rich edit, which shows it at a right click; onPopup runs just
 // before it shows.
 TTextMenu MakeTextMenu(TRichEdit* richEdit, QWidget* owner, std::function<void()> onPopup);
-
-// Enter, on the main keys or the keypad, opens the list's selected row.
-void OpenRowOnEnter(QAbstractItemView* list, const std::function<void()>& open);
 
 inline const QColor SynxMaroon = QColor(128, 0, 0);
 inline const QColor SynxNavy = QColor(0, 0, 128);

@@ -1,6 +1,7 @@
 #include "SynxSearchResults.h"
 
 #include "Building.h"
+#include "ClickFilter.h"
 #include "Controls.h"
 #include "DMMain.h"
 #include "ErrorHandler.h"

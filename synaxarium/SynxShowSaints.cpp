@@ -1,5 +1,6 @@
 #include "SynxShowSaints.h"
 
+#include "ClickFilter.h"
 #include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"

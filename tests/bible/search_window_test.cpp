@@ -466,6 +466,79 @@ TEST_F(SearchWindow, CitationColumnsOnMoneyGreenAndTheWordInBlue) {
     index->close();
 }
 
+// Enter in each window's box does the window's action; on a selected
+// result it opens the result's chapter, as a click does.
+TEST_F(SearchWindow, EnterDoesTheWindowsAction) {
+    TfrmBibleChapter& chapter = *frmBibleChapter;
+    const auto findsLight = [](TRichEdit* e) {
+        return
+            [e] { return e->SelText() == "light" && e->SelStart() == e->Text().indexOf("light"); };
+    };
+    QStringList opened; // the chapters shown, at their selected verse
+    const struct {
+        const char* name;
+        QWidget* window;
+        std::function<QWidget*()> prepare; // gives the control Enter goes to
+        std::function<bool()> done;
+    } rows[] = {
+        {"chapter find", &chapter,
+         [&] {
+             chapter.BookID = Matthew;
+             chapter.BookName = QStringLiteral("Matthew");
+             chapter.Chapter = chapter.FirstChapter = 1;
+             chapter.LastChapter = 3;
+             chapter.show();
+             chapter.edtSearch->setText(QStringLiteral("light"));
+             return chapter.edtSearch;
+         },
+         findsLight(chapter.rchedtReadings)},
+        {"whole book find", book,
+         [this] {
+             book->BookID = Matthew;
+             book->BookName = QStringLiteral("Matthew");
+             book->FirstChapter = 1;
+             book->LastChapter = 3;
+             book->show();
+             book->edtSearch->setText(QStringLiteral("light"));
+             return book->edtSearch;
+         },
+         findsLight(book->rchedtReadings)},
+        {"concordance word", index,
+         [this] {
+             index->show();
+             index->edtSearch->setText(QStringLiteral("LI"));
+             dm().tblBibleWords.Next(); // the list moved past the typed word
+             return index->edtSearch;
+         },
+         [this] { return dm().tblBibleWords.FieldByName("TheWord")->AsString() == "LIGHT"; }},
+        {"search result", search,
+         [this] {
+             Search(QStringLiteral("light"), false, 0);
+             search->show();
+             search->dbgrdSearch->selectRow(1);
+             return search->dbgrdSearch;
+         },
+         [&] { return opened == QStringList{"Matthew 1, verse 3"}; }},
+    };
+    dialogs.WhileModal = [&](QWidget* w) {
+        if (w == &chapter)
+            opened << chapter.lblBookAndChapter->text() + ", verse " +
+                          chapter.rchedtReadings->SelText().section(QLatin1Char(' '), 0, 0);
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QWidget* target = r.prepare();
+        r.window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(r.window));
+        target->setFocus();
+        EXPECT_FALSE(r.done());
+        QTest::keyClick(target, Qt::Key_Return);
+        EXPECT_TRUE(r.done());
+        r.window->close();
+    }
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+}
+
 // ---- whole book -----------------------------------------------------------------
 
 TEST_F(SearchWindow, WholeBookTreeScrollAndFind) {
