@@ -27,6 +27,10 @@ constexpr double MmPerInch = 25.4;
 // twice that; smaller paper needs half its size).
 constexpr double MinTextAreaMm = 50;
 
+QPageLayout::Unit LayoutUnit(TMeasureUnit unit) {
+    return unit == muMillimeters ? QPageLayout::Millimeter : QPageLayout::Inch;
+}
+
 } // namespace
 
 double TRichPrinter::previewRatio_ = 0;
@@ -423,8 +427,7 @@ QString TRichPrinter::ExpandMacros(const QString& text) const {
 bool TRichPrinter::PageSetup() {
     if (saveMargins_)
         LoadPrinterSettings(*this);
-    const QPageLayout::Unit unit =
-        measureUnit_ == muMillimeters ? QPageLayout::Millimeter : QPageLayout::Inch;
+    const QPageLayout::Unit unit = LayoutUnit(measureUnit_);
     const QPageLayout before = printer_->pageLayout();
     // The dialog edits the printer's layout; its margins stand for ours while
     // it runs, the printer's own (its non-printable edges) come back after.
@@ -447,20 +450,27 @@ bool TRichPrinter::PageSetup() {
 
     const QPageLayout answer = printer_->pageLayout();
     const double old[] = {marginLeft_, marginTop_, marginRight_, marginBottom_};
+    const TMeasureUnit oldUnit = measureUnit_;
     QPageLayout restored = before;
     if (!(optionsDialog_ & poDisablePaper))
         restored.setPageSize(answer.pageSize(), before.minimumMargins());
     if (!(optionsDialog_ & poDisableOrientation))
         restored.setOrientation(answer.orientation());
     printer_->setPageLayout(restored);
+    // The unit chosen in the dialog stays for the next set-up when it is one
+    // of ours; another (points, picas) keeps ours.
+    for (TMeasureUnit ours : {muMillimeters, muInches})
+        if (ok && answer.units() == LayoutUnit(ours))
+            SetMeasureUnit(ours);
     if (!(optionsDialog_ & poDisableMargins)) {
-        const QMarginsF m = answer.margins(unit);
+        const QMarginsF m = answer.margins(LayoutUnit(measureUnit_));
         SetMargins(m.left(), m.top(), m.right(), m.bottom());
     }
     ClampMargins();
     const QString sliver = TextAreaProblem();
     if (!sliver.isEmpty()) {
         printer_->setPageLayout(before);
+        SetMeasureUnit(oldUnit);
         SetMargins(old[0], old[1], old[2], old[3]);
         MessageDlg(sliver, mtWarning, mbOK);
         return false;

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 class Pages : public TPreviewPageSink {
@@ -311,9 +313,12 @@ struct PageSetupUser {
     PageSetupUser() {
         env.PageSetupDialog = [this](QWidget*, QPrinter* printer) {
             Seen = printer->pageLayout().margins(Unit);
+            SeenUnits = printer->pageLayout().units();
             if (!Answer)
                 return false;
             QPageLayout l = printer->pageLayout();
+            if (Picks)
+                l.setUnits(*Picks);
             l.setPageSize(QPageSize(QPageSize::A5));
             l.setOrientation(QPageLayout::Landscape);
             l.setMargins(Margins);
@@ -324,7 +329,9 @@ struct PageSetupUser {
     bool Answer = true;
     QPageLayout::Unit Unit = QPageLayout::Millimeter;
     QMarginsF Margins{10, 11, 12, 13};
+    std::optional<QPageLayout::Unit> Picks; // the unit chosen in the dialog
     QMarginsF Seen;
+    QPageLayout::Unit SeenUnits = QPageLayout::Point;
     TEnvironment env;
 };
 
@@ -358,6 +365,28 @@ TEST_F(RichPrinter, PageSetupTakesMarginsOrientationAndPaper) {
     user.Answer = false;
     EXPECT_FALSE(rp.PageSetup());
     EXPECT_DOUBLE_EQ(rp.MarginTop(), 1);
+
+    // The unit chosen in the dialog stays: a printer in millimetres set to
+    // 1.00 in opens the next time on 1.00 in; points keep millimetres.
+    const struct {
+        QPageLayout::Unit Picks;
+        double Margin; // in Picks
+        TMeasureUnit Unit;
+        double Top; // in Unit
+    } picks[] = {{QPageLayout::Inch, 1, muInches, 1},
+                 {QPageLayout::Point, 72, muMillimeters, 25.4}};
+    for (const auto& p : picks) {
+        TRichPrinter fresh(nullptr, printer.get());
+        user.Answer = true;
+        user.Picks = p.Picks;
+        user.Margins = QMarginsF(p.Margin, p.Margin, p.Margin, p.Margin);
+        EXPECT_TRUE(fresh.PageSetup()) << p.Picks;
+        EXPECT_EQ(fresh.MeasureUnit(), p.Unit) << p.Picks;
+        EXPECT_NEAR(fresh.MarginTop(), p.Top, 1e-9) << p.Picks;
+        user.Answer = false;
+        EXPECT_FALSE(fresh.PageSetup());
+        EXPECT_EQ(user.SeenUnits, p.Unit == muInches ? QPageLayout::Inch : QPageLayout::Millimeter);
+    }
 }
 
 TEST_F(RichPrinter, PageSetupRefusesMarginsThatLeaveTooSmallATextArea) {
