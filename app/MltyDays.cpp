@@ -31,6 +31,9 @@ const char* const InvalidDateRangeMessage = "Invalid Date Range";
 const char* const LongRangeMessage =
     "End Date is More Than 60 Days of the Start Date, The Required Readings Might Take Longer "
     "Than Expected To Be Retrieved!";
+const char* const RangeTooLongMessage =
+    "The Longest Range That Can Be Shown is 10 Years, Please Choose an End Date Nearer the Start "
+    "Date";
 const char* const ShowSynxAlwaysMessage =
     "Synaxarium will be shown even at the days when it is not read in the church, e.g. Passion "
     "Week, Holy 50 Days, Uncheck this box to show the Synaxaruim only when it is read in the "
@@ -239,6 +242,12 @@ void TfrmMltyDays::btnOKClick() {
     const QDate end = dtpckrEndDate->date();
     if (start > end) {
         MessageDlg(QString::fromLatin1(InvalidDateRangeMessage), mtWarning, mbOK);
+        return;
+    }
+    // Asked before the long-range warning: a range whose readings would not
+    // fit in memory is not offered at all.
+    if (end > start.addYears(RangeLimitYears)) {
+        MessageDlg(QString::fromLatin1(RangeTooLongMessage), mtWarning, mbOK);
         return;
     }
     if (start.daysTo(end) > RangeWarningDays &&

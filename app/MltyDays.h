@@ -16,9 +16,13 @@ class TRadioGroup;
 // Warnings of "Show Readings".
 extern const char* const InvalidDateRangeMessage;
 extern const char* const LongRangeMessage;
+extern const char* const RangeTooLongMessage;
 extern const char* const ShowSynxAlwaysMessage;
 // A longer range asks first.
 constexpr int RangeWarningDays = 60;
+// The longest range that is built, as RangeTooLongMessage names it: its
+// text and layout take about 66 KB a day, so ten years stay near 300 MB.
+constexpr int RangeLimitYears = 10;
 
 class TfrmMltyDays : public QDialog {
     Q_OBJECT

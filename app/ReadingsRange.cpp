@@ -65,6 +65,8 @@ void TfrmReadings::BuildRangeReadings() {
     // A long range (a year typed wrong) can be given up; what was built of
     // it is dropped, and this window closes, back to the range's dialog.
     inputHold_->StopWith([this] { stopAsked_ = true; }, {frmBuilding});
+    if (frmBuilding != nullptr)
+        frmBuilding->ShowStopHint();
 
     QElapsedTimer sinceMessages;
     sinceMessages.start();

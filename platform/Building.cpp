@@ -1,6 +1,7 @@
 #include "Building.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -9,6 +10,11 @@
 #include <QWindow>
 
 TfrmBuilding* frmBuilding = nullptr;
+
+namespace {
+// Said beside the bar by an operation that Esc stops.
+const char* const StopHint = "Press Esc to Stop";
+} // namespace
 
 TfrmBuilding::TfrmBuilding(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
@@ -40,10 +46,22 @@ TfrmBuilding::TfrmBuilding(QWidget* parent)
     prgrsbarChapter->setValue(0);
     prgrsbarChapter->setTextVisible(false);
     prgrsbarChapter->setFixedHeight(16);
+    // Beside the bar, so that the window keeps its size with the hint.
+    lblStopHint = new QLabel(QString::fromLatin1(StopHint), panel);
+    lblStopHint->setObjectName("lblStopHint");
+    lblStopHint->hide();
     lay->addWidget(lblStatus);
     lay->addWidget(lblProgress);
     lay->addStretch(1);
-    lay->addWidget(prgrsbarChapter);
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(6);
+    bottom->addWidget(prgrsbarChapter, 1);
+    bottom->addWidget(lblStopHint);
+    lay->addLayout(bottom);
+}
+
+void TfrmBuilding::ShowStopHint() {
+    lblStopHint->show();
 }
 
 void TfrmBuilding::ShowOver(QWidget* modal) {
@@ -58,6 +76,7 @@ void TfrmBuilding::showEvent(QShowEvent* event) {
     // the desktop keeps the progress it shows.
     if (!event->spontaneous()) {
         prgrsbarChapter->setValue(0);
+        lblStopHint->hide();
         if (QScreen* s = screen())
             move(s->geometry().center() - rect().center());
     }

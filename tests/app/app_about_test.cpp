@@ -221,10 +221,12 @@ TEST(Building, BarStartsAtZeroAtEveryShow) {
     EXPECT_EQ(b.prgrsbarChapter->value(), 0);
     b.lblProgress->setText("Genesis 12");
     b.prgrsbarChapter->setValue(25);
+    b.ShowStopHint();
     Shot(&b, "building.png");
     b.close();
     b.show();
     EXPECT_EQ(b.prgrsbarChapter->value(), 0);
+    EXPECT_FALSE(b.lblStopHint->isVisible()) << "an operation Esc does not stop";
     EXPECT_EQ(b.prgrsbarChapter->maximum(), 40); // the operation's maximum stays
     b.prgrsbarChapter->setValue(40);
     b.show(); // shown again without a close in between

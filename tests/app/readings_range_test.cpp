@@ -367,6 +367,10 @@ TEST_F(ReadingsRange, RangeChecksOfTheDialog) {
         {"2024-11-20", "2025-01-20", mrCancel, LongRangeMessage, false},
         {"2024-11-20", "2025-01-20", mrOk, LongRangeMessage, true},
         {"2024-09-18", "2024-09-17", mrOk, InvalidDateRangeMessage, false},
+        // Ten years from a leap day end on February 28; a day more is refused
+        // before the long-range warning, and nothing is built.
+        {"2024-02-29", "2034-02-28", mrCancel, LongRangeMessage, false},
+        {"2024-02-29", "2034-03-01", mrOk, RangeTooLongMessage, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.start) + " " + c.end);
