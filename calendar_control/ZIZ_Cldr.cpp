@@ -41,11 +41,13 @@ TFullCalendarAncestor::TFullCalendarAncestor(QWidget* parent) : QFrame(parent) {
         if (!FAttached)
             return;
         // While typing the edit keeps its text; Enter rewrites it.
+        if (!FDateBeforeTyping)
+            FDateBeforeTyping = Date();
         FTypingInEdit = true;
         StepDate(FEdit);
         FTypingInEdit = false;
     });
-    connect(FEdit, &QLineEdit::returnPressed, this, [this] { StepDate(FEdit); });
+    connect(FEdit, &QLineEdit::returnPressed, this, [this] { EditDone(true); });
     connect(FCombo, &QComboBox::currentIndexChanged, this, [this] {
         if (FAttached)
             StepDate(FCombo);
@@ -210,6 +212,7 @@ void TFullCalendarAncestor::UpdateParts() {
     }
     SetSpinYear(y);
     const QString text = CldrLocale::FormatShortDate(FDate);
+    FDateBeforeTyping.reset();
     if (FEdit->text() != text)
         FEdit->setText(text);
     FGrid->SetCalendarDate(FDate);
@@ -223,8 +226,11 @@ void TFullCalendarAncestor::UpdateParts() {
 
 void TFullCalendarAncestor::ShowDateText(const QDate& date) {
     const QString text = CldrLocale::FormatShortDate(date);
-    if (!FTypingInEdit && FEdit->text() != text)
-        FEdit->setText(text);
+    if (!FTypingInEdit) {
+        FDateBeforeTyping.reset(); // the typing ends where the text is rewritten
+        if (FEdit->text() != text)
+            FEdit->setText(text);
+    }
     FCombo->setCurrentIndex(date.month() - 1);
 }
 
@@ -289,20 +295,50 @@ void TFullCalendarAncestor::StepByButton(TButPanel* button) {
     ShowDateText(FDate);
 }
 
-bool TFullCalendarAncestor::StepByEdit() {
-    std::optional<QDate> parsed =
+std::optional<QDate> TFullCalendarAncestor::EditDate(bool* centuryAdded) const {
+    const std::optional<QDate> parsed =
         ParseDateText(FEdit->text(), CldrLocale::ShortDateFormat(), CldrLocale::DateSeparator(),
                       Date(), Today().year());
     if (!parsed)
-        return false;
-    const bool centuryAdded = parsed->year() < 1910;
-    if (centuryAdded) {
-        const QDate moved(parsed->year() + 100, parsed->month(), parsed->day());
-        if (!moved.isValid()) // 29 February of a leap year whose +100 is common
-            return false;
-        parsed = moved;
+        return std::nullopt;
+    QDate date = *parsed;
+    if (centuryAdded)
+        *centuryAdded = date.year() < 1910;
+    if (date.year() < 1910) {
+        date = QDate(date.year() + 100, date.month(), date.day());
+        if (!date.isValid()) // 29 February of a leap year whose +100 is common
+            return std::nullopt;
     }
-    if (parsed->year() < FFirstYear)
+    if (date.year() < FFirstYear)
+        return std::nullopt;
+    return date;
+}
+
+void TFullCalendarAncestor::EditDone(bool returnPressed) {
+    if (!FAttached)
+        return;
+    const QDate before = FDateBeforeTyping.value_or(Date());
+    const std::optional<QDate> typed = EditDate();
+    if (!typed) {
+        // Part of a date may have shown a day on the way ("2023-02-2" of
+        // "2023-02-29"): the day the user saw before typing comes back.
+        SetDate(before);
+        return;
+    }
+    FDateBeforeTyping.reset();
+    if (returnPressed || *typed != Date()) {
+        StepDate(FEdit);
+    } else {
+        Detach();
+        ShowDateText(Date());
+        Attach();
+    }
+}
+
+bool TFullCalendarAncestor::StepByEdit() {
+    bool centuryAdded = false;
+    const std::optional<QDate> parsed = EditDate(&centuryAdded);
+    if (!parsed)
         return false;
     FDate = *parsed;
     FGrid->SetCalendarDate(FDate);
@@ -329,6 +365,9 @@ bool TFullCalendarAncestor::IsPart(QWidget* w) const {
 }
 
 bool TFullCalendarAncestor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FEdit && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        EditDone(false);
     if (event->type() == QEvent::FocusIn && !FEntered) {
         FEntered = true;
         if (OnEnter)

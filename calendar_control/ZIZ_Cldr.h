@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -122,6 +123,12 @@ private:
     void ApplySpinLimits();
     void StepByButton(TButPanel* button);
     bool StepByEdit();
+    // The date the edit's text names, century added to a year before 1910;
+    // none when the text is no date the calendar shows.
+    std::optional<QDate> EditDate(bool* centuryAdded = nullptr) const;
+    // Return, or the focus left the edit: a text that is no date gives the
+    // day back that was shown before the typing.
+    void EditDone(bool returnPressed);
     // The parts whose focus is the calendar's.
     std::array<QWidget*, 4> Parts() const;
     bool IsPart(QWidget* w) const;
@@ -142,6 +149,7 @@ private:
     bool FFirstUpdateDone = false;
     bool FEnabled = true;
     bool FTypingInEdit = false;
+    std::optional<QDate> FDateBeforeTyping; // set while the user types a date
 
     QLineEdit* FEdit = nullptr;
     TCalendarLighted* FGrid = nullptr;

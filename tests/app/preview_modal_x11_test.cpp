@@ -535,6 +535,9 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
         {"typed, Return", Tut7, edit, "2024-03-15", {"Return"}, march15, "2024-03-15"},
         {"typed", Tut7, edit, "2025-11-21", {}, {2025, 11, 21}, "2025-11-21"},
         {"typed before 1910", Tut7, edit, "1901-06-01", {}, {2001, 6, 1}, "2001-06-01"},
+        // No such day: "2023-02-2" on the way was one, but not the one typed.
+        {"typed no date, Return", march15, edit, "2023-02-29", {"Return"}, march15, "2024-03-15"},
+        {"typed no date, Tab", march15, edit, "abc", {"Tab"}, march15, "2024-03-15"},
         {"grid", march15, grid, {}, {"Right", "Right", "Right"}, {2024, 3, 18}, "2024-03-18"},
         // The year box's limits were the years shown so far.
         {"year box", march15, year, {}, {"Up", "Up", "Up"}, {2027, 3, 15}, "2027-03-15"},
@@ -553,11 +556,18 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
         if (!c.typed.isEmpty()) {
             Key(QStringLiteral("ctrl+a"));
             Xdo({"type", "--delay", "40", c.typed});
+            // The keys after the text come after it.
+            EXPECT_TRUE(WaitFor([&] {
+                const QString text = cal->DateEdit()->text();
+                return text == c.typed || (c.shown != c.from && main->CurrentDate == c.shown);
+            })) << cal->DateEdit()->text().toStdString();
         }
         for (const QString& key : c.keys)
             Key(key);
-        EXPECT_TRUE(WaitFor([&] { return main->CurrentDate == c.shown; }))
-            << main->CurrentDate.toString(Qt::ISODate).toStdString();
+        EXPECT_TRUE(WaitFor([&] {
+            return main->CurrentDate == c.shown && cal->DateEdit()->text() == c.text;
+        })) << main->CurrentDate.toString(Qt::ISODate).toStdString()
+            << " " << cal->DateEdit()->text().toStdString();
         EXPECT_EQ(cal->Date(), c.shown);
         EXPECT_EQ(cal->DateEdit()->text(), c.text);
         EXPECT_TRUE(cal->isAncestorOf(QApplication::focusWidget()));
