@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -75,28 +77,56 @@ private:
 };
 
 // A message box shows at most this much, so that it and its buttons stay
-// within a small or scaled screen: lines, characters, and characters of a
-// word (a word is never broken across lines).
+// within a small or scaled screen: lines and characters. A word is never cut
+// (it is most often a file's path, which the user needs whole): the box
+// breaks a word longer than kMessageWordChars where it can.
 constexpr int kMessageLines = 15;
 constexpr int kMessageChars = 800;
 constexpr int kMessageWordChars = 60;
+// Where the box may end a line in a long word: a zero width space, which
+// draws nothing.
+constexpr char16_t kLineBreakMark = 0x200B;
 
 QString FitMessageText(const QString& text) {
     const QChar ellipsis(0x2026);
     QStringList lines = text.split(QLatin1Char('\n'));
     const bool moreLines = lines.size() > kMessageLines;
-    lines = lines.mid(0, kMessageLines);
-    for (QString& line : lines) {
-        QStringList words = line.split(QLatin1Char(' '));
-        for (QString& w : words)
-            if (w.size() > kMessageWordChars)
-                w = w.left(kMessageWordChars) + ellipsis;
-        line = words.join(QLatin1Char(' '));
-    }
-    QString fitted = lines.join(QLatin1Char('\n'));
+    const QString fitted = lines.mid(0, kMessageLines).join(QLatin1Char('\n'));
     if (fitted.size() > kMessageChars)
         return fitted.left(kMessageChars) + ellipsis;
     return moreLines ? fitted + QLatin1Char('\n') + ellipsis : fitted;
+}
+
+// The text as the box shows it: a word longer than kMessageWordChars may end
+// a line after a folder separator, else after kMessageWordChars characters;
+// no character goes.
+QString BreakableText(const QString& text) {
+    QString out;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text.at(end) != QLatin1Char(' ') &&
+               text.at(end) != QLatin1Char('\n'))
+            ++end;
+        const QStringView word = QStringView(text).mid(start, end - start);
+        int run = 0; // characters since the last place the line may end
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            out += word.at(i);
+            ++run;
+            // A pair of surrogates is one character and stays together.
+            if (word.size() <= kMessageWordChars || word.at(i).isHighSurrogate())
+                continue;
+            if (i + 1 < word.size() &&
+                (word.at(i) == QLatin1Char('/') || run >= kMessageWordChars)) {
+                out += QChar(kLineBreakMark);
+                run = 0;
+            }
+        }
+        if (end < text.size())
+            out += text.at(end);
+        start = end + 1;
+    }
+    return out;
 }
 
 // A window manager keeps a window above the one it was opened from only when
@@ -161,7 +191,18 @@ int RealMessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons
     }
     // The program's texts are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    box.setText(BreakableText(text));
+    // Text selected in the box and copied is the text as written.
+    QObject::connect(
+        QGuiApplication::clipboard(), &QClipboard::changed, &box, [](QClipboard::Mode mode) {
+            QClipboard* clipboard = QGuiApplication::clipboard();
+            const bool ours = mode == QClipboard::Clipboard
+                                  ? clipboard->ownsClipboard()
+                                  : mode == QClipboard::Selection && clipboard->ownsSelection();
+            const QString copied = ours ? clipboard->text(mode) : QString();
+            if (copied.contains(QChar(kLineBreakMark)))
+                clipboard->setText(QString(copied).remove(QChar(kLineBreakMark)), mode);
+        });
     QMessageBox::StandardButtons sb;
     if (buttons & mbYes)
         sb |= QMessageBox::Yes;

@@ -378,7 +378,7 @@ TEST_F(SearchWindow, APhraseSearchThatCannotWriteItsResultsSaysWhyAndRestoresThe
         dialogs.Messages.clear();
         Search(QStringLiteral("grace"), true, 0);
         ASSERT_EQ(dialogs.Messages.size(), 1) << c.fault;
-        EXPECT_EQ(dialogs.Messages[0].Text, c.says);
+        EXPECT_EQ(dialogs.Messages[0].Text.toStdString(), c.says.toStdString());
         // The window is usable again: nothing disabled, nothing left up.
         EXPECT_TRUE(w.btnClose->isEnabled()) << c.fault;
         EXPECT_TRUE(w.dbgrdSearch->isEnabled()) << c.fault;

@@ -196,18 +196,36 @@ TEST(Dialogs, RealMessageBoxShowsTheTextAsPlainTextAndMapsTheAnswer) {
     EXPECT_EQ(MessageDlg("Done", mtInformation, mbOK), mrOk);
     EXPECT_EQ(b.Title, "Information");
 
-    // However long the text, the box and its button stay within the screen.
-    const QString longTexts[] = {
-        QStringLiteral("SELECT V1.BookOrder FROM WVN V1 WHERE V1.WordID = 7 ").repeated(450),
-        QStringLiteral("Words Not Found: ") + QString(20000, QLatin1Char('Q')),
-        QStringLiteral("line\n").repeated(400),
+    // However long the text, the box and its button stay within the screen;
+    // a path is shown whole, broken where it may end a line.
+    const QString path = QStringLiteral("/tmp/") + QString(120, QLatin1Char('x')) +
+                         QStringLiteral("/userdata.sqlite");
+    const QString fifteenLines = QStringLiteral("line\n").repeated(14) + QStringLiteral("line");
+    const struct {
+        QString text;
+        QString shown; // without the breaks
+    } longTexts[] = {
+        {QStringLiteral("SELECT V1.BookOrder FROM WVN V1 WHERE V1.WordID = 7 ").repeated(450),
+         QStringLiteral("SELECT V1.BookOrder FROM WVN V1 WHERE V1.WordID = 7 ")
+                 .repeated(450)
+                 .left(800) +
+             QChar(0x2026)},
+        {QStringLiteral("Words Not Found: ") + QString(20000, QLatin1Char('Q')),
+         QStringLiteral("Words Not Found: ") + QString(783, QLatin1Char('Q')) + QChar(0x2026)},
+        {QStringLiteral("line\n").repeated(400),
+         fifteenLines + QStringLiteral("\n") + QChar(0x2026)},
+        {fifteenLines, fifteenLines},
+        {path + QStringLiteral(" is in use by another copy"),
+         path + QStringLiteral(" is in use by another copy")},
     };
-    for (const QString& t : longTexts) {
+    for (const auto& t : longTexts) {
         BoxAnswer c;
         c.Arm(QMessageBox::Ok);
-        EXPECT_EQ(MessageDlg(t, mtError, mbOK), mrOk);
+        EXPECT_EQ(MessageDlg(t.text, mtError, mbOK), mrOk);
         EXPECT_TRUE(c.Screen.contains(c.Frame))
-            << t.size() << ' ' << c.Frame.width() << 'x' << c.Frame.height();
+            << t.text.size() << ' ' << c.Frame.width() << 'x' << c.Frame.height();
+        ASSERT_EQ(c.LabelTexts.size(), 1);
+        EXPECT_EQ(c.LabelTexts[0].remove(QChar(0x200B)).toStdString(), t.shown.toStdString());
     }
 }
 
