@@ -253,6 +253,8 @@ QVariant Stmt::column(int i, TFieldType type) const {
 // ------------------------------------------------------------ Connection ---
 
 Connection::Connection(const QString& path, bool readOnly) : path_(path), readOnly_(readOnly) {
+    if (readOnly && QFileInfo(path).isDir())
+        fail(QStringLiteral("Database file '%1' is a folder, not a file").arg(path));
     if (readOnly && !QFileInfo(path).isFile())
         fail(QStringLiteral("Database file '%1' not found").arg(path));
     const int flags = readOnly ? (SQLITE_OPEN_READONLY | SQLITE_OPEN_URI)

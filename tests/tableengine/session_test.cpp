@@ -68,6 +68,11 @@ TEST(TableEngineOpenFailures, MissingDatabaseFile) {
     EXPECT_TRUE(QDir(empty.path())
                     .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
                     .isEmpty()); // nothing written
+    // A folder where the file should be is named as a folder.
+    const QString path = QDir(empty.path()).absoluteFilePath(DatabaseFileName());
+    ASSERT_TRUE(QDir().mkdir(path));
+    EXPECT_EQ(openError("Empty", "Bible.DB").toStdString(),
+              QStringLiteral("Database file '%1' is a folder, not a file").arg(path).toStdString());
 }
 
 TEST(TableEngineOpenFailures, MissingTable) {
