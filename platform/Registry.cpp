@@ -187,15 +187,13 @@ QList<TRegistry::Value> TRegistry::Load() const {
             continue;
         Value v;
         v.Name = QString::fromUtf8(Unescape(parts[0]));
+        bool ok = false;
+        const qint64 n = parts[1] == "dword" ? parts[2].toLongLong(&ok) : 0;
         if (parts[1] == "sz") {
             v.Type = rdString;
             v.Data = Unescape(parts[2]);
-        } else if (parts[1] == "dword") {
-            bool ok = false;
-            const qint64 n = parts[2].toLongLong(&ok);
+        } else if (ok && n >= INT32_MIN && n <= qint64(UINT32_MAX)) {
             // Signed or unsigned 32 bits; anything wider is damage, not a value.
-            if (!ok || n < INT32_MIN || n > qint64(UINT32_MAX))
-                continue;
             v.Type = rdInteger;
             v.Data.resize(4);
             qToLittleEndian<qint32>(qint32(n), v.Data.data());
@@ -203,7 +201,10 @@ QList<TRegistry::Value> TRegistry::Load() const {
             v.Type = rdBinary;
             v.Data = QByteArray::fromHex(parts[2]);
         } else {
-            continue;
+            // A damaged value is there but cannot be read; it is kept as it
+            // stands when other values are written.
+            v.Type = rdUnknown;
+            v.Data = parts[1] + '\t' + parts[2];
         }
         values.append(v);
     }
@@ -218,6 +219,8 @@ void TRegistry::Save(const QList<Value>& values, const QString& name) {
             out += "sz\t" + Escape(v.Data);
         else if (v.Type == rdInteger)
             out += "dword\t" + QByteArray::number(qFromLittleEndian<qint32>(v.Data.constData()));
+        else if (v.Type == rdUnknown)
+            out += v.Data;
         else
             out += "binary\t" + v.Data.toHex();
         out += '\n';
@@ -257,6 +260,8 @@ QString TRegistry::ReadString(const QString& name) const {
     const Value* v = Find(values, name);
     if (!v)
         return QString();
+    if (v->Type == rdUnknown)
+        throw ERegistryException(FailedToGet(name));
     if (v->Type != rdString)
         throw ERegistryException(InvalidType(name));
     return QString::fromUtf8(v->Data);
@@ -265,7 +270,7 @@ QString TRegistry::ReadString(const QString& name) const {
 QByteArray TRegistry::ReadTyped(const QString& name, TRegDataType type) const {
     const QList<Value> values = Load();
     const Value* v = Find(values, name);
-    if (!v)
+    if (!v || v->Type == rdUnknown)
         throw ERegistryException(FailedToGet(name));
     if (v->Type != type)
         throw ERegistryException(InvalidType(name));

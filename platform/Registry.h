@@ -41,8 +41,8 @@ public:
     TRegDataType GetDataType(const QString& name) const;
     QStringList GetValueNames() const;
 
-    // A missing string reads as empty; other missing values and values of
-    // another type raise ERegistryException.
+    // A missing string reads as empty; other missing values, damaged values
+    // and values of another type raise ERegistryException.
     QString ReadString(const QString& name) const;
     int ReadInteger(const QString& name) const;
     bool ReadBool(const QString& name) const { return ReadInteger(name) != 0; }
@@ -62,7 +62,9 @@ private:
     struct Value {
         QString Name;
         TRegDataType Type = rdUnknown;
-        QByteArray Data; // string: UTF-8; integer: 4 bytes little-endian; binary: raw
+        // string: UTF-8; integer: 4 bytes little-endian; binary: raw; a
+        // damaged value (rdUnknown): its type and data as the file holds them
+        QByteArray Data;
     };
     QList<Value> Load() const;
     void Save(const QList<Value>& values, const QString& name);

@@ -11,6 +11,7 @@
 #include "VerseOfTheDay.h"
 #include "day_fixture.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -32,6 +33,15 @@ using ReadingsFontSettings::TFontValues;
 // One registry value: a string, an integer or binary data.
 using TValue = QVariant;
 
+// An integer wider than 32 bits, which the registry cannot read, written
+// into the key's file as a damaged value.
+void AppendDamagedInteger(const QString& name, qint64 value) {
+    QFile f(TRegistry::StorageRoot(HKEY_LOCAL_MACHINE) +
+            QStringLiteral("/Software/Tavrin/EVelmorande/Font/.values"));
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write(name.toUtf8() + "\tdword\t" + QByteArray::number(value) + '\n');
+}
+
 void WriteFontKey(const QList<std::pair<QString, TValue>>& values) {
     TRegistry reg(HKEY_LOCAL_MACHINE);
     ASSERT_TRUE(reg.OpenKey(QLatin1String(ReadingsFontSettings::Key), true));
@@ -40,6 +50,8 @@ void WriteFontKey(const QList<std::pair<QString, TValue>>& values) {
             reg.WriteString(name, value.toString());
         else if (value.typeId() == QMetaType::Int)
             reg.WriteInteger(name, value.toInt());
+        else if (value.typeId() == QMetaType::LongLong)
+            AppendDamagedInteger(name, value.toLongLong());
         else
             reg.WriteBinaryData(name, value.toByteArray());
     }
@@ -104,6 +116,10 @@ TEST(ReadingsFontRegistry, ValuesEachWithTheirOwnDefault) {
          {"Times New Roman", 12, true, true},
          {"Invalid data type for 'Name'", "Invalid data type for 'bold'",
           "Invalid data type for 'size'"}},
+        {"a damaged bold",
+         {{"italic", 1}, {"size", 14}, {"bold", qlonglong(99999999999)}},
+         {"Times New Roman", 14, true, true},
+         {"Failed to get data for 'bold'"}},
     };
     for (const Case& c : cases) {
         TTestEnvironment env;
