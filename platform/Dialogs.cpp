@@ -77,9 +77,9 @@ private:
 };
 
 // A message box shows at most this much, so that it and its buttons stay
-// within a small or scaled screen: lines and characters. A word is never cut
-// (it is most often a file's path, which the user needs whole): the box
-// breaks a word longer than kMessageWordChars where it can.
+// within a small or scaled screen: lines and characters of the whole text.
+// A long word has no cap of its own (it is most often a file's path, which
+// the user needs whole): the box breaks one longer than kMessageWordChars.
 constexpr int kMessageLines = 15;
 constexpr int kMessageChars = 800;
 constexpr int kMessageWordChars = 60;
