@@ -150,9 +150,9 @@ QWidget* OpenerOf(QWidget* parent) {
     return QApplication::activeWindow();
 }
 
-// Once a dialog has gone, its opener takes the keys again: without a window
-// manager nothing else gives it the focus, and no window would take a key
-// until a click.
+// Once a dialog or a modal window has gone, its opener takes the keys again:
+// without a window manager nothing else gives it the focus, and no window
+// would take a key until a click.
 class TKeysBack {
 public:
     explicit TKeysBack(QWidget* opener) : opener_(opener) {}
@@ -228,6 +228,8 @@ int RealMessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons
 }
 
 int RealShowModal(QWidget* window) {
+    QWidget* opener = OpenerOf(nullptr);
+    TKeysBack back(opener != window ? opener : nullptr);
     if (auto* dlg = qobject_cast<QDialog*>(window))
         return dlg->exec() == QDialog::Accepted ? mrOk : mrCancel;
     window->setProperty("ModalResult", int(mrNone));

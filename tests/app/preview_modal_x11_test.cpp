@@ -517,12 +517,25 @@ QPoint GridCellOf(TCalendar* grid, int d) {
 // The keys of the calendar on the main window: every key that makes a day
 // shows that day, and the keys after it still reach the calendar.
 TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
+    // A window opened over the main window, then closed by Esc: without a
+    // window manager too, the main window has the keys again.
+    const auto closedByEsc = [](std::function<void()> open) {
+        return [open] {
+            EXPECT_TRUE(WhenModal(open, [](QWidget* w) {
+                ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+                Key(QStringLiteral("Escape"));
+                EXPECT_TRUE(WaitFor([w] { return !w->isVisible(); })) << "Esc did not close it";
+            }));
+        };
+    };
     main->show();
     main->activateWindow();
     ASSERT_TRUE(WaitFor([this] { return main->isActiveWindow(); }));
     TFullCalendarAncestor* cal = main->clndrDate;
     QWidget *edit = cal->DateEdit(), *grid = cal->Grid(), *year = cal->YearSpin();
     const QDate march15(2024, 3, 15);
+    const auto readingsGone = closedByEsc([this] { main->btnAllReadingsClick(); });
+    const auto rangeGone = closedByEsc([this] { main->btnMultipleReadingsClick(); });
     const struct {
         const char* name;
         QDate from;
@@ -531,6 +544,7 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
         QStringList keys;
         QDate shown;
         QString text;
+        std::function<void()> closed = {}; // after the click
     } cases[] = {
         {"typed, Return", Tut7, edit, "2024-03-15", {"Return"}, march15, "2024-03-15"},
         {"typed", Tut7, edit, "2025-11-21", {}, {2025, 11, 21}, "2025-11-21"},
@@ -538,6 +552,8 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
         // No such day: "2023-02-2" on the way was one, but not the one typed.
         {"typed no date, Return", march15, edit, "2023-02-29", {"Return"}, march15, "2024-03-15"},
         {"typed no date, Tab", march15, edit, "abc", {"Tab"}, march15, "2024-03-15"},
+        {"readings closed", Tut7, edit, "2024-03-15", {}, march15, "2024-03-15", readingsGone},
+        {"range closed", Tut7, edit, "2024-03-15", {}, march15, "2024-03-15", rangeGone},
         {"grid", march15, grid, {}, {"Right", "Right", "Right"}, {2024, 3, 18}, "2024-03-18"},
         // The year box's limits were the years shown so far.
         {"year box", march15, year, {}, {"Up", "Up", "Up"}, {2027, 3, 15}, "2027-03-15"},
@@ -553,6 +569,8 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
         else
             Click(c.clicked);
         ASSERT_TRUE(WaitFor([&] { return c.clicked->hasFocus(); }));
+        if (c.closed)
+            c.closed();
         if (!c.typed.isEmpty()) {
             Key(QStringLiteral("ctrl+a"));
             Xdo({"type", "--delay", "40", c.typed});
