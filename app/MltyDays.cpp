@@ -10,6 +10,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -70,6 +71,14 @@ protected:
         const int partBefore = currentSectionIndex();
         QDateEdit::keyPressEvent(event);
         FMovedOn = printable && typed.at(0).isDigit() && currentSectionIndex() != partBefore;
+    }
+
+    // Reached by the keys, the picker's whole date is selected, as a text
+    // box's is, so that a date typed over it replaces it.
+    void focusInEvent(QFocusEvent* event) override {
+        QDateEdit::focusInEvent(event);
+        if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
+            selectAll();
     }
 
 private:
@@ -198,6 +207,7 @@ void TfrmMltyDays::showEvent(QShowEvent* event) {
 
 void TfrmMltyDays::FormShow() {
     ResetSelection();
+    FocusOnOpening(dtpckrStartDate);
 }
 
 void TfrmMltyDays::ResetSelection() {

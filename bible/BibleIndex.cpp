@@ -5,6 +5,7 @@
 
 #include "BibleChapter.h"
 #include "BibleMain.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
@@ -33,6 +34,7 @@ QString field(TDataSet& ds, const char* name) {
 TfrmBibleIndex::~TfrmBibleIndex() = default;
 
 void TfrmBibleIndex::FormShow() {
+    FocusOnOpening(edtSearch);
     TMainDM& dm = *MainDM;
     TTable& books = dm.tblBookNamesFiltered;
     const int hubBook = books.IsEmpty() ? 0 : books.FieldByName(QStringLiteral("ID"))->AsInteger();

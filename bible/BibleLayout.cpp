@@ -3,6 +3,7 @@
 #include "ErrorHandler.h"
 #include "FittingControls.h"
 #include "GridModel.h"
+#include "RadioGroup.h"
 #include "RichEdit.h"
 #include "TableEngine.h"
 
@@ -56,6 +57,7 @@ TScopeGroup ScopeGroup(QWidget* parent) {
         scope.Buttons->addButton(r, i);
         column->addWidget(r);
     }
+    TabToChosen(scope.Buttons);
     scope.Books = new QComboBox(parent);
     scope.Books->setObjectName(QStringLiteral("dblkupcmbxBibleBooks"));
     SetDropDownRows(scope.Books, 29);

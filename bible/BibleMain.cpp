@@ -68,6 +68,9 @@ void TfrmBibleMain::setVisible(bool visible) {
 }
 
 void TfrmBibleMain::FormShow() {
+    // The chapter box takes the focus when the book changes its value: the
+    // book list takes it after, also when the chapter cannot be shown.
+    TScopeGuard focus([this] { FocusOnOpening(dblkupcmbxBibleBooks); });
     if (const QSize large = LargeFontsSize({800, 600}); !large.isEmpty())
         resize(large);
     FillBookCombo();

@@ -7,6 +7,7 @@
 #include "BibleMain.h"
 #include "BibleText.h"
 #include "Building.h"
+#include "Controls.h"
 #include "DMMain.h"
 #include "DayState.h"
 #include "Dialogs.h"
@@ -86,6 +87,7 @@ void TfrmSearch::ShowBanner(bool on) {
 // ------------------------------------------------------------ showing ---
 
 void TfrmSearch::FormShow() {
+    FocusOnOpening(edtSearch);
     const QSize large = LargeFontsSize({800, 600});
     resize(large.isEmpty() ? QSize(800, 600) : large);
     TMainDM& dm = *MainDM;

@@ -4,6 +4,7 @@
 #include "Shell.h"
 #include "TableEngine.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QColor>
 #include <QFrame>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -228,6 +230,14 @@ private:
 };
 
 } // namespace
+
+void FocusOnOpening(QWidget* box) {
+    box->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(box))
+        edit->selectAll();
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(box))
+        spin->selectAll();
+}
 
 void CloseOnEscape(QWidget* window) {
     TPopupEscape& popupEscape = TPopupEscape::Instance();

@@ -62,6 +62,11 @@ void FitOnScreen(QWidget* window);
 // the screen.
 void CentreOnScreen(QWidget* window);
 
+// The box a window opens for takes the keys at every opening, whatever had
+// them when the window last closed; its whole text is selected, so that what
+// the user types replaces it.
+void FocusOnOpening(QWidget* box);
+
 // Esc closes window, whichever control has the focus; an Esc that closes an
 // open drop-down list closes only the list.
 void CloseOnEscape(QWidget* window);

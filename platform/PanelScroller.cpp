@@ -68,6 +68,9 @@ QWidget* TPanelScroller::WindowBody(QWidget* window) {
     body->setObjectName(window->objectName() + QStringLiteral("Body"));
     auto* scroller = new TPanelScroller(body, Qt::Vertical | Qt::Horizontal, window);
     scroller->screenBound_ = true;
+    // The scroller is no control: the keys go to the controls it holds, and
+    // the one with the focus is scrolled into view.
+    scroller->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);

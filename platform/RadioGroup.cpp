@@ -4,6 +4,22 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+void TabToChosen(QButtonGroup* group) {
+    const auto follow = [group] {
+        const QList<QAbstractButton*> buttons = group->buttons();
+        QAbstractButton* chosen = group->checkedButton();
+        if (chosen == nullptr)
+            chosen = buttons.value(0);
+        for (QAbstractButton* b : buttons) {
+            const Qt::FocusPolicy policy = b->focusPolicy();
+            b->setFocusPolicy(b == chosen ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                          : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, follow);
+    follow();
+}
+
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
     auto* layout = new QVBoxLayout(this);
@@ -14,6 +30,7 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
         buttons_->addButton(b, i);
         layout->addWidget(b);
     }
+    TabToChosen(buttons_);
     connect(buttons_, &QButtonGroup::idClicked, this, &TRadioGroup::Clicked);
 }
 

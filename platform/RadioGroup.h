@@ -6,6 +6,10 @@
 
 class QButtonGroup;
 
+// Tab into the group lands on its chosen button (the first when none is
+// chosen); the arrow keys move between the buttons.
+void TabToChosen(QButtonGroup* group);
+
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 public:

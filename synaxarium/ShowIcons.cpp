@@ -67,6 +67,7 @@ void TfrmShowIcons::setVisible(bool visible) {
 }
 
 void TfrmShowIcons::FormShow() {
+    FocusOnOpening(edtSearch);
     MainDM->qrySynx.Open();
     if (model_->DataSource() != &MainDM->dsSynxDtailByPictSaint) {
         model_->SetDataSource(&MainDM->dsSynxDtailByPictSaint);

@@ -38,6 +38,8 @@ void TfrmSynxSearchResults::setVisible(bool visible) {
 }
 
 void TfrmSynxSearchResults::FormShow() {
+    // Also when the search fails, the box takes the keys.
+    TScopeGuard focus([this] { FocusOnOpening(edtSynxSearchAll); });
     ResultKeys.clear();
     edtSynxSearchAll->setText(SearchText);
     chkbxSearchTitlesOnly->setChecked(FullSearch);

@@ -13,6 +13,7 @@
 #include "UpDown.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -108,6 +109,7 @@ void TfrmSynxShowSaints::FormShow() {
     updwnSynxYear->SetPosition(year);
     if (MainDM->tblSynxSaints.Active())
         MainDM->tblSynxSaints.Refresh();
+    FocusOnOpening(edtSearch);
 }
 
 void TfrmSynxShowSaints::updwnSynxYearClick() {
@@ -141,7 +143,10 @@ bool TfrmSynxShowSaints::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edtSearch) {
         switch (event->type()) {
         case QEvent::FocusIn:
-            RunGuarded([this] { SeekKeyword(); });
+            // The box has the keys whenever the window does: only the user
+            // moving into it seeks, so the grid keeps its row at an opening.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+                RunGuarded([this] { SeekKeyword(); });
             break;
         case QEvent::MouseButtonRelease:
             edtSearch->selectAll();

@@ -22,7 +22,10 @@
 #include "RichPreview.h"
 #include "ScriptedDialogs.h"
 #include "Search.h"
+#include "ShowIcons.h"
 #include "Synx.h"
+#include "SynxSearchResults.h"
+#include "SynxShowSaints.h"
 #include "TCalendarLighted.h"
 #include "TableEngine.h"
 #include "TestWindows.h"
@@ -43,6 +46,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -157,6 +161,9 @@ protected:
         windows.Make(frmSearch);
         windows.Make(frmBible);
         windows.Make(frmBibleMain);
+        windows.Make(frmSynxShowSaints);
+        windows.Make(frmSynxSearchResults);
+        windows.Make(frmShowIcons);
         InstallRichPreview();
         main->clndrDate->SetDate(Tut7);
     }
@@ -592,30 +599,122 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
     }
 }
 
-// A date typed over the whole text of a range picker takes, year included.
+// A date typed into a range picker takes, year included. At every opening
+// From has the keys with its whole date selected, whatever had them when the
+// dialog last closed, and Tab goes on to To; with a window manager and
+// without one.
 TEST_F(PreviewOverModal, RangeDatesTakeTypedDates) {
+    TfrmMltyDays* d = frmMltyDays;
+    // Both pickers open on the main window's day.
+    const QDate march15(2024, 3, 15), may14(2024, 5, 14);
+    const auto open = [this] { main->btnMultipleReadingsClick(); };
     const struct {
-        QDateEdit* picker;
-        QString typed;
-        QDate date;
+        const char* name;
+        QWidget* clicked; // none: the keys go where the opening put them
+        QStringList keys; // a key, or a date typed
+        QDate from, to;
     } cases[] = {
-        {frmMltyDays->dtpckrStartDate, "2025-03-15", {2025, 3, 15}},
-        {frmMltyDays->dtpckrEndDate, "2025-11-21", {2025, 11, 21}},
+        {"opened",
+         nullptr,
+         {"ctrl+a", "2024-03-15", "Tab", "ctrl+a", "2024-05-14"},
+         march15,
+         may14},
+        {"From", d->dtpckrStartDate, {"ctrl+a", "2025-03-15"}, {2025, 3, 15}, Tut7},
+        {"To", d->dtpckrEndDate, {"ctrl+a", "2025-11-21"}, Tut7, {2025, 11, 21}},
+        {"opened after To", nullptr, {"2024-03-15", "Tab", "2024-05-14"}, march15, may14},
+        {"a radio button", d->rdbtnSelectSomeReadings, {}, Tut7, Tut7},
+        {"opened after a radio button", nullptr, {"2024-03-15"}, march15, Tut7},
     };
-    const bool shown =
-        WhenModal([this] { main->btnMultipleReadingsClick(); },
-                  [&](QWidget*) {
-                      for (const auto& c : cases) {
-                          SCOPED_TRACE(c.typed.toStdString());
-                          Click(c.picker, QPoint(8, c.picker->height() / 2));
-                          ASSERT_TRUE(WaitFor([&] { return c.picker->hasFocus(); }));
-                          Key(QStringLiteral("ctrl+a"));
-                          Xdo({"type", "--delay", "40", c.typed});
-                          EXPECT_TRUE(WaitFor([&] { return c.picker->date() == c.date; }))
-                              << c.picker->date().toString(Qt::ISODate).toStdString();
-                      }
-                  });
-    EXPECT_TRUE(shown);
+    for (const bool managed : {false, true}) {
+        std::unique_ptr<TWindowManager> wm;
+        if (managed)
+            wm = std::make_unique<TWindowManager>();
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (managed ? ", openbox" : ", no window manager"));
+            const bool shown = WhenModal(open, [&](QWidget* w) {
+                ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+                if (c.clicked != nullptr) {
+                    Settle(w);
+                    Click(c.clicked, QPoint(8, c.clicked->height() / 2));
+                    ASSERT_TRUE(WaitFor([&] { return c.clicked->hasFocus(); }));
+                }
+                for (const QString& k : c.keys) {
+                    if (k.front().isDigit())
+                        Xdo({"type", "--delay", "40", k});
+                    else
+                        Key(k);
+                }
+                const auto dates = [d] {
+                    return d->dtpckrStartDate->date().toString(Qt::ISODate) + " to " +
+                           d->dtpckrEndDate->date().toString(Qt::ISODate);
+                };
+                const QString wanted =
+                    c.from.toString(Qt::ISODate) + " to " + c.to.toString(Qt::ISODate);
+                EXPECT_TRUE(WaitFor([&] { return dates() == wanted; })) << dates().toStdString();
+                Key(QStringLiteral("Escape"));
+                EXPECT_TRUE(WaitFor([w] { return !w->isVisible(); }));
+            });
+            EXPECT_TRUE(shown);
+        }
+    }
+}
+
+// Each window that opens for typing has the keys in its box at every
+// opening, whatever had them when it last closed, with the box's text
+// selected; Tab into a group of choices lands on the chosen one. With a
+// window manager and without one.
+TEST_F(PreviewOverModal, EveryWindowTakesTheFirstKeyInItsBox) {
+    const auto modal = [](QWidget* w) { return [w] { ShowModal(w); }; };
+    frmSynxSearchResults->SearchText = QStringLiteral("ab");
+    QLineEdit* synxBox = frmSynxSearchResults->edtSynxSearchAll;
+    const QString scopeChosen = QStringLiteral("Selected  Book Only -=>>"); // the hub's book
+    const struct {
+        const char* name;
+        std::function<void()> open;
+        QStringList keys;
+        QString typed; // after the keys
+        QWidget* box;  // none: the control with the keys
+        QString shown;
+    } rows[] = {
+        {"Bible search", modal(frmSearch), {}, "love", frmSearch->edtSearch, "love"},
+        {"search, Tab", modal(frmSearch), {"Tab", "Tab", "Tab"}, {}, nullptr, scopeChosen},
+        {"concordance", modal(frmBibleIndex), {}, "jo", frmBibleIndex->edtSearch, "jo"},
+        {"saints", modal(frmSynxShowSaints), {}, "jo", frmSynxShowSaints->edtSearch, "jo"},
+        {"Synaxarium search", modal(frmSynxSearchResults), {}, "jo", synxBox, "jo"},
+        {"icons", modal(frmShowIcons), {}, "jo", frmShowIcons->edtSearch, "jo"},
+        {"hub", modal(frmBibleMain), {}, "p", frmBibleMain->dblkupcmbxBibleBooks, "Psalms"},
+    };
+    const auto textOf = [](const QWidget* w) {
+        if (const auto* combo = qobject_cast<const QComboBox*>(w))
+            return combo->currentText();
+        return w != nullptr ? w->property("text").toString() : QString();
+    };
+    for (const bool managed : {false, true}) {
+        std::unique_ptr<TWindowManager> wm;
+        if (managed)
+            wm = std::make_unique<TWindowManager>();
+        for (const auto& r : rows)
+            for (const int opening : {1, 2}) {
+                SCOPED_TRACE(std::string(r.name) + (managed ? ", openbox" : ", no window manager") +
+                             ", opening " + std::to_string(opening));
+                const bool shown = WhenModal(r.open, [&](QWidget* w) {
+                    ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
+                    for (const QString& k : r.keys)
+                        Key(k);
+                    if (!r.typed.isEmpty())
+                        Xdo({"type", "--delay", "40", r.typed});
+                    QWidget* box = r.box;
+                    EXPECT_TRUE(WaitFor([&] {
+                        box = r.box != nullptr ? r.box : QApplication::focusWidget();
+                        return textOf(box) == r.shown;
+                    })) << textOf(box).toStdString();
+                    Key(QStringLiteral("Tab")); // the keys elsewhere when it closes
+                    Key(QStringLiteral("Escape"));
+                    EXPECT_TRUE(WaitFor([w] { return !w->isVisible(); }));
+                });
+                EXPECT_TRUE(shown);
+            }
+    }
 }
 
 // The longest range, ten years, confirmed past the long-range warning, says
