@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -95,6 +97,24 @@ QFrame* MakeNavigator(QWidget* parent, const QString& name, std::function<TDataS
     return nav;
 }
 
+namespace {
+
+// The frame of a shown window as the window manager last told it, or an
+// empty rectangle while none is known. Qt's widget keeps the frame it read
+// at its last move, which may be one the window manager was still building;
+// and on a busy machine the frame can be read before the window's own size
+// is: a frame that does not hold the window is not yet the real one.
+QRect FrameGeometry(const QWidget* w) {
+    const QWindow* handle = w->windowHandle();
+    if (!w->testAttribute(Qt::WA_WState_Created) || handle == nullptr)
+        return {};
+    const QRect frame = handle->frameGeometry();
+    const QRect inner = handle->geometry();
+    return frame != inner && frame.contains(inner) ? frame : QRect();
+}
+
+} // namespace
+
 QSize WindowFrame(const QWidget* window) {
     const auto framed = [](const QWidget* w) {
         return !(w->windowFlags() & Qt::FramelessWindowHint) &&
@@ -102,8 +122,8 @@ QSize WindowFrame(const QWidget* window) {
                 w->windowType() == Qt::Tool);
     };
     const auto frameOf = [](const QWidget* w) {
-        return w->testAttribute(Qt::WA_WState_Created) ? w->frameGeometry().size() - w->size()
-                                                       : QSize(0, 0);
+        const QRect frame = FrameGeometry(w);
+        return frame.isValid() ? frame.size() - w->size() : QSize(0, 0);
     };
     if (!framed(window))
         return {0, 0};
@@ -139,38 +159,62 @@ namespace {
 // foot off the screen. Once it is framed, the window goes back on the screen,
 // once each show, so that a window the user moves stays where it is put.
 constexpr const char* kFrameOnScreen = "FrameOnScreen";
+// Mends a show may take before the window is left where the window manager
+// keeps it.
+constexpr int kFrameMends = 3;
 
 class TFrameOnScreen : public QObject {
 public:
-    explicit TFrameOnScreen(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    explicit TFrameOnScreen(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        auto* w = static_cast<QWidget*>(watched);
-        if (e->type() == QEvent::Show)
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
             placed_ = false;
-        else if (!placed_ && w->isVisible() &&
-                 (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
-                  e->type() == QEvent::WindowActivate)) {
-            const QRect frame = w->frameGeometry();
-            QScreen* screen = w->screen();
-            // Without a window manager there is no frame, and nothing to mend.
-            if (frame == w->geometry() || screen == nullptr)
-                return false;
-            placed_ = true;
-            const QRect room = screen->availableGeometry();
-            if (!room.contains(frame)) {
-                QPoint at = frame.topLeft();
-                at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
-                at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
-                w->move(at);
-            }
+            mends_ = 0;
+        } else if (!placed_ && !due_ &&
+                   (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
+                    e->type() == QEvent::WindowActivate)) {
+            // The window manager's notices come in bursts that pass through
+            // places it never keeps: the window is looked at once they are in.
+            due_ = true;
+            QTimer::singleShot(0, this, [this] {
+                due_ = false;
+                Mend();
+            });
         }
         return false;
     }
 
 private:
+    void Mend() {
+        QWidget* w = window_;
+        const QRect frame = FrameGeometry(w);
+        QScreen* screen = w->screen();
+        // Without a window manager there is no frame, and nothing to mend.
+        if (placed_ || !w->isVisible() || screen == nullptr || !frame.isValid())
+            return;
+        const QRect room = screen->availableGeometry();
+        if (room.contains(frame) || mends_ == kFrameMends) {
+            placed_ = true;
+            return;
+        }
+        ++mends_;
+        QPoint at = frame.topLeft();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+        // The window itself is put where its frame then lies: moving it by
+        // its frame would read the frame Qt's widget last kept.
+        const QRect inner = w->windowHandle()->geometry();
+        w->setGeometry(QRect(at + (inner.topLeft() - frame.topLeft()), inner.size()));
+    }
+
+    QWidget* window_;
     bool placed_ = false;
+    bool due_ = false;
+    int mends_ = 0;
 };
 
 } // namespace
