@@ -743,6 +743,25 @@ TEST_F(PreviewOverModal, ALongRangeStopsAtEscAndGivesEveryWindowBack) {
     QElapsedTimer sinceEsc;
     bool rangeDialogBack = false;
     bool stopHinted = false;
+    // Its own deadline, each step a few seconds past what it needs: the build
+    // shows progress, and after Esc it stops within a second and closes. A
+    // build that goes on, or a window left open, fails here with what was
+    // seen, and the build and the windows are ended so the test can return.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setInterval(10000);
+    QObject::connect(&deadline, &QTimer::timeout, [&] {
+        ADD_FAILURE() << (sinceEsc.isValid() ? "still going 10 s after Esc" : "no progress in 10 s")
+                      << ": building " << readings->Building() << ", progress "
+                      << frmBuilding->prgrsbarChapter->value() << ", readings window shown "
+                      << readings->isVisible() << ", range dialog shown "
+                      << frmMltyDays->isVisible();
+        // Closed from the event loop: a window still in its show handler
+        // would not leave its modal loop.
+        readings->EndDate = readings->StartDate;
+        QMetaObject::invokeMethod(readings, &QDialog::reject, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(frmMltyDays, &QDialog::reject, Qt::QueuedConnection);
+    });
     QTimer poll;
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -751,6 +770,7 @@ TEST_F(PreviewOverModal, ALongRangeStopsAtEscAndGivesEveryWindowBack) {
                 stopHinted = frmBuilding->lblStopHint->isVisible();
                 Key(QStringLiteral("Escape"));
                 sinceEsc.start();
+                deadline.start();
             }
         } else if (!readings->isVisible() && frmMltyDays->isVisible()) {
             poll.stop();
@@ -762,6 +782,7 @@ TEST_F(PreviewOverModal, ALongRangeStopsAtEscAndGivesEveryWindowBack) {
         frmMltyDays->dtpckrStartDate->setDate(QDate(2024, 1, 1));
         frmMltyDays->dtpckrEndDate->setDate(QDate(2034, 1, 1));
         poll.start();
+        deadline.start();
         Click(frmMltyDays->btnOK);
     });
     main->btnMultipleReadingsClick();
