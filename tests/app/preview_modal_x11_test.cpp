@@ -56,6 +56,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -764,7 +765,10 @@ TEST_F(PreviewOverModal, ALongRangeStopsAtEscAndGivesEveryWindowBack) {
     });
     QTimer poll;
     poll.setInterval(20);
+    QDate reached; // the furthest day seen built
     QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (readings->Building())
+            reached = std::max(reached, main->CurrentDate);
         if (!sinceEsc.isValid()) {
             if (readings->Building() && frmBuilding->prgrsbarChapter->value() > 0) {
                 stopHinted = frmBuilding->lblStopHint->isVisible();
@@ -789,6 +793,9 @@ TEST_F(PreviewOverModal, ALongRangeStopsAtEscAndGivesEveryWindowBack) {
     RecordProperty("ms from Esc to the range dialog closed", int(sinceEsc.elapsed()));
     ASSERT_EQ(dialogs.Messages.size(), 1);
     EXPECT_TRUE(stopHinted) << "the progress window did not say that Esc stops it";
+    // Esc comes in the first year; a build that went on reaches the last.
+    EXPECT_LT(reached, QDate(2033, 1, 1))
+        << "the build went on after Esc, to " << reached.toString(Qt::ISODate).toStdString();
     EXPECT_TRUE(rangeDialogBack) << "the range dialog was not the modal window again";
     EXPECT_FALSE(frmMltyDays->isVisible()) << "the range dialog took no Esc";
     EXPECT_FALSE(frmBuilding->isVisible());
