@@ -148,6 +148,11 @@ private:
     QString PrintHeader() const;
     // "Expand Only Current Hour": the selected node is the one open branch.
     void ExpandOnlyCurrentNode();
+    // A node chosen with the keys shows its reading as a click does; the
+    // keys stay in the tree.
+    void ShowNodeReadingByKey();
+    // The caret and the view at the start of the text, or at its end.
+    void GotoTextEnd(bool end);
 
     bool building_ = false;
     // Set by Esc or the progress window's close while a build runs.

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -43,12 +44,32 @@ void TfrmReadings::ConnectCommands() {
             Guard([this] { trvwCitiationsClick(); }));
     // Rows closed while the button is down would move the click to another
     // row (or none) under the pointer: the tree changes after the click.
-    connect(trvwCitiations, &QTreeWidget::currentItemChanged, this, [this] {
-        if (treeMouseDown_)
-            expandPending_ = true;
-        else
+    connect(trvwCitiations, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) {
+                if (current == nullptr)
+                    return;
+                if (treeMouseDown_) {
+                    expandPending_ = true;
+                    return;
+                }
+                // The focus alone, coming in by Tab, makes a node current
+                // without choosing it: the tree stays as it is.
+                if (!current->isSelected())
+                    return;
+                ExpandOnlyCurrentNode();
+                if (trvwCitiations->hasFocus())
+                    RunGuarded([this] { ShowNodeReadingByKey(); });
+            });
+    // Enter and Space choose the current node, as a click does.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        OnWidgetKey(trvwCitiations, QKeySequence(key), [this] {
+            QTreeWidgetItem* node = trvwCitiations->currentItem();
+            if (node == nullptr)
+                return;
+            node->setSelected(true);
             ExpandOnlyCurrentNode();
-    });
+            RunGuarded([this] { ShowNodeReadingByKey(); });
+        });
     OnWidgetEvent(trvwCitiations->viewport(), QEvent::MouseButtonPress,
                   [this] { treeMouseDown_ = true; });
     OnWidgetEvent(trvwCitiations->viewport(), QEvent::MouseButtonRelease, [this] {
@@ -70,6 +91,11 @@ void TfrmReadings::ConnectCommands() {
     connect(spdbtnPageSetup, &QToolButton::clicked, this,
             Guard([this] { spdbtnPageSetupClick(); }));
     connect(spdbtnSaveAs, &QToolButton::clicked, this, Guard([this] { spdbtnSaveAsClick(); }));
+    // A long text has no other key for its two ends.
+    OnWidgetKey(rchedtReadings, QKeySequence(Qt::CTRL | Qt::Key_Home),
+                [this] { GotoTextEnd(false); });
+    OnWidgetKey(rchedtReadings, QKeySequence(Qt::CTRL | Qt::Key_End),
+                [this] { GotoTextEnd(true); });
     connect(mnuitmCopy, &QAction::triggered, rchedtReadings, &TRichEdit::CopyToClipboard);
     connect(SelectAll1, &QAction::triggered, rchedtReadings, &TRichEdit::SelectAll);
     // Copy only while there is something selected.
@@ -93,6 +119,19 @@ void TfrmReadings::ConnectCommands() {
 void TfrmReadings::trvwCitiationsClick() {
     if (QTreeWidgetItem* node = trvwCitiations->currentItem())
         GotoReading(node->text(0), SearchStartOf(node));
+}
+
+void TfrmReadings::ShowNodeReadingByKey() {
+    if (building_)
+        return;
+    trvwCitiationsClick();
+    trvwCitiations->setFocus();
+}
+
+void TfrmReadings::GotoTextEnd(bool end) {
+    rchedtReadings->SetSelStart(end ? rchedtReadings->Length() : 0);
+    QScrollBar* bar = rchedtReadings->verticalScrollBar();
+    bar->setValue(end ? bar->maximum() : bar->minimum());
 }
 
 void TfrmReadings::ExpandOnlyCurrentNode() {
@@ -132,6 +171,9 @@ void TfrmReadings::Rebuild() {
 void TfrmReadings::chkbxVerseNumClick() {
     ShowVerseNumbers = chkbxVerseNum->isChecked();
     Rebuild();
+    // The rebuild goes to the first reading in the text; the box keeps the
+    // keys, so that Space toggles it back.
+    chkbxVerseNum->setFocus();
 }
 
 void TfrmReadings::btnSetFontClick() {

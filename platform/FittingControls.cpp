@@ -1,7 +1,10 @@
 #include "FittingControls.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
@@ -39,6 +42,21 @@ void TClampingSpinBox::fixup(QString& text) const {
     }
     const int value = std::clamp(digits.toInt(), minimum(), maximum());
     text = prefix() + textFromValue(value) + suffix();
+}
+
+void TClampingSpinBox::mousePressEvent(QMouseEvent* event) {
+    QSpinBox::mousePressEvent(event);
+    // Events run by the change handler (a progress window) may have taken
+    // the button's release before the arrow's press was done: the box then
+    // keeps the arrow's repeat going and steps by no key until the focus
+    // leaves it. A focus change ends that repeat; once the button is up, the
+    // box goes through one.
+    if ((QGuiApplication::mouseButtons() & event->button()) == 0) {
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        QSpinBox::focusOutEvent(&out);
+        QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+        QSpinBox::focusInEvent(&in);
+    }
 }
 
 // ---------------------------------------------------------- TElidedLabel ---

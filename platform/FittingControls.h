@@ -10,7 +10,8 @@ class QComboBox;
 
 // A number typed beyond the range is held to its nearer end when the edit
 // is committed, instead of losing the keystroke that overshot ("151" with a
-// maximum of 150 gives 150, not 15).
+// maximum of 150 gives 150, not 15). A change handler may let events run
+// (a progress window) while an arrow is clicked: the keys still step it.
 class TClampingSpinBox : public QSpinBox {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
 protected:
     QValidator::State validate(QString& text, int& pos) const override;
     void fixup(QString& text) const override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     // The typed digits without prefix and suffix; empty when not a number.

@@ -1,5 +1,6 @@
 #include "UpDown.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +24,21 @@ TUpDown::TUpDown(QLineEdit* associate, QWidget* parent) : QWidget(parent), assoc
     }
     connect(btnUp, &QToolButton::clicked, this, [this] { Click(true); });
     connect(btnDown, &QToolButton::clicked, this, [this] { Click(false); });
+    if (associate_)
+        associate_->installEventFilter(this);
+}
+
+bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == associate_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+                Click(key->key() == Qt::Key_Up);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TUpDown::SetPosition(int position) {

@@ -1,7 +1,8 @@
 #pragma once
 // An up-down pair of arrow buttons tied to a line edit that shows its
 // position. A click reads the number typed into the edit first, so a typed
-// value takes effect at the next click; typing alone changes nothing.
+// value takes effect at the next click; typing alone changes nothing. Up and
+// Down in the edit click the arrows, for users of the keyboard alone.
 
 #include <QWidget>
 
@@ -28,6 +29,9 @@ public:
 
     // One click: up when up, else down; no wrap at the limits.
     void Click(bool up);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* associate_;

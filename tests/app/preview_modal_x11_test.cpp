@@ -48,6 +48,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -66,7 +67,7 @@
 namespace {
 
 constexpr int Matthew = 1, Mark = 2, Psalms = 46;
-constexpr int VelmAnnual = 13, Liturgy = 3;
+constexpr int VelmAnnual = 13, Matins = 2, Liturgy = 3;
 const QDate Tut7(2024, 9, 17); // Annual day 107
 
 // Three books of long verses, and a Liturgy on Tut 7 that reads them all:
@@ -90,6 +91,11 @@ void AddLongReadings(TFixtureDatabase& db) {
                    "EndSkipWords"},
                   {VelmAnnual, 107, Liturgy, 1, book, book, 1, 1, 2, 8, 0, 0});
     }
+    // A second service, for a tree of more than one branch.
+    db.Insert("Readings.DB",
+              {"VelmType", "DayID", "ReadingTime", "ReadingType", "Order", "BookID", "StartChapter",
+               "StartVerse", "EndChapter", "EndVerse", "StartSkipWords", "EndSkipWords"},
+              {VelmAnnual, 107, Matins, 1, 1, Mark, 1, 1, 1, 8, 0, 0});
 }
 
 // Runs open(), which shows a window through the real modal show; once that
@@ -731,6 +737,164 @@ TEST_F(PreviewOverModal, EveryWindowTakesTheFirstKeyInItsBox) {
                 });
                 EXPECT_TRUE(shown);
             }
+    }
+}
+
+// The keys of the boxes in the windows the main window opens, with a window
+// manager and without one: each key does what its box promises, and the
+// keys after it still reach the box.
+TEST_F(PreviewOverModal, WindowBoxesTakeTheirKeys) {
+    QTreeWidget* tree = readings->trvwCitiations;
+    TRichEdit* text = readings->rchedtReadings;
+    const auto focusName = [] {
+        const QWidget* f = QApplication::focusWidget();
+        return f != nullptr ? f->objectName() : QStringLiteral("nothing");
+    };
+    // The caret on the reading of the tree's current node, the keys in the tree.
+    const auto treeShowsItsNode = [=]() -> QString {
+        const QTreeWidgetItem* node = tree->currentItem();
+        if (node == nullptr || !tree->hasFocus() ||
+            text->SelStart() != text->Text().indexOf(node->text(0)))
+            return QStringLiteral("node %1, caret %2, focus on %3")
+                .arg(node != nullptr ? node->text(0) : QStringLiteral("none"))
+                .arg(text->SelStart())
+                .arg(focusName());
+        return {};
+    };
+    // From the text, the Tabs that go round to the tree.
+    const QStringList tabsToTheTree = {"Tab", "Tab", "Tab", "Tab", "Tab", "Tab"};
+    const struct {
+        const char* name;
+        std::function<void()> open;
+        std::function<void()> click;
+        std::function<bool()> clickTaken;
+        QStringList keys;
+        std::function<QString()> wrong; // what is wrong, empty when nothing
+    } rows[] = {
+        // Chapter 1 of 2: the arrow steps to 2, the keys back to 1.
+        {"hub chapter box",
+         [this] { main->btnBibleClick(); },
+         [] {
+             QSpinBox* box = frmBibleMain->spnedtChapter;
+             Click(box, {box->width() - 6, box->height() / 4}); // its up arrow
+             // Keys a while after the click, as a user who reads the chapter.
+             Pause(1000);
+         },
+         [] { return frmBibleMain->spnedtChapter->value() == 2; },
+         {"Down", "Prior", "Down"},
+         [=, this] {
+             QSpinBox* box = frmBibleMain->spnedtChapter;
+             if (box->value() != 1 || !box->hasFocus() ||
+                 !frmBibleMain->rchedtReadings->Text().contains("Matthew 1:1 "))
+                 return QStringLiteral("chapter %1, focus on %2")
+                     .arg(box->value())
+                     .arg(focusName());
+             return QString();
+         }},
+        {"Synaxarium year box",
+         [this] { main->OpenSynaxarium(1); },
+         [this] { Click(synx->edtGregYear); },
+         [this] { return synx->edtGregYear->hasFocus(); },
+         {"Up", "Up", "Down"},
+         [=, this] {
+             if (DayState->SelectedGregorianYear != 2025 ||
+                 !synx->lblSynxDateGreg->toolTip().endsWith(", 2025") ||
+                 !synx->edtGregYear->hasFocus())
+                 return QStringLiteral("year %1, hint %2, focus on %3")
+                     .arg(DayState->SelectedGregorianYear)
+                     .arg(synx->lblSynxDateGreg->toolTip(), focusName());
+             return QString();
+         }},
+        // No node chosen yet: Tab into the tree keeps every service open.
+        {"citation tree, Tab into it",
+         [this] { main->btnAllReadingsClick(); },
+         [=, this] { Click(readings->btnExpandTree); },
+         [=, this] { return readings->btnExpandTree->hasFocus(); },
+         {"shift+Tab", "shift+Tab"},
+         [=, this] {
+             int open = 0;
+             for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                 open += tree->topLevelItem(i)->isExpanded();
+             if (open < 2 || open != tree->topLevelItemCount() || !tree->hasFocus())
+                 return QStringLiteral("%1 services open, focus on %2").arg(open).arg(focusName());
+             return QString();
+         }},
+        {"citation tree, Down",
+         [this] { main->btnAllReadingsClick(); },
+         [=, this] { Click(readings->btnExpandTree); },
+         [=, this] { return readings->btnExpandTree->hasFocus(); },
+         {"shift+Tab", "shift+Tab", "Down", "Down", "Down"},
+         treeShowsItsNode},
+        {"citation tree, Enter", [this] { main->btnAllReadingsClick(); }, [=] { Click(text); },
+         [=] { return text->hasFocus(); },
+         QStringList{"ctrl+End"} + tabsToTheTree + QStringList{"Return"}, treeShowsItsNode},
+        {"citation tree, Space", [this] { main->btnAllReadingsClick(); }, [=] { Click(text); },
+         [=] { return text->hasFocus(); },
+         QStringList{"ctrl+End"} + tabsToTheTree + QStringList{"space"}, treeShowsItsNode},
+        {"readings text, Ctrl+End",
+         [this] { main->btnAllReadingsClick(); },
+         [=] { Click(text); },
+         [=] { return text->hasFocus(); },
+         {"ctrl+End"},
+         [=, this] {
+             const QScrollBar* bar = text->verticalScrollBar();
+             if (text->SelStart() != text->Length() || bar->value() != bar->maximum())
+                 return QStringLiteral("caret %1 of %2, scrolled to %3 of %4")
+                     .arg(text->SelStart())
+                     .arg(text->Length())
+                     .arg(bar->value())
+                     .arg(bar->maximum());
+             return QString();
+         }},
+        {"readings text, Ctrl+Home",
+         [this] { main->btnAllReadingsClick(); },
+         [=] { Click(text); },
+         [=] { return text->hasFocus(); },
+         {"ctrl+End", "ctrl+Home"},
+         [=, this] {
+             if (text->SelStart() != 0 || text->verticalScrollBar()->value() != 0)
+                 return QStringLiteral("caret %1, scrolled to %2")
+                     .arg(text->SelStart())
+                     .arg(text->verticalScrollBar()->value());
+             return QString();
+         }},
+        // The click takes the verse numbers away, Space brings them back.
+        {"Show Verse Number",
+         [this] { main->btnAllReadingsClick(); },
+         [=, this] { Click(readings->chkbxVerseNum); },
+         [=, this] { return !readings->chkbxVerseNum->isChecked() && !readings->Building(); },
+         {"space"},
+         [=, this] {
+             if (!readings->chkbxVerseNum->isChecked() || !readings->chkbxVerseNum->hasFocus() ||
+                 readings->Building())
+                 return QStringLiteral("checked %1, focus on %2")
+                     .arg(readings->chkbxVerseNum->isChecked())
+                     .arg(focusName());
+             return QString();
+         }},
+    };
+    for (const bool managed : {false, true}) {
+        std::unique_ptr<TWindowManager> wm;
+        if (managed)
+            wm = std::make_unique<TWindowManager>();
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (managed ? ", openbox" : ", no window manager"));
+            main->clndrDate->SetDate(Tut7);
+            frmBibleMain->spnedtChapter->setValue(1);
+            readings->chkbxVerseNum->setChecked(true);
+            const bool shown = WhenModal(row.open, [&](QWidget* w) {
+                ASSERT_TRUE(WaitFor([this] { return !readings->Building(); }, 5000));
+                Settle(w);
+                row.click();
+                ASSERT_TRUE(WaitFor(row.clickTaken, 5000)) << "the click was not taken";
+                for (const QString& key : row.keys)
+                    Key(key);
+                WaitFor([&] { return row.wrong().isEmpty(); }, 3000);
+                EXPECT_EQ(row.wrong().toStdString(), "");
+                Key(QStringLiteral("Escape"));
+            });
+            EXPECT_TRUE(shown);
+        }
     }
 }
 
