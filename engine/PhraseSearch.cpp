@@ -190,6 +190,7 @@ QString PhraseResultsFailureText(const EDatabaseError& e) {
         return QStringLiteral("The search results cannot be saved: the disk that holds \"%1\" is "
                               "full.\nFree some space on it, then search again.")
             .arg(path);
+    case TDbFailure::SqlText:
     case TDbFailure::Other:
         break;
     }

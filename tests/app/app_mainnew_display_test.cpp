@@ -275,8 +275,9 @@ TEST_F(MainWindowDisplay, EveryWindowStaysWithinASmallScaledScreen) {
         EXPECT_LE(w->frameGeometry().width(), fits.width()) << c.name;
         EXPECT_LE(w->frameGeometry().height(), fits.height()) << c.name;
         // The preview places itself on the screen.
-        if (RichPreviewForm)
+        if (RichPreviewForm) {
             EXPECT_TRUE(QRect(QPoint(0, 0), fits).contains(w->geometry())) << c.name;
+        }
         const QStringList lost = Unreachable(w);
         EXPECT_TRUE(lost.isEmpty())
             << c.name << ": " << lost.join(QLatin1String(", ")).toStdString();
@@ -411,9 +412,10 @@ TEST_F(MainWindowDisplay, NoControlCoversAnotherAtAnySizeTheWindowAllows) {
                     continue;
                 EXPECT_EQ(VisibleRect(c, &w).size(), c->size())
                     << where << " " << c->objectName().toStdString();
-                if (const auto* b = qobject_cast<const QAbstractButton*>(c))
+                if (const auto* b = qobject_cast<const QAbstractButton*>(c)) {
                     EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 4, b->width())
                         << where << " " << b->text().toStdString();
+                }
             }
             // The panels share the whole width between them.
             QRect panels;

@@ -285,8 +285,9 @@ TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
                     // its scale; Close takes the X server's click.
                     const QRect screen = preview->screen()->geometry();
                     EXPECT_TRUE(screen.contains(preview->frameGeometry()));
-                    if (QWidget* second = preview->SecondWindow())
+                    if (QWidget* second = preview->SecondWindow()) {
                         EXPECT_TRUE(screen.contains(second->frameGeometry()));
+                    }
                     for (const QAbstractButton* b : preview->findChildren<QAbstractButton*>())
                         EXPECT_TRUE(screen.contains(QRect(b->mapToGlobal(QPoint()), b->size())))
                             << b->text().toStdString();
@@ -511,8 +512,9 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
                             return;
                         poll.stop();
                         Pause(500);
-                        if (managed)
+                        if (managed) {
                             EXPECT_EQ(CoveredPoints(d), 0) << "of 36 points, covered";
+                        }
                         if (row.meanwhile)
                             row.meanwhile(d);
                         Key(QStringLiteral("Escape"));
