@@ -1,6 +1,7 @@
 #include "CldrDates.h"
 #include "Environment.h"
 #include "TButPanel.h"
+#include "TYearSpin.h"
 #include "ZIZ_Cldr.h"
 
 #include <QLineEdit>
@@ -56,7 +57,34 @@ protected:
     int changes = 0;
 };
 
+// The arrows the year box offers.
+struct YearArrows : TYearSpin {
+    static StepEnabled Of(const QSpinBox* spin) {
+        return (static_cast<const TYearSpin*>(spin)->*(&YearArrows::stepEnabled))();
+    }
+};
+
 } // namespace
+
+TEST_F(CalendarYearSpin, TheArrowsStopAtTheCalendarsFirstAndLastYears) {
+    cal->SetYearRange(0);
+    cal->SetFirstYear(1901);
+    const QAbstractSpinBox::StepEnabled both =
+        QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const struct {
+        QDate date;
+        QAbstractSpinBox::StepEnabled arrows;
+    } cases[] = {
+        {{1901, 6, 1}, QAbstractSpinBox::StepUpEnabled},
+        {{1902, 6, 1}, both},
+        {{9998, 6, 1}, both},
+        {{9999, 6, 1}, QAbstractSpinBox::StepDownEnabled},
+    };
+    for (const auto& c : cases) {
+        cal->SetDate(c.date);
+        EXPECT_EQ(YearArrows::Of(cal->YearSpin()), c.arrows) << c.date.year();
+    }
+}
 
 TEST_F(CalendarYearSpin, TypedYearsOutsideTheLimitsAreClampedToThem) {
     cal->SetYearRange(3); // limits: this year +- 3

@@ -1,6 +1,7 @@
 // Controls that keep within bounds: a typed chapter beyond the range, a
-// label with a long text, a list of many rows.
+// label with a long text, a list of many rows, a window on a small screen.
 
+#include "Controls.h"
 #include "FittingControls.h"
 
 #include <QAbstractItemView>
@@ -79,3 +80,19 @@ TEST(DropDownRows, TheListShowsTheGivenRowsNotTheScreensHeight) {
 }
 
 } // namespace
+
+// A window with its 20 x 20 frame on an 800 x 600 screen: a side too long
+// gives way, never below the window's minimum.
+TEST(SizeOnScreen, EachSideTooLongGivesWayDownToTheMinimum) {
+    const struct {
+        QSize size, minimum, fit;
+    } cases[] = {
+        {{780, 580}, {100, 100}, {780, 580}},
+        {{781, 581}, {100, 100}, {780, 580}},
+        {{900, 500}, {850, 300}, {850, 500}},
+        {{500, 700}, {300, 650}, {500, 650}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SizeOnScreen(c.size, c.minimum, {20, 20}, {800, 600}), c.fit)
+            << c.size.width() << "x" << c.size.height();
+}

@@ -84,24 +84,28 @@ TEST_F(RichPreviewPrinter, EveryPrintedPageBecomesAPageFile) {
         form->SpeedButton1Click();
         EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), printed);
 
-        // A range chosen there is printed; a direct print after it offers
-        // no range, and prints every page.
+        // A range chosen there is printed up to the last page, however far
+        // past it the range goes; a direct print after it offers no range,
+        // and prints every page. Each dialog opens on all pages.
         TEnvironment user;
         QList<int> offered; // the last page each dialog offers, 0: no range
+        QList<QPrinter::PrintRange> ranges;
         user.PrintDialog = [&](QWidget*, QPrinter* p) {
             offered << p->toPage();
+            ranges << p->printRange();
             if (p->toPage() > 0) {
                 p->setPrintRange(QPrinter::PageRange);
-                p->setFromTo(2, 3);
+                p->setFromTo(2, p->toPage() + 1);
             }
             return true;
         };
         TEnvironmentScope scope(user);
         form->SpeedButton1Click();
-        EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), 2);
+        EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), printed - 1);
         if (TPrintDialog(&printer).Execute())
             rp.PrintRichEdit(&edit, 1);
         EXPECT_EQ(offered, QList<int>({printed, 0}));
+        EXPECT_EQ(ranges, QList<QPrinter::PrintRange>({QPrinter::AllPages, QPrinter::AllPages}));
         EXPECT_EQ(pdfPages(dir.filePath("print.pdf")), printed);
         form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

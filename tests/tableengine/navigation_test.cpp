@@ -130,6 +130,10 @@ TEST_F(TableEngineNavigation, MoveByStopsAtTheEnds) {
     EXPECT_EQ(key(*bible), "1 2:2");
     EXPECT_EQ(bible->MoveBy(-10), -4);
     EXPECT_TRUE(bible->Bof());
+    bible->Last();
+    EXPECT_EQ(bible->MoveBy(-2), -2);
+    EXPECT_EQ(bible->MoveBy(10), 2);
+    EXPECT_TRUE(bible->Eof());
 }
 
 TEST_F(TableEngineNavigation, TableWithoutIndexByRecordNumber) {
