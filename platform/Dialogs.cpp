@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
@@ -152,10 +153,17 @@ QWidget* OpenerOf(QWidget* parent) {
 
 // Once a dialog or a modal window has gone, its opener takes the keys again:
 // without a window manager nothing else gives it the focus, and no window
-// would take a key until a click.
+// would take a key until a click. Without one, a window takes the keys only
+// after the click on it has been handled, and the click that opens the
+// dialog may come first: then no window is active, and the opener is the
+// window under the pointer.
 class TKeysBack {
 public:
-    explicit TKeysBack(QWidget* opener) : opener_(opener) {}
+    explicit TKeysBack(QWidget* opener) : opener_(opener) {
+        if (opener_ == nullptr)
+            if (QWidget* under = QApplication::widgetAt(QCursor::pos()))
+                opener_ = under->window();
+    }
     ~TKeysBack() {
         if (opener_ && opener_->isVisible())
             opener_->activateWindow();

@@ -10,6 +10,10 @@ TPanelScroller::TPanelScroller(QWidget* panel, Qt::Orientations directions, QWid
     : QScrollArea(parent), directions_(directions) {
     setObjectName(panel->objectName() + QStringLiteral("Scroller"));
     setFrameShape(QFrame::NoFrame);
+    // The scroller is no control: the keys go to the controls it holds, the
+    // one with the focus scrolled into view, and a click on a button that
+    // takes no focus leaves it where it was.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(directions & Qt::Horizontal ? Qt::ScrollBarAsNeeded
                                                              : Qt::ScrollBarAlwaysOff);
@@ -68,9 +72,6 @@ QWidget* TPanelScroller::WindowBody(QWidget* window) {
     body->setObjectName(window->objectName() + QStringLiteral("Body"));
     auto* scroller = new TPanelScroller(body, Qt::Vertical | Qt::Horizontal, window);
     scroller->screenBound_ = true;
-    // The scroller is no control: the keys go to the controls it holds, and
-    // the one with the focus is scrolled into view.
-    scroller->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
