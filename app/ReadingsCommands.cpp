@@ -66,7 +66,8 @@ void TfrmReadings::ConnectCommands() {
             QTreeWidgetItem* node = trvwCitiations->currentItem();
             if (node == nullptr)
                 return;
-            node->setSelected(true);
+            // Chosen alone, as a click chooses it.
+            trvwCitiations->setCurrentItem(node);
             ExpandOnlyCurrentNode();
             RunGuarded([this] { ShowNodeReadingByKey(); });
         });
