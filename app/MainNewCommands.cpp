@@ -63,9 +63,7 @@ void TfrmMainNew::btnIconListClick() {
 
 void TfrmMainNew::btnAboutClick() {
     frmAbout->SetDialogMode();
-    frmAbout->show();
-    frmAbout->raise();
-    frmAbout->activateWindow();
+    ShowModeless(frmAbout);
 }
 
 void TfrmMainNew::lblWebAddressClick() {

@@ -23,6 +23,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 QString& LastFolder() {
@@ -173,6 +175,26 @@ public:
 
 private:
     QPointer<QWidget> opener_;
+};
+
+// The keys go back when the watched window is hidden, as they do when a
+// modal window's loop ends.
+class TKeysBackOnHide : public QObject {
+public:
+    explicit TKeysBackOnHide(QWidget* window)
+        : QObject(window), back_(std::in_place, OpenerOf(nullptr)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Hide && back_) {
+            back_.reset();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::optional<TKeysBack> back_;
 };
 
 int RealMessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
@@ -357,6 +379,13 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
 }
 int ShowModal(QWidget* window) {
     return Answer(&TEnvironment::ShowModal, RealShowModal, window);
+}
+void ShowModeless(QWidget* window) {
+    if (!window->isVisible())
+        new TKeysBackOnHide(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 void ShowOverModal(QWidget* window) {
     QWidget* opener = QApplication::activeModalWidget();

@@ -13,6 +13,10 @@ class QPrinter;
 
 int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
 int ShowModal(QWidget* window);
+// Shows a window that has no modal loop and is not modal (the About box):
+// once it is hidden, the window it was opened from takes the keys again, as
+// after a modal show, with a window manager or without one.
+void ShowModeless(QWidget* window);
 // Shows a window that has no modal loop of its own (the print preview). Opened
 // from a modal window, it belongs to that window and is modal over it: Qt lets
 // no click or key reach a window outside the modal one, and the opener takes
