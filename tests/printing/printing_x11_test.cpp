@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -45,16 +46,35 @@ void TypeInto(QWidget* w, const QString& text) {
 }
 
 // Hands every modal window that comes up, once active, to answer; the
-// messages it shows are kept.
+// messages it shows are kept. A window still up ten seconds after its answer
+// did not take it: the test fails with what the window shows, and the window
+// is closed, so no modal loop outlives the test's own waits.
 class ModalAnswers {
 public:
     explicit ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
         poll_.setInterval(50);
         QObject::connect(&poll_, &QTimer::timeout, [this] {
             QWidget* w = QApplication::activeModalWidget();
+            if (w != nullptr && w == last_ && w != gaveUp_ && answered_.elapsed() > 10000) {
+                QStringList shown;
+                if (auto* box = qobject_cast<QMessageBox*>(w))
+                    shown << box->text();
+                for (const QLineEdit* e : w->findChildren<QLineEdit*>())
+                    if (e->isVisible())
+                        shown << e->text();
+                ADD_FAILURE() << w->metaObject()->className() << " \""
+                              << w->windowTitle().toStdString()
+                              << "\" took no answer in 10 s; it shows: "
+                              << shown.join(" / ").toStdString();
+                gaveUp_ = w;
+                if (auto* dialog = qobject_cast<QDialog*>(w))
+                    QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+                return;
+            }
             if (!w || w == last_ || !w->isVisible() || !w->isActiveWindow())
                 return;
             last_ = w;
+            answered_.start();
             if (auto* box = qobject_cast<QMessageBox*>(w))
                 Messages << box->text();
             answer_(w);
@@ -66,7 +86,8 @@ public:
 private:
     std::function<void(QWidget*)> answer_;
     QTimer poll_;
-    QPointer<QWidget> last_;
+    QPointer<QWidget> last_, gaveUp_;
+    QElapsedTimer answered_;
 };
 
 // The dialog's own question on replacing a file, or a message.
