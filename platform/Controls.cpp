@@ -162,18 +162,38 @@ constexpr const char* kFrameOnScreen = "FrameOnScreen";
 // Mends a show may take before the window is left where the window manager
 // keeps it.
 constexpr int kFrameMends = 3;
+// The frame can come with no notice of its own to the window: after each
+// show the window is also looked at every tenth of a second, for five.
+constexpr int kFrameLookMs = 100;
+constexpr int kFrameLooks = 50;
 
 class TFrameOnScreen : public QObject {
 public:
     explicit TFrameOnScreen(QWidget* window) : QObject(window), window_(window) {
+        setObjectName(QLatin1String(kFrameOnScreen));
         window->installEventFilter(this);
+        looks_.setInterval(kFrameLookMs);
+        connect(&looks_, &QTimer::timeout, this, [this] {
+            if (++looked_ >= kFrameLooks)
+                looks_.stop();
+            Mend();
+        });
+    }
+    // A show begins: the window is looked at until its frame lies on the
+    // screen.
+    void Begin() {
+        placed_ = false;
+        mends_ = 0;
+        looked_ = 0;
+        looks_.start();
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Show) {
-            placed_ = false;
-            mends_ = 0;
+            Begin();
+        } else if (e->type() == QEvent::Hide) {
+            looks_.stop();
         } else if (!placed_ && !due_ &&
                    (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
                     e->type() == QEvent::WindowActivate)) {
@@ -199,6 +219,7 @@ private:
         const QRect room = screen->availableGeometry();
         if (room.contains(frame) || mends_ == kFrameMends) {
             placed_ = true;
+            looks_.stop();
             return;
         }
         ++mends_;
@@ -212,18 +233,22 @@ private:
     }
 
     QWidget* window_;
+    QTimer looks_;
     bool placed_ = false;
     bool due_ = false;
     int mends_ = 0;
+    int looked_ = 0;
 };
 
 } // namespace
 
 void FitOnScreen(QWidget* window) {
-    if (!window->property(kFrameOnScreen).toBool()) {
-        window->setProperty(kFrameOnScreen, true);
-        new TFrameOnScreen(window);
-    }
+    auto* onScreen = static_cast<TFrameOnScreen*>(
+        window->findChild<QObject*>(kFrameOnScreen, Qt::FindDirectChildrenOnly));
+    if (onScreen == nullptr)
+        onScreen = new TFrameOnScreen(window);
+    // Called from a show handler, after the show the watcher would see.
+    onScreen->Begin();
     const QSize fit = SizeOnScreen(window->size(), window->minimumSize(), WindowFrame(window),
                                    ScreenInWindowPixels(PrimaryScreenMetrics()));
     if (fit != window->size())
