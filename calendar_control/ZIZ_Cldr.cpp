@@ -302,9 +302,10 @@ std::optional<QDate> TFullCalendarAncestor::EditDate(bool* centuryAdded) const {
     if (!parsed)
         return std::nullopt;
     QDate date = *parsed;
+    const bool added = date.year() < 1910;
     if (centuryAdded)
-        *centuryAdded = date.year() < 1910;
-    if (date.year() < 1910) {
+        *centuryAdded = added;
+    if (added) {
         date = QDate(date.year() + 100, date.month(), date.day());
         if (!date.isValid()) // 29 February of a leap year whose +100 is common
             return std::nullopt;
