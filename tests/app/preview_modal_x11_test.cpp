@@ -661,6 +661,15 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
     }
 }
 
+// A table runs on a bare X server, then under a window manager, which
+// lives as long as the pointer returned; each row's trace says which.
+std::unique_ptr<TWindowManager> WindowManagerIf(bool managed) {
+    return managed ? std::make_unique<TWindowManager>() : nullptr;
+}
+std::string RowTrace(const char* row, bool managed) {
+    return std::string(row) + (managed ? ", openbox" : ", no window manager");
+}
+
 // A date typed into a range picker takes, year included. At every opening
 // From has the keys with its whole date selected, whatever had them when the
 // dialog last closed, and Tab goes on to To; with a window manager and
@@ -688,11 +697,9 @@ TEST_F(PreviewOverModal, RangeDatesTakeTypedDates) {
         {"opened after a radio button", nullptr, {"2024-03-15"}, march15, Tut7},
     };
     for (const bool managed : {false, true}) {
-        std::unique_ptr<TWindowManager> wm;
-        if (managed)
-            wm = std::make_unique<TWindowManager>();
+        const auto wm = WindowManagerIf(managed);
         for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (managed ? ", openbox" : ", no window manager"));
+            SCOPED_TRACE(RowTrace(c.name, managed));
             const bool shown = WhenModal(open, [&](QWidget* w) {
                 ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
                 if (c.clicked != nullptr) {
@@ -752,13 +759,10 @@ TEST_F(PreviewOverModal, EveryWindowTakesTheFirstKeyInItsBox) {
         return w != nullptr ? w->property("text").toString() : QString();
     };
     for (const bool managed : {false, true}) {
-        std::unique_ptr<TWindowManager> wm;
-        if (managed)
-            wm = std::make_unique<TWindowManager>();
+        const auto wm = WindowManagerIf(managed);
         for (const auto& r : rows)
             for (const int opening : {1, 2}) {
-                SCOPED_TRACE(std::string(r.name) + (managed ? ", openbox" : ", no window manager") +
-                             ", opening " + std::to_string(opening));
+                SCOPED_TRACE(RowTrace(r.name, managed) + ", opening " + std::to_string(opening));
                 const bool shown = WhenModal(r.open, [&](QWidget* w) {
                     ASSERT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
                     for (const QString& k : r.keys)
@@ -913,11 +917,9 @@ TEST_F(PreviewOverModal, WindowBoxesTakeTheirKeys) {
          }},
     };
     for (const bool managed : {false, true}) {
-        std::unique_ptr<TWindowManager> wm;
-        if (managed)
-            wm = std::make_unique<TWindowManager>();
+        const auto wm = WindowManagerIf(managed);
         for (const auto& row : rows) {
-            SCOPED_TRACE(std::string(row.name) + (managed ? ", openbox" : ", no window manager"));
+            SCOPED_TRACE(RowTrace(row.name, managed));
             main->clndrDate->SetDate(Tut7);
             frmBibleMain->spnedtChapter->setValue(1);
             readings->chkbxVerseNum->setChecked(true);
