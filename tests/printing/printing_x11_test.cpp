@@ -46,16 +46,19 @@ void TypeInto(QWidget* w, const QString& text) {
 }
 
 // Hands every modal window that comes up, once active, to answer; the
-// messages it shows are kept. A window still up ten seconds after its answer
-// did not take it: the test fails with what the window shows, and the window
-// is closed, so no modal loop outlives the test's own waits.
+// messages it shows are kept. A window still the modal one ten seconds after
+// it came up, answered or not, fails the test with what it shows and is
+// closed, so no modal loop outlives the test's own waits.
 class ModalAnswers {
 public:
     explicit ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
         poll_.setInterval(50);
         QObject::connect(&poll_, &QTimer::timeout, [this] {
             QWidget* w = QApplication::activeModalWidget();
-            if (w != nullptr && w == last_ && w != gaveUp_ && answered_.elapsed() > 10000) {
+            if (w != up_) {
+                up_ = w;
+                since_.start();
+            } else if (w != nullptr && w != gaveUp_ && since_.elapsed() > 10000) {
                 QStringList shown;
                 if (auto* box = qobject_cast<QMessageBox*>(w))
                     shown << box->text();
@@ -63,9 +66,9 @@ public:
                     if (e->isVisible())
                         shown << e->text();
                 ADD_FAILURE() << w->metaObject()->className() << " \""
-                              << w->windowTitle().toStdString()
-                              << "\" took no answer in 10 s; it shows: "
-                              << shown.join(" / ").toStdString();
+                              << w->windowTitle().toStdString() << "\" still up after 10 s, "
+                              << (w == last_ ? "answered" : "never active, so not answered")
+                              << "; it shows: " << shown.join(" / ").toStdString();
                 gaveUp_ = w;
                 if (auto* dialog = qobject_cast<QDialog*>(w))
                     QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
@@ -74,7 +77,6 @@ public:
             if (!w || w == last_ || !w->isVisible() || !w->isActiveWindow())
                 return;
             last_ = w;
-            answered_.start();
             if (auto* box = qobject_cast<QMessageBox*>(w))
                 Messages << box->text();
             answer_(w);
@@ -86,8 +88,8 @@ public:
 private:
     std::function<void(QWidget*)> answer_;
     QTimer poll_;
-    QPointer<QWidget> last_, gaveUp_;
-    QElapsedTimer answered_;
+    QPointer<QWidget> up_, last_, gaveUp_;
+    QElapsedTimer since_;
 };
 
 // The dialog's own question on replacing a file, or a message.
