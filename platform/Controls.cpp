@@ -187,16 +187,26 @@ public:
         looked_ = 0;
         looks_.start();
     }
+    // After the program moved the shown window: a move made before the window
+    // manager framed it may still come, a while after the frame is known, so
+    // the window is looked at for all of the looks.
+    void Again() {
+        Begin();
+        again_ = true;
+        QTimer::singleShot(kFrameLookMs * kFrameLooks, this, [this] { again_ = false; });
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Show) {
             Begin();
+            if (QWindow* handle = window_->windowHandle())
+                handle->installEventFilter(this);
         } else if (e->type() == QEvent::Hide) {
             looks_.stop();
         } else if (!placed_ && !due_ &&
                    (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
-                    e->type() == QEvent::WindowActivate)) {
+                    e->type() == QEvent::WindowActivate || e->type() == QEvent::Expose)) {
             // The window manager's notices come in bursts that pass through
             // places it never keeps: the window is looked at once they are in.
             due_ = true;
@@ -214,10 +224,15 @@ private:
         const QRect frame = FrameGeometry(w);
         QScreen* screen = w->screen();
         // Without a window manager there is no frame, and nothing to mend.
-        if (placed_ || !w->isVisible() || screen == nullptr || !frame.isValid())
+        // Until the window shows, its window manager may still be framing and
+        // placing it: its frame passes through the screen's corner.
+        if (placed_ || !w->isVisible() || screen == nullptr || !frame.isValid() ||
+            !w->windowHandle()->isExposed())
             return;
         const QRect room = screen->availableGeometry();
         if (room.contains(frame) || mends_ == kFrameMends) {
+            if (again_)
+                return;
             placed_ = true;
             looks_.stop();
             return;
@@ -236,6 +251,7 @@ private:
     QTimer looks_;
     bool placed_ = false;
     bool due_ = false;
+    bool again_ = false;
     int mends_ = 0;
     int looked_ = 0;
 };
@@ -255,12 +271,38 @@ void FitOnScreen(QWidget* window) {
         window->resize(fit);
 }
 
+void FitOnScreenAgain(QWidget* window) {
+    if (auto* onScreen = static_cast<TFrameOnScreen*>(
+            window->findChild<QObject*>(kFrameOnScreen, Qt::FindDirectChildrenOnly)))
+        onScreen->Again();
+}
+
 void CentreOnScreen(QWidget* window) {
     FitOnScreen(window);
     // A window's position is that of its frame.
     const QRect framed(QPoint(), window->size() + WindowFrame(window));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - framed.center());
+}
+
+void CentreOverOpener(QWidget* window) {
+    QWidget* opener = QApplication::activeModalWidget();
+    if (opener == nullptr || opener == window)
+        opener = QApplication::activeWindow();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (opener == nullptr || opener == window || !opener->isVisible() || screen == nullptr) {
+        CentreOnScreen(window);
+        return;
+    }
+    FitOnScreen(window);
+    const QRect framed(QPoint(), window->size() + WindowFrame(window));
+    const QRect room = screen->availableGeometry();
+    const QRect openerFrame = FrameGeometry(opener);
+    QPoint at =
+        (openerFrame.isValid() ? openerFrame : opener->geometry()).center() - framed.center();
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - framed.width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - framed.height())));
+    window->move(at);
 }
 
 namespace {

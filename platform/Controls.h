@@ -58,9 +58,16 @@ QSize RoomOnScreen(const QWidget* window);
 // than the screen has puts its controls on a scrolling body
 // (TPanelScroller::WindowBody).
 void FitOnScreen(QWidget* window);
+// After the program moved a window fitted to the screen while it shows: its
+// frame goes back on the screen again once it is known.
+void FitOnScreenAgain(QWidget* window);
 // Centres window with its frame on the primary screen's free area, fitted to
 // the screen.
 void CentreOnScreen(QWidget* window);
+// Centres window with its frame over the window it opens from (the modal
+// window, else the active one), fitted to the screen and kept on it; with no
+// opener, on the screen.
+void CentreOverOpener(QWidget* window);
 
 // The box a window opens for takes the keys at every opening, whatever had
 // them when the window last closed; its whole text is selected, so that what

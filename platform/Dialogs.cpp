@@ -52,6 +52,31 @@ private:
     QEventLoop* m_loop;
 };
 
+// Raises a window and gives it the keys as it shows. A window whose native
+// window was made before its opener's would be mapped beneath it, and
+// without a window manager nothing else raises it: the modal window would
+// take every click unseen.
+class TAboveOnShow : public QObject {
+public:
+    explicit TAboveOnShow(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    ~TAboveOnShow() override {
+        if (window_)
+            window_->removeEventFilter(this);
+    }
+    TAboveOnShow(const TAboveOnShow&) = delete;
+    TAboveOnShow& operator=(const TAboveOnShow&) = delete;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            window_->raise();
+            window_->activateWindow();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+};
+
 // Keeps the keyboard with the window shown over its opener: a click on the
 // opener, which the window blocks, makes the opener the active window, and
 // its keys would reach no window. When the window goes, the opener takes the
@@ -260,6 +285,7 @@ int RealMessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons
 int RealShowModal(QWidget* window) {
     QWidget* opener = OpenerOf(nullptr);
     TKeysBack back(opener != window ? opener : nullptr);
+    TAboveOnShow above(window);
     if (auto* dlg = qobject_cast<QDialog*>(window))
         return dlg->exec() == QDialog::Accepted ? mrOk : mrCancel;
     window->setProperty("ModalResult", int(mrNone));

@@ -1,6 +1,7 @@
 // The first preview window: building, commands, printing and closing.
 #include "RichPreview.h"
 
+#include "Controls.h"
 #include "Dialogs.h"
 #include "PrinterJob.h"
 #include "RichPrintSettings.h"
@@ -99,6 +100,9 @@ TRichPreviewForm::TRichPreviewForm(const TPreviewPaper& paper, bool compress, QW
     resize(geometry_.Client);
     move(std::max(0, (screen_.width() - geometry_.FrameWidth) / 2),
          std::max(0, (screen_.height() - geometry_.FrameHeight) / 2));
+    // The place counts on a frame of the design's size: once a window manager
+    // has framed the window, its frame is put back on the screen.
+    FitOnScreen(this);
     lblPageCount->hide();
     chkCompact->hide();
     UpdateControls();
@@ -247,11 +251,16 @@ void TRichPreviewForm::EndBuild() {
     if (view_.PageCount() >= 2 && !second_) {
         const int w = geometry_.FrameWidth;
         int left = std::max(0, int(std::lround((screen_.width() - 2.0 * w) / 2)));
+        // Moved before a window manager has framed it, the window may be put
+        // at the place meant for its frame, its frame off the screen: the
+        // fit looks again.
         if (screen_.width() < left + 2 * w) {
             left = int(std::lround((screen_.width() - w) / 2.0));
             move(left, y());
+            FitOnScreenAgain(this);
         } else {
             move(left, y());
+            FitOnScreenAgain(this);
             second_ = new TPreview2(this);
             view_.SetSecond(true);
             second_->show();

@@ -70,7 +70,7 @@ void TfrmLinkSynx::setVisible(bool visible) {
         // previous opening's entry.
         if (!built)
             return;
-        FitOnScreen(this);
+        CentreOverOpener(this);
     }
     QWidget::setVisible(visible);
 }

@@ -61,7 +61,7 @@ void TfrmShowIcons::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
-        FitOnScreen(this);
+        CentreOverOpener(this);
     }
     QWidget::setVisible(visible);
 }

@@ -33,6 +33,7 @@ void TfrmSynxSearchResults::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
+        CentreOverOpener(this);
     }
     QWidget::setVisible(visible);
 }

@@ -85,7 +85,7 @@ void TfrmSynxShowSaints::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();
         RunGuarded([this] { FormShow(); });
-        FitOnScreen(this);
+        CentreOverOpener(this);
     }
     QWidget::setVisible(visible);
 }

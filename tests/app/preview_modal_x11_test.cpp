@@ -164,6 +164,9 @@ protected:
         windows.Make(frmAllDates);
         synx = windows.Make(frmSynx);
         windows.Make(frmLinkSynx);
+        windows.Make(frmSynxSearchResults);
+        windows.Make(frmSynxShowSaints);
+        windows.Make(frmShowIcons);
         windows.Make(frmBibleChapter);
         windows.Make(frmBibleIndex);
         windows.Make(frmSearch);
@@ -232,10 +235,34 @@ TEST_F(PreviewOverModal, ReadingsPreviewTakesKeysAndClicksAndGivesTheWindowBack)
     EXPECT_FALSE(readings->isVisible());
 }
 
+// A window manager on the test's display for as long as it lives.
+class TWindowManager {
+public:
+    TWindowManager() {
+        const QString started = ready_.filePath(QStringLiteral("started"));
+        wm_.start(QStringLiteral(EVELM_OPENBOX),
+                  {"--sm-disable", "--startup", QStringLiteral("touch %1").arg(started)});
+        EXPECT_TRUE(WaitFor([&] { return QFile::exists(started); })) << "openbox did not start";
+    }
+    ~TWindowManager() {
+        wm_.terminate();
+        wm_.waitForFinished();
+    }
+
+private:
+    QTemporaryDir ready_;
+    QProcess wm_;
+};
+
+int CoveredPoints(QWidget* w, QWidget* also = nullptr, int n = 6);
+void Settle(QWidget* w);
+
 // Each window that previews, opened as its opener opens it: the preview
 // belongs to it, is the modal window while open, lies on the screen and
 // closes with a click on Close; the window then takes input again and the
-// windows under it are still shown. Run at a scale of 1 and of 2.
+// windows under it are still shown. What the main window opens shows above
+// it and takes the keys, the first time too. Run at a scale of 1 and of 2,
+// and under a window manager on a screen of 800 by 600.
 TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
     const struct {
         const char* name;
@@ -268,10 +295,21 @@ TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
               frmBibleMain->OpenWholeBook({Mark, QStringLiteral("Mark"), 1, 2});
           }}},
     };
+    // Also run under a window manager on a small screen.
+    std::unique_ptr<TWindowManager> wm;
+    if (qEnvironmentVariableIntValue("EVELM_TEST_OPENBOX") != 0)
+        wm = std::make_unique<TWindowManager>();
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(WaitFor([this] { return main->isActiveWindow(); }));
     for (const auto& o : openers) {
         SCOPED_TRACE(o.name);
         std::function<void(size_t)> level = [&](size_t i) {
             const bool shown = WhenModal(o.path[i], [&](QWidget* w) {
+                if (i == 0) {
+                    EXPECT_TRUE(WaitFor([w] { return w->isActiveWindow(); })) << "not active";
+                    EXPECT_EQ(CoveredPoints(w, nullptr, 1), 0) << "beneath another window";
+                }
                 if (i + 1 < o.path.size()) {
                     level(i + 1);
                     EXPECT_TRUE(w->isVisible());
@@ -279,6 +317,9 @@ TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
                 } else {
                     if (o.prepare)
                         o.prepare();
+                    // A window manager frames and places the window first.
+                    if (wm)
+                        Settle(w);
                     QPointer<TRichPreviewForm> preview = OpenPreview(w);
                     ASSERT_TRUE(preview) << "the preview did not open or never became active";
                     EXPECT_EQ(preview->parentWidget(), w);
@@ -286,9 +327,24 @@ TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
                     // Both windows and every button on the screen, whatever
                     // its scale; Close takes the X server's click.
                     const QRect screen = preview->screen()->geometry();
-                    EXPECT_TRUE(screen.contains(preview->frameGeometry()));
+                    const auto text = [](const QRect& r) {
+                        return QStringLiteral("%1,%2 %3x%4")
+                            .arg(r.x())
+                            .arg(r.y())
+                            .arg(r.width())
+                            .arg(r.height())
+                            .toStdString();
+                    };
+                    // A window manager's frame is put back on the screen once
+                    // it is known.
+                    if (wm)
+                        Settle(preview);
+                    EXPECT_TRUE(
+                        WaitFor([&] { return screen.contains(preview->frameGeometry()); }, 3000))
+                        << text(preview->frameGeometry());
                     if (QWidget* second = preview->SecondWindow()) {
-                        EXPECT_TRUE(screen.contains(second->frameGeometry()));
+                        EXPECT_TRUE(screen.contains(second->frameGeometry()))
+                            << text(second->frameGeometry());
                     }
                     for (const QAbstractButton* b : preview->findChildren<QAbstractButton*>())
                         EXPECT_TRUE(screen.contains(QRect(b->mapToGlobal(QPoint()), b->size())))
@@ -337,9 +393,10 @@ void KeysFollowThePointer() {
     xcb_disconnect(c);
 }
 
-// Points of a window the X server shows another top level over: of 36 over
-// its whole frame. The second window of a preview counts as the preview's.
-int CoveredPoints(QWidget* w, QWidget* also = nullptr) {
+// Points of a window the X server shows another top level over: of n by n
+// (36) over its whole frame. The second window of a preview counts as the
+// preview's.
+int CoveredPoints(QWidget* w, QWidget* also, int n) {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c)) {
         xcb_disconnect(c);
@@ -350,10 +407,12 @@ int CoveredPoints(QWidget* w, QWidget* also = nullptr) {
     const xcb_window_t second = also != nullptr ? TopLevelOf(c, also->winId()) : top;
     const QRect area = w->frameGeometry() & w->screen()->geometry();
     int covered = 0;
-    for (int i = 0; i < 6; ++i)
-        for (int j = 0; j < 6; ++j) {
-            const xcb_window_t at = TopLevelAt(c, {area.left() + (2 * i + 1) * area.width() / 12,
-                                                   area.top() + (2 * j + 1) * area.height() / 12});
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) {
+            // The X server counts device pixels.
+            const QPointF p(area.left() + (2 * i + 1) * area.width() / (2.0 * n),
+                            area.top() + (2 * j + 1) * area.height() / (2.0 * n));
+            const xcb_window_t at = TopLevelAt(c, (p * w->devicePixelRatioF()).toPoint());
             covered += at != top && at != second;
         }
     xcb_disconnect(c);
@@ -366,25 +425,6 @@ void Settle(QWidget* w) {
     EXPECT_TRUE(WaitFor([w] { return w->isActiveWindow(); }));
     Pause(300);
 }
-
-// A window manager on the test's display for as long as it lives.
-class TWindowManager {
-public:
-    TWindowManager() {
-        const QString started = ready_.filePath(QStringLiteral("started"));
-        wm_.start(QStringLiteral(EVELM_OPENBOX),
-                  {"--sm-disable", "--startup", QStringLiteral("touch %1").arg(started)});
-        EXPECT_TRUE(WaitFor([&] { return QFile::exists(started); })) << "openbox did not start";
-    }
-    ~TWindowManager() {
-        wm_.terminate();
-        wm_.waitForFinished();
-    }
-
-private:
-    QTemporaryDir ready_;
-    QProcess wm_;
-};
 
 // Users have a window manager, and the Synaxarium windows stay on top under
 // one: the preview they open must show above them, over its whole window, and
@@ -461,30 +501,42 @@ TEST_F(PreviewOverModal, UnderAWindowManagerTheRangeDialogLiesOnTheScreen) {
 
 // What the Synaxarium window, which stays on top, opens over itself, with a
 // window manager and without one: each shows above it, and once it has gone
-// the keys reach the Synaxarium window again (Esc closes it).
+// the keys reach the Synaxarium window again (Esc closes it). The Synaxarium
+// window opens centred on the screen each time, after the main window's day
+// changed, and the windows it opens for the Synaxarium centred over it.
 TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBack) {
     // A click on the Synaxarium window where the window over it leaves it
     // uncovered: the window over it stays above and still takes the keys.
     const auto clickBlocked = [this](QWidget* over) {
         const QRect area = synx->geometry();
-        for (int i = 1; i < 8; ++i)
-            for (int j = 1; j < 8; ++j) {
-                const QPoint p(area.left() + i * area.width() / 8,
-                               area.top() + j * area.height() / 8);
-                if (!over->frameGeometry().contains(p)) {
-                    Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
-                         "1"});
-                    Pause(300);
-                    EXPECT_EQ(CoveredPoints(over), 0) << "of 36 points, covered after the click";
-                    return;
-                }
+        for (const bool aside : {false, true}) {
+            // A window centred over it may cover it whole: the user drags
+            // it aside.
+            if (aside) {
+                over->move(synx->screen()->availableGeometry().topLeft());
+                Pause(300);
             }
+            for (int i = 1; i < 8; ++i)
+                for (int j = 1; j < 8; ++j) {
+                    const QPoint p(area.left() + i * area.width() / 8,
+                                   area.top() + j * area.height() / 8);
+                    if (!over->frameGeometry().contains(p)) {
+                        Xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click",
+                             "1"});
+                        Pause(300);
+                        EXPECT_EQ(CoveredPoints(over), 0)
+                            << "of 36 points, covered after the click";
+                        return;
+                    }
+                }
+        }
         ADD_FAILURE() << "no part of the Synaxarium window left to click";
     };
     const struct {
         const char* name;
         std::function<void()> open;
         std::function<void(QWidget*)> meanwhile = {};
+        bool centredOver = false;
     } rows[] = {
         {"font", [this] { Click(synx->btnSetFont); }},
         {"print", [this] { Click(synx->spdbtnPrint); }},
@@ -492,7 +544,19 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
         {"save as", [this] { Click(synx->spdbtnSaveAs); }},
         {"message box", [this] { synx->lblSynxClick(99); }},
         {"preview", [this] { Click(synx->spdbtnPreview); }},
-        {"linked entry", [this] { synx->OpenLinkedEntry(synx->SynxID, 1, QString()); }},
+        {"linked entry", [this] { synx->OpenLinkedEntry(synx->SynxID, 1, QString()); }, {}, true},
+        {"saints index", [this] { Click(synx->btnSynxSaintsShow); }, {}, true},
+        {"icons list", [this] { Click(synx->BitBtn1); }, {}, true},
+        {"search results",
+         [this] {
+             Click(synx->edtSynxSearchAll);
+             ASSERT_TRUE(WaitFor([this] { return synx->edtSynxSearchAll->hasFocus(); }));
+             Key(QStringLiteral("ctrl+a"));
+             Xdo({"type", "--delay", "40", "saint"});
+             Click(synx->btnSynxSearchAll);
+         },
+         {},
+         true},
         {"picture", [this] { synx->ShowIconPicture(QString(), QStringLiteral("Saint")); }},
         {"a click on it under the preview", [this] { Click(synx->spdbtnPreview); }, clickBlocked},
         {"a click on it under the font dialog", [this] { Click(synx->btnSetFont); }, clickBlocked},
@@ -504,17 +568,38 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
     env.PageSetupDialog = nullptr;
     env.SaveDialog = nullptr;
     env.MessageDlg = nullptr;
+    // Whether a window's middle comes to lie where it belongs, off by no more
+    // than a window manager's frame; what Qt reads of a frame while the
+    // window manager is still at work can be nonsense, so the windows
+    // themselves are compared, and waited for.
+    const auto centred = [](QWidget* w, const std::function<QPoint()>& middle) {
+        QPoint off;
+        const bool near = WaitFor(
+            [&] {
+                off = w->geometry().center() - middle();
+                return std::abs(off.x()) <= 60 && std::abs(off.y()) <= 60;
+            },
+            3000);
+        return near ? testing::AssertionSuccess()
+                    : testing::AssertionFailure() << "off by " << off.x() << "," << off.y();
+    };
+    int day = 0;
+    main->show();
     for (const bool managed : {false, true}) {
         std::unique_ptr<TWindowManager> wm;
         if (managed)
             wm = std::make_unique<TWindowManager>();
         for (const auto& row : rows) {
             SCOPED_TRACE(std::string(row.name) + (managed ? ", openbox" : ", no window manager"));
+            main->clndrDate->SetDate(Tut7.addDays(++day % 2));
             const bool shown = WhenModal(
                 [this] { main->OpenSynaxarium(1); },
                 [&](QWidget* w) {
                     ASSERT_EQ(w, synx);
                     Settle(synx);
+                    EXPECT_TRUE(centred(synx, [this] {
+                        return synx->screen()->availableGeometry().center();
+                    })) << "not centred on the screen";
                     bool seen = false;
                     QTimer poll;
                     poll.setInterval(20);
@@ -526,6 +611,10 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
                         Pause(500);
                         if (managed) {
                             EXPECT_EQ(CoveredPoints(d), 0) << "of 36 points, covered";
+                        }
+                        if (row.centredOver) {
+                            EXPECT_TRUE(centred(d, [this] { return synx->geometry().center(); }))
+                                << "not centred over the Synaxarium window";
                         }
                         if (row.meanwhile)
                             row.meanwhile(d);
