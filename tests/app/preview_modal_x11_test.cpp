@@ -254,6 +254,15 @@ private:
     QProcess wm_;
 };
 
+// A window manager while the pointer returned lives, when managed: a table
+// runs on a bare X server, then under one, and each row's trace says which.
+std::unique_ptr<TWindowManager> WindowManagerIf(bool managed) {
+    return managed ? std::make_unique<TWindowManager>() : nullptr;
+}
+std::string RowTrace(const char* row, bool managed) {
+    return std::string(row) + (managed ? ", openbox" : ", no window manager");
+}
+
 int CoveredPoints(QWidget* w, QWidget* also = nullptr, int n = 6);
 void Settle(QWidget* w);
 
@@ -296,9 +305,7 @@ TEST_F(PreviewOverModal, EveryOpenerOwnsItsPreview) {
           }}},
     };
     // Also run under a window manager on a small screen.
-    std::unique_ptr<TWindowManager> wm;
-    if (qEnvironmentVariableIntValue("EVELM_TEST_OPENBOX") != 0)
-        wm = std::make_unique<TWindowManager>();
+    const auto wm = WindowManagerIf(qEnvironmentVariableIntValue("EVELM_TEST_OPENBOX") != 0);
     main->show();
     main->activateWindow();
     ASSERT_TRUE(WaitFor([this] { return main->isActiveWindow(); }));
@@ -586,11 +593,9 @@ TEST_F(PreviewOverModal, WhatAStayOnTopWindowOpensShowsAboveItAndGivesTheKeysBac
     int day = 0;
     main->show();
     for (const bool managed : {false, true}) {
-        std::unique_ptr<TWindowManager> wm;
-        if (managed)
-            wm = std::make_unique<TWindowManager>();
+        const auto wm = WindowManagerIf(managed);
         for (const auto& row : rows) {
-            SCOPED_TRACE(std::string(row.name) + (managed ? ", openbox" : ", no window manager"));
+            SCOPED_TRACE(RowTrace(row.name, managed));
             main->clndrDate->SetDate(Tut7.addDays(++day % 2));
             const bool shown = WhenModal(
                 [this] { main->OpenSynaxarium(1); },
@@ -748,15 +753,6 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
         EXPECT_EQ(cal->DateEdit()->text(), c.text);
         EXPECT_TRUE(cal->isAncestorOf(QApplication::focusWidget()));
     }
-}
-
-// A table runs on a bare X server, then under a window manager, which
-// lives as long as the pointer returned; each row's trace says which.
-std::unique_ptr<TWindowManager> WindowManagerIf(bool managed) {
-    return managed ? std::make_unique<TWindowManager>() : nullptr;
-}
-std::string RowTrace(const char* row, bool managed) {
-    return std::string(row) + (managed ? ", openbox" : ", no window manager");
 }
 
 // A date typed into a range picker takes, year included. At every opening
