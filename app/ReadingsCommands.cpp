@@ -107,6 +107,9 @@ void TfrmReadings::ConnectCommands() {
     connect(trvwCitiations, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         if (QTreeWidgetItem* item = trvwCitiations->itemAt(p))
             trvwCitiations->setCurrentItem(item);
+        // The menu takes the button's release, so the press ends here: held
+        // on, the keys would no longer show the node they move to.
+        treeMouseDown_ = false;
         mnuTree->popup(trvwCitiations->viewport()->mapToGlobal(p));
     });
     connect(splitter, &QSplitter::splitterMoved, this, [this] {

@@ -43,6 +43,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QProgressBar>
@@ -952,6 +953,13 @@ TEST_F(PreviewOverModal, WindowBoxesTakeTheirKeys) {
          [=, this] { Click(readings->btnExpandTree); },
          [=, this] { return readings->btnExpandTree->hasFocus(); },
          {"shift+Tab", "shift+Tab", "Down", "Down", "Down"},
+         treeShowsItsNode},
+        // The menu takes the right button's release: the keys still move the reading.
+        {"citation tree, Down after its menu",
+         [this] { main->btnAllReadingsClick(); },
+         [=] { Click(tree->viewport(), tree->visualItemRect(tree->topLevelItem(0)).center(), 3); },
+         [=, this] { return readings->mnuTree->isVisible(); },
+         {"Escape", "Down", "Down"},
          treeShowsItsNode},
         {"citation tree, Enter", [this] { main->btnAllReadingsClick(); }, [=] { Click(text); },
          [=] { return text->hasFocus(); },

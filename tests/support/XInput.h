@@ -29,13 +29,14 @@ inline void Xdo(const QStringList& args) {
         << (ended ? " failed" : " did not end in 10 s");
 }
 
-// A click at a point of the widget, by default its middle. The X server
-// counts device pixels: on a scaled screen (QT_SCALE_FACTOR) Qt's are larger.
-inline void Click(QWidget* w, QPoint at = {-1, -1}) {
+// A click at a point of the widget, by default its middle, with the left
+// button unless told (3: the right). The X server counts device pixels: on a
+// scaled screen (QT_SCALE_FACTOR) Qt's are larger.
+inline void Click(QWidget* w, QPoint at = {-1, -1}, int button = 1) {
     const QPointF p =
         QPointF(w->mapToGlobal(at.x() < 0 ? w->rect().center() : at)) * w->devicePixelRatioF();
     Xdo({"mousemove", QString::number(qRound(p.x())), QString::number(qRound(p.y())), "click",
-         "1"});
+         QString::number(button)});
 }
 
 inline void Key(const QString& key) {
