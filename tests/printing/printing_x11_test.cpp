@@ -47,7 +47,7 @@ void TypeInto(QWidget* w, const QString& text) {
 
 // Hands every modal window that comes up, once active, to answer; the
 // messages it shows are kept. A window still the modal one ten seconds after
-// it came up, answered or not, fails the test with what it shows and is
+// it came up, or after its answer, fails the test with what it shows and is
 // closed, so no modal loop outlives the test's own waits.
 class ModalAnswers {
 public:
@@ -80,6 +80,8 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(w))
                 Messages << box->text();
             answer_(w);
+            // The ten seconds run from the answer: typing it may be slow.
+            since_.start();
         });
         poll_.start();
     }
