@@ -39,6 +39,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QFile>
@@ -662,7 +663,21 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
     // handled before the click's window takes them.
     const auto closedByEsc = [this](std::function<void()> open) {
         return [this, open] {
-            // Again each second: a click still on its way may take them back.
+            // With the pointer off the main window, or the pointer's own focus
+            // keeps it active. Again each second: a click still on its way
+            // may take them back. Then the pointer goes back over it, as the
+            // click's would be.
+            const QPoint back = QCursor::pos();
+            const QRect screen = main->screen()->geometry();
+            const QPoint off = main->frameGeometry().contains(screen.bottomRight() - QPoint(2, 2))
+                                   ? screen.topLeft() + QPoint(2, 2)
+                                   : screen.bottomRight() - QPoint(2, 2);
+            const qreal ratio = main->devicePixelRatioF();
+            const auto pointerTo = [ratio](QPoint p) {
+                Xdo({"mousemove", QString::number(qRound(p.x() * ratio)),
+                     QString::number(qRound(p.y() * ratio))});
+            };
+            pointerTo(off);
             QElapsedTimer since;
             ASSERT_TRUE(WaitFor([&] {
                 if (!since.isValid() || since.hasExpired(1000)) {
@@ -670,7 +685,8 @@ TEST_F(PreviewOverModal, MainCalendarTakesTypedDatesAndArrowKeys) {
                     since.start();
                 }
                 return !main->isActiveWindow();
-            }));
+            })) << "the main window kept the keys";
+            pointerTo(back);
             // Esc once the window has the keys; a modal one's loop runs
             // meanwhile, in open() or in the wait after it.
             bool closed = false;
