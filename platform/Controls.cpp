@@ -113,6 +113,13 @@ QRect FrameGeometry(const QWidget* w) {
     return frame != inner && frame.contains(inner) ? frame : QRect();
 }
 
+// Where a frame of the size given, put at `at`, lies wholly in the room.
+QPoint WithinRoom(QPoint at, QSize frame, const QRect& room) {
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+    return at;
+}
+
 } // namespace
 
 QSize WindowFrame(const QWidget* window) {
@@ -238,9 +245,7 @@ private:
             return;
         }
         ++mends_;
-        QPoint at = frame.topLeft();
-        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
-        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+        const QPoint at = WithinRoom(frame.topLeft(), frame.size(), room);
         // The window itself is put where its frame then lies: moving it by
         // its frame would read the frame Qt's widget last kept.
         const QRect inner = w->windowHandle()->geometry();
@@ -298,11 +303,9 @@ void CentreOverOpener(QWidget* window) {
     const QRect framed(QPoint(), window->size() + WindowFrame(window));
     const QRect room = screen->availableGeometry();
     const QRect openerFrame = FrameGeometry(opener);
-    QPoint at =
+    const QPoint centred =
         (openerFrame.isValid() ? openerFrame : opener->geometry()).center() - framed.center();
-    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - framed.width())));
-    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - framed.height())));
-    window->move(at);
+    window->move(WithinRoom(centred, framed.size(), room));
 }
 
 namespace {
